@@ -1,0 +1,58 @@
+#pragma once
+// La aplicación: el estado de diseño y las ventanas, creadas una vez al arrancar y vivas hasta
+// el final. Cada ventana recibe la aplicación en su constructor y alcanza por ella a las demás.
+
+#include "design/EstadoDiseno.h"
+
+class TVentanaPrincipal;
+class TParametrosGenerales;
+class TDatosSeccion;
+class TVentanaResultados;
+class TDiagramaCalculo;
+class TVentanaAnclaje;
+class TVentanaLongitudAnclaje;
+class TVentanaDeformacion;
+class TVentanaResultadosDeformacion;
+class TVentanaRetraccion;
+class TVentanaResultadosRetraccion;
+class TVentanaParabola;
+class TDatosSeccionT;
+class TVentanaTransversal1;
+class TVentanaResultadosTrans1;
+class TVentanaTransversal2;
+class TVentanaFlechas;
+class TVentanaResultadosFlecha;
+class TVentanaAcercaDe;
+class TVentanaConversion;
+class TVentanaArea;
+class TVentanaMomento;
+
+struct Aplicacion {
+    EstadoDiseno Estado;
+
+    TVentanaPrincipal* VentanaPrincipal = nullptr;
+    TParametrosGenerales* ParametrosGenerales = nullptr;
+    TDatosSeccion* DatosSeccion = nullptr;
+    TVentanaResultados* VentanaResultados = nullptr;
+    TDiagramaCalculo* DiagramaCalculo = nullptr;
+    TVentanaAnclaje* VentanaAnclaje = nullptr;
+    TVentanaLongitudAnclaje* VentanaLongitudAnclaje = nullptr;
+    TVentanaDeformacion* VentanaDeformacion = nullptr;
+    TVentanaResultadosDeformacion* VentanaResultadosDeformacion = nullptr;
+    TVentanaRetraccion* VentanaRetraccion = nullptr;
+    TVentanaResultadosRetraccion* VentanaResultadosRetraccion = nullptr;
+    TVentanaParabola* VentanaParabola = nullptr;
+    TDatosSeccionT* DatosSeccionT = nullptr;
+    TVentanaTransversal1* VentanaTransversal1 = nullptr;
+    TVentanaResultadosTrans1* VentanaResultadosTrans1 = nullptr;
+    TVentanaTransversal2* VentanaTransversal2 = nullptr;
+    TVentanaFlechas* VentanaFlechas = nullptr;
+    TVentanaResultadosFlecha* VentanaResultadosFlecha = nullptr;
+    TVentanaAcercaDe* VentanaAcercaDe = nullptr;
+    TVentanaConversion* VentanaConversion = nullptr;
+    TVentanaArea* VentanaArea = nullptr;
+    TVentanaMomento* VentanaMomento = nullptr;
+};
+
+// Crea las 22 ventanas en el orden fijo de arranque (la principal primero).
+void CrearVentanas(Aplicacion& app);

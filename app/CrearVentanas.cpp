@@ -1,0 +1,50 @@
+#include "app/Aplicacion.h"
+
+#include "app/VentanaPrincipal.h"
+#include "design/ParametrosGenerales.h"
+#include "section/DatosSeccion.h"
+#include "section/VentanaResultados.h"
+#include "diagrams/DiagramaCalculo.h"
+#include "anchorage/VentanaAnclaje.h"
+#include "anchorage/VentanaLongitudAnclaje.h"
+#include "timedep/VentanaDeformacion.h"
+#include "timedep/VentanaResultadosDeformacion.h"
+#include "timedep/VentanaRetraccion.h"
+#include "timedep/VentanaResultadosRetraccion.h"
+#include "diagrams/VentanaParabola.h"
+#include "section/DatosSeccionT.h"
+#include "shear/VentanaTransversal1.h"
+#include "shear/VentanaResultadosTrans1.h"
+#include "shear/VentanaTransversal2.h"
+#include "deflection/VentanaFlechas.h"
+#include "deflection/VentanaResultadosFlecha.h"
+#include "app/VentanaAcercaDe.h"
+#include "tools/VentanaConversion.h"
+#include "design/VentanaArea.h"
+#include "section/VentanaMomento.h"
+
+void CrearVentanas(Aplicacion& app) {
+    app.VentanaPrincipal = new TVentanaPrincipal(app);
+    QWidget* padre = app.VentanaPrincipal;
+    app.ParametrosGenerales = new TParametrosGenerales(app, padre);
+    app.DatosSeccion = new TDatosSeccion(app, padre);
+    app.VentanaResultados = new TVentanaResultados(app, padre);
+    app.DiagramaCalculo = new TDiagramaCalculo(app, padre);
+    app.VentanaAnclaje = new TVentanaAnclaje(app, padre);
+    app.VentanaLongitudAnclaje = new TVentanaLongitudAnclaje(app, padre);
+    app.VentanaDeformacion = new TVentanaDeformacion(app, padre);
+    app.VentanaResultadosDeformacion = new TVentanaResultadosDeformacion(app, padre);
+    app.VentanaRetraccion = new TVentanaRetraccion(app, padre);
+    app.VentanaResultadosRetraccion = new TVentanaResultadosRetraccion(app, padre);
+    app.VentanaParabola = new TVentanaParabola(app, padre);
+    app.DatosSeccionT = new TDatosSeccionT(app, padre);
+    app.VentanaTransversal1 = new TVentanaTransversal1(app, padre);
+    app.VentanaResultadosTrans1 = new TVentanaResultadosTrans1(app, padre);
+    app.VentanaTransversal2 = new TVentanaTransversal2(app, padre);
+    app.VentanaFlechas = new TVentanaFlechas(app, padre);
+    app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(app, padre);
+    app.VentanaAcercaDe = new TVentanaAcercaDe(app, padre);
+    app.VentanaConversion = new TVentanaConversion(app, padre);
+    app.VentanaArea = new TVentanaArea(app, padre);
+    app.VentanaMomento = new TVentanaMomento(app, padre);
+}

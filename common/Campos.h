@@ -1,0 +1,27 @@
+#pragma once
+// Lectura de los campos numéricos de una ventana con el lector único (LeerNumero): nunca a
+// través de la configuración regional.
+
+#include "common/Resultado.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+class QLineEdit;
+class QComboBox;
+
+// Texto de un QLineEdit o del editor de un QComboBox editable (o de un QLabel).
+QString TextoDe(const QWidget* control);
+
+// Lee el campo; si no es un número, avisa con un mensaje que nombra el dato, da el foco al campo
+// y devuelve nullopt. `nombre` es el nombre del dato que ve el usuario (p. ej. "Canto h").
+std::optional<double> LeerCampo(QWidget* control, const QString& nombre);
+
+// Muestra el error de un cálculo: avisa y, si el error nombra un control hijo de `ventana`,
+// le da el foco (y selecciona su texto).
+void MostrarError(QWidget* ventana, const ErrorCalculo& error);
+
+// Conversión entre las cadenas UTF-8 de los cálculos y las de Qt.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline std::string S(const QString& s) { return s.toStdString(); }

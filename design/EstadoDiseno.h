@@ -1,0 +1,83 @@
+#pragma once
+// Estado de diseño: el conjunto único de valores con nombre a través del cual las ventanas y los
+// cálculos se comunican. Unidades internas: mm, N, N·mm, N/mm²; deformaciones adimensionales,
+// acortamiento del hormigón positivo. Todo vale cero o falso al arrancar, salvo las tablas.
+
+#include <array>
+#include <string>
+
+inline constexpr int NumeroRanuras = 5;   // ranuras de armadura 0..4
+inline constexpr int GruposPorRanura = 3; // grupos 1..3 (el índice 0 no se usa)
+
+struct EstadoDiseno {
+    // --- Tablas constantes (InicializarTablas) ---
+    std::array<double, 2> TablaGammaS{};             // por situación de proyecto
+    std::array<double, 2> TablaGammaC{};             // por situación de proyecto
+    std::array<double, 4> TablaEs{0.0, 190000.0, 200000.0, 210000.0}; // por IndiceEs 1..3
+    std::array<std::array<int, 2>, 6> TablaM{};      // HA-25..HA-50 × B 400 S, B 500 S
+
+    // --- Ranuras de armadura (selector de área de barras) ---
+    std::array<int, NumeroRanuras> NumeroDiametros{};
+    std::array<std::array<int, GruposPorRanura + 1>, NumeroRanuras> NumeroBarras{};
+    std::array<std::array<int, GruposPorRanura + 1>, NumeroRanuras> DiametroBarras{};
+    int IndiceArmadura = 0;  // ranura que edita el selector
+    double AreaTotal = 0.0;  // mm², resultado del selector
+
+    // --- Materiales ---
+    double fyk = 0, fck = 0, gammaS = 0, gammaC = 0, fyd = 0, fycd = 0, fcd = 0;
+    bool ArmaduraPasiva = false;
+    int IndiceEs = 0;
+
+    // --- Esfuerzos ---
+    double Md = 0, Nd = 0, e0 = 0;
+
+    // --- Sección ---
+    bool SeccionRectangular = false;
+    double h = 0, b = 0, bw = 0, hf = 0, d1 = 0, d2 = 0, d = 0;
+
+    // --- Valores intermedios y resultados ---
+    double x = 0;
+    double epsC = 0, epsCInf = 0, epsS1 = 0, epsS2 = 0, sigmaS1 = 0, sigmaS2 = 0;
+    double Cc = 0, yc = 0;
+    double xiLim = 0, xlim = 0, Clim = 0, yLim = 0, Mlim = 0;
+    double As1 = 0, As2 = 0, U1 = 0, U2 = 0;
+    unsigned Dominio = 0;
+    bool CuantiaMecanica = false, CuantiaGeometrica = false, MinimaCompresion = false;
+    bool Simetrica = false;
+
+    // --- Valores de trabajo compartidos ---
+    std::string Texto;
+    int Codigo = 0;
+};
+
+// Llena TablaGammaS, TablaGammaC, TablaM y los valores iniciales de las ranuras de armadura.
+void InicializarTablas(EstadoDiseno& e);
+
+// Elecciones de la ventana de parámetros generales (índices de los grupos de opciones, texto de
+// la resistencia y estado de las dos casillas), con los valores de arranque.
+struct EleccionParametros {
+    int DesignacionAcero = 0;  // 0 = B 400 S, 1 = B 500 S
+    int ControlAcero = 0;      // 0 = Normal, 1 = Reducido
+    std::string ResistenciaCaracteristica = "25";
+    int ControlHormigon = 0;   // 0 = Normal, 1 = Reducido
+    int TipoElemento = 0;      // 0 Viga, 1 Soporte, 2 Placa, 3 Muro Horiz., 4 Muro Vert.
+    int SituacionProyecto = 0; // 0 Persistente o transitoria, 1 Accidental
+    bool ArmaduraSimetricaHabilitada = false;
+    bool ArmaduraSimetricaMarcada = true;
+    bool HormigonadoVerticalHabilitado = false;
+    bool HormigonadoVerticalMarcado = true;
+};
+
+// Efecto de elegir un tipo de elemento sobre las dos casillas (habilitada/marcada).
+void AplicarTipoElemento(EleccionParametros& p, int tipo);
+
+#include "common/Resultado.h"
+
+// Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
+// y 39.4). Con control normal del hormigón, una resistencia que no es un número o no es positiva
+// se rechaza (campo "ResistenciaCaracteristica") y el estado no cambia.
+Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
+
+// Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.
+inline constexpr const char* MensajeConfirmarParametros =
+    "Confirme los parámetros generales (botón OK) antes de calcular.";

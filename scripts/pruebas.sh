@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Instala lo que falte, compila y pasa todas las pruebas: las de cálculo y las de ventanas, y una
+# segunda vez las de cálculo con -fsanitize=address,undefined.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$raiz"
+bash scripts/dependencias.sh
+lanzador=()
+command -v ccache >/dev/null && lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+nucleos="$(nproc 2>/dev/null || echo 2)"
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanzador[@]}"
+cmake --build build -j "$nucleos"
+ctest --test-dir build --output-on-failure -j "$nucleos"
+
+cmake -S . -B build-saneado -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SOLO_CALCULO=ON \
+    -DVELMORA_SANEAR=ON -DVELMORA_BENCHMARK=OFF "${lanzador[@]}"
+cmake --build build-saneado -j "$nucleos"
+ctest --test-dir build-saneado --output-on-failure -j "$nucleos"
