@@ -1,0 +1,53 @@
+#include "design/Ranuras.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+EstadoDiseno Nuevo() {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    return e;
+}
+} // namespace
+
+TEST(SumarArea, PrimeraAperturaUnaBarraDe10) {
+    auto e = Nuevo();
+    EXPECT_NEAR(SumarArea(e), 78.5398, 1e-4);
+    EXPECT_EQ(TextoAreaTotal(e), "    0.7854");
+    EXPECT_EQ(TextoArmadura(e, 0), "1Ø10");
+}
+
+TEST(SumarArea, DosGruposYGruposOcultos) {
+    auto e = Nuevo();
+    e.IndiceArmadura = 2;
+    e.NumeroDiametros[2] = 2;
+    e.NumeroBarras[2][1] = 3;
+    e.DiametroBarras[2][1] = 12;
+    e.NumeroBarras[2][2] = 2;
+    e.DiametroBarras[2][2] = 10;
+    e.NumeroBarras[2][3] = 9; // oculto: no cuenta
+    EXPECT_NEAR(SumarArea(e), 496.372, 1e-3);
+    EXPECT_EQ(TextoAreaTotal(e), "    4.9637");
+    EXPECT_EQ(TextoArmadura(e, 2), "3Ø12+2Ø10");
+    e.NumeroBarras[2][2] = -1; // un número negativo resta su área
+    EXPECT_NEAR(SumarArea(e), 339.292 - 78.540, 1e-3);
+}
+
+TEST(TextoArmadura, SeCortaAVeinteCaracteres) {
+    auto e = Nuevo();
+    e.NumeroDiametros[1] = 3;
+    for (int j = 1; j <= 3; ++j) {
+        e.NumeroBarras[1][j] = 1000 + j;
+        e.DiametroBarras[1][j] = 25;
+    }
+    // "1001Ø25+1002Ø25+1003Ø25" tiene 23 caracteres
+    EXPECT_EQ(TextoArmadura(e, 1), "1001Ø25+1002Ø25+1003");
+}
+
+TEST(SumarArea, NumeroDeGruposFueraDeIntervalo) {
+    auto e = Nuevo();
+    e.NumeroDiametros[0] = 7;
+    EXPECT_NEAR(SumarArea(e), 3 * 78.5398, 1e-3);
+    e.NumeroDiametros[0] = 0;
+    EXPECT_NEAR(SumarArea(e), 78.5398, 1e-3);
+}
