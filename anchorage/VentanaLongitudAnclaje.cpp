@@ -7,3 +7,8 @@ TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* paren
     setWindowTitle(QStringLiteral("Longitud de anclaje de las armaduras"));
     setFixedSize(320, 120);
 }
+
+void TVentanaLongitudAnclaje::AbrirDesdeResultados(int, const QString&, const QString&,
+                                                   const QString&) {
+    exec();
+}
