@@ -1,0 +1,53 @@
+#pragma once
+// Dimensionamiento de secciones rectangulares y en T a flexión simple o compuesta (EHE-98,
+// art. 42): límites de la fibra neutra y conductor del cálculo.
+
+#include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
+
+#include <string>
+
+// Error de las búsquedas de la fibra neutra que llegan a x > 5·h sin cumplir su condición.
+inline constexpr const char* MensajeSinEquilibrio =
+    "No se alcanza el equilibrio de la sección con estos esfuerzos.";
+
+// Error de un cálculo que no da valores finitos (datos fuera de escala).
+inline constexpr const char* MensajeValoresNoFinitos =
+    "Los datos dan resultados fuera del intervalo de cálculo; revise las dimensiones y los "
+    "esfuerzos.";
+
+// Nombres de los controles de la geometría, para que los errores señalen el campo de la ventana
+// que los tiene. Por omisión, los nombres de las magnitudes.
+struct CamposGeometria {
+    std::string h = "h", b = "b", d2 = "d2", d1 = "d1", hf = "hf", bw = "bw";
+};
+CamposGeometria CamposDatosSeccion();  // Valor1..Valor4
+CamposGeometria CamposDatosSeccionT(); // Valorh, Valorhf, Valorb, Valorbw, Valord2, Valord1
+
+// Comprueba, antes de calcular, la geometría del estado (h, b, d1, d2 en mm; hf y bw si la
+// sección es en T) y que los parámetros generales estén confirmados (fyd, fycd, fcd > 0;
+// si no, MensajeConfirmarParametros). Rechaza h ≤ 0, h > 20 m, b ≤ 0, recubrimientos negativos,
+// d = h − d1 ≤ 0, d2 ≥ d, y en T hf ≤ 0, hf ≥ h, bw ≤ 0, bw > b. El error nombra el control.
+Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos = {});
+
+// Límites (art. 42.1.3): d := h − d1; xiLim := 1/(1 + fyd/700); xlim := xiLim·d; yLim, Clim en
+// x = xlim (cerrados en rectángulo, BloqueComprimido en T); Mlim := Clim·(d − yLim).
+// No comprueba nada: llámese tras ComprobarSeccion.
+void CalcularLimites(EstadoDiseno& e);
+
+// Conductor del dimensionamiento. Requiere en el estado la geometría, Md, Nd, e0 (N·mm, N, mm,
+// no negativos), IndiceEs y las tres banderas de cuantía a falso. `TipoElemento` (0 Viga,
+// 1 Soporte, 2 Placa, 3 Muro Horiz., 4 Muro Vert.) y `DesignacionAcero` (0 B 400 S, 1 B 500 S)
+// son los índices de los grupos de los parámetros generales en el momento del cálculo.
+// Comprueba la sección (ComprobarSeccion), ejecuta CalcularLimites, un caso de cálculo
+// (FlexionSimple si Nd ≤ 0; si no, FlexionCompuestaSimetrica o FlexionCompuesta según
+// Simetrica), escribe en Texto el rótulo de Profundidad y aplica la cuantía geométrica mínima
+// del elemento. Si devuelve un error, ningún resultado debe mostrarse como válido.
+Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero);
+
+// Rótulo de Profundidad: "Profundidad de la fibra neutra = " + x en cm (6:2) + " cm", o
+// "+Infinito" si x vale exactamente 1000; seguido de " (Secc. rectangular)" o " (Secc. en T)".
+std::string TextoProfundidad(const EstadoDiseno& e);
+
+// Rótulo de xlimite: "xlim = " + xlim en cm (6:2) + " cm".
+std::string TextoXlimite(const EstadoDiseno& e);
