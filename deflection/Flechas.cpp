@@ -1,0 +1,114 @@
+#include "deflection/Flechas.h"
+
+#include "common/Numeros.h"
+
+#include <cmath>
+
+double Ec(double fck) {
+    return 8500.0 * std::cbrt(fck + 8.0);
+}
+
+double Ib(double b, double h) {
+    return b * h * h * h * (1.0 / 12.0);
+}
+
+double Mf(double fck, double Ib, double h) {
+    return 0.37 * std::pow(fck, 2.0 / 3.0) * Ib * 2.0 / h;
+}
+
+Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
+                                             double A1, double A2) {
+    c.Fisurada = Ma > c.Mf;
+    if (!c.Fisurada)
+        return c.Ib;
+    if (A1 <= 0)
+        return Resultado<double>::Error("La sección fisura (Ma > Mf): defina la armadura A1.",
+                                        "ValorA1");
+    const double b = c.datos.b, d = c.d, d2 = c.datos.d2, n = c.nEq;
+    const double rho1 = A1 / b / d;
+    const double rho2 = A2 / b / d;
+    // Profundidad de la fibra neutra de la sección fisurada.
+    const double k = n * rho1 * (1.0 + rho2 / rho1);
+    const double x = k *
+                     (std::sqrt(1.0 + 2.0 * (1.0 + rho2 * d2 / (rho1 * d)) /
+                                          (n * rho1 * (1.0 + rho2 / rho1) * (1.0 + rho2 / rho1))) -
+                      1.0) *
+                     d;
+    c.x = x;
+    e.x = x;
+    c.Ifis = n * A1 * (d - x) * (d - x / 3.0) + n * A2 * (x - d2) * (x / 3.0 - d2);
+    const double r = std::pow(c.Mf / Ma, 3.0);
+    const double Ie = r * c.Ib + (1.0 - r) * c.Ifis;
+    return Ie > c.Ib ? c.Ib : Ie;
+}
+
+Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos) {
+    using R = Resultado<CalculoFlecha>;
+    if (e.fck <= 0)
+        return R::Error(MensajeConfirmarParametros);
+    if (datos.h <= 0)
+        return R::Error("El canto h ha de ser mayor que 0.", "Valorh");
+    if (datos.b <= 0)
+        return R::Error("El ancho b ha de ser mayor que 0.", "Valorb");
+    if (datos.d2 < 0)
+        return R::Error("El recubrimiento d2 no puede ser negativo.", "Valord2");
+    if (datos.d1 < 0)
+        return R::Error("El recubrimiento d1 no puede ser negativo.", "Valord1");
+    if (datos.h - datos.d1 <= 0)
+        return R::Error("El canto útil d = h − d1 ha de ser mayor que 0: el recubrimiento d1 "
+                        "ha de ser menor que el canto h.",
+                        "Valord1");
+    if (datos.AreaA1 < 0)
+        return R::Error("La armadura A1 tiene un área negativa: defínala de nuevo.", "ValorA1");
+    if (datos.AreaA2 < 0)
+        return R::Error("La armadura A2 tiene un área negativa: defínala de nuevo.", "ValorA2");
+
+    CalculoFlecha c;
+    c.datos = datos;
+    c.d = datos.h - datos.d1;
+    c.Ec = Ec(e.fck);
+    c.nEq = 200000.0 / c.Ec;
+    c.Ib = Ib(datos.b, datos.h);
+    c.Mf = Mf(e.fck, c.Ib, datos.h);
+
+    EstadoDiseno copia = e; // x sólo se guarda si el cálculo sale bien
+    const auto Ie = CalcularInerciaEquivalente(copia, c, datos.Ma, datos.AreaA1, datos.AreaA2);
+    if (!Ie)
+        return Ie.error();
+    c.Ie = *Ie;
+    e.x = copia.x;
+    e.h = datos.h;
+    e.b = datos.b;
+    e.d2 = datos.d2;
+    e.d1 = datos.d1;
+    e.d = c.d;
+    return c;
+}
+
+Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
+                                 std::string_view valor, double& xi) {
+    static constexpr double Coeficientes[] = {0.5, 0.7, 1.0, 1.2, 1.4, 2.0};
+    if (!(b > 0) || !(d > 0))
+        return Resultado<double>::Error("Calcule primero la sección (b y d han de ser mayores "
+                                        "que 0).");
+    if (indice >= 0 && indice < 6) {
+        xi = Coeficientes[indice];
+    } else if (indice == 6) {
+        const auto v = LeerNumero(valor, "ξ", "Valor");
+        if (!v)
+            return v.error();
+        xi = *v;
+    }
+    const double rho2 = AreaA2 / b / d;
+    return xi / (rho2 * 50.0 + 1.0);
+}
+
+std::string TextoInercia(double Ie) {
+    return Formatear(Ie * 0.0001, 10, 1);
+}
+std::string TextoModulo(double Ec) {
+    return Formatear(Ec, 10, 1);
+}
+std::string TextoFactor(double lambda) {
+    return Formatear(lambda, 10, 6);
+}

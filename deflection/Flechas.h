@@ -1,0 +1,53 @@
+#pragma once
+// Datos para las flechas de vigas por el método simplificado (EHE-98, art. 50.2.2): inercia
+// equivalente de la sección, módulo de deformación del hormigón y factor de flecha diferida.
+
+#include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
+
+#include <string>
+#include <string_view>
+
+// Módulo de deformación longitudinal del hormigón a 28 días, N/mm² (art. 39.6).
+double Ec(double fck);
+// Momento de inercia de la sección bruta b·h³/12, mm⁴.
+double Ib(double b, double h);
+// Momento de fisuración 0.37·fck^(2/3)·2·Ib/h, N·mm (art. 50.2.2.2).
+double Mf(double fck, double Ib, double h);
+
+// Datos de la ventana en unidades de cálculo (mm, N·mm, mm²).
+struct DatosFlecha {
+    double h = 0, b = 0, d2 = 0, d1 = 0;
+    double Ma = 0;
+    double AreaA1 = 0, AreaA2 = 0;
+};
+
+struct CalculoFlecha {
+    DatosFlecha datos;
+    double d = 0;
+    double Ec = 0, nEq = 0, Ib = 0, Mf = 0;
+    bool Fisurada = false;  // Ma > Mf
+    double x = 0, Ifis = 0; // sólo si fisura
+    double Ie = 0;
+};
+
+// Inercia equivalente de Branson (art. 50.2.2.2) para los valores de c (d, nEq, Ib, Mf, b y
+// d2). Si la sección fisura guarda x e Ifis en c y x en el estado de diseño. Una sección que
+// fisura sin armadura A1 es un error.
+Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
+                                             double A1, double A2);
+
+// Pasos de «Calcular»: comprueba los datos, deja h, b, d1, d2 y d en el estado de diseño y
+// calcula Ec, Ib, Mf e Ie. Con fck nulo devuelve el mensaje de confirmación.
+Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
+
+// Coeficiente ξ de la duración de la carga por índice del grupo (0 «2 semanas» .. 5 «5 o más
+// años»); el índice 6 («Otro valor») toma el número escrito en `valor`. Otro índice deja ξ como
+// estaba. Devuelve λ = ξ/(1 + 50·ρ') con ρ' = A2/(b·d), y deja ξ en `xi`.
+Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
+                                 std::string_view valor, double& xi);
+
+// Rótulos de la ventana de resultados.
+std::string TextoInercia(double Ie);    // cm⁴ (10:1)
+std::string TextoModulo(double Ec);     // N/mm² (10:1)
+std::string TextoFactor(double lambda); // (10:6)
