@@ -1,0 +1,157 @@
+#include "tools/Conversion.h"
+
+#include "common/Numeros.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+struct Unidad {
+    const char* nombre;
+    double factor;
+};
+
+constexpr std::array<Unidad, NumeroUnidadesLongitud> UnidadesLongitud{{
+    {"m", 1.0},
+    {"cm", 0.01},
+    {"mm", 0.001},
+}};
+
+// Tonelada y kilopondio con g = 9.8 m/s².
+constexpr std::array<Unidad, NumeroUnidadesFuerza> UnidadesFuerza{{
+    {"t", 9800.0},
+    {"kp", 9.8},
+    {"kN", 1000.0},
+    {"N", 1.0},
+}};
+
+template <std::size_t N> const Unidad& Elegir(const std::array<Unidad, N>& tabla, int indice) {
+    if (indice < 0 || indice >= static_cast<int>(N))
+        indice = 0;
+    return tabla[static_cast<std::size_t>(indice)];
+}
+
+constexpr std::size_t AnchoMaximoDecimal = 25;
+
+} // namespace
+
+const char* NombreUnidadLongitud(int indice) {
+    return Elegir(UnidadesLongitud, indice).nombre;
+}
+double FactorLongitud(int indice) {
+    return Elegir(UnidadesLongitud, indice).factor;
+}
+const char* NombreUnidadFuerza(int indice) {
+    return Elegir(UnidadesFuerza, indice).nombre;
+}
+double FactorFuerza(int indice) {
+    return Elegir(UnidadesFuerza, indice).factor;
+}
+
+bool UsaFuerza(TipoConversion tipo) {
+    return tipo == TipoConversion::Fuerza || tipo == TipoConversion::Momento ||
+           tipo == TipoConversion::Tension;
+}
+
+bool UsaLongitud(TipoConversion tipo) {
+    return tipo != TipoConversion::Fuerza;
+}
+
+std::string TextoUnidad(TipoConversion tipo, std::string_view fuerza, std::string_view longitud) {
+    const std::string F(fuerza), L(longitud);
+    switch (tipo) {
+    case TipoConversion::Longitud:
+        return L;
+    case TipoConversion::Fuerza:
+        return F;
+    case TipoConversion::Momento:
+        return F + "*" + L;
+    case TipoConversion::Tension:
+        return F + "/" + L + "²";
+    case TipoConversion::Inercia:
+        return L + "4";
+    }
+    return L;
+}
+
+double ConvertirValor(TipoConversion tipo, double v, const UnidadesConversion& u) {
+    const double Lo = FactorLongitud(u.LongitudOrigen), Lf = FactorLongitud(u.LongitudFinal);
+    const double Fo = FactorFuerza(u.FuerzaOrigen), Ff = FactorFuerza(u.FuerzaFinal);
+    switch (tipo) {
+    case TipoConversion::Longitud:
+        return v * Lo / Lf;
+    case TipoConversion::Fuerza:
+        return v * Fo / Ff;
+    case TipoConversion::Momento:
+        return v * Fo * Lo / Ff / Lf;
+    case TipoConversion::Tension:
+        return v * Fo * Lf * Lf / Ff / Lo / Lo;
+    case TipoConversion::Inercia:
+        return v * Lo * Lo * Lo * Lo / Lf / Lf / Lf / Lf;
+    }
+    return v;
+}
+
+std::string FormatoDecimal(double valor, std::string_view separador) {
+    std::string s = Formatear(valor, 10, 3);
+    // Recortar el texto a 25 caracteres cambiaría el número; si no cabe, se da en forma
+    // científica.
+    if (s.size() > AnchoMaximoDecimal)
+        return FormatoCientifico(valor, separador);
+    return s;
+}
+
+std::string FormatoCientifico(double valor, std::string_view separador) {
+    if (!std::isfinite(valor))
+        return "---";
+    if (valor == 0.0)
+        valor = 0.0; // nunca "-0.0000000E+00"
+    char buf[64];
+    // to_chars no depende de la configuración regional; el exponente lleva signo y al menos dos
+    // cifras, como el patrón 0.0000000E+00.
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, 7);
+    std::string s(buf, r.ptr);
+    const auto e = s.find('e');
+    if (e != std::string::npos)
+        s[e] = 'E';
+    const auto punto = s.find('.');
+    if (punto != std::string::npos)
+        s.replace(punto, 1, separador.empty() ? std::string_view(".") : separador);
+    return s;
+}
+
+namespace {
+
+Resultado<double> ValorConvertido(TipoConversion tipo, std::string_view texto,
+                                  const UnidadesConversion& u) {
+    const auto v = LeerNumero(texto, "Valor de origen", "ValorOrigen");
+    if (!v)
+        return v.error();
+    const double r = ConvertirValor(tipo, *v, u);
+    if (!std::isfinite(r))
+        return Resultado<double>::Error(
+            "El valor convertido está fuera del intervalo de números admitidos.", "ValorOrigen");
+    return r;
+}
+
+} // namespace
+
+Resultado<std::string> ConvertirTexto(TipoConversion tipo, std::string_view texto,
+                                      const UnidadesConversion& u, bool cientifico,
+                                      std::string_view separador) {
+    const auto r = ValorConvertido(tipo, texto, u);
+    if (!r)
+        return r.error();
+    return cientifico ? FormatoCientifico(*r, separador) : FormatoDecimal(*r, separador);
+}
+
+std::string TextoValorFinal(TipoConversion tipo, std::string_view texto,
+                            const UnidadesConversion& u, bool cientifico,
+                            std::string_view separador) {
+    if (!LeerNumero(texto, "Valor de origen").ok())
+        return TextoValorNoValido;
+    const auto r = ConvertirTexto(tipo, texto, u, cientifico, separador);
+    return r ? *r : TextoValorFueraRango;
+}
