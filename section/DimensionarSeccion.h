@@ -25,9 +25,15 @@ CamposGeometria CamposDatosSeccion();  // Valor1..Valor4
 CamposGeometria CamposDatosSeccionT(); // Valorh, Valorhf, Valorb, Valorbw, Valord2, Valord1
 
 // Comprueba, antes de calcular, la geometría del estado (h, b, d1, d2 en mm; hf y bw si la
-// sección es en T) y que los parámetros generales estén confirmados (fyd, fycd, fcd > 0;
-// si no, MensajeConfirmarParametros). Rechaza h ≤ 0, h > 20 m, b ≤ 0, recubrimientos negativos,
-// d = h − d1 ≤ 0, d2 ≥ d, y en T hf ≤ 0, hf ≥ h, bw ≤ 0, bw > b. El error nombra el control.
+// sección es en T): rechaza h ≤ 0, h > 20 m, b ≤ 0, recubrimientos negativos, d = h − d1 ≤ 0,
+// d2 ≥ d, y en T hf ≤ 0, hf ≥ h, bw ≤ 0, bw > b. El error nombra el control.
+Estado ComprobarGeometria(const EstadoDiseno& e, const CamposGeometria& campos = {});
+
+// Comprueba que los parámetros generales estén confirmados (fyd, fycd y fcd positivos); si no,
+// MensajeConfirmarParametros.
+Estado ComprobarMateriales(const EstadoDiseno& e);
+
+// ComprobarGeometria y ComprobarMateriales.
 Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos = {});
 
 // Límites (art. 42.1.3): d := h − d1; xiLim := 1/(1 + fyd/700); xlim := xiLim·d; yLim, Clim en

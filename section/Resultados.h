@@ -37,8 +37,9 @@ struct RotulosResultados {
 RotulosResultados MostrarResultados(const EstadoDiseno& e, int TipoElemento);
 
 // Número de barras del diámetro (texto de la lista, mm enteros) cuya área alcanza As (mm²),
-// alineado a la derecha en 4 caracteres. Un diámetro que no es un entero entre 1 y 255 mm no
-// da número: error que nombra `campo`.
+// alineado a la derecha en 4 caracteres (el menor entero no inferior a As·4/(π·φ²), sin contar
+// como barra de más el ruido de redondeo de un número exacto de barras). Un diámetro que no es un
+// entero entre 1 y 255 mm no da número: error que nombra `campo`.
 Resultado<std::string> NumeroBarras(double As, std::string_view diametro, std::string_view campo);
 // NumeroA1 para As1 y DiametroTraccion; NumeroA2 para As2 y DiametroCompresion.
 Resultado<std::string> NumeroBarrasTraccion(const EstadoDiseno& e,

@@ -1,0 +1,113 @@
+#include "section/CuantiasMinimas.h"
+
+bool MinimoMecanico(EstadoDiseno& e) {
+    if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd) {
+        e.As1 = e.As1 * (1.5 - 12.5 * e.As1 * e.fyd / (e.b * e.h * e.fcd));
+        return true;
+    }
+    return false;
+}
+
+double CuantiaGeometricaMinima(int TipoElemento, int DesignacionAcero) {
+    // Filas: Viga, Soporte, Placa, Muro Horiz., Muro Vert.; columnas: B 400 S, B 500 S.
+    static constexpr double tabla[5][2] = {
+        {0.0033, 0.0028}, {0.004, 0.004}, {0.002, 0.0018}, {0.004, 0.0032}, {0.0012, 0.0009}};
+    if (TipoElemento < 0 || TipoElemento > 4 || DesignacionAcero < 0 || DesignacionAcero > 1)
+        return 0.0;
+    return tabla[TipoElemento][DesignacionAcero];
+}
+
+void CuantiaMinimaViga(EstadoDiseno& e, double rhoMin) {
+    const double minimo = rhoMin * e.b * e.h;
+    if (e.As1 < minimo) {
+        e.CuantiaGeometrica = true;
+        e.CuantiaMecanica = false;
+        e.As1 = minimo;
+        e.U1 = e.As1 * e.fyd;
+    }
+    if (e.As2 < 0.3 * minimo) {
+        e.MinimaCompresion = true;
+        e.As2 = 0.3 * minimo;
+        e.U2 = e.As2 * e.fyd;
+    }
+}
+
+namespace {
+// En dominio 5 las dos caras trabajan a compresión: capacidad con fycd.
+void CapacidadesDeLasAreas(EstadoDiseno& e) {
+    const double s = e.Dominio == 6 ? e.fycd : e.fyd;
+    e.U1 = e.As1 * s;
+    e.U2 = e.As2 * s;
+}
+} // namespace
+
+void CuantiaMinimaTotal(EstadoDiseno& e, double rhoMin) {
+    e.CuantiaGeometrica = true;
+    e.CuantiaMecanica = false;
+    e.MinimaCompresion = false;
+    const double mitad = rhoMin * e.b * e.h * 0.5;
+    if (e.Simetrica) {
+        e.As1 = mitad;
+        e.As2 = mitad;
+    } else if (e.As1 < mitad) {
+        if (e.As2 > mitad) {
+            e.As1 = 2.0 * mitad - e.As2;
+        } else {
+            e.As1 = mitad;
+            e.As2 = mitad;
+        }
+    } else {
+        e.As2 = 2.0 * mitad - e.As1;
+    }
+    CapacidadesDeLasAreas(e);
+}
+
+void CuantiaMinimaMuro(EstadoDiseno& e, double rhoMin) {
+    if (e.As1 + e.As2 >= rhoMin * e.b * e.h)
+        return;
+    e.CuantiaGeometrica = true;
+    e.CuantiaMecanica = false;
+    if (e.As1 > e.As2) {
+        e.As1 = rhoMin * 2.0 * e.b * e.h * (1.0 / 3.0);
+        e.As2 = rhoMin * e.b * e.h * (1.0 / 3.0);
+    } else {
+        e.As1 = e.As2 = rhoMin * e.b * e.h * 0.5;
+    }
+    CapacidadesDeLasAreas(e);
+}
+
+void AplicarCuantiaMinima(EstadoDiseno& e, int TipoElemento, int DesignacionAcero) {
+    const double rho = CuantiaGeometricaMinima(TipoElemento, DesignacionAcero);
+    switch (TipoElemento) {
+    case 0:
+        CuantiaMinimaViga(e, rho);
+        break;
+    case 1:
+    case 2:
+        if (e.As1 + e.As2 < rho * e.b * e.h)
+            CuantiaMinimaTotal(e, rho);
+        break;
+    case 3:
+    case 4:
+        CuantiaMinimaMuro(e, rho);
+        break;
+    default:
+        break;
+    }
+}
+
+TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento) {
+    TextosCuantia t;
+    t.Recomendada =
+        e.MinimaCompresion ? "Se recomienda disponer la armadura mínima de compresión dada." : "";
+    if (e.CuantiaMecanica) {
+        t.Cuantia = "Cuantía mecánica mínima de la armadura.";
+    } else if (e.CuantiaGeometrica) {
+        t.Cuantia = "Cuantía geométrica mínima de la armadura.";
+        if (TipoElemento > 2)
+            t.Recomendada = "La cuantía de cada cara no debe ser inferior a 1/3 de la total.";
+    } else {
+        t.Cuantia = "La armadura cumple las limitaciones de cuantías mínimas.";
+    }
+    return t;
+}
