@@ -1,6 +1,30 @@
-#include <cstdio>
+#include "cli/Lote.h"
 
-int main() {
-    std::puts("velmora-calc: cálculos de Velmora por lotes (JSON por líneas).");
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << TextoAyuda();
+        return 0;
+    }
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
+        std::cerr << "velmora-calc: orden mal escrita. Uso: velmora-calc [FICHERO]; "
+                     "velmora-calc --help explica el formato.\n";
+        return 2;
+    }
+    if (argc == 1 || std::strcmp(argv[1], "-") == 0) {
+        ProcesarFlujo(std::cin, std::cout);
+        return 0;
+    }
+    std::ifstream fichero(argv[1], std::ios::binary);
+    if (!fichero) {
+        std::cerr << "velmora-calc: no se puede abrir el fichero «" << argv[1]
+                  << "»: " << std::strerror(errno) << ".\n";
+        return 1;
+    }
+    ProcesarFlujo(fichero, std::cout);
     return 0;
 }

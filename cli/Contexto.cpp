@@ -1,0 +1,164 @@
+#include "cli/Contexto.h"
+
+#include "common/Numeros.h"
+
+namespace {
+
+constexpr std::string_view Parametros = "ParametrosGenerales";
+
+// El valor recibido, para el mensaje (recortado: puede ser un objeto entero).
+std::string Recibido(const Json& v) {
+    std::string texto = v.dump(-1, ' ', false, Json::error_handler_t::replace);
+    if (texto.size() > 40)
+        texto = texto.substr(0, 37) + "...";
+    return " Se ha dado " + texto + ".";
+}
+
+std::string Rango(int minimo, int maximo) {
+    return FormatearEntero(minimo) + " a " + FormatearEntero(maximo);
+}
+
+const char* NombresTipo[] = {"Viga", "Soporte", "Placa", "Muro Horiz.", "Muro Vert."};
+
+} // namespace
+
+void Fallar(std::string mensaje, std::string campo) {
+    throw ErrorLinea(ErrorCalculo{std::move(mensaje), std::move(campo)});
+}
+
+Contexto::Contexto(const Json& entrada, std::string calculo)
+    : entrada_(entrada), calculo_(std::move(calculo)) {
+    InicializarTablas(Estado);
+    if (const auto r = entrada_.find("ranuras"); r != entrada_.end())
+        AplicarRanuras(Estado, *r);
+}
+
+std::string Contexto::Nombre(std::string_view ventana, std::string_view control) const {
+    std::string nombre = "«" + std::string(control) + "»";
+    if (!ventana.empty())
+        nombre += " de «" + std::string(ventana) + "»";
+    return nombre;
+}
+
+bool Contexto::Presente(std::string_view ventana) const {
+    return entrada_.contains(ventana);
+}
+
+const Json* Contexto::Buscar(std::string_view ventana, std::string_view control) {
+    controlesLeidos_.emplace(std::string(ventana), std::string(control));
+    if (ventana.empty()) {
+        const auto v = entrada_.find(control);
+        return v == entrada_.end() ? nullptr : &*v;
+    }
+    ventanasLeidas_.emplace(ventana);
+    const auto w = entrada_.find(ventana);
+    if (w == entrada_.end())
+        return nullptr;
+    if (!w->is_object())
+        Fallar("«" + std::string(ventana) +
+                   "» debe ser un objeto con los controles de la ventana: {\"Control\": valor}." +
+                   Recibido(*w),
+               std::string(ventana));
+    const auto v = w->find(control);
+    return v == w->end() ? nullptr : &*v;
+}
+
+std::string Contexto::Texto(std::string_view ventana, std::string_view control,
+                            std::string_view defecto) {
+    const Json* v = Buscar(ventana, control);
+    if (!v)
+        return std::string(defecto);
+    if (!v->is_string())
+        Fallar(Nombre(ventana, control) +
+                   " es un cuadro de texto: dé su contenido entre comillas, p. ej. \"0.40\"." +
+                   Recibido(*v),
+               std::string(control));
+    return v->get<std::string>();
+}
+
+int Contexto::Entero(std::string_view ventana, std::string_view control, int defecto, int minimo,
+                     int maximo) {
+    const Json* v = Buscar(ventana, control);
+    if (!v)
+        return defecto;
+    if (!v->is_number_integer() || v->get<long long>() < minimo || v->get<long long>() > maximo)
+        Fallar(Nombre(ventana, control) + " es un número entero de " + Rango(minimo, maximo) + "." +
+                   Recibido(*v),
+               std::string(control));
+    return static_cast<int>(v->get<long long>());
+}
+
+int Contexto::Indice(std::string_view ventana, std::string_view control, int defecto,
+                     int elementos) {
+    const Json* v = Buscar(ventana, control);
+    if (!v)
+        return defecto;
+    if (!v->is_number_integer() || v->get<long long>() < 0 || v->get<long long>() >= elementos)
+        Fallar(Nombre(ventana, control) +
+                   " es un grupo de opciones: dé el índice de la opción elegida, un entero de " +
+                   Rango(0, elementos - 1) + "." + Recibido(*v),
+               std::string(control));
+    return static_cast<int>(v->get<long long>());
+}
+
+bool Contexto::Casilla(std::string_view ventana, std::string_view control, bool defecto) {
+    const Json* v = Buscar(ventana, control);
+    if (!v)
+        return defecto;
+    if (!v->is_boolean())
+        Fallar(Nombre(ventana, control) + " es una casilla: dé true o false." + Recibido(*v),
+               std::string(control));
+    return v->get<bool>();
+}
+
+EleccionParametros Contexto::ConfirmarParametros() {
+    EleccionParametros p;
+    p.DesignacionAcero = Indice(Parametros, "GrupoDesignacionAcero", p.DesignacionAcero, 2);
+    p.ControlAcero = Indice(Parametros, "GrupoControlAcero", p.ControlAcero, 2);
+    p.ResistenciaCaracteristica =
+        Texto(Parametros, "ResistenciaCaracteristica", p.ResistenciaCaracteristica);
+    p.ControlHormigon = Indice(Parametros, "GrupoControlHormigon", p.ControlHormigon, 2);
+    p.SituacionProyecto = Indice(Parametros, "GrupoSituacionProyecto", p.SituacionProyecto, 2);
+    AplicarTipoElemento(p, Indice(Parametros, "GrupoTipoElemento", p.TipoElemento, 5));
+
+    // Una casilla inhabilitada no se puede marcar: pedirla marcada sería pedir algo que el OK
+    // no aplica (Viga y Placa no llevan armadura simétrica ni hormigonado vertical).
+    const auto casilla = [&](const char* nombre, bool habilitada, bool& marcada) {
+        const bool valor = Casilla(Parametros, nombre, marcada);
+        if (valor && !habilitada && Buscar(Parametros, nombre))
+            Fallar("La casilla «" + std::string(nombre) +
+                       "» está inhabilitada con el tipo de elemento «" +
+                       NombresTipo[p.TipoElemento] +
+                       "»: sólo se aplica a «Soporte», «Muro Horiz.» y «Muro Vert.».",
+                   nombre);
+        marcada = valor;
+    };
+    casilla("ArmaduraSimetrica", p.ArmaduraSimetricaHabilitada, p.ArmaduraSimetricaMarcada);
+    casilla("HormigonadoVertical", p.HormigonadoVerticalHabilitado, p.HormigonadoVerticalMarcado);
+
+    Exigir(DerivarMateriales(Estado, p));
+    return p;
+}
+
+void Contexto::Poner(std::string_view ventana, std::string_view control, Json valor) {
+    if (ventana.empty())
+        salida_[std::string(control)] = std::move(valor);
+    else
+        salida_[std::string(ventana)][std::string(control)] = std::move(valor);
+}
+
+void Contexto::ComprobarLeidos() const {
+    for (const auto& [clave, valor] : entrada_.items()) {
+        if (clave == "calculo" || clave == "ranuras")
+            continue;
+        if (ventanasLeidas_.contains(clave) && valor.is_object()) {
+            for (const auto& [control, _] : valor.items())
+                if (!controlesLeidos_.contains(std::pair{clave, control}))
+                    Fallar("El control «" + control + "» no existe en la ventana «" + clave +
+                               "» o no interviene en el cálculo «" + calculo_ + "».",
+                           control);
+        } else if (!controlesLeidos_.contains(std::pair{std::string(), clave})) {
+            Fallar("«" + clave + "» no interviene en el cálculo «" + calculo_ + "».", clave);
+        }
+    }
+}

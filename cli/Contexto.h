@@ -1,0 +1,96 @@
+#pragma once
+// Lo que un cálculo de velmora-calc tiene a mano: la línea de entrada, un estado de diseño recién
+// arrancado (tablas llenas y ranuras de la entrada aplicadas) y la salida que va llenando.
+//
+// Los controles se leen por el nombre de objeto de su ventana y el suyo, con el valor que tienen
+// al arrancar el programa cuando la entrada no los da. Con `ventana` vacía se lee una clave del
+// nivel superior de la línea (p. ej. "IndiceArmadura"). Un valor de tipo equivocado, fuera del
+// intervalo de las opciones o un error de un cálculo lanza ErrorLinea, que ProcesarLinea
+// convierte en la respuesta de error de la línea; la tanda sigue con la línea siguiente.
+
+#include "cli/Registro.h"
+#include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// Error de una línea: mensaje en español y control al que se refiere.
+class ErrorLinea : public std::runtime_error {
+public:
+    explicit ErrorLinea(ErrorCalculo error)
+        : std::runtime_error(error.mensaje), error_(std::move(error)) {}
+    const ErrorCalculo& error() const { return error_; }
+
+private:
+    ErrorCalculo error_;
+};
+
+[[noreturn]] void Fallar(std::string mensaje, std::string campo = {});
+
+// El valor de un resultado de la biblioteca de cálculo, o su error como ErrorLinea.
+template <typename T> T Exigir(Resultado<T> r) {
+    if (!r)
+        throw ErrorLinea(r.error());
+    return std::move(r.valor());
+}
+
+class Contexto {
+public:
+    Contexto(const Json& entrada, std::string calculo);
+
+    EstadoDiseno Estado;
+
+    // Control de texto (cuadro de edición, cuadro combinado editable): una cadena JSON.
+    std::string Texto(std::string_view ventana, std::string_view control, std::string_view defecto);
+    // Grupo de opciones: el índice (entero) de la opción elegida, de 0 a elementos − 1.
+    int Indice(std::string_view ventana, std::string_view control, int defecto, int elementos);
+    // Control de número entero (p. ej. un contador): un entero de minimo a maximo.
+    int Entero(std::string_view ventana, std::string_view control, int defecto, int minimo,
+               int maximo);
+    // Casilla: true o false.
+    bool Casilla(std::string_view ventana, std::string_view control, bool defecto);
+    // La entrada trae la ventana (o la clave de nivel superior); no cuenta como leída.
+    bool Presente(std::string_view ventana) const;
+
+    // Confirma los parámetros generales como su botón OK, con los controles de
+    // "ParametrosGenerales" de la entrada o sus valores de arranque: elegir GrupoTipoElemento
+    // aplica su regla a las dos casillas antes de los valores explícitos de éstas. Deja los
+    // materiales en Estado y devuelve las elecciones (tipo de elemento, acero, ...), que
+    // algunos cálculos leen directamente.
+    EleccionParametros ConfirmarParametros();
+
+    // Escribe en la salida el rótulo (u otro valor) de un control, bajo su ventana; con
+    // `ventana` vacía, como clave del nivel superior de la respuesta.
+    void Poner(std::string_view ventana, std::string_view control, Json valor);
+
+    const std::string& NombreCalculo() const { return calculo_; }
+    const Json& Salida() const { return salida_; }
+
+    // Falla si la entrada trae ventanas o controles que el cálculo no ha leído: un nombre mal
+    // escrito no debe pasar en silencio con el valor de arranque.
+    void ComprobarLeidos() const;
+
+private:
+    const Json* Buscar(std::string_view ventana, std::string_view control);
+    std::string Nombre(std::string_view ventana, std::string_view control) const;
+
+    const Json& entrada_;
+    std::string calculo_;
+    Json salida_ = Json::object();
+    std::set<std::string, std::less<>> ventanasLeidas_;
+    std::set<std::pair<std::string, std::string>, std::less<>> controlesLeidos_;
+};
+
+// Aplica "ranuras" de la entrada: {"1": [[3, 16]], "2": [[2, 12], [1, 10]]}, de 1 a 3 grupos
+// [número de barras, diámetro en mm] por ranura "0" a "4". Las ranuras y grupos que no se dan
+// conservan sus valores de arranque.
+void AplicarRanuras(EstadoDiseno& e, const Json& ranuras);
+
+// Todos los valores del estado de diseño por su nombre, tablas y ranuras incluidas. Las tablas
+// que se indexan desde 1 (TablaEs, los grupos de las ranuras) se escriben como objetos con el
+// índice por clave.
+Json VolcarEstado(const EstadoDiseno& e);

@@ -1,0 +1,20 @@
+#pragma once
+// velmora-calc: una línea JSON de entrada, una línea JSON de salida.
+//
+// Entrada: {"calculo": NOMBRE, VENTANA: {CONTROL: valor, ...}, ..., "ranuras": {...}}.
+// Salida: {"calculo": NOMBRE, "ok": true, VENTANA: {CONTROL: rótulo, ...}, "estado": {...}}
+// o {"calculo": NOMBRE, "ok": false, "error": mensaje, "campo": CONTROL}.
+// Cada línea parte del estado de arranque del programa; una línea mala no para la tanda.
+
+#include <iosfwd>
+#include <string>
+
+// Procesa una línea y devuelve la línea de respuesta (sin salto de línea final).
+std::string ProcesarLinea(const std::string& linea);
+
+// Procesa todas las líneas de `entrada` y escribe una respuesta por línea en `salida`; las
+// líneas en blanco se saltan. Devuelve el número de líneas con error.
+int ProcesarFlujo(std::istream& entrada, std::ostream& salida);
+
+// Texto de --help, con la lista de cálculos inscritos.
+std::string TextoAyuda();

@@ -1,0 +1,170 @@
+// Contrato de velmora-calc: forma de las respuestas, errores de línea y tandas.
+
+#include "cli/Lote.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json Procesar(const std::string& linea) {
+    return Json::parse(ProcesarLinea(linea));
+}
+
+struct CasoError {
+    const char* nombre;
+    const char* linea;
+    Json calculo; // "calculo" que debe devolver la respuesta
+    const char* campo;
+    const char* fragmento; // parte del mensaje
+};
+
+class ErrorDeLinea : public ::testing::TestWithParam<CasoError> {};
+
+TEST_P(ErrorDeLinea, RespuestaDeError) {
+    const auto& c = GetParam();
+    const Json r = Procesar(c.linea);
+    ASSERT_EQ(r.size(), 4u) << r.dump();
+    auto clave = r.begin();
+    EXPECT_EQ((clave++).key(), "calculo");
+    EXPECT_EQ((clave++).key(), "ok");
+    EXPECT_EQ((clave++).key(), "error");
+    EXPECT_EQ((clave++).key(), "campo");
+    EXPECT_EQ(r["calculo"], c.calculo);
+    EXPECT_EQ(r["ok"], false);
+    EXPECT_EQ(r["campo"], c.campo);
+    EXPECT_NE(r["error"].get<std::string>().find(c.fragmento), std::string::npos)
+        << r["error"].get<std::string>();
+}
+
+const Json Nulo = nullptr;
+
+INSTANTIATE_TEST_SUITE_P(
+    Linea, ErrorDeLinea,
+    ::testing::Values(
+        CasoError{"NoEsJson", "{\"calculo\": \"area\"", Nulo, "", "no es JSON válido"},
+        CasoError{"Utf8Roto", "{\"calculo\": \"ar\xff\"}", Nulo, "", "no es JSON válido"},
+        CasoError{"NoEsObjeto", "[1, 2]", Nulo, "", "debe ser un objeto JSON"},
+        CasoError{"SinCalculo", "{\"ranuras\": {}}", Nulo, "calculo", "Falta «calculo»"},
+        CasoError{"CalculoNoTexto", "{\"calculo\": 5}", 5, "calculo", "entre comillas"},
+        CasoError{"CalculoDesconocido", "{\"calculo\": \"flecha\"}", "flecha", "calculo",
+                  "El cálculo «flecha» no existe. Cálculos: "}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Controles, ErrorDeLinea,
+    ::testing::Values(
+        CasoError{"VentanaNoObjeto", R"({"calculo": "parametros", "ParametrosGenerales": 1})",
+                  "parametros", "ParametrosGenerales", "debe ser un objeto con los controles"},
+        CasoError{"TextoConNumero",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"ResistenciaCaracteristica": 30}})",
+                  "parametros", "ResistenciaCaracteristica", "es un cuadro de texto"},
+        CasoError{"OpcionComoTexto",
+                  R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoTipoElemento": "1"}})",
+                  "parametros", "GrupoTipoElemento", "Se ha dado \"1\"."},
+        CasoError{"OpcionFraccionaria",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"GrupoSituacionProyecto": 1.0}})",
+                  "parametros", "GrupoSituacionProyecto", "un entero de 0 a 1"},
+        CasoError{"OpcionFueraDeRango",
+                  R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoTipoElemento": 5}})",
+                  "parametros", "GrupoTipoElemento", "un entero de 0 a 4. Se ha dado 5."},
+        CasoError{"OpcionNegativa",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"GrupoDesignacionAcero": -1}})",
+                  "parametros", "GrupoDesignacionAcero", "un entero de 0 a 1"},
+        CasoError{"CasillaConNumero",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"GrupoTipoElemento": 1, "ArmaduraSimetrica": 1}})",
+                  "parametros", "ArmaduraSimetrica", "es una casilla: dé true o false"},
+        CasoError{"CasillaInhabilitadaMarcada",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"GrupoTipoElemento": 2, "HormigonadoVertical": true}})",
+                  "parametros", "HormigonadoVertical",
+                  "inhabilitada con el tipo de elemento «Placa»"},
+        CasoError{"ResistenciaNoNumero",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"ResistenciaCaracteristica": "HA-25"}})",
+                  "parametros", "ResistenciaCaracteristica", "no es un número"},
+        CasoError{"ResistenciaCero",
+                  R"({"calculo": "parametros",
+                      "ParametrosGenerales": {"ResistenciaCaracteristica": "0"}})",
+                  "parametros", "ResistenciaCaracteristica", "mayor que cero"},
+        CasoError{"ControlMalEscrito",
+                  R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoTipoElement": 1}})",
+                  "parametros", "GrupoTipoElement",
+                  "no existe en la ventana «ParametrosGenerales»"},
+        CasoError{"VentanaAjena",
+                  R"({"calculo": "area", "ParametrosGenerales": {"GrupoTipoElemento": 1}})", "area",
+                  "ParametrosGenerales", "no interviene en el cálculo «area»"},
+        CasoError{"RanuraFueraDeRango", R"({"calculo": "area", "IndiceArmadura": 5})", "area",
+                  "IndiceArmadura", "«IndiceArmadura» es un número entero de 0 a 4."}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranuras, ErrorDeLinea,
+    ::testing::Values(
+        CasoError{"NoObjeto", R"({"calculo": "area", "ranuras": [[1, 10]]})", "area", "ranuras",
+                  "debe ser un objeto"},
+        CasoError{"RanuraInexistente", R"({"calculo": "area", "ranuras": {"5": [[1, 10]]}})",
+                  "area", "ranuras", "La ranura «5» no existe"},
+        CasoError{"SinGrupos", R"({"calculo": "area", "ranuras": {"1": []}})", "area", "ranuras",
+                  "de 1 a 3 grupos"},
+        CasoError{"CuatroGrupos",
+                  R"({"calculo": "area", "ranuras": {"1": [[1, 6], [1, 8], [1, 10], [1, 12]]}})",
+                  "area", "ranuras", "de 1 a 3 grupos"},
+        CasoError{"GrupoIncompleto", R"({"calculo": "area", "ranuras": {"0": [[1, 10], [3]]}})",
+                  "area", "ranuras", "El grupo 2 de la ranura «0» debe ser"},
+        CasoError{"NumeroFraccionario", R"({"calculo": "area", "ranuras": {"0": [[2.5, 10]]}})",
+                  "area", "ranuras", "número de barras del grupo 1 de la ranura «0» debe ser"},
+        CasoError{"NumeroNegativo", R"({"calculo": "area", "ranuras": {"0": [[-1, 10]]}})", "area",
+                  "ranuras", "no puede ser negativo (se ha dado -1)"},
+        CasoError{"DiametroCero", R"({"calculo": "area", "ranuras": {"0": [[2, 0]]}})", "area",
+                  "ranuras", "debe ser mayor que cero (se ha dado 0 mm)"},
+        CasoError{"DiametroEnorme", R"({"calculo": "area", "ranuras": {"0": [[2, 3000000000]]}})",
+                  "area", "ranuras",
+                  "El diámetro del grupo 1 de la ranura «0» debe ser un número entero"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+TEST(Tanda, UnaLineaMalaNoDetieneLaTanda) {
+    std::istringstream entrada("\xEF\xBB\xBF{\"calculo\": \"area\"}\r\n"
+                               "\n"
+                               "   \n"
+                               "esto no es JSON\n"
+                               "{\"calculo\": \"area\", \"ranuras\": {\"0\": [[2, 12]]}}\n"
+                               "{\"calculo\": \"nada\"}\n"
+                               "{\"calculo\": \"area\"}");
+    std::ostringstream salida;
+    EXPECT_EQ(ProcesarFlujo(entrada, salida), 2);
+
+    std::istringstream respuestas(salida.str());
+    std::vector<Json> r;
+    for (std::string linea; std::getline(respuestas, linea);)
+        r.push_back(Json::parse(linea));
+    ASSERT_EQ(r.size(), 5u) << salida.str();
+    EXPECT_EQ(r[0]["VentanaArea"]["EtiquetaArea"], "    0.7854");
+    EXPECT_EQ(r[1]["ok"], false);
+    EXPECT_EQ(r[2]["VentanaArea"]["EtiquetaArea"], "    2.2619");
+    EXPECT_EQ(r[3]["ok"], false);
+    // Cada línea parte del estado de arranque: la ranura 0 de la línea anterior no cuenta.
+    EXPECT_EQ(r[4]["VentanaArea"]["EtiquetaArea"], "    0.7854");
+    EXPECT_EQ(r[4]["TextoArmadura"], "1Ø10");
+}
+
+TEST(Tanda, RespuestaCorrectaEnOrden) {
+    const Json r = Procesar(R"({"calculo": "parametros"})");
+    std::vector<std::string> claves;
+    for (const auto& [clave, _] : r.items())
+        claves.push_back(clave);
+    EXPECT_EQ(claves, (std::vector<std::string>{"calculo", "ok", "ParametrosGenerales", "estado"}));
+    EXPECT_EQ(r["calculo"], "parametros");
+    EXPECT_EQ(r["ok"], true);
+}
+
+} // namespace
