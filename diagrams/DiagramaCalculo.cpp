@@ -1,9 +1,126 @@
 #include "diagrams/DiagramaCalculo.h"
 
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "common/Numeros.h"
+#include "diagrams/Rotulos.h"
+#include "ui_DiagramaCalculo.h"
 
-TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include <QStyle>
+
+TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TDiagramaCalculo>()) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("DiagramaCalculo"));
-    setWindowTitle(QStringLiteral("Diagrama de cálculo tensión-deformación de aceros"));
-    setFixedSize(320, 120);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+
+    ui->GrupoDesignacionAcero->FijarElementos(
+        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
+    ui->GrupoTipoDiagrama->FijarElementos(
+        {QStringLiteral("Arm. pasiva"), QStringLiteral("Arm. activa")}, 0);
+    ui->GrupoControlAcero->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
+                                          0);
+    ui->GrupoSituacionProyecto->FijarElementos(
+        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
+    ui->GrupoValorEs->FijarElementos(
+        {QStringLiteral("190000"), QStringLiteral("200000"), QStringLiteral("210000")}, 1);
+
+    for (QLabel* indice :
+         {ui->Label10, ui->Label14, ui->Label12, ui->Label22, ui->Sub28, ui->Sup28, ui->Sub29,
+          ui->Sup29, ui->Sub30, ui->Sup30, ui->Label13, ui->Label42, ui->Label43})
+        HacerIndice(indice);
+    SubindiceEnHueco(ui->Label20, ui->Label21, QStringLiteral("f"));
+    QFont titulo = ui->EtiquetaAcero->font();
+    titulo.setBold(true);
+    ui->EtiquetaAcero->setFont(titulo);
+    ui->EtiquetaTipoDiagrama->setFont(titulo);
+
+    connect(ui->GrupoDesignacionAcero, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoDesignacionAceroClick);
+    connect(ui->GrupoSituacionProyecto, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoSituacionProyectoClick);
+    connect(ui->GrupoTipoDiagrama, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoTipoDiagramaClick);
+    connect(ui->GrupoControlAcero, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoControlAceroClick);
+    connect(ui->GrupoValorEs, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoValorEsClick);
+    connect(ui->BotonCalcular, &QPushButton::clicked, this, &TDiagramaCalculo::BotonCalcularClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // El dibujo de las elecciones de arranque, sin tocar el estado de diseño.
+    EstadoDiseno inicial = app_.Estado;
+    LeerDatosDiagrama(inicial, Eleccion());
+    ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(inicial, false, 0.0));
+}
+
+TDiagramaCalculo::~TDiagramaCalculo() = default;
+
+EleccionDiagrama TDiagramaCalculo::Eleccion() const {
+    EleccionDiagrama c;
+    c.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
+    c.TipoDiagrama = ui->GrupoTipoDiagrama->itemIndex();
+    c.ControlAcero = ui->GrupoControlAcero->itemIndex();
+    c.SituacionProyecto = ui->GrupoSituacionProyecto->itemIndex();
+    c.ValorEs = ui->GrupoValorEs->itemIndex();
+    return c;
+}
+
+void TDiagramaCalculo::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TDiagramaCalculo::GrupoDesignacionAceroClick(int indice) {
+    ui->EtiquetaAcero->setText(Q(TextoEtiquetaAcero(indice)));
+    MostrarDiagrama();
+}
+
+void TDiagramaCalculo::GrupoSituacionProyectoClick(int indice) {
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(app_.Estado, indice)));
+    MostrarDiagrama();
+}
+
+void TDiagramaCalculo::GrupoTipoDiagramaClick(int indice) {
+    ui->EtiquetaTipoDiagrama->setText(Q(TextoEtiquetaTipoDiagrama(indice)));
+    MostrarDiagrama();
+}
+
+void TDiagramaCalculo::GrupoControlAceroClick(int) {
+    MostrarDiagrama();
+}
+
+void TDiagramaCalculo::GrupoValorEsClick(int indice) {
+    ui->EtiquetaEs->setText(Q(TextoEtiquetaEs(indice)));
+    MostrarDiagrama();
+}
+
+void TDiagramaCalculo::MostrarDiagrama() {
+    const RotulosDiagrama r = ::MostrarDiagrama(app_.Estado, Eleccion());
+    ui->Label20->setText(Q(r.Label20));
+    ui->Label28->setText(Q(r.Label28));
+    ui->Label29->setText(Q(r.Label29));
+    ui->Label30->setText(Q(r.Label30));
+    ui->ValorTension->setText(Q(r.ValorTension));
+    Dibujar(false, 0.0);
+}
+
+void TDiagramaCalculo::BotonCalcularClick() {
+    LeerDatosDiagrama(app_.Estado, Eleccion());
+    const auto eps = LeerCampo(ui->Valor1, QStringLiteral("Deformación del acero εs"));
+    if (!eps) {
+        ui->ValorTension->setText(QStringLiteral("="));
+        Dibujar(false, 0.0);
+        return;
+    }
+    const auto sigma = CalcularTension(app_.Estado, Eleccion(), *eps);
+    ui->ValorTension->setText(
+        Q(sigma ? TextoValorTension(*sigma) : std::string(TextoFueraDiagrama)));
+    Dibujar(true, *eps);
+}
+
+void TDiagramaCalculo::Dibujar(bool conPunto, double eps) {
+    ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(app_.Estado, conPunto, eps));
 }

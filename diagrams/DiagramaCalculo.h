@@ -1,14 +1,39 @@
 #pragma once
 
-#include <QDialog>
-struct Aplicacion;
+#include "diagrams/DiagramaAcero.h"
 
-// Ventana provisional: aún sin controles.
+#include <QDialog>
+#include <memory>
+
+struct Aplicacion;
+namespace Ui {
+class TDiagramaCalculo;
+}
+
+// Diagrama de cálculo tensión-deformación del acero. Escribe su acero en el estado de diseño
+// (ArmaduraPasiva, IndiceEs, fyk, gammaS, fyd), que queda así al cerrarla.
 class TDiagramaCalculo : public QDialog {
     Q_OBJECT
 public:
     explicit TDiagramaCalculo(Aplicacion& app, QWidget* parent = nullptr);
+    ~TDiagramaCalculo() override;
+
+    // Elecciones actuales de los cinco grupos.
+    EleccionDiagrama Eleccion() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    void GrupoDesignacionAceroClick(int indice);
+    void GrupoSituacionProyectoClick(int indice);
+    void GrupoTipoDiagramaClick(int indice);
+    void GrupoControlAceroClick(int indice);
+    void GrupoValorEsClick(int indice);
+    void BotonCalcularClick();
+    void MostrarDiagrama();
+    void Dibujar(bool conPunto, double eps);
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TDiagramaCalculo> ui;
 };

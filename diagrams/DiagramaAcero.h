@@ -1,0 +1,80 @@
+#pragma once
+// Diagrama de cálculo tensión-deformación del acero, evaluado por sí mismo (EHE-98, art. 38.4
+// para la armadura pasiva y 38.5 para la activa). Escribe sus elecciones en el estado de diseño,
+// donde quedan al cerrar la ventana: los cálculos de secciones que sigan usan ese acero hasta
+// que se confirmen de nuevo los parámetros generales.
+
+#include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
+
+#include <string>
+#include <vector>
+
+// Índices de los cinco grupos de opciones de la ventana, con sus valores de arranque.
+struct EleccionDiagrama {
+    int DesignacionAcero = 0;  // 0 = B 400 S, 1 = B 500 S
+    int TipoDiagrama = 0;      // 0 = Arm. pasiva, 1 = Arm. activa
+    int ControlAcero = 0;      // 0 = Normal, 1 = Reducido
+    int SituacionProyecto = 0; // 0 = Persistente o transitoria, 1 = Accidental
+    int ValorEs = 1;           // 0 = 190000, 1 = 200000, 2 = 210000 N/mm²
+};
+
+// Copia las elecciones en el estado: ArmaduraPasiva, IndiceEs, fyk, gammaS y fyd (con control
+// reducido, fyd = 0.75·fyk/γs). Un índice fuera de su grupo se toma como el de arranque.
+void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
+
+// Rótulos que reescribe cada clic en un grupo de opciones.
+struct RotulosDiagrama {
+    std::string Label20;      // "f    =  347.8  N/mm"
+    std::string Label28;      // "(0.002)   =  347.8  N/mm"
+    std::string Label29;      // "(0.0035) =  347.8  N/mm"
+    std::string Label30;      // "(0.01)     =  347.8  N/mm"
+    std::string ValorTension; // "=" (se borra el resultado anterior)
+};
+
+// LeerDatosDiagrama y los rótulos de fyd y de las tres tensiones características.
+RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
+
+// Rótulos de las etiquetas que cambian con un grupo concreto.
+std::string TextoEtiquetaAcero(int DesignacionAcero);                  // "Acero B 400 S"
+std::string TextoEtiquetaTipoDiagrama(int TipoDiagrama);               // "ar.pasiva"
+std::string TextoEtiquetaGammas(const EstadoDiseno& e, int Situacion); // "= 1.15"
+std::string TextoEtiquetaEs(int ValorEs);                              // "= 200000 N/mm"
+
+// Rótulo de ValorTension para una tensión: "=   " + (4:1).
+std::string TextoValorTension(double sigma);
+// Rótulo de ValorTension cuando la tensión del acero activo cae fuera de 100..1000 N/mm².
+inline constexpr const char* TextoFueraDiagrama = "Fuera del rango del diagrama";
+
+// «Calcular»: LeerDatosDiagrama y la tensión para la deformación `eps`. Error
+// (MensajeFueraDiagramaActivo, campo "Valor1") si el diagrama activo no la alcanza.
+Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps);
+
+// «Calcular» desde el texto de Valor1: error del lector de números si no es un número; si no,
+// el rótulo de ValorTension (TextoFueraDiagrama cuando el diagrama activo no llega).
+Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c,
+                                      std::string_view Valor1);
+
+// --- Dibujo del diagrama ---
+
+struct PuntoDiagrama {
+    double eps;   // deformación
+    double sigma; // tensión, N/mm²
+};
+
+struct DibujoAcero {
+    std::vector<PuntoDiagrama> RamaElastica; // de 0 (o del mínimo) al límite elástico
+    std::vector<PuntoDiagrama> RamaPlastica; // del límite elástico al final: recta o curva
+    PuntoDiagrama Plastificacion{};          // punto de fyd
+    PuntoDiagrama LimiteProporcional{};      // 0.7·fyd (sólo diagrama activo)
+    bool Activo = false;
+    double epsMin = 0.0, epsMax = 0.01;    // intervalo dibujado
+    double sigmaMin = 0.0, sigmaMax = 0.0; // tensiones extremas dibujadas
+    bool HayPunto = false;                 // la deformación escrita cabe en el dibujo
+    PuntoDiagrama Punto{};
+};
+
+// Puntos del diagrama del estado (tras LeerDatosDiagrama) entre 0 y 0.01, ampliado hasta la
+// deformación escrita si |eps| ≤ 0.1 y su tensión se puede calcular. `puntoValido` dice si hay
+// una deformación escrita que marcar.
+DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double eps);

@@ -1,0 +1,212 @@
+#include "diagrams/DiagramaAcero.h"
+
+#include "section/LeyesMateriales.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+EstadoDiseno EstadoInicial() {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    return e;
+}
+
+struct CasoDiagrama {
+    const char* nombre;
+    EleccionDiagrama eleccion;
+    double fyd;
+    const char* Label20;
+    const char* Label28;
+    const char* Label29;
+    const char* Label30;
+};
+
+class MostrarDiagramaTest : public ::testing::TestWithParam<CasoDiagrama> {};
+
+TEST_P(MostrarDiagramaTest, RotulosYEstado) {
+    const auto& c = GetParam();
+    EstadoDiseno e = EstadoInicial();
+    const RotulosDiagrama r = MostrarDiagrama(e, c.eleccion);
+    EXPECT_EQ(r.Label20, c.Label20);
+    EXPECT_EQ(r.Label28, c.Label28);
+    EXPECT_EQ(r.Label29, c.Label29);
+    EXPECT_EQ(r.Label30, c.Label30);
+    EXPECT_EQ(r.ValorTension, "=");
+    EXPECT_NEAR(e.fyd, c.fyd, 0.01);
+    EXPECT_EQ(e.fyk, 400.0 + 100.0 * c.eleccion.DesignacionAcero);
+    EXPECT_EQ(e.gammaS, c.eleccion.SituacionProyecto == 0 ? 1.15 : 1.0);
+    EXPECT_EQ(e.ArmaduraPasiva, c.eleccion.TipoDiagrama == 0);
+    EXPECT_EQ(e.IndiceEs, c.eleccion.ValorEs + 1);
+}
+
+// EleccionDiagrama{Designacion, TipoDiagrama, Control, Situacion, ValorEs}
+INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
+                         ::testing::Values(
+                             // 0.002 ya pasa de fyd/Es = 347.83/200000 = 0.00174.
+                             CasoDiagrama{"PorOmision",
+                                          {0, 0, 0, 0, 1},
+                                          347.83,
+                                          "f    =  347.8  N/mm",
+                                          "(0.002)   =  347.8  N/mm",
+                                          "(0.0035) =  347.8  N/mm",
+                                          "(0.01)     =  347.8  N/mm"},
+                             // 0.002·190000 = 380 por debajo de fyd/Es = 0.00229.
+                             CasoDiagrama{"B500Es190000",
+                                          {1, 0, 0, 0, 0},
+                                          434.78,
+                                          "f    =  434.8  N/mm",
+                                          "(0.002)   =  380.0  N/mm",
+                                          "(0.0035) =  434.8  N/mm",
+                                          "(0.01)     =  434.8  N/mm"},
+                             // Justo en fyd/Es = 400/200000 = 0.002 se da fyd.
+                             CasoDiagrama{"AccidentalEnElCodo",
+                                          {0, 0, 0, 1, 1},
+                                          400.0,
+                                          "f    =  400.0  N/mm",
+                                          "(0.002)   =  400.0  N/mm",
+                                          "(0.0035) =  400.0  N/mm",
+                                          "(0.01)     =  400.0  N/mm"},
+                             CasoDiagrama{"ControlReducido",
+                                          {1, 0, 1, 0, 1},
+                                          326.09,
+                                          "f    =  326.1  N/mm",
+                                          "(0.002)   =  326.1  N/mm",
+                                          "(0.0035) =  326.1  N/mm",
+                                          "(0.01)     =  326.1  N/mm"},
+                             // Curva de la armadura activa; la última por encima de fyd.
+                             CasoDiagrama{"ActivaPorOmision",
+                                          {0, 1, 0, 0, 1},
+                                          347.83,
+                                          "f    =  347.8  N/mm",
+                                          "(0.002)   =  319.2  N/mm",
+                                          "(0.0035) =  345.3  N/mm",
+                                          "(0.01)     =  381.5  N/mm"},
+                             CasoDiagrama{"ActivaB500",
+                                          {1, 1, 0, 0, 1},
+                                          434.78,
+                                          "f    =  434.8  N/mm",
+                                          "(0.002)   =  377.6  N/mm",
+                                          "(0.0035) =  425.3  N/mm",
+                                          "(0.01)     =  474.8  N/mm"}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(DiagramaAceroRotulos, EtiquetasDeLosGrupos) {
+    const EstadoDiseno e = EstadoInicial();
+    EXPECT_EQ(TextoEtiquetaAcero(0), "Acero B 400 S");
+    EXPECT_EQ(TextoEtiquetaAcero(1), "Acero B 500 S");
+    EXPECT_EQ(TextoEtiquetaTipoDiagrama(0), "ar.pasiva");
+    EXPECT_EQ(TextoEtiquetaTipoDiagrama(1), "ar.activa");
+    EXPECT_EQ(TextoEtiquetaGammas(e, 0), "= 1.15");
+    EXPECT_EQ(TextoEtiquetaGammas(e, 1), "= 1.00");
+    EXPECT_EQ(TextoEtiquetaEs(0), "= 190000 N/mm");
+    EXPECT_EQ(TextoEtiquetaEs(1), "= 200000 N/mm");
+    EXPECT_EQ(TextoEtiquetaEs(2), "= 210000 N/mm");
+}
+
+struct CasoCalcular {
+    const char* nombre;
+    int TipoDiagrama;
+    const char* Valor1;
+    const char* ValorTension;
+};
+
+class RotuloCalcularTest : public ::testing::TestWithParam<CasoCalcular> {};
+
+TEST_P(RotuloCalcularTest, TensionParaLaDeformacionEscrita) {
+    const auto& c = GetParam();
+    EstadoDiseno e = EstadoInicial();
+    EleccionDiagrama eleccion;
+    eleccion.TipoDiagrama = c.TipoDiagrama;
+    const auto r = RotuloCalcular(e, eleccion, c.Valor1);
+    ASSERT_TRUE(r.ok()) << r.error().mensaje;
+    EXPECT_EQ(*r, c.ValorTension);
+    EXPECT_EQ(e.ArmaduraPasiva, c.TipoDiagrama == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deformaciones, RotuloCalcularTest,
+    ::testing::Values(CasoCalcular{"PasivaElastica", 0, "0.001", "=   200.0"},
+                      CasoCalcular{"PasivaComaDecimal", 0, "0,001", "=   200.0"},
+                      CasoCalcular{"PasivaPlastica", 0, "0.05", "=   347.8"},
+                      // Sin límite inferior: la recta sigue por debajo de −fyd.
+                      CasoCalcular{"PasivaCompresion", 0, "-0.003", "=   -600.0"},
+                      CasoCalcular{"ActivaElastica", 1, "0.001", "=   200.0"},
+                      CasoCalcular{"ActivaCurva", 1, "0.01", "=   381.5"},
+                      CasoCalcular{"ActivaCompresion", 1, "-0.001", "=   -200.0"},
+                      CasoCalcular{"VacioEsCero", 1, "", "=    0.0"},
+                      // La tensión pasaría de 1000 N/mm²: la bisección termina y lo dice.
+                      CasoCalcular{"ActivaFueraDelDiagrama", 1, "50",
+                                   "Fuera del rango del diagrama"},
+                      CasoCalcular{"ActivaEnorme", 1, "1e300", "Fuera del rango del diagrama"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(DiagramaAceroCalcular, TextoNoNumericoNoCambiaNada) {
+    EstadoDiseno e = EstadoInicial();
+    const auto r = RotuloCalcular(e, EleccionDiagrama{}, "0.0o1");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().campo, "Valor1");
+    EXPECT_NE(r.error().mensaje.find("Deformación del acero"), std::string::npos);
+    EXPECT_EQ(e.fyd, 0.0);
+}
+
+TEST(DiagramaAceroCalcular, FueraDelDiagramaEsUnErrorParaQuienPideElNumero) {
+    EstadoDiseno e = EstadoInicial();
+    EleccionDiagrama activa;
+    activa.TipoDiagrama = 1;
+    const auto r = CalcularTension(e, activa, 50.0);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().mensaje, MensajeFueraDiagramaActivo);
+    EXPECT_EQ(r.error().campo, "Valor1");
+}
+
+TEST(DiagramaAceroDibujo, PasivoBilineal) {
+    EstadoDiseno e = EstadoInicial();
+    LeerDatosDiagrama(e, EleccionDiagrama{});
+    const DibujoAcero d = CalcularDibujoAcero(e, true, 0.001);
+    EXPECT_FALSE(d.Activo);
+    EXPECT_NEAR(d.Plastificacion.eps, 347.826 / 200000.0, 1e-8);
+    EXPECT_NEAR(d.Plastificacion.sigma, 347.826, 1e-3);
+    ASSERT_EQ(d.RamaPlastica.size(), 2u);
+    EXPECT_DOUBLE_EQ(d.RamaPlastica.back().eps, 0.01);
+    EXPECT_DOUBLE_EQ(d.RamaPlastica.back().sigma, e.fyd);
+    ASSERT_TRUE(d.HayPunto);
+    EXPECT_NEAR(d.Punto.sigma, 200.0, 1e-9);
+    EXPECT_DOUBLE_EQ(d.epsMin, 0.0);
+    EXPECT_DOUBLE_EQ(d.sigmaMax, e.fyd);
+}
+
+TEST(DiagramaAceroDibujo, ActivoCurvoYPlastificacionSobreLaCurva) {
+    EstadoDiseno e = EstadoInicial();
+    EleccionDiagrama activa;
+    activa.TipoDiagrama = 1;
+    LeerDatosDiagrama(e, activa);
+    const DibujoAcero d = CalcularDibujoAcero(e, true, 0.02);
+    ASSERT_TRUE(d.Activo);
+    // fyd se alcanza con una deformación remanente de 0.002 (0.823·0.3^5).
+    EXPECT_NEAR(d.Plastificacion.eps, e.fyd / 200000.0 + 0.002, 1e-5);
+    EXPECT_NEAR(TensionAcero(e, d.Plastificacion.eps, e.fyd), e.fyd, 1e-4);
+    EXPECT_NEAR(d.LimiteProporcional.sigma, 0.7 * e.fyd, 1e-9);
+    ASSERT_GT(d.RamaPlastica.size(), 10u);
+    for (std::size_t i = 1; i < d.RamaPlastica.size(); ++i)
+        EXPECT_GT(d.RamaPlastica[i].sigma, d.RamaPlastica[i - 1].sigma) << i;
+    EXPECT_DOUBLE_EQ(d.epsMax, 0.02);
+    EXPECT_NEAR(d.RamaPlastica.front().sigma, 0.7 * e.fyd, 1e-6);
+    EXPECT_GT(d.sigmaMax, e.fyd);
+}
+
+TEST(DiagramaAceroDibujo, PuntoFueraDeEscalaNoSeDibuja) {
+    EstadoDiseno e = EstadoInicial();
+    LeerDatosDiagrama(e, EleccionDiagrama{});
+    const DibujoAcero lejos = CalcularDibujoAcero(e, true, 0.5);
+    EXPECT_FALSE(lejos.HayPunto);
+    EXPECT_DOUBLE_EQ(lejos.epsMax, 0.01);
+    const DibujoAcero negativo = CalcularDibujoAcero(e, true, -0.003);
+    ASSERT_TRUE(negativo.HayPunto);
+    EXPECT_DOUBLE_EQ(negativo.epsMin, -0.003);
+    EXPECT_NEAR(negativo.sigmaMin, -600.0, 1e-9);
+    const DibujoAcero sinPunto = CalcularDibujoAcero(e, false, 0.001);
+    EXPECT_FALSE(sinPunto.HayPunto);
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+// Diagrama de cálculo del acero, manejado por sus controles.
+#include "app/Aplicacion.h"
+#include "common/GrupoOpciones.h"
+#include "diagrams/DiagramaCalculo.h"
+#include "diagrams/GraficoAcero.h"
+#include "ventanas/Modal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+class PruebaDiagramaCalculo : public QObject {
+    Q_OBJECT
+
+private:
+    Aplicacion app;
+    TDiagramaCalculo* ventana = nullptr;
+
+    void Elegir(const char* grupo, int i) {
+        auto* g = ventana->findChild<GrupoOpciones*>(QString::fromLatin1(grupo));
+        QVERIFY2(g, grupo);
+        QRadioButton* b = g->Boton(i);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+    QString Texto(const char* etiqueta) const {
+        auto* l = ventana->findChild<QLabel*>(QString::fromLatin1(etiqueta));
+        return l ? l->text() : QStringLiteral("<falta %1>").arg(QLatin1String(etiqueta));
+    }
+    void Calcular(const QString& deformacion) {
+        auto* e = ventana->findChild<QLineEdit*>(QStringLiteral("Valor1"));
+        e->clear();
+        QTest::keyClicks(e, deformacion);
+        QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("BotonCalcular")),
+                          Qt::LeftButton);
+    }
+    void CompararCaracteristicas(const char* s1, const char* s2, const char* s3) {
+        QCOMPARE(Texto("Label28"), QStringLiteral("(0.002)   =  %1  N/mm").arg(QLatin1String(s1)));
+        QCOMPARE(Texto("Label29"), QStringLiteral("(0.0035) =  %1  N/mm").arg(QLatin1String(s2)));
+        QCOMPARE(Texto("Label30"), QStringLiteral("(0.01)     =  %1  N/mm").arg(QLatin1String(s3)));
+    }
+
+private slots:
+    void init() {
+        app = Aplicacion{};
+        InicializarTablas(app.Estado);
+        ventana = new TDiagramaCalculo(app);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+    }
+    void cleanup() { delete ventana; }
+
+    void PrimeraAperturaConLosRotulosDeArranque() {
+        QCOMPARE(Texto("EtiquetaAcero"), QStringLiteral("Acero B 400 S"));
+        QCOMPARE(Texto("EtiquetaTipoDiagrama"), QStringLiteral("ar. pasiva"));
+        QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.15"));
+        QCOMPARE(Texto("EtiquetaEs"), QStringLiteral("= 200000 N/mm"));
+        QCOMPARE(Texto("Label20"), QStringLiteral("f    =  347.8  N/mm"));
+        CompararCaracteristicas("347.8", "347.8", "347.8");
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("="));
+        QCOMPARE(ventana->findChild<QLineEdit*>(QStringLiteral("Valor1"))->text(),
+                 QStringLiteral("0.01"));
+        QVERIFY(ventana->findChild<QPushButton*>(QStringLiteral("BotonOK"))->hasFocus());
+        // Abrirla no escribe nada en el estado de diseño.
+        QCOMPARE(app.Estado.fyd, 0.0);
+    }
+
+    void B500ConEs190000() {
+        Elegir("GrupoDesignacionAcero", 1);
+        QCOMPARE(Texto("EtiquetaAcero"), QStringLiteral("Acero B 500 S"));
+        Elegir("GrupoValorEs", 0);
+        QCOMPARE(Texto("EtiquetaEs"), QStringLiteral("= 190000 N/mm"));
+        QCOMPARE(Texto("Label20"), QStringLiteral("f    =  434.8  N/mm"));
+        CompararCaracteristicas("380.0", "434.8", "434.8");
+        QCOMPARE(app.Estado.fyk, 500.0);
+        QCOMPARE(app.Estado.IndiceEs, 1);
+        QVERIFY(qAbs(app.Estado.fyd - 500.0 / 1.15) < 1e-9);
+    }
+
+    void AccidentalYControlReducido() {
+        Elegir("GrupoSituacionProyecto", 1);
+        QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.00"));
+        QCOMPARE(Texto("Label20"), QStringLiteral("f    =  400.0  N/mm"));
+        Elegir("GrupoControlAcero", 1);
+        QCOMPARE(Texto("Label20"), QStringLiteral("f    =  300.0  N/mm"));
+        QCOMPARE(app.Estado.gammaS, 1.0);
+        QCOMPARE(app.Estado.fyd, 300.0);
+    }
+
+    void ArmaduraActiva() {
+        Elegir("GrupoTipoDiagrama", 1);
+        QCOMPARE(Texto("EtiquetaTipoDiagrama"), QStringLiteral("ar.activa"));
+        CompararCaracteristicas("319.2", "345.3", "381.5");
+        QVERIFY(!app.Estado.ArmaduraPasiva);
+        QVERIFY(ventana->findChild<GraficoAcero*>()->Dibujo().Activo);
+        Elegir("GrupoTipoDiagrama", 0);
+        QCOMPARE(Texto("EtiquetaTipoDiagrama"), QStringLiteral("ar.pasiva"));
+        QVERIFY(app.Estado.ArmaduraPasiva);
+    }
+
+    void TensionParaUnaDeformacion() {
+        Calcular(QStringLiteral("0.001"));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("=   200.0"));
+        const auto& dibujo = ventana->findChild<GraficoAcero*>()->Dibujo();
+        QVERIFY(dibujo.HayPunto);
+        QCOMPARE(dibujo.Punto.sigma, 200.0);
+        // Calcular escribe el acero aunque no se haya tocado ningún grupo.
+        QVERIFY(qAbs(app.Estado.fyd - 400.0 / 1.15) < 1e-9);
+        QVERIFY(app.Estado.ArmaduraPasiva);
+        // Un clic en un grupo borra el resultado.
+        Elegir("GrupoControlAcero", 0);
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("="));
+        QVERIFY(!ventana->findChild<GraficoAcero*>()->Dibujo().HayPunto);
+    }
+
+    void DeformacionQueNoEsUnNumero() {
+        RecogerAvisos avisos;
+        Calcular(QStringLiteral("0.00l"));
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY2(avisos.avisos.front().contains(QStringLiteral("Deformación del acero")),
+                 qPrintable(avisos.avisos.front()));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("="));
+        QVERIFY(ventana->findChild<QLineEdit*>(QStringLiteral("Valor1"))->hasFocus());
+    }
+
+    void ActivaFueraDelDiagramaTerminaYLoDice() {
+        RecogerAvisos avisos;
+        Elegir("GrupoTipoDiagrama", 1);
+        Calcular(QStringLiteral("50"));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("Fuera del rango del diagrama"));
+        QVERIFY(avisos.avisos.isEmpty());
+        Calcular(QStringLiteral("0.01"));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("=   381.5"));
+    }
+
+    void ConservaLosRotulosAlCerrarYAbrir() {
+        Elegir("GrupoTipoDiagrama", 1);
+        Calcular(QStringLiteral("0.001"));
+        ventana->accept();
+        ventana->show();
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("=   200.0"));
+        QCOMPARE(Texto("EtiquetaTipoDiagrama"), QStringLiteral("ar.activa"));
+        QVERIFY(!app.Estado.ArmaduraPasiva);
+    }
+};
+
+QTEST_MAIN(PruebaDiagramaCalculo)
+#include "VentanaDiagramaCalculoTest.moc"
