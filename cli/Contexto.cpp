@@ -44,6 +44,16 @@ bool Contexto::Presente(std::string_view ventana) const {
     return entrada_.contains(ventana);
 }
 
+bool Contexto::Presente(std::string_view ventana, std::string_view control) const {
+    const auto w = entrada_.find(ventana);
+    return w != entrada_.end() && w->is_object() && w->contains(control);
+}
+
+bool Contexto::RanuraDada(int k) const {
+    const auto r = entrada_.find("ranuras");
+    return r != entrada_.end() && r->is_object() && r->contains(std::to_string(k));
+}
+
 const Json* Contexto::Buscar(std::string_view ventana, std::string_view control) {
     controlesLeidos_.emplace(std::string(ventana), std::string(control));
     if (ventana.empty()) {

@@ -55,6 +55,10 @@ public:
     bool Casilla(std::string_view ventana, std::string_view control, bool defecto);
     // La entrada trae la ventana (o la clave de nivel superior); no cuenta como leída.
     bool Presente(std::string_view ventana) const;
+    // La entrada da ese control de esa ventana; no cuenta como leído.
+    bool Presente(std::string_view ventana, std::string_view control) const;
+    // "ranuras" de la entrada da la ranura k.
+    bool RanuraDada(int k) const;
 
     // Confirma los parámetros generales como su botón OK, con los controles de
     // "ParametrosGenerales" de la entrada o sus valores de arranque: elegir GrupoTipoElemento

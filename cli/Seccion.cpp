@@ -1,0 +1,135 @@
+// "seccion": el botón «Calcular» de las ventanas de datos de la sección (rectangular o en T),
+// con los rótulos de la ventana de resultados y el dibujo del dominio de deformación.
+// "momento": el momento de agotamiento de la sección de una de esas ventanas, con las armaduras
+// de las ranuras 1 (traccionada) y 2 (comprimida).
+
+#include "cli/Contexto.h"
+#include "design/Ranuras.h"
+#include "section/CalculoSeccion.h"
+#include "section/Dominio.h"
+#include "section/MomentoAgotamiento.h"
+
+namespace {
+
+constexpr const char* Rectangular = "DatosSeccion";
+constexpr const char* EnT = "DatosSeccionT";
+constexpr const char* Resultados = "VentanaResultados";
+constexpr const char* Momento = "VentanaMomento";
+
+// Los campos de la ventana de datos que trae la línea (la rectangular si no trae ninguna), con
+// los textos de arranque en los que no se dan. Los esfuerzos sólo los lee «Calcular».
+DatosSeccionTexto LeerVentanaSeccion(Contexto& c, bool conEsfuerzos) {
+    if (c.Presente(Rectangular) && c.Presente(EnT))
+        Fallar("Dé una sola sección: «DatosSeccion» (rectangular) o «DatosSeccionT» (en T).", EnT);
+    const bool enT = c.Presente(EnT);
+    const char* v = enT ? EnT : Rectangular;
+    DatosSeccionTexto d = enT ? DatosSeccionTIniciales() : DatosSeccionIniciales();
+    if (enT) {
+        d.h = c.Texto(v, "Valorh", d.h);
+        d.hf = c.Texto(v, "Valorhf", d.hf);
+        d.b = c.Texto(v, "Valorb", d.b);
+        d.bw = c.Texto(v, "Valorbw", d.bw);
+        d.d2 = c.Texto(v, "Valord2", d.d2);
+        d.d1 = c.Texto(v, "Valord1", d.d1);
+    } else {
+        d.h = c.Texto(v, "Valor1", d.h);
+        d.b = c.Texto(v, "Valor2", d.b);
+        d.d2 = c.Texto(v, "Valor3", d.d2);
+        d.d1 = c.Texto(v, "Valor4", d.d1);
+    }
+    if (conEsfuerzos) {
+        d.Valor5 = c.Texto(v, "Valor5", d.Valor5);
+        d.Valor6 = c.Texto(v, "Valor6", d.Valor6);
+        d.DatoConocido = c.Indice(v, "GrupoDatoConocido", d.DatoConocido, 2);
+    }
+    return d;
+}
+
+void PonerDominio(Contexto& c) {
+    const auto dibujo = Exigir(CalcularDibujoDominio(c.Estado));
+    Json puntos = Json::array();
+    for (const auto& p : dibujo.Puntos)
+        puntos.push_back({p.x, p.y});
+    c.Poner("DominioDeDeformacion", "Etiqueta", dibujo.Etiqueta);
+    c.Poner("DominioDeDeformacion", "Puntos", puntos);
+}
+
+void CalcularSeccionLinea(Contexto& c) {
+    const auto p = c.ConfirmarParametros();
+    const auto datos = LeerVentanaSeccion(c, true);
+
+    // Con armadura simétrica la ventana de resultados copia el diámetro elegido en una cara a
+    // la otra: basta con dar uno, y dos distintos no pueden verse a la vez.
+    std::string traccion = c.Texto(Resultados, "DiametroTraccion", "10");
+    std::string compresion = c.Texto(Resultados, "DiametroCompresion", "10");
+    if (c.Estado.Simetrica) {
+        const bool t = c.Presente(Resultados, "DiametroTraccion");
+        const bool k = c.Presente(Resultados, "DiametroCompresion");
+        if (t && k && traccion != compresion)
+            Fallar("Con armadura simétrica los dos diámetros son el mismo: "
+                   "«DiametroTraccion» vale «" +
+                       traccion + "» y «DiametroCompresion» «" + compresion + "».",
+                   "DiametroCompresion");
+        if (t)
+            compresion = traccion;
+        else if (k)
+            traccion = compresion;
+    }
+
+    const auto r = Exigir(
+        CalcularSeccion(c.Estado, datos, p.TipoElemento, p.DesignacionAcero, traccion, compresion));
+    if (!r.Avisos.empty())
+        throw ErrorLinea(r.Avisos.front());
+
+    for (const auto& [control, rotulo] : r.Rotulos.PorControl())
+        c.Poner(Resultados, control,
+                control == "DomDeform" && rotulo.empty() ? "Dominio de deformación :" : rotulo);
+    c.Poner(Resultados, "NumeroA1", r.NumeroA1);
+    c.Poner(Resultados, "NumeroA2", r.NumeroA2);
+    c.Poner(Resultados, "DiametroTraccion", traccion);
+    c.Poner(Resultados, "DiametroCompresion", compresion);
+    PonerDominio(c);
+}
+
+void CalcularMomentoLinea(Contexto& c) {
+    const auto p = c.ConfirmarParametros();
+    // El botón «Momento Agotamiento» sólo se ofrece para vigas.
+    if (p.TipoElemento != 0)
+        Fallar("El momento de agotamiento sólo se calcula para vigas: elija «Viga» "
+               "(GrupoTipoElemento 0) en los parámetros generales.",
+               "GrupoTipoElemento");
+    const auto datos = LeerVentanaSeccion(c, false);
+    Exigir(PrepararMomento(c.Estado, datos));
+
+    // Las áreas son las aceptadas en el selector: las de las ranuras 1 y 2 que da la línea;
+    // una ranura que no se da es un área aún no definida (cero), como al arrancar.
+    ArmaduraDada a;
+    a.Traccionada = c.Casilla(Momento, "Traccionada", a.Traccionada);
+    a.Comprimida = c.Casilla(Momento, "Comprimida", a.Comprimida);
+    std::string rotuloA1 = "Defina armadura", rotuloA2 = "Defina armadura";
+    if (c.RanuraDada(1)) {
+        c.Estado.IndiceArmadura = 1;
+        a.As1Dada = SumarArea(c.Estado);
+        rotuloA1 = TextoArmadura(c.Estado, 1);
+    }
+    if (c.RanuraDada(2)) {
+        c.Estado.IndiceArmadura = 2;
+        a.As2Dada = SumarArea(c.Estado);
+        rotuloA2 = TextoArmadura(c.Estado, 2);
+    }
+
+    const auto m = Exigir(CalcularMomentoAgotamiento(c.Estado, a));
+    c.Poner(Momento, "AreaComprimida", rotuloA2);
+    c.Poner(Momento, "AreaTraccionada", rotuloA1);
+    c.Poner(Momento, "EtiquetaMomento", TextoMomento(m.Mu));
+    PonerDominio(c);
+}
+
+const RegistrarCalculo registroSeccion{
+    "seccion", "armadura longitudinal de la sección («Calcular» de DatosSeccion o DatosSeccionT)",
+    &CalcularSeccionLinea};
+const RegistrarCalculo registroMomento{
+    "momento", "momento de agotamiento con las armaduras de las ranuras 1 y 2",
+    &CalcularMomentoLinea};
+
+} // namespace

@@ -1,0 +1,184 @@
+// Cálculos "seccion" y "momento" de velmora-calc.
+
+#include "cli/Lote.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json Procesar(const std::string& linea) {
+    return Json::parse(ProcesarLinea(linea));
+}
+
+// Sección rectangular de arranque (0.40 × 0.30, recubrimientos 0.03), parámetros de arranque y
+// Md = 100 kN·m: x = 89.28 mm en el dominio 2.
+TEST(Seccion, EjemploRectangularCompleto) {
+    const Json r = Procesar(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    const Json& v = r["VentanaResultados"];
+    EXPECT_EQ(v["AreaTraccion"], "    8.622");
+    EXPECT_EQ(v["AreaCompresion"], "    1.188");
+    EXPECT_EQ(v["CapacidadTraccion"], "  299.903");
+    EXPECT_EQ(v["CapacidadCompresion"], "   41.322");
+    EXPECT_EQ(v["Cuantia"], "La armadura cumple las limitaciones de cuantías mínimas.");
+    EXPECT_EQ(v["Recomendada"], "Se recomienda disponer la armadura mínima de compresión dada.");
+    EXPECT_EQ(v["DomDeform"], "Dominio de deformación : 2.\n"
+                              "   Flexión simple o compuesta.\n"
+                              "   El hormigón no alcanza la deformación de rotura por flexión.");
+    EXPECT_EQ(v["Profundidad"], "Profundidad de la fibra neutra =   8.93 cm (Secc. rectangular)");
+    // xlim = 370 / (1 + 347.83/700) = 247.18 mm.
+    EXPECT_EQ(v["xlimite"], "xlim =  24.72 cm");
+    EXPECT_EQ(v["NumeroA1"], "  11");
+    EXPECT_EQ(v["NumeroA2"], "   2");
+
+    // Dominio 2: epsC = 0.01·89.28/(370 − 89.28) = 0.00318, que son 135 px a la derecha;
+    // A1 a 0.01, 252 px a la izquierda.
+    const Json& d = r["DominioDeDeformacion"];
+    EXPECT_EQ(d["Etiqueta"], "Dominio de deformación : 2.");
+    EXPECT_EQ(d["Puntos"], Json::parse("[[312, 20], [447, 20], [60, 196], [312, 196]]"));
+
+    const Json& e = r["estado"];
+    EXPECT_NEAR(e["x"].get<double>(), 89.28, 0.005);
+    EXPECT_EQ(e["Dominio"], 1);
+    EXPECT_NEAR(e["As1"].get<double>(), 862.22, 0.005);
+    EXPECT_NEAR(e["As2"].get<double>(), 118.8, 1e-6);
+    EXPECT_EQ(e["MinimaCompresion"], true);
+    EXPECT_EQ(e["IndiceEs"], 2);
+    EXPECT_EQ(e["SeccionRectangular"], true);
+    EXPECT_DOUBLE_EQ(e["Md"].get<double>(), 100e6);
+}
+
+// Dar la excentricidad con el axil equivale a dar el momento Md = e0·Nd; el signo del axil
+// se descarta.
+TEST(Seccion, ExcentricidadEquivaleAlMomento) {
+    const Json m = Procesar(R"({"calculo": "seccion",
+        "DatosSeccion": {"Valor5": "150", "Valor6": "600"}})");
+    const Json e = Procesar(R"({"calculo": "seccion",
+        "DatosSeccion": {"Valor5": "0.25", "Valor6": "-600", "GrupoDatoConocido": 1}})");
+    ASSERT_EQ(m["ok"], true) << m.dump();
+    ASSERT_EQ(e["ok"], true) << e.dump();
+    EXPECT_EQ(m["VentanaResultados"], e["VentanaResultados"]);
+    EXPECT_DOUBLE_EQ(e["estado"]["Nd"].get<double>(), 600000.0);
+    EXPECT_NEAR(e["estado"]["Md"].get<double>(), 150e6, 1e-3);
+    EXPECT_NEAR(m["estado"]["e0"].get<double>(), 250.0, 1e-9);
+}
+
+// Con armadura simétrica (Soporte) el diámetro dado para una cara vale para las dos.
+TEST(Seccion, DiametrosAcopladosConArmaduraSimetrica) {
+    const Json r = Procesar(R"({"calculo": "seccion",
+        "ParametrosGenerales": {"GrupoTipoElemento": 1},
+        "DatosSeccion": {"Valor5": "100", "Valor6": "800"},
+        "VentanaResultados": {"DiametroCompresion": "16"}})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    const Json& v = r["VentanaResultados"];
+    EXPECT_EQ(v["DiametroTraccion"], "16");
+    EXPECT_EQ(v["DiametroCompresion"], "16");
+    EXPECT_EQ(v["AreaTraccion"], v["AreaCompresion"]);
+    EXPECT_EQ(v["NumeroA1"], v["NumeroA2"]);
+    EXPECT_EQ(r["estado"]["Simetrica"], true);
+}
+
+TEST(Seccion, SeccionEnT) {
+    const Json r = Procesar(R"({"calculo": "seccion",
+        "DatosSeccionT": {"Valor5": "500", "Valor6": "200"}})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    EXPECT_EQ(r["estado"]["SeccionRectangular"], false);
+    EXPECT_DOUBLE_EQ(r["estado"]["hf"].get<double>(), 200.0);
+    EXPECT_DOUBLE_EQ(r["estado"]["bw"].get<double>(), 200.0);
+    const std::string profundidad = r["VentanaResultados"]["Profundidad"];
+    EXPECT_TRUE(profundidad.ends_with(" cm (Secc. en T)")) << profundidad;
+}
+
+// Viga de 0.30 × 0.40 con recubrimientos de 0.03 y A1 = 3Ø16 sin armadura comprimida: la
+// búsqueda se detiene en x = 69.41 mm (dominio 2) y Mu = 72.03 kN·m.
+TEST(Momento, EjemploConArmaduraTraccionada) {
+    const Json r = Procesar(R"({"calculo": "momento",
+        "VentanaMomento": {"Comprimida": false}, "ranuras": {"1": [[3, 16]], "2": [[2, 12]]}})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    const Json& v = r["VentanaMomento"];
+    EXPECT_EQ(v["EtiquetaMomento"], "     72.03 kN*m");
+    EXPECT_EQ(v["AreaTraccionada"], "3Ø16");
+    EXPECT_EQ(v["AreaComprimida"], "2Ø12");
+    EXPECT_NEAR(r["estado"]["x"].get<double>(), 69.41, 0.005);
+    EXPECT_EQ(r["estado"]["Dominio"], 1);
+    EXPECT_NEAR(r["estado"]["Cc"].get<double>(), 209825, 1);
+    // epsC = 0.01·69.41/(370 − 69.41) = 0.00231: 98 px.
+    EXPECT_EQ(r["DominioDeDeformacion"]["Puntos"],
+              Json::parse("[[312, 20], [410, 20], [60, 196], [312, 196]]"));
+}
+
+// Sin ranuras dadas no hay armadura aceptada todavía: áreas nulas y botones sin definir.
+TEST(Momento, SinArmadurasDefinidas) {
+    const Json r = Procesar(R"({"calculo": "momento"})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    const Json& v = r["VentanaMomento"];
+    EXPECT_EQ(v["AreaTraccionada"], "Defina armadura");
+    EXPECT_EQ(v["AreaComprimida"], "Defina armadura");
+    EXPECT_EQ(v["EtiquetaMomento"], "      0.00 kN*m");
+    EXPECT_NEAR(r["estado"]["x"].get<double>(), 0.01, 1e-9);
+}
+
+struct CasoError {
+    const char* nombre;
+    const char* linea;
+    const char* campo;
+    const char* fragmento;
+};
+
+class ErrorSeccion : public ::testing::TestWithParam<CasoError> {};
+
+TEST_P(ErrorSeccion, NoSeCalcula) {
+    const auto& c = GetParam();
+    const Json r = Procesar(c.linea);
+    EXPECT_EQ(r["ok"], false) << r.dump();
+    EXPECT_EQ(r["campo"], c.campo);
+    EXPECT_FALSE(r.contains("estado"));
+    EXPECT_NE(r["error"].get<std::string>().find(c.fragmento), std::string::npos)
+        << r["error"].get<std::string>();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Linea, ErrorSeccion,
+    ::testing::Values(
+        CasoError{"DosSecciones",
+                  R"({"calculo": "seccion", "DatosSeccion": {}, "DatosSeccionT": {}})",
+                  "DatosSeccionT", "Dé una sola sección"},
+        CasoError{"CantoNulo", R"({"calculo": "seccion", "DatosSeccion": {"Valor1": ""}})",
+                  "Valor1", "mayor que cero"},
+        CasoError{"AlaMayorQueCanto",
+                  R"({"calculo": "seccion", "DatosSeccionT": {"Valorhf": "1.20"}})", "Valorhf",
+                  "menor que el canto h"},
+        CasoError{"MomentoIlegible",
+                  R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "1.000,5"}})", "Valor5",
+                  "un solo separador decimal"},
+        CasoError{"GeometriaComoNumero",
+                  R"({"calculo": "seccion", "DatosSeccion": {"Valor2": 0.30}})", "Valor2",
+                  "es un cuadro de texto"},
+        CasoError{"DatoConocidoFueraDeRango",
+                  R"({"calculo": "seccion", "DatosSeccion": {"GrupoDatoConocido": 2}})",
+                  "GrupoDatoConocido", "un entero de 0 a 1"},
+        CasoError{"DiametroNulo",
+                  R"({"calculo": "seccion", "VentanaResultados": {"DiametroTraccion": "0"}})",
+                  "DiametroTraccion", "no se calcula el número de barras"},
+        CasoError{"DiametrosSimetricosDistintos",
+                  R"({"calculo": "seccion", "ParametrosGenerales": {"GrupoTipoElemento": 1},
+                      "DatosSeccion": {"Valor5": "100", "Valor6": "800"},
+                      "VentanaResultados": {"DiametroTraccion": "16",
+                                            "DiametroCompresion": "20"}})",
+                  "DiametroCompresion", "los dos diámetros son el mismo"},
+        CasoError{"MomentoDeSoporte",
+                  R"({"calculo": "momento", "ParametrosGenerales": {"GrupoTipoElemento": 1}})",
+                  "GrupoTipoElemento", "sólo se calcula para vigas"},
+        CasoError{"MomentoNoLeeEsfuerzos",
+                  R"({"calculo": "momento", "DatosSeccion": {"Valor5": "100"}})", "Valor5",
+                  "no interviene en el cálculo «momento»"},
+        CasoError{"MomentoCasillaComoTexto",
+                  R"({"calculo": "momento", "VentanaMomento": {"Traccionada": "no"}})",
+                  "Traccionada", "es una casilla"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+} // namespace
