@@ -15,6 +15,12 @@ Estado SinTension() {
     return Estado::Error(MensajeFueraDiagramaActivo);
 }
 
+// sigmaS2 := σ(eps); falso si el diagrama del acero no la da.
+bool TensionA2(EstadoDiseno& e, double eps) {
+    e.sigmaS2 = TensionAcero(e, eps, e.fyd);
+    return !std::isnan(e.sigmaS2);
+}
+
 // Búsqueda de la fibra neutra: x := x + 0.01 desde 0, BloqueComprimido en cada paso, hasta que
 // `parada` se cumpla (desigualdad estricta: la igualdad sigue buscando). Pasar de 5·h sin
 // cumplirla es no alcanzar el equilibrio. `parada` puede devolver un error que corta la búsqueda.
@@ -53,8 +59,7 @@ Estado ConfiguracionLimite(EstadoDiseno& e) {
     e.epsC = 0.0035;
     e.epsS1 = (e.d / e.x - 1.0) * 0.0035;
     e.epsS2 = (1.0 - (e.d2 / e.d) / e.xiLim) * 0.0035;
-    e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-    return std::isnan(e.sigmaS2) ? SinTension() : Correcto();
+    return TensionA2(e, e.epsS2) ? Correcto() : SinTension();
 }
 
 struct Excentricidades {
@@ -79,19 +84,24 @@ Resultado<double> TensionCalculo(const EstadoDiseno& e, double eps) {
     return s;
 }
 
-Estado FlexionSimple(EstadoDiseno& e) {
-    if (e.Md > e.Mlim) {
+namespace {
+
+// Momentos respecto de A1 (M1) con el axil N: configuración límite si M1 > Mlim; si no,
+// búsqueda con Cc·(d − yc) > M1 y sin armadura de compresión. Después, el mínimo mecánico.
+// Es la flexión simple (N = 0) y la gran excentricidad de la flexión compuesta.
+Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N) {
+    if (M1 > e.Mlim) {
         if (auto r = ConfiguracionLimite(e); !r)
             return r;
-        e.As2 = ((e.Md - e.Mlim) / (e.d - e.d2)) / e.sigmaS2;
+        e.As2 = ((M1 - e.Mlim) / (e.d - e.d2)) / e.sigmaS2;
         e.U2 = e.As2 * e.fyd;
-        e.U1 = e.As2 * e.sigmaS2 + e.Clim;
+        e.U1 = e.As2 * e.sigmaS2 + e.Clim - N;
         e.As1 = e.U1 / e.fyd;
     } else {
-        const auto r = Buscar(e, [&]() -> Resultado<bool> { return e.Cc * (e.d - e.yc) > e.Md; });
+        const auto r = Buscar(e, [&]() -> Resultado<bool> { return e.Cc * (e.d - e.yc) > M1; });
         if (!r)
             return r;
-        e.U1 = e.Cc;
+        e.U1 = e.Cc - N;
         e.U2 = 0.0;
         e.As2 = 0.0;
         DominioPorProfundidad(e);
@@ -104,34 +114,20 @@ Estado FlexionSimple(EstadoDiseno& e) {
     return Correcto();
 }
 
+} // namespace
+
+Estado FlexionSimple(EstadoDiseno& e) {
+    return FlexionRespectoDeA1(e, e.Md, 0.0);
+}
+
 Estado FlexionCompuesta(EstadoDiseno& e) {
     const auto ex = CalcularExcentricidades(e);
     const double Nd = e.Nd;
 
     if (e.e0 >= ex.eLimite) {
         // A. Gran excentricidad: momentos respecto de A1.
-        const double M1 = Nd * ex.e1;
-        if (M1 > e.Mlim) {
-            if (auto r = ConfiguracionLimite(e); !r)
-                return r;
-            e.As2 = ((M1 - e.Mlim) / (e.d - e.d2)) / e.sigmaS2;
-            e.U2 = e.As2 * e.fyd;
-            e.U1 = e.As2 * e.sigmaS2 + e.Clim - Nd;
-            e.As1 = e.U1 / e.fyd;
-        } else {
-            const auto r = Buscar(e, [&]() -> Resultado<bool> { return e.Cc * (e.d - e.yc) > M1; });
-            if (!r)
-                return r;
-            e.U1 = e.Cc - Nd;
-            e.U2 = 0.0;
-            e.As2 = 0.0;
-            DominioPorProfundidad(e);
-            e.As1 = e.U1 / e.fyd;
-        }
-        if (MinimoMecanico(e)) {
-            e.CuantiaMecanica = true;
-            e.U1 = e.As1 * e.fyd;
-        }
+        if (auto r = FlexionRespectoDeA1(e, Nd * ex.e1, Nd); !r)
+            return r;
         if (e.U2 < 0.05 * Nd) {
             e.MinimaCompresion = true;
             e.U2 = 0.05 * Nd;
@@ -157,8 +153,7 @@ Estado FlexionCompuesta(EstadoDiseno& e) {
             e.epsCInf = 0.002 * (x - e.h) / p;
             e.As1 = e.U1 / e.fycd;
             e.epsS2 = 0.002 * (x - e.d2) / p;
-            e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-            if (std::isnan(e.sigmaS2))
+            if (!TensionA2(e, e.epsS2))
                 return SinTension();
             e.As2 = (Nd - e.Cc) / e.sigmaS2;
             e.U2 = e.As2 * e.fycd;
@@ -174,8 +169,7 @@ Estado FlexionCompuesta(EstadoDiseno& e) {
             e.epsC = 0.0035;
             e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
             e.epsS2 = (1.0 - e.d2 / x) * 0.0035;
-            e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-            if (std::isnan(e.sigmaS2))
+            if (!TensionA2(e, e.epsS2))
                 return SinTension();
             e.As2 = (Nd - e.Cc) / e.sigmaS2;
             e.U2 = e.As2 * e.fyd;
@@ -271,8 +265,7 @@ Estado FlexionCompuestaSimetrica(EstadoDiseno& e) {
             e.x = 1000.0;
             e.epsC = 0.002;
             e.epsCInf = 0.002;
-            e.sigmaS2 = TensionAcero(e, 0.002, e.fyd);
-            if (std::isnan(e.sigmaS2))
+            if (!TensionA2(e, 0.002))
                 return SinTension();
             AsCara = ((Nd * ex.e1 - 0.85 * e.fcd * e.b * e.h * (e.h / 2.0 - e.d1)) / e.sigmaS2) /
                      (e.d - e.d2);
@@ -281,16 +274,14 @@ Estado FlexionCompuestaSimetrica(EstadoDiseno& e) {
             e.Dominio = 6;
             e.epsS1 = (x - e.d) * 0.002 / p;
             e.epsS2 = (x - e.d2) * 0.002 / p;
-            e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-            if (std::isnan(e.sigmaS2))
+            if (!TensionA2(e, e.epsS2))
                 return SinTension();
             AsCara = (Nd - e.Cc) / e.sigmaS2;
         } else {
             e.Dominio = x > e.d ? 5 : 4;
             e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
             e.epsS2 = (x - e.d2) * 0.0035 / x;
-            e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-            if (std::isnan(e.sigmaS2))
+            if (!TensionA2(e, e.epsS2))
                 return SinTension();
             AsCara = (Nd - e.Cc) / e.sigmaS2;
         }
