@@ -1,9 +1,40 @@
 #include "anchorage/VentanaAnclaje.h"
 
+#include "anchorage/Anclaje.h"
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "ui_VentanaAnclaje.h"
 
-TVentanaAnclaje::TVentanaAnclaje(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName(QStringLiteral("VentanaAnclaje"));
-    setWindowTitle(QStringLiteral("Longitudes de anclaje"));
-    setFixedSize(320, 120);
+TVentanaAnclaje::TVentanaAnclaje(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaAnclaje>()) {
+    ui->setupUi(this);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaAnclaje::~TVentanaAnclaje() = default;
+
+void TVentanaAnclaje::Rellenar(const SalidaAnclaje& salida) {
+    struct Fila {
+        int p;
+        QLabel* rotuloBasica;
+        QLabel* basica;
+        QLabel* rotuloNeta;
+        QLabel* neta;
+    };
+    const Fila filas[] = {
+        {2, ui->RotuloLongitudBasicaII, ui->LongitudBasicaII, ui->RotuloLongitudNetaII,
+         ui->LongitudNetaII},
+        {1, ui->RotuloLongitudBasicaI, ui->LongitudBasicaI, ui->RotuloLongitudNetaI,
+         ui->LongitudNetaI},
+    };
+    for (const Fila& f : filas) {
+        const bool visible = salida.Calculada[f.p];
+        for (QLabel* l : {f.rotuloBasica, f.basica, f.rotuloNeta, f.neta})
+            l->setVisible(visible);
+        if (visible) {
+            f.basica->setText(Q(salida.LongitudBasica[f.p]));
+            f.neta->setText(Q(salida.LongitudNeta[f.p]));
+        }
+    }
+    ui->EtiquetaDecalaje->setVisible(salida.Nota);
 }

@@ -1,14 +1,165 @@
 #include "anchorage/VentanaLongitudAnclaje.h"
 
+#include "anchorage/VentanaAnclaje.h"
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "design/ParametrosGenerales.h"
+#include "design/Ranuras.h"
+#include "design/VentanaArea.h"
+#include "ui_VentanaLongitudAnclaje.h"
 
-TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName(QStringLiteral("VentanaLongitudAnclaje"));
-    setWindowTitle(QStringLiteral("Longitud de anclaje de las armaduras"));
-    setFixedSize(320, 120);
+#include <QApplication>
+
+TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaLongitudAnclaje>()) {
+    ui->setupUi(this);
+    ui->GrupoDesignacionAcero->FijarElementos(
+        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
+    ui->GrupoTipoAnclaje->FijarElementos({QStringLiteral("Prolongación recta"),
+                                          QStringLiteral("Patilla, gancho y gancho en U"),
+                                          QStringLiteral("Barra transversal soldada")},
+                                         0);
+    ui->ResistenciaCaracteristica->setCurrentIndex(0);
+
+    connect(ui->GrupoTipoAnclaje, &GrupoOpciones::IndiceElegido, this,
+            &TVentanaLongitudAnclaje::GrupoTipoAnclajeClick);
+    connect(ui->PosicionII, &QCheckBox::clicked, this, &TVentanaLongitudAnclaje::PosicionIIClick);
+    connect(ui->PosicionI, &QCheckBox::clicked, this, &TVentanaLongitudAnclaje::PosicionIClick);
+    connect(ui->ArmaduraSuperabundante, &QCheckBox::clicked, this,
+            &TVentanaLongitudAnclaje::ArmaduraSuperabundanteClick);
+    connect(ui->AreaPosicionI, &QPushButton::clicked, this,
+            &TVentanaLongitudAnclaje::AreaPosicionIClick);
+    connect(ui->AreaPosicionII, &QPushButton::clicked, this,
+            &TVentanaLongitudAnclaje::AreaPosicionIIClick);
+    connect(ui->EtiquetaAreaI, &QPushButton::clicked, this,
+            &TVentanaLongitudAnclaje::EtiquetaAreaIClick);
+    connect(ui->EtiquetaAreaII, &QPushButton::clicked, this,
+            &TVentanaLongitudAnclaje::EtiquetaAreaIIClick);
+    connect(ui->BotonAnclaje, &QPushButton::clicked, this,
+            &TVentanaLongitudAnclaje::BotonAnclajeClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TVentanaLongitudAnclaje::AbrirDesdeResultados(int, const QString&, const QString&,
-                                                   const QString&) {
+TVentanaLongitudAnclaje::~TVentanaLongitudAnclaje() = default;
+
+void TVentanaLongitudAnclaje::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus(Qt::OtherFocusReason);
+}
+
+void TVentanaLongitudAnclaje::GrupoTipoAnclajeClick() {
+    ui->RecubrimientoHormigon->setEnabled(ui->GrupoTipoAnclaje->itemIndex() == 1);
+}
+
+// Habilita los controles de la posición según su casilla y la de armadura estricta.
+void TVentanaLongitudAnclaje::HabilitarPosicion(int p) {
+    QCheckBox* posicion = p == 2 ? ui->PosicionII : ui->PosicionI;
+    const bool marcada = posicion->isChecked();
+    const bool estricta = marcada && ui->ArmaduraSuperabundante->isChecked();
+    (p == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)->setEnabled(marcada);
+    (p == 2 ? ui->PosicionIITraccion : ui->PosicionITraccion)->setEnabled(marcada);
+    (p == 2 ? ui->EtiquetaAreaII : ui->EtiquetaAreaI)->setEnabled(estricta);
+    (p == 2 ? ui->AreaII : ui->AreaI)->setEnabled(estricta);
+}
+
+void TVentanaLongitudAnclaje::PosicionIIClick() {
+    HabilitarPosicion(2);
+}
+void TVentanaLongitudAnclaje::PosicionIClick() {
+    HabilitarPosicion(1);
+}
+
+void TVentanaLongitudAnclaje::ArmaduraSuperabundanteClick() {
+    // Una posición no marcada se deja como está.
+    if (ui->PosicionII->isChecked())
+        HabilitarPosicion(2);
+    if (ui->PosicionI->isChecked())
+        HabilitarPosicion(1);
+}
+
+void TVentanaLongitudAnclaje::DefinirPosicion(int p) {
+    if (!app_.VentanaArea->Seleccionar(p))
+        return;
+    TomarArmaduraRanura(app_.Estado, valores_, p);
+    (p == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)->setText(Q(TextoArmadura(app_.Estado, p)));
+    ActualizarRecubrimiento();
+}
+
+void TVentanaLongitudAnclaje::AreaPosicionIClick() {
+    DefinirPosicion(1);
+}
+void TVentanaLongitudAnclaje::AreaPosicionIIClick() {
+    DefinirPosicion(2);
+}
+
+void TVentanaLongitudAnclaje::DefinirAreaEstricta(int ranura) {
+    if (!app_.VentanaArea->Seleccionar(ranura))
+        return;
+    (ranura == 4 ? ui->AreaII : ui->AreaI)->setText(app_.VentanaArea->TextoArea());
+}
+
+void TVentanaLongitudAnclaje::EtiquetaAreaIClick() {
+    DefinirAreaEstricta(3);
+}
+void TVentanaLongitudAnclaje::EtiquetaAreaIIClick() {
+    DefinirAreaEstricta(4);
+}
+
+void TVentanaLongitudAnclaje::ActualizarRecubrimiento() {
+    ui->RecubrimientoHormigon->setText(Q(TextoRecubrimiento(app_.Estado)));
+}
+
+void TVentanaLongitudAnclaje::BotonAnclajeClick() {
+    EntradaAnclaje entrada;
+    entrada.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
+    entrada.ResistenciaCaracteristica = S(ui->ResistenciaCaracteristica->currentText());
+    entrada.TipoAnclaje = ui->GrupoTipoAnclaje->itemIndex();
+    entrada.Decalaje = S(ui->CuadroDecalaje->text());
+    entrada.Recubrimiento = ui->RecubrimientoHormigon->isChecked();
+    entrada.Dinamicos = ui->EfectosDinamicos->isChecked();
+    entrada.Estricta = ui->ArmaduraSuperabundante->isChecked();
+    entrada.Posicion = {false, ui->PosicionI->isChecked(), ui->PosicionII->isChecked()};
+    entrada.Traccion = {false, ui->PosicionITraccion->isChecked(),
+                        ui->PosicionIITraccion->isChecked()};
+    entrada.AreaEstricta = {std::string(), S(ui->AreaI->text()), S(ui->AreaII->text())};
+
+    const auto r = CalcularLongitudesAnclaje(app_.Estado, valores_, entrada);
+    if (!r) {
+        MostrarError(this, r.error());
+        return;
+    }
+    app_.VentanaAnclaje->Rellenar(r.valor());
+    app_.VentanaAnclaje->exec();
+}
+
+void TVentanaLongitudAnclaje::PrepararAnclaje() {
+    ui->GrupoDesignacionAcero->setItemIndex(app_.ParametrosGenerales->DesignacionAcero());
+    ui->ResistenciaCaracteristica->setEditText(app_.ParametrosGenerales->TextoResistencia());
+    ui->CuadroDecalaje->setText(Q(TextoDecalajeCanto(app_.Estado)));
+}
+
+void TVentanaLongitudAnclaje::MostrarArmaduraAnclaje() {
+    const QString texto = Q(TextoArmadura(app_.Estado, 1));
+    ui->AreaPosicionI->setText(texto);
+    ui->AreaPosicionII->setText(texto);
+}
+
+void TVentanaLongitudAnclaje::AbrirDesdeResultados(int armadura, const QString& textoNumero,
+                                                   const QString& textoDiametro,
+                                                   const QString& textoArea) {
+    // Se leen primero las barras: si no se entienden, no se toca nada y no se abre la ventana.
+    const auto entrega = EntregarArmadura(app_.Estado, valores_, S(textoNumero), S(textoDiametro));
+    if (!entrega) {
+        MostrarError(QApplication::activeWindow(), entrega.error());
+        return;
+    }
+    PrepararAnclaje();
+    ui->EtiquetaArmadura->setText(armadura == 2 ? QStringLiteral("Armadura A2")
+                                                : QStringLiteral("Armadura A1"));
+    MostrarArmaduraAnclaje();
+    // El rótulo del recubrimiento depende de los diámetros que acaban de cambiar.
+    ActualizarRecubrimiento();
+    ui->AreaI->setText(textoArea);
+    ui->AreaII->setText(textoArea);
     exec();
 }

@@ -1,13 +1,22 @@
 #pragma once
 
-#include <QDialog>
-struct Aplicacion;
+#include "anchorage/Anclaje.h"
 
-// Ventana provisional: aún sin controles.
+#include <QDialog>
+#include <memory>
+
+struct Aplicacion;
+namespace Ui {
+class TVentanaLongitudAnclaje;
+}
+
+// Datos de las longitudes de anclaje: acero, hormigón, tipo de anclaje, armaduras de las
+// posiciones I y II (del selector de área) y, si se reduce, la armadura estricta.
 class TVentanaLongitudAnclaje : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaLongitudAnclaje(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaLongitudAnclaje() override;
 
     // Entrega desde la ventana de resultados de la armadura longitudinal (botones "Longitud
     // anclaje A1"/"A2"): prepara la ventana con la armadura proyectada y la muestra modal.
@@ -17,6 +26,31 @@ public:
     void AbrirDesdeResultados(int armadura, const QString& textoNumero,
                               const QString& textoDiametro, const QString& textoArea);
 
+    // Valores por posición conservados entre aperturas (φ, áreas y longitudes).
+    const ValoresAnclaje& Valores() const { return valores_; }
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
+    void GrupoTipoAnclajeClick();
+    void PosicionIIClick();
+    void PosicionIClick();
+    void ArmaduraSuperabundanteClick();
+    void AreaPosicionIClick();
+    void AreaPosicionIIClick();
+    void EtiquetaAreaIClick();
+    void EtiquetaAreaIIClick();
+    void BotonAnclajeClick();
+
+    void DefinirPosicion(int p);
+    void DefinirAreaEstricta(int ranura);
+    void HabilitarPosicion(int p);
+    void PrepararAnclaje();
+    void MostrarArmaduraAnclaje();
+    void ActualizarRecubrimiento();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaLongitudAnclaje> ui;
+    ValoresAnclaje valores_;
 };
