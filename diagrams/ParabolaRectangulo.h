@@ -1,0 +1,61 @@
+#pragma once
+// Bloque de compresiones del hormigón con el diagrama parábola-rectángulo (EHE-98, art. 39.5),
+// evaluado por sí mismo para una sección rectangular o en T y una profundidad de la fibra neutra
+// escrita por el usuario. Escribe en el estado de diseño la sección y el hormigón que usa.
+
+#include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Textos de los campos (longitudes en metros) y elecciones de la ventana, con los de arranque.
+struct DatosParabola {
+    std::string Valor1 = "0.40"; // h
+    std::string Valor2 = "0.30"; // b (ancho del ala en T)
+    std::string Valor3 = "0.03"; // d1
+    std::string Valor4 = "0.10"; // hf (sólo en T)
+    std::string Valor5 = "0.10"; // bw (sólo en T)
+    std::string Valor6 = "0.1";  // x
+    std::string ResistenciaCaracteristica = "25";
+    int TipoSeccion = 0;       // 0 = Rectangular, 1 = Seccion en T
+    int SituacionProyecto = 0; // 0 = Persistente o transitoria, 1 = Accidental
+};
+
+struct RotulosParabola {
+    std::string Compresion;     // "C  = " + Cc en kN (8:3) + " kN"
+    std::string CentroGravedad; // "x   =  " + yc en m (8:3) + " m"
+};
+
+// "Hormigón HA-" seguido del texto de la resistencia.
+std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica);
+// "= " + γc de la situación (4:2): "= 1.50" o "= 1.30".
+std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
+
+// «Calcular»: lee los campos, comprueba la sección y la fibra neutra, escribe h, b, d1, d,
+// SeccionRectangular, hf y bw (en T), fck, gammaC, fcd = fck/γc, x, y con BloqueComprimido Cc,
+// yc, epsC (y epsCInf). Ante un dato que no es un número o no tiene sentido devuelve el error
+// que nombra el campo y no cambia el estado.
+Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const DatosParabola& datos);
+
+// Tensión del diagrama parábola-rectángulo (N/mm²) para la deformación `eps` (acortamiento
+// positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.
+double TensionHormigon(double eps, double fcd);
+
+// --- Dibujo del bloque sobre el canto ---
+
+struct PuntoBloque {
+    double y;     // profundidad bajo la fibra más comprimida, mm
+    double sigma; // tensión del hormigón, N/mm²
+};
+
+struct DibujoBloque {
+    bool Rectangular = true;
+    double h = 0, b = 0, bw = 0, hf = 0, d1 = 0, x = 0, yc = 0, Cc = 0, fcd = 0;
+    double epsC = 0, epsInf = 0;        // deformación arriba y en la fibra inferior
+    std::vector<PuntoBloque> Tensiones; // de 0 a min(x, h)
+};
+
+// Datos del dibujo de la última CalcularParabola (sección, x, yc, Cc y la ley de tensiones).
+DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e);
