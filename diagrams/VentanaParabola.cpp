@@ -1,9 +1,99 @@
 #include "diagrams/VentanaParabola.h"
 
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "diagrams/Rotulos.h"
+#include "ui_VentanaParabola.h"
 
-TVentanaParabola::TVentanaParabola(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include <QStyle>
+
+TVentanaParabola::TVentanaParabola(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaParabola>()) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaParabola"));
-    setWindowTitle(QStringLiteral("Diagrama parábola-rectángulo hormigón"));
-    setFixedSize(320, 120);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+
+    ui->ResistenciaCaracteristica->addItems({QStringLiteral("25"), QStringLiteral("30"),
+                                             QStringLiteral("35"), QStringLiteral("40"),
+                                             QStringLiteral("45"), QStringLiteral("50")});
+    ui->ResistenciaCaracteristica->setCurrentIndex(0);
+    ui->GrupoTipoSeccion->FijarElementos(
+        {QStringLiteral("Rectangular"), QStringLiteral("Seccion en T")}, 0);
+    ui->GrupoSituacionProyecto->FijarElementos(
+        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
+
+    for (QLabel* indice : {ui->Label7, ui->Label19, ui->Label6, ui->Label17, ui->Label41,
+                           ui->Label51, ui->Label24, ui->Label22})
+        HacerIndice(indice);
+    SubindiceEnHueco(ui->CentroGravedad, ui->Label10, QStringLiteral("x"));
+    QFont negrita = ui->EtiquetaHormigon->font();
+    negrita.setBold(true);
+    for (QLabel* l :
+         {ui->EtiquetaHormigon, ui->Label21, ui->Label20, ui->Label26, ui->Label23, ui->Label25})
+        l->setFont(negrita);
+    GrupoTipoSeccionClick(0);
+
+    connect(ui->ResistenciaCaracteristica, &QComboBox::currentTextChanged, this,
+            &TVentanaParabola::ResistenciaCaracteristicaChange);
+    connect(ui->GrupoSituacionProyecto, &GrupoOpciones::IndiceElegido, this,
+            &TVentanaParabola::GrupoSituacionProyectoClick);
+    connect(ui->GrupoTipoSeccion, &GrupoOpciones::IndiceElegido, this,
+            &TVentanaParabola::GrupoTipoSeccionClick);
+    connect(ui->BotonCalcular, &QPushButton::clicked, this, &TVentanaParabola::BotonCalcularClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaParabola::~TVentanaParabola() = default;
+
+DatosParabola TVentanaParabola::Datos() const {
+    DatosParabola d;
+    d.Valor1 = S(ui->Valor1->text());
+    d.Valor2 = S(ui->Valor2->text());
+    d.Valor3 = S(ui->Valor3->text());
+    d.Valor4 = S(ui->Valor4->text());
+    d.Valor5 = S(ui->Valor5->text());
+    d.Valor6 = S(ui->Valor6->text());
+    d.ResistenciaCaracteristica = S(ui->ResistenciaCaracteristica->currentText());
+    d.TipoSeccion = ui->GrupoTipoSeccion->itemIndex();
+    d.SituacionProyecto = ui->GrupoSituacionProyecto->itemIndex();
+    return d;
+}
+
+void TVentanaParabola::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TVentanaParabola::ResistenciaCaracteristicaChange(const QString& texto) {
+    ui->EtiquetaHormigon->setText(Q(TextoEtiquetaHormigon(S(texto))));
+}
+
+void TVentanaParabola::GrupoSituacionProyectoClick(int indice) {
+    ui->EtiquetaGammac->setText(Q(TextoEtiquetaGammac(app_.Estado, indice)));
+}
+
+void TVentanaParabola::GrupoTipoSeccionClick(int indice) {
+    const bool enT = indice == 1;
+    const std::initializer_list<QWidget*> camposT{ui->Label40, ui->Label41, ui->Label42,
+                                                  ui->Valor4,  ui->Label50, ui->Label51,
+                                                  ui->Label52, ui->Valor5};
+    for (QWidget* w : camposT)
+        w->setVisible(enT);
+}
+
+void TVentanaParabola::BotonCalcularClick() {
+    const auto r = CalcularParabola(app_.Estado, Datos());
+    if (!r) {
+        // Ningún resultado anterior queda junto a unos datos rechazados.
+        ui->Compresion->setText(QStringLiteral("C  = 0.00 kN"));
+        ui->CentroGravedad->setText(QStringLiteral("x   =  0.00 m"));
+        ui->GraficoBloqueCompresiones->Vaciar();
+        MostrarError(this, r.error());
+        return;
+    }
+    ui->Compresion->setText(Q(r.valor().Compresion));
+    ui->CentroGravedad->setText(Q(r.valor().CentroGravedad));
+    ui->GraficoBloqueCompresiones->Fijar(CalcularDibujoBloque(app_.Estado));
 }

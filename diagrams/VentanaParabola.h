@@ -1,14 +1,37 @@
 #pragma once
 
-#include <QDialog>
-struct Aplicacion;
+#include "diagrams/ParabolaRectangulo.h"
 
-// Ventana provisional: aún sin controles.
+#include <QDialog>
+#include <memory>
+
+struct Aplicacion;
+namespace Ui {
+class TVentanaParabola;
+}
+
+// Diagrama parábola-rectángulo del hormigón: resultante y centro de gravedad de las compresiones
+// de una sección rectangular o en T para una profundidad de fibra neutra dada. Escribe la
+// sección y el hormigón en el estado de diseño (la ventana principal devuelve fck, gammaC y fcd
+// a los de los parámetros generales al cerrarla).
 class TVentanaParabola : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaParabola(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaParabola() override;
+
+    // Textos de los campos y elecciones actuales.
+    DatosParabola Datos() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    void ResistenciaCaracteristicaChange(const QString& texto);
+    void GrupoSituacionProyectoClick(int indice);
+    void GrupoTipoSeccionClick(int indice);
+    void BotonCalcularClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaParabola> ui;
 };
