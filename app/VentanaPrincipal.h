@@ -1,14 +1,58 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 struct Aplicacion;
+class QDialog;
 
+namespace Ui {
+class TVentanaPrincipal;
+}
+
+// Ventana principal: menú y barra de herramientas que abren las demás ventanas. Empieza
+// bloqueada (sin las entradas de cálculo) hasta que se pasa una vez por los parámetros generales.
 class TVentanaPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     explicit TVentanaPrincipal(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaPrincipal() override;
+
+    // true cuando las entradas de cálculo ya están habilitadas.
+    bool Desbloqueada() const { return desbloqueada_; }
+
+    void Parmetrosgenerales1Click();
+    void Datosdelaseccion1Click();
+    void Datosdelaseccion2Click();
+    void DatosdelavigaClick();
+    void DatosdelpilarClick();
+    void CalculodeflechasClick();
+    void Salir1Click();
+    void Longituddeanclaje1Click();
+    void Diagramaaceroestiradoenfrio1Click();
+    void Diagramaparabolarectangulo1Click();
+    void Deformacion1Click();
+    void Retraccion1Click();
+    void ConversionUnidadesClick();
+    void AreaArmadurasClick();
+    void Ayuda2Click();
+    void Acercade1Click();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    void FormShow();
+    void Desbloquear();
+    void MostrarBotonMomento(QWidget* ventana);
+    void RestaurarHormigon();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaPrincipal> ui;
+    bool desbloqueada_ = false;
+    bool mostrada_ = false;
 };
+
+// Abre con la aplicación del escritorio el documento `nombre` de la carpeta del programa. Si no
+// existe o el escritorio no lo abre, avisa nombrando el fichero y la carpeta y devuelve false.
+bool AbrirDocumento(const QString& nombre, QWidget* padre);

@@ -1,12 +1,154 @@
 #include "design/ParametrosGenerales.h"
 
-#include "app/Aplicacion.h"
+#include "ui_ParametrosGenerales.h"
 
-TParametrosGenerales::TParametrosGenerales(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include "app/Aplicacion.h"
+#include "common/Campos.h"
+
+#include <QRadioButton>
+#include <QStyle>
+
+TParametrosGenerales::TParametrosGenerales(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TParametrosGenerales>()) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("ParametrosGenerales"));
-    setWindowTitle(QStringLiteral("Parámetros generales"));
-    setFixedSize(320, 120);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    ui->GrupoDesignacionAcero->FijarElementos(
+        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
+    ui->GrupoControlAcero->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
+                                          0);
+    ui->GrupoControlHormigon->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
+                                             0);
+    ui->GrupoTipoElemento->FijarElementos({QStringLiteral("Viga"), QStringLiteral("Soporte"),
+                                           QStringLiteral("Placa"), QStringLiteral("Muro Horiz."),
+                                           QStringLiteral("Muro Vert.")},
+                                          0, 2);
+    ui->GrupoSituacionProyecto->FijarElementos(
+        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
+    ui->ResistenciaCaracteristica->setCurrentIndex(0);
+    ui->ResistenciaCaracteristica->setEditText(QStringLiteral("25"));
+
+    QFont titulo = font();
+    titulo.setBold(true);
+    ui->Label1->setFont(titulo);
+    ui->Label2->setFont(titulo);
+    ui->Label7->setFont(titulo);
+    QFont material = titulo;
+    material.setPointSizeF(material.pointSizeF() * 1.25);
+    ui->EtiquetaAcero->setFont(material);
+    ui->EtiquetaHormigon->setFont(material);
+    ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+
+    // Orden de tabulación: acero, casilla de simetría, resistencia, hormigonado vertical,
+    // elemento, situación, OK y, al final, el control del hormigón.
+    QWidget* orden[] = {ui->GrupoDesignacionAcero->Boton(0),
+                        ui->GrupoDesignacionAcero->Boton(1),
+                        ui->GrupoControlAcero->Boton(0),
+                        ui->GrupoControlAcero->Boton(1),
+                        ui->ArmaduraSimetrica,
+                        ui->ResistenciaCaracteristica,
+                        ui->HormigonadoVertical,
+                        ui->GrupoTipoElemento->Boton(0),
+                        ui->GrupoTipoElemento->Boton(1),
+                        ui->GrupoTipoElemento->Boton(2),
+                        ui->GrupoTipoElemento->Boton(3),
+                        ui->GrupoTipoElemento->Boton(4),
+                        ui->GrupoSituacionProyecto->Boton(0),
+                        ui->GrupoSituacionProyecto->Boton(1),
+                        ui->BotonOK,
+                        ui->GrupoControlHormigon->Boton(0),
+                        ui->GrupoControlHormigon->Boton(1)};
+    for (std::size_t i = 1; i < std::size(orden); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+
+    connect(ui->GrupoDesignacionAcero, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoDesignacionAceroClick);
+    connect(ui->GrupoControlAcero, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoControlAceroClick);
+    connect(ui->GrupoSituacionProyecto, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoSituacionProyectoClick);
+    connect(ui->ResistenciaCaracteristica, &QComboBox::editTextChanged, this,
+            &TParametrosGenerales::ResistenciaCaracteristicaChange);
+    connect(ui->GrupoControlHormigon, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoControlHormigonClick);
+    connect(ui->GrupoTipoElemento, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoTipoElementoClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &TParametrosGenerales::BotonOKClick);
 }
 
-EleccionParametros TParametrosGenerales::Eleccion() const { return {}; }
-QString TParametrosGenerales::TextoResistencia() const { return QStringLiteral("25"); }
+TParametrosGenerales::~TParametrosGenerales() = default;
+
+void TParametrosGenerales::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus(Qt::OtherFocusReason);
+}
+
+EleccionParametros TParametrosGenerales::Eleccion() const {
+    EleccionParametros p;
+    p.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
+    p.ControlAcero = ui->GrupoControlAcero->itemIndex();
+    p.ResistenciaCaracteristica = S(TextoResistencia());
+    p.ControlHormigon = ui->GrupoControlHormigon->itemIndex();
+    p.TipoElemento = ui->GrupoTipoElemento->itemIndex();
+    p.SituacionProyecto = ui->GrupoSituacionProyecto->itemIndex();
+    p.ArmaduraSimetricaHabilitada = ui->ArmaduraSimetrica->isEnabled();
+    p.ArmaduraSimetricaMarcada = ui->ArmaduraSimetrica->isChecked();
+    p.HormigonadoVerticalHabilitado = ui->HormigonadoVertical->isEnabled();
+    p.HormigonadoVerticalMarcado = ui->HormigonadoVertical->isChecked();
+    return p;
+}
+
+QString TParametrosGenerales::TextoResistencia() const {
+    return ui->ResistenciaCaracteristica->currentText();
+}
+
+void TParametrosGenerales::GrupoDesignacionAceroClick(int indice) {
+    ui->EtiquetaAcero->setText(QStringLiteral("Acero B ") +
+                               (indice == 1 ? QStringLiteral("500 S") : QStringLiteral("400 S")));
+}
+
+void TParametrosGenerales::GrupoControlAceroClick(int indice) {
+    // Con control reducido γs no interviene: fyd = 0.75·fyk/γs.
+    const bool normal = indice == 0;
+    ui->Label8->setEnabled(normal);
+    ui->EtiquetaGammas->setEnabled(normal);
+}
+
+void TParametrosGenerales::GrupoSituacionProyectoClick(int indice) {
+    const bool accidental = indice == 1;
+    ui->EtiquetaGammas->setText(accidental ? QStringLiteral("= 1.0") : QStringLiteral("= 1.15"));
+    ui->EtiquetaGammac->setText(accidental ? QStringLiteral("= 1.3") : QStringLiteral("= 1.5"));
+}
+
+void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto) {
+    ui->EtiquetaHormigon->setText(QStringLiteral("Hormigón HA-") + texto);
+}
+
+void TParametrosGenerales::GrupoControlHormigonClick(int indice) {
+    // Con control reducido la resistencia de cálculo es 10 N/mm², sea cual sea fck.
+    const bool normal = indice == 0;
+    for (QWidget* w : {static_cast<QWidget*>(ui->Label9), static_cast<QWidget*>(ui->EtiquetaGammac),
+                       static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label5),
+                       static_cast<QWidget*>(ui->ResistenciaCaracteristica)})
+        w->setEnabled(normal);
+}
+
+void TParametrosGenerales::GrupoTipoElementoClick(int indice) {
+    EleccionParametros p = Eleccion();
+    AplicarTipoElemento(p, indice);
+    ui->ArmaduraSimetrica->setEnabled(p.ArmaduraSimetricaHabilitada);
+    ui->ArmaduraSimetrica->setChecked(p.ArmaduraSimetricaMarcada);
+    ui->HormigonadoVertical->setEnabled(p.HormigonadoVerticalHabilitado);
+    ui->HormigonadoVertical->setChecked(p.HormigonadoVerticalMarcado);
+}
+
+void TParametrosGenerales::BotonOKClick() {
+    const Estado r = DerivarMateriales(app_.Estado, Eleccion());
+    if (!r) {
+        // La ventana sigue abierta para corregir la resistencia.
+        MostrarError(this, r.error());
+        return;
+    }
+    accept();
+}

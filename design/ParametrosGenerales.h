@@ -1,14 +1,23 @@
 #pragma once
 
-#include <QDialog>
 #include "design/EstadoDiseno.h"
+
+#include <QDialog>
+#include <memory>
+
 struct Aplicacion;
 
-// Ventana provisional: aún sin controles.
+namespace Ui {
+class TParametrosGenerales;
+}
+
+// Parámetros generales: acero, hormigón, situación de proyecto y tipo de elemento. OK deriva y
+// guarda los materiales en el estado de diseño.
 class TParametrosGenerales : public QDialog {
     Q_OBJECT
 public:
     explicit TParametrosGenerales(Aplicacion& app, QWidget* parent = nullptr);
+    ~TParametrosGenerales() override;
 
     // Lo que las demás ventanas leen directamente de estos controles al calcular.
     EleccionParametros Eleccion() const;
@@ -17,6 +26,18 @@ public:
     int SituacionProyecto() const { return Eleccion().SituacionProyecto; }
     QString TextoResistencia() const;
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
+    void GrupoDesignacionAceroClick(int indice);
+    void GrupoControlAceroClick(int indice);
+    void GrupoSituacionProyectoClick(int indice);
+    void ResistenciaCaracteristicaChange(const QString& texto);
+    void GrupoControlHormigonClick(int indice);
+    void GrupoTipoElementoClick(int indice);
+    void BotonOKClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TParametrosGenerales> ui;
 };

@@ -1,0 +1,187 @@
+// Ventana principal: menú y barra de herramientas, estado bloqueado y desbloqueo, y lo que
+// hacen sus entradas con las demás ventanas.
+
+#include "app/VentanaPrincipal.h"
+#include "app/Aplicacion.h"
+#include "common/GrupoOpciones.h"
+#include "design/ParametrosGenerales.h"
+#include "ventanas/Modal.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QStringList EntradasCalculo{"Datosdelaseccion1", "Datosdelaseccion2", "Datosdelaviga",
+                                  "Datosdelpilar", "Calculodeflechas"};
+const QStringList BotonesCalculo{"SpeedButton4", "SpeedButton5", "SpeedButton1", "SpeedButton2",
+                                 "SpeedButton6"};
+
+} // namespace
+
+class PruebaVentanaPrincipal : public QObject {
+    Q_OBJECT
+
+    Aplicacion* app_ = nullptr;
+
+    TVentanaPrincipal* Principal() { return app_->VentanaPrincipal; }
+    QAction* Accion(const QString& nombre) {
+        auto* a = Principal()->findChild<QAction*>(nombre);
+        if (!a)
+            qFatal("Falta la acción %s", qPrintable(nombre));
+        return a;
+    }
+    QStringList Textos(const QList<QAction*>& acciones) {
+        QStringList t;
+        for (QAction* a : acciones)
+            t << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return t;
+    }
+    QStringList Nombres(const QList<QAction*>& acciones) {
+        QStringList t;
+        for (QAction* a : acciones)
+            t << (a->menu() ? a->menu()->objectName() : a->objectName());
+        return t;
+    }
+
+private slots:
+    void init() {
+        app_ = new Aplicacion;
+        InicializarTablas(app_->Estado);
+        CrearVentanas(*app_);
+    }
+    void cleanup() {
+        delete app_->VentanaPrincipal; // y con ella, todas las demás ventanas
+        delete app_;
+        app_ = nullptr;
+    }
+
+    void MenuComoSeDefinio() {
+        auto* barra = Principal()->findChild<QMenuBar*>(QStringLiteral("MenuPrincipal"));
+        QVERIFY(barra);
+        QCOMPARE(Nombres(barra->actions()), (QStringList{"Calculos1", "Herramientas1", "Ayuda1"}));
+        QCOMPARE(Textos(barra->actions()), (QStringList{"Cálculos", "Herramientas", "Ayuda"}));
+
+        auto* calculos = Principal()->findChild<QMenu*>(QStringLiteral("Calculos1"));
+        QCOMPARE(Nombres(calculos->actions()),
+                 (QStringList{"Parmetrosgenerales1", "N3", "Datosdelaseccion1", "Datosdelaseccion2",
+                              "N4", "Datosdelaviga", "Datosdelpilar", "N5", "Calculodeflechas",
+                              "N1", "Salir1"}));
+        QCOMPARE(Textos(calculos->actions()),
+                 (QStringList{"Parámetros generales", "-", "Armadura long. sección rectangular",
+                              "Armadura long. sección en T", "-", "Armadura transversal viga",
+                              "Armadura transversal pilar", "-", "Cálculo de flechas en vigas", "-",
+                              "Salir"}));
+
+        auto* herramientas = Principal()->findChild<QMenu*>(QStringLiteral("Herramientas1"));
+        QCOMPARE(Nombres(herramientas->actions()),
+                 (QStringList{"Longituddeanclaje1", "Diagramaaceroestiradoenfrio1",
+                              "Diagramaparabolarectangulo1", "Deformacinhormgn1", "N2",
+                              "ConversionUnidades", "AreaArmaduras"}));
+        QCOMPARE(Textos(herramientas->actions()),
+                 (QStringList{"Longitud de anclaje", "Diagrama acero",
+                              "Diagrama parábola-rectángulo", "Deformación hormigón", "-",
+                              "Conversión de unidades", "Área de armaduras"}));
+        auto* deformacion = Principal()->findChild<QMenu*>(QStringLiteral("Deformacinhormgn1"));
+        QCOMPARE(Nombres(deformacion->actions()), (QStringList{"Deformacion1", "Retraccion1"}));
+        QCOMPARE(Textos(deformacion->actions()), (QStringList{"Fluencia", "Retracción"}));
+
+        auto* ayuda = Principal()->findChild<QMenu*>(QStringLiteral("Ayuda1"));
+        QCOMPARE(Nombres(ayuda->actions()), (QStringList{"Ayuda2", "Acercade1"}));
+        QCOMPARE(Textos(ayuda->actions()), (QStringList{"Ayuda", "Acerca de..."}));
+    }
+
+    void BarraDeHerramientasComoSeDefinio() {
+        auto* barra = Principal()->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        QVERIFY(barra);
+        QCOMPARE(Nombres(barra->actions()),
+                 (QStringList{"SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton1",
+                              "SpeedButton2", "SpeedButton6", "SpeedButton7", "SpeedButton9",
+                              "SpeedButton10", "SpeedButton8", "SpeedButton11"}));
+        const QStringList pistas{"Parámetros generales de la sección",
+                                 "Sección rectangular",
+                                 "Sección en T",
+                                 "Armadura transversal viga",
+                                 "Armadura transversal pilar",
+                                 "Cálculo de flechas",
+                                 "Longitud de anclaje",
+                                 "Diagrama acero",
+                                 "Diagrama parábola-rectángulo",
+                                 "Conversión de unidades",
+                                 "Área de armaduras"};
+        const auto acciones = barra->actions();
+        for (int i = 0; i < acciones.size(); ++i) {
+            QCOMPARE(acciones[i]->toolTip(), pistas[i]);
+            QCOMPARE(acciones[i]->statusTip(), pistas[i]);
+            auto* boton = Principal()->findChild<QToolButton*>(acciones[i]->objectName());
+            QVERIFY2(boton, qPrintable(acciones[i]->objectName()));
+            QVERIFY(!acciones[i]->icon().isNull());
+            QCOMPARE(boton->iconSize(), QSize(32, 32));
+        }
+    }
+
+    void ArrancaBloqueada() {
+        QVERIFY(!Principal()->Desbloqueada());
+        for (const QString& n : EntradasCalculo)
+            QVERIFY2(!Accion(n)->isEnabled(), qPrintable(n));
+        for (const char* n :
+             {"Parmetrosgenerales1", "Salir1", "Longituddeanclaje1", "Diagramaaceroestiradoenfrio1",
+              "Diagramaparabolarectangulo1", "Deformacion1", "Retraccion1", "ConversionUnidades",
+              "AreaArmaduras", "Ayuda2", "Acercade1"})
+            QVERIFY2(Accion(n)->isEnabled(), n);
+        QStringList visibles;
+        auto* barra = Principal()->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        for (QAction* a : barra->actions())
+            if (a->isVisible())
+                visibles << a->objectName();
+        QCOMPARE(visibles, (QStringList{"SpeedButton3", "SpeedButton7", "SpeedButton9",
+                                        "SpeedButton10", "SpeedButton8", "SpeedButton11"}));
+    }
+
+    void SeDesbloqueaAlCerrarLosParametros_data() {
+        QTest::addColumn<bool>("conOK");
+        QTest::newRow("cerrada con la cruz del título") << false;
+        QTest::newRow("cerrada con OK") << true;
+    }
+    void SeDesbloqueaAlCerrarLosParametros() {
+        QFETCH(bool, conOK);
+        ResponderModal([conOK](QWidget* w) {
+            QCOMPARE(w->objectName(), QStringLiteral("ParametrosGenerales"));
+            if (conOK)
+                QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("BotonOK")),
+                                  Qt::LeftButton);
+            else
+                w->close();
+        });
+        Accion(QStringLiteral("SpeedButton3"))->trigger();
+
+        QVERIFY(Principal()->Desbloqueada());
+        for (const QString& n : EntradasCalculo)
+            QVERIFY2(Accion(n)->isEnabled(), qPrintable(n));
+        for (const QString& n : BotonesCalculo)
+            QVERIFY2(Accion(n)->isVisible(), qPrintable(n));
+        // Sin OK el estado de diseño sigue a cero; con OK tiene los materiales de arranque.
+        QCOMPARE(app_->Estado.fyd > 0.0, conOK);
+        QCOMPARE(app_->Estado.fcd > 0.0, conOK);
+    }
+
+    void AyudaQueFaltaSeAvisa() {
+        RecogerAvisos avisos;
+        QVERIFY(!AbrirDocumento(QStringLiteral("NoExiste.htm"), Principal()));
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY(avisos.avisos[0].startsWith(
+            QStringLiteral("No se encuentra la página de ayuda «NoExiste.htm» en la carpeta «")));
+    }
+};
+
+QTEST_MAIN(PruebaVentanaPrincipal)
+#include "VentanaPrincipalTest.moc"
