@@ -1,0 +1,93 @@
+// "acero", "parabola" y "conversion": las dos herramientas de diagramas de los materiales y la
+// conversión de unidades. Ninguna confirma los parámetros generales: el diagrama del acero y el
+// parábola-rectángulo escriben sus propios materiales, y la conversión no usa el estado.
+
+#include "cli/Contexto.h"
+#include "diagrams/DiagramaAcero.h"
+#include "diagrams/ParabolaRectangulo.h"
+#include "tools/Conversion.h"
+
+namespace {
+
+constexpr const char* Acero = "DiagramaCalculo";
+constexpr const char* Parabola = "VentanaParabola";
+constexpr const char* Conversion = "VentanaConversion";
+
+// Los grupos elegidos (como sus clics) y «Calcular» con la deformación de Valor1.
+void CalcularAcero(Contexto& c) {
+    EleccionDiagrama e;
+    e.DesignacionAcero = c.Indice(Acero, "GrupoDesignacionAcero", 0, 2);
+    e.TipoDiagrama = c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
+    e.ControlAcero = c.Indice(Acero, "GrupoControlAcero", 0, 2);
+    e.SituacionProyecto = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
+    e.ValorEs = c.Indice(Acero, "GrupoValorEs", 1, 3);
+    const std::string valor1 = c.Texto(Acero, "Valor1", "0.01");
+
+    const RotulosDiagrama r = MostrarDiagrama(c.Estado, e);
+    const std::string tension = Exigir(RotuloCalcular(c.Estado, e, valor1));
+    c.Poner(Acero, "EtiquetaAcero", TextoEtiquetaAcero(e.DesignacionAcero));
+    // Sin clic en el grupo, la etiqueta conserva su rótulo de arranque.
+    c.Poner(Acero, "EtiquetaTipoDiagrama",
+            c.Presente(Acero, "GrupoTipoDiagrama") ? TextoEtiquetaTipoDiagrama(e.TipoDiagrama)
+                                                   : std::string("ar. pasiva"));
+    c.Poner(Acero, "EtiquetaGammas", TextoEtiquetaGammas(c.Estado, e.SituacionProyecto));
+    c.Poner(Acero, "EtiquetaEs", TextoEtiquetaEs(e.ValorEs));
+    c.Poner(Acero, "Label20", r.Label20);
+    c.Poner(Acero, "Label28", r.Label28);
+    c.Poner(Acero, "Label29", r.Label29);
+    c.Poner(Acero, "Label30", r.Label30);
+    c.Poner(Acero, "ValorTension", tension);
+}
+
+void CalcularParabolaRectangulo(Contexto& c) {
+    const DatosParabola omision;
+    DatosParabola d;
+    d.Valor1 = c.Texto(Parabola, "Valor1", omision.Valor1);
+    d.Valor2 = c.Texto(Parabola, "Valor2", omision.Valor2);
+    d.Valor3 = c.Texto(Parabola, "Valor3", omision.Valor3);
+    d.Valor4 = c.Texto(Parabola, "Valor4", omision.Valor4);
+    d.Valor5 = c.Texto(Parabola, "Valor5", omision.Valor5);
+    d.Valor6 = c.Texto(Parabola, "Valor6", omision.Valor6);
+    d.ResistenciaCaracteristica =
+        c.Texto(Parabola, "ResistenciaCaracteristica", omision.ResistenciaCaracteristica);
+    d.TipoSeccion = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
+    d.SituacionProyecto = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
+
+    const RotulosParabola r = Exigir(CalcularParabola(c.Estado, d));
+    c.Poner(Parabola, "EtiquetaHormigon", TextoEtiquetaHormigon(d.ResistenciaCaracteristica));
+    c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, d.SituacionProyecto));
+    c.Poner(Parabola, "Compresion", r.Compresion);
+    c.Poner(Parabola, "CentroGravedad", r.CentroGravedad);
+}
+
+// La forma científica lleva aquí siempre punto decimal: la salida de una tanda no depende de
+// la configuración regional de la máquina.
+void CalcularConversion(Contexto& c) {
+    const int tipo = c.Indice(Conversion, "GrupoTipoConversion", 0, NumeroTiposConversion);
+    const std::string valor = c.Texto(Conversion, "ValorOrigen", "1.0");
+    UnidadesConversion u;
+    u.LongitudOrigen = c.Indice(Conversion, "GrupoTipoLongitudOrigen", 0, NumeroUnidadesLongitud);
+    u.FuerzaOrigen = c.Indice(Conversion, "GrupoTipoFuerzaOrigen", 0, NumeroUnidadesFuerza);
+    u.LongitudFinal = c.Indice(Conversion, "GrupoTipoLongitudFinal", 0, NumeroUnidadesLongitud);
+    u.FuerzaFinal = c.Indice(Conversion, "GrupoTipoFuerzaFinal", 0, NumeroUnidadesFuerza);
+    const bool cientifico = c.Indice(Conversion, "GrupoTipoSalida", 0, 2) == 1;
+
+    const auto t = static_cast<TipoConversion>(tipo);
+    c.Poner(Conversion, "ValorFinal", Exigir(ConvertirTexto(t, valor, u, cientifico)));
+    c.Poner(
+        Conversion, "EtiquetaUnidadesOrigen01",
+        TextoUnidad(t, NombreUnidadFuerza(u.FuerzaOrigen), NombreUnidadLongitud(u.LongitudOrigen)));
+    c.Poner(
+        Conversion, "EtiquetaUnidadesFinal01",
+        TextoUnidad(t, NombreUnidadFuerza(u.FuerzaFinal), NombreUnidadLongitud(u.LongitudFinal)));
+}
+
+const RegistrarCalculo registroAcero{"acero", "diagrama de cálculo tensión-deformación del acero",
+                                     &CalcularAcero};
+const RegistrarCalculo registroParabola{
+    "parabola", "bloque parábola-rectángulo del hormigón para una fibra neutra dada",
+    &CalcularParabolaRectangulo};
+const RegistrarCalculo registroConversion{"conversion", "conversión de unidades",
+                                          &CalcularConversion, false};
+
+} // namespace
