@@ -1,14 +1,32 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaFlechas;
+}
+
+// Datos de la pieza para las flechas de una viga (EHE-98, art. 50.2.2): «Calcular» abre la
+// inercia equivalente, el módulo del hormigón y el factor de flecha diferida.
 class TVentanaFlechas : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaFlechas(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaFlechas() override;
+
+    // Áreas confirmadas en el selector (mm²): A1 en la cara traccionada, A2 en la comprimida.
+    double AreaA1() const { return AreaA1_; }
+    double AreaA2() const { return AreaA2_; }
 
 private:
+    void ValorA1Click();
+    void ValorA2Click();
+    void GrupoTipoPiezaClick();
+    void BotonCalcularClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaFlechas> ui;
+    double AreaA1_ = 0, AreaA2_ = 0;
 };

@@ -1,9 +1,73 @@
 #include "deflection/VentanaResultadosFlecha.h"
 
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "ui_VentanaResultadosFlecha.h"
 
-TVentanaResultadosFlecha::TVentanaResultadosFlecha(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName(QStringLiteral("VentanaResultadosFlecha"));
-    setWindowTitle(QStringLiteral("Valores de las flechas"));
-    setFixedSize(320, 120);
+#include <QLayout>
+
+TVentanaResultadosFlecha::TVentanaResultadosFlecha(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosFlecha>()) {
+    ui->setupUi(this);
+    ui->GrupoDuracionCarga->FijarElementos({QStringLiteral("2 semanas"), QStringLiteral("1 mes"),
+                                            QStringLiteral("3 meses"), QStringLiteral("6 meses"),
+                                            QStringLiteral("1 año"), QStringLiteral("5 o más años"),
+                                            QStringLiteral("Otro valor")},
+                                           6);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Mostrar u ocultar ξ o el aviso no mueve el resto de la ventana.
+    for (QWidget* w : {static_cast<QWidget*>(ui->Label10), static_cast<QWidget*>(ui->Valor),
+                       static_cast<QWidget*>(ui->Aviso)}) {
+        auto politica = w->sizePolicy();
+        politica.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politica);
+    }
+    ui->Aviso->hide();
+    connect(ui->GrupoDuracionCarga, &GrupoOpciones::IndiceElegido, this,
+            &TVentanaResultadosFlecha::GrupoDuracionCargaClick);
+    connect(ui->Valor, &QLineEdit::textChanged, this, &TVentanaResultadosFlecha::ValorChange);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaResultadosFlecha::~TVentanaResultadosFlecha() = default;
+
+void TVentanaResultadosFlecha::Preparar(const CalculoFlecha& calculo) {
+    AreaA2_ = calculo.datos.AreaA2;
+    calculado_ = true;
+    ui->MomentoInerciaEquivalente->setText(Q(TextoInercia(calculo.Ie)));
+    ui->ModuloDeformacion->setText(Q(TextoModulo(calculo.Ec)));
+    CalcularFactor();
+}
+
+void TVentanaResultadosFlecha::Mostrar(const CalculoFlecha& calculo) {
+    Preparar(calculo);
+    ui->BotonOK->setFocus();
+    exec();
+}
+
+void TVentanaResultadosFlecha::GrupoDuracionCargaClick() {
+    const bool otro = ui->GrupoDuracionCarga->itemIndex() == 6;
+    ui->Label10->setVisible(otro);
+    ui->Valor->setVisible(otro);
+    CalcularFactor();
+}
+
+void TVentanaResultadosFlecha::ValorChange() {
+    CalcularFactor();
+}
+
+void TVentanaResultadosFlecha::CalcularFactor() {
+    if (!calculado_)
+        return;
+    const auto lambda =
+        ::CalcularFactor(AreaA2_, app_.Estado.b, app_.Estado.d, ui->GrupoDuracionCarga->itemIndex(),
+                         S(ui->Valor->text()), xi_);
+    if (!lambda) {
+        ui->Factor->clear();
+        ui->Aviso->setText(Q(lambda.error().mensaje));
+        ui->Aviso->show();
+        return;
+    }
+    ui->Aviso->hide();
+    ui->Factor->setText(Q(TextoFactor(*lambda)));
 }

@@ -1,14 +1,38 @@
 #pragma once
 
-#include <QDialog>
-struct Aplicacion;
+#include "shear/Cortante.h"
 
-// Ventana provisional: aún sin controles.
+#include <QDialog>
+#include <QFont>
+#include <memory>
+
+struct Aplicacion;
+namespace Ui {
+class TVentanaResultadosTrans1;
+}
+
+// Resultados de la armadura transversal de la viga: separación de los cercos elegidos en la
+// zona de apoyo y en la central, recalculada al cambiar los cercos.
 class TVentanaResultadosTrans1 : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaResultadosTrans1(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaResultadosTrans1() override;
+
+    // Escribe los resultados del cálculo, diseña las zonas y abre la ventana (modal).
+    void Mostrar(const CalculoCortante& calculo);
+    // Escribe los resultados y diseña las zonas sin abrir la ventana.
+    void Preparar(const CalculoCortante& calculo);
 
 private:
+    void DiametroZona1Change();
+    // Diseña las dos zonas con los cercos elegidos. Con `reescribir`, un diámetro por debajo
+    // del mínimo se sustituye también en su cuadro (no mientras el usuario escribe en él).
+    void CalcularZonas(bool reescribir);
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaResultadosTrans1> ui;
+    CalculoCortante calculo_;
+    bool calculado_ = false;
+    QFont letraLongitud_;
 };

@@ -1,14 +1,30 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaTransversal1;
+}
+
+// Datos de la armadura transversal de una viga (EHE-98, art. 44). «Calcular» abre los
+// resultados por zonas.
 class TVentanaTransversal1 : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaTransversal1(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaTransversal1() override;
+
+    // Área de la armadura longitudinal traccionada confirmada en el selector (mm²).
+    double Asl() const { return Asl_; }
 
 private:
+    void ValorAreaClick();
+    void ArmaduraComprimidaClick();
+    void BotonCalcularClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaTransversal1> ui;
+    double Asl_ = 0;
 };

@@ -1,14 +1,28 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaTransversal2;
+}
+
+// Cercos de un pilar (EHE-98, art. 42.3.1). Se recalcula al salir de un campo o al cambiar un
+// diámetro; un dato no válido se explica bajo el resultado, sin cuadros de mensaje.
 class TVentanaTransversal2 : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaTransversal2(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaTransversal2() override;
 
 private:
+    void DiametroMinimoChange();
+    void DiametroMaximoChange();
+    void Ajustar(bool cambioMinimo);
+    void CalcularCercos();
+    void MostrarAviso(const QString& texto);
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaTransversal2> ui;
 };

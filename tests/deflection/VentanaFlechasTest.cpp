@@ -1,0 +1,154 @@
+#include "deflection/VentanaFlechas.h"
+#include "app/Aplicacion.h"
+#include "deflection/VentanaResultadosFlecha.h"
+#include "design/Ranuras.h"
+#include "ventanas/ConModal.h"
+#include "ventanas/Modal.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace {
+
+void AceptarSelector(QWidget* modal, EstadoDiseno& estado) {
+    if (auto ok = modal->findChild<QPushButton*>(QStringLiteral("BotonOK"))) {
+        ok->click();
+        return;
+    }
+    SumarArea(estado);
+    static_cast<QDialog*>(modal)->accept();
+}
+
+QString Texto(QWidget* w, const char* nombre) {
+    if (auto* e = w->findChild<QLineEdit*>(QLatin1String(nombre)))
+        return e->text();
+    return w->findChild<QLabel*>(QLatin1String(nombre))->text();
+}
+
+// Pulsa cerca del borde izquierdo: en un botón de opción ahí está el círculo.
+void Pulsar(QWidget* w, const char* nombre) {
+    auto* boton = w->findChild<QAbstractButton*>(QLatin1String(nombre));
+    QTest::mouseClick(boton, Qt::LeftButton, {}, QPoint(8, boton->height() / 2));
+}
+
+} // namespace
+
+class PruebaVentanaFlechas : public QObject {
+    Q_OBJECT
+
+    Aplicacion app;
+    TVentanaFlechas* v = nullptr;
+
+    void Escribir(const char* nombre, const QString& texto) {
+        auto* e = v->findChild<QLineEdit*>(QLatin1String(nombre));
+        e->selectAll();
+        QTest::keyClicks(e, texto);
+    }
+    void DefinirRanura(int k, int n, int diametro) {
+        app.Estado.NumeroDiametros[k] = 1;
+        app.Estado.NumeroBarras[k][1] = n;
+        app.Estado.DiametroBarras[k][1] = diametro;
+        QVERIFY(ConModal([&] { Pulsar(v, k == 1 ? "ValorA1" : "ValorA2"); },
+                         [&](QWidget* w) { AceptarSelector(w, app.Estado); }));
+    }
+    // Pulsa «Calcular»; `accion` actúa sobre la ventana de resultados, que luego se cierra.
+    bool Calcular(std::function<void(QWidget*)> accion) {
+        return ConModal([&] { Pulsar(v, "BotonCalcular"); },
+                        [&](QWidget* w) {
+                            accion(w);
+                            Pulsar(w, "BotonOK");
+                        });
+    }
+
+private slots:
+    void initTestCase() {
+        InicializarTablas(app.Estado);
+        CrearVentanas(app);
+        QVERIFY(DerivarMateriales(app.Estado, EleccionParametros{}).ok());
+        v = app.VentanaFlechas;
+        v->show();
+        QVERIFY(QTest::qWaitForWindowExposed(v));
+    }
+
+    void TipoDePiezaSoloCambiaElTitulo() {
+        QCOMPARE(Texto(v, "EtiquetaTipoSeccion"), QStringLiteral("Armadura sección central"));
+        Pulsar(v, "GrupoTipoPieza_1");
+        QCOMPARE(Texto(v, "EtiquetaTipoSeccion"), QStringLiteral("Armadura sección arranque"));
+        Pulsar(v, "GrupoTipoPieza_0");
+        QCOMPARE(Texto(v, "EtiquetaTipoSeccion"), QStringLiteral("Armadura sección central"));
+    }
+
+    void SeccionSinFisurarYFactorEnVivo() {
+        QString Ie, Ec, lambda, lambda5, lambdaOtro, lambdaMal;
+        bool valorVisible5 = true, avisoMal = false;
+        QVERIFY(Calcular([&](QWidget* w) {
+            Ie = Texto(w, "MomentoInerciaEquivalente");
+            Ec = Texto(w, "ModuloDeformacion");
+            lambda = Texto(w, "Factor");
+            Pulsar(w, "GrupoDuracionCarga_5");
+            lambda5 = Texto(w, "Factor");
+            valorVisible5 = !w->findChild<QLineEdit*>(QStringLiteral("Valor"))->isHidden();
+            Pulsar(w, "GrupoDuracionCarga_6");
+            auto* valor = w->findChild<QLineEdit*>(QStringLiteral("Valor"));
+            valor->selectAll();
+            QTest::keyClicks(valor, QStringLiteral("1.5"));
+            lambdaOtro = Texto(w, "Factor");
+            QTest::keyClicks(valor, QStringLiteral("x"));
+            lambdaMal = Texto(w, "Factor");
+            avisoMal = !w->findChild<QLabel*>(QStringLiteral("Aviso"))->isHidden();
+            valor->setText(QStringLiteral("1.0"));
+        }));
+        QCOMPARE(Ie, QStringLiteral("  160000.0"));
+        QCOMPARE(Ec, QStringLiteral("   27264.0"));
+        QCOMPARE(lambda, QStringLiteral("  1.000000"));
+        QCOMPARE(lambda5, QStringLiteral("  2.000000"));
+        QVERIFY(!valorVisible5);
+        QCOMPARE(lambdaOtro, QStringLiteral("  1.500000"));
+        QCOMPARE(lambdaMal, QString());
+        QVERIFY(avisoMal);
+        QCOMPARE(app.Estado.d, 370.0);
+    }
+
+    void FisuraSinA1NoAbreResultados() {
+        Escribir("ValorMa", QStringLiteral("60"));
+        RecogerAvisos avisos;
+        QVERIFY(!Calcular([](QWidget*) {}));
+        QCOMPARE(avisos.avisos, QStringList{QStringLiteral(
+                                    "La sección fisura (Ma > Mf): defina la armadura A1.")});
+    }
+
+    void SeccionFisuradaConLasArmadurasDelSelector() {
+        DefinirRanura(1, 3, 16);
+        DefinirRanura(2, 2, 12);
+        QCOMPARE(v->findChild<QPushButton*>(QStringLiteral("ValorA1"))->text(),
+                 QStringLiteral("3Ø16"));
+        QCOMPARE(v->findChild<QPushButton*>(QStringLiteral("ValorA2"))->text(),
+                 QStringLiteral("2Ø12"));
+        QString Ie, lambda;
+        QVERIFY(Calcular([&](QWidget* w) {
+            Ie = Texto(w, "MomentoInerciaEquivalente");
+            Pulsar(w, "GrupoDuracionCarga_5");
+            lambda = Texto(w, "Factor");
+        }));
+        QCOMPARE(Ie, QStringLiteral("   51373.0"));
+        // ρ' = 226.19/(300·370) = 0.0020378: λ = 2/(1 + 0.10189)
+        QCOMPARE(lambda, QStringLiteral("  1.815064"));
+        QVERIFY(std::abs(app.Estado.x - 87.69) < 0.005);
+    }
+
+    void CantoNoValido() {
+        Escribir("Valorh", QStringLiteral("0"));
+        RecogerAvisos avisos;
+        QVERIFY(!Calcular([](QWidget*) {}));
+        QCOMPARE(avisos.avisos, QStringList{QStringLiteral("El canto h ha de ser mayor que 0.")});
+        QCOMPARE(v->focusWidget(),
+                 static_cast<QWidget*>(v->findChild<QLineEdit*>(QStringLiteral("Valorh"))));
+    }
+};
+
+QTEST_MAIN(PruebaVentanaFlechas)
+#include "VentanaFlechasTest.moc"
