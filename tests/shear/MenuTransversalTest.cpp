@@ -1,0 +1,135 @@
+// Armadura transversal y flechas abiertas desde el menú de la ventana principal, como las abre
+// el usuario: primero los parámetros generales, luego cada entrada con su cálculo.
+
+#include "app/Aplicacion.h"
+#include "app/VentanaPrincipal.h"
+#include "common/Recursos.h"
+#include "deflection/VentanaFlechas.h"
+#include "shear/VentanaTransversal1.h"
+#include "shear/VentanaTransversal2.h"
+#include "ventanas/ConModal.h"
+#include "ventanas/Modal.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+template <typename T> T* Hijo(QWidget* w, const char* nombre) {
+    auto* h = w->findChild<T*>(QLatin1String(nombre));
+    if (!h)
+        qFatal("falta el control %s", nombre);
+    return h;
+}
+
+void Pulsar(QWidget* w, const char* nombre) {
+    Hijo<QPushButton>(w, nombre)->click();
+}
+
+} // namespace
+
+class PruebaMenuTransversal : public QObject {
+    Q_OBJECT
+
+    Aplicacion app;
+
+    QAction* Accion(const char* nombre) {
+        auto* a = app.VentanaPrincipal->findChild<QAction*>(QLatin1String(nombre));
+        if (!a)
+            qFatal("falta la acción %s", nombre);
+        return a;
+    }
+    // Abre la entrada del menú; si el dibujo que necesita falta, comprueba el aviso que lo
+    // nombra y que la ventana no se abre.
+    void AbrirConDibujo(const char* entrada, const QString& dibujo, QWidget* esperada,
+                        const std::function<void(QWidget*)>& accion) {
+        RecogerAvisos avisos;
+        QWidget* abierta = nullptr;
+        const bool hayDibujo = QFileInfo::exists(RutaRecurso(dibujo));
+        const bool seAbrio = ConModal([&] { Accion(entrada)->trigger(); },
+                                      [&](QWidget* w) {
+                                          abierta = w;
+                                          accion(w);
+                                          Pulsar(w, "BotonOK");
+                                      });
+        if (hayDibujo) {
+            QVERIFY(seAbrio);
+            QCOMPARE(abierta, esperada);
+            QVERIFY(avisos.avisos.isEmpty());
+        } else {
+            QVERIFY(!seAbrio);
+            QCOMPARE(avisos.avisos.size(), 1);
+            QVERIFY(avisos.avisos.front().contains(dibujo));
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        InicializarTablas(app.Estado);
+        CrearVentanas(app);
+        QVERIFY(!Accion("Datosdelaviga")->isEnabled());
+        // Los parámetros generales se confirman con su OK: desbloquean y fijan los materiales.
+        QVERIFY(ConModal([&] { Accion("Parmetrosgenerales1")->trigger(); },
+                         [](QWidget* w) { Pulsar(w, "BotonOK"); }));
+        QVERIFY(Accion("Datosdelaviga")->isEnabled());
+        QVERIFY(app.Estado.fcd > 0);
+    }
+
+    void PilarDesdeElMenu() {
+        QString armadura;
+        QWidget* abierta = nullptr;
+        QVERIFY(ConModal([&] { Accion("Datosdelpilar")->trigger(); },
+                         [&](QWidget* w) {
+                             abierta = w;
+                             auto* max = Hijo<QComboBox>(w, "DiametroMaximo");
+                             max->setCurrentIndex(max->findText(QStringLiteral("32")));
+                             armadura = Hijo<QLabel>(w, "Armadura")->text();
+                             Pulsar(w, "BotonOK");
+                         }));
+        QCOMPARE(abierta, static_cast<QWidget*>(app.VentanaTransversal2));
+        QCOMPARE(armadura, QStringLiteral("  8/ 18"));
+    }
+
+    void VigaDesdeElMenu() {
+        QString Vu1, separacion;
+        AbrirConDibujo("Datosdelaviga", QStringLiteral("cortante.bmp"), app.VentanaTransversal1,
+                       [&](QWidget* w) {
+                           QVERIFY(!Hijo<QLabel>(w, "Imagen1")->pixmap().isNull());
+                           ConModal([&] { Pulsar(w, "BotonCalcular"); },
+                                    [&](QWidget* r) {
+                                        Vu1 =
+                                            Hijo<QLabel>(r, "AgotamientoCompresionOblicua")->text();
+                                        separacion = Hijo<QLabel>(r, "LongitudZona1")->text();
+                                        Pulsar(r, "BotonOK");
+                                    });
+                       });
+        if (QFileInfo::exists(RutaRecurso(QStringLiteral("cortante.bmp")))) {
+            QCOMPARE(Vu1, QStringLiteral("=   540.000"));
+            QCOMPARE(separacion, QStringLiteral("/  29*"));
+        }
+    }
+
+    void FlechasDesdeElMenu() {
+        QString Ie;
+        AbrirConDibujo("Calculodeflechas", QStringLiteral("seccion01.bmp"), app.VentanaFlechas,
+                       [&](QWidget* w) {
+                           QVERIFY(!Hijo<QLabel>(w, "Imagen")->pixmap().isNull());
+                           ConModal([&] { Pulsar(w, "BotonCalcular"); },
+                                    [&](QWidget* r) {
+                                        Ie =
+                                            Hijo<QLineEdit>(r, "MomentoInerciaEquivalente")->text();
+                                        Pulsar(r, "BotonOK");
+                                    });
+                       });
+        if (QFileInfo::exists(RutaRecurso(QStringLiteral("seccion01.bmp"))))
+            QCOMPARE(Ie, QStringLiteral("  160000.0"));
+    }
+};
+
+QTEST_MAIN(PruebaMenuTransversal)
+#include "MenuTransversalTest.moc"
