@@ -1,0 +1,147 @@
+// Las dos herramientas de diagramas abiertas desde la ventana principal, con lo que dejan en el
+// estado de diseño para las demás ventanas.
+#include "app/Aplicacion.h"
+#include "app/VentanaPrincipal.h"
+#include "common/GrupoOpciones.h"
+#include "common/Recursos.h"
+#include "section/CalculoSeccion.h"
+#include "ventanas/Modal.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+void Pulsar(QWidget* ventana, const char* boton) {
+    QTest::mouseClick(ventana->findChild<QPushButton*>(QString::fromLatin1(boton)), Qt::LeftButton);
+}
+
+void Elegir(QWidget* ventana, const char* grupo, int i) {
+    QRadioButton* b = ventana->findChild<GrupoOpciones*>(QString::fromLatin1(grupo))->Boton(i);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
+} // namespace
+
+class PruebaHerramientasEnElPrograma : public QObject {
+    Q_OBJECT
+
+    Aplicacion* app_ = nullptr;
+    bool dibujoPropio_ = false;
+    // Los dibujos de la ventana principal que falten se avisan aquí, sin cuadros de mensaje.
+    std::unique_ptr<RecogerAvisos> avisos_;
+
+    QAction* Accion(const char* nombre) {
+        auto* a = app_->VentanaPrincipal->findChild<QAction*>(QString::fromLatin1(nombre));
+        if (!a)
+            qFatal("Falta la acción %s", nombre);
+        return a;
+    }
+    // OK de «Parámetros generales» con lo que muestran sus controles.
+    void ConfirmarParametros() {
+        ResponderModal([](QWidget* w) { Pulsar(w, "BotonOK"); });
+        Accion("Parmetrosgenerales1")->trigger();
+    }
+    // As2 de un dimensionamiento de la sección de arranque con Md = 300 kN·m (más que Mlim, con
+    // armadura de compresión), como «Calcular».
+    double AreaCompresion() {
+        DatosSeccionTexto datos = DatosSeccionIniciales();
+        datos.Valor5 = "300";
+        const auto r = CalcularSeccion(app_->Estado, datos, 0, 0);
+        if (!r)
+            qWarning("%s", r.error().mensaje.c_str());
+        return r ? app_->Estado.As2 : -1.0;
+    }
+
+private slots:
+    void initTestCase() {
+        avisos_ = std::make_unique<RecogerAvisos>();
+        // La ventana principal abre la herramienta tras cargar su dibujo de la carpeta del
+        // programa; si aún no está, la prueba pone uno en blanco y lo quita al terminar.
+        const QString ruta = RutaRecurso(QStringLiteral("seccion03.bmp"));
+        if (!QFile::exists(ruta)) {
+            QImage blanco(120, 160, QImage::Format_RGB32);
+            blanco.fill(Qt::white);
+            QVERIFY(blanco.save(ruta, "BMP"));
+            dibujoPropio_ = true;
+        }
+    }
+    void cleanupTestCase() {
+        if (dibujoPropio_)
+            QFile::remove(RutaRecurso(QStringLiteral("seccion03.bmp")));
+        avisos_.reset();
+    }
+    void init() {
+        app_ = new Aplicacion;
+        InicializarTablas(app_->Estado);
+        CrearVentanas(*app_);
+        app_->VentanaPrincipal->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app_->VentanaPrincipal));
+    }
+    void cleanup() {
+        delete app_->VentanaPrincipal;
+        delete app_;
+    }
+
+    void AlCerrarLaParabolaElHormigonVuelveAlDeLosParametros() {
+        ConfirmarParametros();
+        QCOMPARE(app_->Estado.fcd, 25.0 / 1.5);
+
+        double fcdDentro = 0.0;
+        QString compresion;
+        ResponderModal([&](QWidget* w) {
+            auto* combo = w->findChild<QComboBox*>(QStringLiteral("ResistenciaCaracteristica"));
+            combo->setCurrentIndex(3); // 40
+            Elegir(w, "GrupoSituacionProyecto", 1);
+            Pulsar(w, "BotonCalcular");
+            fcdDentro = app_->Estado.fcd;
+            compresion = w->findChild<QLabel*>(QStringLiteral("Compresion"))->text();
+            Pulsar(w, "BotonOK");
+        });
+        Accion("Diagramaparabolarectangulo1")->trigger();
+
+        QCOMPARE(fcdDentro, 40.0 / 1.3);
+        QVERIFY2(compresion != QStringLiteral("C  = 0.00 kN"), qPrintable(compresion));
+        QCOMPARE(app_->Estado.fck, 25.0);
+        QCOMPARE(app_->Estado.gammaC, 1.5);
+        QCOMPARE(app_->Estado.fcd, 25.0 / 1.5);
+        // La sección escrita por la herramienta se queda.
+        QCOMPARE(app_->Estado.h, 400.0);
+        QCOMPARE(app_->Estado.x, 100.0);
+    }
+
+    void ElAceroActivoSigueHastaElOKDeLosParametros() {
+        ConfirmarParametros();
+        const double pasiva = AreaCompresion();
+        QVERIFY(pasiva > 0.0);
+
+        ResponderModal([](QWidget* w) {
+            Elegir(w, "GrupoTipoDiagrama", 1);
+            Pulsar(w, "BotonOK");
+        });
+        Accion("Diagramaaceroestiradoenfrio1")->trigger();
+        QVERIFY(!app_->Estado.ArmaduraPasiva);
+
+        // A2 se acorta 0.0035·(xlim − d2)/xlim ≈ 0.0031: en el diagrama activo trabaja por
+        // debajo de fyd y hace falta más área.
+        const double activa = AreaCompresion();
+        QVERIFY2(activa > pasiva * 1.01,
+                 qPrintable(QStringLiteral("pasiva %1, activa %2").arg(pasiva).arg(activa)));
+        QVERIFY(!app_->Estado.ArmaduraPasiva);
+
+        ConfirmarParametros();
+        QVERIFY(app_->Estado.ArmaduraPasiva);
+        QCOMPARE(AreaCompresion(), pasiva);
+    }
+};
+
+QTEST_MAIN(PruebaHerramientasEnElPrograma)
+#include "HerramientasEnElProgramaTest.moc"
