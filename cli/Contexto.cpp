@@ -6,8 +6,12 @@ namespace {
 
 constexpr std::string_view Parametros = "ParametrosGenerales";
 
-// El valor recibido, para el mensaje (recortado: puede ser un objeto entero).
+// El valor recibido, para el mensaje. Una lista o un objeto no se escriben: pueden ser enormes.
 std::string Recibido(const Json& v) {
+    if (v.is_array())
+        return " Se ha dado una lista.";
+    if (v.is_object())
+        return " Se ha dado un objeto.";
     std::string texto = v.dump(-1, ' ', false, Json::error_handler_t::replace);
     if (texto.size() > 40)
         texto = texto.substr(0, 37) + "...";

@@ -24,11 +24,43 @@ std::string ListaCalculos() {
     return lista;
 }
 
+// Niveles de listas y objetos anidados que se admiten; la entrada más honda del contrato
+// ("ranuras") tiene cuatro. Se mira antes de leer la línea para no agotar la pila con ella.
+constexpr int ProfundidadMaxima = 64;
+
+bool DemasiadoHonda(const std::string& linea) {
+    int nivel = 0;
+    bool enTexto = false, escape = false;
+    for (const char ch : linea) {
+        if (enTexto) {
+            if (escape)
+                escape = false;
+            else if (ch == '\\')
+                escape = true;
+            else if (ch == '"')
+                enTexto = false;
+        } else if (ch == '"') {
+            enTexto = true;
+        } else if (ch == '[' || ch == '{') {
+            if (++nivel > ProfundidadMaxima)
+                return true;
+        } else if (ch == ']' || ch == '}') {
+            --nivel;
+        }
+    }
+    return false;
+}
+
 bool EnBlanco(const std::string& linea) {
     return linea.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
 Json Responder(const std::string& linea) {
+    if (DemasiadoHonda(linea))
+        return RespuestaError(nullptr,
+                              {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
+                                   " niveles de listas u objetos.",
+                               ""});
     Json entrada;
     try {
         entrada = Json::parse(linea);
