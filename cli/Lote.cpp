@@ -5,6 +5,8 @@
 
 #include <istream>
 #include <ostream>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -61,14 +63,31 @@ Json Responder(const std::string& linea) {
                               {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
                                    " niveles de listas u objetos.",
                                ""});
+    // Una clave repetida en un objeto haría valer sólo una de las dos, en silencio.
+    std::vector<std::set<std::string>> claves;
+    std::string repetida;
+    const auto vigilar = [&](int, Json::parse_event_t suceso, Json& valor) {
+        if (suceso == Json::parse_event_t::object_start)
+            claves.emplace_back();
+        else if (suceso == Json::parse_event_t::object_end && !claves.empty())
+            claves.pop_back();
+        else if (suceso == Json::parse_event_t::key && !claves.empty() &&
+                 !claves.back().insert(valor.get<std::string>()).second && repetida.empty())
+            repetida = valor.get<std::string>();
+        return true;
+    };
     Json entrada;
     try {
-        entrada = Json::parse(linea);
+        entrada = Json::parse(linea, vigilar);
     } catch (const Json::parse_error& e) {
         return RespuestaError(nullptr, {"La línea no es JSON válido (error cerca del carácter " +
                                             FormatearEntero(static_cast<long long>(e.byte)) + ").",
                                         ""});
     }
+    if (!repetida.empty())
+        return RespuestaError(
+            nullptr,
+            {"La clave «" + repetida + "» aparece dos veces en el mismo objeto.", repetida});
     if (!entrada.is_object())
         return RespuestaError(nullptr, {"La línea debe ser un objeto JSON: "
                                         "{\"calculo\": \"nombre\", ...}.",

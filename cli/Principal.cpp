@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -19,6 +20,12 @@ int main(int argc, char** argv) {
         ProcesarFlujo(std::cin, std::cout);
         return 0;
     }
+    std::error_code error;
+    if (std::filesystem::is_directory(argv[1], error)) {
+        std::cerr << "velmora-calc: no se puede abrir el fichero «" << argv[1]
+                  << "»: es una carpeta.\n";
+        return 1;
+    }
     std::ifstream fichero(argv[1], std::ios::binary);
     if (!fichero) {
         std::cerr << "velmora-calc: no se puede abrir el fichero «" << argv[1]
@@ -26,5 +33,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     ProcesarFlujo(fichero, std::cout);
+    if (fichero.bad()) {
+        std::cerr << "velmora-calc: no se ha podido leer entero el fichero «" << argv[1] << "».\n";
+        return 1;
+    }
     return 0;
 }

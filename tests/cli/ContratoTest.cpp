@@ -50,6 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoError{"NoEsJson", "{\"calculo\": \"area\"", Nulo, "", "no es JSON válido"},
         CasoError{"Utf8Roto", "{\"calculo\": \"ar\xff\"}", Nulo, "", "no es JSON válido"},
         CasoError{"NoEsObjeto", "[1, 2]", Nulo, "", "debe ser un objeto JSON"},
+        CasoError{"CalculoRepetido", R"({"calculo": "area", "calculo": "parametros"})", Nulo,
+                  "calculo", "La clave «calculo» aparece dos veces en el mismo objeto."},
+        CasoError{"ControlRepetido",
+                  R"({"calculo": "parametros", "ParametrosGenerales":
+                      {"GrupoTipoElemento": 1, "GrupoTipoElemento": 0}})",
+                  Nulo, "GrupoTipoElemento", "aparece dos veces"},
         CasoError{"SinCalculo", "{\"ranuras\": {}}", Nulo, "calculo", "Falta «calculo»"},
         CasoError{"CalculoNoTexto", "{\"calculo\": 5}", 5, "calculo", "entre comillas"},
         CasoError{"CalculoDesconocido", "{\"calculo\": \"flecha\"}", "flecha", "calculo",

@@ -43,6 +43,10 @@ comprobar(pos GREATER -1 MENSAJE "Falta el mensaje del fichero que no se abre: $
 string(LENGTH "${salida}" largo)
 comprobar(largo EQUAL 0 MENSAJE "Sin fichero no debe haber respuestas")
 
+get_filename_component(carpeta "${TANDA}" DIRECTORY)
+execute_process(COMMAND "${PROGRAMA}" "${carpeta}" RESULT_VARIABLE codigo ERROR_VARIABLE error)
+comprobar(codigo EQUAL 1 MENSAJE "Una carpeta debe dar el código 1, no ${codigo}")
+
 execute_process(COMMAND "${PROGRAMA}" --help RESULT_VARIABLE codigo OUTPUT_VARIABLE ayuda)
 comprobar(codigo EQUAL 0 MENSAJE "--help debe terminar con 0")
 string(FIND "${ayuda}" "Uso: velmora-calc [FICHERO]" pos)
