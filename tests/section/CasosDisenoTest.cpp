@@ -127,10 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Equilibrio,
     ::testing::Values(CasoEquilibrio{"simple_dominio2", Caso::Simple, 100, 0},
                       CasoEquilibrio{"simple_dominio3", Caso::Simple, 200, 0},
-                      CasoEquilibrio{"simple_limite", Caso::Simple, 300, 0},
                       CasoEquilibrio{"compuesta_A_busqueda", Caso::Compuesta, 150, 200},
                       CasoEquilibrio{"compuesta_A_limite", Caso::Compuesta, 150, 600},
-                      CasoEquilibrio{"simetrica_L", Caso::Simetrica, 150, 600},
                       CasoEquilibrio{"simetrica_L_dominio2", Caso::Simetrica, 120, 100}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
@@ -147,31 +145,6 @@ TEST(FlexionSimple, MomentoNuloParaEnElPrimerPaso) {
     EXPECT_NEAR(e.As1, 1.5 * s.Cc / s.fyd, 1e-9);
 }
 
-TEST(FlexionSimple, ConfiguracionLimite) {
-    auto e = Preparar(250, 0);
-    ASSERT_TRUE(FlexionSimple(e).ok());
-    EXPECT_NEAR(e.epsS2, 0.0030752, 5e-8);
-    EXPECT_NEAR(e.sigmaS2, 347.83, 0.005);
-    EXPECT_EQ(e.epsC, 0.0035);
-    EXPECT_EQ(e.x, e.xlim);
-}
-
-TEST(FlexionCompuesta, Excentricidades) {
-    // Md 150, Nd 600: e0 = 250, e1 = 420, eLimite = 66.79 → A (gran excentricidad).
-    // Md 50, Nd 1500: eLimite = 128.72, eCentrada = −22.67 → B.
-    const double eLim600 = 170 - (102.82 - 30) * 850411 / 600e3;
-    EXPECT_NEAR(eLim600, 66.79, 0.01);
-    const double eLim1500 = 170 - (102.82 - 30) * 850411 / 1500e3;
-    EXPECT_NEAR(eLim1500, 128.72, 0.01);
-    EXPECT_NEAR(170 * (1 - 0.85 * (25 / 1.5) * 120000 / 1500e3), -22.67, 0.01);
-    auto a = Preparar(150, 600);
-    ASSERT_TRUE(FlexionCompuesta(a).ok());
-    EXPECT_EQ(a.Dominio, 3u); // Nd·e1 = 252 kN·m > Mlim = 227.21 kN·m
-    auto b = Preparar(50, 1500);
-    ASSERT_TRUE(FlexionCompuesta(b).ok());
-    EXPECT_GT(b.x, b.h);
-}
-
 TEST(FlexionCompuesta, GranExcentricidadConPocaCompresion) {
     // A.2 con U2 = 0 elevado a 0.05·Nd: MinimaCompresion y As2 = U2/fyd.
     auto e = Preparar(150, 200);
@@ -183,22 +156,19 @@ TEST(FlexionCompuesta, GranExcentricidadConPocaCompresion) {
 }
 
 TEST(FlexionCompuesta, PequenaExcentricidadDominio4) {
-    // x ≤ h: dominio 4 o 4a, áreas con fyd y deformaciones del pivote del hormigón.
+    // x ≤ h: dominio 4 o 4a, U1 = 0.05·Nd y deformaciones del pivote del hormigón.
     auto e = Preparar(120, 1200);
     ASSERT_TRUE(FlexionCompuesta(e).ok());
     ASSERT_LE(e.x, e.h);
     EXPECT_EQ(e.Dominio, e.x > e.d ? 5u : 4u);
     EXPECT_TRUE(e.CuantiaMecanica);
     EXPECT_NEAR(e.U1, 0.05 * e.Nd, 1e-6);
-    EXPECT_EQ(e.epsC, 0.0035);
     EXPECT_NEAR(e.epsS2, (1 - e.d2 / e.x) * 0.0035, 1e-15);
-    EXPECT_NEAR(e.U2, std::max(e.As2 * e.fyd, 0.05 * e.Nd), 1e-6);
 }
 
 TEST(FlexionCompuesta, ExcentricidadJustoBajoLaCentrada) {
     auto e = Preparar(0, 2000);
-    const double eCentrada = 170 * (1 - 0.85 * e.fcd * e.b * e.h / e.Nd);
-    e.e0 = std::nextafter(eCentrada, 0.0);
+    e.e0 = std::nextafter(170 * (1 - 0.85 * e.fcd * e.b * e.h / e.Nd), 0.0); // 25.5 mm
     e.Md = e.e0 * e.Nd;
     ASSERT_TRUE(FlexionCompuesta(e).ok());
     EXPECT_EQ(e.x, 1000.0);
@@ -207,47 +177,30 @@ TEST(FlexionCompuesta, ExcentricidadJustoBajoLaCentrada) {
     EXPECT_DOUBLE_EQ(e.As2, e.U2 / e.fycd);
 }
 
-// Búsquedas que no encuentran el equilibrio antes de 5·h: error, no un resultado.
-TEST(FlexionCompuesta, SinEquilibrioEnLaExcentricidadCentrada) {
+// Búsquedas que pasan de 5·h sin equilibrio: error, no un resultado. En e0 = eCentrada el
+// bloque sólo tiende a su momento; en T, 0.85·fcd·b·h (b de la cabeza) supera al bloque real.
+TEST(FlexionCompuesta, SinEquilibrio) {
     auto e = Preparar(0, 2000);
     e.e0 = 170 * (1 - 0.85 * e.fcd * e.b * e.h / e.Nd);
     e.Md = e.e0 * e.Nd;
-    const auto r = FlexionCompuesta(e);
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().mensaje, MensajeSinEquilibrio);
-}
-
-TEST(FlexionCompuesta, SinEquilibrioEnTConCompresionMayorQueElAlma) {
-    // En T el bloque de toda la sección es menor que 0.85·fcd·b·h con b el ancho de la cabeza.
-    auto e = SeccionTReferencia();
-    e.Nd = 3000e3;
-    CalcularLimites(e);
-    const auto r = FlexionCompuesta(e);
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().mensaje, MensajeSinEquilibrio);
+    auto t = SeccionTReferencia();
+    t.Nd = 3000e3;
+    CalcularLimites(t);
+    for (auto* s : {&e, &t}) {
+        const auto r = FlexionCompuesta(*s);
+        ASSERT_FALSE(r.ok());
+        EXPECT_EQ(r.error().mensaje, MensajeSinEquilibrio);
+    }
 }
 
 TEST(FlexionCompuestaSimetrica, ArmaduraEnLaFibraNeutraNoDivide) {
-    // d2 = 0.01 mm: el primer paso cae en la armadura A2 (σ2 = 0) y se sigue buscando.
-    auto e = Preparar(150, 600);
+    // d2 = 0.01 mm: el primer paso cae en A2 (σ2 = 0); sin la guarda AsCara sería infinito y
+    // la búsqueda pararía ahí.
+    auto e = Preparar(0, 1e-6);
     e.d2 = 0.01;
     ASSERT_TRUE(FlexionCompuestaSimetrica(e).ok());
     EXPECT_TRUE(std::isfinite(e.As1));
     EXPECT_GT(e.x, 0.015);
-    EXPECT_EQ(e.As1, e.As2);
-    EXPECT_EQ(e.U1, e.U2);
-}
-
-TEST(FlexionCompuestaSimetrica, DominioCincoConFibraNeutraFinita) {
-    // x entre h y 5·h: As = (Nd − Cc)/σ2 en cada cara; capacidades con fycd.
-    auto e = Preparar(50, 1500);
-    ASSERT_TRUE(FlexionCompuestaSimetrica(e).ok());
-    auto s = e;
-    BloqueComprimido(s, e.x);
-    const double p = e.x - 3 * e.h / 7;
-    const double s2 = TensionAcero(s, 0.002 * (e.x - e.d2) / p, e.fyd);
-    EXPECT_NEAR(e.As1, (e.Nd - s.Cc) / s2, 1e-6);
-    EXPECT_NEAR(e.epsS1, (e.x - e.d) * 0.002 / p, 1e-15);
 }
 
 TEST(Casos, AceroActivoFueraDelDiagrama) {
@@ -258,18 +211,8 @@ TEST(Casos, AceroActivoFueraDelDiagrama) {
         e.ArmaduraPasiva = false;
         e.fyd = e.fycd = 50.0;
         CalcularLimites(e);
-        const auto r = Ejecutar(c, e);
-        ASSERT_FALSE(r.ok());
-        EXPECT_EQ(r.error().mensaje, MensajeFueraDiagramaActivo);
+        EXPECT_EQ(Ejecutar(c, e).error().mensaje, MensajeFueraDiagramaActivo);
     }
-}
-
-TEST(Casos, AceroActivoDentroDelDiagrama) {
-    auto e = Preparar(250, 0);
-    e.ArmaduraPasiva = false;
-    ASSERT_TRUE(FlexionSimple(e).ok());
-    EXPECT_NEAR(e.sigmaS2, TensionAceroActiva(e, e.epsS2, e.fyd), 1e-9);
-    EXPECT_LT(e.sigmaS2, e.fyd); // en el diagrama activo 0.0030752 queda bajo fyd
 }
 
 } // namespace

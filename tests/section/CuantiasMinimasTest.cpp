@@ -102,15 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                    Tercio}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
-TEST(CuantiaGeometricaMinima, Tabla) {
-    const double esperado[5][2] = {
-        {0.0033, 0.0028}, {0.004, 0.004}, {0.002, 0.0018}, {0.004, 0.0032}, {0.0012, 0.0009}};
-    for (int t = 0; t < 5; ++t)
-        for (int a = 0; a < 2; ++a)
-            EXPECT_EQ(CuantiaGeometricaMinima(t, a), esperado[t][a]) << t << " " << a;
-    EXPECT_EQ(CuantiaGeometricaMinima(5, 0), 0.0);
-}
-
 TEST(MinimoMecanico, UmbralEstricto) {
     auto e = SeccionReferencia();
     const double umbral = 0.04 * e.fcd * e.b * e.h / e.fyd; // 230 mm²

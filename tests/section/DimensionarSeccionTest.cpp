@@ -72,19 +72,6 @@ TEST(DimensionarSeccion, AxilNuloConSimetricaEsFlexionSimple) {
     EXPECT_EQ(a.Texto, TextoProfundidad(a));
 }
 
-TEST(DimensionarSeccion, EligeElCasoPorElAxilYLaSimetria) {
-    auto s = SeccionReferencia();
-    s.Md = 150e6;
-    s.Nd = 600e3;
-    s.e0 = 250;
-    auto c = s;
-    s.Simetrica = true;
-    ASSERT_TRUE(DimensionarSeccion(s, 1, 0).ok());
-    EXPECT_EQ(s.As1, s.As2);
-    ASSERT_TRUE(DimensionarSeccion(c, 1, 0).ok());
-    EXPECT_NE(c.As1, c.As2);
-}
-
 TEST(DimensionarSeccion, ParametrosSinConfirmar) {
     for (double EstadoDiseno::*m : {&EstadoDiseno::fyd, &EstadoDiseno::fcd, &EstadoDiseno::fycd}) {
         auto e = SeccionReferencia();

@@ -49,16 +49,6 @@ TEST(MomentoAgotamiento, Dominio4ConArmaduraComprimida) {
     EXPECT_NEAR(r.valor().Mu, e.Cc * (e.d - e.yc) + Fs2 * (e.d - e.d2), 2000.0 * 170);
 }
 
-TEST(MomentoAgotamiento, Dominio3) {
-    auto e = Preparada();
-    const auto r = CalcularMomentoAgotamiento(e, {2000.0, 0.0, true, true});
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(e.Dominio, 2u);
-    EXPECT_GT(e.x, e.d * 7 / 27);
-    EXPECT_LE(e.x, e.xlim);
-    EXPECT_NEAR(e.Cc, 2000.0 * e.fyd, 100.0);
-}
-
 TEST(MomentoAgotamiento, SinArmadurasParaEnElPrimerPaso) {
     for (ArmaduraDada a :
          {ArmaduraDada{0, 0, true, true}, ArmaduraDada{603.19, 400, false, false}}) {
