@@ -4,6 +4,7 @@
 
 #include "app/Aplicacion.h"
 #include "common/Campos.h"
+#include "design/TextosParametros.h"
 
 #include <QRadioButton>
 #include <QStyle>
@@ -104,8 +105,7 @@ QString TParametrosGenerales::TextoResistencia() const {
 }
 
 void TParametrosGenerales::GrupoDesignacionAceroClick(int indice) {
-    ui->EtiquetaAcero->setText(QStringLiteral("Acero B ") +
-                               (indice == 1 ? QStringLiteral("500 S") : QStringLiteral("400 S")));
+    ui->EtiquetaAcero->setText(Q(TextoAcero(indice)));
 }
 
 void TParametrosGenerales::GrupoControlAceroClick(int indice) {
@@ -116,13 +116,12 @@ void TParametrosGenerales::GrupoControlAceroClick(int indice) {
 }
 
 void TParametrosGenerales::GrupoSituacionProyectoClick(int indice) {
-    const bool accidental = indice == 1;
-    ui->EtiquetaGammas->setText(accidental ? QStringLiteral("= 1.0") : QStringLiteral("= 1.15"));
-    ui->EtiquetaGammac->setText(accidental ? QStringLiteral("= 1.3") : QStringLiteral("= 1.5"));
+    ui->EtiquetaGammas->setText(Q(TextoGammaS(indice)));
+    ui->EtiquetaGammac->setText(Q(TextoGammaC(indice)));
 }
 
 void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto) {
-    ui->EtiquetaHormigon->setText(QStringLiteral("Hormigón HA-") + texto);
+    ui->EtiquetaHormigon->setText(Q(TextoHormigon(S(texto))));
 }
 
 void TParametrosGenerales::GrupoControlHormigonClick(int indice) {

@@ -1,15 +1,179 @@
 #include "design/VentanaArea.h"
 
-#include "app/Aplicacion.h"
+#include "ui_VentanaArea.h"
 
-TVentanaArea::TVentanaArea(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "common/Numeros.h"
+#include "design/LecturaBarras.h"
+#include "design/Ranuras.h"
+
+#include <QFontDatabase>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
+
+TVentanaArea::TVentanaArea(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaArea>()) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaArea"));
-    setWindowTitle(QStringLiteral("Área de armaduras"));
-    setFixedSize(320, 120);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    numero_ = {nullptr, ui->NumeroRedondos01, ui->NumeroRedondos02, ui->NumeroRedondos03};
+    diametro_ = {nullptr, ui->Diametro01, ui->Diametro02, ui->Diametro03};
+    fi_ = {nullptr, ui->Etiqueta01, ui->Etiqueta02, ui->Etiqueta03};
+    for (int j = 1; j <= GruposPorRanura; ++j) {
+        diametro_[j]->setCurrentIndex(2);
+        diametro_[j]->setEditText(QStringLiteral("10"));
+        // Las filas ocultas conservan su sitio: la ventana no cambia de tamaño.
+        for (QWidget* w : {static_cast<QWidget*>(numero_[j]), static_cast<QWidget*>(diametro_[j]),
+                           static_cast<QWidget*>(fi_[j])}) {
+            QSizePolicy politica = w->sizePolicy();
+            politica.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(politica);
+            w->setVisible(j == 1);
+        }
+    }
+
+    // El área lleva blancos a la izquierda (formato de 10 caracteres): letra de paso fijo.
+    QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fija.setPointSizeF(font().pointSizeF() * 1.15);
+    fija.setBold(true);
+    ui->EtiquetaArea->setFont(fija);
+    ui->EtiquetaArea->setMinimumWidth(QFontMetrics(fija).horizontalAdvance(QString(12, ' ')));
+    QFont griega = font();
+    griega.setPointSizeF(griega.pointSizeF() * 1.2);
+    for (int j = 1; j <= GruposPorRanura; ++j)
+        fi_[j]->setFont(griega);
+    QPalette rojo = ui->EtiquetaAviso->palette();
+    rojo.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    ui->EtiquetaAviso->setPalette(rojo);
+    ui->EtiquetaAviso->setVisible(false);
+    ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->BotonCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    connect(ui->Contador01, &QSpinBox::valueChanged, this, &TVentanaArea::Contador01Change);
+    for (int j = 1; j <= GruposPorRanura; ++j) {
+        connect(numero_[j], &QLineEdit::textChanged, this, &TVentanaArea::Diametro01Change);
+        connect(diametro_[j], &QComboBox::editTextChanged, this, &TVentanaArea::Diametro01Change);
+    }
+    connect(ui->BotonOK, &QPushButton::clicked, this, &TVentanaArea::BotonOKClick);
+    connect(ui->BotonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TVentanaArea::~TVentanaArea() = default;
+
+int TVentanaArea::Ranura() const {
+    return std::clamp(app_.Estado.IndiceArmadura, 0, NumeroRanuras - 1);
 }
 
 bool TVentanaArea::Seleccionar(int ranura) {
-    app_.Estado.IndiceArmadura = ranura;
+    app_.Estado.IndiceArmadura = std::clamp(ranura, 0, NumeroRanuras - 1);
     return exec() == QDialog::Accepted;
 }
-QString TVentanaArea::TextoArea() const { return {}; }
+
+QString TVentanaArea::TextoArea() const {
+    return ui->EtiquetaArea->text();
+}
+
+void TVentanaArea::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    FormShow();
+}
+
+// Cada apertura parte de la ranura guardada, no de lo que mostraban los controles.
+void TVentanaArea::FormShow() {
+    CargarControles();
+    MostrarFilas();
+    MostrarArea();
+    MostrarAviso(Correcto());
+    ui->BotonOK->setFocus(Qt::OtherFocusReason);
+}
+
+void TVentanaArea::Contador01Change(int valor) {
+    const int k = Ranura();
+    if (valor == app_.Estado.NumeroDiametros[k] || Actualizando)
+        return;
+    app_.Estado.NumeroDiametros[k] = GruposValidos(valor);
+    CargarControles();
+    MostrarFilas();
+    MostrarArea();
+    MostrarAviso(Correcto());
+}
+
+void TVentanaArea::Diametro01Change() {
+    if (Actualizando)
+        return;
+    MostrarAviso(LeerControles());
+    MostrarArea();
+}
+
+void TVentanaArea::BotonOKClick() {
+    // Con un dato que no es un número, el área mostrada no sería la de lo escrito.
+    const Estado lectura = LeerControles();
+    MostrarArea();
+    if (!lectura) {
+        MostrarAviso(lectura);
+        MostrarError(this, lectura.error());
+        return;
+    }
+    accept();
+}
+
+Estado TVentanaArea::LeerControles() {
+    const int k = Ranura();
+    EstadoDiseno& e = app_.Estado;
+    Estado primero = Correcto();
+    const int grupos = GruposValidos(e.NumeroDiametros[k]);
+    for (int j = 1; j <= grupos; ++j) {
+        const auto n = LeerNumeroBarras(S(numero_[j]->text()), j);
+        if (n) {
+            e.NumeroBarras[k][j] = (*n).n;
+            if ((*n).reescribir) {
+                const QSignalBlocker bloqueo(numero_[j]);
+                numero_[j]->setText(Q(FormatearEntero((*n).n)));
+            }
+        } else if (primero) {
+            primero = n.error();
+        }
+        const auto d = LeerDiametroBarras(S(diametro_[j]->currentText()), j);
+        if (d)
+            e.DiametroBarras[k][j] = *d;
+        else if (primero)
+            primero = d.error();
+    }
+    return primero;
+}
+
+void TVentanaArea::CargarControles() {
+    const int k = Ranura();
+    const EstadoDiseno& e = app_.Estado;
+    Actualizando = true;
+    ui->Contador01->setValue(GruposValidos(e.NumeroDiametros[k]));
+    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j) {
+        numero_[j]->setText(Q(FormatearEntero(e.NumeroBarras[k][j])));
+        diametro_[j]->setEditText(Q(FormatearEntero(e.DiametroBarras[k][j])));
+    }
+    Actualizando = false;
+}
+
+void TVentanaArea::MostrarFilas() {
+    const int grupos = GruposValidos(app_.Estado.NumeroDiametros[Ranura()]);
+    for (int j = 2; j <= GruposPorRanura; ++j) {
+        const bool visible = grupos >= j;
+        numero_[j]->setVisible(visible);
+        diametro_[j]->setVisible(visible);
+        fi_[j]->setVisible(visible);
+    }
+}
+
+void TVentanaArea::MostrarArea() {
+    app_.Estado.IndiceArmadura = Ranura();
+    SumarArea(app_.Estado);
+    ui->EtiquetaArea->setText(Q(TextoAreaTotal(app_.Estado)));
+}
+
+void TVentanaArea::MostrarAviso(const Estado& lectura) {
+    ui->EtiquetaAviso->setText(lectura ? QString() : Q(lectura.error().mensaje));
+    ui->EtiquetaAviso->setVisible(!lectura);
+}

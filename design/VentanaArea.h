@@ -1,13 +1,27 @@
 #pragma once
 
-#include <QDialog>
-struct Aplicacion;
+#include "common/Resultado.h"
 
-// Ventana provisional: aún sin controles.
+#include <QDialog>
+#include <array>
+#include <memory>
+
+struct Aplicacion;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class TVentanaArea;
+}
+
+// Selector de área de barras: compone una armadura de uno a tres grupos (número de barras y
+// diámetro) sobre la ranura IndiceArmadura del estado de diseño y muestra su área en cm².
 class TVentanaArea : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaArea(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaArea() override;
 
     // Protocolo de los llamadores: fija IndiceArmadura, abre el selector y devuelve true si el
     // usuario pulsó OK; entonces el llamador lee Estado.AreaTotal y TextoArmadura de la ranura.
@@ -15,6 +29,28 @@ public:
     // Texto mostrado del área (cm²), tal como lo copian las ranuras 3 y 4.
     QString TextoArea() const;
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
+    void FormShow();
+    void Contador01Change(int valor);
+    void Diametro01Change();
+    void BotonOKClick();
+
+    // Copia los controles visibles en la ranura. Un dato que no es un número deja su valor de
+    // la ranura como estaba y se devuelve (el primero) para mostrarlo.
+    Estado LeerControles();
+    void CargarControles();
+    void MostrarFilas();
+    void MostrarArea();
+    void MostrarAviso(const Estado& lectura);
+    int Ranura() const;
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaArea> ui;
+    std::array<QLineEdit*, 4> numero_{};   // índices 1..3
+    std::array<QComboBox*, 4> diametro_{}; // índices 1..3
+    std::array<QLabel*, 4> fi_{};          // índices 1..3
+    bool Actualizando = false;
 };

@@ -67,30 +67,29 @@ EleccionParametros Con(void (*f)(EleccionParametros&)) {
 
 INSTANTIATE_TEST_SUITE_P(
     ParametrosGenerales, Materiales,
-    ::testing::Values(
-        CasoMateriales{"B500S", Con([](auto& p) { p.DesignacionAcero = 1; }), 434.78, 400, 25,
-                       16.67},
-        CasoMateriales{"B400S accidental",
-                       Con([](auto& p) { p.SituacionProyecto = 1; }), 400, 400, 25, 25 / 1.3},
-        CasoMateriales{"B500S control reducido", Con([](auto& p) {
-                           p.DesignacionAcero = 1;
-                           p.ControlAcero = 1;
-                       }),
-                       326.09, 326.09, 25, 16.67},
-        CasoMateriales{"hormigón control reducido", Con([](auto& p) {
-                           p.ControlHormigon = 1;
-                           p.ResistenciaCaracteristica = "no se lee";
-                       }),
-                       347.83, 347.83, 15, 10},
-        CasoMateriales{"reducido con soporte", Con([](auto& p) {
-                           p.ControlHormigon = 1;
-                           AplicarTipoElemento(p, 1);
-                       }),
-                       347.83, 347.83, 15, 9},
-        CasoMateriales{"resistencia escrita a mano", Con([](auto& p) {
-                           p.ResistenciaCaracteristica = " 27,5 ";
-                       }),
-                       347.83, 347.83, 27.5, 27.5 / 1.5}));
+    ::testing::Values(CasoMateriales{"B500S", Con([](auto& p) { p.DesignacionAcero = 1; }), 434.78,
+                                     400, 25, 16.67},
+                      CasoMateriales{"B400S accidental",
+                                     Con([](auto& p) { p.SituacionProyecto = 1; }), 400, 400, 25,
+                                     25 / 1.3},
+                      CasoMateriales{"B500S control reducido", Con([](auto& p) {
+                                         p.DesignacionAcero = 1;
+                                         p.ControlAcero = 1;
+                                     }),
+                                     326.09, 326.09, 25, 16.67},
+                      CasoMateriales{"hormigón control reducido", Con([](auto& p) {
+                                         p.ControlHormigon = 1;
+                                         p.ResistenciaCaracteristica = "no se lee";
+                                     }),
+                                     347.83, 347.83, 15, 10},
+                      CasoMateriales{"reducido con soporte", Con([](auto& p) {
+                                         p.ControlHormigon = 1;
+                                         AplicarTipoElemento(p, 1);
+                                     }),
+                                     347.83, 347.83, 15, 9},
+                      CasoMateriales{"resistencia escrita a mano",
+                                     Con([](auto& p) { p.ResistenciaCaracteristica = " 27,5 "; }),
+                                     347.83, 347.83, 27.5, 27.5 / 1.5}));
 
 TEST(AplicarTipoElemento, CasillasSegunElElemento) {
     EleccionParametros p;

@@ -1,0 +1,223 @@
+// Selector de área de barras manejado por sus controles y por el protocolo de los llamadores.
+
+#include "design/VentanaArea.h"
+#include "app/Aplicacion.h"
+#include "design/Ranuras.h"
+#include "ventanas/Modal.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+class PruebaVentanaArea : public QObject {
+    Q_OBJECT
+
+    Aplicacion app_;
+    TVentanaArea* ventana_ = nullptr;
+
+    template <typename T> T* Control(const QString& nombre) {
+        auto* c = ventana_->findChild<T*>(nombre);
+        if (!c)
+            qFatal("Falta el control %s", qPrintable(nombre));
+        return c;
+    }
+    QLineEdit* Numero(int j) {
+        return Control<QLineEdit>(QStringLiteral("NumeroRedondos0%1").arg(j));
+    }
+    QComboBox* Diametro(int j) { return Control<QComboBox>(QStringLiteral("Diametro0%1").arg(j)); }
+    QString Area() { return Control<QLabel>(QStringLiteral("EtiquetaArea"))->text(); }
+    void Escribir(QLineEdit* editor, const QString& texto) {
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, texto);
+    }
+    void Escribir(QComboBox* caja, const QString& texto) { Escribir(caja->lineEdit(), texto); }
+    void Grupos(int n) {
+        auto* contador = Control<QSpinBox>(QStringLiteral("Contador01"));
+        while (contador->value() < n)
+            QTest::keyClick(contador, Qt::Key_Up);
+        while (contador->value() > n)
+            QTest::keyClick(contador, Qt::Key_Down);
+    }
+    bool FilaVisible(int j) {
+        return Numero(j)->isVisibleTo(ventana_) && Diametro(j)->isVisibleTo(ventana_) &&
+               Control<QLabel>(QStringLiteral("Etiqueta0%1").arg(j))->isVisibleTo(ventana_);
+    }
+    void Abrir(int ranura) {
+        ventana_->hide();
+        app_.Estado.IndiceArmadura = ranura;
+        ventana_->show();
+    }
+
+private slots:
+    void init() {
+        app_ = Aplicacion{};
+        InicializarTablas(app_.Estado);
+        ventana_ = new TVentanaArea(app_);
+    }
+    void cleanup() {
+        delete ventana_;
+        ventana_ = nullptr;
+    }
+
+    void AntesDeAbrirseYAlAbrirse() {
+        QCOMPARE(ventana_->windowTitle(), QStringLiteral("Área de armaduras"));
+        QCOMPARE(Area(), QStringLiteral("1.0"));
+        auto* contador = Control<QSpinBox>(QStringLiteral("Contador01"));
+        QCOMPARE(contador->minimum(), 1);
+        QCOMPARE(contador->maximum(), 3);
+        const QStringList diametros{"6", "8", "10", "12", "14", "16", "20", "25", "32", "40"};
+        for (int i = 0; i < diametros.size(); ++i)
+            QCOMPARE(Diametro(1)->itemText(i), diametros[i]);
+
+        Abrir(4);
+        QCOMPARE(Area(), QStringLiteral("    0.7854"));
+        QCOMPARE(ventana_->TextoArea(), QStringLiteral("    0.7854"));
+        QCOMPARE(Numero(1)->text(), QStringLiteral("1"));
+        QCOMPARE(Diametro(1)->currentText(), QStringLiteral("10"));
+        QVERIFY(FilaVisible(1));
+        QVERIFY(!FilaVisible(2));
+        QVERIFY(!FilaVisible(3));
+        QCOMPARE(ventana_->focusWidget(), Control<QPushButton>(QStringLiteral("BotonOK")));
+    }
+
+    void DosGruposEscritos() {
+        Abrir(1);
+        Grupos(2);
+        QVERIFY(FilaVisible(2));
+        // El grupo que aparece cuenta en seguida con lo guardado (1Ø10).
+        QCOMPARE(Area(), QStringLiteral("    1.5708"));
+        Escribir(Numero(1), QStringLiteral("3"));
+        Escribir(Diametro(1), QStringLiteral("12"));
+        Escribir(Numero(2), QStringLiteral("2"));
+        QCOMPARE(Area(), QStringLiteral("    4.9637"));
+        QCOMPARE(app_.Estado.NumeroBarras[1][1], 3);
+        QCOMPARE(app_.Estado.DiametroBarras[1][1], 12);
+        QVERIFY(std::abs(app_.Estado.AreaTotal - 496.372) < 1e-3);
+        QCOMPARE(TextoArmadura(app_.Estado, 1), std::string("3Ø12+2Ø10"));
+        // Un diámetro que no está en la lista también vale.
+        Escribir(Diametro(2), QStringLiteral("18"));
+        QCOMPARE(app_.Estado.DiametroBarras[1][2], 18);
+        // Las demás ranuras no cambian.
+        QCOMPARE(app_.Estado.NumeroBarras[0][1], 1);
+        QCOMPARE(app_.Estado.NumeroDiametros[0], 1);
+    }
+
+    void NumerosConFraccion_data() {
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<int>("guardado");
+        QTest::addColumn<QString>("queda");
+        QTest::newRow("2.5 se guarda y se reescribe como 2") << "2.5" << 2 << "2";
+        QTest::newRow("coma decimal") << "3,9" << 3 << "3";
+        QTest::newRow("menos uno y medio se guarda -1 sin tocar el texto")
+            << "-1.5" << -1 << "-1.5";
+    }
+    void NumerosConFraccion() {
+        QFETCH(QString, escrito);
+        QFETCH(int, guardado);
+        QFETCH(QString, queda);
+        Abrir(2);
+        Escribir(Numero(1), escrito);
+        QCOMPARE(app_.Estado.NumeroBarras[2][1], guardado);
+        QCOMPARE(Numero(1)->text(), queda);
+        QCOMPARE(Area(), QString::fromStdString(TextoAreaTotal(app_.Estado)));
+        QVERIFY(!Control<QLabel>(QStringLiteral("EtiquetaAviso"))->isVisibleTo(ventana_));
+    }
+
+    void BajarYSubirElContador() {
+        Abrir(0);
+        Grupos(3);
+        Escribir(Numero(2), QStringLiteral("4"));
+        Escribir(Diametro(2), QStringLiteral("16"));
+        Escribir(Numero(3), QStringLiteral("5"));
+        Escribir(Diametro(3), QStringLiteral("20"));
+        const QString conTres = Area();
+        Grupos(1);
+        QVERIFY(!FilaVisible(2));
+        QVERIFY(!FilaVisible(3));
+        QCOMPARE(Area(), QStringLiteral("    0.7854"));
+        QCOMPARE(app_.Estado.NumeroDiametros[0], 1);
+        // Los grupos ocultos conservan sus valores y vuelven al subir el contador.
+        Grupos(3);
+        QCOMPARE(Numero(2)->text(), QStringLiteral("4"));
+        QCOMPARE(Diametro(2)->currentText(), QStringLiteral("16"));
+        QCOMPARE(Numero(3)->text(), QStringLiteral("5"));
+        QCOMPARE(Diametro(3)->currentText(), QStringLiteral("20"));
+        QCOMPARE(Area(), conTres);
+    }
+
+    void DatoQueNoEsNumero() {
+        Abrir(3);
+        Escribir(Numero(1), QStringLiteral("4"));
+        Numero(1)->setText(QStringLiteral("cuatro")); // pegado de una vez
+        auto* aviso = Control<QLabel>(QStringLiteral("EtiquetaAviso"));
+        QVERIFY(aviso->isVisibleTo(ventana_));
+        QVERIFY2(aviso->text().contains(QStringLiteral("«Número de barras (fila 1)»")),
+                 qPrintable(aviso->text()));
+        // La ranura conserva el último valor válido y el área es la suya.
+        QCOMPARE(app_.Estado.NumeroBarras[3][1], 4);
+        QCOMPARE(Area(), QStringLiteral("    3.1416"));
+
+        // OK no acepta un dato que no se ha podido leer.
+        RecogerAvisos avisos;
+        QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonOK")), Qt::LeftButton);
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY(ventana_->isVisible());
+        QCOMPARE(ventana_->focusWidget(), Numero(1));
+
+        Escribir(Diametro(1), QStringLiteral("12.5"));
+        QCOMPARE(app_.Estado.DiametroBarras[3][1], 12); // lo último legible: «12.»
+        Escribir(Numero(1), QStringLiteral("2"));
+        QVERIFY2(aviso->text().contains(QStringLiteral("«Diámetro (fila 1)»")),
+                 qPrintable(aviso->text()));
+        Escribir(Diametro(1), QStringLiteral("12"));
+        QVERIFY(!aviso->isVisibleTo(ventana_));
+        QCOMPARE(Area(), QStringLiteral("    2.2619"));
+    }
+
+    void ProtocoloDeLosLlamadores() {
+        // OK: el llamador recibe el área y la descripción de su ranura.
+        ResponderModal([this](QWidget* w) {
+            QCOMPARE(w, static_cast<QWidget*>(ventana_));
+            Grupos(2);
+            Escribir(Numero(1), QStringLiteral("2"));
+            Escribir(Diametro(1), QStringLiteral("12"));
+            Escribir(Numero(2), QStringLiteral("3"));
+            QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonOK")), Qt::LeftButton);
+        });
+        QVERIFY(ventana_->Seleccionar(1));
+        QCOMPARE(app_.Estado.IndiceArmadura, 1);
+        QVERIFY(std::abs(app_.Estado.AreaTotal - (2 * 113.0973 + 3 * 78.5398)) < 1e-3);
+        QCOMPARE(TextoArmadura(app_.Estado, 1), std::string("2Ø12+3Ø10"));
+
+        // Cancelar: el llamador no toma nada, pero la ranura guarda lo editado.
+        ResponderModal([this](QWidget*) {
+            Escribir(Numero(2), QStringLiteral("5"));
+            QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonCancel")), Qt::LeftButton);
+        });
+        QVERIFY(!ventana_->Seleccionar(1));
+        QCOMPARE(app_.Estado.NumeroBarras[1][2], 5);
+
+        // Otra ranura en medio no mezcla valores; al volver a la 1 aparece lo editado.
+        ResponderModal([this](QWidget* w) {
+            QCOMPARE(Numero(1)->text(), QStringLiteral("1"));
+            QVERIFY(!FilaVisible(2));
+            w->close();
+        });
+        QVERIFY(!ventana_->Seleccionar(2));
+        QString visto;
+        ResponderModal([this, &visto](QWidget*) {
+            visto = Numero(2)->text();
+            QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonOK")), Qt::LeftButton);
+        });
+        QVERIFY(ventana_->Seleccionar(1));
+        QCOMPARE(visto, QStringLiteral("5"));
+        QCOMPARE(ventana_->TextoArea(), QStringLiteral("    6.1889"));
+    }
+};
+
+QTEST_MAIN(PruebaVentanaArea)
+#include "VentanaAreaTest.moc"
