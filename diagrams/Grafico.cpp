@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <QStaticText>
 #include <QTextOption>
+#include <QWidget>
 #include <cmath>
 
 std::vector<double> Divisiones(double min, double max, int n) {
@@ -76,4 +77,18 @@ double DibujarTextoRico(QPainter& p, double x, double y, const QString& html) {
 
 double AnchoTextoRico(QPainter& p, const QString& html) {
     return TextoEstatico(p, html).size().width();
+}
+
+void PintarFondo(QPainter& p, const QWidget& control, const QString& titulo) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(control.rect(), Qt::white);
+    p.setPen(QColor(160, 160, 160));
+    p.drawRect(control.rect().adjusted(0, 0, -1, -1));
+    QFont negrita = control.font();
+    negrita.setBold(true);
+    p.setFont(negrita);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(0, 4, control.width(), QFontMetrics(negrita).height() + 2), Qt::AlignHCenter,
+               titulo);
+    p.setFont(control.font());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QPainter;
+class QWidget;
 
 // Escala lineal de [min, max] a [p0, p1] píxeles.
 struct Escala {
@@ -26,6 +27,10 @@ QString TextoDivision(double v, int decimales);
 double DibujarTextoRico(QPainter& p, double x, double y, const QString& html);
 // Ancho de ese texto con la letra actual del pintor.
 double AnchoTextoRico(QPainter& p, const QString& html);
+
+// Fondo blanco con borde y el título centrado arriba, en negrita; deja el pintor con la letra del
+// control y la pluma negra.
+void PintarFondo(QPainter& p, const QWidget& control, const QString& titulo);
 
 // Flecha de (x0, y0) a (x1, y1) con la punta en el segundo punto.
 void DibujarFlecha(QPainter& p, double x0, double y0, double x1, double y1);

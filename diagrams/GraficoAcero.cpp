@@ -18,21 +18,11 @@ void GraficoAcero::Fijar(const DibujoAcero& dibujo) {
 
 void GraficoAcero::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-
     const DibujoAcero& d = dibujo_;
+    PintarFondo(p, *this,
+                d.Activo ? QStringLiteral("Diagrama σ–ε de cálculo, armadura activa")
+                         : QStringLiteral("Diagrama σ–ε de cálculo, armadura pasiva"));
     const QFontMetrics fm(font());
-    QFont negrita = font();
-    negrita.setBold(true);
-    p.setFont(negrita);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, 4, width(), fm.height() + 2), Qt::AlignHCenter,
-               d.Activo ? QStringLiteral("Diagrama σ–ε de cálculo, armadura activa")
-                        : QStringLiteral("Diagrama σ–ε de cálculo, armadura pasiva"));
-    p.setFont(font());
     if (d.RamaElastica.empty() || d.RamaPlastica.empty())
         return;
 

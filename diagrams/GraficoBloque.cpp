@@ -28,18 +28,8 @@ QString Metros(double mm) {
 
 void GraficoBloque::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    PintarFondo(p, *this, QStringLiteral("Bloque de compresiones del hormigón"));
     const QFontMetrics fm(font());
-    QFont negrita = font();
-    negrita.setBold(true);
-    p.setFont(negrita);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, 4, width(), fm.height() + 2), Qt::AlignHCenter,
-               QStringLiteral("Bloque de compresiones del hormigón"));
-    p.setFont(font());
 
     const DibujoBloque& d = dibujo_;
     if (d.Tensiones.empty() || !(d.h > 0.0) || !(d.b > 0.0)) {

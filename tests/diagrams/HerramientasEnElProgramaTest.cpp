@@ -5,6 +5,7 @@
 #include "common/GrupoOpciones.h"
 #include "common/Recursos.h"
 #include "section/CalculoSeccion.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QAction>
@@ -17,19 +18,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-
-namespace {
-
-void Pulsar(QWidget* ventana, const char* boton) {
-    QTest::mouseClick(ventana->findChild<QPushButton*>(QString::fromLatin1(boton)), Qt::LeftButton);
-}
-
-void Elegir(QWidget* ventana, const char* grupo, int i) {
-    QRadioButton* b = ventana->findChild<GrupoOpciones*>(QString::fromLatin1(grupo))->Boton(i);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-} // namespace
 
 class PruebaHerramientasEnElPrograma : public QObject {
     Q_OBJECT
@@ -47,7 +35,7 @@ class PruebaHerramientasEnElPrograma : public QObject {
     }
     // OK de «Parámetros generales» con lo que muestran sus controles.
     void ConfirmarParametros() {
-        ResponderModal([](QWidget* w) { Pulsar(w, "BotonOK"); });
+        ResponderModal([](QWidget* w) { PulsarBoton(w, "BotonOK"); });
         Accion("Parmetrosgenerales1")->trigger();
     }
     // As2 de un dimensionamiento de la sección de arranque con Md = 300 kN·m (más que Mlim, con
@@ -100,11 +88,11 @@ private slots:
         ResponderModal([&](QWidget* w) {
             auto* combo = w->findChild<QComboBox*>(QStringLiteral("ResistenciaCaracteristica"));
             combo->setCurrentIndex(3); // 40
-            Elegir(w, "GrupoSituacionProyecto", 1);
-            Pulsar(w, "BotonCalcular");
+            ElegirOpcion(w, "GrupoSituacionProyecto", 1);
+            PulsarBoton(w, "BotonCalcular");
             fcdDentro = app_->Estado.fcd;
             compresion = w->findChild<QLabel*>(QStringLiteral("Compresion"))->text();
-            Pulsar(w, "BotonOK");
+            PulsarBoton(w, "BotonOK");
         });
         Accion("Diagramaparabolarectangulo1")->trigger();
 
@@ -124,8 +112,8 @@ private slots:
         QVERIFY(pasiva > 0.0);
 
         ResponderModal([](QWidget* w) {
-            Elegir(w, "GrupoTipoDiagrama", 1);
-            Pulsar(w, "BotonOK");
+            ElegirOpcion(w, "GrupoTipoDiagrama", 1);
+            PulsarBoton(w, "BotonOK");
         });
         Accion("Diagramaaceroestiradoenfrio1")->trigger();
         QVERIFY(!app_->Estado.ArmaduraPasiva);

@@ -3,6 +3,7 @@
 #include "common/GrupoOpciones.h"
 #include "diagrams/DiagramaCalculo.h"
 #include "diagrams/GraficoAcero.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QLabel>
@@ -18,22 +19,11 @@ private:
     Aplicacion app;
     TDiagramaCalculo* ventana = nullptr;
 
-    void Elegir(const char* grupo, int i) {
-        auto* g = ventana->findChild<GrupoOpciones*>(QString::fromLatin1(grupo));
-        QVERIFY2(g, grupo);
-        QRadioButton* b = g->Boton(i);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-    }
-    QString Texto(const char* etiqueta) const {
-        auto* l = ventana->findChild<QLabel*>(QString::fromLatin1(etiqueta));
-        return l ? l->text() : QStringLiteral("<falta %1>").arg(QLatin1String(etiqueta));
-    }
+    void Elegir(const char* grupo, int i) { ElegirOpcion(ventana, grupo, i); }
+    QString Texto(const char* etiqueta) const { return TextoEtiqueta(ventana, etiqueta); }
     void Calcular(const QString& deformacion) {
-        auto* e = ventana->findChild<QLineEdit*>(QStringLiteral("Valor1"));
-        e->clear();
-        QTest::keyClicks(e, deformacion);
-        QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("BotonCalcular")),
-                          Qt::LeftButton);
+        Teclear(ventana, "Valor1", deformacion);
+        PulsarBoton(ventana, "BotonCalcular");
     }
     void CompararCaracteristicas(const char* s1, const char* s2, const char* s3) {
         QCOMPARE(Texto("Label28"), QStringLiteral("(0.002)   =  %1  N/mm").arg(QLatin1String(s1)));

@@ -3,6 +3,7 @@
 #include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
 #include "diagrams/GraficoBloque.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QComboBox>
@@ -19,26 +20,10 @@ private:
     Aplicacion app;
     TVentanaParabola* ventana = nullptr;
 
-    void Elegir(const char* grupo, int i) {
-        auto* g = ventana->findChild<GrupoOpciones*>(QString::fromLatin1(grupo));
-        QVERIFY2(g, grupo);
-        QRadioButton* b = g->Boton(i);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-    }
-    QString Texto(const char* etiqueta) const {
-        auto* l = ventana->findChild<QLabel*>(QString::fromLatin1(etiqueta));
-        return l ? l->text() : QStringLiteral("<falta %1>").arg(QLatin1String(etiqueta));
-    }
-    void Escribir(const char* campo, const QString& texto) {
-        auto* e = ventana->findChild<QLineEdit*>(QString::fromLatin1(campo));
-        QVERIFY2(e, campo);
-        e->clear();
-        QTest::keyClicks(e, texto);
-    }
-    void Calcular() {
-        QTest::mouseClick(ventana->findChild<QPushButton*>(QStringLiteral("BotonCalcular")),
-                          Qt::LeftButton);
-    }
+    void Elegir(const char* grupo, int i) { ElegirOpcion(ventana, grupo, i); }
+    QString Texto(const char* etiqueta) const { return TextoEtiqueta(ventana, etiqueta); }
+    void Escribir(const char* campo, const QString& texto) { Teclear(ventana, campo, texto); }
+    void Calcular() { PulsarBoton(ventana, "BotonCalcular"); }
     bool CamposTVisibles() const {
         bool todos = true, ninguno = true;
         for (const char* n : {"Label40", "Label41", "Label42", "Valor4", "Label50", "Label51",

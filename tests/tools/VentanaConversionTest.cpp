@@ -2,6 +2,7 @@
 #include "tools/VentanaConversion.h"
 #include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
+#include "ventanas/Controles.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,22 +23,12 @@ private:
             qFatal("Falta el grupo %s", nombre);
         return g;
     }
-    void Elegir(const char* grupo, int i) {
-        // Sobre el círculo del botón, que siempre está dentro de la zona que responde al clic.
-        QRadioButton* b = Grupo(grupo)->Boton(i);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-    }
-    void Escribir(const QString& texto) {
-        auto* e = ventana->findChild<QLineEdit*>(QStringLiteral("ValorOrigen"));
-        e->clear();
-        QTest::keyClicks(e, texto);
-    }
+    void Elegir(const char* grupo, int i) { ElegirOpcion(ventana, grupo, i); }
+    void Escribir(const QString& texto) { Teclear(ventana, "ValorOrigen", texto); }
     QString Final() const {
         return ventana->findChild<QLineEdit*>(QStringLiteral("ValorFinal"))->text();
     }
-    QString Unidad(const char* etiqueta) const {
-        return ventana->findChild<QLabel*>(QString::fromLatin1(etiqueta))->text();
-    }
+    QString Unidad(const char* etiqueta) const { return TextoEtiqueta(ventana, etiqueta); }
     static QString Cientifico(QString texto) {
         const QString sep = QLocale::system().decimalPoint();
         return texto.replace(QLatin1Char('.'), sep.isEmpty() ? QStringLiteral(".") : sep);
