@@ -1,14 +1,26 @@
 #pragma once
+// Ventana de datos de la sección rectangular.
 
-#include <QDialog>
-struct Aplicacion;
+#include "section/DatosSeccionComun.h"
 
-// Ventana provisional: aún sin controles.
-class TDatosSeccion : public QDialog {
+#include <memory>
+
+namespace Ui {
+class TDatosSeccion;
+}
+
+class TDatosSeccion : public TDatosSeccionComun {
     Q_OBJECT
 public:
     explicit TDatosSeccion(Aplicacion& app, QWidget* parent = nullptr);
+    ~TDatosSeccion() override;
+
+    // Lee h, b, d2 y d1 (m) tal como están escritos.
+    DatosSeccionTexto LeerGeometria() const;
+
+protected:
+    DatosSeccionTexto LeerGeometriaVentana() const override { return LeerGeometria(); }
 
 private:
-    Aplicacion& app_;
+    std::unique_ptr<Ui::TDatosSeccion> ui;
 };

@@ -1,14 +1,26 @@
 #pragma once
+// Ventana de datos de la sección en T.
 
-#include <QDialog>
-struct Aplicacion;
+#include "section/DatosSeccionComun.h"
 
-// Ventana provisional: aún sin controles.
-class TDatosSeccionT : public QDialog {
+#include <memory>
+
+namespace Ui {
+class TDatosSeccionT;
+}
+
+class TDatosSeccionT : public TDatosSeccionComun {
     Q_OBJECT
 public:
     explicit TDatosSeccionT(Aplicacion& app, QWidget* parent = nullptr);
+    ~TDatosSeccionT() override;
+
+    // Lee h, hf, b, bw, d2 y d1 (m) tal como están escritos.
+    DatosSeccionTexto LeerGeometriaT() const;
+
+protected:
+    DatosSeccionTexto LeerGeometriaVentana() const override { return LeerGeometriaT(); }
 
 private:
-    Aplicacion& app_;
+    std::unique_ptr<Ui::TDatosSeccionT> ui;
 };

@@ -1,9 +1,91 @@
 #include "section/VentanaMomento.h"
 
 #include "app/Aplicacion.h"
+#include "common/Avisar.h"
+#include "common/Campos.h"
+#include "design/Ranuras.h"
+#include "design/VentanaArea.h"
+#include "section/DominioDeDeformacion.h"
+#include "section/MomentoAgotamiento.h"
 
-TVentanaMomento::TVentanaMomento(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include "ui_VentanaMomento.h"
+
+#include <QStyle>
+
+TVentanaMomento::TVentanaMomento(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaMomento>()), app_(app) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaMomento"));
-    setWindowTitle(QStringLiteral("Momento de agotamiento"));
-    setFixedSize(320, 120);
+    ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    // El rótulo del momento se reserva el ancho de un resultado, para que no cambie la ventana.
+    ui->EtiquetaMomento->setMinimumWidth(
+        ui->EtiquetaMomento->fontMetrics().horizontalAdvance(QStringLiteral("00000000.00 kN*m")) +
+        12);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ui->BotonCalcular, &QPushButton::clicked, this, &TVentanaMomento::BotonCalcularClick);
+    connect(ui->Comprimida, &QCheckBox::clicked, this, &TVentanaMomento::ComprimidaClick);
+    connect(ui->Traccionada, &QCheckBox::clicked, this, &TVentanaMomento::TraccionadaClick);
+    connect(ui->AreaComprimida, &QPushButton::clicked, this, &TVentanaMomento::AreaComprimidaClick);
+    connect(ui->AreaTraccionada, &QPushButton::clicked, this,
+            &TVentanaMomento::AreaTraccionadaClick);
+    connect(ui->BotonDominio, &QPushButton::clicked, this, &TVentanaMomento::BotonDominioClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+    LimpiarMomento();
+}
+
+TVentanaMomento::~TVentanaMomento() = default;
+
+void TVentanaMomento::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus();
+    CalcularMomentoAgotamiento();
+}
+
+void TVentanaMomento::CalcularMomentoAgotamiento() {
+    const auto r = ::CalcularMomentoAgotamiento(
+        app_.Estado, ArmaduraDada{As1Dada_, As2Dada_, ui->Traccionada->isChecked(),
+                                  ui->Comprimida->isChecked()});
+    if (!r) {
+        LimpiarMomento();
+        Avisar(Q(r.error().mensaje), this);
+        return;
+    }
+    ui->EtiquetaMomento->setText(Q(TextoMomento(r.valor().Mu)));
+    ui->BotonDominio->setEnabled(true);
+}
+
+void TVentanaMomento::LimpiarMomento() {
+    ui->EtiquetaMomento->clear();
+    ui->BotonDominio->setEnabled(false);
+}
+
+void TVentanaMomento::ComprimidaClick() {
+    LimpiarMomento();
+    ui->AreaComprimida->setEnabled(ui->Comprimida->isChecked());
+}
+
+void TVentanaMomento::TraccionadaClick() {
+    LimpiarMomento();
+    ui->AreaTraccionada->setEnabled(ui->Traccionada->isChecked());
+}
+
+void TVentanaMomento::AreaComprimidaClick() {
+    LimpiarMomento();
+    if (!app_.VentanaArea->Seleccionar(2))
+        return;
+    As2Dada_ = app_.Estado.AreaTotal;
+    ui->AreaComprimida->setText(Q(TextoArmadura(app_.Estado, 2)));
+}
+
+void TVentanaMomento::AreaTraccionadaClick() {
+    LimpiarMomento();
+    if (!app_.VentanaArea->Seleccionar(1))
+        return;
+    As1Dada_ = app_.Estado.AreaTotal;
+    ui->AreaTraccionada->setText(Q(TextoArmadura(app_.Estado, 1)));
+}
+
+void TVentanaMomento::BotonDominioClick() {
+    TDominioDeDeformacion::Mostrar(app_, this);
 }

@@ -1,14 +1,44 @@
 #pragma once
+// Momento de agotamiento en flexión simple de la sección de la ventana de datos, con las
+// armaduras A1 (traccionada) y A2 (comprimida) elegidas como barras en el selector de área.
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaMomento;
+}
+
 class TVentanaMomento : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaMomento(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaMomento() override;
+
+    // Calcula el momento con las armaduras marcadas y lo escribe en EtiquetaMomento; habilita
+    // «Dominio». Si el cálculo no es posible, avisa y deja el rótulo vacío.
+    void CalcularMomentoAgotamiento();
+    // Vacía el rótulo del momento y deshabilita «Dominio».
+    void LimpiarMomento();
+
+    void BotonCalcularClick() { CalcularMomentoAgotamiento(); }
+    void ComprimidaClick();
+    void TraccionadaClick();
+    void AreaComprimidaClick();
+    void AreaTraccionadaClick();
+    void BotonDominioClick();
+
+    // Áreas aceptadas en el selector (mm²), recordadas durante toda la sesión.
+    double As1Dada() const { return As1Dada_; }
+    double As2Dada() const { return As2Dada_; }
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    std::unique_ptr<Ui::TVentanaMomento> ui;
     Aplicacion& app_;
+    double As1Dada_ = 0.0;
+    double As2Dada_ = 0.0;
 };

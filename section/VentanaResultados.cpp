@@ -1,9 +1,141 @@
 #include "section/VentanaResultados.h"
 
+#include "anchorage/VentanaLongitudAnclaje.h"
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "design/VentanaArea.h"
+#include "section/DominioDeDeformacion.h"
+#include "section/Resultados.h"
 
-TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
+#include "ui_VentanaResultados.h"
+
+#include <QFontMetrics>
+
+TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultados>()), app_(app) {
+    ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaResultados"));
-    setWindowTitle(QStringLiteral("Armadura longitudinal"));
-    setFixedSize(320, 120);
+
+    // Los rótulos que cambian con cada cálculo se reservan el ancho de su texto más largo, para
+    // que la ventana no cambie de tamaño ni corte nada de un cálculo a otro.
+    const QFontMetrics medida(ui->DomDeform->font());
+    int ancho = 0;
+    for (unsigned dominio = 1; dominio <= 6; ++dominio)
+        for (const auto& linea : LineasDominio(dominio))
+            ancho = std::max(ancho, medida.horizontalAdvance(Q(linea)));
+    ui->DomDeform->setMinimumWidth(ancho);
+    ui->DomDeform->setMinimumHeight(medida.lineSpacing() * 3);
+    ui->Cuantia->setMinimumHeight(medida.lineSpacing());
+    ui->Recomendada->setMinimumHeight(medida.lineSpacing());
+    ui->AvisoDiametro->setStyleSheet(QStringLiteral("color: #b00000;"));
+    ui->AvisoDiametro->hide();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(ui->DiametroTraccion, &QComboBox::currentTextChanged, this,
+            &TVentanaResultados::DiametroTraccionChange);
+    connect(ui->DiametroCompresion, &QComboBox::currentTextChanged, this,
+            &TVentanaResultados::DiametroCompresionChange);
+    connect(ui->BotonDominio, &QPushButton::clicked, this, &TVentanaResultados::BotonDominioClick);
+    connect(ui->BotonAnclajeA1, &QPushButton::clicked, this,
+            &TVentanaResultados::BotonAnclajeA1Click);
+    connect(ui->BotonAnclajeA2, &QPushButton::clicked, this,
+            &TVentanaResultados::BotonAnclajeA2Click);
+    connect(ui->BotonArea, &QPushButton::clicked, this, &TVentanaResultados::BotonAreaClick);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaResultados::~TVentanaResultados() = default;
+
+void TVentanaResultados::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    ui->BotonOK->setFocus();
+}
+
+void TVentanaResultados::MostrarResultados(const RotulosResultados& r) {
+    // Un dominio fuera de 1..6 no tiene texto: el rótulo se queda como estaba.
+    if (!r.DomDeform.empty())
+        ui->DomDeform->setText(Q(r.DomDeform));
+    ui->Recomendada->setText(Q(r.Recomendada));
+    ui->Cuantia->setText(Q(r.Cuantia));
+    ui->CapacidadTraccion->setText(Q(r.CapacidadTraccion));
+    ui->CapacidadCompresion->setText(Q(r.CapacidadCompresion));
+    ui->AreaTraccion->setText(Q(r.AreaTraccion));
+    ui->AreaCompresion->setText(Q(r.AreaCompresion));
+    ui->Profundidad->setText(Q(r.Profundidad));
+    ui->xlimite->setText(Q(r.xlimite));
+}
+
+void TVentanaResultados::MostrarNumero(const Resultado<std::string>& n, QLabel* numero) {
+    if (n) {
+        numero->setText(Q(*n));
+        // El aviso sólo desaparece cuando los dos diámetros vuelven a ser válidos.
+        if (!ui->NumeroA1->text().isEmpty() && !ui->NumeroA2->text().isEmpty())
+            ui->AvisoDiametro->hide();
+        return;
+    }
+    // Sin diámetro válido no hay número de barras: se dice en la propia ventana, sin cuadro de
+    // mensaje, porque el diámetro se recalcula con cada tecla.
+    numero->clear();
+    ui->AvisoDiametro->setText(Q(n.error().mensaje));
+    ui->AvisoDiametro->show();
+}
+
+void TVentanaResultados::NumeroBarrasTraccion() {
+    MostrarNumero(::NumeroBarrasTraccion(app_.Estado, S(ui->DiametroTraccion->currentText())),
+                  ui->NumeroA1);
+}
+
+void TVentanaResultados::NumeroBarrasCompresion() {
+    MostrarNumero(::NumeroBarrasCompresion(app_.Estado, S(ui->DiametroCompresion->currentText())),
+                  ui->NumeroA2);
+}
+
+QString TVentanaResultados::DiametroTraccion() const {
+    return ui->DiametroTraccion->currentText();
+}
+
+QString TVentanaResultados::DiametroCompresion() const {
+    return ui->DiametroCompresion->currentText();
+}
+
+void TVentanaResultados::CopiarDiametro(QComboBox* origen, QComboBox* destino) {
+    if (destino->currentText() == origen->currentText())
+        return;
+    copiando_ = true;
+    destino->setCurrentText(origen->currentText());
+    copiando_ = false;
+}
+
+void TVentanaResultados::DiametroTraccionChange() {
+    NumeroBarrasTraccion();
+    if (app_.Estado.Simetrica && !copiando_) {
+        CopiarDiametro(ui->DiametroTraccion, ui->DiametroCompresion);
+        NumeroBarrasCompresion();
+    }
+}
+
+void TVentanaResultados::DiametroCompresionChange() {
+    NumeroBarrasCompresion();
+    if (app_.Estado.Simetrica && !copiando_) {
+        CopiarDiametro(ui->DiametroCompresion, ui->DiametroTraccion);
+        NumeroBarrasTraccion();
+    }
+}
+
+void TVentanaResultados::BotonDominioClick() {
+    TDominioDeDeformacion::Mostrar(app_, this);
+}
+
+void TVentanaResultados::BotonAnclajeA1Click() {
+    app_.VentanaLongitudAnclaje->AbrirDesdeResultados(
+        1, ui->NumeroA1->text(), ui->DiametroTraccion->currentText(), ui->AreaTraccion->text());
+}
+
+void TVentanaResultados::BotonAnclajeA2Click() {
+    app_.VentanaLongitudAnclaje->AbrirDesdeResultados(
+        2, ui->NumeroA2->text(), ui->DiametroCompresion->currentText(), ui->AreaCompresion->text());
+}
+
+void TVentanaResultados::BotonAreaClick() {
+    app_.VentanaArea->Seleccionar(0);
 }

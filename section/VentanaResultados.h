@@ -1,14 +1,55 @@
 #pragma once
+// Ventana de resultados de la armadura longitudinal: áreas, capacidades mecánicas, número de
+// barras de cada cara para el diámetro elegido, mensajes de cuantía mínima, dominio de
+// deformación, profundidad de la fibra neutra y xlim. La llenan las ventanas de datos de la
+// sección después de cada «Calcular».
+
+#include "common/Resultado.h"
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
+#include <string>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+struct RotulosResultados;
+class QComboBox;
+class QLabel;
+namespace Ui {
+class TVentanaResultados;
+}
+
 class TVentanaResultados : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaResultados(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaResultados() override;
+
+    // Escribe los rótulos del último dimensionamiento (dominio, cuantías, áreas, capacidades,
+    // profundidad de la fibra neutra y xlim).
+    void MostrarResultados(const RotulosResultados& r);
+
+    // Número de barras de cada cara para el diámetro elegido (As1 / As2 del estado de diseño).
+    void NumeroBarrasTraccion();
+    void NumeroBarrasCompresion();
+    // Diámetros elegidos (texto de las listas, mm).
+    QString DiametroTraccion() const;
+    QString DiametroCompresion() const;
+
+    void DiametroTraccionChange();
+    void DiametroCompresionChange();
+    void BotonDominioClick();
+    void BotonAnclajeA1Click();
+    void BotonAnclajeA2Click();
+    void BotonAreaClick();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
+    void MostrarNumero(const Resultado<std::string>& n, QLabel* numero);
+    void CopiarDiametro(QComboBox* origen, QComboBox* destino);
+
+    std::unique_ptr<Ui::TVentanaResultados> ui;
     Aplicacion& app_;
+    bool copiando_ = false; // evita el rebote entre los dos diámetros acoplados
 };

@@ -1,0 +1,36 @@
+#pragma once
+// Ventana del dominio de deformación: el dibujo de los dominios con el perfil de deformaciones
+// del último cálculo trazado encima. Se crea cada vez que se pide y se destruye al cerrarse.
+
+#include <QDialog>
+#include <QPixmap>
+#include <memory>
+
+struct Aplicacion;
+namespace Ui {
+class TDominioDeDeformacion;
+}
+
+class TDominioDeDeformacion : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDominioDeDeformacion(Aplicacion& app, QWidget* parent = nullptr);
+    ~TDominioDeDeformacion() override;
+
+    // Carga "dominio01.bmp" de la carpeta del programa en Imagen; false (ya avisado) si falta.
+    bool CargarDibujo();
+
+    // Crea la ventana, carga el dibujo, la muestra modal y la destruye al cerrarse.
+    static void Mostrar(Aplicacion& app, QWidget* padre);
+
+    // Rótulo y perfil del estado de deformación actual, trazado sobre una copia del dibujo.
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    std::unique_ptr<Ui::TDominioDeDeformacion> ui;
+    Aplicacion& app_;
+    QPixmap original_;
+};
