@@ -1,14 +1,21 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
 struct Aplicacion;
 
-// Ventana provisional: aún sin controles.
+namespace Ui {
+class TVentanaAcercaDe;
+}
+
+// «Acerca de»: nombre, versión y la instrucción que sigue el programa.
 class TVentanaAcercaDe : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaAcercaDe(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaAcercaDe() override;
 
 private:
-    Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaAcercaDe> ui;
 };

@@ -5,6 +5,8 @@
 #include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
+#include "section/DatosSeccion.h"
+#include "section/DatosSeccionT.h"
 #include "ventanas/Modal.h"
 
 #include <QAction>
@@ -172,6 +174,105 @@ private slots:
         // Sin OK el estado de diseño sigue a cero; con OK tiene los materiales de arranque.
         QCOMPARE(app_->Estado.fyd > 0.0, conOK);
         QCOMPARE(app_->Estado.fcd > 0.0, conOK);
+    }
+
+    void BotonMomentoSoloParaVigas_data() {
+        QTest::addColumn<QString>("entrada");
+        QTest::addColumn<int>("elemento");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<bool>("rectangular");
+        QTest::newRow("rectangular, viga") << "Datosdelaseccion1" << 0 << true << true;
+        QTest::newRow("rectangular, soporte") << "Datosdelaseccion1" << 1 << false << true;
+        QTest::newRow("T, viga") << "Datosdelaseccion2" << 0 << true << false;
+        QTest::newRow("T, soporte") << "Datosdelaseccion2" << 1 << false << false;
+        QTest::newRow("T, muro vertical") << "Datosdelaseccion2" << 4 << false << false;
+    }
+    void BotonMomentoSoloParaVigas() {
+        QFETCH(QString, entrada);
+        QFETCH(int, elemento);
+        QFETCH(bool, visible);
+        QFETCH(bool, rectangular);
+        // El tipo de elemento se lee de los controles, aunque no se haya pulsado OK.
+        auto* tipo = app_->ParametrosGenerales->findChild<GrupoOpciones*>(
+            QStringLiteral("GrupoTipoElemento"));
+        auto* opcion = tipo->Boton(elemento);
+        QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(6, opcion->height() / 2));
+        QCOMPARE(app_->ParametrosGenerales->TipoElemento(), elemento);
+        app_->Estado.SeccionRectangular = !rectangular;
+
+        ResponderModal([](QWidget* w) { w->close(); });
+        Accion(QStringLiteral("Parmetrosgenerales1"))->trigger();
+
+        QWidget* ventana = rectangular ? static_cast<QWidget*>(app_->DatosSeccion)
+                                       : static_cast<QWidget*>(app_->DatosSeccionT);
+        auto* boton = ventana->findChild<QWidget*>(QStringLiteral("BotonMomento"));
+        if (!boton) { // ventana de datos aún sin su formulario: se le pone el botón
+            boton = new QPushButton(QStringLiteral("Momento Agotamiento"), ventana);
+            boton->setObjectName(QStringLiteral("BotonMomento"));
+        }
+        bool visto = !visible;
+        QString abierta;
+        ResponderModal([&](QWidget* w) {
+            abierta = w->objectName();
+            visto = boton->isVisible();
+            w->close();
+        });
+        RecogerAvisos avisos;
+        Accion(entrada)->trigger();
+        QCOMPARE(avisos.avisos, QStringList()); // los dibujos están junto al programa
+        QCOMPARE(abierta, ventana->objectName());
+        QCOMPARE(visto, visible);
+        QCOMPARE(app_->Estado.SeccionRectangular, rectangular);
+    }
+
+    void ParabolaDevuelveElHormigonDeLosParametros_data() {
+        QTest::addColumn<QString>("resistencia");
+        QTest::addColumn<double>("fck");
+        QTest::addColumn<double>("gammaC");
+        QTest::newRow("30 en situación accidental") << "30" << 30.0 << 1.3;
+        QTest::newRow("número con coma") << "32,5" << 32.5 << 1.3;
+        QTest::newRow("texto que no es número: nada cambia") << "HA" << 99.0 << 9.0;
+    }
+    void ParabolaDevuelveElHormigonDeLosParametros() {
+        QFETCH(QString, resistencia);
+        QFETCH(double, fck);
+        QFETCH(double, gammaC);
+        auto* parametros = app_->ParametrosGenerales;
+        auto* situacion =
+            parametros->findChild<GrupoOpciones*>(QStringLiteral("GrupoSituacionProyecto"));
+        QTest::mouseClick(situacion->Boton(1), Qt::LeftButton, {},
+                          QPoint(6, situacion->Boton(1)->height() / 2));
+        // Control reducido del hormigón: no interviene en esta restitución.
+        auto* control =
+            parametros->findChild<GrupoOpciones*>(QStringLiteral("GrupoControlHormigon"));
+        control->setItemIndex(1);
+        parametros->findChild<QComboBox*>(QStringLiteral("ResistenciaCaracteristica"))
+            ->setEditText(resistencia);
+        // Lo que dejaría la herramienta.
+        app_->Estado.fck = 99.0;
+        app_->Estado.gammaC = 9.0;
+        app_->Estado.fcd = 11.0;
+
+        ResponderModal([](QWidget* w) {
+            QCOMPARE(w->objectName(), QStringLiteral("VentanaParabola"));
+            w->close();
+        });
+        Accion(QStringLiteral("SpeedButton10"))->trigger();
+        QCOMPARE(app_->Estado.fck, fck);
+        QCOMPARE(app_->Estado.gammaC, gammaC);
+        QCOMPARE(app_->Estado.fcd, fck == 99.0 ? 11.0 : fck / gammaC);
+    }
+
+    void SelectorDeAreaEnLaRanuraGeneral() {
+        app_->Estado.IndiceArmadura = 3;
+        int ranura = -1;
+        ResponderModal([&](QWidget* w) {
+            ranura = app_->Estado.IndiceArmadura;
+            QCOMPARE(w->objectName(), QStringLiteral("VentanaArea"));
+            w->close();
+        });
+        Accion(QStringLiteral("AreaArmaduras"))->trigger();
+        QCOMPARE(ranura, 0);
     }
 
     void AyudaQueFaltaSeAvisa() {
