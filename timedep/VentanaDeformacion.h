@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaDeformacion;
+}
+
+// Datos de la fluencia: hormigón, sección, tensión, ambiente y edades de carga y de cálculo.
 class TVentanaDeformacion : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaDeformacion(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaDeformacion() override;
 
 private:
+    void EspesorFicticioConocidoClick();
+    void BotonCalcularClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaDeformacion> ui;
 };

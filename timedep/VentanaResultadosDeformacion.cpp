@@ -1,9 +1,30 @@
 #include "timedep/VentanaResultadosDeformacion.h"
 
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "timedep/Fluencia.h"
+#include "ui_VentanaResultadosDeformacion.h"
 
-TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName(QStringLiteral("VentanaResultadosDeformacion"));
-    setWindowTitle(QStringLiteral("Resultados de la deformación"));
-    setFixedSize(320, 120);
+TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosDeformacion>()) {
+    ui->setupUi(this);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaResultadosDeformacion::~TVentanaResultadosDeformacion() = default;
+
+void TVentanaResultadosDeformacion::Rellenar(const TextosFluencia& t) {
+    const std::pair<QLabel*, const std::string&> rotulos[] = {
+        {ui->Valor1, t.Valor1},         {ui->Valor2, t.Valor2},
+        {ui->Valor3, t.Valor3},         {ui->Valor4, t.Valor4},
+        {ui->Valor5, t.Valor5},         {ui->Valor10, t.Valor10},
+        {ui->Valor11, t.Valor11},       {ui->Valor12, t.Valor12},
+        {ui->Valor13, t.Valor13},       {ui->Valor14, t.Valor14},
+        {ui->Valor15, t.Valor15},       {ui->Valor16, t.Valor16},
+        {ui->Valor17, t.Valor17},       {ui->ValorEcj, t.ValorEcj},
+        {ui->Valorfcj, t.Valorfcj},     {ui->Valorbetatj, t.Valorbetatj},
+        {ui->Valorbetaj, t.Valorbetaj}, {ui->Valorbetat, t.Valorbetat},
+    };
+    for (const auto& [etiqueta, texto] : rotulos)
+        etiqueta->setText(Q(texto));
 }

@@ -1,9 +1,22 @@
 #include "timedep/VentanaResultadosRetraccion.h"
 
 #include "app/Aplicacion.h"
+#include "common/Campos.h"
+#include "timedep/Retraccion.h"
+#include "ui_VentanaResultadosRetraccion.h"
 
-TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent) : QDialog(parent), app_(app) {
-    setObjectName(QStringLiteral("VentanaResultadosRetraccion"));
-    setWindowTitle(QStringLiteral("Resultados de la retracción del hormigón en masa"));
-    setFixedSize(320, 120);
+TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent)
+    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosRetraccion>()) {
+    ui->setupUi(this);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaResultadosRetraccion::~TVentanaResultadosRetraccion() = default;
+
+void TVentanaResultadosRetraccion::Rellenar(const TextosRetraccion& t) {
+    ui->Valor1->setText(Q(t.Valor1));
+    ui->Valor10->setText(Q(t.Valor10));
+    ui->Valor11->setText(Q(t.Valor11));
+    ui->Valor12->setText(Q(t.Valor12));
+    ui->Valorrt->setText(Q(t.Valorrt));
 }

@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+struct TextosRetraccion;
+namespace Ui {
+class TVentanaResultadosRetraccion;
+}
+
+// Resultados de la retracción: la deformación y los valores intermedios.
 class TVentanaResultadosRetraccion : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaResultadosRetraccion() override;
+
+    void Rellenar(const TextosRetraccion& textos);
 
 private:
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaResultadosRetraccion> ui;
 };

@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QDialog>
-struct Aplicacion;
+#include <memory>
 
-// Ventana provisional: aún sin controles.
+struct Aplicacion;
+namespace Ui {
+class TVentanaRetraccion;
+}
+
+// Datos de la retracción: edad, consistencia, ambiente y sección.
 class TVentanaRetraccion : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaRetraccion(Aplicacion& app, QWidget* parent = nullptr);
+    ~TVentanaRetraccion() override;
 
 private:
+    void EspesorFicticioConocidoClick();
+    void BotonCalcularClick();
+
     Aplicacion& app_;
+    std::unique_ptr<Ui::TVentanaRetraccion> ui;
 };
