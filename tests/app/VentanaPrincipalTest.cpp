@@ -11,7 +11,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +24,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -29,6 +34,15 @@ const QStringList BotonesCalculo{"SpeedButton4", "SpeedButton5", "SpeedButton1",
                                  "SpeedButton6"};
 
 } // namespace
+
+// Recibe las direcciones que el programa pide abrir al escritorio.
+class Receptor : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> abiertas;
+public slots:
+    void Abrir(const QUrl& url) { abiertas << url; }
+};
 
 class PruebaVentanaPrincipal : public QObject {
     Q_OBJECT
@@ -273,6 +287,29 @@ private slots:
         });
         Accion(QStringLiteral("AreaArmaduras"))->trigger();
         QCOMPARE(ranura, 0);
+    }
+
+    void AyudaAbreLaPaginaDeLaCarpetaDelPrograma() {
+        Receptor receptor;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &receptor, "Abrir");
+        RecogerAvisos avisos;
+        Accion(QStringLiteral("Ayuda2"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(avisos.avisos, QStringList());
+        QCOMPARE(receptor.abiertas.size(), 1);
+        const QString ruta = receptor.abiertas[0].toLocalFile();
+        QCOMPARE(QFileInfo(ruta).fileName(), QStringLiteral("Tutorial.htm"));
+        QCOMPARE(QFileInfo(ruta).absolutePath(), QCoreApplication::applicationDirPath());
+        QFile pagina(ruta);
+        QVERIFY(pagina.open(QIODevice::ReadOnly));
+        const QString texto = QString::fromUtf8(pagina.readAll());
+        // La ayuda trata cada ventana del menú.
+        for (const char* tema :
+             {"Parámetros generales", "Armadura longitudinal", "Momento de agotamiento",
+              "Armadura transversal de vigas", "Cercos de pilares", "Flechas en vigas",
+              "Longitud de anclaje", "Diagrama del acero", "Diagrama parábola-rectángulo",
+              "Fluencia", "Retracción", "Conversión de unidades", "Área de armaduras"})
+            QVERIFY2(texto.contains(QString::fromUtf8(tema)), tema);
     }
 
     void AyudaQueFaltaSeAvisa() {
