@@ -100,10 +100,12 @@ TEST(CalcularCortante, CuantiaLongitudinalLimitadaAlDosPorCiento) {
     EXPECT_NEAR(Calcular(datos).rhoL, 0.01, 1e-12);
 }
 
+namespace {
 struct CasoBeta {
     double teta, tetae, beta;
 };
 class FactorBetaTabla : public testing::TestWithParam<CasoBeta> {};
+} // namespace
 
 TEST_P(FactorBetaTabla, Valor) {
     const auto p = GetParam();
@@ -119,12 +121,14 @@ INSTANTIATE_TEST_SUITE_P(Angulos, FactorBetaTabla,
                                          // cot θ ≥ cot θe: (cot θ − 2)/(cot θe − 2)
                                          CasoBeta{30, 45, 0.2679491924311226}));
 
+namespace {
 struct CasoError {
     const char* nombre;
     DatosCortante datos;
     const char* campo;
 };
 class CortanteDatosNoValidos : public testing::TestWithParam<CasoError> {};
+} // namespace
 
 TEST_P(CortanteDatosNoValidos, SeRechazanSinTocarElEstado) {
     const auto p = GetParam();
