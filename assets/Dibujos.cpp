@@ -1,5 +1,7 @@
 #include "assets/Dibujos.h"
 
+#include "assets/Pinceles.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,23 +10,8 @@
 
 namespace {
 
-const QColor Hormigon(200, 200, 196);
-const QColor HormigonBorde(90, 90, 90);
-const QColor Acero(170, 30, 30);
-const QColor Azul(30, 70, 160);
-const QColor Tinta(20, 20, 20);
-
-QImage Lienzo(int ancho, int alto, const QColor& fondo) {
-    QImage imagen(ancho, alto, QImage::Format_ARGB32_Premultiplied);
-    imagen.fill(fondo);
-    return imagen;
-}
-
-void Barra(QPainter& p, QPointF centro, double radio) {
-    p.setPen(QPen(Tinta, 0.8));
-    p.setBrush(Acero);
-    p.drawEllipse(centro, radio, radio);
-}
+using namespace pinceles;
+const QColor HormigonBorde = Borde;
 
 // Cada botón se dibuja en una rejilla de 32 × 32 unidades.
 void BotonParametros(QPainter& p) {

@@ -1,6 +1,7 @@
 #include "assets/DibujosFicheros.h"
 
 #include "assets/Dibujos.h"
+#include "assets/Pinceles.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -10,18 +11,9 @@
 
 namespace {
 
+using namespace pinceles;
 const QColor Papel(250, 250, 246);
-const QColor Hormigon(212, 212, 206);
-const QColor Borde(70, 70, 70);
-const QColor Acero(170, 30, 30);
 const QColor Cota(25, 60, 150);
-const QColor Tinta(20, 20, 20);
-
-QImage Lienzo(int ancho, int alto, const QColor& fondo) {
-    QImage imagen(ancho, alto, QImage::Format_RGB32);
-    imagen.fill(fondo);
-    return imagen;
-}
 
 QFont Letra(double puntos, bool cursiva = true, bool negrita = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -80,12 +72,6 @@ void CotaHorizontal(QPainter& p, double y, double x1, double x2, const QString& 
     }
 }
 
-void Barra(QPainter& p, QPointF c, double r) {
-    p.setPen(QPen(Tinta, 1.2));
-    p.setBrush(Acero);
-    p.drawEllipse(c, r, r);
-}
-
 void LineaFina(QPainter& p, QPointF a, QPointF b) {
     p.setPen(QPen(Cota, 1, Qt::DashLine));
     p.drawLine(a, b);
@@ -122,25 +108,25 @@ QImage Seccion02() {
     QImage imagen = Lienzo(220, 280, Papel);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
-    const double izq = 20, der = 200, arriba = 50, ala = 100, abajo = 230, almaI = 85, almaD = 135;
+    const double izq = 40, der = 196, arriba = 58, ala = 106, abajo = 232, almaI = 100, almaD = 148;
     QPolygonF t{QPointF(izq, arriba), QPointF(der, arriba),  QPointF(der, ala),
                 QPointF(almaD, ala),  QPointF(almaD, abajo), QPointF(almaI, abajo),
                 QPointF(almaI, ala),  QPointF(izq, ala)};
     p.setPen(QPen(Borde, 2.5));
     p.setBrush(Hormigon);
     p.drawPolygon(t);
-    for (double x : {97.0, 123.0})
+    for (double x : {112.0, 136.0})
         Barra(p, QPointF(x, abajo - 18), 7);
-    LineaFina(p, QPointF(izq, arriba), QPointF(izq, 12));
-    LineaFina(p, QPointF(der, arriba), QPointF(der, 12));
-    CotaHorizontal(p, 22, izq, der, QStringLiteral("b"));
-    LineaFina(p, QPointF(almaI, abajo), QPointF(almaI, 268));
-    LineaFina(p, QPointF(almaD, abajo), QPointF(almaD, 268));
-    CotaHorizontal(p, 262, almaI, almaD, QStringLiteral("b"), QStringLiteral("w"));
-    LineaFina(p, QPointF(almaI, abajo), QPointF(30, abajo));
-    CotaVertical(p, 40, ala + 2, abajo, QStringLiteral("h"), {}, false);
-    p.setPen(QPen(Cota, 2));
-    CotaVertical(p, 175, arriba, ala, QStringLiteral("h"), QStringLiteral("f"), false);
+    LineaFina(p, QPointF(izq, arriba), QPointF(izq, 26));
+    LineaFina(p, QPointF(der, arriba), QPointF(der, 26));
+    CotaHorizontal(p, 36, izq, der, QStringLiteral("b"));
+    LineaFina(p, QPointF(almaI, abajo), QPointF(almaI, 272));
+    LineaFina(p, QPointF(almaD, abajo), QPointF(almaD, 272));
+    CotaHorizontal(p, 266, almaI, almaD, QStringLiteral("b"), QStringLiteral("w"));
+    LineaFina(p, QPointF(izq, arriba), QPointF(12, arriba));
+    LineaFina(p, QPointF(almaI, abajo), QPointF(12, abajo));
+    CotaVertical(p, 20, arriba, abajo, QStringLiteral("h"), {}, false);
+    CotaVertical(p, 174, arriba, ala, QStringLiteral("h"), QStringLiteral("f"), false);
     return imagen;
 }
 
