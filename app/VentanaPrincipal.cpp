@@ -66,6 +66,8 @@ TVentanaPrincipal::TVentanaPrincipal(Aplicacion& app, QWidget* parent)
         if (a->isSeparator())
             a->setObjectName(QStringLiteral("N2"));
 
+    ui->Deformacinhormgn1->menuAction()->setObjectName(QStringLiteral("Deformacinhormgn1"));
+
     // Barra de herramientas de 41 píxeles con botones planos de 32 × 32; cada botón se llama
     // como su acción, para encontrarlo por su nombre.
     ui->ToolBar1->setFixedHeight(41);
