@@ -69,6 +69,21 @@ private slots:
         QCOMPARE(ventana_->focusWidget(), Control<QPushButton>("BotonOK"));
     }
 
+    void OrdenDeTabulacion() {
+        const QStringList orden{"GrupoDesignacionAcero_0",  "GrupoControlAcero_0",
+                                "ArmaduraSimetrica",        "ResistenciaCaracteristica",
+                                "HormigonadoVertical",      "GrupoTipoElemento_0",
+                                "GrupoSituacionProyecto_0", "BotonOK",
+                                "GrupoControlHormigon_0"};
+        QStringList visto;
+        QWidget* w = Control<QWidget>("GrupoDesignacionAcero_0");
+        for (int paso = 0; paso < 200 && visto.size() < orden.size();
+             ++paso, w = w->nextInFocusChain())
+            if (orden.contains(w->objectName()) && !visto.contains(w->objectName()))
+                visto << w->objectName();
+        QCOMPARE(visto, orden);
+    }
+
     void RotulosQueSiguenALosControles() {
         Elegir("GrupoDesignacionAcero", 1);
         QCOMPARE(Texto("EtiquetaAcero"), QStringLiteral("Acero B 500 S"));

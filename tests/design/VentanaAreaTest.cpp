@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(ventana_->focusWidget(), Control<QPushButton>(QStringLiteral("BotonOK")));
     }
 
+    void OrdenDeTabulacion() {
+        const QStringList orden{"Contador01",       "NumeroRedondos01", "Diametro01",
+                                "NumeroRedondos02", "Diametro02",       "NumeroRedondos03",
+                                "Diametro03",       "BotonOK",          "BotonCancel"};
+        QStringList visto;
+        QWidget* w = Control<QWidget>(orden[0]);
+        for (int paso = 0; paso < 100 && visto.size() < orden.size();
+             ++paso, w = w->nextInFocusChain())
+            if (orden.contains(w->objectName()) && !visto.contains(w->objectName()))
+                visto << w->objectName();
+        QCOMPARE(visto, orden);
+    }
+
     void DosGruposEscritos() {
         Abrir(1);
         Grupos(2);
