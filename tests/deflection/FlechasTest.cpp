@@ -4,6 +4,7 @@
 
 #include <numbers>
 
+// Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
 namespace {
 
 EstadoDiseno Confirmado() {
@@ -26,8 +27,6 @@ DatosFlecha Defecto() {
 
 constexpr double A1TresDe16 = 3 * std::numbers::pi * 64; // 603.19 mm²
 constexpr double A2DosDe12 = 2 * std::numbers::pi * 36;  // 226.19 mm²
-
-} // namespace
 
 TEST(CalcularFlecha, SeccionSinFisurarConLosDatosPorDefecto) {
     auto e = Confirmado();
@@ -172,3 +171,5 @@ TEST(CalcularFactor, OtroValorQueNoEsUnNumeroYIndiceFueraDeTabla) {
     ASSERT_TRUE(r.ok());
     EXPECT_DOUBLE_EQ(*r, 1.4);
 }
+
+} // namespace

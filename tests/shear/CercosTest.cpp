@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+// Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
+namespace {
+
 struct CasoCercos {
     const char* nombre;
     double h, b, d1, phiMin, phiMax; // mm
@@ -93,3 +96,5 @@ TEST(AjustarDiametros, ElOtroCuadroSigueAlQueCambia) {
     EXPECT_FALSE(AjustarDiametros(min, max, true));
     EXPECT_DOUBLE_EQ(max, 12);
 }
+
+} // namespace

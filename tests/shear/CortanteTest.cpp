@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+// Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
 namespace {
 
 // Estado con los parámetros generales de arranque confirmados: fck = 25, fcd = 25/1.5,
@@ -34,8 +35,6 @@ CalculoCortante Calcular(DatosCortante datos) {
     EXPECT_TRUE(r.ok()) << r.error().mensaje;
     return *r;
 }
-
-} // namespace
 
 TEST(CalcularCortante, DatosPorDefecto) {
     auto e = Confirmado();
@@ -204,7 +203,6 @@ TEST(CalcularCortante, SinParametrosConfirmados) {
 }
 
 // Separaciones con un cálculo construido a mano: α = 90º, fyad = 400, fcd = 20, b = 300.
-namespace {
 CalculoCortante Construido(double d, double cotTeta, double Vcu, double Vu1) {
     CalculoCortante c;
     c.datos.d = d;
@@ -218,7 +216,6 @@ CalculoCortante Construido(double d, double cotTeta, double Vcu, double Vu1) {
     c.Vu1 = Vu1;
     return c;
 }
-} // namespace
 
 struct CasoFisuracion {
     double Vd; // X = Vd/(Aα·d) = Vd/1e5
@@ -380,3 +377,5 @@ TEST(CalcularZonas, CercosNoValidosEnUnaZona) {
     EXPECT_NE(t.zona[1].Longitud.find("Diámetro, zona central"), std::string::npos)
         << t.zona[1].Longitud;
 }
+
+} // namespace
