@@ -2,6 +2,7 @@
 
 #include "cli/Contexto.h"
 #include "common/Numeros.h"
+#include "design/LecturaBarras.h"
 
 #include <limits>
 
@@ -52,12 +53,14 @@ void AplicarRanuras(EstadoDiseno& e, const Json& ranuras) {
                        Campo);
             const int n = EnteroDeGrupo(g[0], "El número de barras " + grupo);
             const int d = EnteroDeGrupo(g[1], "El diámetro " + grupo);
-            if (n < 0)
-                Fallar("El número de barras " + grupo + " no puede ser negativo (se ha dado " +
-                           FormatearEntero(n) + ").",
+            if (n < 0 || n > MaximoBarras)
+                Fallar("El número de barras " + grupo + " debe estar entre 0 y " +
+                           FormatearEntero(MaximoBarras) + " (se ha dado " + FormatearEntero(n) +
+                           ").",
                        Campo);
-            if (d <= 0)
-                Fallar("El diámetro " + grupo + " debe ser mayor que cero (se ha dado " +
+            if (d <= 0 || d > MaximoDiametro)
+                Fallar("El diámetro " + grupo + " debe estar entre 1 y " +
+                           FormatearEntero(MaximoDiametro) + " mm (se ha dado " +
                            FormatearEntero(d) + " mm).",
                        Campo);
             e.NumeroBarras[k][j] = n;

@@ -18,7 +18,7 @@ comprobar(n EQUAL 6 MENSAJE "Se esperaban 6 respuestas (una por línea no vacía
 set(esperado
     "{\"calculo\":\"parametros\",\"ok\":true,\"ParametrosGenerales\":{\"EtiquetaAcero\":\"Acero B 500 S\",\"EtiquetaHormigon\":\"Hormigón HA-30\",\"EtiquetaGammas\":\"= 1.15\",\"EtiquetaGammac\":\"= 1.5\"},\"estado\":{\"fyk\":500.0,\"fck\":30.0,"
     "{\"calculo\":\"area\",\"ok\":true,\"VentanaArea\":{\"EtiquetaArea\":\"    4.9637\"},\"TextoArmadura\":\"3Ø12+2Ø10\",\"estado\":"
-    "{\"calculo\":\"area\",\"ok\":false,\"error\":\"El diámetro del grupo 1 de la ranura «0» debe ser mayor que cero (se ha dado 0 mm).\",\"campo\":\"ranuras\"}"
+    "{\"calculo\":\"area\",\"ok\":false,\"error\":\"El diámetro del grupo 1 de la ranura «0» debe estar entre 1 y 999 mm (se ha dado 0 mm).\",\"campo\":\"ranuras\"}"
     "{\"calculo\":null,\"ok\":false,\"error\":\"La línea no es JSON válido"
     "{\"calculo\":\"area\",\"ok\":true,\"VentanaArea\":{\"EtiquetaArea\":\"    0.7854\"},\"TextoArmadura\":\"1Ø10\","
     "{\"calculo\":\"seccion\",\"ok\":true,\"VentanaResultados\":{\"AreaCompresion\":\"    1.188\",\"AreaTraccion\":\"    8.622\",\"CapacidadCompresion\":\"   41.322\",\"CapacidadTraccion\":\"  299.903\",")

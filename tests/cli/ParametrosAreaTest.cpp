@@ -110,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"calculo": "area", "IndiceArmadura": 1,
                      "ranuras": {"1": [[2, 16], [1, 12], [4, 8]]}})",
                  "    7.1628", "2Ø16+1Ø12+4Ø8", 716.283},
+        CasoArea{"Limites", R"({"calculo": "area", "ranuras": {"0": [[9999, 999]]}})",
+                 "78374976.9654", "9999Ø999", 7837497696.536},
         CasoArea{"SinBarras", R"({"calculo": "area", "ranuras": {"0": [[0, 25]]}})", "    0.0000",
                  "0Ø25", 0.0},
         CasoArea{"TextoCortado",
