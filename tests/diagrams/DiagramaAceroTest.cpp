@@ -91,19 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
                                           "(0.01)     =  474.8  N/mm"}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(DiagramaAceroRotulos, EtiquetasDeLosGrupos) {
-    const EstadoDiseno e = EstadoInicial();
-    EXPECT_EQ(TextoEtiquetaAcero(0), "Acero B 400 S");
-    EXPECT_EQ(TextoEtiquetaAcero(1), "Acero B 500 S");
-    EXPECT_EQ(TextoEtiquetaTipoDiagrama(0), "ar.pasiva");
-    EXPECT_EQ(TextoEtiquetaTipoDiagrama(1), "ar.activa");
-    EXPECT_EQ(TextoEtiquetaGammas(e, 0), "= 1.15");
-    EXPECT_EQ(TextoEtiquetaGammas(e, 1), "= 1.00");
-    EXPECT_EQ(TextoEtiquetaEs(0), "= 190000 N/mm");
-    EXPECT_EQ(TextoEtiquetaEs(1), "= 200000 N/mm");
-    EXPECT_EQ(TextoEtiquetaEs(2), "= 210000 N/mm");
-}
-
 struct CasoCalcular {
     const char* nombre;
     int TipoDiagrama;

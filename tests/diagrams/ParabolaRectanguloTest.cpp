@@ -197,7 +197,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoError{"CantoNoNumerico", 0, "Valor1", "0.4m", "Valor1", "El dato «Canto h»"},
         CasoError{"CantoCero", 0, "Valor1", "0", "Valor1", "El canto h debe ser mayor que cero"},
-        CasoError{"AnchoNegativo", 0, "Valor2", "-0.3", "Valor2", "El ancho b"},
         CasoError{"RecubrimientoNegativo", 0, "Valor3", "-0.01", "Valor3", "El recubrimiento d1"},
         CasoError{"RecubrimientoIgualAlCanto", 0, "Valor3", "0.40", "Valor3",
                   "El recubrimiento d1 debe ser menor que el canto h"},
@@ -213,7 +212,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "ResistenciaCaracteristica", "El dato «Resistencia característica fck»"},
         CasoError{"AlaTanGruesaComoElCanto", 1, "Valor4", "0.40", "Valor4",
                   "El canto de la cabeza hf debe ser menor que el canto h"},
-        CasoError{"AlaNoNumerica", 1, "Valor4", "diez", "Valor4", "El dato «Canto del ala hf»"},
         CasoError{"AlmaMasAnchaQueElAla", 1, "Valor5", "0.5", "Valor5",
                   "La anchura del alma bw no puede ser mayor que el ancho b"},
         CasoError{"AlmaCero", 1, "Valor5", "0", "Valor5",

@@ -133,23 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                        "1.0000000E+20"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(ConversionTextoUnidad, CadaClaseDeMagnitud) {
-    EXPECT_EQ(TextoUnidad(TipoConversion::Longitud, "t", "cm"), "cm");
-    EXPECT_EQ(TextoUnidad(TipoConversion::Fuerza, "kp", "cm"), "kp");
-    EXPECT_EQ(TextoUnidad(TipoConversion::Momento, "t", "m"), "t*m");
-    EXPECT_EQ(TextoUnidad(TipoConversion::Tension, "kN", "m"), "kN/m²");
-    EXPECT_EQ(TextoUnidad(TipoConversion::Inercia, "N", "cm"), "cm4");
-}
-
-TEST(ConversionGrupos, QueUnidadesIntervienen) {
-    const bool fuerza[] = {false, true, true, true, false};
-    const bool longitud[] = {true, false, true, true, true};
-    for (int i = 0; i < NumeroTiposConversion; ++i) {
-        EXPECT_EQ(UsaFuerza(static_cast<TipoConversion>(i)), fuerza[i]) << i;
-        EXPECT_EQ(UsaLongitud(static_cast<TipoConversion>(i)), longitud[i]) << i;
-    }
-}
-
 TEST(ConversionCientifico, SeparadorDeLaConfiguracionRegional) {
     EXPECT_EQ(FormatoCientifico(100.0, ","), "1,0000000E+02");
     EXPECT_EQ(FormatoCientifico(100.0, ""), "1.0000000E+02");
