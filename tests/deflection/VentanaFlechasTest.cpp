@@ -1,7 +1,6 @@
 #include "deflection/VentanaFlechas.h"
 #include "app/Aplicacion.h"
 #include "deflection/VentanaResultadosFlecha.h"
-#include "design/Ranuras.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Modal.h"
 
@@ -13,15 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-void AceptarSelector(QWidget* modal, EstadoDiseno& estado) {
-    if (auto ok = modal->findChild<QPushButton*>(QStringLiteral("BotonOK"))) {
-        ok->click();
-        return;
-    }
-    SumarArea(estado);
-    static_cast<QDialog*>(modal)->accept();
-}
 
 QString Texto(QWidget* w, const char* nombre) {
     if (auto* e = w->findChild<QLineEdit*>(QLatin1String(nombre)))
@@ -52,8 +42,7 @@ class PruebaVentanaFlechas : public QObject {
         app.Estado.NumeroDiametros[k] = 1;
         app.Estado.NumeroBarras[k][1] = n;
         app.Estado.DiametroBarras[k][1] = diametro;
-        QVERIFY(ConModal([&] { Pulsar(v, k == 1 ? "ValorA1" : "ValorA2"); },
-                         [&](QWidget* w) { AceptarSelector(w, app.Estado); }));
+        QVERIFY(ConModal([&] { Pulsar(v, k == 1 ? "ValorA1" : "ValorA2"); }, PulsarOK));
     }
     // Pulsa «Calcular»; `accion` actúa sobre la ventana de resultados, que luego se cierra.
     bool Calcular(std::function<void(QWidget*)> accion) {

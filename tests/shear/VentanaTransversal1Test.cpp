@@ -1,6 +1,5 @@
 #include "shear/VentanaTransversal1.h"
 #include "app/Aplicacion.h"
-#include "design/Ranuras.h"
 #include "shear/VentanaResultadosTrans1.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Modal.h"
@@ -14,17 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-// Cierra el selector de barras con OK: con el selector definitivo pulsa su BotonOK, que deja
-// AreaTotal calculada; si aún no tiene controles, la calcula como él.
-void AceptarSelector(QWidget* modal, EstadoDiseno& estado) {
-    if (auto ok = modal->findChild<QPushButton*>(QStringLiteral("BotonOK"))) {
-        ok->click();
-        return;
-    }
-    SumarArea(estado);
-    static_cast<QDialog*>(modal)->accept();
-}
 
 struct Rotulos {
     QMap<QString, QString> texto;
@@ -175,7 +163,7 @@ private slots:
         app.Estado.NumeroBarras[0][1] = 4;
         app.Estado.DiametroBarras[0][1] = 20;
         QVERIFY(ConModal([&] { QTest::mouseClick(C<QPushButton>("ValorArea"), Qt::LeftButton); },
-                         [&](QWidget* w) { AceptarSelector(w, app.Estado); }));
+                         PulsarOK));
         QCOMPARE(C<QPushButton>("ValorArea")->text(), QStringLiteral("4Ø20"));
         QVERIFY(std::abs(v->Asl() - 1256.64) < 0.01);
         const auto r = Calcular();

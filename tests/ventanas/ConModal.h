@@ -3,6 +3,7 @@
 // mientras dura el clic, de modo que un clic que no abre ninguna ventana no deja una respuesta
 // esperando a la siguiente.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
@@ -26,4 +27,10 @@ inline bool ConModal(const std::function<void()>& clic,
     sondeo.start();
     clic();
     return abierta;
+}
+
+// Cierra la ventana modal con su botón «BotonOK» (el selector de barras deja entonces AreaTotal).
+inline void PulsarOK(QWidget* modal) {
+    if (auto* ok = modal->findChild<QAbstractButton*>(QStringLiteral("BotonOK")))
+        ok->click();
 }
