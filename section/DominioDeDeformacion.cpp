@@ -17,9 +17,11 @@ TDominioDeDeformacion::TDominioDeDeformacion(Aplicacion& app, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("DominioDeDeformacion"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Los rótulos fijos van sobre el dibujo; que no tapen el perfil con un fondo.
-    for (auto* rotulo : ui->Imagen->findChildren<QLabel*>())
+    // Los rótulos fijos van sobre el dibujo, de fondo oscuro: letra clara y sin fondo propio.
+    for (auto* rotulo : ui->Imagen->findChildren<QLabel*>()) {
         rotulo->setAttribute(Qt::WA_TransparentForMouseEvents);
+        rotulo->setStyleSheet(QStringLiteral("color: #e6eef5; background: transparent;"));
+    }
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -27,6 +27,13 @@ TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent)
     ui->DomDeform->setMinimumHeight(medida.lineSpacing() * 3);
     ui->Cuantia->setMinimumHeight(medida.lineSpacing());
     ui->Recomendada->setMinimumHeight(medida.lineSpacing());
+    // Las filas de las áreas y capacidades, a la altura de las de las listas de diámetros, para
+    // que las tres cajas se lean como una tabla.
+    const int alto = ui->DiametroTraccion->sizeHint().height();
+    for (auto* fila :
+         {ui->EtiquetaAreaA2, ui->AreaCompresion, ui->EtiquetaAreaA1, ui->AreaTraccion,
+          ui->EtiquetaU2, ui->CapacidadCompresion, ui->EtiquetaU1, ui->CapacidadTraccion})
+        fila->setMinimumHeight(alto);
     ui->AvisoDiametro->setStyleSheet(QStringLiteral("color: #b00000;"));
     ui->AvisoDiametro->hide();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
