@@ -4,7 +4,6 @@
 #include "app/VentanaPrincipal.h"
 #include "common/GrupoOpciones.h"
 #include "common/Recursos.h"
-#include "section/CalculoSeccion.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
@@ -38,15 +37,24 @@ class PruebaHerramientasEnElPrograma : public QObject {
         ResponderModal([](QWidget* w) { PulsarBoton(w, "BotonOK"); });
         Accion("Parmetrosgenerales1")->trigger();
     }
-    // As2 de un dimensionamiento de la sección de arranque con Md = 300 kN·m (más que Mlim, con
-    // armadura de compresión), como «Calcular».
-    double AreaCompresion() {
-        DatosSeccionTexto datos = DatosSeccionIniciales();
-        datos.Valor5 = "300";
-        const auto r = CalcularSeccion(app_->Estado, datos, 0, 0);
-        if (!r)
-            qWarning("%s", r.error().mensaje.c_str());
-        return r ? app_->Estado.As2 : -1.0;
+    // Área de compresión (cm²) que muestran los resultados de «Calcular» en la ventana de datos
+    // de la sección rectangular de arranque con Md = 300 kN·m (más que Mlim: con armadura de
+    // compresión), abierta desde la ventana principal.
+    QString AreaCompresion() {
+        QString area = QStringLiteral("<sin resultados>");
+        ResponderModal([&](QWidget* datos) {
+            Teclear(datos, "Valor5", QStringLiteral("300"));
+            ResponderModal(
+                [&](QWidget* resultados) {
+                    area = TextoEtiqueta(resultados, "AreaCompresion");
+                    PulsarBoton(resultados, "BotonOK");
+                },
+                datos);
+            PulsarBoton(datos, "BotonCalcular");
+            PulsarBoton(datos, "BotonOK");
+        });
+        Accion("Datosdelaseccion1")->trigger();
+        return area;
     }
 
 private slots:
@@ -108,8 +116,8 @@ private slots:
 
     void ElAceroActivoSigueHastaElOKDeLosParametros() {
         ConfirmarParametros();
-        const double pasiva = AreaCompresion();
-        QVERIFY(pasiva > 0.0);
+        const QString pasiva = AreaCompresion();
+        QVERIFY2(pasiva.trimmed().toDouble() > 0.0, qPrintable(pasiva));
 
         ResponderModal([](QWidget* w) {
             ElegirOpcion(w, "GrupoTipoDiagrama", 1);
@@ -119,11 +127,12 @@ private slots:
         QVERIFY(!app_->Estado.ArmaduraPasiva);
 
         // A2 se acorta 0.0035·(xlim − d2)/xlim ≈ 0.0031: en el diagrama activo trabaja por
-        // debajo de fyd y hace falta más área.
-        const double activa = AreaCompresion();
-        QVERIFY2(activa > pasiva * 1.01,
-                 qPrintable(QStringLiteral("pasiva %1, activa %2").arg(pasiva).arg(activa)));
-        QVERIFY(!app_->Estado.ArmaduraPasiva);
+        // debajo de fyd y hace falta más área; la sección vuelve a usar el diagrama activo en
+        // cada cálculo hasta el OK de los parámetros.
+        const QString activa = AreaCompresion();
+        QVERIFY2(activa.trimmed().toDouble() > pasiva.trimmed().toDouble() * 1.01,
+                 qPrintable(QStringLiteral("pasiva %1, activa %2").arg(pasiva, activa)));
+        QCOMPARE(AreaCompresion(), activa);
 
         ConfirmarParametros();
         QVERIFY(app_->Estado.ArmaduraPasiva);
