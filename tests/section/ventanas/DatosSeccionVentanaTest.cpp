@@ -21,7 +21,7 @@ using Rotulos = QMap<QString, QString>;
 Rotulos LeerResultados(QWidget* resultados) {
     Rotulos r;
     for (const char* c : ControlesResultados)
-        r[QString::fromLatin1(c)] = Rotulo(resultados, c);
+        r[QString::fromLatin1(c)] = TextoEtiqueta(resultados, c);
     return r;
 }
 
@@ -48,7 +48,7 @@ class DatosSeccionVentanaTest : public QObject {
         Rotulos r;
         AbrirDesdeMenu(app, menu, [&](QWidget* ventana) {
             for (const auto& [campo, texto] : datos)
-                Escribir(ventana, campo, texto);
+                Teclear(ventana, campo, texto);
             ElegirOpcion(ventana, "GrupoDatoConocido", datoConocido);
             PulsarYResponder(ventana, "BotonCalcular", [&](QWidget* resultados) {
                 r = LeerResultados(resultados);
@@ -122,7 +122,7 @@ private slots:
             tras16 = LeerResultados(res);
             t->setCurrentText(QStringLiteral("0"));
             tras0 = LeerResultados(res);
-            aviso0 = Rotulo(res, "AvisoDiametro");
+            aviso0 = TextoEtiqueta(res, "AvisoDiametro");
             avisoVisible0 = Hijo<QLabel>(res, "AvisoDiametro")->isVisible();
             t->setCurrentText(QStringLiteral("12"));
             tras12 = LeerResultados(res);
@@ -192,15 +192,15 @@ private slots:
     void DatoConocidoRotula() {
         QString rotulo1, unidad1, ayuda1, texto1, rotulo0, unidad0, ayuda0;
         AbrirDesdeMenu(app, "Datosdelaseccion1", [&](QWidget* v) {
-            Escribir(v, "Valor5", QStringLiteral("0.25"));
+            Teclear(v, "Valor5", QStringLiteral("0.25"));
             ElegirOpcion(v, "GrupoDatoConocido", 1);
-            rotulo1 = Rotulo(v, "Label7");
-            unidad1 = Rotulo(v, "Label9");
+            rotulo1 = TextoEtiqueta(v, "Label7");
+            unidad1 = TextoEtiqueta(v, "Label9");
             ayuda1 = Hijo<QLineEdit>(v, "Valor5")->toolTip();
             texto1 = Hijo<QLineEdit>(v, "Valor5")->text();
             ElegirOpcion(v, "GrupoDatoConocido", 0);
-            rotulo0 = Rotulo(v, "Label7");
-            unidad0 = Rotulo(v, "Label9");
+            rotulo0 = TextoEtiqueta(v, "Label7");
+            unidad0 = TextoEtiqueta(v, "Label9");
             ayuda0 = Hijo<QLineEdit>(v, "Valor5")->toolTip();
             v->close();
         });
@@ -242,11 +242,11 @@ private slots:
         QString foco;
         AbrirDesdeMenu(app, menu.constData(), [&](QWidget* v) {
             const QString anterior = Hijo<QLineEdit>(v, campo.constData())->text();
-            Escribir(v, campo.constData(), texto);
+            Teclear(v, campo.constData(), texto);
             PulsarYResponder(v, "BotonCalcular", [&](QWidget*) { resultadosAbiertos = true; });
             if (v->focusWidget())
                 foco = v->focusWidget()->objectName();
-            Escribir(v, campo.constData(), anterior);
+            Teclear(v, campo.constData(), anterior);
             v->close();
         });
         QVERIFY(!resultadosAbiertos);
@@ -334,12 +334,12 @@ private slots:
             auto* c = Hijo<QComboBox>(res, "DiametroCompresion");
             t->setCurrentText(QStringLiteral("16"));
             compresionTras16 = c->currentText();
-            a1 = Rotulo(res, "NumeroA1");
-            a2 = Rotulo(res, "NumeroA2");
+            a1 = TextoEtiqueta(res, "NumeroA1");
+            a2 = TextoEtiqueta(res, "NumeroA2");
             c->setCurrentText(QStringLiteral("20"));
             traccionTras20 = t->currentText();
-            b1 = Rotulo(res, "NumeroA1");
-            b2 = Rotulo(res, "NumeroA2");
+            b1 = TextoEtiqueta(res, "NumeroA1");
+            b2 = TextoEtiqueta(res, "NumeroA2");
             c->setCurrentText(QStringLiteral("10"));
         });
         const double as = app.Estado.As1;
@@ -353,6 +353,22 @@ private slots:
         QCOMPARE(traccionTras20, QStringLiteral("20"));
         QCOMPARE(b1, barras(20));
         QCOMPARE(b2, barras(20));
+    }
+
+    // «Área armaduras» abre el selector de barras sobre la ranura general (0), aunque antes se
+    // haya usado otra.
+    void AreaArmadurasEnLaRanuraGeneral() {
+        app.Estado.IndiceArmadura = 2;
+        QString abierta;
+        int ranura = -1;
+        Calcular("Datosdelaseccion1", {{"Valor5", "100"}, {"Valor6", ""}}, 0, [&](QWidget* res) {
+            PulsarYResponder(res, "BotonArea", [&](QWidget* selector) {
+                abierta = selector->objectName();
+                ranura = app.Estado.IndiceArmadura;
+            });
+        });
+        QCOMPARE(abierta, QStringLiteral("VentanaArea"));
+        QCOMPARE(ranura, 0);
     }
 
     // «Momento Agotamiento» sólo está a la vista para vigas.

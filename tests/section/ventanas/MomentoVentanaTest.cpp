@@ -14,7 +14,7 @@ namespace {
 void ElegirBarras(QWidget* selector, const QString& n, const QString& d, const char* boton) {
     if (auto* g = Hijo<QWidget>(selector, "Contador01"))
         QMetaObject::invokeMethod(g, "setValue", Q_ARG(int, 1));
-    Escribir(selector, "NumeroRedondos01", n);
+    Teclear(selector, "NumeroRedondos01", n);
     if (auto* c = Hijo<QComboBox>(selector, "Diametro01"))
         c->setCurrentText(d);
     Pulsar(selector, boton);
@@ -26,7 +26,7 @@ struct EstadoVentana {
 };
 
 EstadoVentana Leer(QWidget* m) {
-    return {Rotulo(m, "EtiquetaMomento"), Hijo<QPushButton>(m, "BotonDominio")->isEnabled()};
+    return {TextoEtiqueta(m, "EtiquetaMomento"), Hijo<QPushButton>(m, "BotonDominio")->isEnabled()};
 }
 
 } // namespace
@@ -117,11 +117,11 @@ private slots:
         bool abierta = false;
         QString foco;
         AbrirDesdeMenu(app, "Datosdelaseccion1", [&](QWidget* datos) {
-            Escribir(datos, "Valor3", QStringLiteral("0.40"));
+            Teclear(datos, "Valor3", QStringLiteral("0.40"));
             PulsarYResponder(datos, "BotonMomento", [&](QWidget*) { abierta = true; });
             if (datos->focusWidget())
                 foco = datos->focusWidget()->objectName();
-            Escribir(datos, "Valor3", QStringLiteral("0.03"));
+            Teclear(datos, "Valor3", QStringLiteral("0.03"));
             datos->close();
         });
         QVERIFY(!abierta);

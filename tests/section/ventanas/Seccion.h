@@ -2,6 +2,7 @@
 // Ayudas de las pruebas de las ventanas de la armadura longitudinal: recorrer el menú, leer
 // rótulos y leer de los píxeles del dibujo el perfil de deformaciones trazado.
 
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include "app/Aplicacion.h"
@@ -28,28 +29,10 @@ template <typename T> T* Hijo(QWidget* ventana, const char* nombre) {
     return ventana ? ventana->findChild<T*>(QString::fromLatin1(nombre)) : nullptr;
 }
 
-inline QString Rotulo(QWidget* ventana, const char* nombre) {
-    auto* l = Hijo<QLabel>(ventana, nombre);
-    return l ? l->text() : QStringLiteral("<no existe %1>").arg(QLatin1String(nombre));
-}
-
-inline void Escribir(QWidget* ventana, const char* nombre, const QString& texto) {
-    if (auto* e = Hijo<QLineEdit>(ventana, nombre)) {
-        e->clear();
-        QTest::keyClicks(e, texto);
-    }
-}
-
+// Clic en un botón o en una casilla.
 inline void Pulsar(QWidget* ventana, const char* nombre) {
     if (auto* b = Hijo<QAbstractButton>(ventana, nombre))
         QTest::mouseClick(b, Qt::LeftButton);
-}
-
-inline void ElegirOpcion(QWidget* ventana, const char* grupo, int indice) {
-    // click() en vez de un clic del ratón en el centro: el botón de opción puede ser más ancho
-    // que su texto y el centro quedar fuera de la zona que responde.
-    if (auto* g = Hijo<GrupoOpciones>(ventana, grupo); g && g->Boton(indice))
-        g->Boton(indice)->click();
 }
 
 // Ejecuta `accion` (un clic que abre una ventana modal y espera a que se cierre) y aplica
@@ -166,7 +149,7 @@ struct LecturaDominio {
 
 inline LecturaDominio LeerDominio(QWidget* ventana, const QVector<QPoint>& esperada) {
     LecturaDominio r;
-    r.Etiqueta = Rotulo(ventana, "Etiqueta");
+    r.Etiqueta = TextoEtiqueta(ventana, "Etiqueta");
     auto* imagen = Hijo<QLabel>(ventana, "Imagen");
     const QImage original(RutaRecurso(QStringLiteral("dominio01.bmp")));
     if (!imagen || original.isNull()) {
