@@ -1,7 +1,6 @@
 #include "section/DatosSeccionComun.h"
 
 #include "app/Aplicacion.h"
-#include "common/Avisar.h"
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
@@ -12,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 
 TDatosSeccionComun::TDatosSeccionComun(Aplicacion& app, QWidget* parent)
@@ -21,6 +21,11 @@ void TDatosSeccionComun::Preparar(const Controles& c) {
     c_ = c;
     c_.GrupoDatoConocido->FijarElementos(
         {QStringLiteral("Momento flector"), QStringLiteral("Excentricidad")}, 0);
+    // Los botones del grupo se crean aquí: se ponen en el orden de tabulación entre el esfuerzo
+    // normal y «Calcular», donde están en la ventana.
+    setTabOrder(c_.Valor6, c_.GrupoDatoConocido->Boton(0));
+    setTabOrder(c_.GrupoDatoConocido->Boton(0), c_.GrupoDatoConocido->Boton(1));
+    setTabOrder(c_.GrupoDatoConocido->Boton(1), c_.BotonCalcular);
     c_.BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     // Las dos leyendas posibles del primer dato caben sin mover nada al cambiar de una a otra.
     const QFontMetrics medida(c_.Label7->font());
