@@ -32,6 +32,10 @@ TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent)
           ui->Sup29, ui->Sub30, ui->Sup30, ui->Label13, ui->Label42, ui->Label43})
         HacerIndice(indice);
     SubindiceEnHueco(ui->Label20, ui->Label21, QStringLiteral("f"));
+    // Sitio para el aviso de fuera de rango, para que la ventana no cambie de tamaño.
+    ui->ValorTension->setMinimumWidth(
+        ui->ValorTension->fontMetrics().horizontalAdvance(QString::fromUtf8(TextoFueraDiagrama)) +
+        4);
     QFont titulo = ui->EtiquetaAcero->font();
     titulo.setBold(true);
     ui->EtiquetaAcero->setFont(titulo);
@@ -104,6 +108,8 @@ void TDiagramaCalculo::MostrarDiagrama() {
     ui->Label29->setText(Q(r.Label29));
     ui->Label30->setText(Q(r.Label30));
     ui->ValorTension->setText(Q(r.ValorTension));
+    ui->Label40->setVisible(true);
+    ui->Label43->setVisible(true);
     Dibujar(false, 0.0);
 }
 
@@ -112,12 +118,17 @@ void TDiagramaCalculo::BotonCalcularClick() {
     const auto eps = LeerCampo(ui->Valor1, QStringLiteral("Deformación del acero εs"));
     if (!eps) {
         ui->ValorTension->setText(QStringLiteral("="));
+        ui->Label40->setVisible(true);
+        ui->Label43->setVisible(true);
         Dibujar(false, 0.0);
         return;
     }
     const auto sigma = CalcularTension(app_.Estado, Eleccion(), *eps);
     ui->ValorTension->setText(
         Q(sigma ? TextoValorTension(*sigma) : std::string(TextoFueraDiagrama)));
+    // Sin número no hay unidades.
+    ui->Label40->setVisible(sigma.ok());
+    ui->Label43->setVisible(sigma.ok());
     Dibujar(true, *eps);
 }
 

@@ -120,8 +120,10 @@ private slots:
         Calcular(QStringLiteral("50"));
         QCOMPARE(Texto("ValorTension"), QStringLiteral("Fuera del rango del diagrama"));
         QVERIFY(avisos.avisos.isEmpty());
+        QVERIFY(ventana->findChild<QLabel*>(QStringLiteral("Label40"))->isHidden());
         Calcular(QStringLiteral("0.01"));
         QCOMPARE(Texto("ValorTension"), QStringLiteral("=   381.5"));
+        QVERIFY(!ventana->findChild<QLabel*>(QStringLiteral("Label40"))->isHidden());
     }
 
     void ConservaLosRotulosAlCerrarYAbrir() {
