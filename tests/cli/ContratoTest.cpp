@@ -1,20 +1,13 @@
 // Contrato de velmora-calc: forma de las respuestas, errores de línea y tandas.
 
+#include "Procesar.h"
 #include "cli/Lote.h"
-
-#include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json Procesar(const std::string& linea) {
-    return Json::parse(ProcesarLinea(linea));
-}
 
 struct CasoError {
     const char* nombre;
@@ -123,6 +116,32 @@ INSTANTIATE_TEST_SUITE_P(
         CasoError{"DiametroEnorme", R"({"calculo": "area", "ranuras": {"0": [[2, 3000000000]]}})",
                   "area", "ranuras",
                   "El diámetro del grupo 1 de la ranura «0» debe ser un número entero"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+INSTANTIATE_TEST_SUITE_P(
+    SeccionYMomento, ErrorDeLinea,
+    ::testing::Values(
+        CasoError{"DosSecciones",
+                  R"({"calculo": "seccion", "DatosSeccion": {}, "DatosSeccionT": {}})", "seccion",
+                  "DatosSeccionT", "Dé una sola sección"},
+        CasoError{"AlaMayorQueCanto",
+                  R"({"calculo": "seccion", "DatosSeccionT": {"Valorhf": "1.20"}})", "seccion",
+                  "Valorhf", "menor que el canto h"},
+        CasoError{"DiametroNulo",
+                  R"({"calculo": "seccion", "VentanaResultados": {"DiametroTraccion": "0"}})",
+                  "seccion", "DiametroTraccion", "no se calcula el número de barras"},
+        CasoError{"DiametrosSimetricosDistintos",
+                  R"({"calculo": "seccion", "ParametrosGenerales": {"GrupoTipoElemento": 1},
+                      "DatosSeccion": {"Valor5": "100", "Valor6": "800"},
+                      "VentanaResultados": {"DiametroTraccion": "16",
+                                            "DiametroCompresion": "20"}})",
+                  "seccion", "DiametroCompresion", "los dos diámetros son el mismo"},
+        CasoError{"MomentoDeSoporte",
+                  R"({"calculo": "momento", "ParametrosGenerales": {"GrupoTipoElemento": 1}})",
+                  "momento", "GrupoTipoElemento", "sólo se calcula para vigas"},
+        CasoError{"MomentoNoLeeEsfuerzos",
+                  R"({"calculo": "momento", "DatosSeccion": {"Valor5": "100"}})", "momento",
+                  "Valor5", "no interviene en el cálculo «momento»"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
 // Una línea muy anidada se rechaza antes de leerla (agotaría la pila); los corchetes dentro

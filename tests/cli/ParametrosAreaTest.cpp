@@ -1,18 +1,10 @@
 // Cálculos "parametros" y "area" de velmora-calc.
 
-#include "cli/Lote.h"
-
-#include <nlohmann/json.hpp>
+#include "Procesar.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json Procesar(const std::string& linea) {
-    return Json::parse(ProcesarLinea(linea));
-}
 
 struct CasoParametros {
     const char* nombre;

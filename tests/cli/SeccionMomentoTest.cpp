@@ -1,18 +1,10 @@
 // Cálculos "seccion" y "momento" de velmora-calc.
 
-#include "cli/Lote.h"
-
-#include <nlohmann/json.hpp>
+#include "Procesar.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json Procesar(const std::string& linea) {
-    return Json::parse(ProcesarLinea(linea));
-}
 
 // Sección rectangular de arranque (0.40 × 0.30, recubrimientos 0.03), parámetros de arranque y
 // Md = 100 kN·m: x = 89.28 mm en el dominio 2.
@@ -121,50 +113,5 @@ TEST(Momento, SinArmadurasDefinidas) {
     EXPECT_EQ(v["EtiquetaMomento"], "      0.00 kN*m");
     EXPECT_NEAR(r["estado"]["x"].get<double>(), 0.01, 1e-9);
 }
-
-struct CasoError {
-    const char* nombre;
-    const char* linea;
-    const char* campo;
-    const char* fragmento;
-};
-
-class ErrorSeccion : public ::testing::TestWithParam<CasoError> {};
-
-TEST_P(ErrorSeccion, NoSeCalcula) {
-    const auto& c = GetParam();
-    const Json r = Procesar(c.linea);
-    EXPECT_EQ(r["ok"], false) << r.dump();
-    EXPECT_EQ(r["campo"], c.campo);
-    EXPECT_FALSE(r.contains("estado"));
-    EXPECT_NE(r["error"].get<std::string>().find(c.fragmento), std::string::npos)
-        << r["error"].get<std::string>();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Linea, ErrorSeccion,
-    ::testing::Values(
-        CasoError{"DosSecciones",
-                  R"({"calculo": "seccion", "DatosSeccion": {}, "DatosSeccionT": {}})",
-                  "DatosSeccionT", "Dé una sola sección"},
-        CasoError{"AlaMayorQueCanto",
-                  R"({"calculo": "seccion", "DatosSeccionT": {"Valorhf": "1.20"}})", "Valorhf",
-                  "menor que el canto h"},
-        CasoError{"DiametroNulo",
-                  R"({"calculo": "seccion", "VentanaResultados": {"DiametroTraccion": "0"}})",
-                  "DiametroTraccion", "no se calcula el número de barras"},
-        CasoError{"DiametrosSimetricosDistintos",
-                  R"({"calculo": "seccion", "ParametrosGenerales": {"GrupoTipoElemento": 1},
-                      "DatosSeccion": {"Valor5": "100", "Valor6": "800"},
-                      "VentanaResultados": {"DiametroTraccion": "16",
-                                            "DiametroCompresion": "20"}})",
-                  "DiametroCompresion", "los dos diámetros son el mismo"},
-        CasoError{"MomentoDeSoporte",
-                  R"({"calculo": "momento", "ParametrosGenerales": {"GrupoTipoElemento": 1}})",
-                  "GrupoTipoElemento", "sólo se calcula para vigas"},
-        CasoError{"MomentoNoLeeEsfuerzos",
-                  R"({"calculo": "momento", "DatosSeccion": {"Valor5": "100"}})", "Valor5",
-                  "no interviene en el cálculo «momento»"}),
-    [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
