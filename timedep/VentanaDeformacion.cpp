@@ -2,7 +2,7 @@
 
 #include "app/Aplicacion.h"
 #include "common/Campos.h"
-#include "timedep/EspesorConocido.h"
+#include "timedep/ControlesComunes.h"
 #include "timedep/Fluencia.h"
 #include "timedep/VentanaResultadosDeformacion.h"
 #include "ui_VentanaDeformacion.h"
@@ -10,10 +10,7 @@
 TVentanaDeformacion::TVentanaDeformacion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaDeformacion>()) {
     ui->setupUi(this);
-    ui->GrupoMedioAmbiente->FijarElementos(
-        {QStringLiteral("En agua"), QStringLiteral("Atmósfera muy húmeda"),
-         QStringLiteral("Ambiente medio (exterior)"), QStringLiteral("Atmósfera muy seca")},
-        2);
+    ui->GrupoMedioAmbiente->FijarElementos(ElementosMedioAmbiente(), 2);
     ui->ResistenciaCaracteristica->setCurrentText(QStringLiteral("200"));
 
     connect(ui->EspesorFicticioConocido, &QCheckBox::clicked, this,

@@ -2,7 +2,7 @@
 
 #include "app/Aplicacion.h"
 #include "common/Campos.h"
-#include "timedep/EspesorConocido.h"
+#include "timedep/ControlesComunes.h"
 #include "timedep/Retraccion.h"
 #include "timedep/VentanaResultadosRetraccion.h"
 #include "ui_VentanaRetraccion.h"
@@ -12,10 +12,7 @@ TVentanaRetraccion::TVentanaRetraccion(Aplicacion& app, QWidget* parent)
     ui->setupUi(this);
     ui->GrupoConsistencia->FijarElementos(
         {QStringLiteral("Seca"), QStringLiteral("Plástica"), QStringLiteral("Semifluida")}, 1);
-    ui->GrupoMedioAmbiente->FijarElementos(
-        {QStringLiteral("En agua"), QStringLiteral("Atmósfera muy húmeda"),
-         QStringLiteral("Ambiente medio (exterior)"), QStringLiteral("Atmósfera muy seca")},
-        2);
+    ui->GrupoMedioAmbiente->FijarElementos(ElementosMedioAmbiente(), 2);
 
     connect(ui->EspesorFicticioConocido, &QCheckBox::clicked, this,
             &TVentanaRetraccion::EspesorFicticioConocidoClick);

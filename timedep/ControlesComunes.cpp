@@ -1,7 +1,12 @@
-#include "timedep/EspesorConocido.h"
+#include "timedep/ControlesComunes.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+QStringList ElementosMedioAmbiente() {
+    return {QStringLiteral("En agua"), QStringLiteral("Atmósfera muy húmeda"),
+            QStringLiteral("Ambiente medio (exterior)"), QStringLiteral("Atmósfera muy seca")};
+}
 
 void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area,
                             QLabel* unidadArea, QLabel* etiquetaPerimetro, QLineEdit* perimetro) {

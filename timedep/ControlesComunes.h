@@ -1,0 +1,15 @@
+#pragma once
+// Controles que comparten las ventanas de fluencia y retracción.
+
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+
+// Elementos del grupo "Medio ambiente", en el orden de las tablas de λ, φf1 y εs1.
+QStringList ElementosMedioAmbiente();
+
+// Casilla "Espesor ficticio conocido": con el espesor conocido se ocultan el área y su unidad,
+// y el perímetro pasa a ser el espesor.
+void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area,
+                            QLabel* unidadArea, QLabel* etiquetaPerimetro, QLineEdit* perimetro);
