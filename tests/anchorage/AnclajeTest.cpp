@@ -116,14 +116,6 @@ INSTANTIATE_TEST_SUITE_P(
                             d.AsEstricta = 2.0;
                         }),
                     32.0, 2.0 * 30.72 / 3.0, false},
-        CasoAnclaje{"CompresionPosicionII",
-                    Con(Barras16(2),
-                        [](DatosAnclaje& d) {
-                            d.Traccion = false;
-                            d.Estricta = true;
-                            d.AsEstricta = 2.0;
-                        }),
-                    400 * 1.6 / 14, 2.0 * 43.008 / 3.0, false},
         // φ 25 mm, B 500 S (m = 15): lb = 93,75; la mitad del área da 46,875 > 31,25.
         CasoAnclaje{"EstrictaMitad",
                     Con(Barras16(1),

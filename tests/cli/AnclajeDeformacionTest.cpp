@@ -36,10 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoRotulo{"DecalajeSoloEnLaII", BarrasDe16, "VentanaAnclaje", "LongitudBasicaII",
                    "=  50.71 cm*"},
-        CasoRotulo{"CompresionSinDecalaje", BarrasDe16, "VentanaAnclaje", "LongitudNetaI",
-                   "=  32.00 cm"},
-        CasoRotulo{"Nota", BarrasDe16, "VentanaAnclaje", "EtiquetaDecalaje",
-                   "* Se ha sumado el decalaje"},
         CasoRotulo{"BotonDeLaPosicion", BarrasDe16, "VentanaLongitudAnclaje", "AreaPosicionII",
                    "4Ø16"},
         CasoRotulo{"Recubrimiento", BarrasDe16, "VentanaLongitudAnclaje", "RecubrimientoHormigon",
