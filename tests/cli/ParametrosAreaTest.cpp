@@ -43,22 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoParametros{"Arranque", "{}", "Acero B 400 S", "Hormigón HA-25", "= 1.15", "= 1.5",
                        347.83, 347.83, 25, 16.67, false},
-        CasoParametros{"B500", R"({"GrupoDesignacionAcero": 1})", "Acero B 500 S", "Hormigón HA-25",
-                       "= 1.15", "= 1.5", 434.78, 400, 25, 16.67, false},
         CasoParametros{"Accidental", R"({"GrupoSituacionProyecto": 1})", "Acero B 400 S",
                        "Hormigón HA-25", "= 1.0", "= 1.3", 400, 400, 25, 19.23, false},
         // El rótulo muestra el texto escrito aunque el control reducido fije fck = 15.
         CasoParametros{
             "HormigonReducido", R"({"GrupoControlHormigon": 1, "ResistenciaCaracteristica": "40"})",
             "Acero B 400 S", "Hormigón HA-40", "= 1.15", "= 1.5", 347.83, 347.83, 15, 10, false},
-        CasoParametros{"SoporteSinSimetrica",
-                       R"({"GrupoTipoElemento": 1, "ArmaduraSimetrica": false})", "Acero B 400 S",
-                       "Hormigón HA-25", "= 1.15", "= 1.5", 347.83, 347.83, 25, 15, false},
-        CasoParametros{"MuroConSimetrica",
-                       R"({"GrupoTipoElemento": 3, "ArmaduraSimetrica": true,
-                           "HormigonadoVertical": false})",
-                       "Acero B 400 S", "Hormigón HA-25", "= 1.15", "= 1.5", 347.83, 347.83, 25,
-                       16.67, true},
         // Desmarcar una casilla inhabilitada no cambia nada: el OK no la aplica.
         CasoParametros{"PlacaCasillasDesmarcadas",
                        R"({"GrupoTipoElemento": 2, "ArmaduraSimetrica": false,
@@ -90,10 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
     Ranura, Area,
     ::testing::Values(
         CasoArea{"Arranque", R"({"calculo": "area"})", "    0.7854", "1Ø10", 78.540},
-        CasoArea{"DosGrupos",
-                 R"({"calculo": "area", "IndiceArmadura": 2,
-                     "ranuras": {"2": [[3, 12], [2, 10]]}})",
-                 "    4.9637", "3Ø12+2Ø10", 496.372},
         // Se calcula la ranura pedida, no la que se ha dado.
         CasoArea{"OtraRanura",
                  R"({"calculo": "area", "IndiceArmadura": 4, "ranuras": {"3": [[3, 12]]}})",
