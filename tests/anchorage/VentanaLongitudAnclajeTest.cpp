@@ -8,6 +8,7 @@
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
 #include "ventanas/ConModal.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QCheckBox>
@@ -25,12 +26,7 @@ private:
     Aplicacion app;
     TVentanaLongitudAnclaje* v = nullptr;
 
-    template <typename T> T* C(const char* nombre) {
-        auto* c = v->findChild<T*>(QString::fromUtf8(nombre));
-        if (!c)
-            qFatal("Falta el control %s", nombre);
-        return c;
-    }
+    template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     QLabel* R(const char* nombre) {
         return app.VentanaAnclaje->findChild<QLabel*>(QString::fromUtf8(nombre));
     }

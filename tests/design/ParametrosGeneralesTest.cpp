@@ -4,6 +4,7 @@
 #include "design/ParametrosGenerales.h"
 #include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QCheckBox>
@@ -20,12 +21,7 @@ class PruebaParametrosGenerales : public QObject {
     Aplicacion app_;
     TParametrosGenerales* ventana_ = nullptr;
 
-    template <typename T> T* Control(const char* nombre) {
-        auto* c = ventana_->findChild<T*>(QString::fromLatin1(nombre));
-        if (!c)
-            qFatal("Falta el control %s", nombre);
-        return c;
-    }
+    template <typename T> T* Control(const char* nombre) { return Hijo<T>(ventana_, nombre); }
     void Elegir(const char* grupo, int indice) {
         // Sobre el círculo: un clic más allá del texto no elige la opción.
         auto* boton = Control<GrupoOpciones>(grupo)->Boton(indice);

@@ -3,6 +3,7 @@
 #include "design/VentanaArea.h"
 #include "app/Aplicacion.h"
 #include "design/Ranuras.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QComboBox>
@@ -18,12 +19,7 @@ class PruebaVentanaArea : public QObject {
     Aplicacion app_;
     TVentanaArea* ventana_ = nullptr;
 
-    template <typename T> T* Control(const QString& nombre) {
-        auto* c = ventana_->findChild<T*>(nombre);
-        if (!c)
-            qFatal("Falta el control %s", qPrintable(nombre));
-        return c;
-    }
+    template <typename T> T* Control(const QString& nombre) { return Hijo<T>(ventana_, nombre); }
     QLineEdit* Numero(int j) {
         return Control<QLineEdit>(QStringLiteral("NumeroRedondos0%1").arg(j));
     }

@@ -8,6 +8,7 @@
 #include "shear/VentanaTransversal1.h"
 #include "shear/VentanaTransversal2.h"
 #include "ventanas/ConModal.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QAction>
@@ -19,13 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-template <typename T> T* Hijo(QWidget* w, const char* nombre) {
-    auto* h = w->findChild<T*>(QLatin1String(nombre));
-    if (!h)
-        qFatal("falta el control %s", nombre);
-    return h;
-}
 
 void Pulsar(QWidget* w, const char* nombre) {
     Hijo<QPushButton>(w, nombre)->click();

@@ -2,6 +2,7 @@
 #include "app/Aplicacion.h"
 #include "shear/VentanaResultadosTrans1.h"
 #include "ventanas/ConModal.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QCheckBox>
@@ -40,12 +41,7 @@ class PruebaVentanaTransversal1 : public QObject {
     Aplicacion app;
     TVentanaTransversal1* v = nullptr;
 
-    template <typename T> T* C(const char* nombre) {
-        auto* w = v->findChild<T*>(QLatin1String(nombre));
-        if (!w)
-            qFatal("falta el control %s", nombre);
-        return w;
-    }
+    template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     void Escribir(const char* nombre, const QString& texto) {
         auto* e = C<QLineEdit>(nombre);
         e->selectAll();

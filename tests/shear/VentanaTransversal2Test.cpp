@@ -1,5 +1,6 @@
 #include "shear/VentanaTransversal2.h"
 #include "app/Aplicacion.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QComboBox>
@@ -13,12 +14,7 @@ class PruebaVentanaTransversal2 : public QObject {
     Aplicacion app;
     TVentanaTransversal2* v = nullptr;
 
-    template <typename T> T* C(const char* nombre) {
-        auto* w = v->findChild<T*>(QLatin1String(nombre));
-        if (!w)
-            qFatal("falta el control %s", nombre);
-        return w;
-    }
+    template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     QString Armadura() { return C<QLabel>("Armadura")->text(); }
     // Escribe en un campo y sale de él, como el usuario que pasa al siguiente.
     void Escribir(const char* nombre, const QString& texto) {

@@ -7,6 +7,7 @@
 #include "timedep/VentanaResultadosDeformacion.h"
 #include "timedep/VentanaResultadosRetraccion.h"
 #include "timedep/VentanaRetraccion.h"
+#include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
 #include <QCheckBox>
@@ -23,12 +24,7 @@ class PruebaVentanasDeformacion : public QObject {
 private:
     Aplicacion app;
 
-    template <typename T> static T* C(QWidget* w, const char* nombre) {
-        auto* c = w->findChild<T*>(QString::fromUtf8(nombre));
-        if (!c)
-            qFatal("Falta el control %s", nombre);
-        return c;
-    }
+    template <typename T> static T* C(QWidget* w, const char* nombre) { return Hijo<T>(w, nombre); }
     static void Escribir(QWidget* w, const char* nombre, const QString& texto) {
         auto* e = C<QLineEdit>(w, nombre);
         e->clear();

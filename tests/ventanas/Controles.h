@@ -10,6 +10,17 @@
 #include <QRadioButton>
 #include <QTest>
 
+// Control hijo `nombre` de `ventana`; la prueba se detiene si no existe.
+template <typename T> T* Hijo(const QObject* ventana, const QString& nombre) {
+    auto* c = ventana->findChild<T*>(nombre);
+    if (!c)
+        qFatal("Falta el control %s", qPrintable(nombre));
+    return c;
+}
+template <typename T> T* Hijo(const QObject* ventana, const char* nombre) {
+    return Hijo<T>(ventana, QString::fromUtf8(nombre));
+}
+
 // Clic en la opción `i` del grupo `grupo`, sobre su círculo (siempre dentro de la zona que
 // responde al clic, por ancho que sea el botón).
 inline void ElegirOpcion(QWidget* ventana, const char* grupo, int i) {
