@@ -9,11 +9,11 @@ lanzador=()
 command -v ccache >/dev/null && lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 nucleos="$(nproc 2>/dev/null || echo 2)"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanzador[@]}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON "${lanzador[@]}"
 cmake --build build -j "$nucleos"
 ctest --test-dir build --output-on-failure -j "$nucleos"
 
 cmake -S . -B build-saneado -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SOLO_CALCULO=ON \
-    -DVELMORA_SANEAR=ON -DVELMORA_BENCHMARK=OFF "${lanzador[@]}"
+    -DVELMORA_SANEAR=ON -DVELMORA_BENCHMARK=OFF -DVELMORA_WERROR=ON "${lanzador[@]}"
 cmake --build build-saneado -j "$nucleos"
 ctest --test-dir build-saneado --output-on-failure -j "$nucleos"
