@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace velmora {
+
 namespace {
 
 const char* NombrePosicion(int p) {
@@ -200,3 +202,5 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
     e.fck = *fck;
     return salida;
 }
+
+} // namespace velmora

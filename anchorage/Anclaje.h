@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+namespace velmora {
+
 // Fila de TablaM para una resistencia: parte entera de (fck − 20)·0,2, menos 1. Sólo hay filas
 // para 25 ≤ fck < 55; fuera de ese intervalo se rechaza con un mensaje que lo indica.
 Resultado<int> FilaTablaM(double fck);
@@ -91,3 +93,5 @@ struct SalidaAnclaje {
 // la I (las marcadas) y compone los rótulos. Si algún dato es erróneo no cambia nada.
 Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAnclaje& v,
                                                    const EntradaAnclaje& entrada);
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include "common/Campos.h"
 #include "ui_VentanaAnclaje.h"
 
+namespace velmora {
+
 TVentanaAnclaje::TVentanaAnclaje(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaAnclaje>()) {
     ui->setupUi(this);
@@ -38,3 +40,5 @@ void TVentanaAnclaje::Rellenar(const SalidaAnclaje& salida) {
     }
     ui->EtiquetaDecalaje->setVisible(salida.Nota);
 }
+
+} // namespace velmora

@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
-struct SalidaAnclaje;
 namespace Ui {
 class TVentanaAnclaje;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+struct SalidaAnclaje;
 
 // Resultados de las longitudes de anclaje: básica y neta de las posiciones II y I.
 class TVentanaAnclaje : public QDialog {
@@ -23,3 +26,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaAnclaje> ui;
 };
+
+} // namespace velmora

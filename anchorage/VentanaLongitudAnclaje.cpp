@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+namespace velmora {
+
 TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaLongitudAnclaje>()) {
     ui->setupUi(this);
@@ -163,3 +165,5 @@ void TVentanaLongitudAnclaje::AbrirDesdeResultados(int armadura, const QString& 
     ui->AreaII->setText(textoArea);
     exec();
 }
+
+} // namespace velmora

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaLongitudAnclaje;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Datos de las longitudes de anclaje: acero, hormigón, tipo de anclaje, armaduras de las
 // posiciones I y II (del selector de área) y, si se reduce, la armadura estricta.
@@ -54,3 +57,5 @@ private:
     std::unique_ptr<Ui::TVentanaLongitudAnclaje> ui;
     ValoresAnclaje valores_;
 };
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 
 #include "design/EstadoDiseno.h"
 
+namespace velmora {
+
 class TVentanaPrincipal;
 class TParametrosGenerales;
 class TDatosSeccion;
@@ -56,3 +58,5 @@ struct Aplicacion {
 
 // Crea las 22 ventanas en el orden fijo de arranque (la principal primero).
 void CrearVentanas(Aplicacion& app);
+
+} // namespace velmora

@@ -23,6 +23,8 @@
 #include "design/VentanaArea.h"
 #include "section/VentanaMomento.h"
 
+namespace velmora {
+
 void CrearVentanas(Aplicacion& app) {
     app.VentanaPrincipal = new TVentanaPrincipal(app);
     QWidget* padre = app.VentanaPrincipal;
@@ -48,3 +50,5 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaArea = new TVentanaArea(app, padre);
     app.VentanaMomento = new TVentanaMomento(app, padre);
 }
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStyle>
 
+namespace velmora {
+
 TVentanaAcercaDe::TVentanaAcercaDe(Aplicacion&, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaAcercaDe>()) {
     ui->setupUi(this);
@@ -33,3 +35,5 @@ TVentanaAcercaDe::TVentanaAcercaDe(Aplicacion&, QWidget* parent)
 }
 
 TVentanaAcercaDe::~TVentanaAcercaDe() = default;
+
+} // namespace velmora

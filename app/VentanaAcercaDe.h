@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
-
 namespace Ui {
 class TVentanaAcercaDe;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+
 
 // «Acerca de»: nombre, versión y la instrucción que sigue el programa.
 class TVentanaAcercaDe : public QDialog {
@@ -19,3 +22,5 @@ public:
 private:
     std::unique_ptr<Ui::TVentanaAcercaDe> ui;
 };
+
+} // namespace velmora

@@ -33,6 +33,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+namespace velmora {
+
 namespace {
 
 QIcon IconoBoton(const QString& nombre) {
@@ -278,3 +280,5 @@ bool AbrirDocumento(const QString& nombre, QWidget* padre) {
     }
     return true;
 }
+
+} // namespace velmora

@@ -3,12 +3,15 @@
 #include <QMainWindow>
 #include <memory>
 
-struct Aplicacion;
 class QDialog;
-
 namespace Ui {
 class TVentanaPrincipal;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+
 
 // Ventana principal: menú y barra de herramientas que abren las demás ventanas. Empieza
 // bloqueada (sin las entradas de cálculo) hasta que se pasa una vez por los parámetros generales.
@@ -56,3 +59,5 @@ private:
 // Abre con la aplicación del escritorio el documento `nombre` de la carpeta del programa. Si no
 // existe o el escritorio no lo abre, avisa nombrando el fichero y la carpeta y devuelve false.
 bool AbrirDocumento(const QString& nombre, QWidget* padre);
+
+} // namespace velmora

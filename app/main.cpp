@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QTranslator>
 
+using namespace velmora;
+
 int main(int argc, char* argv[]) {
     Aplicacion app;
     InicializarTablas(app.Estado); // antes de que exista ninguna ventana

@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+namespace velmora {
+
 namespace {
 
 using namespace pinceles;
@@ -196,3 +198,5 @@ QImage DibujarIcono(int lado) {
     BotonSeccionT(p);
     return imagen;
 }
+
+} // namespace velmora

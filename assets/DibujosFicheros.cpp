@@ -9,6 +9,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+namespace velmora {
+
 namespace {
 
 using namespace pinceles;
@@ -344,3 +346,5 @@ QImage DibujarFichero(const QString& nombre) {
         return Dominio01();
     return {};
 }
+
+} // namespace velmora

@@ -7,8 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+namespace velmora {
+
 // Nombres de los dibujos ("fondo.bmp", "seccion01.bmp", ...).
 QStringList NombresDibujos();
 
 // Dibujo `nombre` (uno de NombresDibujos()); con otro nombre, una imagen nula.
 QImage DibujarFichero(const QString& nombre);
+
+} // namespace velmora

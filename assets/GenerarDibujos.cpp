@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+using namespace velmora;
+
 int main(int argc, char* argv[]) {
     QGuiApplication aplicacion(argc, argv);
     if (argc != 2) {

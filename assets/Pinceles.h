@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+namespace velmora {
+
 namespace pinceles {
 
 inline const QColor Hormigon(208, 208, 202);
@@ -29,3 +31,5 @@ inline void Barra(QPainter& p, QPointF centro, double radio, double trazo = 1.0)
 }
 
 } // namespace pinceles
+
+} // namespace velmora

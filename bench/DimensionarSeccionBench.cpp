@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
+using namespace velmora;
+
 namespace {
 
 EstadoDiseno Seccion(bool enT, bool simetrica) {

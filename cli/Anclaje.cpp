@@ -5,6 +5,8 @@
 #include "cli/Contexto.h"
 #include "design/Ranuras.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr const char* Datos = "VentanaLongitudAnclaje";
@@ -53,3 +55,5 @@ const RegistrarCalculo registro{"anclaje", "longitudes de anclaje básica y neta
                                 &CalcularAnclajeLinea};
 
 } // namespace
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include "cli/Contexto.h"
 #include "design/Ranuras.h"
 
+namespace velmora {
+
 namespace {
 
 void CalcularArea(Contexto& c) {
@@ -17,3 +19,5 @@ const RegistrarCalculo registro{"area", "área de una ranura de barras (selector
                                 &CalcularArea};
 
 } // namespace
+
+} // namespace velmora

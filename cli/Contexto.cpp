@@ -2,6 +2,8 @@
 
 #include "common/Numeros.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr std::string_view Parametros = "ParametrosGenerales";
@@ -176,3 +178,5 @@ void Contexto::ComprobarLeidos() const {
         }
     }
 }
+
+} // namespace velmora

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <utility>
 
+namespace velmora {
+
 // Error de una línea: mensaje en español y control al que se refiere.
 class ErrorLinea : public std::runtime_error {
 public:
@@ -98,3 +100,5 @@ void AplicarRanuras(EstadoDiseno& e, const Json& ranuras);
 // que se indexan desde 1 (TablaEs, los grupos de las ranuras) se escriben como objetos con el
 // índice por clave.
 Json VolcarEstado(const EstadoDiseno& e);
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr const char* Fluencia = "VentanaDeformacion";
@@ -61,3 +63,5 @@ const RegistrarCalculo registroRetraccion{"retraccion", "retracci√≥n del hormig√
                                           &CalcularRetraccionLinea, false};
 
 } // namespace
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include "diagrams/ParabolaRectangulo.h"
 #include "tools/Conversion.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr const char* Acero = "DiagramaCalculo";
@@ -91,3 +93,5 @@ const RegistrarCalculo registroConversion{"conversion", "conversión de unidades
                                           &CalcularConversion, false};
 
 } // namespace
+
+} // namespace velmora

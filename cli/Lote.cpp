@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+namespace velmora {
+
 namespace {
 
 Json RespuestaError(const Json& calculo, const ErrorCalculo& error) {
@@ -194,3 +196,5 @@ std::string TextoAyuda() {
              "FICHERO; 2 si la orden está mal escrita.\n";
     return ayuda;
 }
+
+} // namespace velmora

@@ -9,6 +9,8 @@
 #include <iosfwd>
 #include <string>
 
+namespace velmora {
+
 // Procesa una línea y devuelve la línea de respuesta (sin salto de línea final).
 std::string ProcesarLinea(const std::string& linea);
 
@@ -18,3 +20,5 @@ int ProcesarFlujo(std::istream& entrada, std::ostream& salida);
 
 // Texto de --help, con la lista de cálculos inscritos.
 std::string TextoAyuda();
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include "cli/Contexto.h"
 #include "design/TextosParametros.h"
 
+namespace velmora {
+
 namespace {
 
 void CalcularParametros(Contexto& c) {
@@ -18,3 +20,5 @@ const RegistrarCalculo registro{"parametros", "parámetros generales confirmados
                                 &CalcularParametros};
 
 } // namespace
+
+} // namespace velmora

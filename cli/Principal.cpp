@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iostream>
 
+using namespace velmora;
+
 int main(int argc, char** argv) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::cout << TextoAyuda();

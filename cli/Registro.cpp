@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace velmora {
+
 namespace {
 // Dentro de una función, para que exista antes que los objetos de registro de otros ficheros.
 std::map<std::string, Calculo>& Tabla() {
@@ -27,3 +29,5 @@ RegistrarCalculo::RegistrarCalculo(std::string nombre, std::string descripcion,
     Tabla()[std::move(clave)] =
         Calculo{std::move(nombre), std::move(descripcion), funcion, volcarEstado};
 }
+
+} // namespace velmora

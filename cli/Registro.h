@@ -28,6 +28,8 @@
 #include <map>
 #include <string>
 
+namespace velmora {
+
 using Json = nlohmann::ordered_json;
 
 class Contexto;
@@ -48,3 +50,5 @@ public:
     RegistrarCalculo(std::string nombre, std::string descripcion, FuncionCalculo funcion,
                      bool volcarEstado = true);
 };
+
+} // namespace velmora

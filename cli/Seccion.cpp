@@ -9,6 +9,8 @@
 #include "section/Dominio.h"
 #include "section/MomentoAgotamiento.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr const char* Rectangular = "DatosSeccion";
@@ -133,3 +135,5 @@ const RegistrarCalculo registroMomento{
     &CalcularMomentoLinea};
 
 } // namespace
+
+} // namespace velmora

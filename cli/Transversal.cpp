@@ -11,6 +11,8 @@
 #include "shear/Cercos.h"
 #include "shear/Cortante.h"
 
+namespace velmora {
+
 namespace {
 
 constexpr const char* Viga = "VentanaTransversal1";
@@ -150,3 +152,5 @@ const RegistrarCalculo registroFlechas{
     &CalcularFlechasLinea};
 
 } // namespace
+
+} // namespace velmora

@@ -6,6 +6,8 @@
 
 #include <limits>
 
+namespace velmora {
+
 namespace {
 
 const char* const Campo = "ranuras";
@@ -133,3 +135,5 @@ Json VolcarEstado(const EstadoDiseno& e) {
     s["DiametroBarras"] = diametros;
     return s;
 }
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <utility>
 
+namespace velmora {
+
 namespace {
 SumideroAvisos& Sumidero() {
     static SumideroAvisos sumidero;
@@ -24,3 +26,5 @@ void Avisar(const QString& texto, QWidget* padre) {
 SumideroAvisos FijarSumideroAvisos(SumideroAvisos sumidero) {
     return std::exchange(Sumidero(), std::move(sumidero));
 }
+
+} // namespace velmora

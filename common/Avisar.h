@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace velmora {
+
 using SumideroAvisos = std::function<void(QWidget* padre, const QString& texto)>;
 
 // Muestra el mensaje (en español) al usuario.
@@ -15,3 +17,5 @@ void Avisar(const QString& texto, QWidget* padre = nullptr);
 // Sustituye el sumidero; devuelve el anterior. Con una función vacía se vuelve al cuadro de
 // mensaje normal.
 SumideroAvisos FijarSumideroAvisos(SumideroAvisos sumidero);
+
+} // namespace velmora

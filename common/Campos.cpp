@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace velmora {
+
 QString TextoDe(const QWidget* control) {
     if (auto e = qobject_cast<const QLineEdit*>(control))
         return e->text();
@@ -41,3 +43,5 @@ void MostrarError(QWidget* ventana, const ErrorCalculo& error) {
     if (!error.campo.empty() && ventana)
         EnfocarControl(ventana->findChild<QWidget*>(Q(error.campo)));
 }
+
+} // namespace velmora

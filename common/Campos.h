@@ -11,6 +11,8 @@ class QWidget;
 class QLineEdit;
 class QComboBox;
 
+namespace velmora {
+
 // Texto de un QLineEdit o del editor de un QComboBox editable (o de un QLabel).
 QString TextoDe(const QWidget* control);
 
@@ -25,3 +27,5 @@ void MostrarError(QWidget* ventana, const ErrorCalculo& error);
 // Conversión entre las cadenas UTF-8 de los cálculos y las de Qt.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline std::string S(const QString& s) { return s.toStdString(); }
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+namespace velmora {
+
 GrupoOpciones::GrupoOpciones(QWidget* parent) : QGroupBox(parent), grupo_(new QButtonGroup(this)) {
     grupo_->setExclusive(true);
     connect(grupo_, &QButtonGroup::idClicked, this, &GrupoOpciones::IndiceElegido);
@@ -44,3 +46,5 @@ void GrupoOpciones::setItemIndex(int indice) {
 QRadioButton* GrupoOpciones::Boton(int i) const {
     return (i >= 0 && i < botones_.size()) ? botones_[i] : nullptr;
 }
+
+} // namespace velmora

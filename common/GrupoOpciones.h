@@ -11,6 +11,8 @@
 class QButtonGroup;
 class QRadioButton;
 
+namespace velmora {
+
 class GrupoOpciones : public QGroupBox {
     Q_OBJECT
 public:
@@ -34,3 +36,5 @@ private:
     QButtonGroup* grupo_;
     QVector<QRadioButton*> botones_;
 };
+
+} // namespace velmora

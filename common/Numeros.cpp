@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+namespace velmora {
+
 namespace {
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -130,3 +132,5 @@ std::string Formatear(double valor, int ancho, int decimales) {
 }
 
 std::string FormatearEntero(long long valor) { return std::to_string(valor); }
+
+} // namespace velmora

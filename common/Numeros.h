@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace velmora {
+
 // Lee un número decimal: se saltan los blancos iniciales y finales; signo, fracción y
 // exponente opcionales; un texto vacío vale 0. Una única coma sin punto se toma como separador
 // decimal («0,40» es 0.40). Un texto que mezcla separadores o tiene varias comas es un error.
@@ -26,3 +28,5 @@ std::string Formatear(double valor, int ancho, int decimales);
 
 // Entero sin blancos (p. ej. para los textos de armadura 2Ø12).
 std::string FormatearEntero(long long valor);
+
+} // namespace velmora

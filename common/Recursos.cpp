@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+namespace velmora {
+
 QString RutaRecurso(const QString& nombre) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(nombre);
 }
@@ -29,3 +31,5 @@ bool CargarImagen(QLabel* etiqueta, const QString& nombre) {
 bool CargarImagen(QWidget* ventana, const QString& objeto, const QString& nombre) {
     return CargarImagen(ventana ? ventana->findChild<QLabel*>(objeto) : nullptr, nombre);
 }
+
+} // namespace velmora

@@ -6,6 +6,8 @@
 class QLabel;
 class QWidget;
 
+namespace velmora {
+
 // Ruta del fichero `nombre` en la carpeta del ejecutable.
 QString RutaRecurso(const QString& nombre);
 
@@ -16,3 +18,5 @@ bool CargarImagen(QLabel* etiqueta, const QString& nombre);
 
 // Carga el dibujo en el control hijo `objeto` (un QLabel) de `ventana`.
 bool CargarImagen(QWidget* ventana, const QString& objeto, const QString& nombre);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+namespace velmora {
+
 struct ErrorCalculo {
     std::string mensaje; // texto para el usuario, en español
     std::string campo;   // nombre del control afectado (p. ej. "Valor1"); vacío si no hay uno
@@ -37,3 +39,5 @@ private:
 struct Vacio {};
 using Estado = Resultado<Vacio>;
 inline Estado Correcto() { return Estado(Vacio{}); }
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 double Ec(double fck) {
     return 8500.0 * std::cbrt(fck + 8.0);
 }
@@ -112,3 +114,5 @@ std::string TextoModulo(double Ec) {
 std::string TextoFactor(double lambda) {
     return Formatear(lambda, 10, 6);
 }
+
+} // namespace velmora

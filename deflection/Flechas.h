@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace velmora {
+
 // Módulo de deformación longitudinal del hormigón a 28 días, N/mm² (art. 39.6).
 double Ec(double fck);
 // Momento de inercia de la sección bruta b·h³/12, mm⁴.
@@ -51,3 +53,5 @@ Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
 std::string TextoInercia(double Ie);    // cm⁴ (10:1)
 std::string TextoModulo(double Ec);     // N/mm² (10:1)
 std::string TextoFactor(double lambda); // (10:6)
+
+} // namespace velmora

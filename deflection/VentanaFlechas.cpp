@@ -10,6 +10,8 @@
 
 #include <QLayout>
 
+namespace velmora {
+
 TVentanaFlechas::TVentanaFlechas(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaFlechas>()) {
     ui->setupUi(this);
@@ -89,3 +91,5 @@ void TVentanaFlechas::BotonCalcularClick() {
     }
     app_.VentanaResultadosFlecha->Mostrar(*calculo);
 }
+
+} // namespace velmora

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaFlechas;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Datos de la pieza para las flechas de una viga (EHE-98, art. 50.2.2): «Calcular» abre la
 // inercia equivalente, el módulo del hormigón y el factor de flecha diferida.
@@ -30,3 +33,5 @@ private:
     std::unique_ptr<Ui::TVentanaFlechas> ui;
     double AreaA1_ = 0, AreaA2_ = 0;
 };
+
+} // namespace velmora

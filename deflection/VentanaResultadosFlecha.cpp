@@ -6,6 +6,8 @@
 
 #include <QLayout>
 
+namespace velmora {
+
 TVentanaResultadosFlecha::TVentanaResultadosFlecha(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosFlecha>()) {
     ui->setupUi(this);
@@ -60,7 +62,7 @@ void TVentanaResultadosFlecha::CalcularFactor() {
     if (!calculado_)
         return;
     const auto lambda =
-        ::CalcularFactor(AreaA2_, app_.Estado.b, app_.Estado.d, ui->GrupoDuracionCarga->itemIndex(),
+        velmora::CalcularFactor(AreaA2_, app_.Estado.b, app_.Estado.d, ui->GrupoDuracionCarga->itemIndex(),
                          S(ui->Valor->text()), xi_);
     if (!lambda) {
         ui->Factor->clear();
@@ -71,3 +73,5 @@ void TVentanaResultadosFlecha::CalcularFactor() {
     ui->Aviso->hide();
     ui->Factor->setText(Q(TextoFactor(*lambda)));
 }
+
+} // namespace velmora

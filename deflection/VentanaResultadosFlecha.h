@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaResultadosFlecha;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Inercia equivalente, módulo de deformación del hormigón y factor de flecha diferida, que se
 // recalcula al cambiar la duración de la carga o el coeficiente escrito.
@@ -34,3 +37,5 @@ private:
     double xi_ = 0;
     bool calculado_ = false;
 };
+
+} // namespace velmora

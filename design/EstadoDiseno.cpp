@@ -2,6 +2,8 @@
 
 #include "common/Numeros.h"
 
+namespace velmora {
+
 void InicializarTablas(EstadoDiseno& e) {
     e.TablaGammaS = {1.15, 1.0};
     e.TablaGammaC = {1.5, 1.3};
@@ -68,3 +70,5 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
     e.fycd = e.fyd > 400.0 ? 400.0 : e.fyd;
     return Correcto();
 }
+
+} // namespace velmora

@@ -3,8 +3,12 @@
 // cálculos se comunican. Unidades internas: mm, N, N·mm, N/mm²; deformaciones adimensionales,
 // acortamiento del hormigón positivo. Todo vale cero o falso al arrancar, salvo las tablas.
 
+#include "common/Resultado.h"
+
 #include <array>
 #include <string>
+
+namespace velmora {
 
 inline constexpr int NumeroRanuras = 5;   // ranuras de armadura 0..4
 inline constexpr int GruposPorRanura = 3; // grupos 1..3 (el índice 0 no se usa)
@@ -71,8 +75,6 @@ struct EleccionParametros {
 // Efecto de elegir un tipo de elemento sobre las dos casillas (habilitada/marcada).
 void AplicarTipoElemento(EleccionParametros& p, int tipo);
 
-#include "common/Resultado.h"
-
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
 // y 39.4). Con control normal del hormigón, una resistencia que no es un número o no es positiva
 // se rechaza (campo "ResistenciaCaracteristica") y el estado no cambia.
@@ -81,3 +83,5 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
 // Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.
 inline constexpr const char* MensajeConfirmarParametros =
     "Confirme los parámetros generales (botón OK) antes de calcular.";
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+namespace velmora {
+
 namespace {
 
 std::string Fila(int fila) {
@@ -52,3 +54,5 @@ Resultado<int> LeerDiametroBarras(std::string_view texto, int fila) {
                                      campo);
     return static_cast<int>(*d);
 }
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+namespace velmora {
+
 // Límites de lo que cabe en una ranura; fuera de ellos el área no tendría sentido y el entero
 // podría desbordarse.
 inline constexpr int MaximoBarras = 9999;
@@ -21,3 +23,5 @@ Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila);
 
 // Diámetro en mm de la fila `fila`: un número entero (sin fracción) de hasta ±MaximoDiametro.
 Resultado<int> LeerDiametroBarras(std::string_view texto, int fila);
+
+} // namespace velmora

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QStyle>
 
+namespace velmora {
+
 TParametrosGenerales::TParametrosGenerales(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TParametrosGenerales>()) {
     ui->setupUi(this);
@@ -151,3 +153,5 @@ void TParametrosGenerales::BotonOKClick() {
     }
     accept();
 }
+
+} // namespace velmora

@@ -5,11 +5,14 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
-
 namespace Ui {
 class TParametrosGenerales;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+
 
 // Parámetros generales: acero, hormigón, situación de proyecto y tipo de elemento. OK deriva y
 // guarda los materiales en el estado de diseño.
@@ -41,3 +44,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TParametrosGenerales> ui;
 };
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <numbers>
 
+namespace velmora {
+
 double AreaBarras(int n, int d) {
     const long double dd = d;
     return static_cast<double>(n * std::numbers::pi_v<long double> * dd * dd * 0.25L);
@@ -38,3 +40,5 @@ std::string TextoArmadura(const EstadoDiseno& e, int k) {
     texto.resize(std::min(i, texto.size()));
     return texto;
 }
+
+} // namespace velmora

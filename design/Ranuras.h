@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Área de n barras de diámetro d mm: n·π·d²/4, en mm².
 double AreaBarras(int n, int d);
 
@@ -19,3 +21,5 @@ std::string TextoArmadura(const EstadoDiseno& e, int k);
 
 // Número de grupos llevado al intervalo 1..3 que admite una ranura.
 int GruposValidos(int n);
+
+} // namespace velmora

@@ -1,5 +1,7 @@
 #include "design/TextosParametros.h"
 
+namespace velmora {
+
 std::string TextoAcero(int designacion) {
     return designacion == 1 ? "Acero B 500 S" : "Acero B 400 S";
 }
@@ -15,3 +17,5 @@ std::string TextoGammaS(int situacion) {
 std::string TextoGammaC(int situacion) {
     return situacion == 1 ? "= 1.3" : "= 1.5";
 }
+
+} // namespace velmora

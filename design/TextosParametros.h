@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // "Acero B 400 S" (designación 0) o "Acero B 500 S" (designación 1).
 std::string TextoAcero(int designacion);
 
@@ -14,3 +16,5 @@ std::string TextoHormigon(const std::string& resistencia);
 // accidental (1).
 std::string TextoGammaS(int situacion);
 std::string TextoGammaC(int situacion);
+
+} // namespace velmora

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <algorithm>
 
+namespace velmora {
+
 TVentanaArea::TVentanaArea(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaArea>()) {
     ui->setupUi(this);
@@ -177,3 +179,5 @@ void TVentanaArea::MostrarAviso(const Estado& lectura) {
     ui->EtiquetaAviso->setText(lectura ? QString() : Q(lectura.error().mensaje));
     ui->EtiquetaAviso->setVisible(!lectura);
 }
+
+} // namespace velmora

@@ -6,14 +6,17 @@
 #include <array>
 #include <memory>
 
-struct Aplicacion;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-
 namespace Ui {
 class TVentanaArea;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+
 
 // Selector de área de barras: compone una armadura de uno a tres grupos (número de barras y
 // diámetro) sobre la ranura IndiceArmadura del estado de diseño y muestra su área en cm².
@@ -54,3 +57,5 @@ private:
     std::array<QLabel*, 4> fi_{};          // índices 1..3
     bool Actualizando = false;
 };
+
+} // namespace velmora

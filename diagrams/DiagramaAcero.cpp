@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 int Indice(int i, int n, int omision) {
@@ -131,3 +133,5 @@ DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double 
         d.sigmaMax = std::max(d.sigmaMax, p.sigma);
     return d;
 }
+
+} // namespace velmora

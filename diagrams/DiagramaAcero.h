@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace velmora {
+
 // Índices de los cinco grupos de opciones de la ventana, con sus valores de arranque.
 struct EleccionDiagrama {
     int DesignacionAcero = 0;  // 0 = B 400 S, 1 = B 500 S
@@ -78,3 +80,5 @@ struct DibujoAcero {
 // deformación escrita si |eps| ≤ 0.1 y su tensión se puede calcular. `puntoValido` dice si hay
 // una deformación escrita que marcar.
 DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double eps);
+
+} // namespace velmora

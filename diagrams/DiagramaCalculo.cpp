@@ -8,6 +8,8 @@
 
 #include <QStyle>
 
+namespace velmora {
+
 TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TDiagramaCalculo>()) {
     ui->setupUi(this);
@@ -102,7 +104,7 @@ void TDiagramaCalculo::GrupoValorEsClick(int indice) {
 }
 
 void TDiagramaCalculo::MostrarDiagrama() {
-    const RotulosDiagrama r = ::MostrarDiagrama(app_.Estado, Eleccion());
+    const RotulosDiagrama r = velmora::MostrarDiagrama(app_.Estado, Eleccion());
     ui->Label20->setText(Q(r.Label20));
     ui->Label28->setText(Q(r.Label28));
     ui->Label29->setText(Q(r.Label29));
@@ -135,3 +137,5 @@ void TDiagramaCalculo::BotonCalcularClick() {
 void TDiagramaCalculo::Dibujar(bool conPunto, double eps) {
     ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(app_.Estado, conPunto, eps));
 }
+
+} // namespace velmora

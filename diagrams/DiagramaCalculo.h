@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TDiagramaCalculo;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Diagrama de cálculo tensión-deformación del acero. Escribe su acero en el estado de diseño
 // (ArmaduraPasiva, IndiceEs, fyk, gammaS, fyd), que queda así al cerrarla.
@@ -37,3 +40,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TDiagramaCalculo> ui;
 };
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cmath>
 
+namespace velmora {
+
 std::vector<double> Divisiones(double min, double max, int n) {
     std::vector<double> r;
     if (!(max > min) || n < 1 || !std::isfinite(min) || !std::isfinite(max))
@@ -92,3 +94,5 @@ void PintarFondo(QPainter& p, const QWidget& control, const QString& titulo) {
                titulo);
     p.setFont(control.font());
 }
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 class QPainter;
 class QWidget;
 
+namespace velmora {
+
 // Escala lineal de [min, max] a [p0, p1] píxeles.
 struct Escala {
     double min = 0.0, max = 1.0, p0 = 0.0, p1 = 1.0;
@@ -34,3 +36,5 @@ void PintarFondo(QPainter& p, const QWidget& control, const QString& titulo);
 
 // Flecha de (x0, y0) a (x1, y1) con la punta en el segundo punto.
 void DibujarFlecha(QPainter& p, double x0, double y0, double x1, double y1);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace velmora {
+
 GraficoAcero::GraficoAcero(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -114,3 +116,5 @@ void GraficoAcero::paintEvent(QPaintEvent*) {
         p.drawText(QPointF(tx, ty), texto);
     }
 }
+
+} // namespace velmora

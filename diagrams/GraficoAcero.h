@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 class GraficoAcero : public QWidget {
     Q_OBJECT
 public:
@@ -20,3 +22,5 @@ protected:
 private:
     DibujoAcero dibujo_;
 };
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace velmora {
+
 GraficoBloque::GraficoBloque(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -140,3 +142,5 @@ void GraficoBloque::paintEvent(QPaintEvent*) {
         d.x <= d.h ? QStringLiteral("x = %1 m").arg(Metros(d.x))
                    : QStringLiteral("x = %1 m, bajo la sección: toda comprimida").arg(Metros(d.x)));
 }
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+namespace velmora {
+
 class GraficoBloque : public QWidget {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ protected:
 private:
     DibujoBloque dibujo_;
 };
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 constexpr int PuntosBloque = 100;
@@ -137,3 +139,5 @@ DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e) {
     }
     return d;
 }
+
+} // namespace velmora

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace velmora {
+
 // Textos de los campos (longitudes en metros) y elecciones de la ventana, con los de arranque.
 struct DatosParabola {
     std::string Valor1 = "0.40"; // h
@@ -59,3 +61,5 @@ struct DibujoBloque {
 
 // Datos del dibujo de la última CalcularParabola (sección, x, yc, Cc y la ley de tensiones).
 DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e);
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+namespace velmora {
+
 void HacerIndice(QLabel* etiqueta) {
     QFont letra = etiqueta->font();
     letra.setPointSizeF(letra.pointSizeF() * 0.72);
@@ -22,3 +24,5 @@ void SubindiceEnHueco(QLabel* principal, QLabel* sub, const QString& prefijo) {
     hueco->addStretch();
     sub->show();
 }
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 
 #include <QStyle>
 
+namespace velmora {
+
 TVentanaParabola::TVentanaParabola(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaParabola>()) {
     ui->setupUi(this);
@@ -97,3 +99,5 @@ void TVentanaParabola::BotonCalcularClick() {
     ui->CentroGravedad->setText(Q(r.valor().CentroGravedad));
     ui->GraficoBloqueCompresiones->Fijar(CalcularDibujoBloque(app_.Estado));
 }
+
+} // namespace velmora

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaParabola;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Diagrama parábola-rectángulo del hormigón: resultante y centro de gravedad de las compresiones
 // de una sección rectangular o en T para una profundidad de fibra neutra dada. Escribe la
@@ -35,3 +38,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaParabola> ui;
 };
+
+} // namespace velmora

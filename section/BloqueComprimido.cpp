@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 double AreaDiagrama(double E, double fcd) {
     if (E <= 0.002)
         return fcd * 850.0 * (E * E / 2.0 - 250.0 * E * E * E / 3.0);
@@ -69,3 +71,5 @@ void BloqueComprimido(EstadoDiseno& e, double x) {
     e.yc = x * (c * e.bw * A + cf * alas * Af) / e.epsC / S;
     e.Cc = x * S / e.epsC;
 }
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 
 #include "design/EstadoDiseno.h"
 
+namespace velmora {
+
 // Integral del diagrama parábola-rectángulo desde la deformación 0 hasta E (E ≥ 0), por unidad
 // de ancho y de «deformación-profundidad», para la resistencia de cálculo fcd (N/mm²).
 double AreaDiagrama(double E, double fcd);
@@ -17,3 +19,5 @@ double CentroDiagrama(double E);
 // T (SeccionRectangular, b, bw, hf, h, d, fcd). Guarda Cc, yc y epsC; y epsCInf sólo si x > h.
 // Para x ≤ 0 o no finito deja Cc = yc = epsC = 0 (no hay bloque).
 void BloqueComprimido(EstadoDiseno& e, double x);
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 DatosSeccionTexto DatosSeccionIniciales() {
     DatosSeccionTexto d;
     d.Rectangular = true;
@@ -140,3 +142,5 @@ Estado PrepararMomento(EstadoDiseno& e, const DatosSeccionTexto& datos) {
     e = std::move(t);
     return Correcto();
 }
+
+} // namespace velmora

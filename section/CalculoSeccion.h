@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace velmora {
+
 // Textos de los campos de una ventana de datos de la sección (geometría en m, momento en kN·m o
 // excentricidad en m, axil en kN). Rectangular: Valor1 (h), Valor2 (b), Valor3 (d2), Valor4
 // (d1); en T: Valorh, Valorhf, Valorb, Valorbw, Valord2, Valord1.
@@ -54,3 +56,5 @@ Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosS
 // «Momento Agotamiento»: IndiceEs := 2, LeerGeometria, comprobación de los materiales y
 // CalcularLimites, antes de abrir la ventana del momento de agotamiento.
 Estado PrepararMomento(EstadoDiseno& e, const DatosSeccionTexto& datos);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 constexpr double Paso = 0.01; // mm: paso de la búsqueda de la fibra neutra
@@ -302,3 +304,5 @@ Estado FlexionCompuestaSimetrica(EstadoDiseno& e) {
     e.U2 = e.U1;
     return Correcto();
 }
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
 
+namespace velmora {
+
 // Nd = 0. Con Md > Mlim, configuración límite con armadura de compresión; si no, búsqueda con
 // Cc·(d − yc) > Md. Después el mínimo mecánico de A1.
 Estado FlexionSimple(EstadoDiseno& e);
@@ -24,3 +26,5 @@ Estado FlexionCompuestaSimetrica(EstadoDiseno& e);
 // Tensión del acero en los casos de cálculo: TensionAcero con el fyd del estado, o error (p. ej.
 // MensajeFueraDiagramaActivo) si no puede calcularse.
 Resultado<double> TensionCalculo(const EstadoDiseno& e, double eps);
+
+} // namespace velmora

@@ -1,5 +1,7 @@
 #include "section/CuantiasMinimas.h"
 
+namespace velmora {
+
 bool MinimoMecanico(EstadoDiseno& e) {
     if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd) {
         e.As1 = e.As1 * (1.5 - 12.5 * e.As1 * e.fyd / (e.b * e.h * e.fcd));
@@ -111,3 +113,5 @@ TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento) {
     }
     return t;
 }
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Cuantía mecánica mínima de A1 (art. 42.3.2): si As1 < 0.04·fcd·b·h/fyd, As1 := As1·(1.5 −
 // 12.5·As1·fyd/(b·h·fcd)). Devuelve si se aplicó; no toca banderas ni capacidades.
 bool MinimoMecanico(EstadoDiseno& e);
@@ -30,3 +32,5 @@ struct TextosCuantia {
     std::string Recomendada;
 };
 TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento);
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include "ui_DatosSeccion.h"
 
+namespace velmora {
+
 TDatosSeccion::TDatosSeccion(Aplicacion& app, QWidget* parent)
     : TDatosSeccionComun(app, parent), ui(std::make_unique<Ui::TDatosSeccion>()) {
     ui->setupUi(this);
@@ -24,3 +26,5 @@ DatosSeccionTexto TDatosSeccion::LeerGeometria() const {
     datos.d1 = S(ui->Valor4->text());
     return datos;
 }
+
+} // namespace velmora

@@ -9,6 +9,8 @@ namespace Ui {
 class TDatosSeccion;
 }
 
+namespace velmora {
+
 class TDatosSeccion : public TDatosSeccionComun {
     Q_OBJECT
 public:
@@ -24,3 +26,5 @@ protected:
 private:
     std::unique_ptr<Ui::TDatosSeccion> ui;
 };
+
+} // namespace velmora

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QStyle>
 
+namespace velmora {
+
 TDatosSeccionComun::TDatosSeccionComun(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app) {}
 
@@ -101,3 +103,5 @@ void TDatosSeccionComun::BotonMomentoClick() {
     }
     app_.VentanaMomento->exec();
 }
+
+} // namespace velmora

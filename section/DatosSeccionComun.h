@@ -7,11 +7,14 @@
 
 #include <QDialog>
 
-struct Aplicacion;
-class GrupoOpciones;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace velmora {
+
+struct Aplicacion;
+class GrupoOpciones;
 
 class TDatosSeccionComun : public QDialog {
     Q_OBJECT
@@ -56,3 +59,5 @@ protected:
 private:
     Controles c_{};
 };
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 
 #include "ui_DatosSeccionT.h"
 
+namespace velmora {
+
 TDatosSeccionT::TDatosSeccionT(Aplicacion& app, QWidget* parent)
     : TDatosSeccionComun(app, parent), ui(std::make_unique<Ui::TDatosSeccionT>()) {
     ui->setupUi(this);
@@ -26,3 +28,5 @@ DatosSeccionTexto TDatosSeccionT::LeerGeometriaT() const {
     datos.d1 = S(ui->Valord1->text());
     return datos;
 }
+
+} // namespace velmora

@@ -9,6 +9,8 @@ namespace Ui {
 class TDatosSeccionT;
 }
 
+namespace velmora {
+
 class TDatosSeccionT : public TDatosSeccionComun {
     Q_OBJECT
 public:
@@ -24,3 +26,5 @@ protected:
 private:
     std::unique_ptr<Ui::TDatosSeccionT> ui;
 };
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 constexpr double CantoMaximo = 20000.0; // mm: las búsquedas recorren hasta 5·h en pasos de 0.01
@@ -164,3 +166,5 @@ std::string TextoProfundidad(const EstadoDiseno& e) {
 std::string TextoXlimite(const EstadoDiseno& e) {
     return "xlim = " + Formatear(e.xlim * 0.1, 6, 2) + " cm";
 }
+
+} // namespace velmora

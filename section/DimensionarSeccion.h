@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Error de las búsquedas de la fibra neutra que llegan a x > 5·h sin cumplir su condición.
 inline constexpr const char* MensajeSinEquilibrio =
     "No se alcanza el equilibrio de la sección con estos esfuerzos.";
@@ -57,3 +59,5 @@ std::string TextoProfundidad(const EstadoDiseno& e);
 
 // Rótulo de xlimite: "xlim = " + xlim en cm (6:2) + " cm".
 std::string TextoXlimite(const EstadoDiseno& e);
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace velmora {
+
 std::string TituloDominio(unsigned Dominio) {
     static const char* const titulos[] = {
         "Dominio de deformación : 2.",   "Dominio de deformación : 3.",
@@ -71,3 +73,5 @@ Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e) {
     }
     return r;
 }
+
+} // namespace velmora

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace velmora {
+
 struct PuntoDibujo {
     int x = 0, y = 0;
     bool operator==(const PuntoDibujo&) const = default;
@@ -29,3 +31,5 @@ std::string TituloDominio(unsigned Dominio);
 // estado de deformación (Dominio, epsC, epsCInf, epsS1, x, d, d1, xlim). Error si no hay un
 // dominio calculado (Dominio fuera de 1..6) o los valores no permiten dibujarlo.
 Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e);
+
+} // namespace velmora

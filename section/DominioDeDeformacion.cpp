@@ -12,6 +12,8 @@
 #include <QPen>
 #include <QPolygon>
 
+namespace velmora {
+
 TDominioDeDeformacion::TDominioDeDeformacion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TDominioDeDeformacion>()), app_(app) {
     ui->setupUi(this);
@@ -74,3 +76,5 @@ void TDominioDeDeformacion::FormShow() {
     }
     ui->Imagen->setPixmap(dibujo);
 }
+
+} // namespace velmora

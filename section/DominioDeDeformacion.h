@@ -6,10 +6,13 @@
 #include <QPixmap>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TDominioDeDeformacion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 class TDominioDeDeformacion : public QDialog {
     Q_OBJECT
@@ -34,3 +37,5 @@ private:
     Aplicacion& app_;
     QPixmap original_;
 };
+
+} // namespace velmora

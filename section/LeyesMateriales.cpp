@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace velmora {
+
 namespace {
 constexpr double NoCalculable = std::numeric_limits<double>::quiet_NaN();
 constexpr double TensionMinimaActiva = 100.0;  // N/mm²
@@ -68,3 +70,5 @@ double TensionAceroActiva(const EstadoDiseno& e, double eps, double fyd) {
     }
     return (lo + hi) * 0.5;
 }
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 
 #include "design/EstadoDiseno.h"
 
+namespace velmora {
+
 // Texto para el usuario cuando la tensión del acero activo cae fuera del intervalo en que se
 // resuelve su diagrama (100 a 1000 N/mm²).
 inline constexpr const char* MensajeFueraDiagramaActivo =
@@ -28,3 +30,5 @@ double ResiduoAceroActivo(const EstadoDiseno& e, double eps, double fyd, double 
 
 // Módulo de elasticidad del acero elegido por IndiceEs (N/mm²); 0 si el índice no es 1..3.
 double ModuloAcero(const EstadoDiseno& e);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const ArmaduraDada& a) {
     using R = Resultado<MomentoResultado>;
     if (auto r = ComprobarMateriales(e); !r)
@@ -63,3 +65,5 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
 std::string TextoMomento(double Mu) {
     return Formatear(Mu * 1e-6, 10, 2) + " kN*m";
 }
+
+} // namespace velmora

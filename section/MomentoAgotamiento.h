@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Armaduras elegidas en la ventana del momento de agotamiento.
 struct ArmaduraDada {
     double As1Dada = 0.0;    // mm², ranura 1
@@ -30,3 +32,5 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
 
 // Rótulo de EtiquetaMomento: Mu en kN·m (10:2) seguido de " kN*m".
 std::string TextoMomento(double Mu);
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace velmora {
+
 std::array<std::string, 3> LineasDominio(unsigned Dominio) {
     switch (Dominio) {
     case 1:
@@ -103,3 +105,5 @@ Resultado<std::string> NumeroBarrasCompresion(const EstadoDiseno& e,
                                               std::string_view DiametroCompresion) {
     return NumeroBarras(e.As2, DiametroCompresion, "DiametroCompresion");
 }
+
+} // namespace velmora

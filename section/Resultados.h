@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace velmora {
+
 // Las tres líneas del texto del dominio de deformación (Dominio 1..6); vacías fuera de 1..6.
 std::array<std::string, 3> LineasDominio(unsigned Dominio);
 
@@ -46,3 +48,5 @@ Resultado<std::string> NumeroBarrasTraccion(const EstadoDiseno& e,
                                             std::string_view DiametroTraccion);
 Resultado<std::string> NumeroBarrasCompresion(const EstadoDiseno& e,
                                               std::string_view DiametroCompresion);
+
+} // namespace velmora

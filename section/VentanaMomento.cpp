@@ -12,6 +12,8 @@
 
 #include <QStyle>
 
+namespace velmora {
+
 TVentanaMomento::TVentanaMomento(Aplicacion& app, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaMomento>()), app_(app) {
     ui->setupUi(this);
@@ -43,7 +45,7 @@ void TVentanaMomento::showEvent(QShowEvent* evento) {
 }
 
 void TVentanaMomento::CalcularMomentoAgotamiento() {
-    const auto r = ::CalcularMomentoAgotamiento(
+    const auto r = velmora::CalcularMomentoAgotamiento(
         app_.Estado, ArmaduraDada{As1Dada_, As2Dada_, ui->Traccionada->isChecked(),
                                   ui->Comprimida->isChecked()});
     if (!r) {
@@ -89,3 +91,5 @@ void TVentanaMomento::AreaTraccionadaClick() {
 void TVentanaMomento::BotonDominioClick() {
     TDominioDeDeformacion::Mostrar(app_, this);
 }
+
+} // namespace velmora

@@ -5,10 +5,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaMomento;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 class TVentanaMomento : public QDialog {
     Q_OBJECT
@@ -42,3 +45,5 @@ private:
     double As1Dada_ = 0.0;
     double As2Dada_ = 0.0;
 };
+
+} // namespace velmora

@@ -11,6 +11,8 @@
 
 #include <QFontMetrics>
 
+namespace velmora {
+
 TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultados>()), app_(app) {
     ui->setupUi(this);
@@ -88,12 +90,12 @@ void TVentanaResultados::MostrarNumero(const Resultado<std::string>& n, QLabel* 
 }
 
 void TVentanaResultados::NumeroBarrasTraccion() {
-    MostrarNumero(::NumeroBarrasTraccion(app_.Estado, S(ui->DiametroTraccion->currentText())),
+    MostrarNumero(velmora::NumeroBarrasTraccion(app_.Estado, S(ui->DiametroTraccion->currentText())),
                   ui->NumeroA1);
 }
 
 void TVentanaResultados::NumeroBarrasCompresion() {
-    MostrarNumero(::NumeroBarrasCompresion(app_.Estado, S(ui->DiametroCompresion->currentText())),
+    MostrarNumero(velmora::NumeroBarrasCompresion(app_.Estado, S(ui->DiametroCompresion->currentText())),
                   ui->NumeroA2);
 }
 
@@ -146,3 +148,5 @@ void TVentanaResultados::BotonAnclajeA2Click() {
 void TVentanaResultados::BotonAreaClick() {
     app_.VentanaArea->Seleccionar(0);
 }
+
+} // namespace velmora

@@ -10,13 +10,16 @@
 #include <memory>
 #include <string>
 
-struct Aplicacion;
-struct RotulosResultados;
 class QComboBox;
 class QLabel;
 namespace Ui {
 class TVentanaResultados;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+struct RotulosResultados;
 
 class TVentanaResultados : public QDialog {
     Q_OBJECT
@@ -53,3 +56,5 @@ private:
     Aplicacion& app_;
     bool copiando_ = false; // evita el rebote entre los dos diámetros acoplados
 };
+
+} // namespace velmora

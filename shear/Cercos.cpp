@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace velmora {
+
 Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
                                  double phiMaxLong) {
     using R = Resultado<Cercos>;
@@ -66,3 +68,5 @@ bool AjustarDiametros(double& phiMinLong, double& phiMaxLong, bool cambioMinimo)
         phiMinLong = phiMaxLong;
     return true;
 }
+
+} // namespace velmora

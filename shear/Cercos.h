@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace velmora {
+
 struct Cercos {
     double ladoMenor = 0; // mm, limitado a 300
     double sT = 0;        // separación, mm
@@ -24,3 +26,5 @@ Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1,
 // Si cambió el mínimo, sube el máximo; si cambió el máximo, baja el mínimo. Devuelve true si
 // movió el otro valor.
 bool AjustarDiametros(double& phiMinLong, double& phiMaxLong, bool cambioMinimo);
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace velmora {
+
 namespace {
 
 constexpr double Pi = std::numbers::pi;
@@ -273,3 +275,5 @@ std::string TextoCompresionOblicua(const CalculoCortante& c) {
     return "La sección de homigón es adecuada, y éste no\rse agota por compresión oblicua en "
            "el alma";
 }
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+namespace velmora {
+
 // Datos de la ventana, ya en unidades de cálculo.
 struct DatosCortante {
     double d = 0, b = 0;                  // canto útil y ancho, mm
@@ -80,3 +82,5 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
 // Rótulos fijos de la ventana de resultados.
 std::string TextoFuerza(double N);                            // "=" + kN (10:3)
 std::string TextoCompresionOblicua(const CalculoCortante& c); // veredicto, con salto CR
+
+} // namespace velmora

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+namespace velmora {
+
 // Escribe `texto` (p. ej. " 8") sin avisar a los manejadores; si coincide con un elemento de
 // la lista, lo elige también, para que volver a elegirlo en la lista no pase inadvertido.
 inline void FijarTextoCuadro(QComboBox* cuadro, const QString& texto) {
@@ -13,3 +15,5 @@ inline void FijarTextoCuadro(QComboBox* cuadro, const QString& texto) {
         cuadro->setCurrentIndex(i);
     cuadro->setEditText(texto);
 }
+
+} // namespace velmora

@@ -8,6 +8,8 @@
 #include <QLayout>
 #include <QLineEdit>
 
+namespace velmora {
+
 TVentanaResultadosTrans1::TVentanaResultadosTrans1(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosTrans1>()) {
     ui->setupUi(this);
@@ -61,7 +63,7 @@ void TVentanaResultadosTrans1::CalcularZonas(bool reescribir) {
     eleccion.DiametroZona1 = S(ui->DiametroZona1->currentText());
     eleccion.NumeroCercosZona2 = S(ui->NumeroCercosZona2->currentText());
     eleccion.DiametroZona2 = S(ui->DiametroZona2->currentText());
-    const auto t = ::CalcularZonas(calculo_, eleccion);
+    const auto t = velmora::CalcularZonas(calculo_, eleccion);
 
     ui->Recordatorio->setText(Q(t.Recordatorio));
     struct Controles {
@@ -86,3 +88,5 @@ void TVentanaResultadosTrans1::CalcularZonas(bool reescribir) {
         c.agotamiento->setText(Q(z.AgotamientoTraccion));
     }
 }
+
+} // namespace velmora

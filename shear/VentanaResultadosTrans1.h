@@ -6,10 +6,13 @@
 #include <QFont>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaResultadosTrans1;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Resultados de la armadura transversal de la viga: separación de los cercos elegidos en la
 // zona de apoyo y en la central, recalculada al cambiar los cercos.
@@ -36,3 +39,5 @@ private:
     bool calculado_ = false;
     QFont letraLongitud_;
 };
+
+} // namespace velmora

@@ -10,6 +10,8 @@
 
 #include <QLayout>
 
+namespace velmora {
+
 TVentanaTransversal1::TVentanaTransversal1(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaTransversal1>()) {
     ui->setupUi(this);
@@ -99,3 +101,5 @@ void TVentanaTransversal1::BotonCalcularClick() {
     }
     app_.VentanaResultadosTrans1->Mostrar(*calculo);
 }
+
+} // namespace velmora

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaTransversal1;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Datos de la armadura transversal de una viga (EHE-98, art. 44). «Calcular» abre los
 // resultados por zonas.
@@ -28,3 +31,5 @@ private:
     std::unique_ptr<Ui::TVentanaTransversal1> ui;
     double Asl_ = 0;
 };
+
+} // namespace velmora

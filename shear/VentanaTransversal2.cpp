@@ -9,6 +9,8 @@
 
 #include <QLayout>
 
+namespace velmora {
+
 TVentanaTransversal2::TVentanaTransversal2(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaTransversal2>()) {
     ui->setupUi(this);
@@ -83,7 +85,7 @@ void TVentanaTransversal2::CalcularCercos() {
         }
         v[i] = *r;
     }
-    const auto c = ::CalcularCercos(app_.Estado, v[0] * 1000, v[1] * 1000, v[2] * 1000, v[3], v[4]);
+    const auto c = velmora::CalcularCercos(app_.Estado, v[0] * 1000, v[1] * 1000, v[2] * 1000, v[3], v[4]);
     if (!c) {
         MostrarAviso(Q(c.error().mensaje));
         return;
@@ -93,3 +95,5 @@ void TVentanaTransversal2::CalcularCercos() {
     ui->Armadura->setEnabled(true);
     ui->Armadura->setText(Q(c.valor().Armadura));
 }
+
+} // namespace velmora

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaTransversal2;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Cercos de un pilar (EHE-98, art. 42.3.1). Se recalcula al salir de un campo o al cambiar un
 // diámetro; un dato no válido se explica bajo el resultado, sin cuadros de mensaje.
@@ -26,3 +29,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaTransversal2> ui;
 };
+
+} // namespace velmora

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace velmora {
+
 double Potencia(double base, double exponente) {
     if (exponente == 0.0)
         return 1.0;
@@ -68,3 +70,5 @@ Resultado<double> EspesorFicticio(int medioAmbiente, double A, double u, bool co
 std::string TextoValor(double v, int ancho, int decimales) {
     return "=  " + Formatear(v, ancho, decimales);
 }
+
+} // namespace velmora

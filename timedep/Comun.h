@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Potencia con estas reglas: exponente 0 da 1; base 0 con exponente positivo da 0; un exponente
 // entero se calcula multiplicando (admite bases negativas); cualquier otro es
 // exp(exponente·ln(base)).
@@ -27,3 +29,5 @@ std::string NumeroEnMensaje(double v);
 
 // Rótulo de un valor de resultados: "=  " + número (ancho:decimales).
 std::string TextoValor(double v, int ancho, int decimales);
+
+} // namespace velmora

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+namespace velmora {
+
 QStringList ElementosMedioAmbiente() {
     return {QStringLiteral("En agua"), QStringLiteral("Atmósfera muy húmeda"),
             QStringLiteral("Ambiente medio (exterior)"), QStringLiteral("Atmósfera muy seca")};
@@ -18,3 +20,5 @@ void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area
         conocido ? QStringLiteral("Espesor ficticio del elemento")
                  : QStringLiteral("Perímetro de la secc. transv. en contacto con la atmósfera"));
 }
+
+} // namespace velmora

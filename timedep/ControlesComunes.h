@@ -6,6 +6,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace velmora {
+
 // Elementos del grupo "Medio ambiente", en el orden de las tablas de λ, φf1 y εs1.
 QStringList ElementosMedioAmbiente();
 
@@ -13,3 +15,5 @@ QStringList ElementosMedioAmbiente();
 // y el perímetro pasa a ser el espesor.
 void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area,
                             QLabel* unidadArea, QLabel* etiquetaPerimetro, QLineEdit* perimetro);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <initializer_list>
 
+namespace velmora {
+
 namespace {
 
 // φf1, coeficiente de la deformación plástica diferida por el ambiente.
@@ -150,3 +152,5 @@ TextosFluencia RotularFluencia(const ResultadosFluencia& r, const std::string& t
     x.Valorbetat = textoT;
     return x;
 }
+
+} // namespace velmora

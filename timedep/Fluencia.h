@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace velmora {
+
 // Textos de la ventana de fluencia, tal como están escritos.
 struct EntradaFluencia {
     std::string ResistenciaCaracteristica = "200";
@@ -60,3 +62,5 @@ struct TextosFluencia {
 };
 TextosFluencia RotularFluencia(const ResultadosFluencia& r, const std::string& textoJ,
                                const std::string& textoT);
+
+} // namespace velmora

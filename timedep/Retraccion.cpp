@@ -6,6 +6,8 @@
 #include <array>
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 // εs1, deformación básica por el ambiente (positiva en agua: hinchamiento).
@@ -84,3 +86,5 @@ TextosRetraccion RotularRetraccion(const ResultadosRetraccion& r, const std::str
     x.Valorrt = "r" + textoEdad;
     return x;
 }
+
+} // namespace velmora

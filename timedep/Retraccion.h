@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace velmora {
+
 struct EntradaRetraccion {
     std::string Edad = "28";
     int Consistencia = 1;  // 0 Seca, 1 Plástica, 2 Semifluida
@@ -40,3 +42,5 @@ struct TextosRetraccion {
     std::string Valor1, Valor10, Valor11, Valor12, Valorrt;
 };
 TextosRetraccion RotularRetraccion(const ResultadosRetraccion& r, const std::string& textoEdad);
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include "timedep/VentanaResultadosDeformacion.h"
 #include "ui_VentanaDeformacion.h"
 
+namespace velmora {
+
 TVentanaDeformacion::TVentanaDeformacion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaDeformacion>()) {
     ui->setupUi(this);
@@ -52,3 +54,5 @@ void TVentanaDeformacion::BotonCalcularClick() {
         RotularFluencia(r.valor(), entrada.Tiempo01, entrada.Tiempo02));
     app_.VentanaResultadosDeformacion->exec();
 }
+
+} // namespace velmora

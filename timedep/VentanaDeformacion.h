@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaDeformacion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Datos de la fluencia: hormigón, sección, tensión, ambiente y edades de carga y de cálculo.
 class TVentanaDeformacion : public QDialog {
@@ -22,3 +25,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaDeformacion> ui;
 };
+
+} // namespace velmora

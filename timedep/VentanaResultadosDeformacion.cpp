@@ -5,6 +5,8 @@
 #include "timedep/Fluencia.h"
 #include "ui_VentanaResultadosDeformacion.h"
 
+namespace velmora {
+
 TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosDeformacion>()) {
     ui->setupUi(this);
@@ -28,3 +30,5 @@ void TVentanaResultadosDeformacion::Rellenar(const TextosFluencia& t) {
     for (const auto& [etiqueta, texto] : rotulos)
         etiqueta->setText(Q(texto));
 }
+
+} // namespace velmora

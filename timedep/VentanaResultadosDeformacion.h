@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
-struct TextosFluencia;
 namespace Ui {
 class TVentanaResultadosDeformacion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+struct TextosFluencia;
 
 // Resultados de la fluencia: las cuatro deformaciones, el coeficiente de fluencia y los valores
 // intermedios.
@@ -23,3 +26,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosDeformacion> ui;
 };
+
+} // namespace velmora

@@ -5,6 +5,8 @@
 #include "timedep/Retraccion.h"
 #include "ui_VentanaResultadosRetraccion.h"
 
+namespace velmora {
+
 TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosRetraccion>()) {
     ui->setupUi(this);
@@ -20,3 +22,5 @@ void TVentanaResultadosRetraccion::Rellenar(const TextosRetraccion& t) {
     ui->Valor12->setText(Q(t.Valor12));
     ui->Valorrt->setText(Q(t.Valorrt));
 }
+
+} // namespace velmora

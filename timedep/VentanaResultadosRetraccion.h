@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
-struct TextosRetraccion;
 namespace Ui {
 class TVentanaResultadosRetraccion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
+struct TextosRetraccion;
 
 // Resultados de la retracción: la deformación y los valores intermedios.
 class TVentanaResultadosRetraccion : public QDialog {
@@ -22,3 +25,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosRetraccion> ui;
 };
+
+} // namespace velmora

@@ -7,6 +7,8 @@
 #include "timedep/VentanaResultadosRetraccion.h"
 #include "ui_VentanaRetraccion.h"
 
+namespace velmora {
+
 TVentanaRetraccion::TVentanaRetraccion(Aplicacion& app, QWidget* parent)
     : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaRetraccion>()) {
     ui->setupUi(this);
@@ -50,3 +52,5 @@ void TVentanaRetraccion::BotonCalcularClick() {
     app_.VentanaResultadosRetraccion->Rellenar(RotularRetraccion(r.valor(), entrada.Edad));
     app_.VentanaResultadosRetraccion->exec();
 }
+
+} // namespace velmora

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaRetraccion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Datos de la retracción: edad, consistencia, ambiente y sección.
 class TVentanaRetraccion : public QDialog {
@@ -22,3 +25,5 @@ private:
     Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaRetraccion> ui;
 };
+
+} // namespace velmora

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace velmora {
+
 namespace {
 
 struct Unidad {
@@ -155,3 +157,5 @@ std::string TextoValorFinal(TipoConversion tipo, std::string_view texto,
     const auto r = ConvertirTexto(tipo, texto, u, cientifico, separador);
     return r ? *r : TextoValorFueraRango;
 }
+
+} // namespace velmora

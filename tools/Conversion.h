@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace velmora {
+
 // Clases de magnitud, por el índice del grupo "Tipo de conversión".
 enum class TipoConversion { Longitud = 0, Fuerza = 1, Momento = 2, Tension = 3, Inercia = 4 };
 inline constexpr int NumeroTiposConversion = 5;
@@ -57,3 +59,5 @@ Resultado<std::string> ConvertirTexto(TipoConversion tipo, std::string_view text
 std::string TextoValorFinal(TipoConversion tipo, std::string_view texto,
                             const UnidadesConversion& u, bool cientifico,
                             std::string_view separador = ".");
+
+} // namespace velmora

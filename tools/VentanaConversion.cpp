@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QStyle>
 
+namespace velmora {
+
 namespace {
 
 TipoConversion Tipo(const GrupoOpciones* grupo) {
@@ -132,3 +134,5 @@ void TVentanaConversion::Convertir() {
         Q(TextoValorFinal(Tipo(ui->GrupoTipoConversion), S(ui->ValorOrigen->text()), u,
                           ui->GrupoTipoSalida->itemIndex() == 1, SeparadorRegional())));
 }
+
+} // namespace velmora

@@ -4,10 +4,13 @@
 #include <QString>
 #include <memory>
 
-struct Aplicacion;
 namespace Ui {
 class TVentanaConversion;
 }
+
+namespace velmora {
+
+struct Aplicacion;
 
 // Conversión de unidades de longitud, fuerza, momento, tensión e inercia. Convierte de nuevo a
 // cada cambio del valor o de cualquier elección; no toca el estado de diseño.
@@ -34,3 +37,5 @@ private:
     std::unique_ptr<Ui::TVentanaConversion> ui;
     QString UnidadFuerzaOrigen, UnidadLongitudOrigen, UnidadFuerzaFinal, UnidadLongitudFinal;
 };
+
+} // namespace velmora

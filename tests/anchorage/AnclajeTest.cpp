@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace velmora;
+
 namespace {
 
 EstadoDiseno Nuevo() {

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace velmora;
+
 class PruebaDesdeMenu : public QObject {
     Q_OBJECT
 

@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using namespace velmora;
+
 class PruebaVentanaLongitudAnclaje : public QObject {
     Q_OBJECT
 

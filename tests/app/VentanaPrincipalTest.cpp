@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+using namespace velmora;
+
 namespace {
 
 const QStringList EntradasCalculo{"Datosdelaseccion1", "Datosdelaseccion2", "Datosdelaviga",

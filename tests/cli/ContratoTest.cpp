@@ -7,6 +7,8 @@
 
 #include <sstream>
 
+using namespace velmora;
+
 namespace {
 
 struct CasoError {

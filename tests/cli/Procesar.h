@@ -7,6 +7,8 @@
 
 #include <string>
 
+using namespace velmora;
+
 using Json = nlohmann::ordered_json;
 
 inline Json Procesar(const std::string& linea) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace velmora;
+
 namespace {
 
 // Sección rectangular de arranque (0.40 × 0.30, recubrimientos 0.03), parámetros de arranque y

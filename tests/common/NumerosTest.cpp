@@ -3,6 +3,8 @@
 #include <clocale>
 #include <gtest/gtest.h>
 
+using namespace velmora;
+
 struct CasoLectura {
     const char* texto;
     double valor;

@@ -4,6 +4,8 @@
 
 #include <numbers>
 
+using namespace velmora;
+
 // Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
 namespace {
 

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using namespace velmora;
+
 namespace {
 
 QString Texto(QWidget* w, const char* nombre) {

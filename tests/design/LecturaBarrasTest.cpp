@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace velmora;
+
 struct CasoNumero {
     const char* texto;
     int n;

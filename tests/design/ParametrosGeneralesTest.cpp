@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace velmora;
+
 class PruebaParametrosGenerales : public QObject {
     Q_OBJECT
 

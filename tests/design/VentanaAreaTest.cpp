@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+using namespace velmora;
+
 class PruebaVentanaArea : public QObject {
     Q_OBJECT
 

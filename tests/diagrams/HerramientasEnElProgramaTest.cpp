@@ -18,6 +18,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace velmora;
+
 class PruebaHerramientasEnElPrograma : public QObject {
     Q_OBJECT
 

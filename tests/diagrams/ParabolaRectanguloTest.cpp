@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace velmora;
+
 namespace {
 
 EstadoDiseno EstadoInicial() {

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace velmora;
+
 class PruebaDiagramaCalculo : public QObject {
     Q_OBJECT
 

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace velmora;
+
 class PruebaVentanaParabola : public QObject {
     Q_OBJECT
 

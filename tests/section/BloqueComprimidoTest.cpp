@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace velmora;
+
 namespace {
 
 // Integración numérica independiente del bloque: tensión parábola-rectángulo sobre la

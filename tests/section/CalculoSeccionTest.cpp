@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using namespace velmora;
+
 namespace {
 
 // Estado de arranque con los parámetros generales confirmados por omisión.

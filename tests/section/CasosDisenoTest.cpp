@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using namespace velmora;
+
 namespace {
 
 enum class Caso { Simple, Compuesta, Simetrica };

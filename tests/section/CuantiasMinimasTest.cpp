@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using namespace velmora;
+
 namespace {
 
 // Sección 300 × 400 (b·h = 120000 mm²) con áreas de partida dadas.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using namespace velmora;
+
 namespace {
 
 TEST(CalcularLimites, SeccionRectangular) {

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
+using namespace velmora;
+
 namespace {
 
 EstadoDiseno Preparada() {

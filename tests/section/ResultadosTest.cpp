@@ -8,6 +8,8 @@
 #include <numbers>
 #include <string>
 
+using namespace velmora;
+
 namespace {
 
 TEST(TextoDominio, TresLineas) {

@@ -4,6 +4,8 @@
 
 #include "design/EstadoDiseno.h"
 
+using namespace velmora;
+
 inline EstadoDiseno SeccionReferencia() {
     EstadoDiseno e;
     InicializarTablas(e);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace velmora;
+
 // Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
 namespace {
 

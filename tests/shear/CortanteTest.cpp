@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+using namespace velmora;
+
 // Todo en un espacio anónimo: los nombres de los casos se repiten en otros ficheros.
 namespace {
 

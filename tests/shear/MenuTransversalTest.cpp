@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace velmora;
+
 namespace {
 
 void Pulsar(QWidget* w, const char* nombre) {

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace velmora;
+
 namespace {
 
 struct Rotulos {

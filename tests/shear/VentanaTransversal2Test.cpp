@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using namespace velmora;
+
 class PruebaVentanaTransversal2 : public QObject {
     Q_OBJECT
 

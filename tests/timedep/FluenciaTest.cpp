@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace velmora;
+
 namespace {
 DatosFluencia Defecto() {
     const auto d = LeerDatosFluencia(EntradaFluencia{});

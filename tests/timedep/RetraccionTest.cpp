@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace velmora;
+
 namespace {
 DatosRetraccion Defecto() {
     const auto d = LeerDatosRetraccion(EntradaRetraccion{});

@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using namespace velmora;
+
 class PruebaVentanasDeformacion : public QObject {
     Q_OBJECT
 

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace velmora;
+
 class PruebaVentanaConversion : public QObject {
     Q_OBJECT
 

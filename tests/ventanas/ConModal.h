@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <functional>
 
+using namespace velmora;
+
 // Ejecuta `clic`; si abre una ventana modal, le aplica `accion` (que debe cerrarla). Devuelve
 // si se abrió.
 inline bool ConModal(const std::function<void()>& clic,

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+using namespace velmora;
+
 // Control hijo `nombre` de `ventana`; la prueba se detiene si no existe.
 template <typename T> T* Hijo(const QObject* ventana, const QString& nombre) {
     auto* c = ventana->findChild<T*>(nombre);

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+using namespace velmora;
+
 // Arranca, antes del clic, un sondeo que espera a que aparezca una ventana modal (distinta de
 // `excepto`) y le aplica `accion`. Si no aparece en `limiteMs`, no hace nada (la prueba que
 // esperaba el cuadro fallará por sus propias comprobaciones).

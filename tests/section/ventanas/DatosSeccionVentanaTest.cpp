@@ -8,6 +8,8 @@
 
 #include <QMap>
 
+using namespace velmora;
+
 namespace {
 
 // Rótulos de la ventana de resultados que comprueban las pruebas.

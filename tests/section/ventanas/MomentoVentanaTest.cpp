@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 
+using namespace velmora;
+
 namespace {
 
 // Elige en el selector abierto un grupo de `n` barras de diámetro `d` y pulsa `boton`.

@@ -24,6 +24,8 @@
 #include <memory>
 #include <numbers>
 
+using namespace velmora;
+
 // Control hijo por nombre; nulo si no existe (la prueba lo comprueba).
 template <typename T> T* Hijo(QWidget* ventana, const char* nombre) {
     return ventana ? ventana->findChild<T*>(QString::fromLatin1(nombre)) : nullptr;
