@@ -38,6 +38,24 @@ std::optional<double> LeerCampo(QWidget* control, const QString& nombre) {
     return std::nullopt;
 }
 
+TextosCampos TextosDe(const QWidget* ventana, std::span<const Campo> campos) {
+    TextosCampos t;
+    for (const Campo& c : campos)
+        if (const auto* control = ventana->findChild<const QWidget*>(Q(std::string(c.control))))
+            t.emplace(std::string(c.control), S(TextoDe(control)));
+    return t;
+}
+
+std::optional<double> LeerCampo(QWidget* ventana, const Campo& campo, bool intervalo) {
+    const Campo* lista = &campo;
+    const TextosCampos textos = TextosDe(ventana, std::span(lista, 1));
+    const auto r = intervalo ? LeerCampoEnIntervalo(textos, campo) : LeerCampo(textos, campo);
+    if (r)
+        return *r;
+    MostrarError(ventana, r.error());
+    return std::nullopt;
+}
+
 void MostrarError(QWidget* ventana, const ErrorCalculo& error) {
     Avisar(Q(error.mensaje), ventana);
     if (!error.campo.empty() && ventana)

@@ -2,6 +2,7 @@
 // Lectura de los campos numéricos de una ventana con el lector único (LeerNumero): nunca a
 // través de la configuración regional.
 
+#include "common/Descripcion.h"
 #include "common/Resultado.h"
 
 #include <QString>
@@ -23,6 +24,14 @@ std::optional<double> LeerCampo(QWidget* control, const QString& nombre);
 // Muestra el error de un cálculo: avisa y, si el error nombra un control hijo de `ventana`,
 // le da el foco (y selecciona su texto).
 void MostrarError(QWidget* ventana, const ErrorCalculo& error);
+
+// Textos de los controles de los campos, buscados por su nombre de objeto entre los hijos de
+// `ventana` (un control que no existe no aparece, y el lector usa su texto de arranque).
+TextosCampos TextosDe(const QWidget* ventana, std::span<const Campo> campos);
+
+// Lee un campo de la descripción con su control en `ventana`; si falla avisa, da el foco al
+// control y devuelve nullopt. Con `intervalo` comprueba también el intervalo válido.
+std::optional<double> LeerCampo(QWidget* ventana, const Campo& campo, bool intervalo = true);
 
 // Conversión entre las cadenas UTF-8 de los cálculos y las de Qt.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }

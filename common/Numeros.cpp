@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -33,7 +34,7 @@ Resultado<double> LeerNumero(std::string_view texto, std::string_view nombre,
     }
     const std::string original(t);
     if (comas > 1 || (comas == 1 && puntos > 0))
-        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(original) +
+        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(TextoCitado(original)) +
                                             ") no es un número válido: escriba un solo "
                                             "separador decimal, punto o coma.",
                                         std::string(campo));
@@ -70,7 +71,7 @@ Resultado<double> LeerNumero(std::string_view texto, std::string_view nombre,
         valido = exp > 0;
     }
     if (!valido || i != s.size())
-        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(original) +
+        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(TextoCitado(original)) +
                                             ") no es un número.",
                                         std::string(campo));
 
@@ -90,7 +91,7 @@ Resultado<double> LeerNumero(std::string_view texto, std::string_view nombre,
         valor = std::numeric_limits<double>::quiet_NaN();
     }
     if (!std::isfinite(valor))
-        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(original) +
+        return Resultado<double>::Error("El dato " + Citar(nombre) + " (" + Citar(TextoCitado(original)) +
                                             ") está fuera del intervalo de números admitidos.",
                                         std::string(campo));
     return valor;
@@ -132,5 +133,32 @@ std::string Formatear(double valor, int ancho, int decimales) {
 }
 
 std::string FormatearEntero(long long valor) { return std::to_string(valor); }
+
+std::string NumeroLegible(double valor) {
+    if (!std::isfinite(valor))
+        return "un valor no finito";
+    if (valor == 0)
+        return "0";
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.6g", valor);
+    return texto;
+}
+
+std::string TextoCitado(std::string_view texto) {
+    constexpr std::size_t Maximo = 40;
+    std::size_t caracteres = 0, corte = 0;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        if ((static_cast<unsigned char>(texto[i]) & 0xC0) == 0x80)
+            continue; // continuación de un carácter UTF-8
+        if (caracteres == Maximo) {
+            corte = i;
+            break;
+        }
+        ++caracteres;
+    }
+    if (corte == 0)
+        return std::string(texto);
+    return std::string(texto.substr(0, corte)) + "…";
+}
 
 } // namespace velmora

@@ -26,6 +26,14 @@ Resultado<long long> LeerEntero(std::string_view texto, std::string_view nombre,
 // escribe como "---" alineado en el mismo ancho.
 std::string Formatear(double valor, int ancho, int decimales);
 
+// Un número para un mensaje: legible, con hasta 6 cifras significativas («0.01», «1e+308»);
+// nunca «inf» ni «nan» («un valor no finito»).
+std::string NumeroLegible(double valor);
+
+// Un texto escrito por el usuario para citarlo en un mensaje: como mucho 40 caracteres (sin
+// partir un carácter UTF-8); si es más largo se corta y termina en «…».
+std::string TextoCitado(std::string_view texto);
+
 // Entero sin blancos (p. ej. para los textos de armadura 2Ø12).
 std::string FormatearEntero(long long valor);
 

@@ -2,6 +2,7 @@
 // Ayudas de las pruebas de ventanas: manejar los controles de una ventana por su nombre de
 // objeto, como lo haría el usuario con el ratón y el teclado.
 
+#include "common/Campos.h"
 #include "common/GrupoOpciones.h"
 
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <span>
 
 using namespace velmora;
 
@@ -54,4 +56,24 @@ inline void Teclear(QWidget* ventana, const char* campo, const QString& texto) {
 inline QString TextoEtiqueta(const QWidget* ventana, const char* etiqueta) {
     auto* l = ventana->findChild<QLabel*>(QString::fromLatin1(etiqueta));
     return l ? l->text() : QStringLiteral("<falta %1>").arg(QLatin1String(etiqueta));
+}
+
+// Cada campo de la descripción existe en la ventana y su texto de arranque es el de la
+// descripción (el formulario y la descripción no pueden discrepar).
+inline bool TextosDeArranqueIguales(const QWidget* ventana, std::span<const Campo> campos) {
+    const TextosCampos textos = TextosDe(ventana, campos);
+    for (const Campo& c : campos) {
+        const auto it = textos.find(c.control);
+        if (it == textos.end()) {
+            qWarning("Falta el control %.*s", int(c.control.size()), c.control.data());
+            return false;
+        }
+        if (it->second != c.defecto) {
+            qWarning("%.*s: el formulario dice «%s» y la descripción «%.*s»",
+                     int(c.control.size()), c.control.data(), it->second.c_str(),
+                     int(c.defecto.size()), c.defecto.data());
+            return false;
+        }
+    }
+    return true;
 }

@@ -1,0 +1,67 @@
+#include "common/Descripcion.h"
+
+#include "common/Numeros.h"
+
+#include <cmath>
+
+namespace velmora {
+
+std::string_view TextoCampo(const TextosCampos& textos, const Campo& campo) {
+    const auto it = textos.find(campo.control);
+    return it == textos.end() ? campo.defecto : std::string_view(it->second);
+}
+
+namespace {
+
+Resultado<double> LeerEscrito(const TextosCampos& textos, const Campo& campo) {
+    return LeerNumero(TextoCampo(textos, campo), campo.nombre, campo.control);
+}
+
+} // namespace
+
+Resultado<double> LeerCampo(const TextosCampos& textos, const Campo& campo) {
+    const auto r = LeerEscrito(textos, campo);
+    if (!r)
+        return r.error();
+    return *r * campo.factor;
+}
+
+Estado ComprobarIntervalo(const Campo& campo, double valorEscrito) {
+    if (valorEscrito >= campo.minimo && valorEscrito <= campo.maximo)
+        return Correcto();
+    const std::string unidad = campo.unidad.empty() ? "" : " " + std::string(campo.unidad);
+    return Estado::Error(std::string(campo.nombre) + " debe estar entre " +
+                             NumeroLegible(campo.minimo) + " y " + NumeroLegible(campo.maximo) +
+                             unidad + " (se ha leído " + NumeroLegible(valorEscrito) + unidad +
+                             ").",
+                         std::string(campo.control));
+}
+
+Resultado<double> LeerCampoEnIntervalo(const TextosCampos& textos, const Campo& campo) {
+    const auto r = LeerEscrito(textos, campo);
+    if (!r)
+        return r.error();
+    if (auto e = ComprobarIntervalo(campo, *r); !e)
+        return e.error();
+    return *r * campo.factor;
+}
+
+TextosCampos TextosPorOmision(std::span<const Campo> campos) {
+    TextosCampos t;
+    for (const Campo& c : campos)
+        t.emplace(std::string(c.control), std::string(c.defecto));
+    return t;
+}
+
+bool CabeEnRotulo(double valor, int ancho, int decimales) {
+    return std::isfinite(valor) &&
+           Formatear(valor, ancho, decimales).size() <= static_cast<std::size_t>(ancho);
+}
+
+ErrorCalculo ResultadoNoRepresentable(std::string_view calculo) {
+    return {"Los datos llevan a un resultado del cálculo de " + std::string(calculo) +
+                " que no se puede mostrar (demasiado grande o no finito). Revise los datos.",
+            {}};
+}
+
+} // namespace velmora

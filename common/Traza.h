@@ -1,0 +1,43 @@
+#pragma once
+// Traza de un cálculo para la memoria: los pasos que dieron sus resultados, en orden, cada uno
+// con su símbolo, su artículo de la EHE-98, la fórmula en símbolos, la misma fórmula con los
+// números de este caso y el valor. Los cálculos no la llenan al calcular (un cálculo por lotes no
+// debe pagar el texto): una función aparte la rehace con las mismas funciones y los mismos datos
+// cuando se pide una memoria.
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+struct Paso {
+    enum class Tipo {
+        Calculo, // una fórmula con sus números y su valor
+        Nota     // una explicación (qué regla rige y por qué); sin fórmula ni valor
+    };
+    Tipo tipo = Tipo::Calculo;
+    std::string simbolo;     // texto enriquecido: "V<sub>u1</sub>"
+    std::string descripcion; // breve, en español: "Agotamiento por compresión oblicua del alma"
+    std::string articulo;    // artículo de la EHE-98: "44.2.3.1"; vacío si no hay uno
+    std::string formula;     // en símbolos, texto enriquecido: "K·f<sub>1cd</sub>·b<sub>0</sub>·d"
+    std::string sustitucion; // los números de este caso, aritmética simple: "0.60·16.67·300·360"
+    double escala = 1.0;     // la sustitución por `escala` da `valor` (p. ej. N → kN: 0.001)
+    double valor = 0.0;      // en `unidad`
+    std::string unidad;      // "kN", "mm²", "N/mm²"; vacía si no tiene
+    int decimales = 3;       // decimales con que se escribe `valor`
+};
+
+struct Traza {
+    std::vector<Paso> pasos;
+
+    void Calculo(Paso p) { pasos.push_back(std::move(p)); }
+    void Nota(std::string descripcion, std::string articulo = {}) {
+        Paso p;
+        p.tipo = Paso::Tipo::Nota;
+        p.descripcion = std::move(descripcion);
+        p.articulo = std::move(articulo);
+        pasos.push_back(std::move(p));
+    }
+};
+
+} // namespace velmora
