@@ -36,7 +36,7 @@ EstadoDiseno Seccion(bool enT, bool simetrica) {
     return e;
 }
 
-// Argumentos: Md (kN·m), Nd (kN), simétrica, en T.
+// Argumentos: Md (kN·m), Nd (kN), simétrica, en T, búsqueda (0 rápida, 1 paso a paso).
 void Dimensionar(benchmark::State& estado) {
     const double Md = static_cast<double>(estado.range(0)) * 1e6;
     const double Nd = static_cast<double>(estado.range(1)) * 1e3;
@@ -44,12 +44,13 @@ void Dimensionar(benchmark::State& estado) {
     const bool enT = estado.range(3) != 0;
     const EstadoDiseno base = Seccion(enT, simetrica);
     const int tipo = simetrica ? 1 : 0;
+    const Busqueda modo = estado.range(4) != 0 ? Busqueda::PasoAPaso : Busqueda::Rapida;
     for (auto _ : estado) {
         EstadoDiseno e = base;
         e.Md = Md;
         e.Nd = Nd;
         e.e0 = Nd > 0 ? Md / Nd : 0.0;
-        const auto r = DimensionarSeccion(e, tipo, 0);
+        const auto r = DimensionarSeccion(e, tipo, 0, modo);
         if (!r.ok())
             estado.SkipWithError(r.error().mensaje.c_str());
         benchmark::DoNotOptimize(e.As1);
@@ -70,25 +71,30 @@ void MomentoAgotamiento(benchmark::State& estado) {
 
 } // namespace
 
+// Cada caso con la búsqueda rápida y con la de referencia, paso a paso.
+#define CASO(nombre, ...)                                                                   \
+    BENCHMARK(Dimensionar)->Name(nombre "/rapida")->Args({__VA_ARGS__, 0});                 \
+    BENCHMARK(Dimensionar)->Name(nombre "/paso_a_paso")->Args({__VA_ARGS__, 1})
+
 // Rectangular 300 × 400.
-BENCHMARK(Dimensionar)->Name("Rect/FlexionSimple/busqueda")->Args({100, 0, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionSimple/limite")->Args({250, 0, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionCompuesta/A_busqueda")->Args({150, 200, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionCompuesta/A_limite")->Args({150, 600, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionCompuesta/B_dominio4")->Args({120, 1200, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionCompuesta/B_dominio5")->Args({50, 1500, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/FlexionCompuesta/C_centrada")->Args({10, 2000, 0, 0});
-BENCHMARK(Dimensionar)->Name("Rect/Simetrica/L")->Args({150, 600, 1, 0});
-BENCHMARK(Dimensionar)->Name("Rect/Simetrica/S_dominio5")->Args({50, 1500, 1, 0});
-BENCHMARK(Dimensionar)->Name("Rect/Simetrica/S_sin_limite")->Args({10, 2000, 1, 0});
+CASO("Rect/FlexionSimple/busqueda", 100, 0, 0, 0);
+CASO("Rect/FlexionSimple/limite", 250, 0, 0, 0);
+CASO("Rect/FlexionCompuesta/A_busqueda", 150, 200, 0, 0);
+CASO("Rect/FlexionCompuesta/A_limite", 150, 600, 0, 0);
+CASO("Rect/FlexionCompuesta/B_dominio4", 120, 1200, 0, 0);
+CASO("Rect/FlexionCompuesta/B_dominio5", 50, 1500, 0, 0);
+CASO("Rect/FlexionCompuesta/C_centrada", 10, 2000, 0, 0);
+CASO("Rect/Simetrica/L", 150, 600, 1, 0);
+CASO("Rect/Simetrica/S_dominio5", 50, 1500, 1, 0);
+CASO("Rect/Simetrica/S_sin_limite", 10, 2000, 1, 0);
 // En T 1.00 × 1.00, cabeza 0.20, alma 0.20.
-BENCHMARK(Dimensionar)->Name("T/FlexionSimple/busqueda")->Args({1000, 0, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/FlexionSimple/limite")->Args({3000, 0, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/FlexionCompuesta/A_busqueda")->Args({1000, 3000, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/FlexionCompuesta/A_limite")->Args({2000, 3000, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/FlexionCompuesta/B_dominio5")->Args({1000, 5000, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/FlexionCompuesta/C_centrada")->Args({0, 20000, 0, 1});
-BENCHMARK(Dimensionar)->Name("T/Simetrica/L")->Args({2000, 5000, 1, 1});
-BENCHMARK(Dimensionar)->Name("T/Simetrica/S_sin_limite")->Args({0, 3000, 1, 1});
+CASO("T/FlexionSimple/busqueda", 1000, 0, 0, 1);
+CASO("T/FlexionSimple/limite", 3000, 0, 0, 1);
+CASO("T/FlexionCompuesta/A_busqueda", 1000, 3000, 0, 1);
+CASO("T/FlexionCompuesta/A_limite", 2000, 3000, 0, 1);
+CASO("T/FlexionCompuesta/B_dominio5", 1000, 5000, 0, 1);
+CASO("T/FlexionCompuesta/C_centrada", 0, 20000, 0, 1);
+CASO("T/Simetrica/L", 2000, 5000, 1, 1);
+CASO("T/Simetrica/S_sin_limite", 0, 3000, 1, 1);
 BENCHMARK(MomentoAgotamiento)->Name("Rect/MomentoAgotamiento")->Arg(0);
 BENCHMARK(MomentoAgotamiento)->Name("T/MomentoAgotamiento")->Arg(1);

@@ -11,12 +11,13 @@
 
 namespace velmora {
 
-// Procesa una línea y devuelve la línea de respuesta (sin salto de línea final).
-std::string ProcesarLinea(const std::string& linea);
+// Procesa una línea y devuelve la línea de respuesta (sin salto de línea final). Sin
+// `conEstado` la respuesta correcta no lleva "estado" (opción --sin-estado).
+std::string ProcesarLinea(const std::string& linea, bool conEstado = true);
 
 // Procesa todas las líneas de `entrada` y escribe una respuesta por línea en `salida`; las
 // líneas en blanco se saltan. Devuelve el número de líneas con error.
-int ProcesarFlujo(std::istream& entrada, std::ostream& salida);
+int ProcesarFlujo(std::istream& entrada, std::ostream& salida, bool conEstado = true);
 
 // Texto de --help, con la lista de cálculos inscritos.
 std::string TextoAyuda();

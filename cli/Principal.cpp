@@ -13,13 +13,19 @@ int main(int argc, char** argv) {
         std::cout << TextoAyuda();
         return 0;
     }
+    // --sin-estado, si se da, va antes del fichero.
+    const bool conEstado = !(argc >= 2 && std::strcmp(argv[1], "--sin-estado") == 0);
+    if (!conEstado) {
+        --argc;
+        ++argv;
+    }
     if (argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
         std::cerr << "velmora-calc: orden mal escrita. Uso: velmora-calc [FICHERO]; "
                      "velmora-calc --help explica el formato.\n";
         return 2;
     }
     if (argc == 1 || std::strcmp(argv[1], "-") == 0) {
-        ProcesarFlujo(std::cin, std::cout);
+        ProcesarFlujo(std::cin, std::cout, conEstado);
         return 0;
     }
     std::error_code error;
@@ -34,7 +40,7 @@ int main(int argc, char** argv) {
                   << "»: " << std::strerror(errno) << ".\n";
         return 1;
     }
-    ProcesarFlujo(fichero, std::cout);
+    ProcesarFlujo(fichero, std::cout, conEstado);
     if (fichero.bad()) {
         std::cerr << "velmora-calc: no se ha podido leer entero el fichero «" << argv[1] << "».\n";
         return 1;

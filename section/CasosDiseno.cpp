@@ -1,6 +1,6 @@
 #include "section/CasosDiseno.h"
 
-#include "section/BloqueComprimido.h"
+#include "section/BusquedaFibraNeutra.h"
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
 #include "section/LeyesMateriales.h"
@@ -10,8 +10,6 @@
 namespace velmora {
 
 namespace {
-
-constexpr double Paso = 0.01; // mm: paso de la búsqueda de la fibra neutra
 
 Estado SinTension() {
     return Estado::Error(MensajeFueraDiagramaActivo);
@@ -23,24 +21,11 @@ bool TensionA2(EstadoDiseno& e, double eps) {
     return !std::isnan(e.sigmaS2);
 }
 
-// Búsqueda de la fibra neutra: x := x + 0.01 desde 0, BloqueComprimido en cada paso, hasta que
-// `parada` se cumpla (desigualdad estricta: la igualdad sigue buscando). Pasar de 5·h sin
-// cumplirla es no alcanzar el equilibrio. `parada` puede devolver un error que corta la búsqueda.
-template <typename Parada> Estado Buscar(EstadoDiseno& e, Parada parada) {
-    const double tope = 5.0 * e.h;
-    double x = 0.0;
-    for (;;) {
-        x += Paso;
-        e.x = x;
-        BloqueComprimido(e, x);
-        if (x > tope)
-            return Estado::Error(MensajeSinEquilibrio);
-        const Resultado<bool> r = parada();
-        if (!r)
-            return r.error();
-        if (*r)
-            return Correcto();
-    }
+// Una búsqueda con tope 5·h que no lo alcanza; si lo alcanza, no hay equilibrio.
+Estado SinTope(const FinBusqueda& r) {
+    if (!r)
+        return r.error();
+    return *r ? Correcto() : Estado::Error(MensajeSinEquilibrio);
 }
 
 // Dominio 2 o 3 según la profundidad de la fibra neutra.
@@ -91,7 +76,7 @@ namespace {
 // Momentos respecto de A1 (M1) con el axil N: configuración límite si M1 > Mlim; si no,
 // búsqueda con Cc·(d − yc) > M1 y sin armadura de compresión. Después, el mínimo mecánico.
 // Es la flexión simple (N = 0) y la gran excentricidad de la flexión compuesta.
-Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N) {
+Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N, Busqueda modo) {
     if (M1 > e.Mlim) {
         if (auto r = ConfiguracionLimite(e); !r)
             return r;
@@ -100,8 +85,7 @@ Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N) {
         e.U1 = e.As2 * e.sigmaS2 + e.Clim - N;
         e.As1 = e.U1 / e.fyd;
     } else {
-        const auto r = Buscar(e, [&]() -> Resultado<bool> { return e.Cc * (e.d - e.yc) > M1; });
-        if (!r)
+        if (auto r = SinTope(BuscarMomentoA1(e, M1, modo)); !r)
             return r;
         e.U1 = e.Cc - N;
         e.U2 = 0.0;
@@ -116,75 +100,66 @@ Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N) {
     return Correcto();
 }
 
-} // namespace
-
-Estado FlexionSimple(EstadoDiseno& e) {
-    return FlexionRespectoDeA1(e, e.Md, 0.0);
+// A2 con la tensión de su deformación epsS2 para completar el axil Nd; U2 := As2·f, elevada a
+// 0.05·Nd si no llega (con el aviso de compresión mínima si se pide).
+Estado CompletarA2(EstadoDiseno& e, double f, bool aviso) {
+    if (!TensionA2(e, e.epsS2))
+        return SinTension();
+    const double Nd = e.Nd;
+    e.As2 = (Nd - e.Cc) / e.sigmaS2;
+    e.U2 = e.As2 * f;
+    if (e.U2 < 0.05 * Nd) {
+        e.MinimaCompresion = e.MinimaCompresion || aviso;
+        e.U2 = 0.05 * Nd;
+        e.As2 = e.U2 / f;
+    }
+    return Correcto();
 }
 
-Estado FlexionCompuesta(EstadoDiseno& e) {
-    const auto ex = CalcularExcentricidades(e);
+// A. Gran excentricidad: momentos respecto de A1, y A2 al menos 0.05·Nd.
+Estado GranExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo) {
     const double Nd = e.Nd;
-
-    if (e.e0 >= ex.eLimite) {
-        // A. Gran excentricidad: momentos respecto de A1.
-        if (auto r = FlexionRespectoDeA1(e, Nd * ex.e1, Nd); !r)
-            return r;
-        if (e.U2 < 0.05 * Nd) {
-            e.MinimaCompresion = true;
-            e.U2 = 0.05 * Nd;
-            e.As2 = e.U2 / e.fyd;
-        }
-        return Correcto();
+    if (auto r = FlexionRespectoDeA1(e, Nd * ex.e1, Nd, modo); !r)
+        return r;
+    if (e.U2 < 0.05 * Nd) {
+        e.MinimaCompresion = true;
+        e.U2 = 0.05 * Nd;
+        e.As2 = e.U2 / e.fyd;
     }
+    return Correcto();
+}
 
-    if (e.e0 >= ex.eCentrada) {
-        // B. Pequeña excentricidad: momentos respecto de A2 sin contar A1.
-        e.CuantiaMecanica = true;
-        const double M2 = Nd * ex.e2;
-        const auto r = Buscar(e, [&]() -> Resultado<bool> { return e.Cc * (e.yc - e.d2) > M2; });
-        if (!r)
-            return r;
-        e.U1 = 0.05 * Nd;
-        const double x = e.x;
-        if (x > e.h) {
-            // Dominio 5: 0.002 a 3h/7 de la fibra superior.
-            const double p = x - e.h * 3.0 * (1.0 / 7.0);
-            e.Dominio = 6;
-            e.epsC = 0.002 * x / p;
-            e.epsCInf = 0.002 * (x - e.h) / p;
-            e.As1 = e.U1 / e.fycd;
-            e.epsS2 = 0.002 * (x - e.d2) / p;
-            if (!TensionA2(e, e.epsS2))
-                return SinTension();
-            e.As2 = (Nd - e.Cc) / e.sigmaS2;
-            e.U2 = e.As2 * e.fycd;
-            if (e.U2 < 0.05 * Nd) {
-                e.U2 = 0.05 * Nd;
-                e.As2 = e.U2 / e.fycd;
-            }
-        } else {
-            e.Dominio = x > e.d ? 5 : 4;
-            e.As1 = e.U1 / e.fyd;
-            if (x < e.d)
-                MinimoMecanico(e);
-            e.epsC = 0.0035;
-            e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-            e.epsS2 = (1.0 - e.d2 / x) * 0.0035;
-            if (!TensionA2(e, e.epsS2))
-                return SinTension();
-            e.As2 = (Nd - e.Cc) / e.sigmaS2;
-            e.U2 = e.As2 * e.fyd;
-            if (e.U2 < 0.05 * Nd) {
-                e.MinimaCompresion = true;
-                e.U2 = 0.05 * Nd;
-                e.As2 = e.U2 / e.fyd;
-            }
-        }
-        return Correcto();
+// B. Pequeña excentricidad: momentos respecto de A2 sin contar A1.
+Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo) {
+    e.CuantiaMecanica = true;
+    const double Nd = e.Nd;
+    if (auto r = SinTope(BuscarMomentoA2(e, Nd * ex.e2, modo)); !r)
+        return r;
+    e.U1 = 0.05 * Nd;
+    const double x = e.x;
+    if (x > e.h) {
+        // Dominio 5: 0.002 a 3h/7 de la fibra superior.
+        const double p = x - e.h * 3.0 * (1.0 / 7.0);
+        e.Dominio = 6;
+        e.epsC = 0.002 * x / p;
+        e.epsCInf = 0.002 * (x - e.h) / p;
+        e.As1 = e.U1 / e.fycd;
+        e.epsS2 = 0.002 * (x - e.d2) / p;
+        return CompletarA2(e, e.fycd, false);
     }
+    e.Dominio = x > e.d ? 5 : 4;
+    e.As1 = e.U1 / e.fyd;
+    if (x < e.d)
+        MinimoMecanico(e);
+    e.epsC = 0.0035;
+    e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
+    e.epsS2 = (1.0 - e.d2 / x) * 0.0035;
+    return CompletarA2(e, e.fyd, true);
+}
 
-    // C. Compresión casi centrada: toda la sección a 0.002, bloque 0.85·fcd·b·h a media altura.
+// C. Compresión casi centrada: toda la sección a 0.002, bloque 0.85·fcd·b·h a media altura.
+Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
+    const double Nd = e.Nd;
     const double bloque = 0.85 * e.fcd * e.b * e.h;
     e.Dominio = 6;
     e.x = 1000.0;
@@ -205,91 +180,62 @@ Estado FlexionCompuesta(EstadoDiseno& e) {
     return Correcto();
 }
 
-Estado FlexionCompuestaSimetrica(EstadoDiseno& e) {
-    const auto ex = CalcularExcentricidades(e);
+// L. Gran excentricidad simétrica: equilibrio de fuerzas con las dos caras iguales.
+Estado GranExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex, double& AsCara,
+                                  Busqueda modo) {
+    if (auto r = SinTope(BuscarEquilibrioSimetrico(e, e.Nd * ex.e1, AsCara, modo)); !r)
+        return r;
+    const double x = e.x;
+    if (x <= e.d * 7.0 / 27.0)
+        e.Dominio = 1;
+    else if (x <= e.xlim)
+        e.Dominio = 2;
+    else if (x <= e.d)
+        e.Dominio = 4;
+    else
+        e.Dominio = 5;
+    return Correcto();
+}
+
+// S. Pequeña excentricidad simétrica: momentos respecto de A2; pasado 5·h, toda la sección
+// comprimida con deformación uniforme (x = 1000).
+Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex, double& AsCara,
+                                     Busqueda modo) {
     const double Nd = e.Nd;
-    const double pivote = e.d * 7.0 / 27.0;
-    double AsCara = 0.0;
-
-    if (e.e0 >= ex.eLimite) {
-        // L. Gran excentricidad: equilibrio de fuerzas con las dos caras iguales.
-        const double M1 = Nd * ex.e1;
-        const auto r = Buscar(e, [&]() -> Resultado<bool> {
-            const double x = e.x;
-            if (x > pivote) {
-                e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-                e.epsS2 = 0.0035 * (x - e.d2) / x;
-            } else {
-                e.epsS1 = 0.01;
-                e.epsS2 = std::fabs((x - e.d2) / (e.d - x)) * 0.01;
-            }
-            e.sigmaS1 = TensionAcero(e, e.epsS1, e.fyd);
-            e.sigmaS2 = TensionAcero(e, e.epsS2, e.fyd);
-            if (std::isnan(e.sigmaS1) || std::isnan(e.sigmaS2))
-                return Resultado<bool>::Error(MensajeFueraDiagramaActivo);
-            if (e.sigmaS2 == 0.0)
-                return false; // A2 en la fibra neutra: no hay cara que dimensionar, se sigue
-            double sigmaSuma;
-            if (x > e.d2) {
-                AsCara = ((M1 - e.Cc * (e.d - e.yc)) / e.sigmaS2) / (e.d - e.d2);
-                sigmaSuma = x > e.d ? e.sigmaS2 + e.sigmaS1 : e.sigmaS2 - e.sigmaS1;
-            } else {
-                AsCara = ((e.Cc * (e.d - e.yc) - M1) / e.sigmaS2) / (e.d - e.d2);
-                sigmaSuma = e.sigmaS2 + e.sigmaS1;
-            }
-            return e.Cc + AsCara * sigmaSuma > Nd;
-        });
-        if (!r)
-            return r;
-        const double x = e.x;
-        if (x <= pivote)
-            e.Dominio = 1;
-        else if (x <= e.xlim)
-            e.Dominio = 2;
-        else if (x <= e.d)
-            e.Dominio = 4;
-        else
-            e.Dominio = 5;
+    const FinBusqueda r = BuscarMomentoA2(e, Nd * ex.e2, modo);
+    if (!r)
+        return r.error();
+    const double x = e.x;
+    if (!*r) {
+        e.Dominio = 6;
+        e.x = 1000.0;
+        e.epsC = 0.002;
+        e.epsCInf = 0.002;
+        if (!TensionA2(e, 0.002))
+            return SinTension();
+        AsCara = ((Nd * ex.e1 - 0.85 * e.fcd * e.b * e.h * (e.h / 2.0 - e.d1)) / e.sigmaS2) /
+                 (e.d - e.d2);
+    } else if (x > e.h) {
+        const double p = x - 3.0 * e.h / 7.0;
+        e.Dominio = 6;
+        e.epsS1 = (x - e.d) * 0.002 / p;
+        e.epsS2 = (x - e.d2) * 0.002 / p;
+        if (!TensionA2(e, e.epsS2))
+            return SinTension();
+        AsCara = (Nd - e.Cc) / e.sigmaS2;
     } else {
-        // S. Pequeña excentricidad: momentos respecto de A2; termina a más tardar en 5·h.
-        const double M2 = Nd * ex.e2;
-        const double tope = 5.0 * e.h;
-        double x = 0.0;
-        for (;;) {
-            x += Paso;
-            e.x = x;
-            BloqueComprimido(e, x);
-            if (x > tope || e.Cc * (e.yc - e.d2) > M2)
-                break;
-        }
-        if (x > tope) {
-            e.Dominio = 6;
-            e.x = 1000.0;
-            e.epsC = 0.002;
-            e.epsCInf = 0.002;
-            if (!TensionA2(e, 0.002))
-                return SinTension();
-            AsCara = ((Nd * ex.e1 - 0.85 * e.fcd * e.b * e.h * (e.h / 2.0 - e.d1)) / e.sigmaS2) /
-                     (e.d - e.d2);
-        } else if (x > e.h) {
-            const double p = x - 3.0 * e.h / 7.0;
-            e.Dominio = 6;
-            e.epsS1 = (x - e.d) * 0.002 / p;
-            e.epsS2 = (x - e.d2) * 0.002 / p;
-            if (!TensionA2(e, e.epsS2))
-                return SinTension();
-            AsCara = (Nd - e.Cc) / e.sigmaS2;
-        } else {
-            e.Dominio = x > e.d ? 5 : 4;
-            e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-            e.epsS2 = (x - e.d2) * 0.0035 / x;
-            if (!TensionA2(e, e.epsS2))
-                return SinTension();
-            AsCara = (Nd - e.Cc) / e.sigmaS2;
-        }
+        e.Dominio = x > e.d ? 5 : 4;
+        e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
+        e.epsS2 = (x - e.d2) * 0.0035 / x;
+        if (!TensionA2(e, e.epsS2))
+            return SinTension();
+        AsCara = (Nd - e.Cc) / e.sigmaS2;
     }
+    return Correcto();
+}
 
-    // T. Cola común: las dos caras iguales.
+// T. Cola común de la simétrica: las dos caras iguales.
+void CarasIguales(EstadoDiseno& e, double AsCara) {
     e.As1 = AsCara;
     if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd && e.Dominio != 6) {
         e.CuantiaMecanica = true;
@@ -297,11 +243,36 @@ Estado FlexionCompuestaSimetrica(EstadoDiseno& e) {
     }
     e.As2 = e.As1;
     e.U1 = e.As1 * (e.Dominio == 6 ? e.fycd : e.fyd);
-    if (e.U1 < 0.05 * Nd) {
+    if (e.U1 < 0.05 * e.Nd) {
         e.CuantiaMecanica = true;
-        e.U1 = 0.05 * Nd;
+        e.U1 = 0.05 * e.Nd;
     }
     e.U2 = e.U1;
+}
+
+} // namespace
+
+Estado FlexionSimple(EstadoDiseno& e, Busqueda modo) {
+    return FlexionRespectoDeA1(e, e.Md, 0.0, modo);
+}
+
+Estado FlexionCompuesta(EstadoDiseno& e, Busqueda modo) {
+    const auto ex = CalcularExcentricidades(e);
+    if (e.e0 >= ex.eLimite)
+        return GranExcentricidad(e, ex, modo);
+    if (e.e0 >= ex.eCentrada)
+        return PequenaExcentricidad(e, ex, modo);
+    return CompresionCentrada(e, ex);
+}
+
+Estado FlexionCompuestaSimetrica(EstadoDiseno& e, Busqueda modo) {
+    const auto ex = CalcularExcentricidades(e);
+    double AsCara = 0.0;
+    const Estado r = e.e0 >= ex.eLimite ? GranExcentricidadSimetrica(e, ex, AsCara, modo)
+                                        : PequenaExcentricidadSimetrica(e, ex, AsCara, modo);
+    if (!r)
+        return r;
+    CarasIguales(e, AsCara);
     return Correcto();
 }
 

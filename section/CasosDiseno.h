@@ -2,26 +2,29 @@
 // Casos de dimensionamiento de la sección (EHE-98, art. 42): flexión simple, flexión compuesta
 // y flexión compuesta con armadura simétrica. Cada uno busca la fibra neutra bajando x desde la
 // fibra superior en pasos de 0.01 mm y guarda x, Dominio, As1, As2, U1, U2 y las deformaciones.
-// Requieren CalcularLimites sobre los mismos datos y Md, Nd, e0 no negativos.
+// Requieren CalcularLimites sobre los mismos datos y Md, Nd, e0 no negativos. `modo` elige la
+// búsqueda; las dos dan los mismos resultados, bit a bit.
 
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "section/BusquedaFibraNeutra.h"
 
 namespace velmora {
 
 // Nd = 0. Con Md > Mlim, configuración límite con armadura de compresión; si no, búsqueda con
 // Cc·(d − yc) > Md. Después el mínimo mecánico de A1.
-Estado FlexionSimple(EstadoDiseno& e);
+[[nodiscard]] Estado FlexionSimple(EstadoDiseno& e, Busqueda modo = Busqueda::Rapida);
 
 // Nd > 0, armadura no simétrica: gran excentricidad (e0 ≥ eLimite), pequeña (eCentrada ≤ e0 <
 // eLimite) o compresión centrada (e0 < eCentrada). La búsqueda de pequeña excentricidad que
 // pasa de x = 5·h devuelve MensajeSinEquilibrio.
-Estado FlexionCompuesta(EstadoDiseno& e);
+[[nodiscard]] Estado FlexionCompuesta(EstadoDiseno& e, Busqueda modo = Busqueda::Rapida);
 
 // Nd > 0, armadura simétrica (As1 = As2, U1 = U2). La búsqueda de gran excentricidad que pasa de
 // x = 5·h devuelve MensajeSinEquilibrio; la de pequeña excentricidad termina en x = 1000
 // (sección toda comprimida con deformación uniforme).
-Estado FlexionCompuestaSimetrica(EstadoDiseno& e);
+[[nodiscard]] Estado FlexionCompuestaSimetrica(EstadoDiseno& e,
+                                               Busqueda modo = Busqueda::Rapida);
 
 // Tensión del acero en los casos de cálculo: TensionAcero con el fyd del estado, o error (p. ej.
 // MensajeFueraDiagramaActivo) si no puede calcularse.

@@ -122,7 +122,8 @@ bool ResultadosFinitos(const EstadoDiseno& e) {
 }
 } // namespace
 
-Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero) {
+Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero,
+                          Busqueda modo) {
     if (TipoElemento < 0 || TipoElemento > 4)
         return Estado::Error("El tipo de elemento debe ser uno de los cinco de la lista.",
                              "GrupoTipoElemento");
@@ -138,9 +139,9 @@ Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcer
     CalcularLimites(e);
     Estado caso = Correcto();
     if (e.Nd > 0.0)
-        caso = e.Simetrica ? FlexionCompuestaSimetrica(e) : FlexionCompuesta(e);
+        caso = e.Simetrica ? FlexionCompuestaSimetrica(e, modo) : FlexionCompuesta(e, modo);
     else
-        caso = FlexionSimple(e);
+        caso = FlexionSimple(e, modo);
     if (!caso)
         return caso;
     if (!ResultadosFinitos(e))

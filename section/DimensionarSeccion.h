@@ -4,6 +4,7 @@
 
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "section/BusquedaFibraNeutra.h"
 
 #include <string>
 
@@ -50,8 +51,10 @@ void CalcularLimites(EstadoDiseno& e);
 // Comprueba la sección (ComprobarSeccion), ejecuta CalcularLimites, un caso de cálculo
 // (FlexionSimple si Nd ≤ 0; si no, FlexionCompuestaSimetrica o FlexionCompuesta según
 // Simetrica), escribe en Texto el rótulo de Profundidad y aplica la cuantía geométrica mínima
-// del elemento. Si devuelve un error, ningún resultado debe mostrarse como válido.
-Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero);
+// del elemento. Si devuelve un error, ningún resultado debe mostrarse como válido. `modo` elige
+// la búsqueda de la fibra neutra (mismos resultados, bit a bit).
+Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero,
+                          Busqueda modo = Busqueda::Rapida);
 
 // Rótulo de Profundidad: "Profundidad de la fibra neutra = " + x en cm (6:2) + " cm", o
 // "+Infinito" si x vale exactamente 1000; seguido de " (Secc. rectangular)" o " (Secc. en T)".

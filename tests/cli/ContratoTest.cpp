@@ -201,4 +201,16 @@ TEST(Tanda, RespuestaCorrectaEnOrden) {
     EXPECT_EQ(r["ok"], true);
 }
 
+// --sin-estado: la misma respuesta sin "estado", en los cálculos que lo llevan y en los errores.
+TEST(Tanda, SinEstadoEsLaRespuestaSinEstado) {
+    for (const char* linea : {R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})",
+                              R"({"calculo": "parametros"})",
+                              R"({"calculo": "conversion"})",
+                              R"({"calculo": "seccion", "DatosSeccion": {"Valor1": "0"}})"}) {
+        Json completa = Procesar(linea);
+        completa.erase("estado");
+        EXPECT_EQ(Json::parse(ProcesarLinea(linea, false)), completa) << linea;
+    }
+}
+
 } // namespace

@@ -29,6 +29,16 @@ foreach(i RANGE 5)
     comprobar(pos EQUAL 0 MENSAJE "La respuesta ${i} no empieza como se esperaba:\n${linea}\n${principio}")
 endforeach()
 
+# --sin-estado: las mismas respuestas, sin "estado".
+execute_process(COMMAND "${PROGRAMA}" --sin-estado "${TANDA}" RESULT_VARIABLE codigo
+                OUTPUT_VARIABLE sin_estado)
+comprobar(codigo EQUAL 0 MENSAJE "Código de salida ${codigo} con --sin-estado")
+string(REGEX MATCHALL "[^\n]+" lineas_sin_estado "${sin_estado}")
+list(LENGTH lineas_sin_estado n)
+comprobar(n EQUAL 6 MENSAJE "--sin-estado debe dar 6 respuestas y da ${n}:\n${sin_estado}")
+string(FIND "${sin_estado}" "\"estado\"" pos)
+comprobar(pos EQUAL -1 MENSAJE "--sin-estado no debe escribir \"estado\":\n${sin_estado}")
+
 # La entrada estándar sirve igual que un fichero.
 execute_process(COMMAND "${PROGRAMA}" - INPUT_FILE "${TANDA}" RESULT_VARIABLE codigo
                 OUTPUT_VARIABLE salida_estandar)
