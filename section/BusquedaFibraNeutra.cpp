@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -32,11 +33,31 @@ namespace {
 
 using Paso = std::int64_t;
 
-// Deja el estado como el paso k de la búsqueda: x y el bloque comprimido en x_k.
-void Evaluar(EstadoDiseno& e, Paso k) {
+// La condición en el paso k: se cumple o da error.
+bool CumpleEn(EstadoDiseno& e, Paso k, const std::function<FinBusqueda()>& parada) {
+    EvaluarPaso(e, k);
+    const FinBusqueda r = parada();
+    return !r || *r;
+}
+
+} // namespace
+
+void EvaluarPaso(EstadoDiseno& e, std::int64_t k) {
     e.x = ProfundidadPaso(k);
     BloqueComprimido(e, e.x);
 }
+
+std::int64_t PrimerPasoMonotono(EstadoDiseno& e, std::int64_t kUltimo,
+                                const std::function<FinBusqueda()>& parada) {
+    Paso lo = 0, hi = kUltimo + 1;
+    while (hi - lo > 1) {
+        const Paso m = lo + (hi - lo) / 2;
+        (CumpleEn(e, m, parada) ? hi : lo) = m;
+    }
+    return hi;
+}
+
+namespace {
 
 // Búsqueda de referencia: x := x + 0.01 desde 0, BloqueComprimido en cada paso, hasta que
 // `parada` se cumpla (desigualdad estricta: la igualdad sigue buscando) o x pase de 5·h.
@@ -55,42 +76,30 @@ template <typename Parada> FinBusqueda PasoAPaso(EstadoDiseno& e, Parada parada)
     }
 }
 
-// Cierra la búsqueda rápida en el paso k como lo habría hecho la de referencia: epsCInf sólo lo
-// escribe un bloque con x > h, así que vuelve a su valor previo antes de la última evaluación.
+// Cierra la búsqueda rápida en el paso k como lo habría hecho la de referencia. Lo que la
+// búsqueda escribe sólo a partir de cierta profundidad (epsCInf, con x > h) queda como lo dejó el
+// último paso que lo escribió, y los pasos crecen: basta con volver al estado inicial y repetir
+// el paso k.
 template <typename Parada>
-FinBusqueda Terminar(EstadoDiseno& e, Paso k, Paso kTope, double epsCInf, Parada parada) {
-    e.epsCInf = epsCInf;
-    Evaluar(e, k);
+FinBusqueda Terminar(EstadoDiseno& e, const EstadoDiseno& inicial, Paso k, Paso kTope,
+                     Parada parada) {
+    e = inicial;
+    EvaluarPaso(e, k);
     if (k >= kTope)
         return false;
     return parada();
 }
 
-// Primer k de [1, kFin] en que `cierta` se cumple, siendo monótona ahí; kFin + 1 si ninguno.
-template <typename Cierta> Paso PrimeroMonotono(Paso kFin, Cierta cierta) {
-    Paso lo = 0, hi = kFin + 1;
-    while (hi - lo > 1) {
-        const Paso m = lo + (hi - lo) / 2;
-        (cierta(m) ? hi : lo) = m;
-    }
-    return hi;
-}
-
 // Búsqueda rápida de una condición monótona hasta el paso kMono; de ahí al tope, paso a paso.
 template <typename Parada> FinBusqueda RapidaMonotona(EstadoDiseno& e, Paso kMono, Parada parada) {
     const Paso kTope = PrimerPasoMayorQue(5.0 * e.h);
-    const double epsCInf = e.epsCInf;
-    const auto cierta = [&](Paso k) {
-        Evaluar(e, k);
-        const FinBusqueda r = parada();
-        return !r || *r;
-    };
+    const EstadoDiseno inicial = e;
     kMono = std::min(kMono, kTope - 1);
-    Paso k = PrimeroMonotono(kMono, cierta);
+    Paso k = PrimerPasoMonotono(e, kMono, parada);
     if (k > kMono)
-        while (k < kTope && !cierta(k))
+        while (k < kTope && !CumpleEn(e, k, parada))
             ++k;
-    return Terminar(e, k, kTope, epsCInf, parada);
+    return Terminar(e, inicial, k, kTope, parada);
 }
 
 } // namespace
@@ -199,7 +208,7 @@ public:
 
 private:
     Muestra Tomar(Paso k) {
-        Evaluar(e_, k);
+        EvaluarPaso(e_, k);
         const FinBusqueda r = Parada();
         return {k, e_.x, e_.Cc, e_.yc, e_.sigmaS1, e_.sigmaS2, !r || *r};
     }
@@ -251,7 +260,7 @@ private:
 
 FinBusqueda RapidaSimetrica(EstadoDiseno& e, double M1, double& AsCara) {
     const Paso kTope = PrimerPasoMayorQue(5.0 * e.h);
-    const double epsCInf = e.epsCInf;
+    const EstadoDiseno inicial = e;
     std::array<Paso, 4> cortes{PrimerPasoMayorQue(e.d2), PrimerPasoMayorQue(e.d * 7.0 / 27.0),
                                PrimerPasoMayorQue(e.d), kTope};
     for (auto& c : cortes)
@@ -269,7 +278,7 @@ FinBusqueda RapidaSimetrica(EstadoDiseno& e, double M1, double& AsCara) {
         }
         inicio = corte;
     }
-    return Terminar(e, k, kTope, epsCInf, [&] { return b.Parada(); });
+    return Terminar(e, inicial, k, kTope, [&] { return b.Parada(); });
 }
 
 } // namespace

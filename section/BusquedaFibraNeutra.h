@@ -8,6 +8,9 @@
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
 
+#include <cstdint>
+#include <functional>
+
 namespace velmora {
 
 enum class Busqueda { Rapida, PasoAPaso };
@@ -27,5 +30,14 @@ using FinBusqueda = Resultado<bool>;
 // Error MensajeFueraDiagramaActivo si el acero no da tensión.
 [[nodiscard]] FinBusqueda BuscarEquilibrioSimetrico(EstadoDiseno& e, double M1, double& AsCara,
                                                     Busqueda modo);
+
+// Piezas para otras búsquedas con los mismos pasos (momento de agotamiento):
+// - el estado del paso k: x = x_k y el bloque comprimido en x_k;
+void EvaluarPaso(EstadoDiseno& e, std::int64_t k);
+// - el primer paso de 1..kUltimo en que `parada` (evaluada tras EvaluarPaso) se cumple o da error,
+//   siendo monótona ahí; kUltimo + 1 si en ninguno. Evalúa pasos sueltos: quien la llama repone
+//   el estado y repite el paso hallado.
+[[nodiscard]] std::int64_t PrimerPasoMonotono(EstadoDiseno& e, std::int64_t kUltimo,
+                                              const std::function<FinBusqueda()>& parada);
 
 } // namespace velmora
