@@ -1,0 +1,80 @@
+#include "common/Expresion.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::pruebas {
+namespace {
+
+struct CasoExpresion {
+    const char* texto;
+    double valor;
+};
+
+class ExpresionValida : public ::testing::TestWithParam<CasoExpresion> {};
+
+TEST_P(ExpresionValida, DaSuValor) {
+    const auto v = EvaluarExpresion(GetParam().texto);
+    ASSERT_TRUE(v.has_value()) << GetParam().texto;
+    EXPECT_NEAR(*v, GetParam().valor, 1e-9 * std::max(1.0, std::fabs(GetParam().valor)))
+        << GetParam().texto;
+}
+
+// Valores hechos a mano.
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, ExpresionValida,
+    ::testing::Values(CasoExpresion{"0.60·16.67·300·360·(1 + 0)/(1 + 1)", 540108.0},
+                      CasoExpresion{"2 − 3 − 4", -5.0}, CasoExpresion{"12/3/2", 2.0},
+                      CasoExpresion{"-2²", -4.0}, CasoExpresion{"(1+2)³", 27.0},
+                      CasoExpresion{"√(9 + 16)·2", 10.0}, CasoExpresion{"1e-3·2", 0.002},
+                      CasoExpresion{"3*-2", -6.0}, CasoExpresion{" 7 ", 7.0}));
+
+class ExpresionMala : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ExpresionMala, NoDaValor) {
+    EXPECT_FALSE(EvaluarExpresion(GetParam()).has_value()) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, ExpresionMala,
+                         ::testing::Values("", "1 +", "(2", "2)", "√9", "√(-1)", "1/0", "3 x 2",
+                                           "nan", "1..2", "·3"));
+
+TEST(ProblemasTraza, SenalaLaSustitucionQueNoDaElValor) {
+    Traza t;
+    t.Calculo({Paso::Tipo::Calculo, "V<sub>u1</sub>", "Compresión oblicua", "44.2.3.1", "K·f",
+               "0.60·16.6667·300·360·(1 + 0)/(1 + 1)", 0.001, 540.0, "kN", 1});
+    t.Calculo({Paso::Tipo::Calculo, "x", "mal", "", "a", "2·3", 1.0, 6.2, "", 1});
+    t.Calculo({Paso::Tipo::Calculo, "y", "sin fórmula", "", "", "2", 1.0, 2.0, "", 1});
+    t.Nota("Rige la cuantía mínima.", "42.3.5");
+    const auto p = ProblemasTraza(t);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_NE(p[0].find("x (mal)"), std::string::npos) << p[0];
+    EXPECT_NE(p[1].find("sin fórmula"), std::string::npos) << p[1];
+}
+
+} // namespace
+} // namespace velmora::pruebas
+
+namespace velmora {
+namespace {
+
+struct CasoCifras {
+    double valor;
+    const char* texto;
+};
+
+class CifrasDeLaSustitucion : public ::testing::TestWithParam<CasoCifras> {};
+
+TEST_P(CifrasDeLaSustitucion, SeisCifrasSinCerosSobrantes) {
+    EXPECT_EQ(Cifras(GetParam().valor), GetParam().texto);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, CifrasDeLaSustitucion,
+    ::testing::Values(CasoCifras{16.666666666, "16.6667"}, CasoCifras{347.82608695, "347.826"},
+                      CasoCifras{227214711.85, "227214712"}, CasoCifras{0.66804979, "0.66805"},
+                      CasoCifras{0.0031803932, "0.00318039"}, CasoCifras{300.0, "300"},
+                      CasoCifras{0.0, "0"}, CasoCifras{-5.25, "(\u22125.25)"},
+                      CasoCifras{-0.0, "0"}, CasoCifras{0.999999999, "1"}));
+
+} // namespace
+} // namespace velmora
