@@ -55,6 +55,9 @@ public:
                int maximo);
     // Casilla: true o false.
     bool Casilla(std::string_view ventana, std::string_view control, bool defecto);
+    // Valor JSON de una clave del nivel superior (p. ej. una lista), que cuenta como leída;
+    // nullptr si la entrada no la trae.
+    const Json* Clave(std::string_view clave) { return Buscar({}, clave); }
     // La entrada trae la ventana (o la clave de nivel superior); no cuenta como leída.
     bool Presente(std::string_view ventana) const;
     // La entrada da ese control de esa ventana; no cuenta como leído.

@@ -4,6 +4,7 @@
 // de las ranuras 1 (traccionada) y 2 (comprimida).
 
 #include "cli/Contexto.h"
+#include "cli/Seccion.h"
 #include "design/Ranuras.h"
 #include "section/CalculoSeccion.h"
 #include "section/Dominio.h"
@@ -18,8 +19,8 @@ constexpr const char* EnT = "DatosSeccionT";
 constexpr const char* Resultados = "VentanaResultados";
 constexpr const char* Momento = "VentanaMomento";
 
-// Los campos de la ventana de datos que trae la línea (la rectangular si no trae ninguna), con
-// los textos de arranque en los que no se dan. Los esfuerzos sólo los lee «Calcular».
+} // namespace
+
 DatosSeccionTexto LeerVentanaSeccion(Contexto& c, bool conEsfuerzos) {
     if (c.Presente(Rectangular) && c.Presente(EnT))
         Fallar("Dé una sola sección: «DatosSeccion» (rectangular) o «DatosSeccionT» (en T).", EnT);
@@ -46,6 +47,8 @@ DatosSeccionTexto LeerVentanaSeccion(Contexto& c, bool conEsfuerzos) {
     }
     return d;
 }
+
+namespace {
 
 void PonerDominio(Contexto& c) {
     const auto dibujo = Exigir(CalcularDibujoDominio(c.Estado));

@@ -1,0 +1,101 @@
+// "interaccion": el diagrama de interacción N–M de la sección de DatosSeccion o DatosSeccionT,
+// con A1 y A2 de las ranuras 1 y 2 o escritas en cm² en VentanaInteraccion, y la comprobación de
+// las combinaciones de "combinaciones".
+
+#include "cli/Contexto.h"
+#include "cli/Seccion.h"
+#include "common/Numeros.h"
+#include "design/Ranuras.h"
+#include "section/CalculoSeccion.h"
+#include "section/Interaccion.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace velmora;
+
+constexpr const char* Ventana = "VentanaInteraccion";
+constexpr std::size_t MaximoCombinaciones = 10000;
+
+// Área (mm²) de una cara: escrita en cm² en la ventana o, si no, la de su ranura; cero si la
+// línea no da ninguna de las dos.
+double LeerArea(Contexto& c, const char* control, int ranura, const char* nombre) {
+    if (c.Presente(Ventana, control)) {
+        if (c.RanuraDada(ranura))
+            Fallar("Dé " + std::string(nombre) + " escrita en «" + control + "» o con la ranura " +
+                       std::to_string(ranura) + ", no con las dos.",
+                   control);
+        const auto texto = c.Texto(Ventana, control, "");
+        return Exigir(LeerNumero(texto, std::string("Área ") + nombre + " (cm²)", control)) * 100.0;
+    }
+    if (!c.RanuraDada(ranura))
+        return 0.0;
+    c.Estado.IndiceArmadura = ranura;
+    return SumarArea(c.Estado);
+}
+
+std::vector<Combinacion> LeerCombinaciones(Contexto& c) {
+    std::vector<Combinacion> r;
+    const Json* lista = c.Clave("combinaciones");
+    if (!lista)
+        return r;
+    if (!lista->is_array() || lista->size() > MaximoCombinaciones)
+        Fallar("«combinaciones» es una lista de hasta 10000 combinaciones [nombre, Nd (kN), "
+               "Md (kN·m)], con tres textos cada una.",
+               "combinaciones");
+    int fila = 0;
+    for (const Json& x : *lista) {
+        ++fila;
+        if (!x.is_array() || x.size() != 3 || !x[0].is_string() || !x[1].is_string() ||
+            !x[2].is_string())
+            Fallar("La combinación " + std::to_string(fila) +
+                       " debe ser [nombre, Nd (kN), Md (kN·m)] con tres textos, p. ej. "
+                       "[\"ELU-1\", \"350\", \"120\"].",
+                   "combinaciones");
+        FilaCombinacion f{x[0].get<std::string>(), x[1].get<std::string>(),
+                          x[2].get<std::string>()};
+        r.push_back(Exigir(LeerCombinacion(f, fila, "combinaciones")));
+    }
+    return r;
+}
+
+double Redondear(double v) { return std::round(v * 1000.0) / 1000.0; }
+
+void CalcularInteraccionLinea(Contexto& c) {
+    c.ConfirmarParametros();
+    const auto datos = LeerVentanaSeccion(c, false);
+    Exigir(PrepararMomento(c.Estado, datos));
+    const double A1 = LeerArea(c, "AreaA1", 1, "A1");
+    const double A2 = LeerArea(c, "AreaA2", 2, "A2");
+    const auto combinaciones = LeerCombinaciones(c);
+    const auto d = Exigir(CalcularInteraccion(c.Estado, SeccionDelEstado(c.Estado, A1, A2)));
+
+    Json curva = Json::array();
+    for (const auto& p : d.Curva())
+        curva.push_back({Redondear(p.N * 1e-3), Redondear(p.M * 1e-6)});
+    Json comprobadas = Json::array();
+    for (const auto& k : combinaciones) {
+        const auto x = ComprobarCombinacion(d, k);
+        comprobadas.push_back({{"nombre", k.Nombre},
+                               {"Nd", k.Nd * 1e-3},
+                               {"Md", k.Md * 1e-6},
+                               {"gamma", x.Nula ? Json(nullptr) : Json(x.Gamma)},
+                               {"cumple", x.Cumple}});
+    }
+    c.Poner(Ventana, "AreaA1", Formatear(A1 * 0.01, 10, 4));
+    c.Poner(Ventana, "AreaA2", Formatear(A2 * 0.01, 10, 4));
+    c.Poner("", "N0", d.N0 * 1e-3);
+    c.Poner("", "Ntraccion", d.Ntraccion * 1e-3);
+    c.Poner("", "Mmax", d.Mmax * 1e-6);
+    c.Poner("", "Mmin", d.Mmin * 1e-6);
+    c.Poner("", "curva", std::move(curva));
+    c.Poner("", "combinaciones", std::move(comprobadas));
+}
+
+const RegistrarCalculo registro{
+    "interaccion",
+    "diagrama de interacción N–M con A1 y A2 (ranuras 1 y 2) y comprobación de combinaciones",
+    &CalcularInteraccionLinea};
+
+} // namespace
