@@ -28,6 +28,9 @@ class TVentanaAcercaDe;
 class TVentanaConversion;
 class TVentanaArea;
 class TVentanaMomento;
+namespace velmora {
+class TVentanaInteraccion;
+}
 
 struct Aplicacion {
     EstadoDiseno Estado;
@@ -54,6 +57,7 @@ struct Aplicacion {
     TVentanaConversion* VentanaConversion = nullptr;
     TVentanaArea* VentanaArea = nullptr;
     TVentanaMomento* VentanaMomento = nullptr;
+    velmora::TVentanaInteraccion* VentanaInteraccion = nullptr;
 };
 
 // Crea las 22 ventanas en el orden fijo de arranque (la principal primero).

@@ -22,6 +22,7 @@
 #include "tools/VentanaConversion.h"
 #include "design/VentanaArea.h"
 #include "section/VentanaMomento.h"
+#include "section/VentanaInteraccion.h"
 
 namespace velmora {
 
@@ -49,6 +50,9 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaConversion = new TVentanaConversion(app, padre);
     app.VentanaArea = new TVentanaArea(app, padre);
     app.VentanaMomento = new TVentanaMomento(app, padre);
+    app.VentanaInteraccion = new velmora::TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
+    QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
+                     app.VentanaInteraccion, &velmora::TVentanaInteraccion::AbrirConBarras);
 }
 
 } // namespace velmora

@@ -17,6 +17,7 @@
 #include "diagrams/VentanaParabola.h"
 #include "section/DatosSeccion.h"
 #include "section/DatosSeccionT.h"
+#include "section/VentanaInteraccion.h"
 #include "shear/VentanaTransversal1.h"
 #include "shear/VentanaTransversal2.h"
 #include "timedep/VentanaDeformacion.h"
@@ -93,6 +94,7 @@ TVentanaPrincipal::TVentanaPrincipal(Aplicacion& app, QWidget* parent)
         {ui->Parmetrosgenerales1, ui->SpeedButton3, &TVentanaPrincipal::Parmetrosgenerales1Click},
         {ui->Datosdelaseccion1, ui->SpeedButton4, &TVentanaPrincipal::Datosdelaseccion1Click},
         {ui->Datosdelaseccion2, ui->SpeedButton5, &TVentanaPrincipal::Datosdelaseccion2Click},
+        {ui->DiagramaInteraccion, nullptr, &TVentanaPrincipal::DiagramaInteraccionClick},
         {ui->Datosdelaviga, ui->SpeedButton1, &TVentanaPrincipal::DatosdelavigaClick},
         {ui->Datosdelpilar, ui->SpeedButton2, &TVentanaPrincipal::DatosdelpilarClick},
         {ui->Calculodeflechas, ui->SpeedButton6, &TVentanaPrincipal::CalculodeflechasClick},
@@ -138,8 +140,8 @@ void TVentanaPrincipal::FormShow() {
 }
 
 void TVentanaPrincipal::Desbloquear() {
-    for (QAction* a : {ui->Datosdelaseccion1, ui->Datosdelaseccion2, ui->Datosdelaviga,
-                       ui->Datosdelpilar, ui->Calculodeflechas})
+    for (QAction* a : {ui->Datosdelaseccion1, ui->Datosdelaseccion2, ui->DiagramaInteraccion,
+                       ui->Datosdelaviga, ui->Datosdelpilar, ui->Calculodeflechas})
         a->setEnabled(true);
     for (QAction* a :
          {ui->SpeedButton1, ui->SpeedButton2, ui->SpeedButton4, ui->SpeedButton5, ui->SpeedButton6})
@@ -176,6 +178,10 @@ void TVentanaPrincipal::Datosdelaseccion2Click() {
     app_.Estado.SeccionRectangular = false;
     MostrarBotonMomento(app_.DatosSeccionT);
     app_.DatosSeccionT->exec();
+}
+
+void TVentanaPrincipal::DiagramaInteraccionClick() {
+    app_.VentanaInteraccion->exec();
 }
 
 void TVentanaPrincipal::DatosdelavigaClick() {

@@ -27,6 +27,7 @@ public:
     void Parmetrosgenerales1Click();
     void Datosdelaseccion1Click();
     void Datosdelaseccion2Click();
+    void DiagramaInteraccionClick();
     void DatosdelavigaClick();
     void DatosdelpilarClick();
     void CalculodeflechasClick();

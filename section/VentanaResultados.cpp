@@ -50,6 +50,8 @@ TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent)
     connect(ui->BotonAnclajeA2, &QPushButton::clicked, this,
             &TVentanaResultados::BotonAnclajeA2Click);
     connect(ui->BotonArea, &QPushButton::clicked, this, &TVentanaResultados::BotonAreaClick);
+    connect(ui->BotonInteraccion, &QPushButton::clicked, this,
+            &TVentanaResultados::BotonInteraccionClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -147,6 +149,17 @@ void TVentanaResultados::BotonAnclajeA2Click() {
 
 void TVentanaResultados::BotonAreaClick() {
     app_.VentanaArea->Seleccionar(0);
+}
+
+void TVentanaResultados::BotonInteraccionClick() {
+    const auto entero = [](const QString& texto) {
+        bool ok = false;
+        const int n = texto.trimmed().toInt(&ok);
+        return ok ? n : 0;
+    };
+    emit InteraccionPedida(entero(ui->NumeroA1->text()), entero(ui->DiametroTraccion->currentText()),
+                           entero(ui->NumeroA2->text()),
+                           entero(ui->DiametroCompresion->currentText()));
 }
 
 } // namespace velmora

@@ -44,6 +44,11 @@ public:
     void BotonAnclajeA1Click();
     void BotonAnclajeA2Click();
     void BotonAreaClick();
+    void BotonInteraccionClick();
+
+signals:
+    // «Interacción N-M»: las barras de cada cara (número y diámetro, 0 si no son válidos).
+    void InteraccionPedida(int barrasA1, int diametroA1, int barrasA2, int diametroA2);
 
 protected:
     void showEvent(QShowEvent* evento) override;

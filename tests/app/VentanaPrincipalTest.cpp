@@ -92,11 +92,12 @@ private slots:
         auto* calculos = Principal()->findChild<QMenu*>(QStringLiteral("Calculos1"));
         QCOMPARE(Nombres(calculos->actions()),
                  (QStringList{"Parmetrosgenerales1", "N3", "Datosdelaseccion1", "Datosdelaseccion2",
-                              "N4", "Datosdelaviga", "Datosdelpilar", "N5", "Calculodeflechas",
+                              "DiagramaInteraccion", "N4", "Datosdelaviga", "Datosdelpilar", "N5", "Calculodeflechas",
                               "N1", "Salir1"}));
         QCOMPARE(Textos(calculos->actions()),
                  (QStringList{"Parámetros generales", "-", "Armadura long. sección rectangular",
-                              "Armadura long. sección en T", "-", "Armadura transversal viga",
+                              "Armadura long. sección en T", "Diagrama de interacción", "-",
+                              "Armadura transversal viga",
                               "Armadura transversal pilar", "-", "Cálculo de flechas en vigas", "-",
                               "Salir"}));
 

@@ -1,0 +1,482 @@
+#include "section/VentanaInteraccion.h"
+
+#include "common/Avisar.h"
+#include "common/Campos.h"
+#include "common/Numeros.h"
+#include "design/Ranuras.h"
+#include "design/VentanaArea.h"
+#include "section/CalculoSeccion.h"
+#include "section/DibujoInteraccion.h"
+#include "section/GraficoInteraccion.h"
+
+#include "ui_VentanaInteraccion.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+#include <set>
+
+namespace velmora {
+
+namespace {
+
+enum Columna { ColNombre = 0, ColNd, ColMd, ColGamma, ColResultado, NumeroColumnas };
+
+const QColor FondoError(0xfd, 0xe0, 0xe0);
+constexpr int AnchoPng = 1200, AltoPng = 900;
+
+QString Metros(double mm) {
+    return Q(Formatear(mm * 0.001, 0, 3));
+}
+
+} // namespace
+
+TVentanaInteraccion::TVentanaInteraccion(EstadoDiseno& estado, TVentanaArea* area,
+                                         QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaInteraccion>()), estado_(estado),
+      area_(area) {
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("VentanaInteraccion"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    ui->GrupoTipoSeccion->FijarElementos({QStringLiteral("Rectangular"), QStringLiteral("En T")},
+                                         0, 2);
+    ui->AvisoInteraccion->setStyleSheet(QStringLiteral("color: #b00000;"));
+    ui->AvisoInteraccion->hide();
+    ui->ColumnaDatos->setSizeConstraint(QLayout::SetMinimumSize);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->MarcoGeometria, ui->MarcoArmaduras,
+                                                      ui->MarcoResultados, ui->GrupoTipoSeccion,
+                                                      ui->AvisoInteraccion})
+        w->setFixedWidth(300);
+    PrepararTabla();
+    GrupoTipoSeccionClick(0);
+    resize(1180, 780);
+
+    for (QLineEdit* campo : {ui->Valorh, ui->Valorb, ui->Valorhf, ui->Valorbw, ui->Valord2,
+                             ui->Valord1, ui->AreaA1, ui->AreaA2})
+        connect(campo, &QLineEdit::textEdited, this, &TVentanaInteraccion::Calcular);
+    // Un área escrita a mano ya no es la de las barras elegidas.
+    connect(ui->AreaA1, &QLineEdit::textEdited, this,
+            [this] { ui->BotonA1->setText(QStringLiteral("Defina armadura")); });
+    connect(ui->AreaA2, &QLineEdit::textEdited, this,
+            [this] { ui->BotonA2->setText(QStringLiteral("Defina armadura")); });
+    connect(ui->GrupoTipoSeccion, &GrupoOpciones::IndiceElegido, this,
+            &TVentanaInteraccion::GrupoTipoSeccionClick);
+    connect(ui->BotonA1, &QPushButton::clicked, this, &TVentanaInteraccion::BotonA1Click);
+    connect(ui->BotonA2, &QPushButton::clicked, this, &TVentanaInteraccion::BotonA2Click);
+    connect(ui->Combinaciones, &QTableWidget::itemChanged, this,
+            &TVentanaInteraccion::CombinacionesChange);
+    connect(ui->BotonPegar, &QPushButton::clicked, this, &TVentanaInteraccion::BotonPegarClick);
+    connect(ui->BotonBorrarFilas, &QPushButton::clicked, this,
+            &TVentanaInteraccion::BotonBorrarFilasClick);
+    connect(ui->BotonVaciar, &QPushButton::clicked, this, &TVentanaInteraccion::BotonVaciarClick);
+    connect(ui->BotonCsvCurva, &QPushButton::clicked, this,
+            &TVentanaInteraccion::BotonCsvCurvaClick);
+    connect(ui->BotonCsvTabla, &QPushButton::clicked, this,
+            &TVentanaInteraccion::BotonCsvTablaClick);
+    connect(ui->BotonPng, &QPushButton::clicked, this, &TVentanaInteraccion::BotonPngClick);
+    connect(ui->BotonSvg, &QPushButton::clicked, this, &TVentanaInteraccion::BotonSvgClick);
+    connect(ui->Grafico, &GraficoInteraccion::CombinacionPulsada, this,
+            &TVentanaInteraccion::GraficoCombinacionPulsada);
+    connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TVentanaInteraccion::~TVentanaInteraccion() = default;
+
+void TVentanaInteraccion::PrepararTabla() {
+    QTableWidget* t = ui->Combinaciones;
+    t->setColumnCount(NumeroColumnas);
+    t->setHorizontalHeaderLabels({QStringLiteral("Nombre"), QStringLiteral("Nd (kN)"),
+                                  QStringLiteral("Md (kN·m)"), QStringLiteral("γ"),
+                                  QStringLiteral("Resultado")});
+    t->setColumnWidth(ColNombre, 150);
+    t->setColumnWidth(ColNd, 110);
+    t->setColumnWidth(ColMd, 110);
+    t->setColumnWidth(ColGamma, 90);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
+    t->setSelectionBehavior(QAbstractItemView::SelectItems);
+    t->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    t->installEventFilter(this);
+    AsegurarFilaVacia();
+}
+
+void TVentanaInteraccion::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    // Los materiales pueden haber cambiado desde la última vez.
+    Calcular();
+}
+
+void TVentanaInteraccion::GrupoTipoSeccionClick(int indice) {
+    const bool enT = indice == 1;
+    for (QWidget* w : {static_cast<QWidget*>(ui->Simbolohf), static_cast<QWidget*>(ui->Valorhf),
+                       static_cast<QWidget*>(ui->Unidadhf), static_cast<QWidget*>(ui->Simbolobw),
+                       static_cast<QWidget*>(ui->Valorbw), static_cast<QWidget*>(ui->Unidadbw)})
+        w->setEnabled(enT);
+    if (isVisible())
+        Calcular();
+}
+
+void TVentanaInteraccion::AbrirConBarras(int barrasA1, int diametroA1, int barrasA2,
+                                         int diametroA2) {
+    ui->GrupoTipoSeccion->setItemIndex(estado_.SeccionRectangular ? 0 : 1);
+    GrupoTipoSeccionClick(ui->GrupoTipoSeccion->itemIndex());
+    ui->Valorh->setText(Metros(estado_.h));
+    ui->Valorb->setText(Metros(estado_.b));
+    if (!estado_.SeccionRectangular) {
+        ui->Valorhf->setText(Metros(estado_.hf));
+        ui->Valorbw->setText(Metros(estado_.bw));
+    }
+    ui->Valord2->setText(Metros(estado_.d2));
+    ui->Valord1->setText(Metros(estado_.d1));
+    const auto poner = [](QLineEdit* area, QPushButton* boton, int n, int d) {
+        area->setText(Q(Formatear(AreaBarras(n, d) * 0.01, 0, 4)));
+        boton->setText(n > 0 && d > 0 ? QStringLiteral("%1Ø%2").arg(n).arg(d)
+                                      : QStringLiteral("Defina armadura"));
+    };
+    poner(ui->AreaA1, ui->BotonA1, barrasA1, diametroA1);
+    poner(ui->AreaA2, ui->BotonA2, barrasA2, diametroA2);
+    Calcular();
+    exec();
+}
+
+Resultado<DiagramaInteraccion> TVentanaInteraccion::CalcularDiagrama() {
+    DatosSeccionTexto datos;
+    datos.Rectangular = ui->GrupoTipoSeccion->itemIndex() == 0;
+    datos.h = S(ui->Valorh->text());
+    datos.b = S(ui->Valorb->text());
+    datos.hf = S(ui->Valorhf->text());
+    datos.bw = S(ui->Valorbw->text());
+    datos.d2 = S(ui->Valord2->text());
+    datos.d1 = S(ui->Valord1->text());
+    // Una copia: la ventana no cambia la sección del estado de diseño.
+    EstadoDiseno t = estado_;
+    if (auto r = PrepararMomento(t, datos); !r)
+        return r.error();
+    const auto A1 = LeerNumero(S(ui->AreaA1->text()), "Área A1 (cm²)", "AreaA1");
+    if (!A1)
+        return A1.error();
+    const auto A2 = LeerNumero(S(ui->AreaA2->text()), "Área A2 (cm²)", "AreaA2");
+    if (!A2)
+        return A2.error();
+    return CalcularInteraccion(t, SeccionDelEstado(t, *A1 * 100.0, *A2 * 100.0));
+}
+
+void TVentanaInteraccion::Calcular() {
+    auto r = CalcularDiagrama();
+    if (!r) {
+        // Se conserva el último diagrama válido; el aviso dice qué falta.
+        avisoCalculo_ = Q(r.error().mensaje);
+        MostrarAviso(avisoCalculo_);
+        if (!diagrama_)
+            ui->Grafico->Vaciar(avisoCalculo_);
+        return;
+    }
+    diagrama_ = std::move(r.valor());
+    avisoCalculo_.clear();
+    EscribirResultados();
+    ComprobarTabla();
+}
+
+const DiagramaInteraccion* TVentanaInteraccion::Diagrama() const {
+    return diagrama_ ? &*diagrama_ : nullptr;
+}
+
+void TVentanaInteraccion::EscribirResultados() {
+    const auto& d = *diagrama_;
+    ui->EtiquetaN0->setText(Q(Formatear(d.N0 * 1e-3, 10, 1) + " kN"));
+    ui->EtiquetaNtraccion->setText(Q(Formatear(d.Ntraccion * 1e-3, 10, 1) + " kN"));
+    ui->EtiquetaMmax->setText(Q(Formatear(d.Mmax * 1e-6, 10, 1) + " kN·m"));
+    ui->EtiquetaMmin->setText(Q(Formatear(d.Mmin * 1e-6, 10, 1) + " kN·m"));
+    ui->EtiquetaMateriales->setText(
+        QStringLiteral("f<sub>cd</sub> = %1, f<sub>yd</sub> = %2, f<sub>ycd</sub> = %3 N/mm²")
+            .arg(Q(Formatear(d.Materiales.fcd, 0, 2)), Q(Formatear(d.Materiales.fyd, 0, 2)),
+                 Q(Formatear(d.Materiales.fycd, 0, 2))));
+}
+
+void TVentanaInteraccion::MostrarAviso(const QString& texto) {
+    ui->AvisoInteraccion->setText(texto);
+    ui->AvisoInteraccion->setVisible(!texto.isEmpty());
+}
+
+QString TVentanaInteraccion::Celda(int fila, int columna) const {
+    const auto* item = ui->Combinaciones->item(fila, columna);
+    return item ? item->text().trimmed() : QString();
+}
+
+bool TVentanaInteraccion::FilaVacia(int fila) const {
+    return Celda(fila, ColNombre).isEmpty() && Celda(fila, ColNd).isEmpty() &&
+           Celda(fila, ColMd).isEmpty();
+}
+
+void TVentanaInteraccion::PonerCelda(int fila, int columna, const QString& texto, bool editable) {
+    auto* item = ui->Combinaciones->item(fila, columna);
+    if (!item) {
+        item = new QTableWidgetItem;
+        ui->Combinaciones->setItem(fila, columna, item);
+    }
+    item->setText(texto);
+    if (!editable)
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    if (columna == ColNd || columna == ColMd || columna == ColGamma)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+// Siempre queda una fila vacía al final donde escribir la siguiente combinación.
+void TVentanaInteraccion::AsegurarFilaVacia() {
+    QTableWidget* t = ui->Combinaciones;
+    if (t->rowCount() > 0 && FilaVacia(t->rowCount() - 1))
+        return;
+    const bool antes = escribiendo_;
+    escribiendo_ = true;
+    const int fila = t->rowCount();
+    t->insertRow(fila);
+    PonerCelda(fila, ColGamma, {}, false);
+    PonerCelda(fila, ColResultado, {}, false);
+    escribiendo_ = antes;
+}
+
+void TVentanaInteraccion::ComprobarTabla() {
+    QTableWidget* t = ui->Combinaciones;
+    escribiendo_ = true;
+    comprobaciones_.clear();
+    filaDeComprobacion_.clear();
+    QString primerError;
+    int cumplen = 0;
+    for (int fila = 0; fila < t->rowCount(); ++fila) {
+        for (int c = 0; c < NumeroColumnas; ++c)
+            if (auto* item = t->item(fila, c))
+                item->setBackground(QBrush());
+        PonerCelda(fila, ColGamma, {}, false);
+        PonerCelda(fila, ColResultado, {}, false);
+        if (FilaVacia(fila))
+            continue;
+        const auto c = LeerCombinacion({S(Celda(fila, ColNombre)), S(Celda(fila, ColNd)),
+                                        S(Celda(fila, ColMd))},
+                                       fila + 1);
+        if (!c) {
+            for (int k = ColNombre; k <= ColMd; ++k)
+                if (auto* item = t->item(fila, k))
+                    item->setBackground(FondoError);
+            if (primerError.isEmpty())
+                primerError = Q(c.error().mensaje);
+            continue;
+        }
+        if (!diagrama_)
+            continue;
+        const auto x = ComprobarCombinacion(*diagrama_, c.valor());
+        PonerCelda(fila, ColGamma, Q(TextoGamma(x)), false);
+        PonerCelda(fila, ColResultado, Q(TextoVeredicto(x)), false);
+        t->item(fila, ColResultado)->setForeground(QColor(x.Cumple ? ColorCumple : ColorNoCumple));
+        cumplen += x.Cumple ? 1 : 0;
+        comprobaciones_.push_back(x);
+        filaDeComprobacion_.push_back(fila);
+    }
+    escribiendo_ = false;
+    if (diagrama_)
+        ui->Grafico->Fijar(&*diagrama_, comprobaciones_);
+    const int total = static_cast<int>(comprobaciones_.size());
+    ui->EtiquetaResumen->setText(
+        total == 0 ? QString()
+                   : QStringLiteral("%1 combinaciones: %2 cumplen, %3 no cumplen.")
+                         .arg(total)
+                         .arg(cumplen)
+                         .arg(total - cumplen));
+    QStringList avisos;
+    for (const QString& a : {avisoCalculo_, primerError})
+        if (!a.isEmpty())
+            avisos << a;
+    MostrarAviso(avisos.join(QLatin1Char('\n')));
+    emit DiagramaCalculado();
+}
+
+void TVentanaInteraccion::CombinacionesChange(QTableWidgetItem*) {
+    if (escribiendo_)
+        return;
+    AsegurarFilaVacia();
+    ComprobarTabla();
+}
+
+void TVentanaInteraccion::PegarTexto(const QString& texto) {
+    const auto filas = PartirTablaPegada(S(texto));
+    if (filas.empty())
+        return;
+    QTableWidget* t = ui->Combinaciones;
+    int fila = t->currentRow();
+    if (fila < 0)
+        fila = t->rowCount() - 1; // la fila vacía del final
+    escribiendo_ = true;
+    for (const auto& f : filas) {
+        if (fila >= t->rowCount())
+            t->insertRow(fila);
+        PonerCelda(fila, ColNombre, Q(f.Nombre));
+        PonerCelda(fila, ColNd, Q(f.Nd));
+        PonerCelda(fila, ColMd, Q(f.Md));
+        ++fila;
+    }
+    escribiendo_ = false;
+    AsegurarFilaVacia();
+    ComprobarTabla();
+}
+
+void TVentanaInteraccion::BotonPegarClick() {
+    PegarTexto(QApplication::clipboard()->text());
+}
+
+void TVentanaInteraccion::BotonBorrarFilasClick() {
+    std::set<int> filas;
+    for (const auto* item : ui->Combinaciones->selectedItems())
+        filas.insert(item->row());
+    if (filas.empty() && ui->Combinaciones->currentRow() >= 0)
+        filas.insert(ui->Combinaciones->currentRow());
+    escribiendo_ = true;
+    for (auto it = filas.rbegin(); it != filas.rend(); ++it)
+        ui->Combinaciones->removeRow(*it);
+    escribiendo_ = false;
+    AsegurarFilaVacia();
+    ComprobarTabla();
+}
+
+void TVentanaInteraccion::BotonVaciarClick() {
+    escribiendo_ = true;
+    ui->Combinaciones->setRowCount(0);
+    escribiendo_ = false;
+    AsegurarFilaVacia();
+    ComprobarTabla();
+}
+
+bool TVentanaInteraccion::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == ui->Combinaciones && evento->type() == QEvent::KeyPress) {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        if (tecla->matches(QKeySequence::Paste)) {
+            BotonPegarClick();
+            return true;
+        }
+        // Supr borra el contenido de las celdas elegidas, como en una hoja de cálculo.
+        if (tecla->key() == Qt::Key_Delete || tecla->key() == Qt::Key_Backspace) {
+            escribiendo_ = true;
+            for (auto* item : ui->Combinaciones->selectedItems())
+                if (item->flags() & Qt::ItemIsEditable)
+                    item->setText({});
+            escribiendo_ = false;
+            AsegurarFilaVacia();
+            ComprobarTabla();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void TVentanaInteraccion::GraficoCombinacionPulsada(int indice) {
+    if (indice < 0 || indice >= static_cast<int>(filaDeComprobacion_.size()))
+        return;
+    ui->Combinaciones->selectRow(filaDeComprobacion_[static_cast<std::size_t>(indice)]);
+}
+
+void TVentanaInteraccion::ElegirBarras(int ranura) {
+    if (!area_ || !area_->Seleccionar(ranura))
+        return;
+    QLineEdit* area = ranura == 1 ? ui->AreaA1 : ui->AreaA2;
+    QPushButton* boton = ranura == 1 ? ui->BotonA1 : ui->BotonA2;
+    area->setText(Q(Formatear(estado_.AreaTotal * 0.01, 0, 4)));
+    boton->setText(Q(TextoArmadura(estado_, ranura)));
+    Calcular();
+}
+
+void TVentanaInteraccion::BotonA1Click() { ElegirBarras(1); }
+void TVentanaInteraccion::BotonA2Click() { ElegirBarras(2); }
+
+// --- Exportación ---
+
+bool TVentanaInteraccion::GuardarTexto(const QString& ruta, const std::string& contenido) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        f.write(contenido.data(), static_cast<qint64>(contenido.size())) !=
+            static_cast<qint64>(contenido.size())) {
+        Avisar(QStringLiteral("No se puede escribir el fichero «%1»: %2.")
+                   .arg(QDir::toNativeSeparators(ruta), f.errorString()),
+               this);
+        return false;
+    }
+    return true;
+}
+
+bool TVentanaInteraccion::GuardarCsvCurva(const QString& ruta) {
+    if (!diagrama_) {
+        Avisar(QStringLiteral("Aún no hay diagrama que guardar: defina la sección y sus "
+                              "armaduras."),
+               this);
+        return false;
+    }
+    return GuardarTexto(ruta, CsvCurva(*diagrama_));
+}
+
+bool TVentanaInteraccion::GuardarCsvTabla(const QString& ruta) {
+    return GuardarTexto(ruta, CsvCombinaciones(comprobaciones_));
+}
+
+bool TVentanaInteraccion::GuardarSvg(const QString& ruta) {
+    if (!diagrama_)
+        return GuardarCsvCurva(ruta); // mismo aviso
+    return GuardarTexto(ruta, SvgInteraccion(*diagrama_, comprobaciones_));
+}
+
+bool TVentanaInteraccion::GuardarPng(const QString& ruta) {
+    if (!diagrama_)
+        return GuardarCsvCurva(ruta);
+    QImage imagen(AnchoPng, AltoPng, QImage::Format_RGB32);
+    imagen.fill(Qt::white);
+    {
+        QPainter p(&imagen);
+        p.setRenderHint(QPainter::Antialiasing);
+        PintarTrazos(p, ComponerDibujoInteraccion(*diagrama_, comprobaciones_, AnchoPng, AltoPng)
+                            .Trazos);
+    }
+    if (!imagen.save(ruta, "PNG")) {
+        Avisar(QStringLiteral("No se puede escribir el fichero «%1».")
+                   .arg(QDir::toNativeSeparators(ruta)),
+               this);
+        return false;
+    }
+    return true;
+}
+
+void TVentanaInteraccion::Exportar(const QString& titulo, const QString& extension,
+                                   bool (TVentanaInteraccion::*guardar)(const QString&)) {
+    QString ruta = QFileDialog::getSaveFileName(
+        this, titulo, QDir::home().filePath(QStringLiteral("interaccion.") + extension),
+        QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension));
+    if (ruta.isEmpty())
+        return;
+    if (!ruta.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive))
+        ruta += QLatin1Char('.') + extension;
+    (this->*guardar)(ruta);
+}
+
+void TVentanaInteraccion::BotonCsvCurvaClick() {
+    Exportar(QStringLiteral("Guardar la curva"), QStringLiteral("csv"),
+             &TVentanaInteraccion::GuardarCsvCurva);
+}
+
+void TVentanaInteraccion::BotonCsvTablaClick() {
+    Exportar(QStringLiteral("Guardar las combinaciones"), QStringLiteral("csv"),
+             &TVentanaInteraccion::GuardarCsvTabla);
+}
+
+void TVentanaInteraccion::BotonPngClick() {
+    Exportar(QStringLiteral("Guardar el dibujo"), QStringLiteral("png"),
+             &TVentanaInteraccion::GuardarPng);
+}
+
+void TVentanaInteraccion::BotonSvgClick() {
+    Exportar(QStringLiteral("Guardar el dibujo"), QStringLiteral("svg"),
+             &TVentanaInteraccion::GuardarSvg);
+}
+
+} // namespace velmora
