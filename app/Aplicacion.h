@@ -28,9 +28,7 @@ class TVentanaAcercaDe;
 class TVentanaConversion;
 class TVentanaArea;
 class TVentanaMomento;
-namespace velmora {
 class TVentanaInteraccion;
-}
 
 struct Aplicacion {
     EstadoDiseno Estado;
@@ -57,7 +55,7 @@ struct Aplicacion {
     TVentanaConversion* VentanaConversion = nullptr;
     TVentanaArea* VentanaArea = nullptr;
     TVentanaMomento* VentanaMomento = nullptr;
-    velmora::TVentanaInteraccion* VentanaInteraccion = nullptr;
+    TVentanaInteraccion* VentanaInteraccion = nullptr;
 };
 
 // Crea las 22 ventanas en el orden fijo de arranque (la principal primero).

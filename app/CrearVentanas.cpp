@@ -50,9 +50,9 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaConversion = new TVentanaConversion(app, padre);
     app.VentanaArea = new TVentanaArea(app, padre);
     app.VentanaMomento = new TVentanaMomento(app, padre);
-    app.VentanaInteraccion = new velmora::TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
+    app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
-                     app.VentanaInteraccion, &velmora::TVentanaInteraccion::AbrirConBarras);
+                     app.VentanaInteraccion, &TVentanaInteraccion::AbrirConBarras);
 }
 
 } // namespace velmora

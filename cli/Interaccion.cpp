@@ -11,9 +11,9 @@
 
 #include <cmath>
 
-namespace {
+namespace velmora {
 
-using namespace velmora;
+namespace {
 
 constexpr const char* Ventana = "VentanaInteraccion";
 constexpr std::size_t MaximoCombinaciones = 10000;
@@ -99,3 +99,5 @@ const RegistrarCalculo registro{
     &CalcularInteraccionLinea};
 
 } // namespace
+
+} // namespace velmora

@@ -7,4 +7,8 @@
 
 // Los campos de la ventana de datos que trae la línea (la rectangular si no trae ninguna), con
 // los textos de arranque en los que no se dan. Los esfuerzos sólo los lee «Calcular».
+namespace velmora {
+
 DatosSeccionTexto LeerVentanaSeccion(Contexto& c, bool conEsfuerzos);
+
+} // namespace velmora

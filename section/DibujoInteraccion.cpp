@@ -11,7 +11,7 @@ namespace velmora {
 
 namespace {
 
-constexpr double MargenIzq = 72, MargenDer = 24, MargenSup = 44, MargenInf = 52;
+constexpr double MargenIzq = 72, MargenDer = 24, MargenSup = 54, MargenInf = 52;
 constexpr const char* ColorContorno = "#1f5fa8";
 constexpr const char* ColorRelleno = "#dce8f5";
 constexpr const char* ColorRejilla = "#d9d9d9";
@@ -114,7 +114,6 @@ void DibujarEjes(DibujoInteraccion& z) {
     T.push_back(marco);
     T.push_back(Letra(0.5 * (z.X0 + z.X1), z.Y1 + 38, "Md (kN·m)", 12, AnclaTexto::Centro));
     T.push_back(Letra(z.X0 - 6, z.Y0 - 10, "Nd (kN)", 12, AnclaTexto::Fin));
-    T.push_back(Letra(z.X1, z.Y0 - 10, "compresión +", 11, AnclaTexto::Fin, ColorEje));
 }
 
 // El relleno va bajo la rejilla y el trazo sobre los ejes.
@@ -150,6 +149,8 @@ void DibujarLeyenda(DibujoInteraccion& z) {
     auto& T = z.Trazos;
     T.push_back(Letra(z.X0, 22, "Diagrama de interacción N–M", 14, AnclaTexto::Inicio, "#000000",
                       true));
+    T.push_back(Letra(z.X0, 38, "N compresión positiva; M positivo si comprime la cara superior",
+                      11, AnclaTexto::Inicio, ColorEje));
     const double x = z.X1 - 170;
     T.push_back(Circulo(x, 17, 5, ColorCumple));
     T.push_back(Letra(x + 9, 21, "Cumple", 11, AnclaTexto::Inicio));

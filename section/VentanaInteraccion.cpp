@@ -20,6 +20,9 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 #include <set>
 
@@ -30,6 +33,28 @@ namespace {
 enum Columna { ColNombre = 0, ColNd, ColMd, ColGamma, ColResultado, NumeroColumnas };
 
 const QColor FondoError(0xfd, 0xe0, 0xe0);
+
+// Las celdas en edición avisan a la ventana de sus teclas, para que pegar varias filas de una
+// hoja de cálculo no acabe como texto dentro de una sola celda.
+class DelegadoCeldas : public QStyledItemDelegate {
+public:
+    DelegadoCeldas(QObject* filtro, QObject* padre) : QStyledItemDelegate(padre), filtro_(filtro) {}
+    QWidget* createEditor(QWidget* padre, const QStyleOptionViewItem& opcion,
+                          const QModelIndex& indice) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(padre, opcion, indice);
+        if (editor)
+            editor->installEventFilter(filtro_);
+        return editor;
+    }
+
+private:
+    QObject* filtro_;
+};
+
+// Un texto del portapapeles con más de una celda.
+bool VariasCeldas(const QString& texto) {
+    return texto.trimmed().contains(QRegularExpression(QStringLiteral("[\\t\\n;]")));
+}
 constexpr int AnchoPng = 1200, AltoPng = 900;
 
 QString Metros(double mm) {
@@ -104,6 +129,7 @@ void TVentanaInteraccion::PrepararTabla() {
     t->setSelectionBehavior(QAbstractItemView::SelectItems);
     t->setEditTriggers(QAbstractItemView::AllEditTriggers);
     t->installEventFilter(this);
+    t->setItemDelegate(new DelegadoCeldas(this, t));
     AsegurarFilaVacia();
 }
 
@@ -195,7 +221,8 @@ void TVentanaInteraccion::EscribirResultados() {
     ui->EtiquetaMmax->setText(Q(Formatear(d.Mmax * 1e-6, 10, 1) + " kN·m"));
     ui->EtiquetaMmin->setText(Q(Formatear(d.Mmin * 1e-6, 10, 1) + " kN·m"));
     ui->EtiquetaMateriales->setText(
-        QStringLiteral("f<sub>cd</sub> = %1, f<sub>yd</sub> = %2, f<sub>ycd</sub> = %3 N/mm²")
+        QStringLiteral("Materiales (N/mm²):<br>f<sub>cd</sub> = %1 &nbsp; f<sub>yd</sub> = %2 "
+                       "&nbsp; f<sub>ycd</sub> = %3")
             .arg(Q(Formatear(d.Materiales.fcd, 0, 2)), Q(Formatear(d.Materiales.fyd, 0, 2)),
                  Q(Formatear(d.Materiales.fycd, 0, 2))));
 }
@@ -251,8 +278,12 @@ void TVentanaInteraccion::ComprobarTabla() {
     int cumplen = 0;
     for (int fila = 0; fila < t->rowCount(); ++fila) {
         for (int c = 0; c < NumeroColumnas; ++c)
-            if (auto* item = t->item(fila, c))
+            if (auto* item = t->item(fila, c)) {
                 item->setBackground(QBrush());
+                // Los números a la derecha, también los tecleados en una celda nueva.
+                if (c == ColNd || c == ColMd)
+                    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
         PonerCelda(fila, ColGamma, {}, false);
         PonerCelda(fila, ColResultado, {}, false);
         if (FilaVacia(fila))
@@ -352,6 +383,19 @@ void TVentanaInteraccion::BotonVaciarClick() {
 }
 
 bool TVentanaInteraccion::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress && objeto != ui->Combinaciones &&
+        objeto->parent() == ui->Combinaciones->viewport() &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Paste) &&
+        VariasCeldas(QApplication::clipboard()->text())) {
+        // Se cierra la celda en edición y se pegan las filas desde la suya.
+        const int fila = ui->Combinaciones->currentRow();
+        ui->Combinaciones->setFocus();
+        QTimer::singleShot(0, this, [this, fila] {
+            ui->Combinaciones->setCurrentCell(fila, ColNombre);
+            BotonPegarClick();
+        });
+        return true;
+    }
     if (objeto == ui->Combinaciones && evento->type() == QEvent::KeyPress) {
         auto* tecla = static_cast<QKeyEvent*>(evento);
         if (tecla->matches(QKeySequence::Paste)) {

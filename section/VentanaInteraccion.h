@@ -11,13 +11,14 @@
 #include <optional>
 #include <vector>
 
-class TVentanaArea;
 class QTableWidgetItem;
 namespace Ui {
 class TVentanaInteraccion;
 }
 
 namespace velmora {
+
+class TVentanaArea;
 
 class TVentanaInteraccion : public QDialog {
     Q_OBJECT
