@@ -11,6 +11,8 @@
 #include "timedep/VentanaResultadosDeformacion.h"
 #include "timedep/VentanaRetraccion.h"
 #include "timedep/VentanaResultadosRetraccion.h"
+#include "timedep/Fluencia.h"
+#include "timedep/Retraccion.h"
 #include "diagrams/VentanaParabola.h"
 #include "section/DatosSeccionT.h"
 #include "shear/VentanaTransversal1.h"
@@ -26,20 +28,42 @@
 
 namespace velmora {
 
+namespace {
+
+// Fluencia y retracción: la ventana de datos calcula y la de resultados los muestra.
+void ConectarDeformaciones(Aplicacion& app) {
+    auto* fluencia = app.VentanaResultadosDeformacion;
+    QObject::connect(app.VentanaDeformacion, &TVentanaDeformacion::calculado, fluencia,
+                     [fluencia](const DatosFluencia&, const ResultadosFluencia&,
+                                const TextosFluencia& textos) {
+                         fluencia->Rellenar(textos);
+                         fluencia->exec();
+                     });
+    auto* retraccion = app.VentanaResultadosRetraccion;
+    QObject::connect(app.VentanaRetraccion, &TVentanaRetraccion::calculado, retraccion,
+                     [retraccion](const DatosRetraccion&, const ResultadosRetraccion&,
+                                  const TextosRetraccion& textos) {
+                         retraccion->Rellenar(textos);
+                         retraccion->exec();
+                     });
+}
+
+} // namespace
+
 void CrearVentanas(Aplicacion& app) {
     app.VentanaPrincipal = new TVentanaPrincipal(app);
     QWidget* padre = app.VentanaPrincipal;
     app.ParametrosGenerales = new TParametrosGenerales(app, padre);
     app.DatosSeccion = new TDatosSeccion(app, padre);
     app.VentanaResultados = new TVentanaResultados(app, padre);
-    app.DiagramaCalculo = new TDiagramaCalculo(app, padre);
+    app.DiagramaCalculo = new TDiagramaCalculo(app.Estado, padre);
     app.VentanaAnclaje = new TVentanaAnclaje(app, padre);
     app.VentanaLongitudAnclaje = new TVentanaLongitudAnclaje(app, padre);
-    app.VentanaDeformacion = new TVentanaDeformacion(app, padre);
-    app.VentanaResultadosDeformacion = new TVentanaResultadosDeformacion(app, padre);
-    app.VentanaRetraccion = new TVentanaRetraccion(app, padre);
-    app.VentanaResultadosRetraccion = new TVentanaResultadosRetraccion(app, padre);
-    app.VentanaParabola = new TVentanaParabola(app, padre);
+    app.VentanaDeformacion = new TVentanaDeformacion(padre);
+    app.VentanaResultadosDeformacion = new TVentanaResultadosDeformacion(padre);
+    app.VentanaRetraccion = new TVentanaRetraccion(padre);
+    app.VentanaResultadosRetraccion = new TVentanaResultadosRetraccion(padre);
+    app.VentanaParabola = new TVentanaParabola(app.Estado, padre);
     app.DatosSeccionT = new TDatosSeccionT(app, padre);
     app.VentanaTransversal1 = new TVentanaTransversal1(app, padre);
     app.VentanaResultadosTrans1 = new TVentanaResultadosTrans1(app, padre);
@@ -47,12 +71,13 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaFlechas = new TVentanaFlechas(app, padre);
     app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(app, padre);
     app.VentanaAcercaDe = new TVentanaAcercaDe(app, padre);
-    app.VentanaConversion = new TVentanaConversion(app, padre);
+    app.VentanaConversion = new TVentanaConversion(padre);
     app.VentanaArea = new TVentanaArea(app, padre);
     app.VentanaMomento = new TVentanaMomento(app, padre);
     app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
                      app.VentanaInteraccion, &TVentanaInteraccion::AbrirConBarras);
+    ConectarDeformaciones(app);
 }
 
 } // namespace velmora

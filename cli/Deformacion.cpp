@@ -1,7 +1,7 @@
 // "fluencia" y "retraccion": el botón «Calcular» de las ventanas de fluencia y de retracción.
 // Sólo usan los datos de su ventana: la respuesta no lleva el estado de diseño.
 
-#include "cli/Contexto.h"
+#include "cli/CamposLinea.h"
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
 
@@ -14,19 +14,18 @@ constexpr const char* ResultadosFluencia = "VentanaResultadosDeformacion";
 constexpr const char* Retraccion = "VentanaRetraccion";
 constexpr const char* ResultadosRetraccion = "VentanaResultadosRetraccion";
 
+MedioAmbiente Ambiente(Contexto& c, const char* ventana) {
+    return Exigir(LeerMedioAmbiente(
+        c.Indice(ventana, "GrupoMedioAmbiente", static_cast<int>(MedioAmbiente::Medio), 4)));
+}
+
 void CalcularFluenciaLinea(Contexto& c) {
-    EntradaFluencia e;
-    e.ResistenciaCaracteristica =
-        c.Texto(Fluencia, "ResistenciaCaracteristica", e.ResistenciaCaracteristica);
-    e.EspesorFicticioConocido = c.Casilla(Fluencia, "EspesorFicticioConocido", false);
-    e.Area = c.Texto(Fluencia, "Area", e.Area);
-    e.Perimetro = c.Texto(Fluencia, "Perimetro", e.Perimetro);
-    e.Tension = c.Texto(Fluencia, "Tension", e.Tension);
-    e.MedioAmbiente = c.Indice(Fluencia, "GrupoMedioAmbiente", e.MedioAmbiente, 4);
-    e.Tiempo01 = c.Texto(Fluencia, "Tiempo01", e.Tiempo01);
-    e.Tiempo02 = c.Texto(Fluencia, "Tiempo02", e.Tiempo02);
-    const auto r = Exigir(CalcularFluencia(Exigir(LeerDatosFluencia(e))));
-    const auto t = RotularFluencia(r, e.Tiempo01, e.Tiempo02);
+    const TextosCampos textos = TextosDeLinea(c, Fluencia, CamposFluencia);
+    const bool conocido = c.Casilla(Fluencia, "EspesorFicticioConocido", false);
+    const auto r =
+        Exigir(CalcularFluencia(Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)))));
+    const auto t = RotularFluencia(r, textos.at(std::string(CampoEdadCarga.control)),
+                                   textos.at(std::string(CampoEdadCalculo.control)));
     const std::pair<const char*, const std::string&> rotulos[] = {
         {"Valor1", t.Valor1},           {"Valor2", t.Valor2},         {"Valor3", t.Valor3},
         {"Valor4", t.Valor4},           {"Valor5", t.Valor5},         {"Valor10", t.Valor10},
@@ -40,15 +39,14 @@ void CalcularFluenciaLinea(Contexto& c) {
 }
 
 void CalcularRetraccionLinea(Contexto& c) {
-    EntradaRetraccion e;
-    e.Edad = c.Texto(Retraccion, "Edad", e.Edad);
-    e.Consistencia = c.Indice(Retraccion, "GrupoConsistencia", e.Consistencia, 3);
-    e.MedioAmbiente = c.Indice(Retraccion, "GrupoMedioAmbiente", e.MedioAmbiente, 4);
-    e.EspesorFicticioConocido = c.Casilla(Retraccion, "EspesorFicticioConocido", false);
-    e.Area = c.Texto(Retraccion, "Area", e.Area);
-    e.Perimetro = c.Texto(Retraccion, "Perimetro", e.Perimetro);
-    const auto r = Exigir(CalcularRetraccion(Exigir(LeerDatosRetraccion(e))));
-    const auto t = RotularRetraccion(r, e.Edad);
+    const TextosCampos textos = TextosDeLinea(c, Retraccion, CamposRetraccion);
+    const auto consistencia = Exigir(LeerConsistencia(
+        c.Indice(Retraccion, "GrupoConsistencia", static_cast<int>(Consistencia::Plastica), 3)));
+    const auto ambiente = Ambiente(c, Retraccion);
+    const bool conocido = c.Casilla(Retraccion, "EspesorFicticioConocido", false);
+    const auto r = Exigir(CalcularRetraccion(
+        Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia))));
+    const auto t = RotularRetraccion(r, textos.at(std::string(CampoEdad.control)));
     c.Poner(ResultadosRetraccion, "Valor1", t.Valor1);
     c.Poner(ResultadosRetraccion, "Valor10", t.Valor10);
     c.Poner(ResultadosRetraccion, "Valor11", t.Valor11);

@@ -2,7 +2,7 @@
 // conversión de unidades. Ninguna confirma los parámetros generales: el diagrama del acero y el
 // parábola-rectángulo escriben sus propios materiales, y la conversión no usa el estado.
 
-#include "cli/Contexto.h"
+#include "cli/CamposLinea.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
 #include "tools/Conversion.h"
@@ -23,7 +23,8 @@ void CalcularAcero(Contexto& c) {
     e.ControlAcero = c.Indice(Acero, "GrupoControlAcero", 0, 2);
     e.SituacionProyecto = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
     e.ValorEs = c.Indice(Acero, "GrupoValorEs", 1, 3);
-    const std::string valor1 = c.Texto(Acero, "Valor1", "0.01");
+    const TextosCampos textos = TextosDeLinea(c, Acero, std::span(&CampoDeformacionAcero, 1));
+    const std::string_view valor1 = TextoCampo(textos, CampoDeformacionAcero);
 
     const RotulosDiagrama r = MostrarDiagrama(c.Estado, e);
     const std::string tension = Exigir(RotuloCalcular(c.Estado, e, valor1));
@@ -42,22 +43,17 @@ void CalcularAcero(Contexto& c) {
 }
 
 void CalcularParabolaRectangulo(Contexto& c) {
-    const DatosParabola omision;
-    DatosParabola d;
-    d.Valor1 = c.Texto(Parabola, "Valor1", omision.Valor1);
-    d.Valor2 = c.Texto(Parabola, "Valor2", omision.Valor2);
-    d.Valor3 = c.Texto(Parabola, "Valor3", omision.Valor3);
-    d.Valor4 = c.Texto(Parabola, "Valor4", omision.Valor4);
-    d.Valor5 = c.Texto(Parabola, "Valor5", omision.Valor5);
-    d.Valor6 = c.Texto(Parabola, "Valor6", omision.Valor6);
-    d.ResistenciaCaracteristica =
-        c.Texto(Parabola, "ResistenciaCaracteristica", omision.ResistenciaCaracteristica);
-    d.TipoSeccion = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
-    d.SituacionProyecto = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
-
-    const RotulosParabola r = Exigir(CalcularParabola(c.Estado, d));
-    c.Poner(Parabola, "EtiquetaHormigon", TextoEtiquetaHormigon(d.ResistenciaCaracteristica));
-    c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, d.SituacionProyecto));
+    const TextosCampos textos = TextosDeLinea(c, Parabola, CamposParabola);
+    const int tipo = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
+    const int situacion = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
+    const auto datos = Exigir(LeerDatosParabola(
+        textos, tipo == 1 ? FormaSeccion::EnT : FormaSeccion::Rectangular,
+        situacion == 1 ? SituacionDeProyecto::Accidental
+                       : SituacionDeProyecto::PersistenteOTransitoria));
+    const RotulosParabola r = Exigir(CalcularParabola(c.Estado, datos));
+    c.Poner(Parabola, "EtiquetaHormigon",
+            TextoEtiquetaHormigon(TextoCampo(textos, CampoFckParabola)));
+    c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, situacion));
     c.Poner(Parabola, "Compresion", r.Compresion);
     c.Poner(Parabola, "CentroGravedad", r.CentroGravedad);
 }
@@ -66,7 +62,8 @@ void CalcularParabolaRectangulo(Contexto& c) {
 // la configuración regional de la máquina.
 void CalcularConversion(Contexto& c) {
     const int tipo = c.Indice(Conversion, "GrupoTipoConversion", 0, NumeroTiposConversion);
-    const std::string valor = c.Texto(Conversion, "ValorOrigen", "1.0");
+    const std::string valor =
+        c.Texto(Conversion, CampoValorOrigen.control, CampoValorOrigen.defecto);
     UnidadesConversion u;
     u.LongitudOrigen = c.Indice(Conversion, "GrupoTipoLongitudOrigen", 0, NumeroUnidadesLongitud);
     u.FuerzaOrigen = c.Indice(Conversion, "GrupoTipoFuerzaOrigen", 0, NumeroUnidadesFuerza);

@@ -83,11 +83,17 @@ Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, do
 
 Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c,
                                       std::string_view Valor1) {
-    const auto eps = LeerNumero(Valor1, "Deformación del acero εs", "Valor1");
+    const TextosCampos textos{{std::string(CampoDeformacionAcero.control), std::string(Valor1)}};
+    const auto eps = LeerCampo(textos, CampoDeformacionAcero);
     if (!eps)
         return eps.error();
     const auto sigma = CalcularTension(e, c, *eps);
-    return sigma ? TextoValorTension(*sigma) : std::string(TextoFueraDiagrama);
+    if (!sigma)
+        return std::string(TextoFueraDiagrama);
+    // Fuera del diagrama activo se dice así; cualquier otra deformación, dentro de su intervalo.
+    if (auto r = ComprobarIntervalo(CampoDeformacionAcero, *eps); !r)
+        return r.error();
+    return TextoValorTension(*sigma);
 }
 
 DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double eps) {

@@ -5,6 +5,7 @@
 // que se confirmen de nuevo los parámetros generales.
 
 #include "common/Resultado.h"
+#include "diagrams/DescripcionHerramientas.h"
 #include "design/EstadoDiseno.h"
 
 #include <string>
@@ -53,7 +54,8 @@ inline constexpr const char* TextoFueraDiagrama = "Fuera del rango del diagrama"
 Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps);
 
 // «Calcular» desde el texto de Valor1: error del lector de números si no es un número; si no,
-// el rótulo de ValorTension (TextoFueraDiagrama cuando el diagrama activo no llega).
+// el rótulo de ValorTension (TextoFueraDiagrama cuando el diagrama activo no llega); una
+// deformación fuera de su intervalo que el diagrama sí alcanza es un error.
 Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c,
                                       std::string_view Valor1);
 

@@ -1,6 +1,5 @@
 #include "diagrams/DiagramaCalculo.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "common/Numeros.h"
 #include "diagrams/Rotulos.h"
@@ -10,8 +9,8 @@
 
 namespace velmora {
 
-TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TDiagramaCalculo>()) {
+TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TDiagramaCalculo>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("DiagramaCalculo"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -57,7 +56,7 @@ TDiagramaCalculo::TDiagramaCalculo(Aplicacion& app, QWidget* parent)
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 
     // El dibujo de las elecciones de arranque, sin tocar el estado de diseño.
-    EstadoDiseno inicial = app_.Estado;
+    EstadoDiseno inicial = estado_;
     LeerDatosDiagrama(inicial, Eleccion());
     ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(inicial, false, 0.0));
 }
@@ -85,7 +84,7 @@ void TDiagramaCalculo::GrupoDesignacionAceroClick(int indice) {
 }
 
 void TDiagramaCalculo::GrupoSituacionProyectoClick(int indice) {
-    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(app_.Estado, indice)));
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, indice)));
     MostrarDiagrama();
 }
 
@@ -104,7 +103,7 @@ void TDiagramaCalculo::GrupoValorEsClick(int indice) {
 }
 
 void TDiagramaCalculo::MostrarDiagrama() {
-    const RotulosDiagrama r = velmora::MostrarDiagrama(app_.Estado, Eleccion());
+    const RotulosDiagrama r = velmora::MostrarDiagrama(estado_, Eleccion());
     ui->Label20->setText(Q(r.Label20));
     ui->Label28->setText(Q(r.Label28));
     ui->Label29->setText(Q(r.Label29));
@@ -116,26 +115,29 @@ void TDiagramaCalculo::MostrarDiagrama() {
 }
 
 void TDiagramaCalculo::BotonCalcularClick() {
-    LeerDatosDiagrama(app_.Estado, Eleccion());
-    const auto eps = LeerCampo(ui->Valor1, QStringLiteral("Deformación del acero εs"));
-    if (!eps) {
+    LeerDatosDiagrama(estado_, Eleccion());
+    const TextosCampos textos = TextosDe(this, std::span(&CampoDeformacionAcero, 1));
+    const auto rotulo =
+        RotuloCalcular(estado_, Eleccion(), TextoCampo(textos, CampoDeformacionAcero));
+    if (!rotulo) {
+        // Nada del dato rechazado queda a la vista: ni tensión ni punto en el dibujo.
         ui->ValorTension->setText(QStringLiteral("="));
         ui->Label40->setVisible(true);
         ui->Label43->setVisible(true);
         Dibujar(false, 0.0);
+        MostrarError(this, rotulo.error());
         return;
     }
-    const auto sigma = CalcularTension(app_.Estado, Eleccion(), *eps);
-    ui->ValorTension->setText(
-        Q(sigma ? TextoValorTension(*sigma) : std::string(TextoFueraDiagrama)));
+    const bool enDiagrama = *rotulo != TextoFueraDiagrama;
+    ui->ValorTension->setText(Q(*rotulo));
     // Sin número no hay unidades.
-    ui->Label40->setVisible(sigma.ok());
-    ui->Label43->setVisible(sigma.ok());
-    Dibujar(true, *eps);
+    ui->Label40->setVisible(enDiagrama);
+    ui->Label43->setVisible(enDiagrama);
+    Dibujar(true, *LeerCampo(textos, CampoDeformacionAcero));
 }
 
 void TDiagramaCalculo::Dibujar(bool conPunto, double eps) {
-    ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(app_.Estado, conPunto, eps));
+    ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(estado_, conPunto, eps));
 }
 
 } // namespace velmora

@@ -11,14 +11,13 @@ class TDiagramaCalculo;
 
 namespace velmora {
 
-struct Aplicacion;
 
 // Diagrama de cálculo tensión-deformación del acero. Escribe su acero en el estado de diseño
 // (ArmaduraPasiva, IndiceEs, fyk, gammaS, fyd), que queda así al cerrarla.
 class TDiagramaCalculo : public QDialog {
     Q_OBJECT
 public:
-    explicit TDiagramaCalculo(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TDiagramaCalculo() override;
 
     // Elecciones actuales de los cinco grupos.
@@ -37,7 +36,7 @@ private:
     void MostrarDiagrama();
     void Dibujar(bool conPunto, double eps);
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
     std::unique_ptr<Ui::TDiagramaCalculo> ui;
 };
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -27,7 +28,14 @@ double DeformacionEn(const EstadoDiseno& e, double y) {
 } // namespace
 
 std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica) {
-    return "Hormigón HA-" + std::string(ResistenciaCaracteristica);
+    const auto fck = LeerNumero(ResistenciaCaracteristica, CampoFckParabola.nombre);
+    if (!fck || !ComprobarIntervalo(CampoFckParabola, *fck))
+        return "Hormigón";
+    // Un texto largo (ceros de más) se muestra como el número que es.
+    constexpr std::size_t LargoMaximo = 6;
+    return "Hormigón HA-" + (ResistenciaCaracteristica.size() <= LargoMaximo
+                                 ? std::string(ResistenciaCaracteristica)
+                                 : NumeroLegible(*fck));
 }
 
 std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto) {
@@ -42,78 +50,135 @@ double TensionHormigon(double eps, double fcd) {
     return 0.85 * fcd;
 }
 
-Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const DatosParabola& datos) {
-    const bool enT = datos.TipoSeccion == 1;
-    struct Campo {
-        const std::string& texto;
-        const char* nombre;
-        const char* control;
-        double valor = 0.0;
-    };
-    Campo campos[] = {{datos.Valor1, "Canto h", "Valor1"},
-                      {datos.Valor2, enT ? "Ancho del ala b" : "Ancho b", "Valor2"},
-                      {datos.Valor3, "Recubrimiento d1", "Valor3"},
-                      {datos.Valor4, "Canto del ala hf", "Valor4"},
-                      {datos.Valor5, "Ancho del alma bw", "Valor5"},
-                      {datos.Valor6, "Profundidad de la fibra neutra x", "Valor6"},
-                      {datos.ResistenciaCaracteristica, "Resistencia característica fck",
-                       "ResistenciaCaracteristica"}};
-    for (auto& c : campos) {
-        if (!enT &&
-            (std::string_view(c.control) == "Valor4" || std::string_view(c.control) == "Valor5"))
-            continue; // ocultos en la sección rectangular
-        const auto v = LeerNumero(c.texto, c.nombre, c.control);
-        if (!v)
-            return v.error();
-        c.valor = *v;
-    }
+double Fcd(double fck, double gammaC) {
+    return fck / gammaC;
+}
 
+Resultado<ValoresParabola> LeerDatosParabola(const TextosCampos& textos, FormaSeccion forma,
+                                             SituacionDeProyecto situacion) {
+    const bool enT = forma == FormaSeccion::EnT;
+    ValoresParabola v;
+    v.Forma = forma;
+    v.Situacion = situacion;
+    const std::pair<const Campo*, double*> campos[] = {
+        {&CampoCanto, &v.h},
+        {enT ? &CampoAnchoAla : &CampoAncho, &v.b},
+        {&CampoRecubrimiento, &v.d1},
+        {enT ? &CampoCantoAla : nullptr, &v.hf}, // ocultos en la sección rectangular
+        {enT ? &CampoAnchoAlma : nullptr, &v.bw},
+        {&CampoFibraNeutra, &v.x},
+        {&CampoFckParabola, &v.fck},
+    };
+    for (const auto& [campo, destino] : campos) {
+        if (!campo)
+            continue;
+        auto r = LeerCampo(textos, *campo);
+        // Un número que al pasarlo a mm ya no es finito está fuera de su intervalo.
+        if (r && !std::isfinite(*r))
+            r = LeerCampoEnIntervalo(textos, *campo);
+        if (!r)
+            return r.error();
+        *destino = *r;
+    }
+    if (!(v.fck > 0.0))
+        return Resultado<ValoresParabola>::Error(
+            "La resistencia característica del hormigón debe ser mayor que cero (se ha escrito «" +
+                std::string(TextoCampo(textos, CampoFckParabola)) + "»).",
+            std::string(CampoFckParabola.control));
+    return v;
+}
+
+TextosCampos TextosParabola(const DatosParabola& d) {
+    return {{"Valor1", d.Valor1}, {"Valor2", d.Valor2}, {"Valor3", d.Valor3},
+            {"Valor4", d.Valor4}, {"Valor5", d.Valor5}, {"Valor6", d.Valor6},
+            {"ResistenciaCaracteristica", d.ResistenciaCaracteristica}};
+}
+
+namespace {
+
+// La misma comprobación de la geometría que las secciones; esta herramienta no tiene armadura
+// de compresión (d2 no interviene).
+Estado ComprobarGeometriaParabola(const EstadoDiseno& t) {
+    EstadoDiseno g = t;
+    g.d2 = 0.0;
+    CamposGeometria nombres;
+    nombres.h = "Valor1";
+    nombres.b = "Valor2";
+    nombres.d1 = "Valor3";
+    nombres.hf = "Valor4";
+    nombres.bw = "Valor5";
+    return ComprobarGeometria(g, nombres);
+}
+
+Estado ComprobarIntervalos(const ValoresParabola& v) {
+    const bool enT = v.Forma == FormaSeccion::EnT;
+    const std::pair<const Campo*, double> campos[] = {
+        {&CampoCanto, v.h},
+        {enT ? &CampoAnchoAla : &CampoAncho, v.b},
+        {&CampoRecubrimiento, v.d1},
+        {enT ? &CampoCantoAla : nullptr, v.hf},
+        {enT ? &CampoAnchoAlma : nullptr, v.bw},
+        {&CampoFibraNeutra, v.x},
+        {&CampoFckParabola, v.fck},
+    };
+    for (const auto& [campo, valor] : campos)
+        if (campo)
+            if (auto r = ComprobarIntervalo(*campo, valor / campo->factor); !r)
+                return r;
+    return Correcto();
+}
+
+// Rótulos de C (kN) y de su centro de gravedad (m): 8:3, como mucho 14 caracteres.
+constexpr int AnchoRotulo = 8, AnchoMaximoRotulo = 14, DecimalesRotulo = 3;
+
+} // namespace
+
+Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const ValoresParabola& v) {
+    const bool enT = v.Forma == FormaSeccion::EnT;
     // Se trabaja sobre una copia: el estado sólo cambia si todo es válido.
     EstadoDiseno t = e;
-    t.h = 1000.0 * campos[0].valor;
-    t.b = 1000.0 * campos[1].valor;
-    t.d1 = 1000.0 * campos[2].valor;
+    t.h = v.h;
+    t.b = v.b;
+    t.d1 = v.d1;
     t.d = t.h - t.d1;
     t.SeccionRectangular = !enT;
     if (enT) {
-        t.hf = 1000.0 * campos[3].valor;
-        t.bw = 1000.0 * campos[4].valor;
+        t.hf = v.hf;
+        t.bw = v.bw;
     }
-    t.fck = campos[6].valor;
-    t.gammaC = t.TablaGammaC[Situacion(datos.SituacionProyecto)];
-    t.fcd = t.fck / t.gammaC;
-    t.x = 1000.0 * campos[5].valor;
+    t.fck = v.fck;
+    t.gammaC = t.TablaGammaC[static_cast<std::size_t>(v.Situacion)];
+    t.fcd = Fcd(t.fck, t.gammaC);
+    t.x = v.x;
 
-    if (!(t.fck > 0.0))
-        return Resultado<RotulosParabola>::Error(
-            "La resistencia característica del hormigón debe ser mayor que cero (se ha escrito «" +
-                datos.ResistenciaCaracteristica + "»).",
-            "ResistenciaCaracteristica");
-    {
-        // La misma comprobación de la geometría que las secciones; esta herramienta no tiene
-        // armadura de compresión (d2 no interviene).
-        EstadoDiseno g = t;
-        g.d2 = 0.0;
-        CamposGeometria nombres;
-        nombres.h = "Valor1";
-        nombres.b = "Valor2";
-        nombres.d1 = "Valor3";
-        nombres.hf = "Valor4";
-        nombres.bw = "Valor5";
-        if (const auto r = ComprobarGeometria(g, nombres); !r)
-            return r.error();
-    }
+    if (const auto r = ComprobarGeometriaParabola(t); !r)
+        return r.error();
     if (!(t.x > 0.0))
         return Resultado<RotulosParabola>::Error(
             "La profundidad de la fibra neutra x debe ser mayor que cero.", "Valor6");
-
     BloqueComprimido(t, t.x);
     if (!std::isfinite(t.Cc) || !std::isfinite(t.yc) || !(t.Cc > 0.0) || t.yc < 0.0 || t.yc > t.h)
         return Resultado<RotulosParabola>::Error(MensajeValoresNoFinitos, "Valor6");
+    if (const auto r = ComprobarIntervalos(v); !r)
+        return r.error();
+    if (!CabeEnRotulo(t.Cc * 0.001, AnchoMaximoRotulo, DecimalesRotulo) ||
+        !CabeEnRotulo(t.yc * 0.001, AnchoMaximoRotulo, DecimalesRotulo))
+        return ResultadoNoRepresentable("el diagrama parábola-rectángulo");
 
     e = t;
-    return RotulosParabola{"C  = " + Formatear(e.Cc * 0.001, 8, 3) + " kN",
-                           "x   =  " + Formatear(e.yc * 0.001, 8, 3) + " m"};
+    return RotulosParabola{
+        "C  = " + Formatear(e.Cc * 0.001, AnchoRotulo, DecimalesRotulo) + " kN",
+        "x   =  " + Formatear(e.yc * 0.001, AnchoRotulo, DecimalesRotulo) + " m"};
+}
+
+Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const DatosParabola& datos) {
+    const auto v = LeerDatosParabola(
+        TextosParabola(datos), datos.TipoSeccion == 1 ? FormaSeccion::EnT : FormaSeccion::Rectangular,
+        datos.SituacionProyecto == 1 ? SituacionDeProyecto::Accidental
+                                     : SituacionDeProyecto::PersistenteOTransitoria);
+    if (!v)
+        return v.error();
+    return CalcularParabola(e, *v);
 }
 
 DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e) {

@@ -3,7 +3,10 @@
 // evaluado por sí mismo para una sección rectangular o en T y una profundidad de la fibra neutra
 // escrita por el usuario. Escribe en el estado de diseño la sección y el hormigón que usa.
 
+#include "common/Descripcion.h"
 #include "common/Resultado.h"
+#include "common/Traza.h"
+#include "diagrams/DescripcionHerramientas.h"
 #include "design/EstadoDiseno.h"
 
 #include <string>
@@ -25,12 +28,30 @@ struct DatosParabola {
     int SituacionProyecto = 0; // 0 = Persistente o transitoria, 1 = Accidental
 };
 
+// Datos leídos, en unidades de cálculo (mm, N/mm²).
+struct ValoresParabola {
+    FormaSeccion Forma = FormaSeccion::Rectangular;
+    SituacionDeProyecto Situacion = SituacionDeProyecto::PersistenteOTransitoria;
+    double h = 0, b = 0, d1 = 0, hf = 0, bw = 0; // hf y bw sólo en T
+    double x = 0;                                // profundidad de la fibra neutra
+    double fck = 0;
+};
+
+// Lee los campos (los de la T sólo en T): un texto que no es un número, o una resistencia que
+// no es positiva, se rechaza nombrando el campo.
+[[nodiscard]] Resultado<ValoresParabola> LeerDatosParabola(const TextosCampos& textos,
+                                                           FormaSeccion forma,
+                                                           SituacionDeProyecto situacion);
+// Los textos de DatosParabola como los de la ventana.
+[[nodiscard]] TextosCampos TextosParabola(const DatosParabola& datos);
+
 struct RotulosParabola {
     std::string Compresion;     // "C  = " + Cc en kN (8:3) + " kN"
     std::string CentroGravedad; // "x   =  " + yc en m (8:3) + " m"
 };
 
-// "Hormigón HA-" seguido del texto de la resistencia.
+// "Hormigón HA-" seguido del texto de la resistencia si es un número de su intervalo; si no,
+// sólo "Hormigón" (nada derivado de un dato rechazado queda en la ventana).
 std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica);
 // "= " + γc de la situación (4:2): "= 1.50" o "= 1.30".
 std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
@@ -39,7 +60,15 @@ std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
 // SeccionRectangular, hf y bw (en T), fck, gammaC, fcd = fck/γc, x, y con BloqueComprimido Cc,
 // yc, epsC (y epsCInf). Ante un dato que no es un número o no tiene sentido devuelve el error
 // que nombra el campo y no cambia el estado.
-Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const DatosParabola& datos);
+// Después de esas comprobaciones, un dato fuera de su intervalo o un resultado que no cabe en su
+// rótulo también se rechazan.
+[[nodiscard]] Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e,
+                                                          const ValoresParabola& datos);
+[[nodiscard]] Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e,
+                                                          const DatosParabola& datos);
+
+// fcd = fck/γc, resistencia de cálculo del hormigón (EHE-98, art. 39.4), N/mm².
+[[nodiscard]] double Fcd(double fck, double gammaC);
 
 // Tensión del diagrama parábola-rectángulo (N/mm²) para la deformación `eps` (acortamiento
 // positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.

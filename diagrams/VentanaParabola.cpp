@@ -1,6 +1,5 @@
 #include "diagrams/VentanaParabola.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "diagrams/Rotulos.h"
 #include "ui_VentanaParabola.h"
@@ -9,8 +8,8 @@
 
 namespace velmora {
 
-TVentanaParabola::TVentanaParabola(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaParabola>()) {
+TVentanaParabola::TVentanaParabola(EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TVentanaParabola>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaParabola"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -73,7 +72,7 @@ void TVentanaParabola::ResistenciaCaracteristicaChange(const QString& texto) {
 }
 
 void TVentanaParabola::GrupoSituacionProyectoClick(int indice) {
-    ui->EtiquetaGammac->setText(Q(TextoEtiquetaGammac(app_.Estado, indice)));
+    ui->EtiquetaGammac->setText(Q(TextoEtiquetaGammac(estado_, indice)));
 }
 
 void TVentanaParabola::GrupoTipoSeccionClick(int indice) {
@@ -86,7 +85,13 @@ void TVentanaParabola::GrupoTipoSeccionClick(int indice) {
 }
 
 void TVentanaParabola::BotonCalcularClick() {
-    const auto r = CalcularParabola(app_.Estado, Datos());
+    const auto forma = ui->GrupoTipoSeccion->itemIndex() == 1 ? FormaSeccion::EnT
+                                                               : FormaSeccion::Rectangular;
+    const auto situacion = ui->GrupoSituacionProyecto->itemIndex() == 1
+                               ? SituacionDeProyecto::Accidental
+                               : SituacionDeProyecto::PersistenteOTransitoria;
+    const auto datos = LeerDatosParabola(TextosDe(this, CamposParabola), forma, situacion);
+    const auto r = datos ? CalcularParabola(estado_, *datos) : Resultado<RotulosParabola>(datos.error());
     if (!r) {
         // Ningún resultado anterior queda junto a unos datos rechazados.
         ui->Compresion->setText(QStringLiteral("C  = 0.00 kN"));
@@ -97,7 +102,7 @@ void TVentanaParabola::BotonCalcularClick() {
     }
     ui->Compresion->setText(Q(r.valor().Compresion));
     ui->CentroGravedad->setText(Q(r.valor().CentroGravedad));
-    ui->GraficoBloqueCompresiones->Fijar(CalcularDibujoBloque(app_.Estado));
+    ui->GraficoBloqueCompresiones->Fijar(CalcularDibujoBloque(estado_));
 }
 
 } // namespace velmora

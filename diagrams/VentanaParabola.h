@@ -11,16 +11,15 @@ class TVentanaParabola;
 
 namespace velmora {
 
-struct Aplicacion;
 
 // Diagrama parábola-rectángulo del hormigón: resultante y centro de gravedad de las compresiones
 // de una sección rectangular o en T para una profundidad de fibra neutra dada. Escribe la
-// sección y el hormigón en el estado de diseño (la ventana principal devuelve fck, gammaC y fcd
-// a los de los parámetros generales al cerrarla).
+// sección y el hormigón en el estado de diseño (al cerrarla, quien la abrió devuelve fck, gammaC
+// y fcd a los de los parámetros generales).
 class TVentanaParabola : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaParabola(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaParabola(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TVentanaParabola() override;
 
     // Textos de los campos y elecciones actuales.
@@ -35,7 +34,7 @@ private:
     void GrupoTipoSeccionClick(int indice);
     void BotonCalcularClick();
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaParabola> ui;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -25,17 +26,27 @@ double Potencia(double base, double exponente) {
     return std::exp(exponente * std::log(base));
 }
 
-double FactorEspesor(int medioAmbiente) {
+double FactorEspesor(MedioAmbiente ambiente) {
     static constexpr std::array<double, NumeroAmbientes> lambda{30.0, 5.0, 1.5, 1.0};
-    return lambda[static_cast<std::size_t>(medioAmbiente)];
+    return lambda[static_cast<std::size_t>(ambiente)];
 }
 
-Estado ComprobarAmbiente(int medioAmbiente) {
-    if (medioAmbiente < 0 || medioAmbiente >= NumeroAmbientes)
-        return Estado::Error("Elija un medio ambiente (del 0 al 3; valor recibido: " +
-                                 std::to_string(medioAmbiente) + ").",
-                             "GrupoMedioAmbiente");
-    return Correcto();
+Resultado<MedioAmbiente> LeerMedioAmbiente(int indice) {
+    if (indice < 0 || indice >= NumeroAmbientes)
+        return Resultado<MedioAmbiente>::Error(
+            "Elija un medio ambiente (del 0 al 3; valor recibido: " + std::to_string(indice) +
+                ").",
+            "GrupoMedioAmbiente");
+    return static_cast<MedioAmbiente>(indice);
+}
+
+Resultado<Consistencia> LeerConsistencia(int indice) {
+    if (indice < 0 || indice > 2)
+        return Resultado<Consistencia>::Error(
+            "Elija una consistencia del hormigón (del 0 al 2; valor recibido: " +
+                std::to_string(indice) + ").",
+            "GrupoConsistencia");
+    return static_cast<Consistencia>(indice);
 }
 
 std::string NumeroEnMensaje(double v) {
@@ -44,7 +55,11 @@ std::string NumeroEnMensaje(double v) {
     return std::string(buf, r.ptr);
 }
 
-Resultado<double> EspesorFicticio(int medioAmbiente, double A, double u, bool conocido) {
+double EspesorFicticio(double lambda, double A, double u) {
+    return lambda * 2.0 * A / u;
+}
+
+Resultado<double> EspesorFicticio(MedioAmbiente ambiente, double A, double u, bool conocido) {
     if (conocido) {
         if (!(u > 0.0))
             return Resultado<double>::Error(
@@ -64,11 +79,34 @@ Resultado<double> EspesorFicticio(int medioAmbiente, double A, double u, bool co
             "recibido: " +
                 NumeroEnMensaje(u) + " cm).",
             "Perimetro");
-    return FactorEspesor(medioAmbiente) * 2.0 * A / u;
+    return EspesorFicticio(FactorEspesor(ambiente), A, u);
+}
+
+Estado ComprobarIntervalosSeccion(double A, double u, bool conocido) {
+    if (!conocido)
+        if (auto r = ComprobarIntervalo(CampoArea, A); !r)
+            return r;
+    return ComprobarIntervalo(CampoPerimetroOEspesor(conocido), u);
 }
 
 std::string TextoValor(double v, int ancho, int decimales) {
     return "=  " + Formatear(v, ancho, decimales);
+}
+
+std::string TextoValor(const ValorMostrado& v) {
+    return TextoValor(v.valor, v.ancho, v.decimales);
+}
+
+bool SeMuestran(std::span<const ValorMostrado> valores) {
+    static constexpr int AnchoMaximoRotulo = 12;
+    return std::all_of(valores.begin(), valores.end(), [](const ValorMostrado& v) {
+        return CabeEnRotulo(v.valor, std::max(v.ancho, AnchoMaximoRotulo), v.decimales);
+    });
+}
+
+std::string TextoEdadEnSubindice(const std::string& escrito, double valor) {
+    constexpr std::size_t LargoMaximo = 8;
+    return escrito.size() <= LargoMaximo ? escrito : NumeroLegible(valor);
 }
 
 } // namespace velmora

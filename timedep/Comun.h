@@ -3,7 +3,9 @@
 // y el espesor ficticio e = λ·2A/u (EHE-98, art. 39.7 y 39.8), en cm.
 
 #include "common/Resultado.h"
+#include "timedep/DescripcionDiferidas.h"
 
+#include <span>
 #include <string>
 
 namespace velmora {
@@ -11,23 +13,44 @@ namespace velmora {
 // Potencia con estas reglas: exponente 0 da 1; base 0 con exponente positivo da 0; un exponente
 // entero se calcula multiplicando (admite bases negativas); cualquier otro es
 // exp(exponente·ln(base)).
-double Potencia(double base, double exponente);
+[[nodiscard]] double Potencia(double base, double exponente);
 
-// Número de elementos del grupo "Medio ambiente" y su coeficiente λ.
+// Número de elementos del grupo "Medio ambiente".
 inline constexpr int NumeroAmbientes = 4;
-double FactorEspesor(int medioAmbiente);
+// λ, coeficiente del espesor ficticio según el ambiente (EHE-98, art. 39.7), adimensional.
+[[nodiscard]] double FactorEspesor(MedioAmbiente ambiente);
 
-// Rechaza un ambiente fuera del grupo (campo GrupoMedioAmbiente).
-Estado ComprobarAmbiente(int medioAmbiente);
+// e = λ·2A/u, espesor ficticio (EHE-98, art. 39.7), cm (A en cm², u en cm).
+[[nodiscard]] double EspesorFicticio(double lambda, double A, double u);
 
 // Espesor ficticio: el número de Perimetro si es conocido, si no λ·2A/u. Rechaza un área, un
 // perímetro o un espesor que no sea positivo, nombrando el campo.
-Resultado<double> EspesorFicticio(int medioAmbiente, double A, double u, bool conocido);
+[[nodiscard]] Resultado<double> EspesorFicticio(MedioAmbiente ambiente, double A, double u,
+                                                bool conocido);
+
+// Después de las comprobaciones propias: el área (si se usa) y el perímetro o el espesor dentro
+// de su intervalo.
+[[nodiscard]] Estado ComprobarIntervalosSeccion(double A, double u, bool conocido);
 
 // Valor corto de un número para los mensajes ("-3", "0.5").
 std::string NumeroEnMensaje(double v);
 
 // Rótulo de un valor de resultados: "=  " + número (ancho:decimales).
 std::string TextoValor(double v, int ancho, int decimales);
+
+// Un valor de una ventana de resultados con su formato (ancho mínimo:decimales).
+struct ValorMostrado {
+    double valor;
+    int ancho, decimales;
+};
+std::string TextoValor(const ValorMostrado& v);
+
+// Todos los valores son finitos y caben en su rótulo (como mucho 12 caracteres): un valor que no
+// cabe no se muestra recortado.
+[[nodiscard]] bool SeMuestran(std::span<const ValorMostrado> valores);
+
+// Texto de una edad en un subíndice: el escrito si es corto (se muestra tal cual), si no el
+// número leído.
+std::string TextoEdadEnSubindice(const std::string& escrito, double valor);
 
 } // namespace velmora

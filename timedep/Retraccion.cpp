@@ -10,80 +10,115 @@ namespace velmora {
 
 namespace {
 
-// εs1, deformación básica por el ambiente (positiva en agua: hinchamiento).
-double EpsS1(int medioAmbiente) {
-    static constexpr std::array<double, NumeroAmbientes> valores{0.00010, -0.00013, -0.00032,
-                                                                 -0.00052};
-    return valores[static_cast<std::size_t>(medioAmbiente)];
-}
+using R = Resultado<ResultadosRetraccion>;
 
-// κ por la consistencia del hormigón fresco.
-constexpr std::array<double, 3> Kappa{0.75, 1.0, 1.25};
+std::array<ValorMostrado, 4> ValoresMostrados(const ResultadosRetraccion& r) {
+    return {{{1000.0 * r.epsR, 10, 6}, {r.epsS1, 10, 6}, {r.epsS2, 10, 6}, {r.betaR, 6, 6}}};
+}
 
 } // namespace
 
-Resultado<DatosRetraccion> LeerDatosRetraccion(const EntradaRetraccion& entrada) {
+Resultado<DatosRetraccion> LeerDatosRetraccion(const TextosCampos& textos, bool espesorConocido,
+                                               MedioAmbiente ambiente,
+                                               Consistencia consistencia) {
     DatosRetraccion d;
-    const auto t = LeerNumero(entrada.Edad, "Edad t", "Edad");
+    d.EspesorConocido = espesorConocido;
+    d.Ambiente = ambiente;
+    d.Hormigon = consistencia;
+    const auto t = LeerCampo(textos, CampoEdad);
     if (!t)
         return t.error();
     d.t = *t;
-    if (!entrada.EspesorFicticioConocido) {
-        const auto a = LeerNumero(entrada.Area, "Area", "Area");
+    if (!espesorConocido) {
+        const auto a = LeerCampo(textos, CampoArea);
         if (!a)
             return a.error();
         d.A = *a;
     }
-    const auto u = LeerNumero(
-        entrada.Perimetro, entrada.EspesorFicticioConocido ? "Espesor" : "Perímetro", "Perimetro");
+    const auto u = LeerCampo(textos, CampoPerimetroOEspesor(espesorConocido));
     if (!u)
         return u.error();
     d.u = *u;
-    d.EspesorConocido = entrada.EspesorFicticioConocido;
-    d.MedioAmbiente = entrada.MedioAmbiente;
-    d.Consistencia = entrada.Consistencia;
     return d;
 }
 
+Resultado<DatosRetraccion> LeerDatosRetraccion(const EntradaRetraccion& e) {
+    const auto ambiente = LeerMedioAmbiente(e.MedioAmbiente);
+    if (!ambiente)
+        return ambiente.error();
+    const auto consistencia = LeerConsistencia(e.Consistencia);
+    if (!consistencia)
+        return consistencia.error();
+    const TextosCampos textos{{"Edad", e.Edad}, {"Area", e.Area}, {"Perimetro", e.Perimetro}};
+    return LeerDatosRetraccion(textos, e.EspesorFicticioConocido, *ambiente, *consistencia);
+}
+
+double EpsS1(MedioAmbiente ambiente) {
+    static constexpr std::array<double, NumeroAmbientes> valores{0.00010, -0.00013, -0.00032,
+                                                                 -0.00052};
+    return valores[static_cast<std::size_t>(ambiente)];
+}
+
+double EpsS2(double e) {
+    return 0.7 * (e + 16.0) / (e + 7.0);
+}
+
+double Kappa(Consistencia consistencia) {
+    static constexpr std::array<double, 3> valores{0.75, 1.0, 1.25};
+    return valores[static_cast<std::size_t>(consistencia)];
+}
+
+double ExponenteP(double t) {
+    return 1.34 * (1.0 - t * 1.6666666666666667e-05) * (1.0 - 0.9 / (t * t));
+}
+
+double BetaR(double kappa, double t, double e, double p) {
+    const double tk = Potencia(t, 0.875);
+    return kappa * tk / (tk + 1.5 * Potencia(e, p));
+}
+
+double EpsR(double epsS1, double epsS2, double betaR) {
+    return epsS1 * epsS2 * betaR;
+}
+
 Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d) {
-    using R = Resultado<ResultadosRetraccion>;
-    if (const auto a = ComprobarAmbiente(d.MedioAmbiente); !a)
-        return a.error();
-    if (d.Consistencia < 0 || d.Consistencia >= static_cast<int>(Kappa.size()))
-        return R::Error("Elija una consistencia del hormigón (del 0 al 2; valor recibido: " +
-                            std::to_string(d.Consistencia) + ").",
-                        "GrupoConsistencia");
     if (!(d.t > 0.0))
         return R::Error("La edad del hormigón t debe ser mayor que cero (valor recibido: " +
                             NumeroEnMensaje(d.t) + " días).",
                         "Edad");
-    const auto e = EspesorFicticio(d.MedioAmbiente, d.A, d.u, d.EspesorConocido);
+    const auto e = EspesorFicticio(d.Ambiente, d.A, d.u, d.EspesorConocido);
     if (!e)
         return e.error();
-
     ResultadosRetraccion r;
+    r.t = d.t;
     r.e = *e;
-    r.epsS1 = EpsS1(d.MedioAmbiente);
-    r.epsS2 = 0.7 * (r.e + 16.0) / (r.e + 7.0);
-    r.p = 1.34 * (1.0 - d.t * 1.6666666666666667e-05) * (1.0 - 0.9 / (d.t * d.t));
-    const double tk = Potencia(d.t, 0.875);
-    r.betaR =
-        Kappa[static_cast<std::size_t>(d.Consistencia)] * tk / (tk + 1.5 * Potencia(r.e, r.p));
-    r.epsR = r.epsS1 * r.epsS2 * r.betaR;
+    r.epsS1 = EpsS1(d.Ambiente);
+    r.epsS2 = EpsS2(r.e);
+    r.p = ExponenteP(d.t);
+    r.betaR = BetaR(Kappa(d.Hormigon), d.t, r.e, r.p);
+    r.epsR = EpsR(r.epsS1, r.epsS2, r.betaR);
     for (double v : {r.e, r.p, r.epsS2, r.betaR, r.epsR})
         if (!std::isfinite(v))
             return R::Error("Con estos datos la retracción no tiene un resultado finito: revise "
                             "la edad y la sección.");
+    // Los datos fuera de su intervalo se rechazan aunque el cálculo haya salido finito.
+    if (auto c = ComprobarIntervalo(CampoEdad, d.t); !c)
+        return c.error();
+    if (auto c = ComprobarIntervalosSeccion(d.A, d.u, d.EspesorConocido); !c)
+        return c.error();
+    if (!SeMuestran(ValoresMostrados(r)))
+        return ResultadoNoRepresentable("la retracción");
     return r;
 }
 
 TextosRetraccion RotularRetraccion(const ResultadosRetraccion& r, const std::string& textoEdad) {
+    const auto v = ValoresMostrados(r);
     TextosRetraccion x;
-    x.Valor1 = TextoValor(1000.0 * r.epsR, 10, 6);
-    x.Valor10 = TextoValor(r.epsS1, 10, 6);
-    x.Valor11 = TextoValor(r.epsS2, 10, 6);
-    x.Valor12 = TextoValor(r.betaR, 6, 6);
-    x.Valorrt = "r" + textoEdad;
+    x.Valor1 = TextoValor(v[0]);
+    x.Valor10 = TextoValor(v[1]);
+    x.Valor11 = TextoValor(v[2]);
+    x.Valor12 = TextoValor(v[3]);
+    x.Valorrt = "r" + TextoEdadEnSubindice(textoEdad, r.t);
     return x;
 }
 

@@ -1,14 +1,13 @@
 #include "timedep/VentanaResultadosDeformacion.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "timedep/Fluencia.h"
 #include "ui_VentanaResultadosDeformacion.h"
 
 namespace velmora {
 
-TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosDeformacion>()) {
+TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosDeformacion>()) {
     ui->setupUi(this);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -9,7 +9,6 @@ class TVentanaResultadosDeformacion;
 
 namespace velmora {
 
-struct Aplicacion;
 struct TextosFluencia;
 
 // Resultados de la fluencia: las cuatro deformaciones, el coeficiente de fluencia y los valores
@@ -17,13 +16,12 @@ struct TextosFluencia;
 class TVentanaResultadosDeformacion : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaResultadosDeformacion(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaResultadosDeformacion(QWidget* parent = nullptr);
     ~TVentanaResultadosDeformacion() override;
 
     void Rellenar(const TextosFluencia& textos);
 
 private:
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosDeformacion> ui;
 };
 

@@ -1,14 +1,13 @@
 #include "timedep/VentanaResultadosRetraccion.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "timedep/Retraccion.h"
 #include "ui_VentanaResultadosRetraccion.h"
 
 namespace velmora {
 
-TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosRetraccion>()) {
+TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosRetraccion>()) {
     ui->setupUi(this);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -9,20 +9,18 @@ class TVentanaResultadosRetraccion;
 
 namespace velmora {
 
-struct Aplicacion;
 struct TextosRetraccion;
 
 // Resultados de la retracción: la deformación y los valores intermedios.
 class TVentanaResultadosRetraccion : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaResultadosRetraccion(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaResultadosRetraccion(QWidget* parent = nullptr);
     ~TVentanaResultadosRetraccion() override;
 
     void Rellenar(const TextosRetraccion& textos);
 
 private:
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosRetraccion> ui;
 };
 

@@ -1,16 +1,14 @@
 #include "timedep/VentanaRetraccion.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "timedep/ControlesComunes.h"
 #include "timedep/Retraccion.h"
-#include "timedep/VentanaResultadosRetraccion.h"
 #include "ui_VentanaRetraccion.h"
 
 namespace velmora {
 
-TVentanaRetraccion::TVentanaRetraccion(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaRetraccion>()) {
+TVentanaRetraccion::TVentanaRetraccion(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaRetraccion>()) {
     ui->setupUi(this);
     ui->GrupoConsistencia->FijarElementos(
         {QStringLiteral("Seca"), QStringLiteral("Plástica"), QStringLiteral("Semifluida")}, 1);
@@ -31,26 +29,17 @@ void TVentanaRetraccion::EspesorFicticioConocidoClick() {
 }
 
 void TVentanaRetraccion::BotonCalcularClick() {
-    EntradaRetraccion entrada;
-    entrada.Edad = S(ui->Edad->text());
-    entrada.Consistencia = ui->GrupoConsistencia->itemIndex();
-    entrada.MedioAmbiente = ui->GrupoMedioAmbiente->itemIndex();
-    entrada.EspesorFicticioConocido = ui->EspesorFicticioConocido->isChecked();
-    entrada.Area = S(ui->Area->text());
-    entrada.Perimetro = S(ui->Perimetro->text());
-
-    const auto datos = LeerDatosRetraccion(entrada);
-    if (!datos) {
-        MostrarError(this, datos.error());
-        return;
-    }
-    const auto r = CalcularRetraccion(datos.valor());
+    const auto datos = LeerDatosRetraccion(
+        TextosDe(this, CamposRetraccion), ui->EspesorFicticioConocido->isChecked(),
+        static_cast<MedioAmbiente>(ui->GrupoMedioAmbiente->itemIndex()),
+        static_cast<Consistencia>(ui->GrupoConsistencia->itemIndex()));
+    const auto r =
+        datos ? CalcularRetraccion(datos.valor()) : Resultado<ResultadosRetraccion>(datos.error());
     if (!r) {
         MostrarError(this, r.error());
         return;
     }
-    app_.VentanaResultadosRetraccion->Rellenar(RotularRetraccion(r.valor(), entrada.Edad));
-    app_.VentanaResultadosRetraccion->exec();
+    emit calculado(datos.valor(), r.valor(), RotularRetraccion(r.valor(), S(ui->Edad->text())));
 }
 
 } // namespace velmora

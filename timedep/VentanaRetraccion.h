@@ -9,20 +9,26 @@ class TVentanaRetraccion;
 
 namespace velmora {
 
-struct Aplicacion;
+struct DatosRetraccion;
+struct ResultadosRetraccion;
+struct TextosRetraccion;
 
 // Datos de la retracción: edad, consistencia, ambiente y sección.
 class TVentanaRetraccion : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaRetraccion(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaRetraccion(QWidget* parent = nullptr);
     ~TVentanaRetraccion() override;
+
+signals:
+    // Un cálculo correcto: los datos leídos, los resultados y sus rótulos.
+    void calculado(const velmora::DatosRetraccion& datos, const velmora::ResultadosRetraccion& resultados,
+                   const velmora::TextosRetraccion& textos);
 
 private:
     void EspesorFicticioConocidoClick();
     void BotonCalcularClick();
 
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaRetraccion> ui;
 };
 

@@ -128,7 +128,7 @@ namespace {
 
 Resultado<double> ValorConvertido(TipoConversion tipo, std::string_view texto,
                                   const UnidadesConversion& u) {
-    const auto v = LeerNumero(texto, "Valor de origen", "ValorOrigen");
+    const auto v = LeerNumero(texto, CampoValorOrigen.nombre, CampoValorOrigen.control);
     if (!v)
         return v.error();
     const double r = ConvertirValor(tipo, *v, u);
@@ -152,7 +152,7 @@ Resultado<std::string> ConvertirTexto(TipoConversion tipo, std::string_view text
 std::string TextoValorFinal(TipoConversion tipo, std::string_view texto,
                             const UnidadesConversion& u, bool cientifico,
                             std::string_view separador) {
-    if (!LeerNumero(texto, "Valor de origen").ok())
+    if (!LeerNumero(texto, CampoValorOrigen.nombre).ok())
         return TextoValorNoValido;
     const auto r = ConvertirTexto(tipo, texto, u, cientifico, separador);
     return r ? *r : TextoValorFueraRango;

@@ -2,12 +2,25 @@
 // Conversión de unidades de longitud, fuerza, momento, tensión y momento de inercia entre las
 // unidades de la práctica estructural: m, cm, mm y t, kp, kN, N (gravedad 9.8 m/s²).
 
+#include "common/Descripcion.h"
 #include "common/Resultado.h"
+
+#include <limits>
 
 #include <string>
 #include <string_view>
 
 namespace velmora {
+
+// El valor de origen: cualquier número representable; lo que no se puede convertir lo dice la
+// propia ventana («Valor no válido», «Fuera de rango») en lugar del resultado.
+inline constexpr Campo CampoValorOrigen{"ValorOrigen",
+                                        "Valor de origen",
+                                        "",
+                                        1.0,
+                                        -std::numeric_limits<double>::max(),
+                                        std::numeric_limits<double>::max(),
+                                        "1.0"};
 
 // Clases de magnitud, por el índice del grupo "Tipo de conversión".
 enum class TipoConversion { Longitud = 0, Fuerza = 1, Momento = 2, Tension = 3, Inercia = 4 };

@@ -1,6 +1,5 @@
 #include "tools/VentanaConversion.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "tools/Conversion.h"
 #include "ui_VentanaConversion.h"
@@ -26,8 +25,8 @@ std::string SeparadorRegional() {
 
 } // namespace
 
-TVentanaConversion::TVentanaConversion(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaConversion>()) {
+TVentanaConversion::TVentanaConversion(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaConversion>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaConversion"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -10,14 +10,12 @@ class TVentanaConversion;
 
 namespace velmora {
 
-struct Aplicacion;
-
 // Conversión de unidades de longitud, fuerza, momento, tensión e inercia. Convierte de nuevo a
 // cada cambio del valor o de cualquier elección; no toca el estado de diseño.
 class TVentanaConversion : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaConversion(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaConversion(QWidget* parent = nullptr);
     ~TVentanaConversion() override;
 
 protected:
@@ -33,7 +31,6 @@ private:
     void ActualizarUnidadesFinal();
     void Convertir();
 
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaConversion> ui;
     QString UnidadFuerzaOrigen, UnidadLongitudOrigen, UnidadFuerzaFinal, UnidadLongitudFinal;
 };

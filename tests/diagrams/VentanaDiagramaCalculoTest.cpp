@@ -1,5 +1,5 @@
 // Diagrama de cálculo del acero, manejado por sus controles.
-#include "app/Aplicacion.h"
+#include "design/EstadoDiseno.h"
 #include "common/GrupoOpciones.h"
 #include "diagrams/DiagramaCalculo.h"
 #include "diagrams/GraficoAcero.h"
@@ -18,7 +18,9 @@ class PruebaDiagramaCalculo : public QObject {
     Q_OBJECT
 
 private:
-    Aplicacion app;
+    struct {
+        EstadoDiseno Estado;
+    } app;
     TDiagramaCalculo* ventana = nullptr;
 
     void Elegir(const char* grupo, int i) { ElegirOpcion(ventana, grupo, i); }
@@ -35,9 +37,9 @@ private:
 
 private slots:
     void init() {
-        app = Aplicacion{};
+        app.Estado = EstadoDiseno{};
         InicializarTablas(app.Estado);
-        ventana = new TDiagramaCalculo(app);
+        ventana = new TDiagramaCalculo(app.Estado);
         ventana->show();
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
     }

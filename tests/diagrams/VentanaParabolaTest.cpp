@@ -1,6 +1,6 @@
 // Diagrama parábola-rectángulo del hormigón, manejado por sus controles.
 #include "diagrams/VentanaParabola.h"
-#include "app/Aplicacion.h"
+#include "design/EstadoDiseno.h"
 #include "common/GrupoOpciones.h"
 #include "diagrams/GraficoBloque.h"
 #include "ventanas/Controles.h"
@@ -19,7 +19,9 @@ class PruebaVentanaParabola : public QObject {
     Q_OBJECT
 
 private:
-    Aplicacion app;
+    struct {
+        EstadoDiseno Estado;
+    } app;
     TVentanaParabola* ventana = nullptr;
 
     void Elegir(const char* grupo, int i) { ElegirOpcion(ventana, grupo, i); }
@@ -41,9 +43,9 @@ private:
 
 private slots:
     void init() {
-        app = Aplicacion{};
+        app.Estado = EstadoDiseno{};
         InicializarTablas(app.Estado);
-        ventana = new TVentanaParabola(app);
+        ventana = new TVentanaParabola(app.Estado);
         ventana->show();
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
     }

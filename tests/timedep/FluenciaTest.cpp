@@ -87,16 +87,16 @@ TEST(CalcularFluencia, EspesorConocidoYAmbientes) {
     d.u = 12.5;
     d.A = -1; // no se usa
     for (int ambiente = 0; ambiente < 4; ++ambiente) {
-        d.MedioAmbiente = ambiente;
+        d.Ambiente = static_cast<MedioAmbiente>(ambiente);
         const auto r = CalcularFluencia(d);
         ASSERT_TRUE(r.ok());
         EXPECT_EQ(r.valor().e, 12.5);
     }
     // "En agua" frente a "Atmósfera muy seca": λ 30 frente a 1, φf1 0,8 frente a 3.
     auto agua = Defecto();
-    agua.MedioAmbiente = 0;
+    agua.Ambiente = MedioAmbiente::EnAgua;
     auto seca = Defecto();
-    seca.MedioAmbiente = 3;
+    seca.Ambiente = MedioAmbiente::MuySeca;
     const auto ra = CalcularFluencia(agua), rs = CalcularFluencia(seca);
     ASSERT_TRUE(ra.ok() && rs.ok());
     EXPECT_NEAR(ra.valor().e, 30 * 2 * 1200.0 / 140, 1e-9);

@@ -39,7 +39,7 @@ class AmbienteRetraccionTest : public ::testing::TestWithParam<CasoAmbiente> {};
 
 TEST_P(AmbienteRetraccionTest, SignoYEspesor) {
     auto d = Defecto();
-    d.MedioAmbiente = GetParam().ambiente;
+    d.Ambiente = static_cast<MedioAmbiente>(GetParam().ambiente);
     const auto r = CalcularRetraccion(d);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.valor().epsS1, GetParam().epsS1);
@@ -55,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Ambientes, AmbienteRetraccionTest,
 TEST(CalcularRetraccion, ConsistenciaMultiplicaBetaR) {
     auto d = Defecto();
     const double base = CalcularRetraccion(d).valor().betaR;
-    d.Consistencia = 2;
+    d.Hormigon = Consistencia::Semifluida;
     EXPECT_NEAR(CalcularRetraccion(d).valor().betaR, 1.25 * base, 1e-15);
-    d.Consistencia = 0;
+    d.Hormigon = Consistencia::Seca;
     EXPECT_NEAR(CalcularRetraccion(d).valor().betaR, 0.75 * base, 1e-15);
 }
 
@@ -66,7 +66,7 @@ TEST(CalcularRetraccion, EspesorConocidoEsElPropioDato) {
     d.EspesorConocido = true;
     d.u = 25.714285714285715;
     d.A = 0;
-    d.MedioAmbiente = 0; // λ no interviene
+    d.Ambiente = MedioAmbiente::EnAgua; // λ no interviene
     const auto r = CalcularRetraccion(d);
     ASSERT_TRUE(r.ok());
     EXPECT_NEAR(r.valor().epsS2, 0.892576, 5e-7);

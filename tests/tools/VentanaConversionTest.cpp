@@ -1,6 +1,5 @@
 // Ventana de conversión de unidades, manejada por sus controles.
 #include "tools/VentanaConversion.h"
-#include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
 #include "ventanas/Controles.h"
 
@@ -16,7 +15,6 @@ class PruebaVentanaConversion : public QObject {
     Q_OBJECT
 
 private:
-    Aplicacion app;
     TVentanaConversion* ventana = nullptr;
 
     GrupoOpciones* Grupo(const char* nombre) {
@@ -38,7 +36,7 @@ private:
 
 private slots:
     void init() {
-        ventana = new TVentanaConversion(app);
+        ventana = new TVentanaConversion();
         ventana->show();
         QVERIFY(QTest::qWaitForWindowExposed(ventana));
     }

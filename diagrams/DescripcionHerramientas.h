@@ -1,0 +1,47 @@
+#pragma once
+// Campos de las herramientas de los diagramas de los materiales: el parábola-rectángulo del
+// hormigón (longitudes escritas en m, de cálculo en mm; fck en N/mm²) y el diagrama del acero
+// (la deformación, sin unidades).
+
+#include "common/Descripcion.h"
+
+#include <array>
+
+namespace velmora {
+
+enum class FormaSeccion { Rectangular, EnT };
+enum class SituacionDeProyecto { PersistenteOTransitoria, Accidental };
+
+// Las dimensiones de la sección, como las de las secciones: 0 < v ≤ 20 m; la fibra neutra puede
+// quedar muy por debajo de la sección (toda comprimida, el bloque tiende al uniforme): hasta
+// 1000 km.
+inline constexpr Campo CampoCanto{"Valor1", "Canto h", "m", 1000.0, 0.001, 20.0, "0.40"};
+inline constexpr Campo CampoAncho{"Valor2", "Ancho b", "m", 1000.0, 0.001, 20.0, "0.30"};
+inline constexpr Campo CampoAnchoAla{"Valor2", "Ancho del ala b", "m", 1000.0, 0.001, 20.0,
+                                     "0.30"};
+inline constexpr Campo CampoRecubrimiento{"Valor3", "Recubrimiento d1", "m", 1000.0, 0.0, 20.0,
+                                          "0.03"};
+inline constexpr Campo CampoCantoAla{"Valor4", "Canto del ala hf", "m", 1000.0, 0.001, 20.0,
+                                     "0.10"};
+inline constexpr Campo CampoAnchoAlma{"Valor5", "Ancho del alma bw", "m", 1000.0, 0.001, 20.0,
+                                      "0.10"};
+inline constexpr Campo CampoFibraNeutra{
+    "Valor6", "Profundidad de la fibra neutra x", "m", 1000.0, 0.001, 1.0e6, "0.1"};
+// Hormigones de 10 a 100 N/mm² (la lista ofrece de HA-25 a HA-50).
+inline constexpr Campo CampoFckParabola{"ResistenciaCaracteristica",
+                                        "Resistencia característica fck",
+                                        "N/mm²",
+                                        1.0,
+                                        10.0,
+                                        100.0,
+                                        "25"};
+
+inline constexpr std::array CamposParabola{CampoCanto,     CampoAncho,     CampoRecubrimiento,
+                                           CampoCantoAla,  CampoAnchoAlma, CampoFibraNeutra,
+                                           CampoFckParabola};
+
+// Deformación del acero εs: como mucho un alargamiento o un acortamiento del 100 %.
+inline constexpr Campo CampoDeformacionAcero{
+    "Valor1", "Deformación del acero εs", "", 1.0, -1.0, 1.0, "0.01"};
+
+} // namespace velmora
