@@ -239,10 +239,6 @@ MaterialesInteraccion MaterialesDelEstado(const EstadoDiseno& e) {
     return {e.fcd, e.fyd, e.fycd, ModuloAcero(e), e.ArmaduraPasiva};
 }
 
-double TensionAceroNM(const EstadoDiseno& e, double eps) {
-    return TensionAceroMateriales(MaterialesDelEstado(e), eps);
-}
-
 std::vector<PuntoNM> DiagramaInteraccion::Curva() const {
     std::vector<PuntoNM> c;
     c.reserve(Contorno.size());

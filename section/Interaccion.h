@@ -64,10 +64,6 @@ struct DiagramaInteraccion {
     [[nodiscard]] std::vector<PuntoNM> Curva() const;
 };
 
-// Tensión del acero (N/mm², compresión positiva) para la deformación `eps` (acortamiento
-// positivo): diagrama del estado, con fyd en tracción y fycd en compresión como topes.
-[[nodiscard]] double TensionAceroNM(const EstadoDiseno& e, double eps);
-
 // Esfuerzos (N, M) del perfil de deformaciones último de parámetro t de la mitad indicada.
 [[nodiscard]] PuntoNM PuntoPerfil(const DiagramaInteraccion& d, bool negativo, double t);
 

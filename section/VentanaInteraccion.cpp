@@ -61,6 +61,14 @@ QString Metros(double mm) {
     return Q(Formatear(mm * 0.001, 0, 3));
 }
 
+// Número con hasta tres decimales, sin ceros sobrantes (300 y no 300.000).
+std::string SinCeros(double v) {
+    std::string s = Formatear(v, 0, 3);
+    while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.'))
+        s.pop_back();
+    return s;
+}
+
 } // namespace
 
 TVentanaInteraccion::TVentanaInteraccion(EstadoDiseno& estado, TVentanaArea* area,
@@ -168,6 +176,15 @@ void TVentanaInteraccion::AbrirConBarras(int barrasA1, int diametroA1, int barra
     };
     poner(ui->AreaA1, ui->BotonA1, barrasA1, diametroA1);
     poner(ui->AreaA2, ui->BotonA2, barrasA2, diametroA2);
+    // Con la tabla vacía, los esfuerzos del dimensionamiento son la primera combinación.
+    if (ui->Combinaciones->rowCount() == 1 && FilaVacia(0)) {
+        escribiendo_ = true;
+        PonerCelda(0, ColNombre, QStringLiteral("Cálculo"));
+        PonerCelda(0, ColNd, Q(SinCeros(estado_.Nd * 1e-3)));
+        PonerCelda(0, ColMd, Q(SinCeros(estado_.Md * 1e-6)));
+        escribiendo_ = false;
+        AsegurarFilaVacia();
+    }
     Calcular();
     exec();
 }
@@ -313,12 +330,17 @@ void TVentanaInteraccion::ComprobarTabla() {
     if (diagrama_)
         ui->Grafico->Fijar(&*diagrama_, comprobaciones_);
     const int total = static_cast<int>(comprobaciones_.size());
-    ui->EtiquetaResumen->setText(
-        total == 0 ? QString()
-                   : QStringLiteral("%1 combinaciones: %2 cumplen, %3 no cumplen.")
-                         .arg(total)
-                         .arg(cumplen)
-                         .arg(total - cumplen));
+    const auto cuantas = [](int n, const char* una, const char* varias) {
+        return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? una : varias));
+    };
+    ui->EtiquetaResumen->setText(total == 0 ? QString()
+                                            : cuantas(total, "combinación", "combinaciones") +
+                                                  QStringLiteral(": ") +
+                                                  cuantas(cumplen, "cumple", "cumplen") +
+                                                  QStringLiteral(", ") +
+                                                  cuantas(total - cumplen, "no cumple",
+                                                          "no cumplen") +
+                                                  QLatin1Char('.'));
     QStringList avisos;
     for (const QString& a : {avisoCalculo_, primerError})
         if (!a.isEmpty())

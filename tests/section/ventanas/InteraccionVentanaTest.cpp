@@ -178,6 +178,7 @@ private slots:
     // Desde los resultados: la sección calculada y las barras elegidas de cada cara.
     void DesdeLosResultados() {
         QString a1, a2, boton1, n0;
+        QStringList calculo;
         AbrirDesdeMenu(app, "Datosdelaseccion1", [&](QWidget* datos) {
             Teclear(datos, "Valor1", QStringLiteral("0.40"));
             Teclear(datos, "Valor2", QStringLiteral("0.20"));
@@ -192,6 +193,8 @@ private slots:
                     a2 = Hijo<QLineEdit>(v, "AreaA2")->text();
                     boton1 = Hijo<QPushButton>(v, "BotonA1")->text();
                     n0 = TextoEtiqueta(v, "EtiquetaN0");
+                    calculo = {Celda(v, 0, 0), Celda(v, 0, 1), Celda(v, 0, 2), Celda(v, 0, 4)};
+                    Pulsar(v, "BotonVaciar");
                     v->close();
                 });
                 resultados->close();
@@ -205,6 +208,9 @@ private slots:
         QCOMPARE(a1, QString::number(n * 2.0106193, 'f', 4));
         QVERIFY(!a2.isEmpty());
         QVERIFY(!n0.isEmpty());
+        // Los esfuerzos del cálculo, resistidos por las barras redondeadas hacia arriba.
+        QCOMPARE(calculo, (QStringList{QStringLiteral("Cálculo"), QStringLiteral("300"),
+                                       QStringLiteral("40"), QStringLiteral("Cumple")}));
     }
 };
 
