@@ -5,6 +5,7 @@
 // que se confirmen de nuevo los parámetros generales.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "diagrams/DescripcionHerramientas.h"
 #include "design/EstadoDiseno.h"
 
@@ -58,6 +59,11 @@ Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, do
 // deformación fuera de su intervalo que el diagrama sí alcanza es un error.
 Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c,
                                       std::string_view Valor1);
+
+// Pasos del cálculo de la tensión para la deformación `eps` (estado tras LeerDatosDiagrama) para
+// la memoria (EHE-98, art. 38.4 y 38.5).
+[[nodiscard]] Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c,
+                                       double eps);
 
 // --- Dibujo del diagrama ---
 

@@ -54,6 +54,32 @@ double Fcd(double fck, double gammaC) {
     return fck / gammaC;
 }
 
+namespace {
+
+// Fracción media de 0.85·fcd sobre la profundidad x y brazo respecto de la fibra neutra, en x.
+struct FormaBloque {
+    double relleno, brazo;
+};
+
+FormaBloque Forma(double epsC) {
+    if (epsC >= 0.002) {
+        const double k = 0.002 / epsC;
+        return {1.0 - k / 3.0, (0.5 - k * k / 12.0) / (1.0 - k / 3.0)};
+    }
+    const double m = epsC / 0.002;
+    return {m - m * m / 3.0, (2.0 * m / 3.0 - m * m / 4.0) / (m - m * m / 3.0)};
+}
+
+} // namespace
+
+double ResultanteRectangular(double fcd, double b, double x, double epsC) {
+    return 0.85 * fcd * b * x * Forma(epsC).relleno;
+}
+
+double CentroRectangular(double x, double epsC) {
+    return x * (1.0 - Forma(epsC).brazo);
+}
+
 Resultado<ValoresParabola> LeerDatosParabola(const TextosCampos& textos, FormaSeccion forma,
                                              SituacionDeProyecto situacion) {
     const bool enT = forma == FormaSeccion::EnT;

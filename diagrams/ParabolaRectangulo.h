@@ -70,6 +70,16 @@ std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
 // fcd = fck/γc, resistencia de cálculo del hormigón (EHE-98, art. 39.4), N/mm².
 [[nodiscard]] double Fcd(double fck, double gammaC);
 
+// Bloque parábola-rectángulo de ancho constante b (mm), profundidad x (mm) y deformación εc en la
+// fibra más comprimida, nula en la fibra neutra (EHE-98, art. 39.5): resultante (N) y
+// profundidad de su centro de gravedad bajo la fibra más comprimida (mm). Con k = 0.002/εc:
+// C = 0.85·fcd·b·x·(1 − k/3) si εc ≥ 0.002; con m = εc/0.002: C = 0.85·fcd·b·x·(m − m²/3).
+[[nodiscard]] double ResultanteRectangular(double fcd, double b, double x, double epsC);
+[[nodiscard]] double CentroRectangular(double x, double epsC);
+
+// Pasos del último CalcularParabola (estado `e` que dejó) para la memoria.
+[[nodiscard]] Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v);
+
 // Tensión del diagrama parábola-rectángulo (N/mm²) para la deformación `eps` (acortamiento
 // positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.
 double TensionHormigon(double eps, double fcd);

@@ -1,0 +1,178 @@
+// Trazas de la fluencia, la retracción y las herramientas de diagramas: cada sustitución vuelve a
+// dar el valor de su paso, y el último paso es el resultado que muestra la ventana.
+
+#include "common/Expresion.h"
+#include "design/EstadoDiseno.h"
+#include "diagrams/DiagramaAcero.h"
+#include "diagrams/ParabolaRectangulo.h"
+#include "timedep/Fluencia.h"
+#include "timedep/Retraccion.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using velmora::pruebas::ProblemasTraza;
+
+namespace {
+
+std::string Problemas(const Traza& t) {
+    std::string s;
+    for (const auto& p : ProblemasTraza(t))
+        s += p + "\n";
+    return s;
+}
+
+struct CasoFluencia {
+    const char* nombre;
+    EntradaFluencia entrada;
+};
+
+class TrazaFluenciaTest : public ::testing::TestWithParam<CasoFluencia> {};
+
+TEST_P(TrazaFluenciaTest, SustitucionesYResultado) {
+    const auto d = LeerDatosFluencia(GetParam().entrada);
+    ASSERT_TRUE(d.ok());
+    const auto r = CalcularFluencia(*d);
+    ASSERT_TRUE(r.ok()) << r.error().mensaje;
+    const Traza t = TrazaFluencia(*d, *r);
+    EXPECT_EQ(Problemas(t), "");
+    ASSERT_FALSE(t.pasos.empty());
+    EXPECT_EQ(t.pasos.back().simbolo, "φ(t,j)");
+    EXPECT_DOUBLE_EQ(t.pasos.back().valor, r.valor().phiTj);
+    for (const Paso& p : t.pasos)
+        EXPECT_EQ(p.articulo.rfind("39.", 0), 0u) << p.simbolo;
+}
+
+EntradaFluencia Fluencia(void (*cambio)(EntradaFluencia&)) {
+    EntradaFluencia e;
+    cambio(e);
+    return e;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, TrazaFluenciaTest,
+    ::testing::Values(CasoFluencia{"PorDefecto", {}},
+                      CasoFluencia{"EspesorConocidoYTraccion", Fluencia([](EntradaFluencia& e) {
+                                       e.EspesorFicticioConocido = true;
+                                       e.Perimetro = "40";
+                                       e.Tension = "-50";
+                                       e.MedioAmbiente = 0;
+                                   })},
+                      CasoFluencia{"CargaTempranaYLarga", Fluencia([](EntradaFluencia& e) {
+                                       e.Tiempo01 = "3";
+                                       e.Tiempo02 = "10000";
+                                       e.ResistenciaCaracteristica = "350";
+                                   })}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+TEST(TrazaRetraccion, SustitucionesYResultado) {
+    for (const auto& [ambiente, consistencia] : {std::pair{2, 1}, std::pair{0, 2}, {3, 0}}) {
+        EntradaRetraccion e;
+        e.MedioAmbiente = ambiente;
+        e.Consistencia = consistencia;
+        e.Edad = "365";
+        const auto d = LeerDatosRetraccion(e);
+        ASSERT_TRUE(d.ok());
+        const auto r = CalcularRetraccion(*d);
+        ASSERT_TRUE(r.ok());
+        const Traza t = TrazaRetraccion(*d, *r);
+        EXPECT_EQ(Problemas(t), "") << ambiente;
+        EXPECT_DOUBLE_EQ(t.pasos.back().valor, 1000.0 * r.valor().epsR);
+    }
+}
+
+struct CasoAcero {
+    const char* nombre;
+    int tipo; // 0 pasiva, 1 activa
+    double eps;
+    double sigma; // tensión a mano (NaN: fuera del diagrama)
+};
+
+class TrazaAceroTest : public ::testing::TestWithParam<CasoAcero> {};
+
+TEST_P(TrazaAceroTest, SustitucionesYTension) {
+    const auto& c = GetParam();
+    EstadoDiseno e;
+    InicializarTablas(e);
+    EleccionDiagrama eleccion;
+    eleccion.TipoDiagrama = c.tipo;
+    LeerDatosDiagrama(e, eleccion);
+    const Traza t = TrazaDiagramaAcero(e, eleccion, c.eps);
+    EXPECT_EQ(Problemas(t), "");
+    if (std::isnan(c.sigma)) {
+        EXPECT_EQ(t.pasos.back().tipo, Paso::Tipo::Nota);
+        return;
+    }
+    EXPECT_EQ(t.pasos.back().simbolo, "σ<sub>s</sub>");
+    EXPECT_NEAR(t.pasos.back().valor, c.sigma, 0.05);
+}
+
+// fyd = 400/1.15 = 347.83; εy = 1.739 ‰; en la activa, 0.7·fyd = 243.48 a 1.217 ‰.
+INSTANTIATE_TEST_SUITE_P(
+    Ramas, TrazaAceroTest,
+    ::testing::Values(CasoAcero{"PasivaElastica", 0, 0.001, 200.0},
+                      CasoAcero{"PasivaPlastica", 0, 0.01, 347.826},
+                      CasoAcero{"PasivaCompresion", 0, -0.003, -600.0},
+                      CasoAcero{"ActivaElastica", 1, 0.001, 200.0},
+                      CasoAcero{"ActivaCurva", 1, 0.01, 381.5},
+                      CasoAcero{"ActivaFuera", 1, 50.0, std::nan("")}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+// Bloque de ancho constante: valores a mano con fcd = 20 N/mm², b = 300 mm, x = 100 mm.
+struct CasoBloque {
+    const char* nombre;
+    double epsC, C, yc;
+};
+
+class BloqueRectangularTest : public ::testing::TestWithParam<CasoBloque> {};
+
+TEST_P(BloqueRectangularTest, ResultanteYCentro) {
+    const auto& c = GetParam();
+    EXPECT_NEAR(ResultanteRectangular(20.0, 300.0, 100.0, c.epsC), c.C, 0.01);
+    EXPECT_NEAR(CentroRectangular(100.0, c.epsC), c.yc, 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deformaciones, BloqueRectangularTest,
+    ::testing::Values(CasoBloque{"Agotamiento", 0.0035, 510000.0 * 17.0 / 21.0, 41.5966},
+                      CasoBloque{"JustoDosPorMil", 0.002, 340000.0, 37.5},
+                      CasoBloque{"UnPorMil", 0.001, 212500.0, 35.0}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+struct CasoParabola {
+    const char* nombre;
+    int tipo;
+    const char* x;
+};
+
+class TrazaParabolaTest : public ::testing::TestWithParam<CasoParabola> {};
+
+TEST_P(TrazaParabolaTest, SustitucionesYResultante) {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    DatosParabola d;
+    d.TipoSeccion = GetParam().tipo;
+    d.Valor6 = GetParam().x;
+    const auto v = LeerDatosParabola(TextosParabola(d),
+                                     d.TipoSeccion == 1 ? FormaSeccion::EnT
+                                                        : FormaSeccion::Rectangular,
+                                     SituacionDeProyecto::PersistenteOTransitoria);
+    ASSERT_TRUE(v.ok());
+    ASSERT_TRUE(CalcularParabola(e, *v).ok());
+    const Traza t = TrazaParabola(e, *v);
+    EXPECT_EQ(Problemas(t), "");
+    // La resultante y su profundidad de la traza son las del cálculo (integración aparte).
+    const Paso& C = t.pasos[t.pasos.size() - 2];
+    EXPECT_EQ(C.simbolo, "C");
+    EXPECT_NEAR(C.valor, e.Cc * 0.001, 1e-3);
+    EXPECT_NEAR(t.pasos.back().valor, e.yc * 0.001, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pivotes, TrazaParabolaTest,
+                         ::testing::Values(CasoParabola{"Agotamiento", 0, "0.1"},
+                                           CasoParabola{"PivoteAcero", 0, "0.03"},
+                                           CasoParabola{"TodaComprimida", 0, "0.5"},
+                                           CasoParabola{"EnT", 1, "0.2"}),
+                         [](const auto& i) { return std::string(i.param.nombre); });
+
+} // namespace
