@@ -185,7 +185,7 @@ struct Muestra {
 // La gran excentricidad simétrica no es monótona en general (cerca de x = d2 la tensión de A2
 // tiende a cero y AsCara cambia de signo). Entre dos cortes consecutivos de {d2, 7d/27, d} la
 // fórmula es una sola y cada término es monótono: Cc y Cc·yc crecen, Cc·(d − yc) crece si
-// x ≤ d, y epsS1, epsS2 (luego sus tensiones, acero pasivo) son monótonas. Eso acota
+// x ≤ d, y epsS1, epsS2 (luego sus tensiones) son monótonas. Eso acota
 // Cc + AsCara·sigmaSuma en un tramo de pasos con sus dos extremos; un tramo cuya cota superior
 // queda por debajo de Nd no tiene parada y se salta, y los demás se parten en dos hasta 8 pasos,
 // que se recorren uno a uno. Encuentra así el primer paso que cumple, sea o no único el cambio.
@@ -238,8 +238,11 @@ private:
         const Intervalo Cc{a.Cc, b.Cc};
         const Intervalo g = b.x <= d ? Intervalo{a.Cc * (d - a.yc), b.Cc * (d - b.yc)}
                                      : Intervalo{a.Cc * d - b.Cc * b.yc, b.Cc * d - a.Cc * a.yc};
-        const Intervalo s1 = Entre(a.sigmaS1, b.sigmaS1);
-        const Intervalo s2 = Entre(a.sigmaS2, b.sigmaS2);
+        // La tensión activa sale de una bisección que para con residuo < 1e-9: dista de la
+        // exacta menos de 1e-9·Es, y sólo ésta es monótona.
+        const double holgura = e_.ArmaduraPasiva ? 0.0 : 2e-9 * ModuloAcero(e_);
+        const Intervalo s1 = Entre(a.sigmaS1, b.sigmaS1) + Intervalo{-holgura, holgura};
+        const Intervalo s2 = Entre(a.sigmaS2, b.sigmaS2) + Intervalo{-holgura, holgura};
         const Intervalo M1{M1_, M1_};
         const Intervalo brazo{1.0 / (d - e_.d2), 1.0 / (d - e_.d2)};
         Intervalo fuerzaCaras{};
@@ -285,8 +288,10 @@ FinBusqueda RapidaSimetrica(EstadoDiseno& e, double M1, double& AsCara) {
 
 FinBusqueda BuscarEquilibrioSimetrico(EstadoDiseno& e, double M1, double& AsCara, Busqueda modo) {
     const auto parada = [&] { return EquilibrioSimetrico(e, M1, AsCara); };
-    // Con armadura activa la tensión puede faltar en una banda de deformaciones: paso a paso.
-    if (modo == Busqueda::PasoAPaso || !e.ArmaduraPasiva)
+    // Con armadura activa y 0.7·fyd < 100 N/mm² la tensión faltaría en una banda de
+    // deformaciones, que podría quedar entre dos muestras: paso a paso. Si no, sólo falta por
+    // encima de una deformación, y un tramo de deformación monótona la tiene en un extremo.
+    if (modo == Busqueda::PasoAPaso || (!e.ArmaduraPasiva && 0.7 * e.fyd < 100.0))
         return PasoAPaso(e, parada);
     return RapidaSimetrica(e, M1, AsCara);
 }
