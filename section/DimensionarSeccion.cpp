@@ -12,7 +12,9 @@ namespace velmora {
 
 namespace {
 
-constexpr double CantoMaximo = 20000.0; // mm: las búsquedas recorren hasta 5·h en pasos de 0.01
+// mm. Acota las búsquedas que aún van paso a paso hasta 5·h (10^7 pasos de 0.01 mm con 20 m): la
+// de referencia y las de armadura activa que no admiten la rápida.
+constexpr double CantoMaximo = 20000.0;
 
 // Longitud en mm escrita en metros, sin ceros sobrantes (p. ej. "0.03").
 std::string Metros(double mm) {
