@@ -19,7 +19,7 @@ enum class Busqueda { Rapida, PasoAPaso };
 // x_k > 5·h, con su bloque). Un error de la condición corta la búsqueda.
 using FinBusqueda = Resultado<bool>;
 
-// Momento del bloque respecto de A1: Cc·(d − yc) > M1 (M1 ≥ 0).
+// Momento del bloque respecto de A1: Cc·(d − yc) > M1.
 [[nodiscard]] FinBusqueda BuscarMomentoA1(EstadoDiseno& e, double M1, Busqueda modo);
 
 // Momento del bloque respecto de A2: Cc·(yc − d2) > M2 (M2 ≥ 0).
