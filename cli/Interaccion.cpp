@@ -20,14 +20,15 @@ constexpr std::size_t MaximoCombinaciones = 10000;
 
 // Área (mm²) de una cara: escrita en cm² en la ventana o, si no, la de su ranura; cero si la
 // línea no da ninguna de las dos.
-double LeerArea(Contexto& c, const char* control, int ranura, const char* nombre) {
+double LeerArea(Contexto& c, const Campo& campo, int ranura, const char* nombre) {
+    const std::string control(campo.control);
     if (c.Presente(Ventana, control)) {
         if (c.RanuraDada(ranura))
             Fallar("Dé " + std::string(nombre) + " escrita en «" + control + "» o con la ranura " +
                        std::to_string(ranura) + ", no con las dos.",
                    control);
-        const auto texto = c.Texto(Ventana, control, "");
-        return Exigir(LeerNumero(texto, std::string("Área ") + nombre + " (cm²)", control)) * 100.0;
+        const TextosCampos textos{{control, c.Texto(Ventana, control, campo.defecto)}};
+        return Exigir(LeerCampoEnIntervalo(textos, campo));
     }
     if (!c.RanuraDada(ranura))
         return 0.0;
@@ -66,8 +67,8 @@ void CalcularInteraccionLinea(Contexto& c) {
     c.ConfirmarParametros();
     const auto datos = LeerVentanaSeccion(c, false);
     Exigir(PrepararMomento(c.Estado, datos));
-    const double A1 = LeerArea(c, "AreaA1", 1, "A1");
-    const double A2 = LeerArea(c, "AreaA2", 2, "A2");
+    const double A1 = LeerArea(c, CampoAreaA1, 1, "A1");
+    const double A2 = LeerArea(c, CampoAreaA2, 2, "A2");
     const auto combinaciones = LeerCombinaciones(c);
     const auto d = Exigir(CalcularInteraccion(c.Estado, SeccionDelEstado(c.Estado, A1, A2)));
 
@@ -83,8 +84,8 @@ void CalcularInteraccionLinea(Contexto& c) {
                                {"gamma", x.Nula ? Json(nullptr) : Json(x.Gamma)},
                                {"cumple", x.Cumple}});
     }
-    c.Poner(Ventana, "AreaA1", Formatear(A1 * 0.01, 10, 4));
-    c.Poner(Ventana, "AreaA2", Formatear(A2 * 0.01, 10, 4));
+    c.Poner(Ventana, "AreaA1", Formatear(A1 / CampoAreaA1.factor, 10, 4));
+    c.Poner(Ventana, "AreaA2", Formatear(A2 / CampoAreaA2.factor, 10, 4));
     c.Poner("", "N0", d.N0 * 1e-3);
     c.Poner("", "Ntraccion", d.Ntraccion * 1e-3);
     c.Poner("", "Mmax", d.Mmax * 1e-6);

@@ -1,7 +1,6 @@
 #include "section/GraficoInteraccion.h"
 
 #include "common/Campos.h"
-#include "common/Numeros.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -130,18 +129,7 @@ QString GraficoInteraccion::PistaEn(QPointF punto) const {
     const int i = MarcaEn(punto);
     if (i < 0)
         return {};
-    const auto& c = combinaciones_[static_cast<std::size_t>(i)];
-    QString pista = QStringLiteral("<p style=\"white-space:nowrap\"><b>%1</b><br>N<sub>d</sub> = "
-                                   "%2 kN<br>M<sub>d</sub> = %3 kN·m")
-                        .arg(Q(c.Carga.Nombre).toHtmlEscaped(),
-                             Q(Formatear(c.Carga.Nd * 1e-3, 0, 1)),
-                             Q(Formatear(c.Carga.Md * 1e-6, 0, 1)));
-    if (c.Nula)
-        return pista + QStringLiteral("<br>Sin esfuerzos</p>");
-    return pista + QStringLiteral("<br>γ = %1 — %2<br>Agotamiento en N = %3 kN,<br>M = %4 kN·m</p>")
-                       .arg(Q(Formatear(c.Gamma, 0, 3)), Q(TextoVeredicto(c)),
-                            Q(Formatear(c.Agotamiento.N * 1e-3, 0, 1)),
-                            Q(Formatear(c.Agotamiento.M * 1e-6, 0, 1)));
+    return Q(PistaCombinacion(combinaciones_[static_cast<std::size_t>(i)]));
 }
 
 void GraficoInteraccion::mouseMoveEvent(QMouseEvent* evento) {

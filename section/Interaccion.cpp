@@ -457,6 +457,49 @@ std::vector<FilaCombinacion> PartirTablaPegada(std::string_view texto) {
     return filas;
 }
 
+RotulosInteraccion Rotulos(const DiagramaInteraccion& d) {
+    RotulosInteraccion r;
+    r.N0 = Formatear(d.N0 * 1e-3, 10, 1) + " kN";
+    r.Ntraccion = Formatear(d.Ntraccion * 1e-3, 10, 1) + " kN";
+    r.Mmax = Formatear(d.Mmax * 1e-6, 10, 1) + " kN·m";
+    r.Mmin = Formatear(d.Mmin * 1e-6, 10, 1) + " kN·m";
+    r.Materiales = "Materiales (N/mm²):<br>f<sub>cd</sub> = " + Formatear(d.Materiales.fcd, 0, 2) +
+                   " &nbsp; f<sub>yd</sub> = " + Formatear(d.Materiales.fyd, 0, 2) +
+                   " &nbsp; f<sub>ycd</sub> = " + Formatear(d.Materiales.fycd, 0, 2);
+    return r;
+}
+
+namespace {
+
+// Hasta tres decimales, sin ceros sobrantes.
+std::string SinCeros(double v) {
+    std::string s = Formatear(v, 0, 3);
+    while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.'))
+        s.pop_back();
+    return s;
+}
+
+} // namespace
+
+std::string TextoAreaCm2(double mm2) { return Formatear(mm2 / CampoAreaA1.factor, 0, 4); }
+std::string TextoLongitudM(double mm) { return Formatear(mm * 1e-3, 0, 3); }
+std::string TextoAxilKN(double N) { return SinCeros(N * 1e-3); }
+std::string TextoMomentoKNm(double Nmm) { return SinCeros(Nmm * 1e-6); }
+
+std::string PistaCombinacion(const ComprobacionCombinacion& c) {
+    std::string nombre;
+    for (char ch : c.Carga.Nombre)
+        nombre += ch == '<' ? std::string("&lt;") : ch == '&' ? std::string("&amp;") : std::string(1, ch);
+    std::string p = "<p style=\"white-space:nowrap\"><b>" + nombre + "</b><br>N<sub>d</sub> = " +
+                    Formatear(c.Carga.Nd * 1e-3, 0, 1) + " kN<br>M<sub>d</sub> = " +
+                    Formatear(c.Carga.Md * 1e-6, 0, 1) + " kN·m";
+    if (c.Nula)
+        return p + "<br>Sin esfuerzos</p>";
+    return p + "<br>γ = " + Formatear(c.Gamma, 0, 3) + " — " + TextoVeredicto(c) +
+           "<br>Agotamiento en N = " + Formatear(c.Agotamiento.N * 1e-3, 0, 1) + " kN,<br>M = " +
+           Formatear(c.Agotamiento.M * 1e-6, 0, 1) + " kN·m</p>";
+}
+
 std::string TextoGamma(const ComprobacionCombinacion& c) {
     return c.Nula ? std::string("sin carga") : Formatear(c.Gamma, 7, 3);
 }

@@ -6,6 +6,7 @@
 // Convenios: N en N, compresión positiva; M en N·mm respecto de la mitad del canto, positivo
 // cuando comprime la cara superior (la de A2). A1 es la armadura inferior y A2 la superior.
 
+#include "common/Descripcion.h"
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
 
@@ -112,7 +113,30 @@ struct FilaCombinacion {
 // Se saltan las líneas vacías y una primera línea de títulos (sin números en Nd y Md).
 [[nodiscard]] std::vector<FilaCombinacion> PartirTablaPegada(std::string_view texto);
 
-// --- Rótulos y ficheros ---
+// --- Campos, rótulos y ficheros ---
+
+// Áreas de las armaduras, escritas en cm².
+inline constexpr Campo CampoAreaA1{"AreaA1", "Área A1", "cm²", 100.0, 0.0, 100000.0, "0"};
+inline constexpr Campo CampoAreaA2{"AreaA2", "Área A2", "cm²", 100.0, 0.0, 100000.0, "0"};
+
+// Rótulos de resultados de la ventana: "    1455.0 kN", "     104.8 kN·m".
+struct RotulosInteraccion {
+    std::string N0, Ntraccion, Mmax, Mmin;
+    std::string Materiales; // fcd, fyd y fycd en N/mm², en texto enriquecido
+};
+[[nodiscard]] RotulosInteraccion Rotulos(const DiagramaInteraccion& d);
+
+// Textos que la ventana escribe en sus campos: un área en cm² ("4.0212" de 402.12 mm²), una
+// longitud en m ("0.400" de 400 mm) y un axil o un momento en kN o kN·m sin ceros sobrantes
+// ("300" de 300000 N, "-12.5" de −12.5e6 N·mm).
+[[nodiscard]] std::string TextoAreaCm2(double mm2);
+[[nodiscard]] std::string TextoLongitudM(double mm);
+[[nodiscard]] std::string TextoAxilKN(double N);
+[[nodiscard]] std::string TextoMomentoKNm(double Nmm);
+
+// Pista de un punto del dibujo (texto enriquecido): nombre, Nd, Md, γ, veredicto y el punto de
+// agotamiento sobre el rayo.
+[[nodiscard]] std::string PistaCombinacion(const ComprobacionCombinacion& c);
 
 [[nodiscard]] std::string TextoGamma(const ComprobacionCombinacion& c); // "  1.234" o "sin carga"
 [[nodiscard]] std::string TextoVeredicto(const ComprobacionCombinacion& c); // Cumple / No cumple

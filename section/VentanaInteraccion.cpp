@@ -55,19 +55,8 @@ private:
 bool VariasCeldas(const QString& texto) {
     return texto.trimmed().contains(QRegularExpression(QStringLiteral("[\\t\\n;]")));
 }
+
 constexpr int AnchoPng = 1200, AltoPng = 900;
-
-QString Metros(double mm) {
-    return Q(Formatear(mm * 0.001, 0, 3));
-}
-
-// Número con hasta tres decimales, sin ceros sobrantes (300 y no 300.000).
-std::string SinCeros(double v) {
-    std::string s = Formatear(v, 0, 3);
-    while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.'))
-        s.pop_back();
-    return s;
-}
 
 } // namespace
 
@@ -161,16 +150,16 @@ void TVentanaInteraccion::AbrirConBarras(int barrasA1, int diametroA1, int barra
                                          int diametroA2) {
     ui->GrupoTipoSeccion->setItemIndex(estado_.SeccionRectangular ? 0 : 1);
     GrupoTipoSeccionClick(ui->GrupoTipoSeccion->itemIndex());
-    ui->Valorh->setText(Metros(estado_.h));
-    ui->Valorb->setText(Metros(estado_.b));
+    ui->Valorh->setText(Q(TextoLongitudM(estado_.h)));
+    ui->Valorb->setText(Q(TextoLongitudM(estado_.b)));
     if (!estado_.SeccionRectangular) {
-        ui->Valorhf->setText(Metros(estado_.hf));
-        ui->Valorbw->setText(Metros(estado_.bw));
+        ui->Valorhf->setText(Q(TextoLongitudM(estado_.hf)));
+        ui->Valorbw->setText(Q(TextoLongitudM(estado_.bw)));
     }
-    ui->Valord2->setText(Metros(estado_.d2));
-    ui->Valord1->setText(Metros(estado_.d1));
+    ui->Valord2->setText(Q(TextoLongitudM(estado_.d2)));
+    ui->Valord1->setText(Q(TextoLongitudM(estado_.d1)));
     const auto poner = [](QLineEdit* area, QPushButton* boton, int n, int d) {
-        area->setText(Q(Formatear(AreaBarras(n, d) * 0.01, 0, 4)));
+        area->setText(Q(TextoAreaCm2(AreaBarras(n, d))));
         boton->setText(n > 0 && d > 0 ? QStringLiteral("%1Ø%2").arg(n).arg(d)
                                       : QStringLiteral("Defina armadura"));
     };
@@ -180,8 +169,8 @@ void TVentanaInteraccion::AbrirConBarras(int barrasA1, int diametroA1, int barra
     if (ui->Combinaciones->rowCount() == 1 && FilaVacia(0)) {
         escribiendo_ = true;
         PonerCelda(0, ColNombre, QStringLiteral("Cálculo"));
-        PonerCelda(0, ColNd, Q(SinCeros(estado_.Nd * 1e-3)));
-        PonerCelda(0, ColMd, Q(SinCeros(estado_.Md * 1e-6)));
+        PonerCelda(0, ColNd, Q(TextoAxilKN(estado_.Nd)));
+        PonerCelda(0, ColMd, Q(TextoMomentoKNm(estado_.Md)));
         escribiendo_ = false;
         AsegurarFilaVacia();
     }
@@ -202,13 +191,15 @@ Resultado<DiagramaInteraccion> TVentanaInteraccion::CalcularDiagrama() {
     EstadoDiseno t = estado_;
     if (auto r = PrepararMomento(t, datos); !r)
         return r.error();
-    const auto A1 = LeerNumero(S(ui->AreaA1->text()), "Área A1 (cm²)", "AreaA1");
+    const TextosCampos textos{{"AreaA1", S(ui->AreaA1->text())},
+                              {"AreaA2", S(ui->AreaA2->text())}};
+    const auto A1 = LeerCampoEnIntervalo(textos, CampoAreaA1);
     if (!A1)
         return A1.error();
-    const auto A2 = LeerNumero(S(ui->AreaA2->text()), "Área A2 (cm²)", "AreaA2");
+    const auto A2 = LeerCampoEnIntervalo(textos, CampoAreaA2);
     if (!A2)
         return A2.error();
-    return CalcularInteraccion(t, SeccionDelEstado(t, *A1 * 100.0, *A2 * 100.0));
+    return CalcularInteraccion(t, SeccionDelEstado(t, *A1, *A2));
 }
 
 void TVentanaInteraccion::Calcular() {
@@ -232,16 +223,12 @@ const DiagramaInteraccion* TVentanaInteraccion::Diagrama() const {
 }
 
 void TVentanaInteraccion::EscribirResultados() {
-    const auto& d = *diagrama_;
-    ui->EtiquetaN0->setText(Q(Formatear(d.N0 * 1e-3, 10, 1) + " kN"));
-    ui->EtiquetaNtraccion->setText(Q(Formatear(d.Ntraccion * 1e-3, 10, 1) + " kN"));
-    ui->EtiquetaMmax->setText(Q(Formatear(d.Mmax * 1e-6, 10, 1) + " kN·m"));
-    ui->EtiquetaMmin->setText(Q(Formatear(d.Mmin * 1e-6, 10, 1) + " kN·m"));
-    ui->EtiquetaMateriales->setText(
-        QStringLiteral("Materiales (N/mm²):<br>f<sub>cd</sub> = %1 &nbsp; f<sub>yd</sub> = %2 "
-                       "&nbsp; f<sub>ycd</sub> = %3")
-            .arg(Q(Formatear(d.Materiales.fcd, 0, 2)), Q(Formatear(d.Materiales.fyd, 0, 2)),
-                 Q(Formatear(d.Materiales.fycd, 0, 2))));
+    const auto r = Rotulos(*diagrama_);
+    ui->EtiquetaN0->setText(Q(r.N0));
+    ui->EtiquetaNtraccion->setText(Q(r.Ntraccion));
+    ui->EtiquetaMmax->setText(Q(r.Mmax));
+    ui->EtiquetaMmin->setText(Q(r.Mmin));
+    ui->EtiquetaMateriales->setText(Q(r.Materiales));
 }
 
 void TVentanaInteraccion::MostrarAviso(const QString& texto) {
@@ -450,7 +437,7 @@ void TVentanaInteraccion::ElegirBarras(int ranura) {
         return;
     QLineEdit* area = ranura == 1 ? ui->AreaA1 : ui->AreaA2;
     QPushButton* boton = ranura == 1 ? ui->BotonA1 : ui->BotonA2;
-    area->setText(Q(Formatear(estado_.AreaTotal * 0.01, 0, 4)));
+    area->setText(Q(TextoAreaCm2(estado_.AreaTotal)));
     boton->setText(Q(TextoArmadura(estado_, ranura)));
     Calcular();
 }

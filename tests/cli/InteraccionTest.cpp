@@ -88,8 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoError{"areaYRanura",
                   R"(, "ranuras": {"1": [[2, 16]]}, "VentanaInteraccion": {"AreaA1": "4"})",
                   "AreaA1", "no con las dos"},
+        CasoError{"areaFueraDeIntervalo", R"(, "VentanaInteraccion": {"AreaA1": "-4"})", "AreaA1",
+                  "Área A1 debe estar entre"},
         CasoError{"areaIlegible", R"(, "VentanaInteraccion": {"AreaA2": "4..0"})", "AreaA2",
-                  "Área A2 (cm²)"}),
+                  "Área A2"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
