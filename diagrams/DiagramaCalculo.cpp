@@ -133,7 +133,9 @@ void TDiagramaCalculo::BotonCalcularClick() {
     // Sin número no hay unidades.
     ui->Label40->setVisible(enDiagrama);
     ui->Label43->setVisible(enDiagrama);
-    Dibujar(true, *LeerCampo(textos, CampoDeformacionAcero));
+    const double eps = *LeerCampo(textos, CampoDeformacionAcero);
+    Dibujar(true, eps);
+    emit calculado(Eleccion(), eps);
 }
 
 void TDiagramaCalculo::Dibujar(bool conPunto, double eps) {

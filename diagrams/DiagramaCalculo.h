@@ -23,6 +23,11 @@ public:
     // Elecciones actuales de los cinco grupos.
     EleccionDiagrama Eleccion() const;
 
+signals:
+    // «Calcular» con una deformación leída (el estado de diseño ya tiene el acero): para la
+    // memoria.
+    void calculado(const velmora::EleccionDiagrama& eleccion, double eps);
+
 protected:
     void showEvent(QShowEvent* evento) override;
 

@@ -103,6 +103,7 @@ void TVentanaParabola::BotonCalcularClick() {
     ui->Compresion->setText(Q(r.valor().Compresion));
     ui->CentroGravedad->setText(Q(r.valor().CentroGravedad));
     ui->GraficoBloqueCompresiones->Fijar(CalcularDibujoBloque(estado_));
+    emit calculado(*datos);
 }
 
 } // namespace velmora

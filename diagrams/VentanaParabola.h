@@ -25,6 +25,10 @@ public:
     // Textos de los campos y elecciones actuales.
     DatosParabola Datos() const;
 
+signals:
+    // Un cálculo correcto (el estado de diseño ya tiene su bloque): para la memoria.
+    void calculado(const velmora::ValoresParabola& datos);
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
