@@ -1,5 +1,6 @@
 #include "anchorage/Anclaje.h"
 
+#include "anchorage/DescripcionAnclaje.h"
 #include "common/Numeros.h"
 #include "design/Ranuras.h"
 
@@ -54,7 +55,8 @@ Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
     const std::string pos = NombrePosicion(d.p);
     const std::string boton = d.p == 2 ? "AreaPosicionII" : "AreaPosicionI";
     if (!(d.phi > 0.0))
-        return Resultado<LongitudAnclaje>::Error("Defina la armadura de la posición " + pos, boton);
+        return Resultado<LongitudAnclaje>::Error("Defina la armadura de la posición " + pos + ".",
+                                                         boton);
     if (d.Estricta && !(d.AsReal > 0.0))
         return Resultado<LongitudAnclaje>::Error(
             "Con «Armadura estricta» el área real de la posición " + pos +
@@ -101,8 +103,12 @@ Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
     return r;
 }
 
+bool LongitudMostrable(double valor) {
+    return CabeEnRotulo(valor, AnchoLongitudAnclaje, 2);
+}
+
 std::string TextoLongitudAnclaje(double valor, bool decalajeSumado) {
-    return "= " + Formatear(valor, 6, 2).substr(0, 12) + (decalajeSumado ? " cm*" : " cm");
+    return "= " + Formatear(valor, 6, 2) + (decalajeSumado ? " cm*" : " cm");
 }
 
 std::string TextoRecubrimiento(const EstadoDiseno& e) {
@@ -140,16 +146,18 @@ Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v, const std::string& n
 
 Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAnclaje& v,
                                                    const EntradaAnclaje& entrada) {
-    const auto fck = LeerNumero(entrada.ResistenciaCaracteristica, "Resistencia característica fck",
-                                "ResistenciaCaracteristica");
+    const auto fck = LeerNumero(entrada.ResistenciaCaracteristica, CampoResistenciaAnclaje.nombre,
+                                CampoResistenciaAnclaje.control);
     if (!fck)
         return fck.error();
     const auto fila = FilaTablaM(*fck);
     if (!fila)
         return fila.error();
-    const auto decalaje = LeerNumero(entrada.Decalaje, "Decalaje", "CuadroDecalaje");
+    const auto decalaje = LeerNumero(entrada.Decalaje, CampoDecalaje.nombre, CampoDecalaje.control);
     if (!decalaje)
         return decalaje.error();
+    if (auto r = ComprobarIntervalo(CampoDecalaje, *decalaje); !r)
+        return r.error();
     const int acero = entrada.DesignacionAcero == 1 ? 1 : 0;
     const double fyk = 400.0 + 100.0 * acero;
     const int m = e.TablaM[static_cast<std::size_t>(*fila)][static_cast<std::size_t>(acero)];
@@ -162,15 +170,17 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
         if (!entrada.Posicion[p])
             continue;
         if (entrada.Estricta) {
-            const std::string pos = NombrePosicion(p);
-            const std::string campo = p == 2 ? "AreaII" : "AreaI";
-            const auto a =
-                LeerNumero(entrada.AreaEstricta[p], "Área estricta de la posición " + pos, campo);
+            const Campo& campo = p == 2 ? CampoAreaII : CampoAreaI;
+            const auto a = LeerNumero(entrada.AreaEstricta[p], campo.nombre, campo.control);
             if (!a)
                 return a.error();
             if (*a < 0.0)
-                return Resultado<SalidaAnclaje>::Error(
-                    "El área estricta de la posición " + pos + " no puede ser negativa.", campo);
+                return Resultado<SalidaAnclaje>::Error("El área estricta de la posición " +
+                                                           std::string(NombrePosicion(p)) +
+                                                           " no puede ser negativa.",
+                                                       std::string(campo.control));
+            if (auto r = ComprobarIntervalo(campo, *a); !r)
+                return r.error();
             nuevos.AsEstricta[p] = *a;
         }
         nuevos.beta[p] =
@@ -190,6 +200,8 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
         const auto r = CalcularAnclaje(d);
         if (!r)
             return r.error();
+        if (!LongitudMostrable(r.valor().lb) || !LongitudMostrable(r.valor().lbneta))
+            return ResultadoNoRepresentable("longitudes de anclaje");
         nuevos.lb[p] = r.valor().lb;
         nuevos.lbneta[p] = r.valor().lbneta;
         salida.Calculada[p] = true;

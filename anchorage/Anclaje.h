@@ -44,7 +44,10 @@ struct LongitudAnclaje {
 // "Armadura estricta", sin área real positiva se rechaza en lugar de dar una longitud sin sentido.
 Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
 
-// "= " + número (6:2), cortado a 12 caracteres, + " cm*" si se sumó el decalaje, o " cm".
+// "= " + número (6:2) + " cm*" si se sumó el decalaje, o " cm". El número cabe en
+// AnchoLongitudAnclaje caracteres: una longitud más larga no se puede mostrar (nunca se corta).
+inline constexpr int AnchoLongitudAnclaje = 12;
+[[nodiscard]] bool LongitudMostrable(double valor); // cm
 std::string TextoLongitudAnclaje(double valor, bool decalajeSumado);
 
 // Rótulo de la casilla del recubrimiento: tres diámetros en cm de la mayor de las barras de las

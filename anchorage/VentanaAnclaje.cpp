@@ -1,14 +1,13 @@
 #include "anchorage/VentanaAnclaje.h"
 
 #include "anchorage/Anclaje.h"
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "ui_VentanaAnclaje.h"
 
 namespace velmora {
 
-TVentanaAnclaje::TVentanaAnclaje(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaAnclaje>()) {
+TVentanaAnclaje::TVentanaAnclaje(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaAnclaje>()) {
     ui->setupUi(this);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -39,6 +38,11 @@ void TVentanaAnclaje::Rellenar(const SalidaAnclaje& salida) {
         }
     }
     ui->EtiquetaDecalaje->setVisible(salida.Nota);
+}
+
+void TVentanaAnclaje::Mostrar(const SalidaAnclaje& salida) {
+    Rellenar(salida);
+    exec();
 }
 
 } // namespace velmora

@@ -1,9 +1,7 @@
 #include "anchorage/VentanaLongitudAnclaje.h"
 
-#include "anchorage/VentanaAnclaje.h"
-#include "app/Aplicacion.h"
+#include "anchorage/DescripcionAnclaje.h"
 #include "common/Campos.h"
-#include "design/ParametrosGenerales.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
 #include "ui_VentanaLongitudAnclaje.h"
@@ -12,8 +10,9 @@
 
 namespace velmora {
 
-TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaLongitudAnclaje>()) {
+TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(EstadoDiseno& estado, TVentanaArea& selector,
+                                                 QWidget* parent)
+    : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaLongitudAnclaje>()) {
     ui->setupUi(this);
     ui->GrupoDesignacionAcero->FijarElementos(
         {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
@@ -43,6 +42,10 @@ TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(Aplicacion& app, QWidget* paren
 }
 
 TVentanaLongitudAnclaje::~TVentanaLongitudAnclaje() = default;
+
+void TVentanaLongitudAnclaje::FijarParametros(std::function<EleccionParametros()> fuente) {
+    parametros_ = std::move(fuente);
+}
 
 void TVentanaLongitudAnclaje::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
@@ -80,10 +83,10 @@ void TVentanaLongitudAnclaje::ArmaduraSuperabundanteClick() {
 }
 
 void TVentanaLongitudAnclaje::DefinirPosicion(int p) {
-    if (!app_.VentanaArea->Seleccionar(p))
+    if (!selector_.Seleccionar(p))
         return;
-    TomarArmaduraRanura(app_.Estado, valores_, p);
-    (p == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)->setText(Q(TextoArmadura(app_.Estado, p)));
+    TomarArmaduraRanura(estado_, valores_, p);
+    (p == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)->setText(Q(TextoArmadura(estado_, p)));
     ActualizarRecubrimiento();
 }
 
@@ -95,9 +98,9 @@ void TVentanaLongitudAnclaje::AreaPosicionIIClick() {
 }
 
 void TVentanaLongitudAnclaje::DefinirAreaEstricta(int ranura) {
-    if (!app_.VentanaArea->Seleccionar(ranura))
+    if (!selector_.Seleccionar(ranura))
         return;
-    (ranura == 4 ? ui->AreaII : ui->AreaI)->setText(app_.VentanaArea->TextoArea());
+    (ranura == 4 ? ui->AreaII : ui->AreaI)->setText(selector_.TextoArea());
 }
 
 void TVentanaLongitudAnclaje::EtiquetaAreaIClick() {
@@ -108,49 +111,51 @@ void TVentanaLongitudAnclaje::EtiquetaAreaIIClick() {
 }
 
 void TVentanaLongitudAnclaje::ActualizarRecubrimiento() {
-    ui->RecubrimientoHormigon->setText(Q(TextoRecubrimiento(app_.Estado)));
+    ui->RecubrimientoHormigon->setText(Q(TextoRecubrimiento(estado_)));
 }
 
 void TVentanaLongitudAnclaje::BotonAnclajeClick() {
     EntradaAnclaje entrada;
     entrada.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
-    entrada.ResistenciaCaracteristica = S(ui->ResistenciaCaracteristica->currentText());
+    const TextosCampos textos = TextosDe(this, CamposAnclaje);
+    entrada.ResistenciaCaracteristica = TextoCampo(textos, CampoResistenciaAnclaje);
     entrada.TipoAnclaje = ui->GrupoTipoAnclaje->itemIndex();
-    entrada.Decalaje = S(ui->CuadroDecalaje->text());
+    entrada.Decalaje = TextoCampo(textos, CampoDecalaje);
     entrada.Recubrimiento = ui->RecubrimientoHormigon->isChecked();
     entrada.Dinamicos = ui->EfectosDinamicos->isChecked();
     entrada.Estricta = ui->ArmaduraSuperabundante->isChecked();
     entrada.Posicion = {false, ui->PosicionI->isChecked(), ui->PosicionII->isChecked()};
     entrada.Traccion = {false, ui->PosicionITraccion->isChecked(),
                         ui->PosicionIITraccion->isChecked()};
-    entrada.AreaEstricta = {std::string(), S(ui->AreaI->text()), S(ui->AreaII->text())};
+    entrada.AreaEstricta = {std::string(), std::string(TextoCampo(textos, CampoAreaI)),
+                            std::string(TextoCampo(textos, CampoAreaII))};
 
-    const auto r = CalcularLongitudesAnclaje(app_.Estado, valores_, entrada);
+    const auto r = CalcularLongitudesAnclaje(estado_, valores_, entrada);
     if (!r) {
         MostrarError(this, r.error());
         return;
     }
-    app_.VentanaAnclaje->Rellenar(r.valor());
-    app_.VentanaAnclaje->exec();
+    emit calculado(r.valor());
 }
 
 void TVentanaLongitudAnclaje::PrepararAnclaje() {
-    ui->GrupoDesignacionAcero->setItemIndex(app_.ParametrosGenerales->DesignacionAcero());
-    ui->ResistenciaCaracteristica->setEditText(app_.ParametrosGenerales->TextoResistencia());
-    ui->CuadroDecalaje->setText(Q(TextoDecalajeCanto(app_.Estado)));
+    const EleccionParametros p = parametros_ ? parametros_() : EleccionParametros{};
+    ui->GrupoDesignacionAcero->setItemIndex(p.DesignacionAcero);
+    ui->ResistenciaCaracteristica->setEditText(Q(p.ResistenciaCaracteristica));
+    ui->CuadroDecalaje->setText(Q(TextoDecalajeCanto(estado_)));
 }
 
 void TVentanaLongitudAnclaje::MostrarArmaduraAnclaje() {
-    const QString texto = Q(TextoArmadura(app_.Estado, 1));
+    const QString texto = Q(TextoArmadura(estado_, 1));
     ui->AreaPosicionI->setText(texto);
     ui->AreaPosicionII->setText(texto);
 }
 
-void TVentanaLongitudAnclaje::AbrirDesdeResultados(int armadura, const QString& textoNumero,
-                                                   const QString& textoDiametro,
-                                                   const QString& textoArea) {
+void TVentanaLongitudAnclaje::RecibirArmadura(int armadura, const QString& textoNumero,
+                                              const QString& textoDiametro,
+                                              const QString& textoArea) {
     // Se leen primero las barras: si no se entienden, no se toca nada y no se abre la ventana.
-    const auto entrega = EntregarArmadura(app_.Estado, valores_, S(textoNumero), S(textoDiametro));
+    const auto entrega = EntregarArmadura(estado_, valores_, S(textoNumero), S(textoDiametro));
     if (!entrega) {
         MostrarError(QApplication::activeWindow(), entrega.error());
         return;

@@ -48,31 +48,48 @@ void ConectarDeformaciones(Aplicacion& app) {
                      });
 }
 
+void CrearVentanasAnclaje(Aplicacion& app, QWidget* padre) {
+    app.VentanaAnclaje = new TVentanaAnclaje(padre);
+    app.VentanaLongitudAnclaje = new TVentanaLongitudAnclaje(app.Estado, *app.VentanaArea, padre);
+    app.VentanaLongitudAnclaje->FijarParametros(
+        [&app] { return app.ParametrosGenerales->Eleccion(); });
+    QObject::connect(app.VentanaLongitudAnclaje, &TVentanaLongitudAnclaje::calculado,
+                     app.VentanaAnclaje, &TVentanaAnclaje::Mostrar);
+}
+
+void CrearVentanasCortanteYFlechas(Aplicacion& app, QWidget* padre) {
+    app.VentanaTransversal1 = new TVentanaTransversal1(app.Estado, *app.VentanaArea, padre);
+    app.VentanaResultadosTrans1 = new TVentanaResultadosTrans1(padre);
+    QObject::connect(app.VentanaTransversal1, &TVentanaTransversal1::calculado,
+                     app.VentanaResultadosTrans1, &TVentanaResultadosTrans1::Mostrar);
+    app.VentanaTransversal2 = new TVentanaTransversal2(app.Estado, padre);
+    app.VentanaFlechas = new TVentanaFlechas(app.Estado, *app.VentanaArea, padre);
+    app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(padre);
+    QObject::connect(app.VentanaFlechas, &TVentanaFlechas::calculado,
+                     app.VentanaResultadosFlecha, &TVentanaResultadosFlecha::Mostrar);
+}
+
 } // namespace
 
 void CrearVentanas(Aplicacion& app) {
     app.VentanaPrincipal = new TVentanaPrincipal(app);
     QWidget* padre = app.VentanaPrincipal;
     app.ParametrosGenerales = new TParametrosGenerales(app, padre);
+    // El selector de área, antes que las ventanas que lo usan.
+    app.VentanaArea = new TVentanaArea(app, padre);
     app.DatosSeccion = new TDatosSeccion(app, padre);
     app.VentanaResultados = new TVentanaResultados(app, padre);
     app.DiagramaCalculo = new TDiagramaCalculo(app.Estado, padre);
-    app.VentanaAnclaje = new TVentanaAnclaje(app, padre);
-    app.VentanaLongitudAnclaje = new TVentanaLongitudAnclaje(app, padre);
+    CrearVentanasAnclaje(app, padre);
     app.VentanaDeformacion = new TVentanaDeformacion(padre);
     app.VentanaResultadosDeformacion = new TVentanaResultadosDeformacion(padre);
     app.VentanaRetraccion = new TVentanaRetraccion(padre);
     app.VentanaResultadosRetraccion = new TVentanaResultadosRetraccion(padre);
     app.VentanaParabola = new TVentanaParabola(app.Estado, padre);
     app.DatosSeccionT = new TDatosSeccionT(app, padre);
-    app.VentanaTransversal1 = new TVentanaTransversal1(app, padre);
-    app.VentanaResultadosTrans1 = new TVentanaResultadosTrans1(app, padre);
-    app.VentanaTransversal2 = new TVentanaTransversal2(app, padre);
-    app.VentanaFlechas = new TVentanaFlechas(app, padre);
-    app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(app, padre);
+    CrearVentanasCortanteYFlechas(app, padre);
     app.VentanaAcercaDe = new TVentanaAcercaDe(app, padre);
     app.VentanaConversion = new TVentanaConversion(padre);
-    app.VentanaArea = new TVentanaArea(app, padre);
     app.VentanaMomento = new TVentanaMomento(app, padre);
     app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,

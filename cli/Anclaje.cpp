@@ -2,7 +2,8 @@
 // ranuras 1 y 2 como si se hubieran aceptado en el selector con «Defina armadura».
 
 #include "anchorage/Anclaje.h"
-#include "cli/Contexto.h"
+#include "anchorage/DescripcionAnclaje.h"
+#include "cli/TextosCampos.h"
 #include "design/Ranuras.h"
 
 namespace velmora {
@@ -13,11 +14,12 @@ constexpr const char* Datos = "VentanaLongitudAnclaje";
 constexpr const char* Resultados = "VentanaAnclaje";
 
 void CalcularAnclajeLinea(Contexto& c) {
+    const TextosCampos textos = TextosDeCampos(c, Datos, CamposAnclaje);
     EntradaAnclaje e;
     e.DesignacionAcero = c.Indice(Datos, "GrupoDesignacionAcero", 0, 2);
-    e.ResistenciaCaracteristica = c.Texto(Datos, "ResistenciaCaracteristica", "25");
+    e.ResistenciaCaracteristica = TextoCampo(textos, CampoResistenciaAnclaje);
     e.TipoAnclaje = c.Indice(Datos, "GrupoTipoAnclaje", 0, 3);
-    e.Decalaje = c.Texto(Datos, "CuadroDecalaje", "0");
+    e.Decalaje = TextoCampo(textos, CampoDecalaje);
     e.Recubrimiento = c.Casilla(Datos, "RecubrimientoHormigon", false);
     e.Dinamicos = c.Casilla(Datos, "EfectosDinamicos", false);
     e.Estricta = c.Casilla(Datos, "ArmaduraSuperabundante", false);
@@ -25,8 +27,8 @@ void CalcularAnclajeLinea(Contexto& c) {
     e.Traccion[2] = c.Casilla(Datos, "PosicionIITraccion", false);
     e.Posicion[1] = c.Casilla(Datos, "PosicionI", true);
     e.Traccion[1] = c.Casilla(Datos, "PosicionITraccion", true);
-    e.AreaEstricta[2] = c.Texto(Datos, "AreaII", "1");
-    e.AreaEstricta[1] = c.Texto(Datos, "AreaI", "1");
+    e.AreaEstricta[2] = TextoCampo(textos, CampoAreaII);
+    e.AreaEstricta[1] = TextoCampo(textos, CampoAreaI);
 
     ValoresAnclaje v;
     std::string boton[3] = {"", "Defina armadura", "Defina armadura"};

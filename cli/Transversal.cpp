@@ -4,12 +4,10 @@
 // "flechas": el botón «Calcular» de las flechas, con A1 y A2 de las ranuras 1 y 2 y el factor
 // de flecha diferida de la duración elegida.
 
-#include "cli/Contexto.h"
-#include "common/Numeros.h"
-#include "deflection/Flechas.h"
+#include "cli/TextosCampos.h"
+#include "deflection/DescripcionFlechas.h"
 #include "design/Ranuras.h"
-#include "shear/Cercos.h"
-#include "shear/Cortante.h"
+#include "shear/DescripcionCortante.h"
 
 namespace velmora {
 
@@ -20,12 +18,6 @@ constexpr const char* ResultadosViga = "VentanaResultadosTrans1";
 constexpr const char* Pilar = "VentanaTransversal2";
 constexpr const char* Flechas = "VentanaFlechas";
 constexpr const char* ResultadosFlecha = "VentanaResultadosFlecha";
-
-// Número escrito en un control, leído como lo lee la ventana.
-double Numero(Contexto& c, const char* ventana, const char* control, const char* defecto,
-              const char* nombre) {
-    return Exigir(LeerNumero(c.Texto(ventana, control, defecto), nombre, control));
-}
 
 // Área aceptada en el selector para la ranura k (cero si la línea no la da, como al arrancar
 // antes de abrir el selector) y el rótulo del botón que la abre.
@@ -38,28 +30,11 @@ std::pair<double, std::string> Ranura(Contexto& c, int k, std::string rotulo) {
 
 void CalcularCortanteLinea(Contexto& c) {
     c.ConfirmarParametros();
-    DatosCortante d;
-    d.d = Numero(c, Viga, "CuadroCantoUtil", "0.36", "Canto útil d") * 1000;
-    d.b = Numero(c, Viga, "CuadroAncho", "0.30", "Ancho b") * 1000;
-    d.alfa = Numero(c, Viga, "CuadroAlfa", "90", "Ángulo α");
-    d.teta = Numero(c, Viga, "CuadroTeta", "45", "Ángulo θ");
-    d.tetae = Numero(c, Viga, "CuadroTetae", "45", "Ángulo θe");
-    d.Vd1 = Numero(c, Viga, "CuadroVd1", "1.00", "Cortante Vd1") * 1000;
-    d.Vd2 = Numero(c, Viga, "CuadroVd2", "1.00", "Cortante Vd2") * 1000;
-    d.Vd3 = Numero(c, Viga, "CuadroVd3", "1.00", "Cortante Vd3") * 1000;
-    d.ArmaduraComprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
-    // Los diámetros comprimidos sólo se leen con la casilla marcada, como en la ventana.
-    const std::string phiMin = c.Texto(Viga, "CuadroDiametroMinimo", "10");
-    const std::string phiMax = c.Texto(Viga, "CuadroDiametroMaximo", "10");
-    if (d.ArmaduraComprimida) {
-        d.phiMinComp =
-            Exigir(LeerNumero(phiMin, "Diámetro mínimo comprimido", "CuadroDiametroMinimo"));
-        d.phiMaxComp =
-            Exigir(LeerNumero(phiMax, "Diámetro máximo comprimido", "CuadroDiametroMaximo"));
-    }
+    const TextosCampos textos = TextosDeCampos(c, Viga, CamposCortante);
+    const bool comprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
     const auto [Asl, rotuloArea] = Ranura(c, 0, "Defina armadura");
-    d.Asl = Asl;
-    const auto calculo = Exigir(CalcularCortante(c.Estado, d));
+    const auto calculo =
+        Exigir(CalcularCortante(c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl))));
 
     EleccionZonas eleccion;
     eleccion.NumeroCercosZona1 =
@@ -92,40 +67,27 @@ void CalcularCortanteLinea(Contexto& c) {
 }
 
 void CalcularPilarLinea(Contexto& c) {
-    const double h = Numero(c, Pilar, "Valor1", "0.30", "Canto h") * 1000;
-    const double b = Numero(c, Pilar, "Valor2", "0.30", "Ancho b") * 1000;
-    const double d1 = Numero(c, Pilar, "Valor3", "0.03", "Recubrimiento d1") * 1000;
+    TextosCampos textos = TextosDeCampos(c, Pilar, CamposCercos);
     // Si la línea sólo cambia el diámetro máximo, el que se mueve es el mínimo; en otro caso,
     // como al cambiar el mínimo o salir de un campo, se mueve el máximo.
     const bool cambioMinimo =
         !(c.Presente(Pilar, "DiametroMaximo") && !c.Presente(Pilar, "DiametroMinimo"));
-    std::string textoMin = c.Texto(Pilar, "DiametroMinimo", "12");
-    std::string textoMax = c.Texto(Pilar, "DiametroMaximo", "16");
-    double phiMin =
-        Exigir(LeerNumero(textoMin, "Diámetro de la barra más delgada", "DiametroMinimo"));
-    double phiMax =
-        Exigir(LeerNumero(textoMax, "Diámetro de la barra más gruesa", "DiametroMaximo"));
-    if (AjustarDiametros(phiMin, phiMax, cambioMinimo))
-        (cambioMinimo ? textoMax : textoMin) = Formatear(cambioMinimo ? phiMax : phiMin, 2, 0);
-    const auto r = Exigir(CalcularCercos(c.Estado, h, b, d1, phiMin, phiMax));
-    c.Poner(Pilar, "DiametroMinimo", textoMin);
-    c.Poner(Pilar, "DiametroMaximo", textoMax);
+    if (std::string texto = DiametroAjustado(textos, cambioMinimo); !texto.empty())
+        textos[cambioMinimo ? "DiametroMaximo" : "DiametroMinimo"] = texto;
+    const DatosCercos d = Exigir(LeerDatosCercos(textos));
+    const auto r = Exigir(CalcularCercos(c.Estado, d.h, d.b, d.d1, d.phiMin, d.phiMax));
+    c.Poner(Pilar, "DiametroMinimo", textos["DiametroMinimo"]);
+    c.Poner(Pilar, "DiametroMaximo", textos["DiametroMaximo"]);
     c.Poner(Pilar, "Armadura", r.Armadura);
 }
 
 void CalcularFlechasLinea(Contexto& c) {
     c.ConfirmarParametros();
-    DatosFlecha d;
-    d.h = Numero(c, Flechas, "Valorh", "0.40", "Canto h") * 1000;
-    d.b = Numero(c, Flechas, "Valorb", "0.30", "Ancho b") * 1000;
-    d.d2 = Numero(c, Flechas, "Valord2", "0.03", "Recubrimiento d2") * 1000;
-    d.d1 = Numero(c, Flechas, "Valord1", "0.03", "Recubrimiento d1") * 1000;
-    d.Ma = Numero(c, Flechas, "ValorMa", "1.00", "Momento Ma") * 1000000;
+    const TextosCampos textos = TextosDeCampos(c, Flechas, CamposFlechas);
     const int tipo = c.Indice(Flechas, "GrupoTipoPieza", 0, 2);
     const auto [A1, rotuloA1] = Ranura(c, 1, "Armadura A1");
     const auto [A2, rotuloA2] = Ranura(c, 2, "Armadura A2");
-    d.AreaA1 = A1;
-    d.AreaA2 = A2;
+    const DatosFlecha d = Exigir(LeerDatosFlecha(textos, A1, A2));
     const auto r = Exigir(CalcularFlecha(c.Estado, d));
 
     c.Poner(Flechas, "EtiquetaTipoSeccion",
@@ -135,7 +97,7 @@ void CalcularFlechasLinea(Contexto& c) {
     c.Poner(ResultadosFlecha, "MomentoInerciaEquivalente", TextoInercia(r.Ie));
     c.Poner(ResultadosFlecha, "ModuloDeformacion", TextoModulo(r.Ec));
     const int duracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", 6, 7);
-    const std::string valor = c.Texto(ResultadosFlecha, "Valor", "1.0");
+    const std::string valor = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
     double xi = 0;
     const auto lambda = CalcularFactor(d.AreaA2, c.Estado.b, c.Estado.d, duracion, valor, xi);
     // Como en la ventana: un coeficiente que no es un número deja λ vacío y se explica aparte.

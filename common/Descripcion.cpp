@@ -65,3 +65,27 @@ ErrorCalculo ResultadoNoRepresentable(std::string_view calculo) {
 }
 
 } // namespace velmora
+
+namespace velmora {
+
+Resultado<std::vector<double>> LeerEscritos(const TextosCampos& textos,
+                                            std::span<const Campo> campos) {
+    std::vector<double> v;
+    v.reserve(campos.size());
+    for (const Campo& c : campos) {
+        const auto r = LeerNumero(TextoCampo(textos, c), c.nombre, c.control);
+        if (!r)
+            return r.error();
+        v.push_back(*r);
+    }
+    return v;
+}
+
+Estado ComprobarIntervalos(std::span<const Campo> campos, std::span<const double> escritos) {
+    for (std::size_t i = 0; i < campos.size() && i < escritos.size(); ++i)
+        if (auto e = ComprobarIntervalo(campos[i], escritos[i]); !e)
+            return e;
+    return Correcto();
+}
+
+} // namespace velmora

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -51,5 +52,19 @@ bool CabeEnRotulo(double valor, int ancho, int decimales);
 // Error de un resultado que no se puede mostrar, con el nombre del cálculo («cortante de la
 // viga»): los datos llevan a un valor no finito o demasiado grande.
 ErrorCalculo ResultadoNoRepresentable(std::string_view calculo);
+
+} // namespace velmora
+
+namespace velmora {
+
+// Valores de los campos en su unidad escrita, leídos con LeerNumero en el orden de la lista (el
+// primer texto que no es un número da el error). No comprueba los intervalos.
+[[nodiscard]] Resultado<std::vector<double>> LeerEscritos(const TextosCampos& textos,
+                                                          std::span<const Campo> campos);
+
+// ComprobarIntervalo de cada campo con su valor escrito, en orden; el primero fuera de su
+// intervalo da el error.
+[[nodiscard]] Estado ComprobarIntervalos(std::span<const Campo> campos,
+                                         std::span<const double> escritos);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "deflection/Flechas.h"
 
 #include "common/Numeros.h"
+#include "deflection/DescripcionFlechas.h"
 
 #include <cmath>
 
@@ -18,6 +19,33 @@ double Mf(double fck, double Ib, double h) {
     return 0.37 * std::pow(fck, 2.0 / 3.0) * Ib * 2.0 / h;
 }
 
+double Neq(double Ec) {
+    return 200000.0 / Ec;
+}
+
+double ProfundidadFisurada(double n, double rho1, double rho2, double d, double d2) {
+    const double k = n * rho1 * (1.0 + rho2 / rho1);
+    return k *
+           (std::sqrt(1.0 + 2.0 * (1.0 + rho2 * d2 / (rho1 * d)) /
+                                (n * rho1 * (1.0 + rho2 / rho1) * (1.0 + rho2 / rho1))) -
+            1.0) *
+           d;
+}
+
+double Ifis(double n, double A1, double A2, double d, double d2, double x) {
+    return n * A1 * (d - x) * (d - x / 3.0) + n * A2 * (x - d2) * (x / 3.0 - d2);
+}
+
+double Ie(double Mf, double Ma, double Ib, double Ifis) {
+    const double r = std::pow(Mf / Ma, 3.0);
+    const double ie = r * Ib + (1.0 - r) * Ifis;
+    return ie > Ib ? Ib : ie;
+}
+
+double Lambda(double xi, double rho2) {
+    return xi / (rho2 * 50.0 + 1.0);
+}
+
 Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
                                              double A1, double A2) {
     c.Fisurada = Ma > c.Mf;
@@ -27,49 +55,45 @@ Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, 
         return Resultado<double>::Error("La sección fisura (Ma > Mf): defina la armadura A1.",
                                         "ValorA1");
     const double b = c.datos.b, d = c.d, d2 = c.datos.d2, n = c.nEq;
-    const double rho1 = A1 / b / d;
-    const double rho2 = A2 / b / d;
-    // Profundidad de la fibra neutra de la sección fisurada.
-    const double k = n * rho1 * (1.0 + rho2 / rho1);
-    const double x = k *
-                     (std::sqrt(1.0 + 2.0 * (1.0 + rho2 * d2 / (rho1 * d)) /
-                                          (n * rho1 * (1.0 + rho2 / rho1) * (1.0 + rho2 / rho1))) -
-                      1.0) *
-                     d;
-    c.x = x;
-    e.x = x;
-    c.Ifis = n * A1 * (d - x) * (d - x / 3.0) + n * A2 * (x - d2) * (x / 3.0 - d2);
-    const double r = std::pow(c.Mf / Ma, 3.0);
-    const double Ie = r * c.Ib + (1.0 - r) * c.Ifis;
-    return Ie > c.Ib ? c.Ib : Ie;
+    c.x = ProfundidadFisurada(n, A1 / b / d, A2 / b / d, d, d2);
+    e.x = c.x;
+    c.Ifis = Ifis(n, A1, A2, d, d2, c.x);
+    return Ie(c.Mf, Ma, c.Ib, c.Ifis);
+}
+
+Estado ComprobarDatosFlecha(const DatosFlecha& datos) {
+    if (datos.h <= 0)
+        return Estado::Error("El canto h ha de ser mayor que 0.", "Valorh");
+    if (datos.b <= 0)
+        return Estado::Error("El ancho b ha de ser mayor que 0.", "Valorb");
+    if (datos.d2 < 0)
+        return Estado::Error("El recubrimiento d2 no puede ser negativo.", "Valord2");
+    if (datos.d1 < 0)
+        return Estado::Error("El recubrimiento d1 no puede ser negativo.", "Valord1");
+    if (datos.h - datos.d1 <= 0)
+        return Estado::Error("El canto útil d = h − d1 ha de ser mayor que 0: el recubrimiento "
+                             "d1 ha de ser menor que el canto h.",
+                             "Valord1");
+    if (datos.AreaA1 < 0)
+        return Estado::Error("La armadura A1 tiene un área negativa: defínala de nuevo.",
+                             "ValorA1");
+    if (datos.AreaA2 < 0)
+        return Estado::Error("La armadura A2 tiene un área negativa: defínala de nuevo.",
+                             "ValorA2");
+    return Correcto();
 }
 
 Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos) {
-    using R = Resultado<CalculoFlecha>;
     if (e.fck <= 0)
-        return R::Error(MensajeConfirmarParametros);
-    if (datos.h <= 0)
-        return R::Error("El canto h ha de ser mayor que 0.", "Valorh");
-    if (datos.b <= 0)
-        return R::Error("El ancho b ha de ser mayor que 0.", "Valorb");
-    if (datos.d2 < 0)
-        return R::Error("El recubrimiento d2 no puede ser negativo.", "Valord2");
-    if (datos.d1 < 0)
-        return R::Error("El recubrimiento d1 no puede ser negativo.", "Valord1");
-    if (datos.h - datos.d1 <= 0)
-        return R::Error("El canto útil d = h − d1 ha de ser mayor que 0: el recubrimiento d1 "
-                        "ha de ser menor que el canto h.",
-                        "Valord1");
-    if (datos.AreaA1 < 0)
-        return R::Error("La armadura A1 tiene un área negativa: defínala de nuevo.", "ValorA1");
-    if (datos.AreaA2 < 0)
-        return R::Error("La armadura A2 tiene un área negativa: defínala de nuevo.", "ValorA2");
+        return ErrorCalculo{MensajeConfirmarParametros, {}};
+    if (auto r = ComprobarDatosFlecha(datos); !r)
+        return r.error();
 
     CalculoFlecha c;
     c.datos = datos;
     c.d = datos.h - datos.d1;
     c.Ec = Ec(e.fck);
-    c.nEq = 200000.0 / c.Ec;
+    c.nEq = Neq(c.Ec);
     c.Ib = Ib(datos.b, datos.h);
     c.Mf = Mf(e.fck, c.Ib, datos.h);
 
@@ -78,6 +102,8 @@ Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& dato
     if (!Ie)
         return Ie.error();
     c.Ie = *Ie;
+    if (!InerciaMostrable(c.Ie) || !CabeEnRotulo(c.Ec, 10, 1) || !std::isfinite(copia.x))
+        return ResultadoNoRepresentable("flechas");
     e.x = copia.x;
     e.h = datos.h;
     e.b = datos.b;
@@ -96,13 +122,17 @@ Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
     if (indice >= 0 && indice < 6) {
         xi = Coeficientes[indice];
     } else if (indice == 6) {
-        const auto v = LeerNumero(valor, "ξ", "Valor");
+        const auto v = LeerCampoEnIntervalo({{std::string(CampoXi.control), std::string(valor)}},
+                                            CampoXi);
         if (!v)
             return v.error();
         xi = *v;
     }
-    const double rho2 = AreaA2 / b / d;
-    return xi / (rho2 * 50.0 + 1.0);
+    return Lambda(xi, AreaA2 / b / d);
+}
+
+bool InerciaMostrable(double Ie) {
+    return CabeEnRotulo(Ie * 0.0001, AnchoInercia, 1);
 }
 
 std::string TextoInercia(double Ie) {

@@ -11,11 +11,24 @@
 namespace velmora {
 
 // Módulo de deformación longitudinal del hormigón a 28 días, N/mm² (art. 39.6).
-double Ec(double fck);
+[[nodiscard]] double Ec(double fck);
 // Momento de inercia de la sección bruta b·h³/12, mm⁴.
-double Ib(double b, double h);
+[[nodiscard]] double Ib(double b, double h);
 // Momento de fisuración 0.37·fck^(2/3)·2·Ib/h, N·mm (art. 50.2.2.2).
-double Mf(double fck, double Ib, double h);
+[[nodiscard]] double Mf(double fck, double Ib, double h);
+
+// Coeficiente de equivalencia n = Es/Ec con Es = 200 000 N/mm².
+[[nodiscard]] double Neq(double Ec);
+// Profundidad de la fibra neutra de la sección fisurada, mm, con ρ1 = A1/(b·d), ρ2 = A2/(b·d)
+// (art. 50.2.2.2).
+[[nodiscard]] double ProfundidadFisurada(double n, double rho1, double rho2, double d, double d2);
+// Inercia de la sección fisurada n·A1·(d − x)·(d − x/3) + n·A2·(x − d2)·(x/3 − d2), mm⁴
+// (art. 50.2.2.2).
+[[nodiscard]] double Ifis(double n, double A1, double A2, double d, double d2, double x);
+// Inercia equivalente de Branson Ie = (Mf/Ma)³·Ib + (1 − (Mf/Ma)³)·If ≤ Ib, mm⁴ (art. 50.2.2.2).
+[[nodiscard]] double Ie(double Mf, double Ma, double Ib, double Ifis);
+// Factor de flecha diferida λ = ξ/(1 + 50·ρ'), ρ' = A2/(b·d) (art. 50.2.2.3).
+[[nodiscard]] double Lambda(double xi, double rho2);
 
 // Datos de la ventana en unidades de cálculo (mm, N·mm, mm²).
 struct DatosFlecha {
@@ -36,20 +49,26 @@ struct CalculoFlecha {
 // Inercia equivalente de Branson (art. 50.2.2.2) para los valores de c (d, nEq, Ib, Mf, b y
 // d2). Si la sección fisura guarda x e Ifis en c y x en el estado de diseño. Una sección que
 // fisura sin armadura A1 es un error.
-Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
+[[nodiscard]] Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
                                              double A1, double A2);
+
+// Comprobaciones de los datos antes de calcular, con sus mensajes.
+[[nodiscard]] Estado ComprobarDatosFlecha(const DatosFlecha& datos);
 
 // Pasos de «Calcular»: comprueba los datos, deja h, b, d1, d2 y d en el estado de diseño y
 // calcula Ec, Ib, Mf e Ie. Con fck nulo devuelve el mensaje de confirmación.
-Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
+[[nodiscard]] Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
 
 // Coeficiente ξ de la duración de la carga por índice del grupo (0 «2 semanas» .. 5 «5 o más
 // años»); el índice 6 («Otro valor») toma el número escrito en `valor`. Otro índice deja ξ como
 // estaba. Devuelve λ = ξ/(1 + 50·ρ') con ρ' = A2/(b·d), y deja ξ en `xi`.
-Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
+[[nodiscard]] Resultado<double> CalcularFactor(double AreaA2, double b, double d, int indice,
                                  std::string_view valor, double& xi);
 
-// Rótulos de la ventana de resultados.
+// Rótulos de la ventana de resultados. La inercia se escribe en un cuadro que muestra hasta
+// AnchoInercia caracteres: un valor más largo no se puede mostrar.
+inline constexpr int AnchoInercia = 12;
+[[nodiscard]] bool InerciaMostrable(double Ie); // mm⁴
 std::string TextoInercia(double Ie);    // cm⁴ (10:1)
 std::string TextoModulo(double Ec);     // N/mm² (10:1)
 std::string TextoFactor(double lambda); // (10:6)

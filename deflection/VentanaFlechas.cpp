@@ -1,9 +1,7 @@
 #include "deflection/VentanaFlechas.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
-#include "deflection/Flechas.h"
-#include "deflection/VentanaResultadosFlecha.h"
+#include "deflection/DescripcionFlechas.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
 #include "ui_VentanaFlechas.h"
@@ -12,8 +10,8 @@
 
 namespace velmora {
 
-TVentanaFlechas::TVentanaFlechas(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaFlechas>()) {
+TVentanaFlechas::TVentanaFlechas(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent)
+    : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaFlechas>()) {
     ui->setupUi(this);
     ui->GrupoTipoPieza->FijarElementos(
         {QStringLiteral("Simpl. apoyado, tramo continuo"), QStringLiteral("Voladizo")}, 0);
@@ -33,17 +31,17 @@ TVentanaFlechas::TVentanaFlechas(Aplicacion& app, QWidget* parent)
 TVentanaFlechas::~TVentanaFlechas() = default;
 
 void TVentanaFlechas::ValorA1Click() {
-    if (!app_.VentanaArea->Seleccionar(1))
+    if (!selector_.Seleccionar(1))
         return;
-    AreaA1_ = app_.Estado.AreaTotal;
-    ui->ValorA1->setText(Q(TextoArmadura(app_.Estado, 1)));
+    AreaA1_ = estado_.AreaTotal;
+    ui->ValorA1->setText(Q(TextoArmadura(estado_, 1)));
 }
 
 void TVentanaFlechas::ValorA2Click() {
-    if (!app_.VentanaArea->Seleccionar(2))
+    if (!selector_.Seleccionar(2))
         return;
-    AreaA2_ = app_.Estado.AreaTotal;
-    ui->ValorA2->setText(Q(TextoArmadura(app_.Estado, 2)));
+    AreaA2_ = estado_.AreaTotal;
+    ui->ValorA2->setText(Q(TextoArmadura(estado_, 2)));
 }
 
 // El tipo de pieza sólo dice qué sección se arma: la del centro del vano o la del arranque.
@@ -61,35 +59,17 @@ void TVentanaFlechas::GrupoTipoPiezaClick() {
 }
 
 void TVentanaFlechas::BotonCalcularClick() {
-    const auto h = LeerCampo(ui->Valorh, QStringLiteral("Canto h"));
-    if (!h)
+    const auto datos = LeerDatosFlecha(TextosDe(this, CamposFlechas), AreaA1_, AreaA2_);
+    if (!datos) {
+        MostrarError(this, datos.error());
         return;
-    const auto b = LeerCampo(ui->Valorb, QStringLiteral("Ancho b"));
-    if (!b)
-        return;
-    const auto d2 = LeerCampo(ui->Valord2, QStringLiteral("Recubrimiento d2"));
-    if (!d2)
-        return;
-    const auto d1 = LeerCampo(ui->Valord1, QStringLiteral("Recubrimiento d1"));
-    if (!d1)
-        return;
-    const auto Ma = LeerCampo(ui->ValorMa, QStringLiteral("Momento Ma"));
-    if (!Ma)
-        return;
-    DatosFlecha datos;
-    datos.h = *h * 1000;
-    datos.b = *b * 1000;
-    datos.d2 = *d2 * 1000;
-    datos.d1 = *d1 * 1000;
-    datos.Ma = *Ma * 1000000;
-    datos.AreaA1 = AreaA1_;
-    datos.AreaA2 = AreaA2_;
-    const auto calculo = CalcularFlecha(app_.Estado, datos);
+    }
+    const auto calculo = CalcularFlecha(estado_, *datos);
     if (!calculo) {
         MostrarError(this, calculo.error());
         return;
     }
-    app_.VentanaResultadosFlecha->Mostrar(*calculo);
+    emit calculado(*calculo);
 }
 
 } // namespace velmora

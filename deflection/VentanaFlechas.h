@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deflection/Flechas.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -9,19 +11,24 @@ class TVentanaFlechas;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
+class TVentanaArea;
 
-// Datos de la pieza para las flechas de una viga (EHE-98, art. 50.2.2): «Calcular» abre la
-// inercia equivalente, el módulo del hormigón y el factor de flecha diferida.
+// Datos de la pieza para las flechas de una viga (EHE-98, art. 50.2.2): «Calcular» avisa con
+// `calculado`, que abre la inercia equivalente, el módulo del hormigón y el factor de flecha
+// diferida.
 class TVentanaFlechas : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaFlechas(Aplicacion& app, QWidget* parent = nullptr);
+    TVentanaFlechas(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent = nullptr);
     ~TVentanaFlechas() override;
 
     // Áreas confirmadas en el selector (mm²): A1 en la cara traccionada, A2 en la comprimida.
     double AreaA1() const { return AreaA1_; }
     double AreaA2() const { return AreaA2_; }
+
+signals:
+    void calculado(const velmora::CalculoFlecha& calculo);
 
 private:
     void ValorA1Click();
@@ -29,7 +36,8 @@ private:
     void GrupoTipoPiezaClick();
     void BotonCalcularClick();
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
+    TVentanaArea& selector_;
     std::unique_ptr<Ui::TVentanaFlechas> ui;
     double AreaA1_ = 0, AreaA2_ = 0;
 };

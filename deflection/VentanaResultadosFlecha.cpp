@@ -1,6 +1,5 @@
 #include "deflection/VentanaResultadosFlecha.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "ui_VentanaResultadosFlecha.h"
 
@@ -8,8 +7,8 @@
 
 namespace velmora {
 
-TVentanaResultadosFlecha::TVentanaResultadosFlecha(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosFlecha>()) {
+TVentanaResultadosFlecha::TVentanaResultadosFlecha(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosFlecha>()) {
     ui->setupUi(this);
     ui->GrupoDuracionCarga->FijarElementos({QStringLiteral("2 semanas"), QStringLiteral("1 mes"),
                                             QStringLiteral("3 meses"), QStringLiteral("6 meses"),
@@ -35,6 +34,8 @@ TVentanaResultadosFlecha::~TVentanaResultadosFlecha() = default;
 
 void TVentanaResultadosFlecha::Preparar(const CalculoFlecha& calculo) {
     AreaA2_ = calculo.datos.AreaA2;
+    b_ = calculo.datos.b;
+    d_ = calculo.d;
     calculado_ = true;
     ui->MomentoInerciaEquivalente->setText(Q(TextoInercia(calculo.Ie)));
     ui->ModuloDeformacion->setText(Q(TextoModulo(calculo.Ec)));
@@ -61,9 +62,8 @@ void TVentanaResultadosFlecha::ValorChange() {
 void TVentanaResultadosFlecha::CalcularFactor() {
     if (!calculado_)
         return;
-    const auto lambda =
-        velmora::CalcularFactor(AreaA2_, app_.Estado.b, app_.Estado.d, ui->GrupoDuracionCarga->itemIndex(),
-                         S(ui->Valor->text()), xi_);
+    const auto lambda = velmora::CalcularFactor(AreaA2_, b_, d_, ui->GrupoDuracionCarga->itemIndex(),
+                                                S(ui->Valor->text()), xi_);
     if (!lambda) {
         ui->Factor->clear();
         ui->Aviso->setText(Q(lambda.error().mensaje));

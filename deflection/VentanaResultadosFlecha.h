@@ -11,14 +11,12 @@ class TVentanaResultadosFlecha;
 
 namespace velmora {
 
-struct Aplicacion;
-
 // Inercia equivalente, módulo de deformación del hormigón y factor de flecha diferida, que se
 // recalcula al cambiar la duración de la carga o el coeficiente escrito.
 class TVentanaResultadosFlecha : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaResultadosFlecha(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaResultadosFlecha(QWidget* parent = nullptr);
     ~TVentanaResultadosFlecha() override;
 
     // Escribe los resultados del cálculo, calcula el factor y abre la ventana (modal).
@@ -31,9 +29,8 @@ private:
     void ValorChange();
     void CalcularFactor();
 
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosFlecha> ui;
-    double AreaA2_ = 0;
+    double AreaA2_ = 0, b_ = 0, d_ = 0; // del último cálculo: mm², mm, mm
     double xi_ = 0;
     bool calculado_ = false;
 };

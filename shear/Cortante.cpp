@@ -1,9 +1,11 @@
 #include "shear/Cortante.h"
 
 #include "common/Numeros.h"
+#include "shear/DescripcionCortante.h"
 
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace velmora {
 
@@ -24,8 +26,11 @@ double RedondearArriba(double x) {
     return k < x ? k + 1.0 : k;
 }
 
-// Ángulo en grados para un mensaje, sin ceros de sobra ("45", "26.5").
+// Ángulo en grados para un mensaje, sin ceros de sobra ("45", "26.5"); uno desmesurado, en la
+// forma legible de los mensajes.
 std::string Angulo(double grados) {
+    if (!(std::fabs(grados) < 1e6))
+        return NumeroLegible(grados) + "º";
     std::string s = Formatear(grados, 0, 4);
     while (s.find('.') != std::string::npos && (s.back() == '0' || s.back() == '.'))
         s.pop_back();
@@ -35,11 +40,39 @@ std::string Angulo(double grados) {
 constexpr const char* MensajeSinCercos =
     "Sin cercos: el número de ramas y el diámetro han de ser mayores que 0.";
 
+constexpr const char* NombreCalculo = "cortante de la viga";
+
 bool DentroAbierto(double v, double min, double max) {
     return v > min && v < max;
 }
 
+// Una fuerza se muestra en kN con el formato de TextoFuerza.
+bool FuerzaMostrable(double N) {
+    return CabeEnRotulo(N * 0.001, 10, 3);
+}
+
+double Radianes(double grados) {
+    return grados * Pi * (1.0 / 180.0);
+}
+
 } // namespace
+
+double Fyad(double fyd) {
+    return fyd > 400.0 ? 400.0 : fyd;
+}
+
+double Vu1(double fcd, double b0, double d, double cotTeta, double cotAlfa) {
+    return 0.6 * fcd * b0 * d * (cotTeta + cotAlfa) / (1.0 + cotTeta * cotTeta);
+}
+
+double RhoL(double As, double b0, double d) {
+    const double rho = As / b0 / d;
+    return rho > 0.02 ? 0.02 : rho;
+}
+
+double Xi(double d) {
+    return 1.0 + std::sqrt(200.0 / d);
+}
 
 double FactorBeta(double tetaRad, double tetaeRad) {
     const double c = Cot(tetaRad);
@@ -49,143 +82,168 @@ double FactorBeta(double tetaRad, double tetaeRad) {
     return (c - 2.0) / (ce - 2.0);
 }
 
-Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
-    using R = Resultado<CalculoCortante>;
-    if (e.fcd <= 0 || e.fyd <= 0 || e.fck <= 0)
-        return R::Error(MensajeConfirmarParametros);
+double Vcu(double beta, double xi, double rhoL, double fck, double b0, double d) {
+    return beta * 0.1 * xi * std::cbrt(100.0 * rhoL * fck) * b0 * d;
+}
+
+double Vsu(double Aalfa, double d, double senAlfa, double cotAlfa, double cotTeta, double fyad,
+           double st) {
+    return Aalfa * 0.9 * d * senAlfa * (cotAlfa + cotTeta) * fyad / st;
+}
+
+double StResistente(double Aalfa, double d, double senAlfa, double cotAlfa, double cotTeta,
+                    double fyad, double Vd, double Vcu) {
+    return 0.9 * d * senAlfa * (cotAlfa + cotTeta) * fyad * Aalfa / (Vd - Vcu);
+}
+
+double StMinima(double Aalfa, double fyad, double fcd, double b0, double senAlfa) {
+    return 50.0 * Aalfa * fyad / (fcd * b0 * senAlfa);
+}
+
+double SigmaFisuracion(double Vd, double Vcu, double senAlfa, double Aalfa, double d) {
+    return (Vd - 3.0 * Vcu) * senAlfa / (Aalfa * d);
+}
+
+double StFisuracion(double sigma) {
+    if (sigma > 150)
+        return 50;
+    if (sigma > 100)
+        return 100;
+    if (sigma > 75)
+        return 150;
+    if (sigma > 50)
+        return 200;
+    return 300;
+}
+
+double StMaxima(double Vd, double Vu1, double d) {
+    if (Vd > Vu1 * 2.0 * (1.0 / 3.0))
+        return std::fmin(0.3 * d, 200.0);
+    return std::fmin(Vd > 0.2 * Vu1 ? 0.6 * d : 0.8 * d, 300.0);
+}
+
+Estado ComprobarDatosCortante(const DatosCortante& datos) {
     if (datos.d <= 0)
-        return R::Error("El canto útil d ha de ser mayor que 0.", "CuadroCantoUtil");
+        return Estado::Error("El canto útil d ha de ser mayor que 0.", "CuadroCantoUtil");
     if (datos.b <= 0)
-        return R::Error("El ancho b ha de ser mayor que 0.", "CuadroAncho");
+        return Estado::Error("El ancho b ha de ser mayor que 0.", "CuadroAncho");
     if (!DentroAbierto(datos.alfa, 0.0, 180.0))
-        return R::Error("El ángulo α de las armaduras con el eje ha de estar entre 0º y 180º, "
-                        "sin incluirlos (se escribió " +
-                            Angulo(datos.alfa) + ").",
-                        "CuadroAlfa");
+        return Estado::Error("El ángulo α de las armaduras con el eje ha de estar entre 0º y "
+                             "180º, sin incluirlos (se escribió " +
+                                 Angulo(datos.alfa) + ").",
+                             "CuadroAlfa");
     if (!DentroAbierto(datos.teta, 0.0, 90.0))
-        return R::Error("El ángulo θ de las bielas con el eje ha de estar entre 0º y 90º, sin "
-                        "incluirlos (se escribió " +
-                            Angulo(datos.teta) + ").",
-                        "CuadroTeta");
+        return Estado::Error("El ángulo θ de las bielas con el eje ha de estar entre 0º y 90º, "
+                             "sin incluirlos (se escribió " +
+                                 Angulo(datos.teta) + ").",
+                             "CuadroTeta");
     if (!DentroAbierto(datos.tetae, 0.0, 90.0))
-        return R::Error("El ángulo θe de inclinación de las fisuras ha de estar entre 0º y 90º, "
-                        "sin incluirlos (se escribió " +
-                            Angulo(datos.tetae) + ").",
-                        "CuadroTetae");
+        return Estado::Error("El ángulo θe de inclinación de las fisuras ha de estar entre 0º y "
+                             "90º, sin incluirlos (se escribió " +
+                                 Angulo(datos.tetae) + ").",
+                             "CuadroTetae");
     if (datos.Asl < 0)
-        return R::Error("La armadura longitudinal traccionada tiene un área negativa: "
-                        "defínala de nuevo.",
-                        "ValorArea");
+        return Estado::Error("La armadura longitudinal traccionada tiene un área negativa: "
+                             "defínala de nuevo.",
+                             "ValorArea");
     if (datos.ArmaduraComprimida && datos.phiMinComp <= 0)
-        return R::Error("El diámetro mínimo comprimido φmin ha de ser mayor que 0.",
-                        "CuadroDiametroMinimo");
+        return Estado::Error("El diámetro mínimo comprimido φmin ha de ser mayor que 0.",
+                             "CuadroDiametroMinimo");
+    return Correcto();
+}
+
+namespace {
+
+// Ángulos del cálculo; comprueba que β está definido y que la armadura cose las fisuras.
+Estado PrepararAngulos(CalculoCortante& c) {
+    const DatosCortante& datos = c.datos;
+    c.alfaRad = Radianes(datos.alfa);
+    c.tetaRad = Radianes(datos.teta);
+    c.tetaeRad = Radianes(datos.tetae);
+    c.cotTeta = Cot(c.tetaRad);
+    // β: el denominador de la rama que rige no puede anularse (cot θe = 0.5 o cot θe = 2).
+    const double ce = Cot(c.tetaeRad);
+    const double denominador = c.cotTeta < ce ? 2.0 * ce - 1.0 : ce - 2.0;
+    if (std::fabs(denominador) < ToleranciaBeta)
+        return Estado::Error("Con θ = " + Angulo(datos.teta) + " y θe = " + Angulo(datos.tetae) +
+                                 " el factor β no está definido (cot θe = 0.5 o cot θe = 2): "
+                                 "cambie el ángulo θe.",
+                             "CuadroTetae");
+    // cot α se toma exactamente 0 y sen α 1 cuando se escribe 90º.
+    c.cotAlfa = datos.alfa == 90.0 ? 0.0 : Cot(c.alfaRad);
+    c.senAlfa = datos.alfa == 90.0 ? 1.0 : std::sin(c.alfaRad);
+    if (c.cotTeta + c.cotAlfa <= 0)
+        return Estado::Error("Con α = " + Angulo(datos.alfa) + " y θ = " + Angulo(datos.teta) +
+                                 " la armadura no cose las fisuras (cot α + cot θ no es "
+                                 "positivo): reduzca el ángulo α.",
+                             "CuadroAlfa");
+    return Correcto();
+}
+
+} // namespace
+
+Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
+    if (e.fcd <= 0 || e.fyd <= 0 || e.fck <= 0)
+        return ErrorCalculo{MensajeConfirmarParametros, {}};
+    if (auto r = ComprobarDatosCortante(datos); !r)
+        return r.error();
 
     CalculoCortante c;
     c.datos = datos;
     c.fck = e.fck;
     c.fcd = e.fcd;
-    c.fyad = e.fyd > 400.0 ? 400.0 : e.fyd;
-    c.alfaRad = datos.alfa * Pi * (1.0 / 180.0);
-    c.tetaRad = datos.teta * Pi * (1.0 / 180.0);
-    c.tetaeRad = datos.tetae * Pi * (1.0 / 180.0);
-    c.cotTeta = Cot(c.tetaRad);
+    c.fyad = Fyad(e.fyd);
+    if (auto r = PrepararAngulos(c); !r)
+        return r.error();
 
-    // β: el denominador de la rama que rige no puede anularse (cot θe = 0.5 o cot θe = 2).
-    const double ce = Cot(c.tetaeRad);
-    const double denominador = c.cotTeta < ce ? 2.0 * ce - 1.0 : ce - 2.0;
-    if (std::fabs(denominador) < ToleranciaBeta)
-        return R::Error("Con θ = " + Angulo(datos.teta) + " y θe = " + Angulo(datos.tetae) +
-                            " el factor β no está definido (cot θe = 0.5 o cot θe = 2): "
-                            "cambie el ángulo θe.",
-                        "CuadroTetae");
-
-    // cot α se toma exactamente 0 cuando se escribe 90º.
-    const double cotAlfa = datos.alfa == 90.0 ? 0.0 : Cot(c.alfaRad);
-    if (c.cotTeta + cotAlfa <= 0)
-        return R::Error("Con α = " + Angulo(datos.alfa) + " y θ = " + Angulo(datos.teta) +
-                            " la armadura no cose las fisuras (cot α + cot θ no es positivo): "
-                            "reduzca el ángulo α.",
-                        "CuadroAlfa");
-
+    c.Vu1 = Vu1(c.fcd, datos.b, datos.d, c.cotTeta, c.cotAlfa);
+    c.Agotamiento = datos.Vd1 > c.Vu1;
+    c.rhoL = RhoL(datos.Asl, datos.b, datos.d);
+    c.beta = FactorBeta(c.tetaRad, c.tetaeRad);
+    c.xi = Xi(datos.d);
+    c.Vcu = Vcu(c.beta, c.xi, c.rhoL, c.fck, datos.b, datos.d);
+    if (!FuerzaMostrable(c.Vu1) || !FuerzaMostrable(c.Vcu))
+        return ResultadoNoRepresentable(NombreCalculo);
     e.d = datos.d;
     e.b = datos.b;
-
-    // Compresión oblicua del alma (art. 44.2.3.1).
-    c.Vu1 = 0.6 * c.fcd * datos.b * datos.d * (c.cotTeta + cotAlfa) / (1.0 + c.cotTeta * c.cotTeta);
-    c.Agotamiento = datos.Vd1 > c.Vu1;
-
-    c.rhoL = datos.Asl / datos.b / datos.d;
-    if (c.rhoL > 0.02)
-        c.rhoL = 0.02;
-
-    // Contribución del hormigón en piezas con armadura de cortante (art. 44.2.3.2.2).
-    c.Vcu = FactorBeta(c.tetaRad, c.tetaeRad) * 0.1 * (1.0 + std::sqrt(200.0 / datos.d)) *
-            std::cbrt(100.0 * c.rhoL * c.fck) * datos.b * datos.d;
     return c;
 }
 
 double CalcularVsu(const CalculoCortante& c, double Aalfa, double st) {
-    const double d = c.datos.d;
-    if (c.datos.alfa == 90.0)
-        return Aalfa * 0.9 * d * c.cotTeta * c.fyad / st;
-    return Aalfa * 0.9 * d * std::sin(c.alfaRad) * (Cot(c.alfaRad) + c.cotTeta) * c.fyad / st;
+    return Vsu(Aalfa, c.datos.d, c.senAlfa, c.cotAlfa, c.cotTeta, c.fyad, st);
 }
 
 Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa) {
     if (!(Aalfa > 0))
         return Resultado<Separacion>::Error(MensajeSinCercos);
     const double d = c.datos.d;
-    const double senAlfa = std::sin(c.alfaRad);
     Separacion s;
-
-    // Separación con la que Aalfa es justo la armadura transversal mínima (art. 44.2.3.4.1).
-    const double smin = 50.0 * Aalfa * c.fyad / (c.fcd * c.datos.b * senAlfa);
-    if (Vd <= c.Vcu) {
-        s.st = smin;
-        s.marca = "*";
-    } else {
-        if (c.datos.alfa == 90.0)
-            s.st = 0.9 * d * c.cotTeta * c.fyad * Aalfa / (Vd - c.Vcu);
-        else
-            s.st = 0.9 * d * senAlfa * (Cot(c.alfaRad) + c.cotTeta) * c.fyad * Aalfa / (Vd - c.Vcu);
-        if (s.st > smin) {
-            s.st = smin;
-            s.marca = "*";
+    const double smin = StMinima(Aalfa, c.fyad, c.fcd, c.datos.b, c.senAlfa);
+    s.st = smin;
+    s.marca = "*";
+    if (Vd > c.Vcu) {
+        const double st = StResistente(Aalfa, d, c.senAlfa, c.cotAlfa, c.cotTeta, c.fyad, Vd, c.Vcu);
+        if (!(st > smin)) {
+            s.st = st;
+            s.marca.clear();
+            s.regla = ReglaSeparacion::Resistente;
         }
-        // Control de la fisuración por cortante (art. 49.3).
-        const double X = (Vd - 3.0 * c.Vcu) * senAlfa / (Aalfa * d);
-        double sf;
-        if (X > 150)
-            sf = 50;
-        else if (X > 100)
-            sf = 100;
-        else if (X > 75)
-            sf = 150;
-        else if (X > 50)
-            sf = 200;
-        else
-            sf = 300;
-        if (s.st > sf)
+        const double sf = StFisuracion(SigmaFisuracion(Vd, c.Vcu, c.senAlfa, Aalfa, d));
+        if (s.st > sf) {
             s.st = sf;
+            s.regla = ReglaSeparacion::Fisuracion;
+        }
     }
-
-    // Separación máxima de los cercos (art. 44.2.3.4.1).
-    double smax;
-    if (Vd > c.Vu1 * 2.0 * (1.0 / 3.0)) {
-        smax = 0.3 * d;
-        if (smax > 200)
-            smax = 200;
-    } else {
-        smax = Vd > 0.2 * c.Vu1 ? 0.6 * d : 0.8 * d;
-        if (smax > 300)
-            smax = 300;
-    }
+    const double smax = StMaxima(Vd, c.Vu1, d);
     s.limitada = s.st > smax;
-    if (s.limitada)
+    if (s.limitada) {
         s.st = smax;
+        s.regla = ReglaSeparacion::Maxima;
+    }
     if (c.datos.ArmaduraComprimida && s.st > 15.0 * c.datos.phiMinComp) {
         s.st = 15.0 * c.datos.phiMinComp;
         s.limitada = true;
+        s.regla = ReglaSeparacion::QuinceDiametros;
     }
     return s;
 }
@@ -201,6 +259,57 @@ Resultado<int> DiametroComercial(double x) {
             return diametro;
     return 40;
 }
+
+namespace {
+
+TextosCampos TextosDeZona(const EleccionZonas& eleccion, std::size_t i) {
+    if (i == 0)
+        return {{"NumeroCercosZona1", eleccion.NumeroCercosZona1},
+                {"DiametroZona1", eleccion.DiametroZona1}};
+    return {{"NumeroCercosZona2", eleccion.NumeroCercosZona2},
+            {"DiametroZona2", eleccion.DiametroZona2}};
+}
+
+// Separación y contribuciones de una zona con sus cercos. `phiT` es el diámetro mínimo de los
+// cercos (0 sin armadura comprimida): un diámetro menor se eleva a él.
+Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::size_t i,
+                   double Vd, int phiT, TextosZona& z) {
+    const auto campos = std::span(CamposZonas).subspan(2 * i, 2);
+    const auto v = LeerEscritos(textos, campos);
+    if (!v)
+        return v.error();
+    const double n = (*v)[0];
+    double phiCerco = (*v)[1];
+    if (phiCerco < phiT) {
+        phiCerco = phiT;
+        z.DiametroElevado = Formatear(phiT, 2, 0);
+    }
+    if (n <= 0 || phiCerco <= 0)
+        return Estado::Error(MensajeSinCercos);
+    if (auto e = ComprobarIntervalos(campos, *v); !e) {
+        z.DiametroElevado.clear();
+        return e;
+    }
+    z.ramas = n;
+    z.diametro = phiCerco;
+    z.Aalfa = n * Pi * phiCerco * phiCerco * 0.25;
+    const auto s = CalcularSeparacion(c, Vd, z.Aalfa);
+    if (!s)
+        return s.error();
+    z.st = s.valor().st;
+    z.Vsu = CalcularVsu(c, z.Aalfa, z.st);
+    if (!CabeEnRotulo(z.st * 0.1, 3, 0) || !FuerzaMostrable(z.Vsu) ||
+        !FuerzaMostrable(c.Vcu + z.Vsu))
+        return ResultadoNoRepresentable(NombreCalculo);
+    z.valida = true;
+    z.Longitud = "/ " + Formatear(z.st * 0.1, 3, 0) + s.valor().marca;
+    z.SeparacionMaxima = s.valor().limitada;
+    z.ContribucionArmadura = TextoFuerza(z.Vsu);
+    z.AgotamientoTraccion = TextoFuerza(c.Vcu + z.Vsu);
+    return Correcto();
+}
+
+} // namespace
 
 TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion) {
     TextosZonas t;
@@ -220,46 +329,15 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
         t.Recordatorio = "El diámetro ha de ser mayor o igual que 6 mm";
     }
 
-    const std::array<const std::string*, 2> numeros{&eleccion.NumeroCercosZona1,
-                                                    &eleccion.NumeroCercosZona2};
-    const std::array<const std::string*, 2> diametros{&eleccion.DiametroZona1,
-                                                      &eleccion.DiametroZona2};
     const std::array<double, 2> cortantes{c.datos.Vd2, c.datos.Vd3};
-    const std::array<const char*, 2> nombres{"zona de apoyo", "zona central"};
     for (std::size_t i = 0; i < 2; ++i) {
         TextosZona& z = t.zona[i];
         z.ContribucionArmadura = z.AgotamientoTraccion = "=";
-        const std::string sufijo = std::to_string(i + 1);
-        const auto n = LeerNumero(*numeros[i], std::string("Número de cercos, ") + nombres[i],
-                                  "NumeroCercosZona" + sufijo);
-        const auto phi = LeerNumero(*diametros[i], std::string("Diámetro, ") + nombres[i],
-                                    "DiametroZona" + sufijo);
-        if (!n || !phi) {
-            z.Longitud = (!n ? n.error() : phi.error()).mensaje;
-            continue;
+        if (auto e = DisenarZona(c, TextosDeZona(eleccion, i), i, cortantes[i], phiT, z); !e) {
+            z.valida = false;
+            z.Longitud = e.error().mensaje;
+            z.ContribucionArmadura = z.AgotamientoTraccion = "=";
         }
-        double phiCerco = *phi;
-        if (phiCerco < phiT) {
-            phiCerco = phiT;
-            z.DiametroElevado = Formatear(phiT, 2, 0);
-        }
-        if (*n <= 0 || phiCerco <= 0) {
-            z.Longitud = MensajeSinCercos;
-            continue;
-        }
-        z.Aalfa = *n * Pi * phiCerco * phiCerco * 0.25;
-        const auto s = CalcularSeparacion(c, cortantes[i], z.Aalfa);
-        if (!s) {
-            z.Longitud = s.error().mensaje;
-            continue;
-        }
-        z.valida = true;
-        z.st = s.valor().st;
-        z.Longitud = "/ " + Formatear(z.st * 0.1, 3, 0) + s.valor().marca;
-        z.SeparacionMaxima = s.valor().limitada;
-        z.Vsu = CalcularVsu(c, z.Aalfa, z.st);
-        z.ContribucionArmadura = TextoFuerza(z.Vsu);
-        z.AgotamientoTraccion = TextoFuerza(c.Vcu + z.Vsu);
     }
     return t;
 }

@@ -3,6 +3,7 @@
 // hormigón y separación de los cercos en la zona de apoyo y en la zona central.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "design/EstadoDiseno.h"
 
 #include <array>
@@ -26,35 +27,80 @@ struct CalculoCortante {
     double fck = 0, fcd = 0, fyad = 0;
     double alfaRad = 0, tetaRad = 0, tetaeRad = 0;
     double cotTeta = 0;
+    double cotAlfa = 0, senAlfa = 1; // cot α es exactamente 0 y sen α 1 con α = 90º
     double Vu1 = 0;           // N
     double rhoL = 0;          // cuantía longitudinal, limitada a 0.02
+    double beta = 0, xi = 0;  // factores de Vcu
     double Vcu = 0;           // N
     bool Agotamiento = false; // Vd1 > Vu1
 };
 
+// --- Ecuaciones (EHE-98, art. 44); longitudes en mm, fuerzas en N, tensiones en N/mm² ---
+
+// fyα,d: resistencia de cálculo de la armadura transversal, no mayor que 400 N/mm² (art. 40.2).
+[[nodiscard]] double Fyad(double fyd);
+// Vu1 = 0.60·fcd·b0·d·(cot θ + cot α)/(1 + cot²θ), N (art. 44.2.3.1).
+[[nodiscard]] double Vu1(double fcd, double b0, double d, double cotTeta, double cotAlfa);
+// ρl = As/(b0·d), no mayor que 0.02 (art. 44.2.3.2.2).
+[[nodiscard]] double RhoL(double As, double b0, double d);
+// ξ = 1 + √(200/d), d en mm (art. 44.2.3.2.2).
+[[nodiscard]] double Xi(double d);
 // Factor β de la contribución del hormigón (art. 44.2.3.2.2). Ángulos en radianes.
-double FactorBeta(double tetaRad, double tetaeRad);
+[[nodiscard]] double FactorBeta(double tetaRad, double tetaeRad);
+// Vcu = β·0.10·ξ·(100·ρl·fck)^(1/3)·b0·d, N (art. 44.2.3.2.2).
+[[nodiscard]] double Vcu(double beta, double xi, double rhoL, double fck, double b0, double d);
+// Vsu = Aα·0.9·d·sen α·(cot α + cot θ)·fyα,d/st, N (art. 44.2.3.2.2).
+[[nodiscard]] double Vsu(double Aalfa, double d, double senAlfa, double cotAlfa, double cotTeta,
+                         double fyad, double st);
+// Separación con la que Vcu + Vsu = Vd: 0.9·d·sen α·(cot α + cot θ)·fyα,d·Aα/(Vd − Vcu), mm.
+[[nodiscard]] double StResistente(double Aalfa, double d, double senAlfa, double cotAlfa,
+                                  double cotTeta, double fyad, double Vd, double Vcu);
+// Separación con la que Aα es la cuantía mínima Aα·fyα,d/sen α ≥ 0.02·fcd·b0·st:
+// st = 50·Aα·fyα,d/(fcd·b0·sen α), mm (art. 44.2.3.4.1).
+[[nodiscard]] double StMinima(double Aalfa, double fyad, double fcd, double b0, double senAlfa);
+// Tensión de la armadura transversal para la fisuración σ = (Vd − 3·Vcu)·sen α/(Aα·d) y
+// separación máxima de su tabla (300, 200, 150, 100, 50 mm) (art. 49.3).
+[[nodiscard]] double SigmaFisuracion(double Vd, double Vcu, double senAlfa, double Aalfa,
+                                     double d);
+[[nodiscard]] double StFisuracion(double sigma);
+// Separación máxima de los cercos por el cortante Vd frente a Vu1, mm (art. 44.2.3.4.1).
+[[nodiscard]] double StMaxima(double Vd, double Vu1, double d);
+
+// Comprobaciones de los datos que hace «Calcular» antes de calcular (ángulos, dimensiones,
+// área, diámetro comprimido), con sus mensajes.
+[[nodiscard]] Estado ComprobarDatosCortante(const DatosCortante& datos);
 
 // Pasos de «Calcular»: comprueba los datos, deja d y b en el estado de diseño y calcula Vu1,
 // rhoL y Vcu. Sin parámetros generales confirmados (fcd, fyd o fck nulos) devuelve el mensaje
-// de confirmación.
-Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos);
+// de confirmación; un resultado que no cabe en su rótulo es un error.
+[[nodiscard]] Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e,
+                                                          const DatosCortante& datos);
 
 // Contribución de la armadura transversal de área Aalfa (mm²) separada st (mm), en N.
-double CalcularVsu(const CalculoCortante& c, double Aalfa, double st);
+[[nodiscard]] double CalcularVsu(const CalculoCortante& c, double Aalfa, double st);
+
+// Regla que fijó la separación de los cercos.
+enum class ReglaSeparacion {
+    Minima,        // la cuantía mínima (art. 44.2.3.4.1)
+    Resistente,    // Vcu + Vsu = Vd (art. 44.2.3.2.2)
+    Fisuracion,    // control de la fisuración (art. 49.3)
+    Maxima,        // separación máxima por Vd/Vu1 (art. 44.2.3.4.1)
+    QuinceDiametros // 15 veces el diámetro comprimido más delgado (art. 42.3.1)
+};
 
 struct Separacion {
     double st = 0;         // mm
     std::string marca;     // "*" si rige la armadura mínima
     bool limitada = false; // rige una separación máxima ("Separacion máxima")
+    ReglaSeparacion regla = ReglaSeparacion::Minima;
 };
 
 // Separación de los cercos de área Aalfa (mm²) para el cortante Vd (N). Aalfa ha de ser > 0.
-Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa);
+[[nodiscard]] Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa);
 
 // Menor diámetro comercial (6, 8, 10, 12, 14, 16, 20, 25, 32, 40 mm) no inferior a x redondeado
 // hacia arriba. Por debajo de 1 mm da 6 mm; por encima de 40 mm no hay diámetro y es un error.
-Resultado<int> DiametroComercial(double x);
+[[nodiscard]] Resultado<int> DiametroComercial(double x);
 
 // Elecciones de la ventana de resultados, tal como están escritas en sus cuadros.
 struct EleccionZonas {
@@ -68,6 +114,7 @@ struct TextosZona {
     bool SeparacionMaxima = false; // "Separacion máxima" visible
     std::string ContribucionArmadura, AgotamientoTraccion;
     std::string DiametroElevado; // texto nuevo del cuadro del diámetro, vacío si no cambia
+    double ramas = 0, diametro = 0; // cercos con que se calculó (diámetro ya elevado), –, mm
     double Aalfa = 0, st = 0, Vsu = 0;
 };
 
@@ -77,7 +124,10 @@ struct TextosZonas {
 };
 
 // Diseña las dos zonas con los cercos elegidos y devuelve los rótulos de la ventana.
-TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion);
+[[nodiscard]] TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion);
+
+// Pasos del cálculo y de las dos zonas para la memoria.
+[[nodiscard]] Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas);
 
 // Rótulos fijos de la ventana de resultados.
 std::string TextoFuerza(double N);                            // "=" + kN (10:3)

@@ -1,6 +1,5 @@
 #include "shear/VentanaResultadosTrans1.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "shear/Cuadros.h"
 #include "ui_VentanaResultadosTrans1.h"
@@ -10,8 +9,8 @@
 
 namespace velmora {
 
-TVentanaResultadosTrans1::TVentanaResultadosTrans1(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaResultadosTrans1>()) {
+TVentanaResultadosTrans1::TVentanaResultadosTrans1(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosTrans1>()) {
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     letraLongitud_ = ui->LongitudZona1->font();

@@ -12,14 +12,12 @@ class TVentanaResultadosTrans1;
 
 namespace velmora {
 
-struct Aplicacion;
-
 // Resultados de la armadura transversal de la viga: separación de los cercos elegidos en la
 // zona de apoyo y en la central, recalculada al cambiar los cercos.
 class TVentanaResultadosTrans1 : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaResultadosTrans1(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaResultadosTrans1(QWidget* parent = nullptr);
     ~TVentanaResultadosTrans1() override;
 
     // Escribe los resultados del cálculo, diseña las zonas y abre la ventana (modal).
@@ -33,7 +31,6 @@ private:
     // del mínimo se sustituye también en su cuadro (no mientras el usuario escribe en él).
     void CalcularZonas(bool reescribir);
 
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaResultadosTrans1> ui;
     CalculoCortante calculo_;
     bool calculado_ = false;

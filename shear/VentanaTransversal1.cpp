@@ -1,19 +1,18 @@
 #include "shear/VentanaTransversal1.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
-#include "shear/Cortante.h"
-#include "shear/VentanaResultadosTrans1.h"
+#include "shear/DescripcionCortante.h"
 #include "ui_VentanaTransversal1.h"
 
 #include <QLayout>
 
 namespace velmora {
 
-TVentanaTransversal1::TVentanaTransversal1(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaTransversal1>()) {
+TVentanaTransversal1::TVentanaTransversal1(EstadoDiseno& estado, TVentanaArea& selector,
+                                           QWidget* parent)
+    : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaTransversal1>()) {
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->BotonOK->setAutoDefault(false);
@@ -31,10 +30,10 @@ TVentanaTransversal1::TVentanaTransversal1(Aplicacion& app, QWidget* parent)
 TVentanaTransversal1::~TVentanaTransversal1() = default;
 
 void TVentanaTransversal1::ValorAreaClick() {
-    if (!app_.VentanaArea->Seleccionar(0))
+    if (!selector_.Seleccionar(0))
         return;
-    Asl_ = app_.Estado.AreaTotal;
-    ui->ValorArea->setText(Q(TextoArmadura(app_.Estado, 0)));
+    Asl_ = estado_.AreaTotal;
+    ui->ValorArea->setText(Q(TextoArmadura(estado_, 0)));
 }
 
 void TVentanaTransversal1::ArmaduraComprimidaClick() {
@@ -47,59 +46,18 @@ void TVentanaTransversal1::ArmaduraComprimidaClick() {
 }
 
 void TVentanaTransversal1::BotonCalcularClick() {
-    DatosCortante datos;
-    const auto d = LeerCampo(ui->CuadroCantoUtil, QStringLiteral("Canto útil d"));
-    if (!d)
+    const auto datos =
+        LeerDatosCortante(TextosDe(this, CamposCortante), ui->ArmaduraComprimida->isChecked(), Asl_);
+    if (!datos) {
+        MostrarError(this, datos.error());
         return;
-    const auto b = LeerCampo(ui->CuadroAncho, QStringLiteral("Ancho b"));
-    if (!b)
-        return;
-    const auto alfa = LeerCampo(ui->CuadroAlfa, QStringLiteral("Ángulo α"));
-    if (!alfa)
-        return;
-    const auto teta = LeerCampo(ui->CuadroTeta, QStringLiteral("Ángulo θ"));
-    if (!teta)
-        return;
-    const auto tetae = LeerCampo(ui->CuadroTetae, QStringLiteral("Ángulo θe"));
-    if (!tetae)
-        return;
-    const auto Vd1 = LeerCampo(ui->CuadroVd1, QStringLiteral("Cortante Vd1"));
-    if (!Vd1)
-        return;
-    const auto Vd2 = LeerCampo(ui->CuadroVd2, QStringLiteral("Cortante Vd2"));
-    if (!Vd2)
-        return;
-    const auto Vd3 = LeerCampo(ui->CuadroVd3, QStringLiteral("Cortante Vd3"));
-    if (!Vd3)
-        return;
-    datos.d = *d * 1000;
-    datos.b = *b * 1000;
-    datos.alfa = *alfa;
-    datos.teta = *teta;
-    datos.tetae = *tetae;
-    datos.Vd1 = *Vd1 * 1000;
-    datos.Vd2 = *Vd2 * 1000;
-    datos.Vd3 = *Vd3 * 1000;
-    datos.Asl = Asl_;
-    datos.ArmaduraComprimida = ui->ArmaduraComprimida->isChecked();
-    if (datos.ArmaduraComprimida) {
-        const auto phiMin =
-            LeerCampo(ui->CuadroDiametroMinimo, QStringLiteral("Diámetro mínimo comprimido"));
-        if (!phiMin)
-            return;
-        const auto phiMax =
-            LeerCampo(ui->CuadroDiametroMaximo, QStringLiteral("Diámetro máximo comprimido"));
-        if (!phiMax)
-            return;
-        datos.phiMinComp = *phiMin;
-        datos.phiMaxComp = *phiMax;
     }
-    const auto calculo = CalcularCortante(app_.Estado, datos);
+    const auto calculo = CalcularCortante(estado_, *datos);
     if (!calculo) {
         MostrarError(this, calculo.error());
         return;
     }
-    app_.VentanaResultadosTrans1->Mostrar(*calculo);
+    emit calculado(*calculo);
 }
 
 } // namespace velmora

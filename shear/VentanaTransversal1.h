@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shear/Cortante.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -9,25 +11,30 @@ class TVentanaTransversal1;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
+class TVentanaArea;
 
-// Datos de la armadura transversal de una viga (EHE-98, art. 44). «Calcular» abre los
-// resultados por zonas.
+// Datos de la armadura transversal de una viga (EHE-98, art. 44). «Calcular» avisa con
+// `calculado`, que abre los resultados por zonas.
 class TVentanaTransversal1 : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaTransversal1(Aplicacion& app, QWidget* parent = nullptr);
+    TVentanaTransversal1(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent = nullptr);
     ~TVentanaTransversal1() override;
 
     // Área de la armadura longitudinal traccionada confirmada en el selector (mm²).
     double Asl() const { return Asl_; }
+
+signals:
+    void calculado(const velmora::CalculoCortante& calculo);
 
 private:
     void ValorAreaClick();
     void ArmaduraComprimidaClick();
     void BotonCalcularClick();
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
+    TVentanaArea& selector_;
     std::unique_ptr<Ui::TVentanaTransversal1> ui;
     double Asl_ = 0;
 };

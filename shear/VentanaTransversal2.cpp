@@ -1,9 +1,7 @@
 #include "shear/VentanaTransversal2.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
-#include "common/Numeros.h"
-#include "shear/Cercos.h"
+#include "shear/DescripcionCortante.h"
 #include "shear/Cuadros.h"
 #include "ui_VentanaTransversal2.h"
 
@@ -11,8 +9,8 @@
 
 namespace velmora {
 
-TVentanaTransversal2::TVentanaTransversal2(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaTransversal2>()) {
+TVentanaTransversal2::TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TVentanaTransversal2>()) {
     ui->setupUi(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     auto politica = ui->Aviso->sizePolicy();
@@ -46,15 +44,9 @@ void TVentanaTransversal2::DiametroMaximoChange() {
 
 // La barra más delgada nunca queda por encima de la más gruesa: se mueve el otro cuadro.
 void TVentanaTransversal2::Ajustar(bool cambioMinimo) {
-    const auto min = LeerNumero(S(ui->DiametroMinimo->currentText()), "Diámetro mínimo");
-    const auto max = LeerNumero(S(ui->DiametroMaximo->currentText()), "Diámetro máximo");
-    if (min && max) {
-        double phiMin = *min, phiMax = *max;
-        if (AjustarDiametros(phiMin, phiMax, cambioMinimo)) {
-            FijarTextoCuadro(cambioMinimo ? ui->DiametroMaximo : ui->DiametroMinimo,
-                             Q(Formatear(cambioMinimo ? phiMax : phiMin, 2, 0)));
-        }
-    }
+    const std::string texto = DiametroAjustado(TextosDe(this, CamposCercos), cambioMinimo);
+    if (!texto.empty())
+        FijarTextoCuadro(cambioMinimo ? ui->DiametroMaximo : ui->DiametroMinimo, Q(texto));
     CalcularCercos();
 }
 
@@ -66,26 +58,13 @@ void TVentanaTransversal2::MostrarAviso(const QString& texto) {
 }
 
 void TVentanaTransversal2::CalcularCercos() {
-    struct Campo {
-        QWidget* control;
-        const char* nombre;
-    };
-    const Campo campos[] = {{ui->Valor1, "Canto h"},
-                            {ui->Valor2, "Ancho b"},
-                            {ui->Valor3, "Recubrimiento d1"},
-                            {ui->DiametroMinimo, "Diámetro de la barra más delgada"},
-                            {ui->DiametroMaximo, "Diámetro de la barra más gruesa"}};
-    double v[5];
-    for (int i = 0; i < 5; ++i) {
-        const auto r = LeerNumero(S(TextoDe(campos[i].control)), campos[i].nombre,
-                                  S(campos[i].control->objectName()));
-        if (!r) {
-            MostrarAviso(Q(r.error().mensaje));
-            return;
-        }
-        v[i] = *r;
+    const auto datos = LeerDatosCercos(TextosDe(this, CamposCercos));
+    if (!datos) {
+        MostrarAviso(Q(datos.error().mensaje));
+        return;
     }
-    const auto c = velmora::CalcularCercos(app_.Estado, v[0] * 1000, v[1] * 1000, v[2] * 1000, v[3], v[4]);
+    const DatosCercos& d = *datos;
+    const auto c = velmora::CalcularCercos(estado_, d.h, d.b, d.d1, d.phiMin, d.phiMax);
     if (!c) {
         MostrarAviso(Q(c.error().mensaje));
         return;

@@ -9,14 +9,14 @@ class TVentanaTransversal2;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
 
 // Cercos de un pilar (EHE-98, art. 42.3.1). Se recalcula al salir de un campo o al cambiar un
 // diámetro; un dato no válido se explica bajo el resultado, sin cuadros de mensaje.
 class TVentanaTransversal2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaTransversal2(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TVentanaTransversal2() override;
 
 private:
@@ -26,7 +26,7 @@ private:
     void CalcularCercos();
     void MostrarAviso(const QString& texto);
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaTransversal2> ui;
 };
 

@@ -179,14 +179,14 @@ TEST(CalcularAnclaje, PosicionSinBarrasOSinAreaRealSeRechaza) {
     d.phi = 0;
     auto r = CalcularAnclaje(d);
     ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición II");
+    EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición II.");
     EXPECT_EQ(r.error().campo, "AreaPosicionII");
 
     d = Barras16(1);
     d.phi = 0;
     r = CalcularAnclaje(d);
     ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición I");
+    EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición I.");
 
     // Sin "Armadura estricta" el área real no interviene.
     d = Barras16(1);
@@ -204,7 +204,9 @@ TEST(TextosAnclaje, Rotulos) {
     EXPECT_EQ(TextoLongitudAnclaje(45.3, false), "=  45.30 cm");
     EXPECT_EQ(TextoLongitudAnclaje(400 * 1.6 / 14 + 5, true), "=  50.71 cm*");
     EXPECT_EQ(TextoLongitudAnclaje(150.0, false), "= 150.00 cm");
-    EXPECT_EQ(TextoLongitudAnclaje(123456789012.5, false), "= 123456789012 cm");
+    // Un rótulo nunca se corta: una longitud que no cabe no se puede mostrar.
+    EXPECT_TRUE(LongitudMostrable(999999999.99));
+    EXPECT_FALSE(LongitudMostrable(123456789012.5));
 
     auto e = Nuevo();
     EXPECT_EQ(TextoRecubrimiento(e), "Recubrimiento hormigón > 3.0 cm");

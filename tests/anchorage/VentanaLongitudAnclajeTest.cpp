@@ -133,7 +133,7 @@ private slots:
         QStringList rotulos;
         QVERIFY(!Calcular(rotulos, false));
         QCOMPARE(avisos.avisos,
-                 QStringList{QStringLiteral("Defina la armadura de la posición II")});
+                 QStringList{QStringLiteral("Defina la armadura de la posición II.")});
         QCOMPARE(app.Estado.fyk, 0.0); // nada calculado, nada escrito
     }
 
