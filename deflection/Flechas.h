@@ -3,6 +3,7 @@
 // equivalente de la sección, módulo de deformación del hormigón y factor de flecha diferida.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "design/EstadoDiseno.h"
 
 #include <string>
@@ -58,6 +59,9 @@ struct CalculoFlecha {
 // Pasos de «Calcular»: comprueba los datos, deja h, b, d1, d2 y d en el estado de diseño y
 // calcula Ec, Ib, Mf e Ie. Con fck nulo devuelve el mensaje de confirmación.
 [[nodiscard]] Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
+
+// Pasos del cálculo para la memoria, con el fck con que se hizo.
+[[nodiscard]] Traza TrazaFlechas(const CalculoFlecha& c, double fck);
 
 // Coeficiente ξ de la duración de la carga por índice del grupo (0 «2 semanas» .. 5 «5 o más
 // años»); el índice 6 («Otro valor») toma el número escrito en `valor`. Otro índice deja ξ como

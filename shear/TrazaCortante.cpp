@@ -1,6 +1,7 @@
 // Trazas del cortante de la viga y de los cercos del pilar para la memoria de cálculo: los mismos
 // pasos y números que el cálculo, rehechos con sus ecuaciones.
-#include "common/CifrasTraza.h"
+#include "common/Numeros.h"
+#include "common/Traza.h"
 #include "shear/Cercos.h"
 #include "shear/Cortante.h"
 
@@ -12,7 +13,7 @@ namespace velmora {
 namespace {
 
 std::string N(double v) {
-    return CifrasTraza(v, 8);
+    return Cifras(v, 8);
 }
 
 Paso Calculo(std::string simbolo, std::string descripcion, std::string articulo,

@@ -1,4 +1,5 @@
 // Ecuaciones de las flechas con valores calculados a mano, y el lector de sus campos.
+#include "common/Expresion.h"
 #include "deflection/DescripcionFlechas.h"
 
 #include <gtest/gtest.h>
@@ -100,5 +101,28 @@ TEST(CalcularFactor, CoeficienteFueraDeSuIntervalo) {
     EXPECT_EQ(r.error().campo, "Valor");
     EXPECT_EQ(r.error().mensaje, "ξ debe estar entre 0 y 10 (se ha leído 1e+300).");
 }
+
+// La traza rehace el cálculo: cada sustitución da el valor de su paso, fisure o no la sección.
+class TrazaFlechasTabla : public testing::TestWithParam<double> {};
+
+TEST_P(TrazaFlechasTabla, SustitucionesQueDanElValor) {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    ASSERT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
+    DatosFlecha d;
+    d.h = 400;
+    d.b = 300;
+    d.d1 = d.d2 = 30;
+    d.Ma = GetParam();
+    d.AreaA1 = 603.19; // 3Ø16
+    d.AreaA2 = 226.19; // 2Ø12
+    const auto c = CalcularFlecha(e, d);
+    ASSERT_TRUE(c.ok()) << c.error().mensaje;
+    const Traza t = TrazaFlechas(*c, e.fck);
+    EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
+    EXPECT_GE(t.pasos.size(), 5u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Momentos, TrazaFlechasTabla, testing::Values(1e6, 30e6, 60e6, 120e6));
 
 } // namespace
