@@ -1,6 +1,7 @@
 #pragma once
 // La aplicación: el estado de diseño y las ventanas, creadas una vez al arrancar y vivas hasta
-// el final. Cada ventana recibe la aplicación en su constructor y alcanza por ella a las demás.
+// el final. Sólo app/ la conoce: cada ventana recibe lo que necesita (el estado de diseño, el
+// selector de área) y anuncia con señales lo que pide; app/ las conecta.
 
 #include "design/EstadoDiseno.h"
 
@@ -60,5 +61,8 @@ struct Aplicacion {
 
 // Crea las 22 ventanas en el orden fijo de arranque (la principal primero).
 void CrearVentanas(Aplicacion& app);
+
+// Conecta cada entrada del menú de la ventana principal con la ventana que abre.
+void ConectarMenuPrincipal(Aplicacion& app);
 
 } // namespace velmora

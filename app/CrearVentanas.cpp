@@ -69,16 +69,32 @@ void CrearVentanasCortanteYFlechas(Aplicacion& app, QWidget* padre) {
                      app.VentanaResultadosFlecha, &TVentanaResultadosFlecha::Mostrar);
 }
 
+// Las ventanas de la armadura longitudinal: los datos abren los resultados y el momento de
+// agotamiento; los resultados, el anclaje con sus barras.
+void ConectarSeccion(Aplicacion& app) {
+    for (TDatosSeccionComun* datos :
+         {static_cast<TDatosSeccionComun*>(app.DatosSeccion),
+          static_cast<TDatosSeccionComun*>(app.DatosSeccionT)}) {
+        datos->FijarParametros([p = app.ParametrosGenerales] { return p->Eleccion(); });
+        QObject::connect(datos, &TDatosSeccionComun::calculado, app.VentanaResultados,
+                         &TVentanaResultados::AbrirConResultados);
+        QObject::connect(datos, &TDatosSeccionComun::pideMomento, app.VentanaMomento,
+                         &QDialog::exec);
+    }
+    QObject::connect(app.VentanaResultados, &TVentanaResultados::pideAnclaje,
+                     app.VentanaLongitudAnclaje, &TVentanaLongitudAnclaje::AbrirDesdeResultados);
+}
+
 } // namespace
 
 void CrearVentanas(Aplicacion& app) {
-    app.VentanaPrincipal = new TVentanaPrincipal(app);
+    app.VentanaPrincipal = new TVentanaPrincipal;
     QWidget* padre = app.VentanaPrincipal;
-    app.ParametrosGenerales = new TParametrosGenerales(app, padre);
+    app.ParametrosGenerales = new TParametrosGenerales(app.Estado, padre);
     // El selector de área, antes que las ventanas que lo usan.
-    app.VentanaArea = new TVentanaArea(app, padre);
-    app.DatosSeccion = new TDatosSeccion(app, padre);
-    app.VentanaResultados = new TVentanaResultados(app, padre);
+    app.VentanaArea = new TVentanaArea(app.Estado, padre);
+    app.DatosSeccion = new TDatosSeccion(app.Estado, padre);
+    app.VentanaResultados = new TVentanaResultados(app.Estado, *app.VentanaArea, padre);
     app.DiagramaCalculo = new TDiagramaCalculo(app.Estado, padre);
     CrearVentanasAnclaje(app, padre);
     app.VentanaDeformacion = new TVentanaDeformacion(padre);
@@ -86,15 +102,17 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaRetraccion = new TVentanaRetraccion(padre);
     app.VentanaResultadosRetraccion = new TVentanaResultadosRetraccion(padre);
     app.VentanaParabola = new TVentanaParabola(app.Estado, padre);
-    app.DatosSeccionT = new TDatosSeccionT(app, padre);
+    app.DatosSeccionT = new TDatosSeccionT(app.Estado, padre);
     CrearVentanasCortanteYFlechas(app, padre);
     app.VentanaAcercaDe = new TVentanaAcercaDe(app, padre);
     app.VentanaConversion = new TVentanaConversion(padre);
-    app.VentanaMomento = new TVentanaMomento(app, padre);
+    app.VentanaMomento = new TVentanaMomento(app.Estado, *app.VentanaArea, padre);
     app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
                      app.VentanaInteraccion, &TVentanaInteraccion::AbrirConBarras);
     ConectarDeformaciones(app);
+    ConectarSeccion(app);
+    ConectarMenuPrincipal(app);
 }
 
 } // namespace velmora

@@ -2,27 +2,9 @@
 
 #include "ui_VentanaPrincipal.h"
 
-#include "anchorage/VentanaLongitudAnclaje.h"
-#include "app/Aplicacion.h"
-#include "app/VentanaAcercaDe.h"
 #include "assets/Dibujos.h"
 #include "common/Avisar.h"
-#include "common/Campos.h"
-#include "common/Numeros.h"
 #include "common/Recursos.h"
-#include "deflection/VentanaFlechas.h"
-#include "design/ParametrosGenerales.h"
-#include "design/VentanaArea.h"
-#include "diagrams/DiagramaCalculo.h"
-#include "diagrams/VentanaParabola.h"
-#include "section/DatosSeccion.h"
-#include "section/DatosSeccionT.h"
-#include "section/VentanaInteraccion.h"
-#include "shear/VentanaTransversal1.h"
-#include "shear/VentanaTransversal2.h"
-#include "timedep/VentanaDeformacion.h"
-#include "timedep/VentanaRetraccion.h"
-#include "tools/VentanaConversion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -47,8 +29,8 @@ QIcon IconoBoton(const QString& nombre) {
 
 } // namespace
 
-TVentanaPrincipal::TVentanaPrincipal(Aplicacion& app, QWidget* parent)
-    : QMainWindow(parent), app_(app), ui(std::make_unique<Ui::TVentanaPrincipal>()) {
+TVentanaPrincipal::TVentanaPrincipal(QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TVentanaPrincipal>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaPrincipal"));
 
@@ -150,56 +132,33 @@ void TVentanaPrincipal::Desbloquear() {
 }
 
 void TVentanaPrincipal::Parmetrosgenerales1Click() {
-    app_.ParametrosGenerales->exec();
+    emit pideParametrosGenerales();
     // Se desbloquea al cerrarse, de cualquier manera que se cierre.
     Desbloquear();
 }
 
-// El botón "Momento Agotamiento" sólo se ofrece para vigas.
-void TVentanaPrincipal::MostrarBotonMomento(QWidget* ventana) {
-    if (auto* boton = ventana->findChild<QWidget*>(QStringLiteral("BotonMomento")))
-        boton->setVisible(app_.ParametrosGenerales->TipoElemento() == 0);
-}
-
 void TVentanaPrincipal::Datosdelaseccion1Click() {
-    if (!CargarImagen(app_.DatosSeccion, QStringLiteral("Imagen"), QStringLiteral("seccion01.bmp")))
-        return;
-    app_.Estado.SeccionRectangular = true;
-    MostrarBotonMomento(app_.DatosSeccion);
-    app_.DatosSeccion->exec();
+    emit pideSeccionRectangular();
 }
 
 void TVentanaPrincipal::Datosdelaseccion2Click() {
-    if (!CargarImagen(app_.DatosSeccionT, QStringLiteral("Imagen01"),
-                      QStringLiteral("seccion01.bmp")) ||
-        !CargarImagen(app_.DatosSeccionT, QStringLiteral("Imagen02"),
-                      QStringLiteral("seccion02.bmp")))
-        return;
-    app_.Estado.SeccionRectangular = false;
-    MostrarBotonMomento(app_.DatosSeccionT);
-    app_.DatosSeccionT->exec();
+    emit pideSeccionT();
 }
 
 void TVentanaPrincipal::DiagramaInteraccionClick() {
-    app_.VentanaInteraccion->exec();
+    emit pideInteraccion();
 }
 
 void TVentanaPrincipal::DatosdelavigaClick() {
-    if (!CargarImagen(app_.VentanaTransversal1, QStringLiteral("Imagen1"),
-                      QStringLiteral("cortante.bmp")))
-        return;
-    app_.VentanaTransversal1->exec();
+    emit pideCortanteViga();
 }
 
 void TVentanaPrincipal::DatosdelpilarClick() {
-    app_.VentanaTransversal2->exec();
+    emit pideCercosPilar();
 }
 
 void TVentanaPrincipal::CalculodeflechasClick() {
-    if (!CargarImagen(app_.VentanaFlechas, QStringLiteral("Imagen"),
-                      QStringLiteral("seccion01.bmp")))
-        return;
-    app_.VentanaFlechas->exec();
+    emit pideFlechas();
 }
 
 void TVentanaPrincipal::Salir1Click() {
@@ -207,57 +166,31 @@ void TVentanaPrincipal::Salir1Click() {
 }
 
 void TVentanaPrincipal::Longituddeanclaje1Click() {
-    if (auto* etiqueta =
-            app_.VentanaLongitudAnclaje->findChild<QLabel*>(QStringLiteral("EtiquetaArmadura")))
-        etiqueta->setText(QStringLiteral("Armadura"));
-    app_.VentanaLongitudAnclaje->exec();
+    emit pideAnclaje();
 }
 
 void TVentanaPrincipal::Diagramaaceroestiradoenfrio1Click() {
-    // Los valores del acero que escribe la herramienta se quedan en el estado de diseño.
-    app_.DiagramaCalculo->exec();
+    emit pideDiagramaAcero();
 }
 
 void TVentanaPrincipal::Diagramaparabolarectangulo1Click() {
-    if (!CargarImagen(app_.VentanaParabola, QStringLiteral("Imagen"),
-                      QStringLiteral("seccion03.bmp")))
-        return;
-    app_.VentanaParabola->exec();
-    RestaurarHormigon();
-}
-
-// Devuelve fck, gammaC y fcd a lo que dicen la resistencia y la situación de proyecto de los
-// parámetros generales (sin el control reducido ni el hormigonado vertical). Si la resistencia
-// escrita no es un número, los tres valores se quedan como estaban.
-void TVentanaPrincipal::RestaurarHormigon() {
-    const auto fck = LeerNumero(S(app_.ParametrosGenerales->TextoResistencia()),
-                                "Resistencia característica fck", "ResistenciaCaracteristica");
-    if (!fck)
-        return;
-    const int s = app_.ParametrosGenerales->SituacionProyecto() == 1 ? 1 : 0;
-    const double gammaC = app_.Estado.TablaGammaC[s];
-    if (gammaC <= 0.0)
-        return;
-    app_.Estado.fck = *fck;
-    app_.Estado.gammaC = gammaC;
-    app_.Estado.fcd = *fck / gammaC;
+    emit pideParabola();
 }
 
 void TVentanaPrincipal::Deformacion1Click() {
-    app_.VentanaDeformacion->exec();
+    emit pideFluencia();
 }
 
 void TVentanaPrincipal::Retraccion1Click() {
-    app_.VentanaRetraccion->exec();
+    emit pideRetraccion();
 }
 
 void TVentanaPrincipal::ConversionUnidadesClick() {
-    app_.VentanaConversion->exec();
+    emit pideConversion();
 }
 
 void TVentanaPrincipal::AreaArmadurasClick() {
-    // Ranura 0: el selector funciona aquí como calculadora libre; su resultado no se usa.
-    app_.VentanaArea->Seleccionar(0);
+    emit pideAreaArmaduras();
 }
 
 void TVentanaPrincipal::Ayuda2Click() {
@@ -265,7 +198,7 @@ void TVentanaPrincipal::Ayuda2Click() {
 }
 
 void TVentanaPrincipal::Acercade1Click() {
-    app_.VentanaAcercaDe->exec();
+    emit pideAcercaDe();
 }
 
 bool AbrirDocumento(const QString& nombre, QWidget* padre) {

@@ -10,15 +10,13 @@ class TVentanaPrincipal;
 
 namespace velmora {
 
-struct Aplicacion;
-
-
-// Ventana principal: menú y barra de herramientas que abren las demás ventanas. Empieza
-// bloqueada (sin las entradas de cálculo) hasta que se pasa una vez por los parámetros generales.
+// Ventana principal: menú y barra de herramientas que piden las demás ventanas (app/ las abre
+// al recibir sus señales). Empieza bloqueada (sin las entradas de cálculo) hasta que se pasa una
+// vez por los parámetros generales.
 class TVentanaPrincipal : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TVentanaPrincipal(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaPrincipal(QWidget* parent = nullptr);
     ~TVentanaPrincipal() override;
 
     // true cuando las entradas de cálculo ya están habilitadas.
@@ -42,16 +40,31 @@ public:
     void Ayuda2Click();
     void Acercade1Click();
 
+signals:
+    // Una señal por entrada del menú que abre otra ventana; cuando vuelve, la ventana pedida ya
+    // se ha cerrado (las ventanas son modales).
+    void pideParametrosGenerales();
+    void pideSeccionRectangular();
+    void pideSeccionT();
+    void pideInteraccion();
+    void pideCortanteViga();
+    void pideCercosPilar();
+    void pideFlechas();
+    void pideAnclaje();
+    void pideDiagramaAcero();
+    void pideParabola();
+    void pideFluencia();
+    void pideRetraccion();
+    void pideConversion();
+    void pideAreaArmaduras();
+    void pideAcercaDe();
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
     void FormShow();
     void Desbloquear();
-    void MostrarBotonMomento(QWidget* ventana);
-    void RestaurarHormigon();
-
-    Aplicacion& app_;
     std::unique_ptr<Ui::TVentanaPrincipal> ui;
     bool desbloqueada_ = false;
     bool mostrada_ = false;

@@ -19,33 +19,37 @@ constexpr const char* EnT = "DatosSeccionT";
 constexpr const char* Resultados = "VentanaResultados";
 constexpr const char* Momento = "VentanaMomento";
 
+// La ventana de datos que trae la línea (la rectangular si no trae ninguna).
+struct VentanaSeccion {
+    const char* nombre;
+    TipoSeccion tipo;
+};
+
+VentanaSeccion ElegirVentana(Contexto& c) {
+    if (c.Presente(Rectangular) && c.Presente(EnT))
+        Fallar("Dé una sola sección: «DatosSeccion» (rectangular) o «DatosSeccionT» (en T).", EnT);
+    if (c.Presente(EnT))
+        return {EnT, TipoSeccion::EnT};
+    return {Rectangular, TipoSeccion::Rectangular};
+}
+
+// Los textos de los campos de la ventana, con los de arranque en los que no se dan.
+TextosCampos LeerTextos(Contexto& c, const char* ventana, std::span<const Campo> campos) {
+    TextosCampos t;
+    for (const Campo& campo : campos)
+        t.emplace(std::string(campo.control), c.Texto(ventana, campo.control, campo.defecto));
+    return t;
+}
+
 } // namespace
 
 DatosSeccionTexto LeerVentanaSeccion(Contexto& c, bool conEsfuerzos) {
-    if (c.Presente(Rectangular) && c.Presente(EnT))
-        Fallar("Dé una sola sección: «DatosSeccion» (rectangular) o «DatosSeccionT» (en T).", EnT);
-    const bool enT = c.Presente(EnT);
-    const char* v = enT ? EnT : Rectangular;
-    DatosSeccionTexto d = enT ? DatosSeccionTIniciales() : DatosSeccionIniciales();
-    if (enT) {
-        d.h = c.Texto(v, "Valorh", d.h);
-        d.hf = c.Texto(v, "Valorhf", d.hf);
-        d.b = c.Texto(v, "Valorb", d.b);
-        d.bw = c.Texto(v, "Valorbw", d.bw);
-        d.d2 = c.Texto(v, "Valord2", d.d2);
-        d.d1 = c.Texto(v, "Valord1", d.d1);
-    } else {
-        d.h = c.Texto(v, "Valor1", d.h);
-        d.b = c.Texto(v, "Valor2", d.b);
-        d.d2 = c.Texto(v, "Valor3", d.d2);
-        d.d1 = c.Texto(v, "Valor4", d.d1);
-    }
-    if (conEsfuerzos) {
-        d.Valor5 = c.Texto(v, "Valor5", d.Valor5);
-        d.Valor6 = c.Texto(v, "Valor6", d.Valor6);
-        d.DatoConocido = c.Indice(v, "GrupoDatoConocido", d.DatoConocido, 2);
-    }
-    return d;
+    const auto v = ElegirVentana(c);
+    const auto textos = LeerTextos(
+        c, v.nombre, conEsfuerzos ? CamposVentanaSeccion(v.tipo) : CamposGeometriaSeccion(v.tipo));
+    const int dato = conEsfuerzos ? c.Indice(v.nombre, "GrupoDatoConocido", 0, 2) : 0;
+    return DatosDeTextos(textos, v.tipo,
+                         dato == 1 ? DatoConocido::Excentricidad : DatoConocido::MomentoFlector);
 }
 
 namespace {
@@ -123,7 +127,7 @@ void CalcularMomentoLinea(Contexto& c) {
         rotuloA2 = TextoArmadura(c.Estado, 2);
     }
 
-    const auto m = Exigir(CalcularMomentoAgotamiento(c.Estado, a));
+    const auto m = Exigir(CalcularMomento(c.Estado, a));
     c.Poner(Momento, "AreaComprimida", rotuloA2);
     c.Poner(Momento, "AreaTraccionada", rotuloA1);
     c.Poner(Momento, "EtiquetaMomento", TextoMomento(m.Mu));

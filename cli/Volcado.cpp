@@ -10,12 +10,12 @@ namespace velmora {
 
 namespace {
 
-const char* const Campo = "ranuras";
+const char* const CampoRanuras = "ranuras";
 
 int EnteroDeGrupo(const Json& v, const std::string& que) {
     if (!v.is_number_integer() || v.get<long long>() < std::numeric_limits<int>::min() ||
         v.get<long long>() > std::numeric_limits<int>::max())
-        Fallar(que + " debe ser un número entero.", Campo);
+        Fallar(que + " debe ser un número entero.", CampoRanuras);
     return static_cast<int>(v.get<long long>());
 }
 
@@ -33,38 +33,38 @@ void AplicarRanuras(EstadoDiseno& e, const Json& ranuras) {
     if (!ranuras.is_object())
         Fallar("«ranuras» debe ser un objeto con grupos [número de barras, diámetro en mm] por "
                "ranura, p. ej. {\"1\": [[3, 16]], \"2\": [[2, 12], [1, 10]]}.",
-               Campo);
+               CampoRanuras);
     for (const auto& [clave, grupos] : ranuras.items()) {
         if (clave.size() != 1 || clave[0] < '0' || clave[0] >= '0' + NumeroRanuras)
             Fallar("La ranura «" + clave + "» no existe: las ranuras son \"0\" a \"" +
                        FormatearEntero(NumeroRanuras - 1) + "\".",
-                   Campo);
+                   CampoRanuras);
         const int k = clave[0] - '0';
         const std::string ranura = "de la ranura «" + clave + "»";
         if (!grupos.is_array() || grupos.empty() ||
             grupos.size() > static_cast<std::size_t>(GruposPorRanura))
             Fallar("La ranura «" + clave +
                        "» debe ser una lista de 1 a 3 grupos [número de barras, diámetro en mm].",
-                   Campo);
+                   CampoRanuras);
         for (std::size_t j = 1; j <= grupos.size(); ++j) {
             const Json& g = grupos[j - 1];
             const std::string grupo = "del grupo " + FormatearEntero(j) + " " + ranura;
             if (!g.is_array() || g.size() != 2)
                 Fallar("El grupo " + FormatearEntero(j) + " " + ranura +
                            " debe ser [número de barras, diámetro en mm].",
-                       Campo);
+                       CampoRanuras);
             const int n = EnteroDeGrupo(g[0], "El número de barras " + grupo);
             const int d = EnteroDeGrupo(g[1], "El diámetro " + grupo);
             if (n < 0 || n > MaximoBarras)
                 Fallar("El número de barras " + grupo + " debe estar entre 0 y " +
                            FormatearEntero(MaximoBarras) + " (se ha dado " + FormatearEntero(n) +
                            ").",
-                       Campo);
+                       CampoRanuras);
             if (d <= 0 || d > MaximoDiametro)
                 Fallar("El diámetro " + grupo + " debe estar entre 1 y " +
                            FormatearEntero(MaximoDiametro) + " mm (se ha dado " +
                            FormatearEntero(d) + " mm).",
-                       Campo);
+                       CampoRanuras);
             e.NumeroBarras[k][j] = n;
             e.DiametroBarras[k][j] = d;
         }

@@ -1,6 +1,9 @@
 #include "design/EstadoDiseno.h"
 
 #include "common/Numeros.h"
+#include "design/TextosParametros.h"
+
+#include <cmath>
 
 namespace velmora {
 
@@ -15,6 +18,16 @@ void InicializarTablas(EstadoDiseno& e) {
             e.DiametroBarras[k][j] = 10;
         }
     }
+}
+
+bool EstadoFinito(const EstadoDiseno& e) {
+    for (double v : {e.AreaTotal, e.fyk, e.fck, e.gammaS, e.gammaC, e.fyd, e.fycd, e.fcd, e.Md,
+                     e.Nd, e.e0, e.h, e.b, e.bw, e.hf, e.d1, e.d2, e.d, e.x, e.epsC, e.epsCInf,
+                     e.epsS1, e.epsS2, e.sigmaS1, e.sigmaS2, e.Cc, e.yc, e.xiLim, e.xlim, e.Clim,
+                     e.yLim, e.Mlim, e.As1, e.As2, e.U1, e.U2})
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 void AplicarTipoElemento(EleccionParametros& p, int tipo) {
@@ -45,15 +58,18 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
     if (p.ControlHormigon == 1) {
         fck = 10.0 * gammaC; // control reducido: fcd = 10 N/mm²
     } else {
-        const auto r = LeerNumero(p.ResistenciaCaracteristica, "Resistencia característica fck",
-                                  "ResistenciaCaracteristica");
+        const TextosCampos textos{
+            {std::string(CampoResistencia.control), p.ResistenciaCaracteristica}};
+        const auto r = LeerCampo(textos, CampoResistencia);
         if (!r)
             return r.error();
         if (*r <= 0.0)
             return Estado::Error("La resistencia característica del hormigón debe ser mayor que "
                                  "cero (se ha escrito «" +
-                                     p.ResistenciaCaracteristica + "»).",
+                                     TextoCitado(p.ResistenciaCaracteristica) + "»).",
                                  "ResistenciaCaracteristica");
+        if (auto c = ComprobarIntervalo(CampoResistencia, *r); !c)
+            return c.error();
         fck = *r;
     }
 

@@ -54,6 +54,10 @@ struct EstadoDiseno {
     int Codigo = 0;
 };
 
+// Todos los valores reales del estado son finitos (lo que se guarda tras un cálculo nunca es
+// «inf» ni «nan»: velmora-calc los escribiría como null).
+[[nodiscard]] bool EstadoFinito(const EstadoDiseno& e);
+
 // Llena TablaGammaS, TablaGammaC, TablaM y los valores iniciales de las ranuras de armadura.
 void InicializarTablas(EstadoDiseno& e);
 
@@ -78,7 +82,7 @@ void AplicarTipoElemento(EleccionParametros& p, int tipo);
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
 // y 39.4). Con control normal del hormigón, una resistencia que no es un número o no es positiva
 // se rechaza (campo "ResistenciaCaracteristica") y el estado no cambia.
-Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
+[[nodiscard]] Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
 
 // Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.
 inline constexpr const char* MensajeConfirmarParametros =

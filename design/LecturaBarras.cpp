@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,19 +10,17 @@ namespace velmora {
 
 namespace {
 
-std::string Fila(int fila) {
-    return " (fila " + std::to_string(fila) + ")";
-}
-
-std::string Control(const char* base, int fila) {
-    return base + std::to_string(fila);
+// Campo del número (par = 0) o del diámetro (par = 1) de la fila 1..3.
+const Campo& CampoFila(int fila, int par) {
+    const int i = 2 * (std::clamp(fila, 1, 3) - 1) + par;
+    return CamposArea[static_cast<std::size_t>(i)];
 }
 
 } // namespace
 
 Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila) {
-    const std::string nombre = "Número de barras" + Fila(fila);
-    const std::string campo = Control("NumeroRedondos0", fila);
+    const std::string nombre(CampoFila(fila, 0).nombre);
+    const std::string campo(CampoFila(fila, 0).control);
     const auto x = LeerNumero(texto, nombre, campo);
     if (!x)
         return x.error();
@@ -29,14 +28,14 @@ Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila) 
     if (std::fabs(n) > MaximoBarras)
         return Resultado<NumeroBarrasLeido>::Error(
             "El dato «" + nombre + "» debe estar entre -" + std::to_string(MaximoBarras) + " y " +
-                std::to_string(MaximoBarras) + " (se ha escrito «" + std::string(texto) + "»).",
+                std::to_string(MaximoBarras) + " (se ha escrito «" + TextoCitado(texto) + "»).",
             campo);
     return NumeroBarrasLeido{static_cast<int>(n), n < *x};
 }
 
 Resultado<int> LeerDiametroBarras(std::string_view texto, int fila) {
-    const std::string nombre = "Diámetro" + Fila(fila);
-    const std::string campo = Control("Diametro0", fila);
+    const std::string nombre(CampoFila(fila, 1).nombre);
+    const std::string campo(CampoFila(fila, 1).control);
     const auto d = LeerNumero(texto, nombre, campo);
     if (!d)
         return d.error();
@@ -44,13 +43,13 @@ Resultado<int> LeerDiametroBarras(std::string_view texto, int fila) {
         return Resultado<int>::Error("El dato «" + nombre +
                                          "» debe ser un número entero de milímetros (se ha "
                                          "escrito «" +
-                                         std::string(texto) + "»).",
+                                         TextoCitado(texto) + "»).",
                                      campo);
     if (std::fabs(*d) > MaximoDiametro)
         return Resultado<int>::Error("El dato «" + nombre + "» debe estar entre -" +
                                          std::to_string(MaximoDiametro) + " y " +
                                          std::to_string(MaximoDiametro) + " mm (se ha escrito «" +
-                                         std::string(texto) + "»).",
+                                         TextoCitado(texto) + "»).",
                                      campo);
     return static_cast<int>(*d);
 }

@@ -1,7 +1,10 @@
 #pragma once
 // Lectura de los datos de una fila del selector de área de barras: número de barras y diámetro.
 
+#include "common/Descripcion.h"
 #include "common/Resultado.h"
+
+#include <array>
 
 #include <string_view>
 
@@ -11,6 +14,17 @@ namespace velmora {
 // podría desbordarse.
 inline constexpr int MaximoBarras = 9999;
 inline constexpr int MaximoDiametro = 999; // mm
+
+// Campos del selector, fila a fila: número de barras y diámetro (mm). Un número negativo resta
+// su área; la ventana arranca con una barra de 10 mm en cada fila.
+inline constexpr std::array<Campo, 6> CamposArea{{
+    {"NumeroRedondos01", "Número de barras (fila 1)", "", 1.0, -MaximoBarras, MaximoBarras, "1"},
+    {"Diametro01", "Diámetro (fila 1)", "mm", 1.0, -MaximoDiametro, MaximoDiametro, "10"},
+    {"NumeroRedondos02", "Número de barras (fila 2)", "", 1.0, -MaximoBarras, MaximoBarras, "1"},
+    {"Diametro02", "Diámetro (fila 2)", "mm", 1.0, -MaximoDiametro, MaximoDiametro, "10"},
+    {"NumeroRedondos03", "Número de barras (fila 3)", "", 1.0, -MaximoBarras, MaximoBarras, "1"},
+    {"Diametro03", "Diámetro (fila 3)", "mm", 1.0, -MaximoDiametro, MaximoDiametro, "10"},
+}};
 
 struct NumeroBarrasLeido {
     int n = 0;               // número truncado hacia cero

@@ -2,7 +2,6 @@
 
 #include "ui_ParametrosGenerales.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "design/TextosParametros.h"
 
@@ -11,8 +10,8 @@
 
 namespace velmora {
 
-TParametrosGenerales::TParametrosGenerales(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TParametrosGenerales>()) {
+TParametrosGenerales::TParametrosGenerales(EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TParametrosGenerales>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("ParametrosGenerales"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -123,7 +122,9 @@ void TParametrosGenerales::GrupoSituacionProyectoClick(int indice) {
 }
 
 void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto) {
-    ui->EtiquetaHormigon->setText(Q(TextoHormigon(S(texto))));
+    // Sólo una resistencia válida cambia el rótulo: «HA-1e308» o «HA-abc» no se escriben.
+    if (ResistenciaValida(S(texto)))
+        ui->EtiquetaHormigon->setText(Q(TextoHormigon(S(texto))));
 }
 
 void TParametrosGenerales::GrupoControlHormigonClick(int indice) {
@@ -145,7 +146,7 @@ void TParametrosGenerales::GrupoTipoElementoClick(int indice) {
 }
 
 void TParametrosGenerales::BotonOKClick() {
-    const Estado r = DerivarMateriales(app_.Estado, Eleccion());
+    const Estado r = DerivarMateriales(estado_, Eleccion());
     if (!r) {
         // La ventana sigue abierta para corregir la resistencia.
         MostrarError(this, r.error());

@@ -11,15 +11,12 @@ class TParametrosGenerales;
 
 namespace velmora {
 
-struct Aplicacion;
-
-
 // Parámetros generales: acero, hormigón, situación de proyecto y tipo de elemento. OK deriva y
 // guarda los materiales en el estado de diseño.
 class TParametrosGenerales : public QDialog {
     Q_OBJECT
 public:
-    explicit TParametrosGenerales(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TParametrosGenerales(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TParametrosGenerales() override;
 
     // Lo que las demás ventanas leen directamente de estos controles al calcular.
@@ -41,7 +38,7 @@ private:
     void GrupoTipoElementoClick(int indice);
     void BotonOKClick();
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
     std::unique_ptr<Ui::TParametrosGenerales> ui;
 };
 

@@ -2,6 +2,11 @@
 
 namespace velmora {
 
+bool ResistenciaValida(const std::string& texto) {
+    TextosCampos t{{std::string(CampoResistencia.control), texto}};
+    return LeerCampoEnIntervalo(t, CampoResistencia).ok();
+}
+
 std::string TextoAcero(int designacion) {
     return designacion == 1 ? "Acero B 500 S" : "Acero B 400 S";
 }

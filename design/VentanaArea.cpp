@@ -2,7 +2,6 @@
 
 #include "ui_VentanaArea.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "common/Numeros.h"
 #include "design/LecturaBarras.h"
@@ -15,8 +14,8 @@
 
 namespace velmora {
 
-TVentanaArea::TVentanaArea(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app), ui(std::make_unique<Ui::TVentanaArea>()) {
+TVentanaArea::TVentanaArea(EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TVentanaArea>()) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaArea"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -66,11 +65,11 @@ TVentanaArea::TVentanaArea(Aplicacion& app, QWidget* parent)
 TVentanaArea::~TVentanaArea() = default;
 
 int TVentanaArea::Ranura() const {
-    return std::clamp(app_.Estado.IndiceArmadura, 0, NumeroRanuras - 1);
+    return std::clamp(estado_.IndiceArmadura, 0, NumeroRanuras - 1);
 }
 
 bool TVentanaArea::Seleccionar(int ranura) {
-    app_.Estado.IndiceArmadura = std::clamp(ranura, 0, NumeroRanuras - 1);
+    estado_.IndiceArmadura = std::clamp(ranura, 0, NumeroRanuras - 1);
     return exec() == QDialog::Accepted;
 }
 
@@ -94,9 +93,9 @@ void TVentanaArea::FormShow() {
 
 void TVentanaArea::Contador01Change(int valor) {
     const int k = Ranura();
-    if (valor == app_.Estado.NumeroDiametros[k] || Actualizando)
+    if (valor == estado_.NumeroDiametros[k] || Actualizando)
         return;
-    app_.Estado.NumeroDiametros[k] = GruposValidos(valor);
+    estado_.NumeroDiametros[k] = GruposValidos(valor);
     CargarControles();
     MostrarFilas();
     MostrarArea();
@@ -124,7 +123,7 @@ void TVentanaArea::BotonOKClick() {
 
 Estado TVentanaArea::LeerControles() {
     const int k = Ranura();
-    EstadoDiseno& e = app_.Estado;
+    EstadoDiseno& e = estado_;
     Estado primero = Correcto();
     const int grupos = GruposValidos(e.NumeroDiametros[k]);
     for (int j = 1; j <= grupos; ++j) {
@@ -149,7 +148,7 @@ Estado TVentanaArea::LeerControles() {
 
 void TVentanaArea::CargarControles() {
     const int k = Ranura();
-    const EstadoDiseno& e = app_.Estado;
+    const EstadoDiseno& e = estado_;
     Actualizando = true;
     ui->Contador01->setValue(GruposValidos(e.NumeroDiametros[k]));
     for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j) {
@@ -160,7 +159,7 @@ void TVentanaArea::CargarControles() {
 }
 
 void TVentanaArea::MostrarFilas() {
-    const int grupos = GruposValidos(app_.Estado.NumeroDiametros[Ranura()]);
+    const int grupos = GruposValidos(estado_.NumeroDiametros[Ranura()]);
     for (int j = 2; j <= GruposPorRanura; ++j) {
         const bool visible = grupos >= j;
         numero_[j]->setVisible(visible);
@@ -170,9 +169,9 @@ void TVentanaArea::MostrarFilas() {
 }
 
 void TVentanaArea::MostrarArea() {
-    app_.Estado.IndiceArmadura = Ranura();
-    SumarArea(app_.Estado);
-    ui->EtiquetaArea->setText(Q(TextoAreaTotal(app_.Estado)));
+    estado_.IndiceArmadura = Ranura();
+    SumarArea(estado_);
+    ui->EtiquetaArea->setText(Q(TextoAreaTotal(estado_)));
 }
 
 void TVentanaArea::MostrarAviso(const Estado& lectura) {

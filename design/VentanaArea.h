@@ -15,20 +15,19 @@ class TVentanaArea;
 
 namespace velmora {
 
-struct Aplicacion;
-
+struct EstadoDiseno;
 
 // Selector de área de barras: compone una armadura de uno a tres grupos (número de barras y
 // diámetro) sobre la ranura IndiceArmadura del estado de diseño y muestra su área en cm².
 class TVentanaArea : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaArea(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TVentanaArea(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TVentanaArea() override;
 
     // Protocolo de los llamadores: fija IndiceArmadura, abre el selector y devuelve true si el
     // usuario pulsó OK; entonces el llamador lee Estado.AreaTotal y TextoArmadura de la ranura.
-    bool Seleccionar(int ranura);
+    [[nodiscard]] bool Seleccionar(int ranura);
     // Texto mostrado del área (cm²), tal como lo copian las ranuras 3 y 4.
     QString TextoArea() const;
 
@@ -50,7 +49,7 @@ private:
     void MostrarAviso(const Estado& lectura);
     int Ranura() const;
 
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaArea> ui;
     std::array<QLineEdit*, 4> numero_{};   // índices 1..3
     std::array<QComboBox*, 4> diametro_{}; // índices 1..3

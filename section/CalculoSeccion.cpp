@@ -1,104 +1,90 @@
 #include "section/CalculoSeccion.h"
 
-#include "common/Numeros.h"
 #include "section/DimensionarSeccion.h"
 
 #include <cmath>
 
 namespace velmora {
 
+namespace {
+
+DatosSeccionTexto Iniciales(TipoSeccion tipo) {
+    return DatosDeTextos(TextosPorOmision(CamposVentanaSeccion(tipo)), tipo);
+}
+
+void GuardarGeometria(EstadoDiseno& e, const GeometriaSeccion& g) {
+    e.SeccionRectangular = g.tipo == TipoSeccion::Rectangular;
+    e.h = g.h;
+    e.b = g.b;
+    e.d2 = g.d2;
+    e.d1 = g.d1;
+    if (g.tipo == TipoSeccion::EnT) {
+        e.hf = g.hf;
+        e.bw = g.bw;
+    }
+}
+
+// Cada rótulo con su ancho: un resultado que no cabe no se muestra cortado ni como «---».
+bool ResultadosRepresentables(const EstadoDiseno& e) {
+    if (!EstadoFinito(e))
+        return false;
+    for (double v : {e.U1 * 0.001, e.U2 * 0.001, e.As1 * 0.01, e.As2 * 0.01})
+        if (!CabeEnRotulo(v, 9, 3))
+            return false;
+    // La profundidad (hasta 5·h = 100 m) y xlim en cm, en 6:2, pueden ocupar hasta 8.
+    return CabeEnRotulo(e.x * 0.1, 8, 2) && CabeEnRotulo(e.xlim * 0.1, 8, 2);
+}
+
+} // namespace
+
 DatosSeccionTexto DatosSeccionIniciales() {
-    DatosSeccionTexto d;
-    d.Rectangular = true;
-    d.h = "0.40";
-    d.b = "0.30";
-    d.d2 = "0.03";
-    d.d1 = "0.03";
-    return d;
+    return Iniciales(TipoSeccion::Rectangular);
 }
 
 DatosSeccionTexto DatosSeccionTIniciales() {
+    return Iniciales(TipoSeccion::EnT);
+}
+
+TextosCampos TextosDeDatos(const DatosSeccionTexto& datos) {
+    TextosCampos t;
+    for (const Campo& c : CamposGeometriaSeccion(TipoDe(datos)))
+        t.emplace(std::string(c.control), MedidaDe(datos, c.control));
+    t.emplace(std::string(CampoMomento.control), datos.Valor5);
+    t.emplace(std::string(CampoAxil.control), datos.Valor6);
+    return t;
+}
+
+DatosSeccionTexto DatosDeTextos(const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato) {
     DatosSeccionTexto d;
-    d.Rectangular = false;
-    d.h = "1.00";
-    d.hf = "0.20";
-    d.b = "1.00";
-    d.bw = "0.20";
-    d.d2 = "0.10";
-    d.d1 = "0.10";
+    d.Rectangular = tipo == TipoSeccion::Rectangular;
+    for (const Campo& c : CamposGeometriaSeccion(tipo))
+        MedidaDe(d, c.control) = std::string(TextoCampo(textos, c));
+    d.Valor5 = std::string(TextoCampo(textos, CampoMomento));
+    d.Valor6 = std::string(TextoCampo(textos, CampoAxil));
+    d.DatoConocido = dato == DatoConocido::Excentricidad ? 1 : 0;
     return d;
 }
 
 Estado LeerGeometria(EstadoDiseno& e, const DatosSeccionTexto& datos) {
-    const CamposGeometria c = datos.Rectangular ? CamposDatosSeccion() : CamposDatosSeccionT();
-    struct Campo {
-        const std::string* texto;
-        const char* nombre;
-        const std::string* control;
-        double* destino;
-    };
-    EstadoDiseno t = e;
-    t.SeccionRectangular = datos.Rectangular;
-    // En el orden de los campos de cada ventana.
-    std::vector<Campo> campos;
-    campos.push_back({&datos.h, "Canto h", &c.h, &t.h});
-    if (!datos.Rectangular)
-        campos.push_back({&datos.hf, "Canto de la cabeza hf", &c.hf, &t.hf});
-    campos.push_back({&datos.b, "Ancho b", &c.b, &t.b});
-    if (!datos.Rectangular)
-        campos.push_back({&datos.bw, "Anchura del alma bw", &c.bw, &t.bw});
-    campos.push_back({&datos.d2, "Recubrimiento d2", &c.d2, &t.d2});
-    campos.push_back({&datos.d1, "Recubrimiento d1", &c.d1, &t.d1});
-    for (const auto& campo : campos) {
-        const auto v = LeerNumero(*campo.texto, campo.nombre, *campo.control);
-        if (!v)
-            return v.error();
-        *campo.destino = *v * 1000.0; // m → mm
-    }
-    if (auto r = ComprobarGeometria(t, c); !r)
-        return r;
-    e.SeccionRectangular = t.SeccionRectangular;
-    e.h = t.h;
-    e.b = t.b;
-    e.d2 = t.d2;
-    e.d1 = t.d1;
-    if (!datos.Rectangular) {
-        e.hf = t.hf;
-        e.bw = t.bw;
-    }
+    const auto g = LeerGeometriaSeccion(TextosDeDatos(datos), TipoDe(datos));
+    if (!g)
+        return g.error();
+    GuardarGeometria(e, *g);
     return Correcto();
 }
 
 Estado LeerSolicitaciones(EstadoDiseno& e, std::string_view Valor5, std::string_view Valor6,
                           int DatoConocido) {
-    const auto n = LeerNumero(Valor6, "Esfuerzo normal", "Valor6");
-    if (!n)
-        return n.error();
-    const bool excentricidad = DatoConocido == 1;
-    const auto v5 =
-        LeerNumero(Valor5, excentricidad ? "Excentricidad" : "Momento flector", "Valor5");
-    if (!v5)
-        return v5.error();
-    const double Nd = std::fabs(*n); // kN
-    double Md, e0;                   // kN·m, m
-    if (excentricidad) {
-        e0 = std::fabs(*v5);
-        Md = e0 * Nd;
-    } else {
-        Md = std::fabs(*v5);
-        e0 = Nd > 0.0 ? Md / Nd : 0.0;
-    }
-    const double MdN = Md * 1000000.0, NdN = Nd * 1000.0, e0mm = e0 * 1000.0;
-    if (!std::isfinite(NdN))
-        return Estado::Error("El dato «Esfuerzo normal» es demasiado grande.", "Valor6");
-    if (!std::isfinite(MdN) || !std::isfinite(e0mm))
-        return Estado::Error(std::string("El dato «") +
-                                 (excentricidad ? "Excentricidad" : "Momento flector") +
-                                 "» es demasiado grande.",
-                             "Valor5");
-    e.Md = MdN;
-    e.Nd = NdN;
-    e.e0 = e0mm;
+    TextosCampos t;
+    t.emplace(std::string(CampoMomento.control), std::string(Valor5));
+    t.emplace(std::string(CampoAxil.control), std::string(Valor6));
+    const auto s = LeerSolicitacionesSeccion(t, DatoConocido == 1 ? DatoConocido::Excentricidad
+                                                                  : DatoConocido::MomentoFlector);
+    if (!s)
+        return s.error();
+    e.Md = s.valor().Md;
+    e.Nd = s.valor().Nd;
+    e.e0 = s.valor().e0;
     return Correcto();
 }
 
@@ -106,16 +92,32 @@ Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosS
                                                    int TipoElemento, int DesignacionAcero,
                                                    std::string_view DiametroTraccion,
                                                    std::string_view DiametroCompresion) {
+    return CalcularSeccion(e, TextosDeDatos(datos), TipoDe(datos), DatoDe(datos), TipoElemento,
+                           DesignacionAcero, DiametroTraccion, DiametroCompresion);
+}
+
+Resultado<CalculoSeccionResultado>
+CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
+                int TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
+                std::string_view DiametroCompresion) {
+    const auto g = LeerGeometriaSeccion(textos, tipo);
+    if (!g)
+        return g.error();
+    const auto s = LeerSolicitacionesSeccion(textos, dato);
+    if (!s)
+        return s.error();
     // Se trabaja sobre una copia: un error deja el estado como estaba.
     EstadoDiseno t = e;
     t.IndiceEs = 2;
     t.CuantiaMecanica = t.CuantiaGeometrica = t.MinimaCompresion = false;
-    if (auto r = LeerGeometria(t, datos); !r)
-        return r.error();
-    if (auto r = LeerSolicitaciones(t, datos.Valor5, datos.Valor6, datos.DatoConocido); !r)
-        return r.error();
+    GuardarGeometria(t, *g);
+    t.Md = s.valor().Md;
+    t.Nd = s.valor().Nd;
+    t.e0 = s.valor().e0;
     if (auto r = DimensionarSeccion(t, TipoElemento, DesignacionAcero); !r)
         return r.error();
+    if (!ResultadosRepresentables(t))
+        return ResultadoNoRepresentable("la armadura longitudinal");
 
     CalculoSeccionResultado res;
     res.Rotulos = MostrarResultados(t, TipoElemento);
@@ -132,15 +134,34 @@ Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosS
 }
 
 Estado PrepararMomento(EstadoDiseno& e, const DatosSeccionTexto& datos) {
+    return PrepararMomento(e, TextosDeDatos(datos), TipoDe(datos));
+}
+
+Estado PrepararMomento(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo) {
+    const auto g = LeerGeometriaSeccion(textos, tipo);
+    if (!g)
+        return g.error();
     EstadoDiseno t = e;
     t.IndiceEs = 2;
-    if (auto r = LeerGeometria(t, datos); !r)
-        return r;
+    GuardarGeometria(t, *g);
     if (auto r = ComprobarMateriales(t); !r)
         return r;
     CalcularLimites(t);
+    if (!EstadoFinito(t))
+        return ResultadoNoRepresentable("los límites de la sección");
     e = std::move(t);
     return Correcto();
+}
+
+Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a) {
+    EstadoDiseno t = e;
+    auto m = CalcularMomentoAgotamiento(t, a);
+    if (!m)
+        return m;
+    if (!EstadoFinito(t) || !CabeEnRotulo(m.valor().Mu * 1e-6, 10, 2))
+        return ResultadoNoRepresentable("el momento de agotamiento");
+    e = std::move(t);
+    return m;
 }
 
 } // namespace velmora

@@ -4,6 +4,8 @@
 
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "section/DescripcionSeccion.h"
+#include "section/MomentoAgotamiento.h"
 #include "section/Resultados.h"
 
 #include <string>
@@ -26,14 +28,25 @@ struct DatosSeccionTexto {
 DatosSeccionTexto DatosSeccionIniciales();  // 0.40, 0.30, 0.03, 0.03
 DatosSeccionTexto DatosSeccionTIniciales(); // 1.00, 0.20, 1.00, 0.20, 0.10, 0.10
 
+// Paso entre los textos por nombre de control y los de la estructura.
+TextosCampos TextosDeDatos(const DatosSeccionTexto& datos);
+DatosSeccionTexto DatosDeTextos(const TextosCampos& textos, TipoSeccion tipo,
+                                DatoConocido dato = DatoConocido::MomentoFlector);
+inline TipoSeccion TipoDe(const DatosSeccionTexto& d) {
+    return d.Rectangular ? TipoSeccion::Rectangular : TipoSeccion::EnT;
+}
+inline DatoConocido DatoDe(const DatosSeccionTexto& d) {
+    return d.DatoConocido == 1 ? DatoConocido::Excentricidad : DatoConocido::MomentoFlector;
+}
+
 // Lee la geometría (m → mm), la comprueba (ComprobarSeccion, sin los materiales) y sólo si es
 // válida la guarda en h, b, d2, d1 (y hf, bw) y pone SeccionRectangular. El error nombra el
 // control.
-Estado LeerGeometria(EstadoDiseno& e, const DatosSeccionTexto& datos);
+[[nodiscard]] Estado LeerGeometria(EstadoDiseno& e, const DatosSeccionTexto& datos);
 
 // Lee los esfuerzos (valores absolutos): Nd de Valor6; con DatoConocido 0, Md de Valor5 y e0 =
 // Md/Nd (0 si Nd = 0); con 1, e0 de Valor5 y Md = e0·Nd. Guarda Md (N·mm), Nd (N), e0 (mm).
-Estado LeerSolicitaciones(EstadoDiseno& e, std::string_view Valor5, std::string_view Valor6,
+[[nodiscard]] Estado LeerSolicitaciones(EstadoDiseno& e, std::string_view Valor5, std::string_view Valor6,
                           int DatoConocido);
 
 // Resultado completo de «Calcular».
@@ -48,13 +61,23 @@ struct CalculoSeccionResultado {
 // DimensionarSeccion, MostrarResultados y número de barras de las dos caras. Ante un error
 // (campo ilegible, geometría imposible, parámetros sin confirmar, sin equilibrio) devuelve el
 // error con el control afectado.
-Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos,
-                                                   int TipoElemento, int DesignacionAcero,
-                                                   std::string_view DiametroTraccion = "10",
-                                                   std::string_view DiametroCompresion = "10");
+[[nodiscard]] Resultado<CalculoSeccionResultado>
+CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos, int TipoElemento,
+                int DesignacionAcero, std::string_view DiametroTraccion = "10",
+                std::string_view DiametroCompresion = "10");
+// Lo mismo con los textos por nombre de control (ventanas y velmora-calc).
+[[nodiscard]] Resultado<CalculoSeccionResultado>
+CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
+                int TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
+                std::string_view DiametroCompresion);
 
 // «Momento Agotamiento»: IndiceEs := 2, LeerGeometria, comprobación de los materiales y
 // CalcularLimites, antes de abrir la ventana del momento de agotamiento.
-Estado PrepararMomento(EstadoDiseno& e, const DatosSeccionTexto& datos);
+[[nodiscard]] Estado PrepararMomento(EstadoDiseno& e, const DatosSeccionTexto& datos);
+[[nodiscard]] Estado PrepararMomento(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo);
+
+// Momento de agotamiento con las armaduras dadas (CalcularMomentoAgotamiento), sólo si el
+// momento cabe en su rótulo; si no, ResultadoNoRepresentable.
+[[nodiscard]] Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a);
 
 } // namespace velmora

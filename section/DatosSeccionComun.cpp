@@ -1,11 +1,7 @@
 #include "section/DatosSeccionComun.h"
 
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
-#include "design/ParametrosGenerales.h"
-#include "section/VentanaMomento.h"
-#include "section/VentanaResultados.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -16,8 +12,8 @@
 
 namespace velmora {
 
-TDatosSeccionComun::TDatosSeccionComun(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), app_(app) {}
+TDatosSeccionComun::TDatosSeccionComun(EstadoDiseno& estado, TipoSeccion tipo, QWidget* parent)
+    : QDialog(parent), estado_(estado), tipo_(tipo) {}
 
 void TDatosSeccionComun::Preparar(const Controles& c) {
     c_ = c;
@@ -61,47 +57,29 @@ void TDatosSeccionComun::GrupoDatoConocidoClick() {
     }
 }
 
-void TDatosSeccionComun::Fallo(const ErrorCalculo& error) {
-    MostrarError(this, error);
-}
-
-void TDatosSeccionComun::LeerSolicitaciones(DatosSeccionTexto& datos) const {
-    datos.Valor5 = S(c_.Valor5->text());
-    datos.Valor6 = S(c_.Valor6->text());
-    datos.DatoConocido = c_.GrupoDatoConocido->itemIndex();
-}
-
-void TDatosSeccionComun::MostrarResultados(const CalculoSeccionResultado& r) {
-    auto* resultados = app_.VentanaResultados;
-    resultados->MostrarResultados(r.Rotulos);
-    resultados->NumeroBarrasTraccion();
-    resultados->NumeroBarrasCompresion();
-}
-
 void TDatosSeccionComun::BotonCalcularClick() {
-    auto datos = LeerGeometriaVentana();
-    LeerSolicitaciones(datos);
-    const auto eleccion = app_.ParametrosGenerales->Eleccion();
-    auto* resultados = app_.VentanaResultados;
-    const auto r =
-        CalcularSeccion(app_.Estado, datos, eleccion.TipoElemento, eleccion.DesignacionAcero,
-                        S(resultados->DiametroTraccion()), S(resultados->DiametroCompresion()));
+    const auto eleccion = parametros_ ? parametros_() : EleccionParametros{};
+    const auto dato = c_.GrupoDatoConocido->itemIndex() == 1 ? DatoConocido::Excentricidad
+                                                             : DatoConocido::MomentoFlector;
+    // El número de barras lo cuenta la ventana de resultados con sus diámetros.
+    const auto r = CalcularSeccion(estado_, TextosDe(this, CamposVentanaSeccion(tipo_)), tipo_,
+                                   dato, eleccion.TipoElemento, eleccion.DesignacionAcero, "10",
+                                   "10");
     if (!r) {
         // Ni un resultado viejo ni uno a medias: la ventana de resultados no se abre.
-        Fallo(r.error());
+        MostrarError(this, r.error());
         return;
     }
-    MostrarResultados(*r);
-    resultados->exec();
+    emit calculado(r.valor().Rotulos);
 }
 
 void TDatosSeccionComun::BotonMomentoClick() {
-    const auto r = PrepararMomento(app_.Estado, LeerGeometriaVentana());
-    if (!r) {
-        Fallo(r.error());
+    if (const auto r = PrepararMomento(estado_, TextosDe(this, CamposGeometriaSeccion(tipo_)), tipo_);
+        !r) {
+        MostrarError(this, r.error());
         return;
     }
-    app_.VentanaMomento->exec();
+    emit pideMomento();
 }
 
 } // namespace velmora

@@ -14,14 +14,8 @@ namespace velmora {
 class TDatosSeccionT : public TDatosSeccionComun {
     Q_OBJECT
 public:
-    explicit TDatosSeccionT(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TDatosSeccionT(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TDatosSeccionT() override;
-
-    // Lee h, hf, b, bw, d2 y d1 (m) tal como están escritos.
-    DatosSeccionTexto LeerGeometriaT() const;
-
-protected:
-    DatosSeccionTexto LeerGeometriaVentana() const override { return LeerGeometriaT(); }
 
 private:
     std::unique_ptr<Ui::TDatosSeccionT> ui;

@@ -1,6 +1,5 @@
 #include "section/DominioDeDeformacion.h"
 
-#include "app/Aplicacion.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
 #include "common/Recursos.h"
@@ -14,8 +13,8 @@
 
 namespace velmora {
 
-TDominioDeDeformacion::TDominioDeDeformacion(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TDominioDeDeformacion>()), app_(app) {
+TDominioDeDeformacion::TDominioDeDeformacion(const EstadoDiseno& estado, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TDominioDeDeformacion>()), estado_(estado) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("DominioDeDeformacion"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -36,13 +35,13 @@ bool TDominioDeDeformacion::CargarDibujo() {
     return true;
 }
 
-void TDominioDeDeformacion::Mostrar(Aplicacion& app, QWidget* padre) {
+void TDominioDeDeformacion::Mostrar(const EstadoDiseno& estado, QWidget* padre) {
     // Sólo hay perfil que dibujar después de un cálculo que haya fijado el dominio.
-    if (const auto dibujo = CalcularDibujoDominio(app.Estado); !dibujo) {
+    if (const auto dibujo = CalcularDibujoDominio(estado); !dibujo) {
         Avisar(Q(dibujo.error().mensaje), padre);
         return;
     }
-    auto ventana = std::make_unique<TDominioDeDeformacion>(app, padre);
+    auto ventana = std::make_unique<TDominioDeDeformacion>(estado, padre);
     if (!ventana->CargarDibujo())
         return;
     ventana->exec();
@@ -55,7 +54,7 @@ void TDominioDeDeformacion::showEvent(QShowEvent* evento) {
 }
 
 void TDominioDeDeformacion::FormShow() {
-    const auto perfil = CalcularDibujoDominio(app_.Estado);
+    const auto perfil = CalcularDibujoDominio(estado_);
     if (!perfil) {
         ui->Etiqueta->setText(Q(perfil.error().mensaje));
         return;

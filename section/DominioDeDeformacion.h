@@ -12,19 +12,19 @@ class TDominioDeDeformacion;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
 
 class TDominioDeDeformacion : public QDialog {
     Q_OBJECT
 public:
-    explicit TDominioDeDeformacion(Aplicacion& app, QWidget* parent = nullptr);
+    explicit TDominioDeDeformacion(const EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TDominioDeDeformacion() override;
 
     // Carga "dominio01.bmp" de la carpeta del programa en Imagen; false (ya avisado) si falta.
     bool CargarDibujo();
 
     // Crea la ventana, carga el dibujo, la muestra modal y la destruye al cerrarse.
-    static void Mostrar(Aplicacion& app, QWidget* padre);
+    static void Mostrar(const EstadoDiseno& estado, QWidget* padre);
 
     // Rótulo y perfil del estado de deformación actual, trazado sobre una copia del dibujo.
     void FormShow();
@@ -34,7 +34,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::TDominioDeDeformacion> ui;
-    Aplicacion& app_;
+    const EstadoDiseno& estado_;
     QPixmap original_;
 };
 

@@ -1,12 +1,11 @@
 #include "section/VentanaMomento.h"
 
-#include "app/Aplicacion.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
 #include "section/DominioDeDeformacion.h"
-#include "section/MomentoAgotamiento.h"
+#include "section/CalculoSeccion.h"
 
 #include "ui_VentanaMomento.h"
 
@@ -14,8 +13,8 @@
 
 namespace velmora {
 
-TVentanaMomento::TVentanaMomento(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TVentanaMomento>()), app_(app) {
+TVentanaMomento::TVentanaMomento(EstadoDiseno& estado, TVentanaArea& area, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaMomento>()), estado_(estado), area_(area) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaMomento"));
     ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -45,8 +44,8 @@ void TVentanaMomento::showEvent(QShowEvent* evento) {
 }
 
 void TVentanaMomento::CalcularMomentoAgotamiento() {
-    const auto r = velmora::CalcularMomentoAgotamiento(
-        app_.Estado, ArmaduraDada{As1Dada_, As2Dada_, ui->Traccionada->isChecked(),
+    const auto r = CalcularMomento(
+        estado_, ArmaduraDada{As1Dada_, As2Dada_, ui->Traccionada->isChecked(),
                                   ui->Comprimida->isChecked()});
     if (!r) {
         LimpiarMomento();
@@ -74,22 +73,22 @@ void TVentanaMomento::TraccionadaClick() {
 
 void TVentanaMomento::AreaComprimidaClick() {
     LimpiarMomento();
-    if (!app_.VentanaArea->Seleccionar(2))
+    if (!area_.Seleccionar(2))
         return;
-    As2Dada_ = app_.Estado.AreaTotal;
-    ui->AreaComprimida->setText(Q(TextoArmadura(app_.Estado, 2)));
+    As2Dada_ = estado_.AreaTotal;
+    ui->AreaComprimida->setText(Q(TextoArmadura(estado_, 2)));
 }
 
 void TVentanaMomento::AreaTraccionadaClick() {
     LimpiarMomento();
-    if (!app_.VentanaArea->Seleccionar(1))
+    if (!area_.Seleccionar(1))
         return;
-    As1Dada_ = app_.Estado.AreaTotal;
-    ui->AreaTraccionada->setText(Q(TextoArmadura(app_.Estado, 1)));
+    As1Dada_ = estado_.AreaTotal;
+    ui->AreaTraccionada->setText(Q(TextoArmadura(estado_, 1)));
 }
 
 void TVentanaMomento::BotonDominioClick() {
-    TDominioDeDeformacion::Mostrar(app_, this);
+    TDominioDeDeformacion::Mostrar(estado_, this);
 }
 
 } // namespace velmora

@@ -11,12 +11,13 @@ class TVentanaMomento;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
+class TVentanaArea;
 
 class TVentanaMomento : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaMomento(Aplicacion& app, QWidget* parent = nullptr);
+    TVentanaMomento(EstadoDiseno& estado, TVentanaArea& area, QWidget* parent = nullptr);
     ~TVentanaMomento() override;
 
     // Calcula el momento con las armaduras marcadas y lo escribe en EtiquetaMomento; habilita
@@ -41,7 +42,8 @@ protected:
 
 private:
     std::unique_ptr<Ui::TVentanaMomento> ui;
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
+    TVentanaArea& area_;
     double As1Dada_ = 0.0;
     double As2Dada_ = 0.0;
 };

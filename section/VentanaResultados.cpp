@@ -1,7 +1,5 @@
 #include "section/VentanaResultados.h"
 
-#include "anchorage/VentanaLongitudAnclaje.h"
-#include "app/Aplicacion.h"
 #include "common/Campos.h"
 #include "design/VentanaArea.h"
 #include "section/DominioDeDeformacion.h"
@@ -13,8 +11,9 @@
 
 namespace velmora {
 
-TVentanaResultados::TVentanaResultados(Aplicacion& app, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultados>()), app_(app) {
+TVentanaResultados::TVentanaResultados(EstadoDiseno& estado, TVentanaArea& area, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultados>()), estado_(estado),
+      area_(area) {
     ui->setupUi(this);
     setObjectName(QStringLiteral("VentanaResultados"));
 
@@ -76,6 +75,13 @@ void TVentanaResultados::MostrarResultados(const RotulosResultados& r) {
     ui->xlimite->setText(Q(r.xlimite));
 }
 
+void TVentanaResultados::AbrirConResultados(const RotulosResultados& r) {
+    MostrarResultados(r);
+    NumeroBarrasTraccion();
+    NumeroBarrasCompresion();
+    exec();
+}
+
 void TVentanaResultados::MostrarNumero(const Resultado<std::string>& n, QLabel* numero) {
     if (n) {
         numero->setText(Q(*n));
@@ -92,12 +98,12 @@ void TVentanaResultados::MostrarNumero(const Resultado<std::string>& n, QLabel* 
 }
 
 void TVentanaResultados::NumeroBarrasTraccion() {
-    MostrarNumero(velmora::NumeroBarrasTraccion(app_.Estado, S(ui->DiametroTraccion->currentText())),
+    MostrarNumero(velmora::NumeroBarrasTraccion(estado_, S(ui->DiametroTraccion->currentText())),
                   ui->NumeroA1);
 }
 
 void TVentanaResultados::NumeroBarrasCompresion() {
-    MostrarNumero(velmora::NumeroBarrasCompresion(app_.Estado, S(ui->DiametroCompresion->currentText())),
+    MostrarNumero(velmora::NumeroBarrasCompresion(estado_, S(ui->DiametroCompresion->currentText())),
                   ui->NumeroA2);
 }
 
@@ -119,7 +125,7 @@ void TVentanaResultados::CopiarDiametro(QComboBox* origen, QComboBox* destino) {
 
 void TVentanaResultados::DiametroTraccionChange() {
     NumeroBarrasTraccion();
-    if (app_.Estado.Simetrica && !copiando_) {
+    if (estado_.Simetrica && !copiando_) {
         CopiarDiametro(ui->DiametroTraccion, ui->DiametroCompresion);
         NumeroBarrasCompresion();
     }
@@ -127,28 +133,27 @@ void TVentanaResultados::DiametroTraccionChange() {
 
 void TVentanaResultados::DiametroCompresionChange() {
     NumeroBarrasCompresion();
-    if (app_.Estado.Simetrica && !copiando_) {
+    if (estado_.Simetrica && !copiando_) {
         CopiarDiametro(ui->DiametroCompresion, ui->DiametroTraccion);
         NumeroBarrasTraccion();
     }
 }
 
 void TVentanaResultados::BotonDominioClick() {
-    TDominioDeDeformacion::Mostrar(app_, this);
+    TDominioDeDeformacion::Mostrar(estado_, this);
 }
 
 void TVentanaResultados::BotonAnclajeA1Click() {
-    app_.VentanaLongitudAnclaje->AbrirDesdeResultados(
-        1, ui->NumeroA1->text(), ui->DiametroTraccion->currentText(), ui->AreaTraccion->text());
+    emit pideAnclaje(1, ui->NumeroA1->text(), ui->DiametroTraccion->currentText(), ui->AreaTraccion->text());
 }
 
 void TVentanaResultados::BotonAnclajeA2Click() {
-    app_.VentanaLongitudAnclaje->AbrirDesdeResultados(
-        2, ui->NumeroA2->text(), ui->DiametroCompresion->currentText(), ui->AreaCompresion->text());
+    emit pideAnclaje(2, ui->NumeroA2->text(), ui->DiametroCompresion->currentText(), ui->AreaCompresion->text());
 }
 
 void TVentanaResultados::BotonAreaClick() {
-    app_.VentanaArea->Seleccionar(0);
+    // Ranura 0: el selector como calculadora; su resultado no se usa aquí.
+    (void)area_.Seleccionar(0);
 }
 
 void TVentanaResultados::BotonInteraccionClick() {

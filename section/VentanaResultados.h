@@ -1,8 +1,8 @@
 #pragma once
 // Ventana de resultados de la armadura longitudinal: áreas, capacidades mecánicas, número de
 // barras de cada cara para el diámetro elegido, mensajes de cuantía mínima, dominio de
-// deformación, profundidad de la fibra neutra y xlim. La llenan las ventanas de datos de la
-// sección después de cada «Calcular».
+// deformación, profundidad de la fibra neutra y xlim. Se abre con los rótulos de cada «Calcular»
+// de las ventanas de datos de la sección.
 
 #include "common/Resultado.h"
 
@@ -18,14 +18,18 @@ class TVentanaResultados;
 
 namespace velmora {
 
-struct Aplicacion;
+struct EstadoDiseno;
 struct RotulosResultados;
+class TVentanaArea;
 
 class TVentanaResultados : public QDialog {
     Q_OBJECT
 public:
-    explicit TVentanaResultados(Aplicacion& app, QWidget* parent = nullptr);
+    TVentanaResultados(EstadoDiseno& estado, TVentanaArea& area, QWidget* parent = nullptr);
     ~TVentanaResultados() override;
+
+    // Escribe los rótulos, cuenta las barras de cada cara y abre la ventana (modal).
+    void AbrirConResultados(const velmora::RotulosResultados& r);
 
     // Escribe los rótulos del último dimensionamiento (dominio, cuantías, áreas, capacidades,
     // profundidad de la fibra neutra y xlim).
@@ -50,6 +54,12 @@ signals:
     // «Interacción N-M»: las barras de cada cara (número y diámetro, 0 si no son válidos).
     void InteraccionPedida(int barrasA1, int diametroA1, int barrasA2, int diametroA2);
 
+signals:
+    // «Longitud anclaje A1/A2»: la posición (1 tracción, 2 compresión), el número de barras, el
+    // diámetro (mm) y el área (cm²) tal como los muestra la ventana.
+    void pideAnclaje(int posicion, const QString& numero, const QString& diametro,
+                     const QString& area);
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
@@ -58,7 +68,8 @@ private:
     void CopiarDiametro(QComboBox* origen, QComboBox* destino);
 
     std::unique_ptr<Ui::TVentanaResultados> ui;
-    Aplicacion& app_;
+    EstadoDiseno& estado_;
+    TVentanaArea& area_;
     bool copiando_ = false; // evita el rebote entre los dos diámetros acoplados
 };
 

@@ -2,7 +2,7 @@
 // elemento y materiales guardados por OK.
 
 #include "design/ParametrosGenerales.h"
-#include "app/Aplicacion.h"
+#include "design/EstadoDiseno.h"
 #include "common/GrupoOpciones.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -20,7 +20,10 @@ using namespace velmora;
 class PruebaParametrosGenerales : public QObject {
     Q_OBJECT
 
-    Aplicacion app_;
+    // La ventana sólo recibe el estado de diseño.
+    struct {
+        EstadoDiseno Estado;
+    } app_;
     TParametrosGenerales* ventana_ = nullptr;
 
     template <typename T> T* Control(const char* nombre) { return Hijo<T>(ventana_, nombre); }
@@ -39,9 +42,9 @@ class PruebaParametrosGenerales : public QObject {
 
 private slots:
     void init() {
-        app_ = Aplicacion{};
+        app_.Estado = EstadoDiseno{};
         InicializarTablas(app_.Estado);
-        ventana_ = new TParametrosGenerales(app_);
+        ventana_ = new TParametrosGenerales(app_.Estado);
         ventana_->show();
     }
     void cleanup() {

@@ -1,7 +1,7 @@
 // Selector de área de barras manejado por sus controles y por el protocolo de los llamadores.
 
 #include "design/VentanaArea.h"
-#include "app/Aplicacion.h"
+#include "design/EstadoDiseno.h"
 #include "design/Ranuras.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -18,7 +18,10 @@ using namespace velmora;
 class PruebaVentanaArea : public QObject {
     Q_OBJECT
 
-    Aplicacion app_;
+    // La ventana sólo recibe el estado de diseño.
+    struct {
+        EstadoDiseno Estado;
+    } app_;
     TVentanaArea* ventana_ = nullptr;
 
     template <typename T> T* Control(const QString& nombre) { return Hijo<T>(ventana_, nombre); }
@@ -52,9 +55,9 @@ class PruebaVentanaArea : public QObject {
 
 private slots:
     void init() {
-        app_ = Aplicacion{};
+        app_.Estado = EstadoDiseno{};
         InicializarTablas(app_.Estado);
-        ventana_ = new TVentanaArea(app_);
+        ventana_ = new TVentanaArea(app_.Estado);
     }
     void cleanup() {
         delete ventana_;

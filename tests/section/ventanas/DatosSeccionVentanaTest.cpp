@@ -5,6 +5,13 @@
 #include "ventanas/Modal.h"
 
 #include "design/EstadoDiseno.h"
+#include "design/LecturaBarras.h"
+#include "design/ParametrosGenerales.h"
+#include "design/TextosParametros.h"
+#include "design/VentanaArea.h"
+#include "section/DatosSeccion.h"
+#include "section/DatosSeccionT.h"
+#include "section/DescripcionSeccion.h"
 
 #include <QMap>
 
@@ -388,6 +395,58 @@ private slots:
         });
         QVERIFY(!visibleSoporte);
         QVERIFY(visibleViga);
+    }
+
+    // Los formularios arrancan con los textos que da su descripción.
+    void TextosDeArranque() {
+        EstadoDiseno e;
+        TDatosSeccion rectangular(e);
+        TDatosSeccionT enT(e);
+        TParametrosGenerales parametros(e);
+        TVentanaArea area(e);
+        QVERIFY(TextosDeArranqueIguales(&rectangular, CamposVentanaSeccion(TipoSeccion::Rectangular)));
+        QVERIFY(TextosDeArranqueIguales(&enT, CamposVentanaSeccion(TipoSeccion::EnT)));
+        const Campo resistencia[] = {CampoResistencia};
+        QVERIFY(TextosDeArranqueIguales(&parametros, resistencia));
+        QVERIFY(TextosDeArranqueIguales(&area, CamposArea));
+    }
+
+    // Datos fuera de su intervalo: un mensaje que nombra el campo y su intervalo, el foco en él
+    // y ninguna ventana de resultados.
+    void FueraDeIntervalo_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("defecto");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("bw 1e308") << "Datosdelaseccion2" << "Valorbw" << "1e308" << "0.20"
+                                  << "Anchura del alma bw debe estar entre 0.01 y 20 m (se ha "
+                                     "leído 1e+308 m).";
+        QTest::newRow("hf -1e308") << "Datosdelaseccion2" << "Valorhf" << "-1e308" << "0.20"
+                                   << "Canto de la cabeza hf debe estar entre 0.01 y 20 m (se "
+                                      "ha leído -1e+308 m).";
+        QTest::newRow("momento 3.4e38")
+            << "Datosdelaseccion1" << "Valor5" << "3.4e38" << ""
+            << "Momento flector debe estar entre -1e+06 y 1e+06 kN·m (se ha leído 3.4e+38 kN·m).";
+    }
+    void FueraDeIntervalo() {
+        QFETCH(QString, menu);
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, defecto);
+        QFETCH(QString, mensaje);
+        const QByteArray m = menu.toLatin1(), c = campo.toLatin1();
+        bool abiertos = false, enfocado = false;
+        AbrirDesdeMenu(app, m.constData(), [&](QWidget* ventana) {
+            Teclear(ventana, c.constData(), texto);
+            PulsarYResponder(ventana, "BotonCalcular", [&](QWidget*) { abiertos = true; });
+            enfocado = ventana->focusWidget() == Hijo<QLineEdit>(ventana, c.constData());
+            Teclear(ventana, c.constData(), defecto);
+            ventana->close();
+        });
+        QVERIFY(!abiertos);
+        QVERIFY(enfocado);
+        QCOMPARE(avisos->avisos, QStringList{mensaje});
     }
 };
 
