@@ -19,7 +19,7 @@ int EnteroDeGrupo(const Json& v, const std::string& que) {
     return static_cast<int>(v.get<long long>());
 }
 
-// Una tabla indexada desde 1 (grupos 1..3, IndiceEs 1..3): objeto con el índice por clave.
+// Una tabla indexada desde 1 (los grupos 1..3 de una ranura): objeto con el índice por clave.
 template <typename Tabla> Json DesdeUno(const Tabla& t, std::size_t ultimo) {
     Json o = Json::object();
     for (std::size_t i = 1; i <= ultimo; ++i)
@@ -123,7 +123,10 @@ Json VolcarEstado(const EstadoDiseno& e) {
     s["AreaTotal"] = e.AreaTotal;
     s["TablaGammaS"] = e.TablaGammaS;
     s["TablaGammaC"] = e.TablaGammaC;
-    s["TablaEs"] = DesdeUno(e.TablaEs, 3);
+    Json es = Json::object(); // por IndiceEs 1..3
+    for (std::size_t i = 0; i < e.TablaEs.size(); ++i)
+        es[std::to_string(i + 1)] = e.TablaEs[i];
+    s["TablaEs"] = es;
     s["TablaM"] = e.TablaM;
     s["NumeroDiametros"] = e.NumeroDiametros;
     Json barras = Json::array(), diametros = Json::array();

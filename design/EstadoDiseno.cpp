@@ -20,6 +20,18 @@ void InicializarTablas(EstadoDiseno& e) {
     }
 }
 
+std::optional<DominioDeformacion> DominioDelCodigo(unsigned codigo) {
+    if (codigo < 1 || codigo > 6)
+        return std::nullopt;
+    return static_cast<DominioDeformacion>(codigo);
+}
+
+std::optional<TipoDeElemento> ElementoDelIndice(int indice) {
+    if (indice < 0 || indice > 4)
+        return std::nullopt;
+    return static_cast<TipoDeElemento>(indice);
+}
+
 bool EstadoFinito(const EstadoDiseno& e) {
     for (double v : {e.AreaTotal, e.fyk, e.fck, e.gammaS, e.gammaC, e.fyd, e.fycd, e.fcd, e.Md,
                      e.Nd, e.e0, e.h, e.b, e.bw, e.hf, e.d1, e.d2, e.d, e.x, e.epsC, e.epsCInf,

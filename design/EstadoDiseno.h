@@ -6,6 +6,7 @@
 #include "common/Resultado.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -17,7 +18,7 @@ struct EstadoDiseno {
     // --- Tablas constantes (InicializarTablas) ---
     std::array<double, 2> TablaGammaS{};             // por situación de proyecto
     std::array<double, 2> TablaGammaC{};             // por situación de proyecto
-    std::array<double, 4> TablaEs{0.0, 190000.0, 200000.0, 210000.0}; // por IndiceEs 1..3
+    std::array<double, 3> TablaEs{190000.0, 200000.0, 210000.0}; // IndiceEs 1..3: TablaEs[IndiceEs − 1]
     std::array<std::array<int, 2>, 6> TablaM{};      // HA-25..HA-50 × B 400 S, B 500 S
 
     // --- Ranuras de armadura (selector de área de barras) ---
@@ -45,7 +46,7 @@ struct EstadoDiseno {
     double Cc = 0, yc = 0;
     double xiLim = 0, xlim = 0, Clim = 0, yLim = 0, Mlim = 0;
     double As1 = 0, As2 = 0, U1 = 0, U2 = 0;
-    unsigned Dominio = 0;
+    unsigned Dominio = 0; // CodigoDominio del dominio de deformación; 0 sin calcular
     bool CuantiaMecanica = false, CuantiaGeometrica = false, MinimaCompresion = false;
     bool Simetrica = false;
 
@@ -53,6 +54,34 @@ struct EstadoDiseno {
     std::string Texto;
     int Codigo = 0;
 };
+
+// Dominio de deformación de la sección (EHE-98, art. 39.2), de menor a mayor profundidad de la
+// fibra neutra. El estado de diseño (y con él velmora-calc) lo guarda como su código 1..6.
+enum class DominioDeformacion : unsigned {
+    Dos = 1,        // dominio 2
+    Tres = 2,       // dominio 3
+    TresCuatro = 3, // frontera entre 3 y 4: x = xlim
+    Cuatro = 4,     // dominio 4
+    CuatroA = 5,    // dominio 4a
+    Cinco = 6,      // dominio 5
+};
+[[nodiscard]] constexpr unsigned CodigoDominio(DominioDeformacion d) {
+    return static_cast<unsigned>(d);
+}
+// El dominio de un código 1..6; nada con otro código (0: aún no se ha calculado).
+[[nodiscard]] std::optional<DominioDeformacion> DominioDelCodigo(unsigned codigo);
+inline void FijarDominio(EstadoDiseno& e, DominioDeformacion d) {
+    e.Dominio = CodigoDominio(d);
+}
+
+// Profundidad de la fibra neutra que el estado guarda cuando toda la sección está comprimida
+// (x = +∞, dominio 5 sin eje neutro): el rótulo dice «+Infinito».
+inline constexpr double XSeccionComprimida = 1000.0; // mm
+
+// Tipo de elemento de los parámetros generales (índices 0..4 de su grupo de opciones).
+enum class TipoDeElemento { Viga, Soporte, Placa, MuroHorizontal, MuroVertical };
+// El tipo del índice 0..4; nada fuera de ese intervalo.
+[[nodiscard]] std::optional<TipoDeElemento> ElementoDelIndice(int indice);
 
 // Todos los valores reales del estado son finitos (lo que se guarda tras un cálculo nunca es
 // «inf» ni «nan»: velmora-calc los escribiría como null).

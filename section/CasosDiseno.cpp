@@ -31,17 +31,17 @@ Estado SinTope(const FinBusqueda& r) {
 // Dominio 2 o 3 según la profundidad de la fibra neutra.
 void DominioPorProfundidad(EstadoDiseno& e) {
     if (e.x > e.d * 7.0 * (1.0 / 27.0)) {
-        e.Dominio = 2;
+        FijarDominio(e, DominioDeformacion::Tres);
         e.epsS1 = (e.d / e.x - 1.0) * 0.0035;
     } else {
-        e.Dominio = 1;
+        FijarDominio(e, DominioDeformacion::Dos);
         e.epsS1 = 0.01;
     }
 }
 
 // Frontera de los dominios 3 y 4: x = xlim, con armadura de compresión.
 Estado ConfiguracionLimite(EstadoDiseno& e) {
-    e.Dominio = 3;
+    FijarDominio(e, DominioDeformacion::TresCuatro);
     e.x = e.xlim;
     e.epsC = 0.0035;
     e.epsS1 = (e.d / e.x - 1.0) * 0.0035;
@@ -140,14 +140,14 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
     if (x > e.h) {
         // Dominio 5: 0.002 a 3h/7 de la fibra superior.
         const double p = x - e.h * 3.0 * (1.0 / 7.0);
-        e.Dominio = 6;
+        FijarDominio(e, DominioDeformacion::Cinco);
         e.epsC = 0.002 * x / p;
         e.epsCInf = 0.002 * (x - e.h) / p;
         e.As1 = e.U1 / e.fycd;
         e.epsS2 = 0.002 * (x - e.d2) / p;
         return CompletarA2(e, e.fycd, false);
     }
-    e.Dominio = x > e.d ? 5 : 4;
+    FijarDominio(e, x > e.d ? DominioDeformacion::CuatroA : DominioDeformacion::Cuatro);
     e.As1 = e.U1 / e.fyd;
     if (x < e.d)
         MinimoMecanico(e);
@@ -161,8 +161,8 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
 Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
     const double Nd = e.Nd;
     const double bloque = 0.85 * e.fcd * e.b * e.h;
-    e.Dominio = 6;
-    e.x = 1000.0;
+    FijarDominio(e, DominioDeformacion::Cinco);
+    e.x = XSeccionComprimida;
     e.epsC = 0.002;
     e.epsCInf = 0.002;
     e.U1 = (Nd * ex.e2 - bloque * (e.h / 2.0 - e.d2)) / (e.d - e.d2);
@@ -187,13 +187,13 @@ Estado GranExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex, do
         return r;
     const double x = e.x;
     if (x <= e.d * 7.0 / 27.0)
-        e.Dominio = 1;
+        FijarDominio(e, DominioDeformacion::Dos);
     else if (x <= e.xlim)
-        e.Dominio = 2;
+        FijarDominio(e, DominioDeformacion::Tres);
     else if (x <= e.d)
-        e.Dominio = 4;
+        FijarDominio(e, DominioDeformacion::Cuatro);
     else
-        e.Dominio = 5;
+        FijarDominio(e, DominioDeformacion::CuatroA);
     return Correcto();
 }
 
@@ -207,8 +207,8 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
         return r.error();
     const double x = e.x;
     if (!*r) {
-        e.Dominio = 6;
-        e.x = 1000.0;
+        FijarDominio(e, DominioDeformacion::Cinco);
+        e.x = XSeccionComprimida;
         e.epsC = 0.002;
         e.epsCInf = 0.002;
         if (!TensionA2(e, 0.002))
@@ -217,14 +217,14 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
                  (e.d - e.d2);
     } else if (x > e.h) {
         const double p = x - 3.0 * e.h / 7.0;
-        e.Dominio = 6;
+        FijarDominio(e, DominioDeformacion::Cinco);
         e.epsS1 = (x - e.d) * 0.002 / p;
         e.epsS2 = (x - e.d2) * 0.002 / p;
         if (!TensionA2(e, e.epsS2))
             return SinTension();
         AsCara = (Nd - e.Cc) / e.sigmaS2;
     } else {
-        e.Dominio = x > e.d ? 5 : 4;
+        FijarDominio(e, x > e.d ? DominioDeformacion::CuatroA : DominioDeformacion::Cuatro);
         e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
         e.epsS2 = (x - e.d2) * 0.0035 / x;
         if (!TensionA2(e, e.epsS2))
@@ -237,12 +237,12 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
 // T. Cola común de la simétrica: las dos caras iguales.
 void CarasIguales(EstadoDiseno& e, double AsCara) {
     e.As1 = AsCara;
-    if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd && e.Dominio != 6) {
+    if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd && e.Dominio != CodigoDominio(DominioDeformacion::Cinco)) {
         e.CuantiaMecanica = true;
         e.As1 = e.As1 * (1.5 - 12.5 * e.As1 * e.fyd / (e.b * e.h * e.fcd));
     }
     e.As2 = e.As1;
-    e.U1 = e.As1 * (e.Dominio == 6 ? e.fycd : e.fyd);
+    e.U1 = e.As1 * (e.Dominio == CodigoDominio(DominioDeformacion::Cinco) ? e.fycd : e.fyd);
     if (e.U1 < 0.05 * e.Nd) {
         e.CuantiaMecanica = true;
         e.U1 = 0.05 * e.Nd;

@@ -37,7 +37,7 @@ void CuantiaMinimaViga(EstadoDiseno& e, double rhoMin) {
 namespace {
 // En dominio 5 las dos caras trabajan a compresión: capacidad con fycd.
 void CapacidadesDeLasAreas(EstadoDiseno& e) {
-    const double s = e.Dominio == 6 ? e.fycd : e.fyd;
+    const double s = e.Dominio == CodigoDominio(DominioDeformacion::Cinco) ? e.fycd : e.fyd;
     e.U1 = e.As1 * s;
     e.U2 = e.As2 * s;
 }
@@ -79,21 +79,22 @@ void CuantiaMinimaMuro(EstadoDiseno& e, double rhoMin) {
 }
 
 void AplicarCuantiaMinima(EstadoDiseno& e, int TipoElemento, int DesignacionAcero) {
+    const auto elemento = ElementoDelIndice(TipoElemento);
+    if (!elemento)
+        return;
     const double rho = CuantiaGeometricaMinima(TipoElemento, DesignacionAcero);
-    switch (TipoElemento) {
-    case 0:
+    switch (*elemento) {
+    case TipoDeElemento::Viga:
         CuantiaMinimaViga(e, rho);
         break;
-    case 1:
-    case 2:
+    case TipoDeElemento::Soporte:
+    case TipoDeElemento::Placa:
         if (e.As1 + e.As2 < rho * e.b * e.h)
             CuantiaMinimaTotal(e, rho);
         break;
-    case 3:
-    case 4:
+    case TipoDeElemento::MuroHorizontal:
+    case TipoDeElemento::MuroVertical:
         CuantiaMinimaMuro(e, rho);
-        break;
-    default:
         break;
     }
 }
@@ -106,7 +107,8 @@ TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento) {
         t.Cuantia = "Cuantía mecánica mínima de la armadura.";
     } else if (e.CuantiaGeometrica) {
         t.Cuantia = "Cuantía geométrica mínima de la armadura.";
-        if (TipoElemento > 2)
+        const auto elemento = ElementoDelIndice(TipoElemento);
+        if (elemento == TipoDeElemento::MuroHorizontal || elemento == TipoDeElemento::MuroVertical)
             t.Recomendada = "La cuantía de cada cara no debe ser inferior a 1/3 de la total.";
     } else {
         t.Cuantia = "La armadura cumple las limitaciones de cuantías mínimas.";

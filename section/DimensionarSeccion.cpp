@@ -158,7 +158,7 @@ Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcer
 
 std::string TextoProfundidad(const EstadoDiseno& e) {
     std::string t = "Profundidad de la fibra neutra = ";
-    if (e.x == 1000.0)
+    if (e.x == XSeccionComprimida)
         t += "+Infinito";
     else
         t += Formatear(e.x * 0.1, 6, 2) + " cm";

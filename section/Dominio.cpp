@@ -1,18 +1,14 @@
 #include "section/Dominio.h"
 
+#include "section/Resultados.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace velmora {
 
 std::string TituloDominio(unsigned Dominio) {
-    static const char* const titulos[] = {
-        "Dominio de deformación : 2.",   "Dominio de deformación : 3.",
-        "Dominio de deformación : 3-4.", "Dominio de deformación : 4.",
-        "Dominio de deformación : 4a.",  "Dominio de deformación : 5."};
-    if (Dominio < 1 || Dominio > 6)
-        return {};
-    return titulos[Dominio - 1];
+    return LineasDominio(Dominio)[0];
 }
 
 namespace {
@@ -27,32 +23,34 @@ bool Pixeles(double v, int& px) {
 } // namespace
 
 Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e) {
-    DibujoDominio r;
-    r.Etiqueta = TituloDominio(e.Dominio);
-    if (r.Etiqueta.empty())
+    const auto dominio = DominioDelCodigo(e.Dominio);
+    if (!dominio)
         return Resultado<DibujoDominio>::Error(
             "No hay un dominio de deformación calculado que dibujar.");
+    DibujoDominio r;
+    r.Etiqueta = TituloDominio(e.Dominio);
 
+    using D = DominioDeformacion;
     const double epsYd = (e.d / e.xlim - 1.0) * 0.0035; // deformación del acero en xlim
     double top = 149.0, bot = 0.0;
-    switch (e.Dominio) {
-    case 1:
+    switch (*dominio) {
+    case D::Dos:
         top = e.epsC * 149.0 * (1.0 / 0.0035);
         bot = 252.0;
         break;
-    case 2:
+    case D::Tres:
         bot = (e.epsS1 - epsYd) * 174.0 / (0.01 - epsYd) + 78.0;
         break;
-    case 3:
+    case D::TresCuatro:
         bot = 78.0;
         break;
-    case 4:
+    case D::Cuatro:
         bot = e.epsS1 * 78.0 / epsYd;
         break;
-    case 5:
+    case D::CuatroA:
         bot = (e.x - e.d) * 26.0 / e.d1;
         break;
-    default: // 6
+    case D::Cinco:
         top = (e.epsC - 0.002) * 56.0 * (1.0 / 0.0015) + 93.0;
         bot = e.epsCInf * 93.0 * (1.0 / 0.002);
         break;
@@ -62,10 +60,10 @@ Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e) {
             "El estado de deformación de esta sección no puede dibujarse.");
 
     r.Puntos = {{312, 20}, {312 + r.top, 20}};
-    if (e.Dominio <= 4) {
+    if (*dominio != D::CuatroA && *dominio != D::Cinco) {
         r.Puntos.push_back({312 - r.bot, 196});
         r.Puntos.push_back({312, 196});
-    } else if (e.Dominio == 5) {
+    } else if (*dominio == D::CuatroA) {
         r.Puntos.push_back({312, 196 + r.bot});
     } else {
         r.Puntos.push_back({312 + r.bot, 222});

@@ -12,9 +12,9 @@ constexpr double TensionMaximaActiva = 1000.0; // N/mm²
 } // namespace
 
 double ModuloAcero(const EstadoDiseno& e) {
-    if (e.IndiceEs < 1 || e.IndiceEs >= static_cast<int>(e.TablaEs.size()))
+    if (e.IndiceEs < 1 || e.IndiceEs > static_cast<int>(e.TablaEs.size()))
         return 0.0;
-    return e.TablaEs[static_cast<std::size_t>(e.IndiceEs)];
+    return e.TablaEs[static_cast<std::size_t>(e.IndiceEs - 1)];
 }
 
 double TensionAcero(const EstadoDiseno& e, double eps, double fyd) {

@@ -20,17 +20,17 @@ Resultado<bool> Equilibrio(EstadoDiseno& e, const ArmaduraDada& a, MomentoResult
     const double x = e.x;
     if (x > e.xlim) {
         // Dominio 4: la armadura traccionada no llega a la cedencia.
-        e.Dominio = 4;
+        FijarDominio(e, DominioDeformacion::Cuatro);
         e.epsS1 = 0.0035 * (e.d - x) / x;
         m.Fs1 = a.Traccionada ? a.As1Dada * TensionAcero(e, e.epsS1, e.fyd) : 0.0;
         e.epsS2 = 0.0035 * (x - e.d2) / x;
     } else {
         m.Fs1 = a.Traccionada ? a.As1Dada * e.fyd : 0.0;
         if (x > e.d * 7.0 / 27.0) {
-            e.Dominio = 2;
+            FijarDominio(e, DominioDeformacion::Tres);
             e.epsS2 = 0.0035 * (x - e.d2) / x;
         } else {
-            e.Dominio = 1;
+            FijarDominio(e, DominioDeformacion::Dos);
             e.epsS2 = 0.01 * (x - e.d2) / (e.d - x);
         }
     }
@@ -94,7 +94,7 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
     if (!*r)
         return R::Error(MensajeSinEquilibrio);
     const double x = e.x;
-    if (e.Dominio != 1)
+    if (e.Dominio != CodigoDominio(DominioDeformacion::Dos))
         e.epsS1 = 0.0035 * (e.d - x) / x;
     const double mitad = e.h / 2.0;
     m.Mu = m.Fs1 * (mitad - e.d1) + m.Fs2 * (mitad - e.d2) + e.Cc * (mitad - e.yc);

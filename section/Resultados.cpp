@@ -10,31 +10,35 @@
 
 namespace velmora {
 
-std::array<std::string, 3> LineasDominio(unsigned Dominio) {
-    switch (Dominio) {
-    case 1:
+std::array<std::string, 3> LineasDominio(DominioDeformacion d) {
+    switch (d) {
+    case DominioDeformacion::Dos:
         return {"Dominio de deformación : 2.", "   Flexión simple o compuesta.",
                 "   El hormigón no alcanza la deformación de rotura por flexión."};
-    case 2:
+    case DominioDeformacion::Tres:
         return {"Dominio de deformación : 3.", "   Flexión simple o compuesta.",
                 "   El hormigón alcanza la deformación de rotura por flexión."};
-    case 3:
+    case DominioDeformacion::TresCuatro:
         return {"Dominio de deformación : 3-4.", "   Flexión simple o compuesta.",
                 "   Frontera entre los dominios 3 y 4. Por economía se hace x=xlim."};
-    case 4:
+    case DominioDeformacion::Cuatro:
         return {"Dominio de deformación : 4.",
                 "   Flexión simple o compuesta. Se desaprovecha la armadura más traccionada",
                 "   que no alcanza el agotamiento resistente."};
-    case 5:
+    case DominioDeformacion::CuatroA:
         return {"Dominio de deformación : 4a.",
                 "   Flexión simple o compuesta. Las dos armaduras están comprimidas y existe",
                 "   una pequeña zona de hormigón en tracción."};
-    case 6:
+    case DominioDeformacion::Cinco:
         return {"Dominio de deformación : 5.", "   Compresión simple o compuesta.",
                 "   Tanto el acero como el hormigón trabajan a compresión."};
-    default:
-        return {};
     }
+    return {};
+}
+
+std::array<std::string, 3> LineasDominio(unsigned Dominio) {
+    const auto d = DominioDelCodigo(Dominio);
+    return d ? LineasDominio(*d) : std::array<std::string, 3>{};
 }
 
 std::string TextoDominio(unsigned Dominio) {

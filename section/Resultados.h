@@ -12,7 +12,9 @@
 
 namespace velmora {
 
-// Las tres líneas del texto del dominio de deformación (Dominio 1..6); vacías fuera de 1..6.
+// Las tres líneas del texto del dominio de deformación.
+std::array<std::string, 3> LineasDominio(DominioDeformacion d);
+// Lo mismo por el código del estado (Dominio 1..6); vacías fuera de 1..6.
 std::array<std::string, 3> LineasDominio(unsigned Dominio);
 
 // Texto de DomDeform: las tres líneas unidas por saltos de línea ('\n'); vacío fuera de 1..6

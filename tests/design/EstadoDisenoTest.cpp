@@ -23,7 +23,7 @@ TEST(InicializarTablas, RanurasYTablas) {
     }
     EXPECT_EQ(e.TablaM[0][1], 15);
     EXPECT_EQ(e.TablaM[5][0], 7);
-    EXPECT_DOUBLE_EQ(e.TablaEs[2], 200000.0);
+    EXPECT_DOUBLE_EQ(e.TablaEs[1], 200000.0); // IndiceEs 2
     EXPECT_EQ(e.fyd, 0.0); // los materiales esperan al OK
 }
 
