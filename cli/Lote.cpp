@@ -4,6 +4,7 @@
 #include "common/Numeros.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <vector>
@@ -55,11 +56,83 @@ bool DemasiadoHonda(const std::string& linea) {
     return false;
 }
 
+// Posición (desde 1) del primer byte que no empieza una secuencia UTF-8 válida, o 0.
+// Se mira antes de leer para explicar el fallo mejor que «no es JSON válido».
+std::size_t PrimerByteNoUtf8(const std::string& linea) {
+    const auto* p = reinterpret_cast<const unsigned char*>(linea.data());
+    const std::size_t n = linea.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char b = p[i];
+        std::size_t largo = 0;
+        unsigned char bajo = 0x80, alto = 0xBF; // intervalo del segundo byte
+        if (b < 0x80)
+            largo = 1;
+        else if (b >= 0xC2 && b <= 0xDF)
+            largo = 2;
+        else if (b >= 0xE0 && b <= 0xEF) {
+            largo = 3;
+            bajo = b == 0xE0 ? 0xA0 : 0x80; // sin formas largas
+            alto = b == 0xED ? 0x9F : 0xBF; // sin sustitutos UTF-16
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            largo = 4;
+            bajo = b == 0xF0 ? 0x90 : 0x80;
+            alto = b == 0xF4 ? 0x8F : 0xBF; // nada por encima de U+10FFFF
+        } else
+            return i + 1;
+        if (i + largo > n)
+            return i + 1;
+        for (std::size_t k = 1; k < largo; ++k) {
+            const unsigned char c = p[i + k];
+            if (c < (k == 1 ? bajo : 0x80) || c > (k == 1 ? alto : 0xBF))
+                return i + 1;
+        }
+        i += largo;
+    }
+    return 0;
+}
+
+// Lo que no se puede leer de una línea antes de mirar su JSON: un byte nulo (la biblioteca
+// de JSON lo toma por el final del texto y callaría lo que sigue) o texto que no es UTF-8.
+std::optional<ErrorCalculo> ErrorDeBytes(const std::string& linea) {
+    if (const auto nulo = linea.find('\0'); nulo != std::string::npos)
+        return ErrorCalculo{"La línea contiene un carácter nulo (byte 0) en la posición " +
+                                FormatearEntero(static_cast<long long>(nulo + 1)) + ".",
+                            ""};
+    if (const auto malo = PrimerByteNoUtf8(linea); malo != 0)
+        return ErrorCalculo{"La línea no es texto UTF-8 válido (byte " +
+                                FormatearEntero(static_cast<long long>(malo)) + ").",
+                            ""};
+    return std::nullopt;
+}
+
+// Mensaje de un error de la biblioteca de JSON al leer la línea; `clave` es la última clave
+// leída, que suele ser la del valor que falla.
+ErrorCalculo ErrorDeLectura(const Json::exception& e, const std::string& clave) {
+    if (const auto* lectura = dynamic_cast<const Json::parse_error*>(&e))
+        return {"La línea no es JSON válido (error cerca del carácter " +
+                    FormatearEntero(static_cast<long long>(lectura->byte)) + ").",
+                ""};
+    if (dynamic_cast<const Json::out_of_range*>(&e) != nullptr && e.id == 406) {
+        // "number overflow parsing '1e400'": el número va entre comillas simples.
+        const std::string texto = e.what();
+        const auto desde = texto.find('\'');
+        const auto hasta = texto.rfind('\'');
+        const std::string numero = desde < hasta ? texto.substr(desde + 1, hasta - desde - 1) : "";
+        return {"El número " + (numero.empty() ? "" : numero + " ") +
+                    (clave.empty() ? "de la línea" : "de «" + clave + "»") +
+                    " está fuera del intervalo de los números reales (±1.7e308).",
+                clave};
+    }
+    return {"La línea no se puede leer como JSON (error " + FormatearEntero(e.id) + ").", ""};
+}
+
 bool EnBlanco(const std::string& linea) {
     return linea.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
 Json Responder(const std::string& linea, bool conEstado) {
+    if (const auto error = ErrorDeBytes(linea))
+        return RespuestaError(nullptr, *error);
     if (DemasiadoHonda(linea))
         return RespuestaError(nullptr,
                               {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
@@ -67,8 +140,10 @@ Json Responder(const std::string& linea, bool conEstado) {
                                ""});
     // Una clave repetida en un objeto haría valer sólo una de las dos, en silencio.
     std::vector<std::set<std::string>> claves;
-    std::string repetida;
+    std::string repetida, ultimaClave;
     const auto vigilar = [&](int, Json::parse_event_t suceso, Json& valor) {
+        if (suceso == Json::parse_event_t::key)
+            ultimaClave = valor.get<std::string>();
         if (suceso == Json::parse_event_t::object_start)
             claves.emplace_back();
         else if (suceso == Json::parse_event_t::object_end && !claves.empty())
@@ -81,10 +156,8 @@ Json Responder(const std::string& linea, bool conEstado) {
     Json entrada;
     try {
         entrada = Json::parse(linea, vigilar);
-    } catch (const Json::parse_error& e) {
-        return RespuestaError(nullptr, {"La línea no es JSON válido (error cerca del carácter " +
-                                            FormatearEntero(static_cast<long long>(e.byte)) + ").",
-                                        ""});
+    } catch (const Json::exception& e) {
+        return RespuestaError(nullptr, ErrorDeLectura(e, ultimaClave));
     }
     if (!repetida.empty())
         return RespuestaError(
@@ -129,6 +202,15 @@ Json Responder(const std::string& linea, bool conEstado) {
     }
 }
 
+// Ninguna línea detiene la tanda: lo que escape de Responder es el error de esa línea.
+Json ResponderSinExcepciones(const std::string& linea, bool conEstado) {
+    try {
+        return Responder(linea, conEstado);
+    } catch (const std::exception& e) {
+        return RespuestaError(nullptr, {std::string("Error interno: ") + e.what(), ""});
+    }
+}
+
 std::string Texto(const Json& respuesta) {
     return respuesta.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
@@ -136,7 +218,7 @@ std::string Texto(const Json& respuesta) {
 } // namespace
 
 std::string ProcesarLinea(const std::string& linea, bool conEstado) {
-    return Texto(Responder(linea, conEstado));
+    return Texto(ResponderSinExcepciones(linea, conEstado));
 }
 
 int ProcesarFlujo(std::istream& entrada, std::ostream& salida, bool conEstado) {
@@ -150,7 +232,7 @@ int ProcesarFlujo(std::istream& entrada, std::ostream& salida, bool conEstado) {
         primera = false;
         if (EnBlanco(linea))
             continue;
-        const Json respuesta = Responder(linea, conEstado);
+        const Json respuesta = ResponderSinExcepciones(linea, conEstado);
         errores += respuesta["ok"] == false;
         salida << Texto(respuesta) << '\n' << std::flush;
     }
