@@ -1,0 +1,10 @@
+# Escribe en SALIDA un fichero por cada línea que empieza por {"calculo" en los FUENTES.
+file(MAKE_DIRECTORY "${SALIDA}")
+set(n 0)
+foreach(fuente IN LISTS FUENTES)
+    file(STRINGS "${fuente}" lineas REGEX "^{\"calculo\"" ENCODING UTF-8)
+    foreach(linea IN LISTS lineas)
+        math(EXPR n "${n} + 1")
+        file(WRITE "${SALIDA}/ejemplo-${n}" "${linea}")
+    endforeach()
+endforeach()
