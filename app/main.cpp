@@ -8,9 +8,44 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// --help y --version se contestan antes de crear la aplicación: no hace falta pantalla.
+std::optional<int> OpcionDeTerminal(int argc, char* argv[]) {
+    if (argc != 2)
+        return std::nullopt;
+    const std::string_view opcion = argv[1];
+    if (opcion == "--version" || opcion == "-V") {
+        std::cout << "velmora " VELMORA_VERSION "\n";
+        return 0;
+    }
+    if (opcion == "--help" || opcion == "-h") {
+        std::cout << "Uso: velmora [opciones de Qt]\n"
+                     "\n"
+                     "Calculadora de hormigón armado según la Instrucción EHE-98: armadura\n"
+                     "longitudinal y transversal, flechas, anclaje, fluencia y retracción,\n"
+                     "diagramas de cálculo, conversión de unidades y área de barras.\n"
+                     "\n"
+                     "  -h, --help     muestra esta ayuda y termina\n"
+                     "  -V, --version  muestra la versión y termina\n"
+                     "\n"
+                     "Los mismos cálculos, sin ventanas: velmora-calc --help.\n";
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 using namespace velmora;
 
 int main(int argc, char* argv[]) {
+    if (const auto salida = OpcionDeTerminal(argc, argv))
+        return *salida;
     Aplicacion app;
     InicializarTablas(app.Estado); // antes de que exista ninguna ventana
 

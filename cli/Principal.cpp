@@ -13,6 +13,10 @@ int main(int argc, char** argv) {
         std::cout << TextoAyuda();
         return 0;
     }
+    if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
+        std::cout << "velmora-calc " VELMORA_VERSION "\n";
+        return 0;
+    }
     // --sin-estado, si se da, va antes del fichero.
     const bool conEstado = !(argc >= 2 && std::strcmp(argv[1], "--sin-estado") == 0);
     if (!conEstado) {

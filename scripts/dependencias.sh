@@ -6,6 +6,7 @@ paquetes=(
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    clang-14 libclang-rt-14-dev appstream dpkg-dev file
 )
 faltan=()
 for p in "${paquetes[@]}"; do
