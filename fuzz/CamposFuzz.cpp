@@ -1,9 +1,9 @@
 // Cada cálculo con textos cualesquiera en sus campos, a través de una línea de velmora-calc.
 //
-// Entrada: el primer byte elige el cálculo; los siguientes, sus opciones y casillas (un byte
-// cada una) y sus ranuras de armadura (dos bytes cada una); el resto son los textos de los
-// campos, en el orden de la tabla, separados por el byte 0x1F. Un campo sin texto conserva
-// su valor de arranque.
+// Entrada: el primer byte elige el cálculo (y, en la sección y el momento, la forma); los
+// siguientes, sus opciones y casillas (un byte cada una) y sus ranuras de armadura (dos bytes cada
+// una); el resto son los textos de los campos, en el orden de la tabla, separados por el byte 0x1F.
+// Un campo sin texto conserva su valor de arranque.
 
 #include "Comprobar.h"
 #include "cli/Lote.h"
@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -39,6 +40,8 @@ constexpr const char* R1 = "VentanaResultadosTrans1";
 constexpr const char* LA = "VentanaLongitudAnclaje";
 constexpr const char* DF = "VentanaDeformacion";
 constexpr const char* VR = "VentanaRetraccion";
+// No es una ventana: los textos Nd y Md de una combinación de "combinaciones".
+constexpr const char* Combinacion = "combinaciones";
 
 const std::vector<Control> Parametros = {{PG, "GrupoDesignacionAcero", 2},
                                          {PG, "GrupoControlAcero", 2},
@@ -89,6 +92,17 @@ const std::vector<CamposCalculo>& Tabla() {
           {"DatosSeccionT", "Valord2"},
           {"DatosSeccionT", "Valord1"}},
          {{"VentanaMomento", "Traccionada"}, {"VentanaMomento", "Comprimida"}},
+         {1, 2}},
+        {"interaccion",
+         {{"DatosSeccion", "Valor1"},
+          {"DatosSeccion", "Valor2"},
+          {"DatosSeccion", "Valor3"},
+          {"DatosSeccion", "Valor4"},
+          {"VentanaInteraccion", "AreaA1"},
+          {"VentanaInteraccion", "AreaA2"},
+          {Combinacion, "Nd"},
+          {Combinacion, "Md"}},
+         {{PG, "GrupoDesignacionAcero", 2}, {PG, "GrupoTipoElemento", 5}},
          {1, 2}},
         {"acero",
          {{"DiagramaCalculo", "Valor1"}},
@@ -203,8 +217,17 @@ Json Linea(const std::uint8_t* datos, std::size_t tamano) {
     std::size_t campo = 0;
     std::string texto;
     const auto poner = [&] {
-        if (campo < calculo.textos.size() && !texto.empty())
-            linea[calculo.textos[campo].ventana][calculo.textos[campo].nombre] = texto;
+        if (campo < calculo.textos.size() && !texto.empty()) {
+            const Control& c = calculo.textos[campo];
+            if (c.ventana == Combinacion) {
+                auto& lista = linea[Combinacion];
+                if (lista.empty())
+                    lista = Json::array({Json::array({"C", "0", "0"})});
+                lista[0][std::string_view(c.nombre) == "Nd" ? 1 : 2] = texto;
+            } else {
+                linea[c.ventana][c.nombre] = texto;
+            }
+        }
         ++campo;
         texto.clear();
     };

@@ -398,7 +398,23 @@ private:
         QString historia;
         for (const QString& r : recientes_)
             historia += "\n      " + r;
-        lista << clave + "muestra «" + texto.left(120) + "» tras:" + historia;
+        lista << clave + "muestra «" + texto.left(120) + "» tras:" + historia + DatosVisibles();
+    }
+
+    // Los textos de los campos de las ventanas abiertas: con ellos se repite el hallazgo.
+    static QString DatosVisibles() {
+        QString datos;
+        for (QWidget* ventana : QApplication::topLevelWidgets()) {
+            if (!ventana->isVisible() || qobject_cast<QMessageBox*>(ventana))
+                continue;
+            QStringList campos;
+            for (QLineEdit* e : ventana->findChildren<QLineEdit*>())
+                if (e->window() == ventana && !e->objectName().isEmpty())
+                    campos << e->objectName() + "=«" + e->text().left(40) + "»";
+            if (!campos.isEmpty())
+                datos += "\n    campos de " + ventana->objectName() + ": " + campos.join(", ");
+        }
+        return datos;
     }
 
     TVentanaPrincipal* principal_;
