@@ -91,8 +91,9 @@ const QStringList Hostiles{"",
 const QStringList Sensatos{"0.40", "0.30", "0.03", "0.25", "25", "30", "100",  "150",
                            "16",   "2",    "10",   "45",   "90", "28", "1000", "0.5"};
 
-// Un rótulo sin sentido: "nan" o "inf" como palabra, o "---".
-const QRegularExpression SinSentido(QStringLiteral("(?<![a-záéíóúñ])(nan|inf)(?![a-záéíóúñ])|---"),
+// Un rótulo sin sentido: "nan" o "inf" como palabra (no la abreviatura «inf.» de inferior),
+// o "---".
+const QRegularExpression SinSentido(QStringLiteral("(?<![a-záéíóúñ])(nan|inf)(?![a-záéíóúñ.])|---"),
                                     QRegularExpression::CaseInsensitiveOption);
 // Un número de más de 30 cifras en un rótulo: se lista, no se cuenta como fallo.
 const QRegularExpression Enorme(QStringLiteral("\\d{31,}"));
