@@ -66,7 +66,7 @@ void Punto(Lienzo& z, double x, double y, double r, const char* color) {
     z.Trazos.push_back(std::move(t));
 }
 
-void Poligono(Lienzo& z, std::vector<PuntoDibujo> puntos, const char* color, const char* relleno,
+void Poligono(Lienzo& z, std::vector<PuntoTrazo> puntos, const char* color, const char* relleno,
               double grosor) {
     Trazo t;
     t.Tipo = TipoTrazo::Poligono;
@@ -189,7 +189,7 @@ void LeyBloque(Lienzo& z, const DibujoBloque& d, double x0, double ancho, double
     auto Y = [&](double y) { return arriba + y * k; };
     const double sMax = 0.85 * d.fcd;
     auto X = [&](double s) { return sMax > 0.0 ? x0 + s / sMax * ancho : x0; };
-    std::vector<PuntoDibujo> ley{{x0, Y(0)}};
+    std::vector<PuntoTrazo> ley{{x0, Y(0)}};
     for (const auto& q : d.Tensiones)
         ley.push_back({X(q.sigma), Y(q.y)});
     ley.push_back({x0, Y(d.Tensiones.back().y)});

@@ -13,13 +13,13 @@ namespace velmora {
 enum class TipoTrazo { Linea, Poligono, Circulo, Texto, Rectangulo };
 enum class AnclaTexto { Inicio, Centro, Fin };
 
-struct PuntoDibujo {
+struct PuntoTrazo {
     double x = 0, y = 0; // píxeles, y hacia abajo
 };
 
 struct Trazo {
     TipoTrazo Tipo = TipoTrazo::Linea;
-    std::vector<PuntoDibujo> Puntos; // Linea: 2; Poligono: n; Circulo/Texto: 1; Rectangulo: 2 esquinas
+    std::vector<PuntoTrazo> Puntos; // Linea: 2; Poligono: n; Circulo/Texto: 1; Rectangulo: 2 esquinas
     std::string Color = "#000000";   // trazo (o letra)
     std::string Relleno;             // vacío: sin relleno
     double Grosor = 1.0;
@@ -33,7 +33,7 @@ struct Trazo {
 
 // Posición de una combinación en el dibujo, para las pistas al pasar el ratón.
 struct MarcaCombinacion {
-    PuntoDibujo Centro;
+    PuntoTrazo Centro;
     std::size_t Indice = 0; // en la lista de comprobaciones
     bool Recortada = false; // fuera de la zona dibujada: se pone en el borde
 };
