@@ -40,9 +40,9 @@ struct Traza {
     }
 };
 
-// Un número para la sustitución de un paso: coma fija con 6 cifras significativas (las cifras
+// Un número para la sustitución de un paso: coma fija con 8 cifras significativas (las cifras
 // enteras nunca se pierden), sin ceros sobrantes; un negativo va entre paréntesis, «(−5.2)», para
 // poder multiplicarlo. Con esas cifras la sustitución vuelve a dar el valor a su precisión.
-std::string Cifras(double valor, int significativas = 6);
+std::string Cifras(double valor, int significativas = 8);
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 
 #include "common/Traza.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -142,7 +143,8 @@ inline std::optional<double> EvaluarExpresion(std::string_view texto) {
 
 // Problemas de una traza: un paso de cálculo sin fórmula o sin sustitución, una sustitución que
 // no se puede evaluar o que, por `escala`, no da el valor del paso a su precisión escrita (una
-// unidad de la última cifra), un valor no finito. Vacío si está bien.
+// unidad de la última cifra; 2·10⁻⁷ del valor si es mayor), un valor no finito. Vacío si está
+// bien.
 inline std::vector<std::string> ProblemasTraza(const Traza& traza) {
     std::vector<std::string> problemas;
     for (const Paso& p : traza.pasos) {
@@ -165,7 +167,10 @@ inline std::vector<std::string> ProblemasTraza(const Traza& traza) {
             problemas.push_back(quien + ": no se puede evaluar «" + p.sustitucion + "»");
             continue;
         }
-        const double tolerancia = std::pow(10.0, -p.decimales) * 1.000001;
+        // Una unidad de la última cifra escrita, o el redondeo de los números de la
+        // sustitución (8 cifras significativas) si el valor es muy grande para su precisión.
+        const double tolerancia =
+            std::max(std::pow(10.0, -p.decimales) * 1.000001, 2e-7 * std::fabs(p.valor));
         if (std::fabs(*v * p.escala - p.valor) > tolerancia)
             problemas.push_back(quien + ": «" + p.sustitucion + "» da " +
                                 std::to_string(*v * p.escala) + " y el paso dice " +

@@ -1,4 +1,4 @@
-#include "common/Expresion.h"
+#include "tests/common/Expresion.h"
 
 #include <gtest/gtest.h>
 
@@ -64,15 +64,15 @@ struct CasoCifras {
 
 class CifrasDeLaSustitucion : public ::testing::TestWithParam<CasoCifras> {};
 
-TEST_P(CifrasDeLaSustitucion, SeisCifrasSinCerosSobrantes) {
+TEST_P(CifrasDeLaSustitucion, OchoCifrasSinCerosSobrantes) {
     EXPECT_EQ(Cifras(GetParam().valor), GetParam().texto);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tabla, CifrasDeLaSustitucion,
-    ::testing::Values(CasoCifras{16.666666666, "16.6667"}, CasoCifras{347.82608695, "347.826"},
-                      CasoCifras{227214711.85, "227214712"}, CasoCifras{0.66804979, "0.66805"},
-                      CasoCifras{0.0031803932, "0.00318039"}, CasoCifras{300.0, "300"},
+    ::testing::Values(CasoCifras{16.666666666, "16.666667"}, CasoCifras{347.82608695, "347.82609"},
+                      CasoCifras{227214711.85, "227214712"}, CasoCifras{0.668049792, "0.66804979"},
+                      CasoCifras{0.00318039327, "0.0031803933"}, CasoCifras{300.0, "300"},
                       CasoCifras{0.0, "0"}, CasoCifras{-5.25, "(\u22125.25)"},
                       CasoCifras{-0.0, "0"}, CasoCifras{0.999999999, "1"}));
 
