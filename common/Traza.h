@@ -19,7 +19,7 @@ struct Paso {
     std::string simbolo;     // texto enriquecido: "V<sub>u1</sub>"
     std::string descripcion; // breve, en español: "Agotamiento por compresión oblicua del alma"
     std::string articulo;    // artículo de la EHE-98: "44.2.3.1"; vacío si no hay uno
-    std::string formula;     // en símbolos, texto enriquecido: "K·f<sub>1cd</sub>·b<sub>0</sub>·d"
+    std::string formula; // en símbolos, texto enriquecido: "K·f<sub>1cd</sub>·b<sub>0</sub>·d"
     std::string sustitucion; // los números de este caso, aritmética simple: "0.60·16.67·300·360"
     double escala = 1.0;     // la sustitución por `escala` da `valor` (p. ej. N → kN: 0.001)
     double valor = 0.0;      // en `unidad`
@@ -31,6 +31,14 @@ struct Traza {
     std::vector<Paso> pasos;
 
     void Calculo(Paso p) { pasos.push_back(std::move(p)); }
+    // Un paso de cálculo: `sustitucion` por `escala` da `valor` en `unidad`.
+    void Calculo(std::string simbolo, std::string descripcion, std::string articulo,
+                 std::string formula, std::string sustitucion, double escala, double valor,
+                 std::string unidad, int decimales) {
+        Calculo(Paso{Paso::Tipo::Calculo, std::move(simbolo), std::move(descripcion),
+                     std::move(articulo), std::move(formula), std::move(sustitucion), escala, valor,
+                     std::move(unidad), decimales});
+    }
     void Nota(std::string descripcion, std::string articulo = {}) {
         Paso p;
         p.tipo = Paso::Tipo::Nota;

@@ -6,18 +6,11 @@ namespace velmora {
 
 namespace {
 
+// Una resistencia de cálculo en N/mm² con dos decimales.
 void Anotar(Traza& t, std::string simbolo, std::string descripcion, std::string articulo,
             std::string formula, std::string sustitucion, double valor) {
-    Paso p;
-    p.simbolo = std::move(simbolo);
-    p.descripcion = std::move(descripcion);
-    p.articulo = std::move(articulo);
-    p.formula = std::move(formula);
-    p.sustitucion = std::move(sustitucion);
-    p.valor = valor;
-    p.unidad = "N/mm²";
-    p.decimales = 2;
-    t.Calculo(std::move(p));
+    t.Calculo(std::move(simbolo), std::move(descripcion), std::move(articulo), std::move(formula),
+              std::move(sustitucion), 1.0, valor, "N/mm²", 2);
 }
 
 } // namespace
@@ -25,10 +18,10 @@ void Anotar(Traza& t, std::string simbolo, std::string descripcion, std::string 
 Traza TrazaParametros(const EstadoDiseno& e, const EleccionParametros& p) {
     Traza t;
     const std::string C = "\u00B7";
-    t.Nota(std::string(p.SituacionProyecto == 1 ? "Situación accidental" :
-                                                  "Situación persistente o transitoria") +
-               ": γ<sub>s</sub> = " + Formatear(e.gammaS, 0, 2) + " y γ<sub>c</sub> = " +
-               Formatear(e.gammaC, 0, 2) + ".",
+    t.Nota(std::string(p.SituacionProyecto == 1 ? "Situación accidental"
+                                                : "Situación persistente o transitoria") +
+               ": γ<sub>s</sub> = " + Formatear(e.gammaS, 0, 2) +
+               " y γ<sub>c</sub> = " + Formatear(e.gammaC, 0, 2) + ".",
            "15.3");
     if (p.ControlAcero == 1)
         Anotar(t, "f<sub>yd</sub>", "Resistencia de cálculo del acero (control reducido: 0.75)",
@@ -38,17 +31,20 @@ Traza TrazaParametros(const EstadoDiseno& e, const EleccionParametros& p) {
         Anotar(t, "f<sub>yd</sub>", "Resistencia de cálculo del acero", "38.4",
                "f<sub>yk</sub>/γ<sub>s</sub>", Cifras(e.fyk) + "/" + Cifras(e.gammaS), e.fyd);
     Anotar(t, "f<sub>yc,d</sub>",
-           e.fyd > 400.0 ? "Resistencia de cálculo en compresión: f<sub>yd</sub> pasa de 400 N/mm²"
-                         : "Resistencia de cálculo en compresión: f<sub>yd</sub> no pasa de 400 N/mm²",
+           e.fyd > 400.0
+               ? "Resistencia de cálculo en compresión: f<sub>yd</sub> pasa de 400 N/mm²"
+               : "Resistencia de cálculo en compresión: f<sub>yd</sub> no pasa de 400 N/mm²",
            "38.4", "mín(f<sub>yd</sub>; 400)", Cifras(e.fycd), e.fycd);
     if (p.ControlHormigon == 1)
-        t.Nota("Control reducido del hormigón: se toma f<sub>ck</sub> = 10" + C + "γ<sub>c</sub> = " +
-                   Formatear(e.fck, 0, 2) + " N/mm², de modo que f<sub>cd</sub> = 10 N/mm².",
+        t.Nota("Control reducido del hormigón: se toma f<sub>ck</sub> = 10" + C +
+                   "γ<sub>c</sub> = " + Formatear(e.fck, 0, 2) +
+                   " N/mm², de modo que f<sub>cd</sub> = 10 N/mm².",
                "39.4");
     const bool vertical = p.HormigonadoVerticalHabilitado && p.HormigonadoVerticalMarcado;
     if (vertical)
-        Anotar(t, "f<sub>cd</sub>", "Resistencia de cálculo del hormigón (hormigonado vertical: 0.9)",
-               "39.4", "0.9" + C + "f<sub>ck</sub>/γ<sub>c</sub>",
+        Anotar(t, "f<sub>cd</sub>",
+               "Resistencia de cálculo del hormigón (hormigonado vertical: 0.9)", "39.4",
+               "0.9" + C + "f<sub>ck</sub>/γ<sub>c</sub>",
                "0.9" + C + Cifras(e.fck) + "/" + Cifras(e.gammaC), e.fcd);
     else
         Anotar(t, "f<sub>cd</sub>", "Resistencia de cálculo del hormigón", "39.4",

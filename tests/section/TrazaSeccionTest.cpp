@@ -2,11 +2,11 @@
 // parámetros generales: cada sustitución vuelve a dar su valor y los números son los de la
 // sección de referencia (b = 300, h = 400, d1 = d2 = 30 mm, B 400 S, HA-25, viga).
 
-#include "tests/common/Expresion.h"
+#include "section/TrazaSeccion.h"
 #include "design/TrazaParametros.h"
 #include "section/DimensionarSeccion.h"
 #include "section/MomentoAgotamiento.h"
-#include "section/TrazaSeccion.h"
+#include "tests/common/Expresion.h"
 #include "tests/section/DisenosAleatorios.h"
 
 #include <gtest/gtest.h>
