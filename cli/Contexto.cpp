@@ -1,6 +1,7 @@
 #include "cli/Contexto.h"
 
 #include "common/Numeros.h"
+#include "design/TrazaParametros.h"
 
 namespace velmora {
 
@@ -37,6 +38,7 @@ Contexto::Contexto(const Json& entrada, std::string calculo)
     InicializarTablas(Estado);
     if (const auto r = entrada_.find("ranuras"); r != entrada_.end())
         AplicarRanuras(Estado, *r);
+    LeerCabeceraInforme();
 }
 
 std::string Contexto::Nombre(std::string_view ventana, std::string_view control) const {
@@ -82,14 +84,14 @@ const Json* Contexto::Buscar(std::string_view ventana, std::string_view control)
 std::string Contexto::Texto(std::string_view ventana, std::string_view control,
                             std::string_view defecto) {
     const Json* v = Buscar(ventana, control);
-    if (!v)
-        return std::string(defecto);
-    if (!v->is_string())
+    if (v && !v->is_string())
         Fallar(Nombre(ventana, control) +
                    " es un cuadro de texto: dé su contenido entre comillas, p. ej. \"0.40\"." +
                    Recibido(*v),
                std::string(control));
-    return v->get<std::string>();
+    std::string texto = v ? v->get<std::string>() : std::string(defecto);
+    Anotar(ventana, control, texto);
+    return texto;
 }
 
 int Contexto::Entero(std::string_view ventana, std::string_view control, int defecto, int minimo,
@@ -101,6 +103,7 @@ int Contexto::Entero(std::string_view ventana, std::string_view control, int def
         Fallar(Nombre(ventana, control) + " es un número entero de " + Rango(minimo, maximo) + "." +
                    Recibido(*v),
                std::string(control));
+    Anotar(ventana, control, FormatearEntero(v->get<long long>()));
     return static_cast<int>(v->get<long long>());
 }
 
@@ -114,6 +117,7 @@ int Contexto::Indice(std::string_view ventana, std::string_view control, int def
                    " es un grupo de opciones: dé el índice de la opción elegida, un entero de " +
                    Rango(0, elementos - 1) + "." + Recibido(*v),
                std::string(control));
+    Anotar(ventana, control, "opción " + FormatearEntero(v->get<long long>()));
     return static_cast<int>(v->get<long long>());
 }
 
@@ -124,6 +128,7 @@ bool Contexto::Casilla(std::string_view ventana, std::string_view control, bool 
     if (!v->is_boolean())
         Fallar(Nombre(ventana, control) + " es una casilla: dé true o false." + Recibido(*v),
                std::string(control));
+    Anotar(ventana, control, v->get<bool>() ? "marcada" : "sin marcar");
     return v->get<bool>();
 }
 
@@ -153,6 +158,7 @@ EleccionParametros Contexto::ConfirmarParametros() {
     casilla("HormigonadoVertical", p.HormigonadoVerticalHabilitado, p.HormigonadoVerticalMarcado);
 
     Exigir(DerivarMateriales(Estado, p));
+    Informar("Parámetros generales", [&] { return TrazaParametros(Estado, p); });
     return p;
 }
 

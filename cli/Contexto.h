@@ -11,12 +11,15 @@
 #include "cli/Registro.h"
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "report/Informe.h"
 
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -76,6 +79,18 @@ public:
     // `ventana` vacía, como clave del nivel superior de la respuesta.
     void Poner(std::string_view ventana, std::string_view control, Json valor);
 
+    // Memoria de cálculo ("informe": "html" en la línea). Las trazas y los dibujos sólo se
+    // hacen si se pide: un cálculo por lotes no paga su texto.
+    bool InformePedido() const { return informe_; }
+    void Informar(std::string titulo, const std::function<Traza()>& traza);
+    void Dibujar(std::string pie, const std::function<std::string()>& svg);
+    // El capítulo de la memoria de esta línea: los datos leídos con su texto, los parámetros
+    // generales si se confirmaron, las trazas, los rótulos escritos y los dibujos.
+    CapituloInforme Capitulo() const;
+    // Datos del proyecto de la línea ("proyecto": {"proyecto": ..., "elemento": ..., "autor":
+    // ...}).
+    const DatosProyecto& Proyecto() const { return proyecto_; }
+
     const std::string& NombreCalculo() const { return calculo_; }
     const Json& Salida() const { return salida_; }
 
@@ -85,6 +100,8 @@ public:
 
 private:
     const Json* Buscar(std::string_view ventana, std::string_view control);
+    void Anotar(std::string_view ventana, std::string_view control, std::string texto);
+    void LeerCabeceraInforme();
     std::string Nombre(std::string_view ventana, std::string_view control) const;
 
     const Json& entrada_;
@@ -92,6 +109,11 @@ private:
     Json salida_ = Json::object();
     std::set<std::string, std::less<>> ventanasLeidas_;
     std::set<std::pair<std::string, std::string>, std::less<>> controlesLeidos_;
+    bool informe_ = false;
+    DatosProyecto proyecto_;
+    std::vector<DatoInforme> datos_;
+    std::vector<ApartadoInforme> apartados_;
+    std::vector<DibujoInforme> dibujos_;
 };
 
 // Aplica "ranuras" de la entrada: {"1": [[3, 16]], "2": [[2, 12], [1, 10]]}, de 1 a 3 grupos

@@ -194,6 +194,8 @@ Json Responder(const std::string& linea, bool conEstado) {
             r[ventana] = controles;
         if (conEstado && calculo->second.volcarEstado)
             r["estado"] = VolcarEstado(contexto.Estado);
+        if (contexto.InformePedido())
+            r["informe"] = PaginaInforme(CabeceraDeHoy(contexto.Proyecto()), {contexto.Capitulo()});
         return r;
     } catch (const ErrorLinea& e) {
         return RespuestaError(nombre, e.error());

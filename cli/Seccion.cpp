@@ -6,9 +6,11 @@
 #include "cli/Contexto.h"
 #include "cli/Seccion.h"
 #include "design/Ranuras.h"
+#include "report/DibujosInforme.h"
 #include "section/CalculoSeccion.h"
 #include "section/Dominio.h"
 #include "section/MomentoAgotamiento.h"
+#include "section/TrazaSeccion.h"
 
 namespace velmora {
 
@@ -63,6 +65,24 @@ void PonerDominio(Contexto& c) {
     c.Poner("DominioDeDeformacion", "Puntos", puntos);
 }
 
+// Memoria: la traza del dimensionamiento, la sección con las barras de los resultados y el perfil
+// de deformaciones.
+void InformarSeccion(Contexto& c, const EleccionParametros& p, const std::string& traccion,
+                     const std::string& compresion) {
+    c.Informar("Dimensionamiento de la sección",
+               [&] { return TrazaSeccion(c.Estado, p.TipoElemento, p.DesignacionAcero); });
+    const auto barras = [&](const std::string& diametro, double As) {
+        const auto n = NumeroBarras(As, diametro, "");
+        return BarrasCara{n ? std::atoi(n.valor().c_str()) : 0, std::atof(diametro.c_str())};
+    };
+    c.Dibujar("Sección con las barras de los resultados y la fibra neutra", [&] {
+        return SvgSeccion(c.Estado, barras(traccion, c.Estado.As1),
+                          barras(compresion, c.Estado.As2));
+    });
+    c.Dibujar("Perfil de deformaciones sobre los pivotes de los dominios",
+              [&] { return SvgDeformaciones(c.Estado); });
+}
+
 void CalcularSeccionLinea(Contexto& c) {
     const auto p = c.ConfirmarParametros();
     const auto datos = LeerVentanaSeccion(c, true);
@@ -98,6 +118,7 @@ void CalcularSeccionLinea(Contexto& c) {
     c.Poner(Resultados, "DiametroTraccion", traccion);
     c.Poner(Resultados, "DiametroCompresion", compresion);
     PonerDominio(c);
+    InformarSeccion(c, p, traccion, compresion);
 }
 
 void CalcularMomentoLinea(Contexto& c) {
@@ -132,6 +153,9 @@ void CalcularMomentoLinea(Contexto& c) {
     c.Poner(Momento, "AreaTraccionada", rotuloA1);
     c.Poner(Momento, "EtiquetaMomento", TextoMomento(m.Mu));
     PonerDominio(c);
+    c.Informar("Momento de agotamiento", [&] { return TrazaMomento(c.Estado, a, m); });
+    c.Dibujar("Perfil de deformaciones en el agotamiento",
+              [&] { return SvgDeformaciones(c.Estado); });
 }
 
 const RegistrarCalculo registroSeccion{
