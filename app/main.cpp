@@ -1,6 +1,8 @@
 #include "app/Aplicacion.h"
 #include "app/VentanaPrincipal.h"
 #include "assets/Dibujos.h"
+#include "report/DialogoDatosProyecto.h"
+#include "report/MemoriaLote.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -8,6 +10,8 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -25,6 +29,7 @@ std::optional<int> OpcionDeTerminal(int argc, char* argv[]) {
     }
     if (opcion == "--help" || opcion == "-h") {
         std::cout << "Uso: velmora [opciones de Qt]\n"
+                     "       velmora --memoria ENTRADA SALIDA.pdf\n"
                      "\n"
                      "Calculadora de hormigón armado según la Instrucción EHE-98: armadura\n"
                      "longitudinal y transversal, flechas, anclaje, fluencia y retracción,\n"
@@ -32,6 +37,9 @@ std::optional<int> OpcionDeTerminal(int argc, char* argv[]) {
                      "\n"
                      "  -h, --help     muestra esta ayuda y termina\n"
                      "  -V, --version  muestra la versión y termina\n"
+                     "  --memoria ENTRADA SALIDA.pdf\n"
+                     "                 escribe en SALIDA.pdf la memoria de cálculo de cada línea\n"
+                     "                 de ENTRADA (entradas de velmora-calc) sin abrir ventanas\n"
                      "\n"
                      "Los mismos cálculos, sin ventanas: velmora-calc --help.\n";
         return 0;
@@ -43,9 +51,32 @@ std::optional<int> OpcionDeTerminal(int argc, char* argv[]) {
 
 using namespace velmora;
 
+namespace {
+
+// velmora --memoria ENTRADA SALIDA.pdf: la memoria de una tanda de velmora-calc, sin ventanas.
+int Memoria(int argc, char* argv[]) {
+    if (argc != 4) {
+        std::fputs("Uso: velmora --memoria ENTRADA SALIDA.pdf\n", stderr);
+        return 1;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacion(argc, argv);
+    QString error;
+    if (!EscribirMemoriaDeTanda(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                LeerDatosProyecto(), error)) {
+        std::fprintf(stderr, "velmora: %s\n", error.toUtf8().constData());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     if (const auto salida = OpcionDeTerminal(argc, argv))
         return *salida;
+    if (argc >= 2 && std::strcmp(argv[1], "--memoria") == 0)
+        return Memoria(argc, argv);
     Aplicacion app;
     InicializarTablas(app.Estado); // antes de que exista ninguna ventana
 

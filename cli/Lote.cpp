@@ -130,7 +130,7 @@ bool EnBlanco(const std::string& linea) {
     return linea.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-Json Responder(const std::string& linea, bool conEstado) {
+Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe = nullptr) {
     if (const auto error = ErrorDeBytes(linea))
         return RespuestaError(nullptr, *error);
     if (DemasiadoHonda(linea))
@@ -194,6 +194,8 @@ Json Responder(const std::string& linea, bool conEstado) {
             r[ventana] = controles;
         if (conEstado && calculo->second.volcarEstado)
             r["estado"] = VolcarEstado(contexto.Estado);
+        if (contexto.InformePedido() && informe)
+            *informe = {contexto.Capitulo(), contexto.Proyecto()};
         if (contexto.InformePedido())
             r["informe"] = PaginaInforme(CabeceraDeHoy(contexto.Proyecto()), {contexto.Capitulo()});
         return r;
@@ -205,9 +207,10 @@ Json Responder(const std::string& linea, bool conEstado) {
 }
 
 // Ninguna línea detiene la tanda: lo que escape de Responder es el error de esa línea.
-Json ResponderSinExcepciones(const std::string& linea, bool conEstado) {
+Json ResponderSinExcepciones(const std::string& linea, bool conEstado,
+                              InformeLinea* informe = nullptr) {
     try {
-        return Responder(linea, conEstado);
+        return Responder(linea, conEstado, informe);
     } catch (const std::exception& e) {
         return RespuestaError(nullptr, {std::string("Error interno: ") + e.what(), ""});
     }
@@ -221,6 +224,10 @@ std::string Texto(const Json& respuesta) {
 
 std::string ProcesarLinea(const std::string& linea, bool conEstado) {
     return Texto(ResponderSinExcepciones(linea, conEstado));
+}
+
+std::string ProcesarLinea(const std::string& linea, bool conEstado, InformeLinea* informe) {
+    return Texto(ResponderSinExcepciones(linea, conEstado, informe));
 }
 
 int ProcesarFlujo(std::istream& entrada, std::ostream& salida, bool conEstado) {

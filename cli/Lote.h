@@ -6,6 +6,8 @@
 // o {"calculo": NOMBRE, "ok": false, "error": mensaje, "campo": CONTROL}.
 // Cada línea parte del estado de arranque del programa; una línea mala no para la tanda.
 
+#include "report/Informe.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -14,6 +16,17 @@ namespace velmora {
 // Procesa una línea y devuelve la línea de respuesta (sin salto de línea final). Sin
 // `conEstado` la respuesta correcta no lleva "estado" (opción --sin-estado).
 std::string ProcesarLinea(const std::string& linea, bool conEstado = true);
+
+// Capítulo de la memoria de cálculo de una línea (que pide "informe") y sus datos del
+// proyecto, para juntar varias líneas en una sola memoria.
+struct InformeLinea {
+    CapituloInforme capitulo;
+    DatosProyecto proyecto;
+};
+
+// Como ProcesarLinea; si la línea pide "informe" y sale bien, deja además su capítulo en
+// `informe`.
+std::string ProcesarLinea(const std::string& linea, bool conEstado, InformeLinea* informe);
 
 // Procesa todas las líneas de `entrada` y escribe una respuesta por línea en `salida`; las
 // líneas en blanco se saltan. Devuelve el número de líneas con error.

@@ -113,7 +113,7 @@ std::string Capitulo(const CapituloInforme& c, int numero) {
     for (const auto& a : c.apartados) {
         if (a.traza.pasos.empty())
             continue;
-        t += "<h3>" + EscaparHtml(a.titulo) + "</h3>\n<table class=\"pasos\">\n";
+        t += "<h3>" + EscaparHtml(a.titulo) + "</h3>\n<table class=\"pasos\" width=\"100%\">\n";
         for (const auto& p : a.traza.pasos)
             t += FilaPaso(p);
         t += "</table>\n";

@@ -5,6 +5,7 @@ paquetes=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-svg-dev poppler-utils
     xvfb xauth fonts-dejavu-core
     clang-14 libclang-rt-14-dev appstream dpkg-dev file
 )

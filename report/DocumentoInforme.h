@@ -1,0 +1,24 @@
+#pragma once
+// La memoria de cálculo en Qt: un QTextDocument con los dibujos SVG como objetos vectoriales,
+// pintado en páginas A4 con el pie «Página N de M» (PDF, impresora o vista previa).
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace velmora {
+
+// Carga la página HTML de la memoria en `doc`: cada <svg> en línea pasa a ser un objeto que se
+// pinta con QSvgRenderer, así que sigue siendo vectorial en el PDF y en la impresora.
+void CargarInforme(QTextDocument& doc, const QString& html);
+
+// Pinta `doc` en el dispositivo (QPrinter o QPdfWriter, A4 con márgenes), una página tras otra,
+// con «Página N de M» al pie. Devuelve el número de páginas.
+int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo);
+
+// Escribe la memoria en un PDF A4 por medio de un fichero temporal que sólo sustituye a `ruta`
+// si todo fue bien. Si falla, false y `error` dice la ruta y la causa.
+bool EscribirPdfInforme(const QString& html, const QString& ruta, QString& error);
+
+} // namespace velmora

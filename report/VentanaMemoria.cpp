@@ -1,0 +1,139 @@
+#include "report/VentanaMemoria.h"
+
+#include "common/Avisar.h"
+#include "report/DialogoDatosProyecto.h"
+#include "report/DocumentoInforme.h"
+#include "report/MemoriaLote.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+VentanaMemoria::VentanaMemoria(QString linea, QWidget* padre)
+    : QDialog(padre), linea_(std::move(linea)), vista_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("VentanaMemoria"));
+    setWindowTitle(QStringLiteral("Memoria de cálculo"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(860, 900);
+    vista_->setObjectName(QStringLiteral("VistaMemoria"));
+    vista_->setOpenLinks(false);
+    auto* botones = new QHBoxLayout;
+    const auto boton = [&](const char* nombre, const QString& texto, void (VentanaMemoria::*f)()) {
+        auto* b = new QPushButton(texto, this);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, f);
+        botones->addWidget(b);
+    };
+    boton("BotonImprimir", QStringLiteral("&Imprimir…"), &VentanaMemoria::BotonImprimirClick);
+    boton("BotonGuardarPdf", QStringLiteral("Guardar &PDF…"),
+          &VentanaMemoria::BotonGuardarPdfClick);
+    boton("BotonGuardarHtml", QStringLiteral("Guardar &HTML…"),
+          &VentanaMemoria::BotonGuardarHtmlClick);
+    boton("BotonCopiar", QStringLiteral("&Copiar"), &VentanaMemoria::BotonCopiarClick);
+    botones->addStretch();
+    boton("BotonDatosProyecto", QStringLiteral("&Datos del proyecto…"),
+          &VentanaMemoria::BotonDatosProyectoClick);
+    auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+    cerrar->setObjectName(QStringLiteral("BotonCerrar"));
+    connect(cerrar, &QPushButton::clicked, this, &QDialog::close);
+    botones->addWidget(cerrar);
+    auto* capas = new QVBoxLayout(this);
+    capas->addWidget(vista_, 1);
+    capas->addLayout(botones);
+    Recalcular();
+}
+
+void VentanaMemoria::Recalcular() {
+    QString error;
+    html_ = MemoriaDeLinea(linea_, LeerDatosProyecto(), error);
+    if (html_.isEmpty()) {
+        vista_->setPlainText(QStringLiteral("No se puede hacer la memoria: ") + error);
+        return;
+    }
+    // La vista previa es el mismo documento que se imprime, con los dibujos vectoriales.
+    auto* doc = new QTextDocument(vista_);
+    CargarInforme(*doc, html_);
+    vista_->setDocument(doc);
+}
+
+bool VentanaMemoria::GuardarHtml(const QString& ruta, QString& error) const {
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly) || f.write(html_.toUtf8()) < 0 || !f.commit()) {
+        error = QStringLiteral("No se puede escribir «%1»: %2").arg(ruta, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool VentanaMemoria::GuardarPdf(const QString& ruta, QString& error) const {
+    return EscribirPdfInforme(html_, ruta, error);
+}
+
+// El diálogo de guardar pregunta antes de sustituir un fichero que ya existe.
+QString VentanaMemoria::PedirRuta(const QString& filtro, const QString& extension) {
+    QFileDialog d(this, QStringLiteral("Guardar la memoria"));
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setNameFilter(filtro);
+    d.setDefaultSuffix(extension);
+    d.setOption(QFileDialog::DontConfirmOverwrite, false);
+    d.selectFile(QStringLiteral("memoria.") + extension);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
+}
+
+void VentanaMemoria::BotonGuardarPdfClick() {
+    const QString ruta = PedirRuta(QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    QString error;
+    if (!ruta.isEmpty() && !GuardarPdf(ruta, error))
+        Avisar(error, this);
+}
+
+void VentanaMemoria::BotonGuardarHtmlClick() {
+    const QString ruta =
+        PedirRuta(QStringLiteral("Página web (*.html *.htm)"), QStringLiteral("html"));
+    QString error;
+    if (!ruta.isEmpty() && !GuardarHtml(ruta, error))
+        Avisar(error, this);
+}
+
+void VentanaMemoria::BotonImprimirClick() {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                        QMarginsF(18, 18, 18, 14), QPageLayout::Millimeter));
+    QPrintDialog dialogo(&impresora, this);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir la memoria"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    QTextDocument doc;
+    CargarInforme(doc, html_);
+    PintarInforme(doc, impresora);
+}
+
+// Texto enriquecido para un procesador de textos, y el texto llano para lo demás.
+void VentanaMemoria::BotonCopiarClick() {
+    auto* datos = new QMimeData;
+    datos->setHtml(html_);
+    datos->setText(vista_->toPlainText());
+    QApplication::clipboard()->setMimeData(datos);
+}
+
+void VentanaMemoria::BotonDatosProyectoClick() {
+    DialogoDatosProyecto d(this);
+    if (d.exec() == QDialog::Accepted)
+        Recalcular();
+}
+
+} // namespace velmora

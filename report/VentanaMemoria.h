@@ -1,0 +1,39 @@
+#pragma once
+// Vista previa de la memoria de cálculo con «Imprimir…», «Guardar PDF…», «Guardar HTML…»,
+// «Copiar» y «Datos del proyecto…».
+
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace velmora {
+
+class VentanaMemoria : public QDialog {
+    Q_OBJECT
+public:
+    // `linea` es la línea de velmora-calc del cálculo que se documenta.
+    explicit VentanaMemoria(QString linea, QWidget* padre = nullptr);
+
+    // La página HTML que se muestra (vacía si la línea no se pudo calcular).
+    const QString& Html() const { return html_; }
+
+    // Guardan sin preguntar la ruta (las pruebas y los botones tras su diálogo); false con un
+    // mensaje que dice la ruta y la causa.
+    bool GuardarHtml(const QString& ruta, QString& error) const;
+    bool GuardarPdf(const QString& ruta, QString& error) const;
+
+private:
+    void Recalcular();
+    void BotonImprimirClick();
+    void BotonGuardarPdfClick();
+    void BotonGuardarHtmlClick();
+    void BotonCopiarClick();
+    void BotonDatosProyectoClick();
+    QString PedirRuta(const QString& filtro, const QString& extension);
+
+    QString linea_;
+    QString html_;
+    QTextBrowser* vista_;
+};
+
+} // namespace velmora

@@ -1,0 +1,38 @@
+# velmora --memoria sobre una tanda: el PDF se escribe y su texto (pdftotext) trae los números
+# del ejemplo de la sección y del momento de agotamiento; una línea mala da 1 y un mensaje.
+set(pdf ${SALIDA}/memoria_prueba.pdf)
+file(REMOVE ${pdf})
+execute_process(COMMAND ${PROGRAMA} --memoria ${TANDA} ${pdf} RESULT_VARIABLE rc
+                ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "velmora --memoria devolvió ${rc}: ${err}")
+endif()
+execute_process(COMMAND pdftotext ${pdf} - OUTPUT_VARIABLE texto RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "pdftotext no lee el PDF")
+endif()
+string(REGEX REPLACE "[ \n]+" " " texto "${texto}")
+foreach(trozo "Memoria de cálculo" "Nave de pruebas" "8.622" "1.188" "89.28" "Dominio"
+        "armadura mínima de compresión de vigas" "art. 42.3.5" "72.03" "Página 1 de")
+    string(FIND "${texto}" "${trozo}" pos)
+    if(pos EQUAL -1)
+        message(FATAL_ERROR "Falta «${trozo}» en el texto del PDF:\n${texto}")
+    endif()
+endforeach()
+foreach(malo "nan" "inf ")
+    string(FIND "${texto}" " ${malo}" pos)
+    if(NOT pos EQUAL -1)
+        message(FATAL_ERROR "«${malo}» en el texto del PDF")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${PROGRAMA} --memoria ${MALA} ${SALIDA}/memoria_mala.pdf
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "Línea 1 de .*canto h")
+    message(FATAL_ERROR "Una línea mala debe dar 1 y su mensaje; dio ${rc}: ${err}")
+endif()
+execute_process(COMMAND ${PROGRAMA} --memoria ${SALIDA}/no_existe.jsonl ${SALIDA}/x.pdf
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 1 OR NOT err MATCHES "No se puede leer")
+    message(FATAL_ERROR "Un fichero que no existe debe dar 1 y su mensaje; dio ${rc}: ${err}")
+endif()
