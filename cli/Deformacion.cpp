@@ -22,8 +22,9 @@ MedioAmbiente Ambiente(Contexto& c, const char* ventana) {
 void CalcularFluenciaLinea(Contexto& c) {
     const TextosCampos textos = TextosDeLinea(c, Fluencia, CamposFluencia);
     const bool conocido = c.Casilla(Fluencia, "EspesorFicticioConocido", false);
-    const auto r =
-        Exigir(CalcularFluencia(Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)))));
+    const auto datos = Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)));
+    const auto r = Exigir(CalcularFluencia(datos));
+    c.Informar("Fluencia", [&] { return TrazaFluencia(datos, r); });
     const auto t = RotularFluencia(r, textos.at(std::string(CampoEdadCarga.control)),
                                    textos.at(std::string(CampoEdadCalculo.control)));
     const std::pair<const char*, const std::string&> rotulos[] = {
@@ -44,8 +45,9 @@ void CalcularRetraccionLinea(Contexto& c) {
         c.Indice(Retraccion, "GrupoConsistencia", static_cast<int>(Consistencia::Plastica), 3)));
     const auto ambiente = Ambiente(c, Retraccion);
     const bool conocido = c.Casilla(Retraccion, "EspesorFicticioConocido", false);
-    const auto r = Exigir(CalcularRetraccion(
-        Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia))));
+    const auto datos = Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia));
+    const auto r = Exigir(CalcularRetraccion(datos));
+    c.Informar("Retracción", [&] { return TrazaRetraccion(datos, r); });
     const auto t = RotularRetraccion(r, textos.at(std::string(CampoEdad.control)));
     c.Poner(ResultadosRetraccion, "Valor1", t.Valor1);
     c.Poner(ResultadosRetraccion, "Valor10", t.Valor10);

@@ -133,8 +133,14 @@ void Contexto::Informar(std::string titulo, const std::function<Traza()>& traza)
 }
 
 void Contexto::Dibujar(std::string pie, const std::function<std::string()>& svg) {
-    if (informe_)
-        dibujos_.push_back({std::move(pie), svg()});
+    if (!informe_)
+        return;
+    // Dentro de la página va sólo el elemento <svg>, sin declaración XML ni DOCTYPE.
+    std::string s = svg();
+    const auto inicio = s.find("<svg");
+    if (inicio == std::string::npos)
+        return;
+    dibujos_.push_back({std::move(pie), s.substr(inicio)});
 }
 
 CapituloInforme Contexto::Capitulo() const {

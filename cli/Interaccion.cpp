@@ -3,6 +3,7 @@
 // las combinaciones de "combinaciones".
 
 #include "cli/Contexto.h"
+#include "section/DibujoInteraccion.h"
 #include "cli/Seccion.h"
 #include "common/Numeros.h"
 #include "design/Ranuras.h"
@@ -76,8 +77,10 @@ void CalcularInteraccionLinea(Contexto& c) {
     for (const auto& p : d.Curva())
         curva.push_back({Redondear(p.N * 1e-3), Redondear(p.M * 1e-6)});
     Json comprobadas = Json::array();
+    std::vector<ComprobacionCombinacion> comprobaciones;
     for (const auto& k : combinaciones) {
         const auto x = ComprobarCombinacion(d, k);
+        comprobaciones.push_back(x);
         comprobadas.push_back({{"nombre", k.Nombre},
                                {"Nd", k.Nd * 1e-3},
                                {"Md", k.Md * 1e-6},
@@ -92,6 +95,8 @@ void CalcularInteraccionLinea(Contexto& c) {
     c.Poner("", "Mmin", d.Mmin * 1e-6);
     c.Poner("", "curva", std::move(curva));
     c.Poner("", "combinaciones", std::move(comprobadas));
+    c.Dibujar("Diagrama de interacción N–M con las combinaciones comprobadas",
+              [&] { return SvgInteraccion(d, comprobaciones, 640, 480); });
 }
 
 const RegistrarCalculo registro{

@@ -30,7 +30,12 @@ public:
         QSvgRenderer r(formato.property(PropiedadSvg).toByteArray());
         const QPaintDevice* d = doc->documentLayout()->paintDevice();
         const double escala = d ? d->logicalDpiX() / 96.0 : 1.0;
-        return QSizeF(r.defaultSize()) * escala;
+        QSizeF t = QSizeF(r.defaultSize()) * escala;
+        // Un dibujo más ancho que la caja de texto se reduce a su anchura.
+        const double ancho = doc->pageSize().width() > 0 ? doc->pageSize().width() * 0.95 : 0.0;
+        if (ancho > 0 && t.width() > ancho)
+            t *= ancho / t.width();
+        return t;
     }
     void drawObject(QPainter* pintor, const QRectF& rect, QTextDocument*, int,
                     const QTextFormat& formato) override {

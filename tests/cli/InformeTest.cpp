@@ -111,6 +111,9 @@ const char* const Lineas[] = {
     R"({"calculo": "anclaje", "ranuras": {"1": [[4, 16]], "2": [[4, 16]]}})",
     R"({"calculo": "fluencia"})",
     R"({"calculo": "retraccion"})",
+    R"({"calculo": "interaccion", "ParametrosGenerales": {"GrupoDesignacionAcero": 1},
+        "DatosSeccion": {"Valor1": "0.40", "Valor2": "0.20", "Valor3": "0.05", "Valor4": "0.05"},
+        "ranuras": {"1": [[2, 16]], "2": [[2, 16]]}})",
 };
 
 class InformeDeCadaCalculo : public ::testing::TestWithParam<const char*> {};
