@@ -26,7 +26,7 @@ table.pasos tr { page-break-inside: avoid; }
 table.pasos td { padding: 3pt 4pt; border-bottom: 1px solid #ddd; vertical-align: top; }
 td.articulo { white-space: nowrap; color: #555; text-align: right; width: 16%; }
 p { margin: 0; }
-p.descripcion { color: #333; }
+span.descripcion { color: #444; }
 p.formula { margin-top: 1pt; }
 p.nota { font-style: italic; color: #1a3550; }
 td.rotulo { font-family: "DejaVu Sans Mono", monospace; white-space: pre; }
@@ -66,9 +66,13 @@ std::string FilaPaso(const Paso& p) {
     if (!SoloNumero(p.sustitucion))
         formula += EscaparHtml(p.sustitucion) + " = ";
     formula += "<b>" + ValorConUnidad(p) + "</b>";
-    return "<tr><td>" + Etiqueta("p", TextoEnriquecido(p.descripcion), " class=\"descripcion\"") +
-           Etiqueta("p", formula, " class=\"formula\"") + "</td><td class=\"articulo\">" +
-           articulo + "</td></tr>\n";
+    // Descripción y fórmula en un solo párrafo: ni la vista previa ni el PDF los separan.
+    return "<tr><td>" +
+           Etiqueta("p",
+                    "<span class=\"descripcion\">" + TextoEnriquecido(p.descripcion) +
+                        "</span><br/>" + formula,
+                    " class=\"formula\"") +
+           "</td><td class=\"articulo\">" + articulo + "</td></tr>\n";
 }
 
 std::string Cabecera(const CabeceraInforme& c) {
@@ -113,7 +117,7 @@ std::string Capitulo(const CapituloInforme& c, int numero) {
     for (const auto& a : c.apartados) {
         if (a.traza.pasos.empty())
             continue;
-        t += "<h3>" + EscaparHtml(a.titulo) + "</h3>\n<table class=\"pasos\" width=\"100%\">\n";
+        t += "<h3>" + EscaparHtml(a.titulo) + "</h3>\n<table class=\"pasos\" width=\"100%\" cellpadding=\"3\" cellspacing=\"0\">\n";
         for (const auto& p : a.traza.pasos)
             t += FilaPaso(p);
         t += "</table>\n";
