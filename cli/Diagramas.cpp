@@ -2,6 +2,8 @@
 // conversión de unidades. Ninguna confirma los parámetros generales: el diagrama del acero y el
 // parábola-rectángulo escriben sus propios materiales, y la conversión no usa el estado.
 
+#include "common/Numeros.h"
+#include "diagrams/SvgDiagramas.h"
 #include "cli/CamposLinea.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
@@ -40,6 +42,13 @@ void CalcularAcero(Contexto& c) {
     c.Poner(Acero, "Label29", r.Label29);
     c.Poner(Acero, "Label30", r.Label30);
     c.Poner(Acero, "ValorTension", tension);
+    // Memoria: la tensión de la deformación escrita (ya leída sin error por RotuloCalcular).
+    if (const auto eps = LeerNumero(valor1, "Deformación"); eps) {
+        c.Informar("Diagrama de cálculo del acero",
+                   [&] { return TrazaDiagramaAcero(c.Estado, e, *eps); });
+        c.Dibujar("Diagrama σ–ε de cálculo del acero con el punto de la deformación escrita",
+                  [&] { return SvgDiagramaAcero(CalcularDibujoAcero(c.Estado, true, *eps)); });
+    }
 }
 
 void CalcularParabolaRectangulo(Contexto& c) {
@@ -56,6 +65,9 @@ void CalcularParabolaRectangulo(Contexto& c) {
     c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, situacion));
     c.Poner(Parabola, "Compresion", r.Compresion);
     c.Poner(Parabola, "CentroGravedad", r.CentroGravedad);
+    c.Informar("Bloque parábola-rectángulo", [&] { return TrazaParabola(c.Estado, datos); });
+    c.Dibujar("Bloque de compresiones sobre el canto",
+              [&] { return SvgBloque(CalcularDibujoBloque(c.Estado)); });
 }
 
 // La forma científica lleva aquí siempre punto decimal: la salida de una tanda no depende de
