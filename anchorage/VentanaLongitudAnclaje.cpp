@@ -90,6 +90,18 @@ void TVentanaLongitudAnclaje::DefinirPosicion(int p) {
     ActualizarRecubrimiento();
 }
 
+void TVentanaLongitudAnclaje::FijarArmadura(int ranura, bool definida) {
+    // Como el OK del selector: AreaTotal es el área de la ranura.
+    estado_.AreaTotal = AreaDeRanura(estado_, ranura);
+    TomarArmaduraRanura(estado_, valores_, ranura);
+    if (!definida)
+        valores_.phi[ranura] = valores_.AsReal[ranura] = 0.0;
+    (ranura == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)
+        ->setText(definida ? Q(TextoArmadura(estado_, ranura))
+                           : QStringLiteral("Defina armadura"));
+    ActualizarRecubrimiento();
+}
+
 void TVentanaLongitudAnclaje::AreaPosicionIClick() {
     DefinirPosicion(1);
 }

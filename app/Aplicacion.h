@@ -30,6 +30,7 @@ class TVentanaConversion;
 class TVentanaArea;
 class TVentanaMomento;
 class TVentanaInteraccion;
+class TProyectos;
 
 struct Aplicacion {
     EstadoDiseno Estado;
@@ -57,6 +58,8 @@ struct Aplicacion {
     TVentanaArea* VentanaArea = nullptr;
     TVentanaMomento* VentanaMomento = nullptr;
     TVentanaInteraccion* VentanaInteraccion = nullptr;
+
+    TProyectos* Proyectos = nullptr; // menú «Archivo»: abrir y guardar proyectos
 };
 
 // Crea las 22 ventanas en el orden fijo de arranque (la principal primero).

@@ -25,6 +25,7 @@
 #include "design/VentanaArea.h"
 #include "section/VentanaMomento.h"
 #include "section/VentanaInteraccion.h"
+#include "app/Proyectos.h"
 
 namespace velmora {
 
@@ -113,6 +114,7 @@ void CrearVentanas(Aplicacion& app) {
     ConectarDeformaciones(app);
     ConectarSeccion(app);
     ConectarMenuPrincipal(app);
+    app.Proyectos = new TProyectos(app);
 }
 
 } // namespace velmora

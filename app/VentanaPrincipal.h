@@ -21,6 +21,8 @@ public:
 
     // true cuando las entradas de cálculo ya están habilitadas.
     bool Desbloqueada() const { return desbloqueada_; }
+    // Habilita las entradas de cálculo (como al cerrar los parámetros generales).
+    void Desbloquear();
 
     void Parmetrosgenerales1Click();
     void Datosdelaseccion1Click();
@@ -64,7 +66,6 @@ protected:
 
 private:
     void FormShow();
-    void Desbloquear();
     std::unique_ptr<Ui::TVentanaPrincipal> ui;
     bool desbloqueada_ = false;
     bool mostrada_ = false;

@@ -1,4 +1,5 @@
 #include "app/Aplicacion.h"
+#include "app/Proyectos.h"
 #include "app/VentanaPrincipal.h"
 #include "assets/Dibujos.h"
 #include "report/DialogoDatosProyecto.h"
@@ -8,6 +9,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
@@ -98,5 +100,10 @@ int main(int argc, char* argv[]) {
 
     CrearVentanas(app);
     app.VentanaPrincipal->show();
+    // «velmora proyecto.velmora» abre ese proyecto (también con doble clic en el escritorio).
+    const QStringList argumentos = QCoreApplication::arguments();
+    if (argumentos.size() > 1)
+        QTimer::singleShot(0, app.Proyectos,
+                           [&app, ruta = argumentos.at(1)] { app.Proyectos->AbrirFichero(ruta); });
     return QApplication::exec();
 }

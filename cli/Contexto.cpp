@@ -81,8 +81,20 @@ const Json* Contexto::Buscar(std::string_view ventana, std::string_view control)
     return v == w->end() ? nullptr : &*v;
 }
 
+void Contexto::AnotarLectura(std::string_view ventana, std::string_view control, TipoControl tipo,
+                             Json defecto, int minimo, int maximo) {
+    if (!registro_)
+        return;
+    for (const ControlLeido& c : *registro_)
+        if (c.ventana == ventana && c.control == control)
+            return;
+    registro_->push_back({std::string(ventana), std::string(control), tipo, std::move(defecto),
+                          minimo, maximo});
+}
+
 std::string Contexto::Texto(std::string_view ventana, std::string_view control,
                             std::string_view defecto) {
+    AnotarLectura(ventana, control, TipoControl::Texto, std::string(defecto));
     const Json* v = Buscar(ventana, control);
     if (v && !v->is_string())
         Fallar(Nombre(ventana, control) +
@@ -96,6 +108,7 @@ std::string Contexto::Texto(std::string_view ventana, std::string_view control,
 
 int Contexto::Entero(std::string_view ventana, std::string_view control, int defecto, int minimo,
                      int maximo) {
+    AnotarLectura(ventana, control, TipoControl::Entero, defecto, minimo, maximo);
     const Json* v = Buscar(ventana, control);
     if (!v)
         return defecto;
@@ -109,6 +122,7 @@ int Contexto::Entero(std::string_view ventana, std::string_view control, int def
 
 int Contexto::Indice(std::string_view ventana, std::string_view control, int defecto,
                      int elementos) {
+    AnotarLectura(ventana, control, TipoControl::Indice, defecto, 0, elementos - 1);
     const Json* v = Buscar(ventana, control);
     if (!v)
         return defecto;
@@ -122,6 +136,7 @@ int Contexto::Indice(std::string_view ventana, std::string_view control, int def
 }
 
 bool Contexto::Casilla(std::string_view ventana, std::string_view control, bool defecto) {
+    AnotarLectura(ventana, control, TipoControl::Casilla, defecto);
     const Json* v = Buscar(ventana, control);
     if (!v)
         return defecto;

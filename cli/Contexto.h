@@ -23,6 +23,20 @@
 
 namespace velmora {
 
+// Clase de valor que lleva un control en la línea de entrada.
+enum class TipoControl { Texto, Indice, Entero, Casilla };
+
+// Un control leído por un cálculo: su ventana ("" para una clave del nivel superior), su nombre,
+// su clase, su valor de arranque y, para Indice y Entero, los valores admitidos (minimo..maximo).
+struct ControlLeido {
+    std::string ventana;
+    std::string control;
+    TipoControl tipo = TipoControl::Texto;
+    Json defecto;
+    int minimo = 0;
+    int maximo = 0;
+};
+
 // Error de una línea: mensaje en español y control al que se refiere.
 class ErrorLinea : public std::runtime_error {
 public:
@@ -98,8 +112,17 @@ public:
     // escrito no debe pasar en silencio con el valor de arranque.
     void ComprobarLeidos() const;
 
+    // Anota en `registro` cada control que se lea desde ahora (una vez cada uno, en el orden de
+    // lectura); los proyectos lo usan para saber qué guarda cada cálculo.
+    void Registrar(std::vector<ControlLeido>* registro) { registro_ = registro; }
+
 private:
+    // Para los proyectos: el control leído, su clase y su valor de arranque.
+    void AnotarLectura(std::string_view ventana, std::string_view control, TipoControl tipo,
+                       Json defecto, int minimo = 0, int maximo = 0);
+
     const Json* Buscar(std::string_view ventana, std::string_view control);
+    // Para la memoria: el dato tal como se leyó.
     void Anotar(std::string_view ventana, std::string_view control, std::string texto);
     void LeerCabeceraInforme();
     std::string Nombre(std::string_view ventana, std::string_view control) const;
@@ -114,6 +137,7 @@ private:
     std::vector<DatoInforme> datos_;
     std::vector<ApartadoInforme> apartados_;
     std::vector<DibujoInforme> dibujos_;
+    std::vector<ControlLeido>* registro_ = nullptr;
 };
 
 // Aplica "ranuras" de la entrada: {"1": [[3, 16]], "2": [[2, 12], [1, 10]]}, de 1 a 3 grupos

@@ -1,6 +1,7 @@
 #include "cli/Lote.h"
 
 #include "cli/Contexto.h"
+#include "cli/Proyecto.h"
 #include "common/Numeros.h"
 
 #include <istream>
@@ -167,6 +168,9 @@ Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe =
         return RespuestaError(nullptr, {"La línea debe ser un objeto JSON: "
                                         "{\"calculo\": \"nombre\", ...}.",
                                         ""});
+    // La cabecera de un fichero de proyecto se acepta y se repite.
+    if (auto cabecera = RespuestaCabecera(entrada))
+        return *cabecera;
     const auto c = entrada.find("calculo");
     if (c == entrada.end())
         return RespuestaError(

@@ -44,6 +44,14 @@ void TVentanaFlechas::ValorA2Click() {
     ui->ValorA2->setText(Q(TextoArmadura(estado_, 2)));
 }
 
+void TVentanaFlechas::FijarArmadura(int ranura, bool definida) {
+    (ranura == 2 ? AreaA2_ : AreaA1_) = definida ? AreaDeRanura(estado_, ranura) : 0.0;
+    (ranura == 2 ? ui->ValorA2 : ui->ValorA1)
+        ->setText(definida ? Q(TextoArmadura(estado_, ranura))
+                           : (ranura == 2 ? QStringLiteral("Armadura A2")
+                                          : QStringLiteral("Armadura A1")));
+}
+
 // El tipo de pieza sólo dice qué sección se arma: la del centro del vano o la del arranque.
 void TVentanaFlechas::GrupoTipoPiezaClick() {
     switch (ui->GrupoTipoPieza->itemIndex()) {

@@ -26,6 +26,9 @@ public:
     // Áreas confirmadas en el selector (mm²): A1 en la cara traccionada, A2 en la comprimida.
     double AreaA1() const { return AreaA1_; }
     double AreaA2() const { return AreaA2_; }
+    // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
+    // armadura definida (no definida). Lo usan los proyectos al abrirse.
+    void FijarArmadura(int ranura, bool definida);
 
 signals:
     void calculado(const velmora::CalculoFlecha& calculo);

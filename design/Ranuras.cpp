@@ -14,11 +14,16 @@ double AreaBarras(int n, int d) {
 
 int GruposValidos(int n) { return std::clamp(n, 1, GruposPorRanura); }
 
-double SumarArea(EstadoDiseno& e) {
-    const int k = std::clamp(e.IndiceArmadura, 0, NumeroRanuras - 1);
-    e.AreaTotal = 0.0;
+double AreaDeRanura(const EstadoDiseno& e, int k) {
+    k = std::clamp(k, 0, NumeroRanuras - 1);
+    double area = 0.0;
     for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j)
-        e.AreaTotal += AreaBarras(e.NumeroBarras[k][j], e.DiametroBarras[k][j]);
+        area += AreaBarras(e.NumeroBarras[k][j], e.DiametroBarras[k][j]);
+    return area;
+}
+
+double SumarArea(EstadoDiseno& e) {
+    e.AreaTotal = AreaDeRanura(e, e.IndiceArmadura);
     return e.AreaTotal;
 }
 

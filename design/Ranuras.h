@@ -10,6 +10,9 @@ namespace velmora {
 // Área de n barras de diámetro d mm: n·π·d²/4, en mm².
 double AreaBarras(int n, int d);
 
+// Suma de las áreas de los grupos visibles de la ranura k (mm²), sin tocar el selector.
+double AreaDeRanura(const EstadoDiseno& e, int k);
+
 // AreaTotal := suma de las áreas de los grupos visibles de la ranura IndiceArmadura (mm²).
 double SumarArea(EstadoDiseno& e);
 

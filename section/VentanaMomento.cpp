@@ -87,6 +87,14 @@ void TVentanaMomento::AreaTraccionadaClick() {
     ui->AreaTraccionada->setText(Q(TextoArmadura(estado_, 1)));
 }
 
+void TVentanaMomento::FijarArmadura(int ranura, bool definida) {
+    LimpiarMomento();
+    (ranura == 2 ? As2Dada_ : As1Dada_) = definida ? AreaDeRanura(estado_, ranura) : 0.0;
+    (ranura == 2 ? ui->AreaComprimida : ui->AreaTraccionada)
+        ->setText(definida ? Q(TextoArmadura(estado_, ranura))
+                           : QStringLiteral("Defina armadura"));
+}
+
 void TVentanaMomento::BotonDominioClick() {
     TDominioDeDeformacion::Mostrar(estado_, this);
 }

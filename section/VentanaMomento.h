@@ -36,6 +36,9 @@ public:
     // Áreas aceptadas en el selector (mm²), recordadas durante toda la sesión.
     double As1Dada() const { return As1Dada_; }
     double As2Dada() const { return As2Dada_; }
+    // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
+    // armadura definida (no definida). Lo usan los proyectos al abrirse.
+    void FijarArmadura(int ranura, bool definida);
 
 protected:
     void showEvent(QShowEvent* evento) override;

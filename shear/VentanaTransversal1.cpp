@@ -36,6 +36,12 @@ void TVentanaTransversal1::ValorAreaClick() {
     ui->ValorArea->setText(Q(TextoArmadura(estado_, 0)));
 }
 
+void TVentanaTransversal1::FijarArmadura(int ranura, bool definida) {
+    Asl_ = definida ? AreaDeRanura(estado_, ranura) : 0.0;
+    ui->ValorArea->setText(definida ? Q(TextoArmadura(estado_, ranura))
+                                    : QStringLiteral("Defina armadura"));
+}
+
 void TVentanaTransversal1::ArmaduraComprimidaClick() {
     const bool marcada = ui->ArmaduraComprimida->isChecked();
     for (QWidget* w : {static_cast<QWidget*>(ui->Label40), static_cast<QWidget*>(ui->Label41),

@@ -24,6 +24,9 @@ public:
 
     // Área de la armadura longitudinal traccionada confirmada en el selector (mm²).
     double Asl() const { return Asl_; }
+    // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
+    // armadura definida (no definida). Lo usan los proyectos al abrirse.
+    void FijarArmadura(int ranura, bool definida);
 
 signals:
     void calculado(const velmora::CalculoCortante& calculo);

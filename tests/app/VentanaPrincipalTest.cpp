@@ -86,8 +86,10 @@ private slots:
     void MenuComoSeDefinio() {
         auto* barra = Principal()->findChild<QMenuBar*>(QStringLiteral("MenuPrincipal"));
         QVERIFY(barra);
-        QCOMPARE(Nombres(barra->actions()), (QStringList{"Calculos1", "Herramientas1", "Ayuda1"}));
-        QCOMPARE(Textos(barra->actions()), (QStringList{"Cálculos", "Herramientas", "Ayuda"}));
+        QCOMPARE(Nombres(barra->actions()),
+                 (QStringList{"Archivo", "Calculos1", "Herramientas1", "Ayuda1"}));
+        QCOMPARE(Textos(barra->actions()),
+                 (QStringList{"Archivo", "Cálculos", "Herramientas", "Ayuda"}));
 
         auto* calculos = Principal()->findChild<QMenu*>(QStringLiteral("Calculos1"));
         QCOMPARE(Nombres(calculos->actions()),

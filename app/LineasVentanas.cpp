@@ -1,0 +1,283 @@
+#include "app/LineasVentanas.h"
+
+#include "anchorage/VentanaLongitudAnclaje.h"
+#include "app/Aplicacion.h"
+#include "app/VentanaPrincipal.h"
+#include "cli/Proyecto.h"
+#include "common/Campos.h"
+#include "common/GrupoOpciones.h"
+#include "deflection/VentanaFlechas.h"
+#include "design/Ranuras.h"
+#include "section/VentanaMomento.h"
+#include "shear/VentanaTransversal1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <map>
+
+namespace velmora {
+
+namespace {
+
+// Una ranura de armadura que una ventana acepta con un botón del selector; el botón muestra
+// `sinDefinir` mientras no se ha aceptado.
+struct RanuraAceptada {
+    std::string_view calculo;
+    int ranura;
+    std::string_view ventana;
+    const char* boton;
+    const char* sinDefinir;
+};
+
+constexpr RanuraAceptada Aceptadas[] = {
+    {"cortante", 0, "VentanaTransversal1", "ValorArea", "Defina armadura"},
+    {"flechas", 1, "VentanaFlechas", "ValorA1", "Armadura A1"},
+    {"flechas", 2, "VentanaFlechas", "ValorA2", "Armadura A2"},
+    {"anclaje", 1, "VentanaLongitudAnclaje", "AreaPosicionI", "Defina armadura"},
+    {"anclaje", 2, "VentanaLongitudAnclaje", "AreaPosicionII", "Defina armadura"},
+    {"momento", 1, "VentanaMomento", "AreaTraccionada", "Defina armadura"},
+    {"momento", 2, "VentanaMomento", "AreaComprimida", "Defina armadura"},
+};
+
+// Ventanas de resultados: su línea es la de su ventana de datos.
+const std::map<QString, QString> DatosDeResultados = {
+    {QStringLiteral("VentanaResultadosTrans1"), QStringLiteral("VentanaTransversal1")},
+    {QStringLiteral("VentanaResultadosFlecha"), QStringLiteral("VentanaFlechas")},
+    {QStringLiteral("VentanaAnclaje"), QStringLiteral("VentanaLongitudAnclaje")},
+    {QStringLiteral("VentanaResultadosDeformacion"), QStringLiteral("VentanaDeformacion")},
+    {QStringLiteral("VentanaResultadosRetraccion"), QStringLiteral("VentanaRetraccion")},
+};
+
+QWidget* Ventana(Aplicacion& app, const std::string& nombre) {
+    return app.VentanaPrincipal->findChild<QWidget*>(Q(nombre), Qt::FindDirectChildrenOnly);
+}
+
+QWidget* Control(Aplicacion& app, const ControlLeido& c) {
+    QWidget* ventana = Ventana(app, c.ventana);
+    return ventana ? ventana->findChild<QWidget*>(Q(c.control)) : nullptr;
+}
+
+void FijarArmadura(Aplicacion& app, const RanuraAceptada& r, bool definida) {
+    if (r.ventana == "VentanaTransversal1")
+        app.VentanaTransversal1->FijarArmadura(r.ranura, definida);
+    else if (r.ventana == "VentanaFlechas")
+        app.VentanaFlechas->FijarArmadura(r.ranura, definida);
+    else if (r.ventana == "VentanaLongitudAnclaje")
+        app.VentanaLongitudAnclaje->FijarArmadura(r.ranura, definida);
+    else if (r.ventana == "VentanaMomento")
+        app.VentanaMomento->FijarArmadura(r.ranura, definida);
+}
+
+// Valor de un control en la línea, según su clase; nada si el control no es de esa clase.
+std::optional<Json> ValorDe(Aplicacion& app, const ControlLeido& c) {
+    if (c.ventana.empty())
+        return c.control == "IndiceArmadura" ? std::optional<Json>(app.Estado.IndiceArmadura)
+                                             : std::nullopt;
+    QWidget* w = Control(app, c);
+    switch (c.tipo) {
+    case TipoControl::Texto:
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            return S(TextoDe(w));
+        break;
+    case TipoControl::Indice:
+        if (auto* g = qobject_cast<GrupoOpciones*>(w); g && g->itemIndex() >= 0)
+            return g->itemIndex();
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->currentIndex() >= 0)
+            return combo->currentIndex();
+        break;
+    case TipoControl::Entero:
+        if (auto* s = qobject_cast<QSpinBox*>(w))
+            return s->value();
+        break;
+    case TipoControl::Casilla:
+        // Una casilla de los parámetros inhabilitada por el tipo de elemento no se puede pedir
+        // marcada (el OK no la aplica): se deja con su valor de arranque, que es la marca.
+        if (auto* casilla = qobject_cast<QCheckBox*>(w);
+            casilla && !(c.ventana == "ParametrosGenerales" && !casilla->isEnabled() &&
+                         casilla->isChecked()))
+            return casilla->isChecked();
+        break;
+    }
+    return std::nullopt;
+}
+
+void PonerTexto(QWidget* w, const QString& texto) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setText(texto);
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        // Como elegirlo de la lista si está en ella; si no, como teclearlo.
+        if (const int i = combo->findText(texto); i >= 0)
+            combo->setCurrentIndex(i);
+        if (combo->isEditable())
+            combo->setEditText(texto);
+    }
+}
+
+// Pone el valor como lo haría el usuario: los grupos y las casillas avisan a su ventana como
+// con un clic, aunque estén inhabilitados.
+void PonerValor(Aplicacion& app, const ControlLeido& c, const Json& valor) {
+    if (c.ventana.empty()) {
+        if (c.control == "IndiceArmadura" && valor.is_number_integer())
+            app.Estado.IndiceArmadura = valor.get<int>();
+        return;
+    }
+    QWidget* w = Control(app, c);
+    if (!w)
+        return;
+    if (c.tipo == TipoControl::Texto && valor.is_string()) {
+        PonerTexto(w, Q(valor.get<std::string>()));
+    } else if (valor.is_number_integer()) {
+        const int i = valor.get<int>();
+        if (auto* g = qobject_cast<GrupoOpciones*>(w)) {
+            g->setItemIndex(i);
+            emit g->IndiceElegido(i);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setCurrentIndex(i);
+        } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
+            s->setValue(i);
+        }
+    } else if (auto* casilla = qobject_cast<QCheckBox*>(w); casilla && valor.is_boolean()) {
+        casilla->setChecked(valor.get<bool>());
+        emit casilla->clicked(valor.get<bool>());
+    }
+}
+
+Json Ranura(const EstadoDiseno& e, int k) {
+    Json grupos = Json::array();
+    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j)
+        grupos.push_back(Json::array({e.NumeroBarras[k][j], e.DiametroBarras[k][j]}));
+    return grupos;
+}
+
+// Lo que se sondea para saber los controles de una entrada: su ventana y, si el cálculo lee
+// la sección sin ser su ventana de datos (el momento de agotamiento), la última abierta.
+Json Sonda(const Aplicacion& app, const EntradaProyecto& e) {
+    Json sonda = {{S(e.ventana), Json::object()}};
+    if (e.ventana != QLatin1String("DatosSeccion") && e.ventana != QLatin1String("DatosSeccionT"))
+        sonda[app.Estado.SeccionRectangular ? "DatosSeccion" : "DatosSeccionT"] = Json::object();
+    return sonda;
+}
+
+// Los controles de una entrada no cambian durante la sesión: se sondean una vez.
+const std::vector<ControlLeido>& ControlesDeEntrada(const Aplicacion& app,
+                                                   const EntradaProyecto& e) {
+    static std::map<std::string, std::vector<ControlLeido>> memoria;
+    const Json sonda = Sonda(app, e);
+    const std::string clave = e.calculo + sonda.dump();
+    auto it = memoria.find(clave);
+    if (it == memoria.end())
+        it = memoria.emplace(clave, ControlesDelCalculo(e.calculo, sonda)).first;
+    return it->second;
+}
+
+} // namespace
+
+const std::vector<EntradaProyecto>& EntradasProyecto() {
+    static const std::vector<EntradaProyecto> entradas = {
+        {"parametros", QStringLiteral("ParametrosGenerales")},
+        {"seccion", QStringLiteral("DatosSeccion")},
+        {"seccion", QStringLiteral("DatosSeccionT")},
+        {"momento", QStringLiteral("VentanaMomento")},
+        {"cortante", QStringLiteral("VentanaTransversal1")},
+        {"pilar", QStringLiteral("VentanaTransversal2")},
+        {"flechas", QStringLiteral("VentanaFlechas")},
+        {"anclaje", QStringLiteral("VentanaLongitudAnclaje")},
+        {"fluencia", QStringLiteral("VentanaDeformacion")},
+        {"retraccion", QStringLiteral("VentanaRetraccion")},
+        {"acero", QStringLiteral("DiagramaCalculo")},
+        {"parabola", QStringLiteral("VentanaParabola")},
+        {"conversion", QStringLiteral("VentanaConversion")},
+        {"area", QStringLiteral("VentanaArea")},
+    };
+    return entradas;
+}
+
+Json LineaDeEntrada(Aplicacion& app, const EntradaProyecto& entrada) {
+    Json linea = {{"calculo", entrada.calculo}};
+    for (const ControlLeido& c : ControlesDeEntrada(app, entrada)) {
+        const auto valor = ValorDe(app, c);
+        if (!valor)
+            continue;
+        if (c.ventana.empty())
+            linea[c.control] = *valor;
+        else
+            linea[c.ventana][c.control] = *valor;
+    }
+    Json ranuras = Json::object();
+    for (int k = 0; k < NumeroRanuras && entrada.calculo == "area"; ++k)
+        ranuras[std::to_string(k)] = Ranura(app.Estado, k);
+    for (const RanuraAceptada& r : Aceptadas) {
+        if (r.calculo != entrada.calculo)
+            continue;
+        const QWidget* ventana = Ventana(app, std::string(r.ventana));
+        const QWidget* boton = ventana ? ventana->findChild<QWidget*>(QLatin1String(r.boton))
+                                       : nullptr;
+        if (boton && TextoDe(boton) != QString::fromUtf8(r.sinDefinir))
+            ranuras[std::to_string(r.ranura)] = Ranura(app.Estado, r.ranura);
+    }
+    if (!ranuras.empty())
+        linea["ranuras"] = ranuras;
+    return linea;
+}
+
+std::optional<Json> LineaDeVentana(Aplicacion& app, const QString& ventana) {
+    QString datos = DatosDeResultados.contains(ventana) ? DatosDeResultados.at(ventana) : ventana;
+    if (datos == QLatin1String("VentanaResultados"))
+        datos = app.Estado.SeccionRectangular ? QStringLiteral("DatosSeccion")
+                                              : QStringLiteral("DatosSeccionT");
+    for (const EntradaProyecto& e : EntradasProyecto())
+        if (e.ventana == datos)
+            return LineaDeEntrada(app, e);
+    return std::nullopt;
+}
+
+std::vector<EntradaProyecto> EntradasDeLinea(const Json& linea) {
+    std::vector<EntradaProyecto> entradas;
+    const std::string calculo = linea.value("calculo", std::string());
+    for (const EntradaProyecto& e : EntradasProyecto()) {
+        if (e.calculo != calculo)
+            continue;
+        // "seccion" sin ninguna de las dos ventanas es la sección rectangular.
+        const bool esSeccion = e.ventana.startsWith(QLatin1String("DatosSeccion"));
+        const bool ninguna = !linea.contains("DatosSeccion") && !linea.contains("DatosSeccionT");
+        if (calculo != "seccion" || !esSeccion || linea.contains(S(e.ventana)) ||
+            (ninguna && e.ventana == QLatin1String("DatosSeccion")))
+            entradas.push_back(e);
+    }
+    return entradas;
+}
+
+void AplicarLinea(Aplicacion& app, const Json& linea) {
+    const std::string calculo = linea.value("calculo", std::string());
+    if (linea.contains("DatosSeccionT"))
+        app.Estado.SeccionRectangular = false;
+    else if (linea.contains("DatosSeccion"))
+        app.Estado.SeccionRectangular = true;
+    for (const ControlLeido& c : ControlesDelCalculo(calculo, linea)) {
+        const Json* valor = nullptr;
+        if (c.ventana.empty()) {
+            if (const auto v = linea.find(c.control); v != linea.end())
+                valor = &*v;
+        } else if (const auto w = linea.find(c.ventana); w != linea.end() && w->contains(c.control)) {
+            valor = &(*w)[c.control];
+        }
+        if (valor)
+            PonerValor(app, c, *valor);
+    }
+    const Json ranuras = linea.value("ranuras", Json::object());
+    for (const RanuraAceptada& r : Aceptadas)
+        if (r.calculo == calculo)
+            FijarArmadura(app, r, ranuras.contains(std::to_string(r.ranura)));
+}
+
+void ValoresDeArranque(Aplicacion& app) {
+    for (const EntradaProyecto& e : EntradasProyecto())
+        for (const ControlLeido& c : ControlesDeEntrada(app, e))
+            PonerValor(app, c, c.defecto);
+    for (const RanuraAceptada& r : Aceptadas)
+        FijarArmadura(app, r, false);
+}
+
+} // namespace velmora

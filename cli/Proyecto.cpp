@@ -1,0 +1,278 @@
+#include "cli/Proyecto.h"
+
+#include "common/Numeros.h"
+
+#include <algorithm>
+#include <set>
+
+namespace velmora {
+
+namespace {
+
+// Niveles de listas y objetos que admite una línea; la más honda de un proyecto tiene cuatro.
+constexpr int ProfundidadMaxima = 64;
+
+bool DemasiadoHonda(std::string_view linea) {
+    int nivel = 0;
+    bool enTexto = false, escape = false;
+    for (const char ch : linea) {
+        if (enTexto) {
+            if (escape)
+                escape = false;
+            else if (ch == '\\')
+                escape = true;
+            else if (ch == '"')
+                enTexto = false;
+        } else if (ch == '"') {
+            enTexto = true;
+        } else if ((ch == '[' || ch == '{') && ++nivel > ProfundidadMaxima) {
+            return true;
+        } else if (ch == ']' || ch == '}') {
+            --nivel;
+        }
+    }
+    return false;
+}
+
+// Un objeto JSON de una línea; una clave repetida en un mismo objeto es un error, porque sólo
+// valdría una de las dos.
+Resultado<Json> LeerObjeto(std::string_view linea) {
+    // La biblioteca de JSON toma un byte nulo por el final del texto y callaría lo que sigue.
+    if (const auto nulo = linea.find('\0'); nulo != std::string_view::npos)
+        return Resultado<Json>::Error("contiene un carácter nulo (byte 0) en la posición " +
+                                      FormatearEntero(static_cast<long long>(nulo + 1)) + ".");
+    if (DemasiadoHonda(linea))
+        return Resultado<Json>::Error("anida más de " + FormatearEntero(ProfundidadMaxima) +
+                                      " niveles de listas u objetos.");
+    std::vector<std::set<std::string>> claves;
+    std::string repetida;
+    const auto vigilar = [&](int, Json::parse_event_t suceso, Json& valor) {
+        if (suceso == Json::parse_event_t::object_start)
+            claves.emplace_back();
+        else if (suceso == Json::parse_event_t::object_end && !claves.empty())
+            claves.pop_back();
+        else if (suceso == Json::parse_event_t::key && !claves.empty() &&
+                 !claves.back().insert(valor.get<std::string>()).second && repetida.empty())
+            repetida = valor.get<std::string>();
+        return true;
+    };
+    Json objeto;
+    try {
+        objeto = Json::parse(linea.begin(), linea.end(), vigilar);
+    } catch (const Json::parse_error& e) {
+        return Resultado<Json>::Error("no es JSON válido (error cerca del carácter " +
+                                      FormatearEntero(static_cast<long long>(e.byte)) + ").");
+    } catch (const Json::exception&) {
+        return Resultado<Json>::Error("lleva un número que no se puede representar.");
+    }
+    if (!repetida.empty())
+        return Resultado<Json>::Error("la clave «" + repetida +
+                                      "» aparece dos veces en el mismo objeto.");
+    if (!objeto.is_object())
+        return Resultado<Json>::Error("debe ser un objeto JSON {...}.");
+    return objeto;
+}
+
+bool EsCabecera(const Json& linea) {
+    return linea.is_object() && linea.contains("velmora") && !linea.contains("calculo");
+}
+
+Estado ComprobarCabecera(const Json& cabecera) {
+    const Json& version = cabecera["velmora"];
+    if (!version.is_number_integer() || version.get<long long>() < 1)
+        return Estado::Error("«velmora» debe ser la versión del formato del proyecto, un entero "
+                             "desde 1.",
+                             "velmora");
+    if (version.get<long long>() > VersionProyecto)
+        return Estado::Error("el proyecto es de una versión más nueva del formato (" +
+                                 version.dump() + "); este programa lee hasta la versión " +
+                                 FormatearEntero(VersionProyecto) +
+                                 ". Ábralo con una versión más reciente de Velmora.",
+                             "velmora");
+    for (const auto& [clave, valor] : cabecera.items()) {
+        if (clave == "proyecto" && !valor.is_object())
+            return Estado::Error("«proyecto» debe ser un objeto con los datos del proyecto.",
+                                 "proyecto");
+        if (clave != "velmora" && clave != "proyecto")
+            return Estado::Error("la cabecera sólo lleva «velmora» y «proyecto»; sobra «" + clave +
+                                     "».",
+                                 clave);
+    }
+    return Correcto();
+}
+
+// Ranuras para sondear los cálculos: todas definidas con su barra de arranque, para que ningún
+// cálculo se detenga por una armadura sin definir antes de leer todos sus controles.
+Json RanurasDeSonda() {
+    Json r = Json::object();
+    for (int k = 0; k < NumeroRanuras; ++k)
+        r[std::to_string(k)] = Json::array({Json::array({1, 10})});
+    return r;
+}
+
+std::string ListaCalculos() {
+    std::string lista;
+    for (const auto& [nombre, _] : Calculos())
+        lista += (lista.empty() ? "" : ", ") + nombre;
+    return lista;
+}
+
+std::string EnLinea(std::size_t numero, const std::string& causa) {
+    return "Línea " + FormatearEntero(static_cast<long long>(numero)) + ": " + causa;
+}
+
+} // namespace
+
+std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const Json& linea) {
+    const auto calc = Calculos().find(calculo);
+    if (calc == Calculos().end())
+        return {};
+    std::vector<ControlLeido> leidos;
+    const auto sondear = [&](const Json& sonda) {
+        Contexto c(sonda, calculo);
+        c.Registrar(&leidos);
+        try {
+            calc->second.funcion(c);
+        } catch (const std::exception&) {
+            // Sólo interesan los controles leídos hasta aquí.
+        }
+    };
+    const Json base = {{"calculo", calculo}, {"ranuras", RanurasDeSonda()}};
+    if (!linea.is_object()) {
+        sondear(base);
+        return leidos;
+    }
+    // Primero con todas las ventanas de la línea juntas (la variante que pide); después, cada
+    // ventana que no se haya leído, por separado (p. ej. dos secciones a la vez).
+    Json sonda = base;
+    for (const auto& [clave, valor] : linea.items())
+        if (clave != "calculo" && clave != "ranuras" && valor.is_object())
+            sonda[clave] = Json::object();
+    sondear(sonda);
+    for (const auto& [clave, _] : sonda.items()) {
+        const bool leida = std::any_of(leidos.begin(), leidos.end(),
+                                       [&](const ControlLeido& c) { return c.ventana == clave; });
+        if (clave == "calculo" || clave == "ranuras" || leida)
+            continue;
+        Json sola = base;
+        sola[clave] = Json::object();
+        sondear(sola);
+    }
+    return leidos;
+}
+
+Estado ComprobarLineaProyecto(const Json& linea) {
+    if (!linea.is_object())
+        return Estado::Error("la línea debe ser un objeto JSON {...}.");
+    const auto c = linea.find("calculo");
+    if (c == linea.end() || !c->is_string())
+        return Estado::Error("falta «calculo», el nombre del cálculo entre comillas. Cálculos: " +
+                                 ListaCalculos() + ".",
+                             "calculo");
+    const std::string calculo = c->get<std::string>();
+    if (!Calculos().contains(calculo))
+        return Estado::Error("el cálculo «" + calculo + "» no existe. Cálculos: " +
+                                 ListaCalculos() + ".",
+                             "calculo");
+    try {
+        // Cada control con la lectura de velmora-calc (los mismos mensajes), sin calcular: un
+        // texto que el cálculo rechazaría se queda como está.
+        Contexto contexto(linea, calculo);
+        for (const ControlLeido& k : ControlesDelCalculo(calculo, linea)) {
+            switch (k.tipo) {
+            case TipoControl::Texto:
+                (void)contexto.Texto(k.ventana, k.control, "");
+                break;
+            case TipoControl::Indice:
+                (void)contexto.Indice(k.ventana, k.control, 0, k.maximo + 1);
+                break;
+            case TipoControl::Entero:
+                (void)contexto.Entero(k.ventana, k.control, 0, k.minimo, k.maximo);
+                break;
+            case TipoControl::Casilla:
+                (void)contexto.Casilla(k.ventana, k.control, false);
+                break;
+            }
+        }
+        contexto.ComprobarLeidos();
+    } catch (const ErrorLinea& e) {
+        return e.error();
+    }
+    return Correcto();
+}
+
+Resultado<Proyecto> LeerProyecto(std::string_view texto) {
+    if (texto.starts_with("\xEF\xBB\xBF"))
+        texto.remove_prefix(3);
+    Proyecto proyecto;
+    bool primera = true;
+    std::size_t numero = 0;
+    while (!texto.empty()) {
+        ++numero;
+        const std::size_t fin = texto.find('\n');
+        const bool cortada = fin == std::string_view::npos;
+        std::string_view linea = texto.substr(0, fin);
+        texto.remove_prefix(cortada ? texto.size() : fin + 1);
+        if (linea.ends_with('\r'))
+            linea.remove_suffix(1);
+        if (linea.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;
+        auto objeto = LeerObjeto(linea);
+        if (!objeto) {
+            const std::string causa = objeto.error().mensaje;
+            return Resultado<Proyecto>::Error(EnLinea(
+                numero, cortada ? causa + " El fichero está cortado: acaba a mitad de la línea."
+                                : causa + (primera ? " El fichero no es un proyecto de Velmora."
+                                                   : "")));
+        }
+        if (EsCabecera(*objeto)) {
+            if (!primera)
+                return Resultado<Proyecto>::Error(
+                    EnLinea(numero, "la cabecera del proyecto sólo puede ir en la primera línea."));
+            if (const Estado e = ComprobarCabecera(*objeto); !e)
+                return Resultado<Proyecto>::Error(EnLinea(numero, e.error().mensaje),
+                                                  e.error().campo);
+            if (const auto d = objeto.valor().find("proyecto"); d != objeto.valor().end())
+                proyecto.datos = *d;
+        } else if (const Estado e = ComprobarLineaProyecto(*objeto); !e) {
+            return Resultado<Proyecto>::Error(EnLinea(numero, e.error().mensaje),
+                                              e.error().campo);
+        } else {
+            proyecto.lineas.push_back(std::move(objeto.valor()));
+        }
+        primera = false;
+    }
+    if (primera)
+        return Resultado<Proyecto>::Error(
+            "El fichero está vacío: no es un proyecto de Velmora.");
+    return proyecto;
+}
+
+std::string EscribirProyecto(const Proyecto& proyecto) {
+    const auto texto = [](const Json& j) {
+        return j.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    };
+    Json cabecera = {{"velmora", VersionProyecto}, {"proyecto", proyecto.datos}};
+    std::string salida = texto(cabecera);
+    for (const Json& linea : proyecto.lineas)
+        salida += texto(linea);
+    return salida;
+}
+
+std::optional<Json> RespuestaCabecera(const Json& entrada) {
+    if (!EsCabecera(entrada))
+        return std::nullopt;
+    if (const Estado e = ComprobarCabecera(entrada); !e) {
+        Json r = Json::object();
+        r["calculo"] = nullptr;
+        r["ok"] = false;
+        r["error"] = "La cabecera del proyecto: " + e.error().mensaje;
+        r["campo"] = e.error().campo;
+        return r;
+    }
+    Json r = entrada;
+    r["ok"] = true;
+    return r;
+}
+
+} // namespace velmora
