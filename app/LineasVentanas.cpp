@@ -91,6 +91,8 @@ std::optional<Json> ValorDe(Aplicacion& app, const ControlLeido& c) {
         if (auto* s = qobject_cast<QSpinBox*>(w))
             return s->value();
         break;
+    case TipoControl::Valor: // no es un control de una ventana
+        break;
     case TipoControl::Casilla:
         // Una casilla de los parámetros inhabilitada por el tipo de elemento no se puede pedir
         // marcada (el OK no la aplica): se deja con su valor de arranque, que es la marca.

@@ -176,7 +176,7 @@ void TProyectos::ComprobarCambios() {
 // Todos los controles de todas las entradas y las cinco ranuras, usadas o no: abrir una ventana
 // sin tocar nada no es un cambio. La sección del momento no cuenta aquí (ya está en "seccion").
 std::string TProyectos::Instantanea() {
-    std::string texto;
+    std::string texto = datos_.dump() + '\n';
     for (const EntradaProyecto& e : EntradasProyecto()) {
         Json linea = LineaDeEntrada(app_, e);
         for (const char* seccion : {"DatosSeccion", "DatosSeccionT"})
@@ -185,6 +185,11 @@ std::string TProyectos::Instantanea() {
         texto += linea.dump() + '\n';
     }
     return texto;
+}
+
+void TProyectos::FijarDatos(const DatosProyecto& datos) {
+    EscribirDatosProyecto(datos_, datos);
+    ComprobarCambios();
 }
 
 void TProyectos::TomarComoGuardado() {

@@ -47,6 +47,10 @@ public:
     // Cancelar). Devuelve si se puede seguir (cerrar, empezar otro o abrir otro).
     bool PuedeContinuar();
 
+    // Datos del proyecto (encabezan la memoria); cambiarlos es un cambio del proyecto.
+    [[nodiscard]] DatosProyecto Datos() const { return LeerDatosProyecto(datos_); }
+    void FijarDatos(const DatosProyecto& datos);
+
     // Texto del proyecto tal como se guardaría ahora.
     [[nodiscard]] std::string Texto();
     bool Modificado() const { return modificado_; }

@@ -24,7 +24,8 @@
 namespace velmora {
 
 // Clase de valor que lleva un control en la línea de entrada.
-enum class TipoControl { Texto, Indice, Entero, Casilla };
+// Valor: cualquier valor JSON (una lista, p. ej.), que comprueba el propio cálculo.
+enum class TipoControl { Texto, Indice, Entero, Casilla, Valor };
 
 // Un control leído por un cálculo: su ventana ("" para una clave del nivel superior), su nombre,
 // su clase, su valor de arranque y, para Indice y Entero, los valores admitidos (minimo..maximo).
@@ -74,7 +75,10 @@ public:
     bool Casilla(std::string_view ventana, std::string_view control, bool defecto);
     // Valor JSON de una clave del nivel superior (p. ej. una lista), que cuenta como leída;
     // nullptr si la entrada no la trae.
-    const Json* Clave(std::string_view clave) { return Buscar({}, clave); }
+    const Json* Clave(std::string_view clave) {
+        AnotarLectura({}, clave, TipoControl::Valor, nullptr);
+        return Buscar({}, clave);
+    }
     // La entrada trae la ventana (o la clave de nivel superior); no cuenta como leída.
     bool Presente(std::string_view ventana) const;
     // La entrada da ese control de esa ventana; no cuenta como leído.

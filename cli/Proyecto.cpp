@@ -93,6 +93,12 @@ Estado ComprobarCabecera(const Json& cabecera) {
         if (clave == "proyecto" && !valor.is_object())
             return Estado::Error("«proyecto» debe ser un objeto con los datos del proyecto.",
                                  "proyecto");
+        if (clave == "proyecto")
+            for (const char* dato : {"proyecto", "elemento", "autor"})
+                if (valor.contains(dato) && !valor[dato].is_string())
+                    return Estado::Error("«" + std::string(dato) +
+                                             "» de «proyecto» debe ser un texto entre comillas.",
+                                         dato);
         if (clave != "velmora" && clave != "proyecto")
             return Estado::Error("la cabecera sólo lleva «velmora» y «proyecto»; sobra «" + clave +
                                      "».",
@@ -149,14 +155,49 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
         if (clave != "calculo" && clave != "ranuras" && valor.is_object())
             sonda[clave] = Json::object();
     sondear(sonda);
+    const auto leido = [&](const std::string& ventana, const std::string& control) {
+        return std::any_of(leidos.begin(), leidos.end(), [&](const ControlLeido& c) {
+            return c.ventana == ventana && (control.empty() || c.control == control);
+        });
+    };
     for (const auto& [clave, _] : sonda.items()) {
-        const bool leida = std::any_of(leidos.begin(), leidos.end(),
-                                       [&](const ControlLeido& c) { return c.ventana == clave; });
-        if (clave == "calculo" || clave == "ranuras" || leida)
+        if (clave == "calculo" || clave == "ranuras" || leido(clave, ""))
             continue;
         Json sola = base;
         sola[clave] = Json::object();
         sondear(sola);
+    }
+    // Con las ranuras de la sonda y, si no basta, sin ellas (un área escrita no se admite a la
+    // vez que su ranura).
+    const auto sondearSolo = [&](const std::string& clave, const Json& valor) {
+        for (const bool conRanuras : {true, false}) {
+            Json sola = base;
+            if (!conRanuras)
+                sola.erase("ranuras");
+            sola[clave] = valor;
+            sondear(sola);
+        }
+    };
+    // Lo que un cálculo sólo lee si la línea lo trae (un área escrita en lugar de su ranura, una
+    // lista de combinaciones): una sonda con ese valor solo.
+    for (const auto& [clave, valor] : linea.items()) {
+        if (clave == "calculo" || clave == "ranuras")
+            continue;
+        if (!valor.is_object()) {
+            if (!leido("", clave)) {
+                sondearSolo(clave, valor);
+                if (!leido("", clave))
+                    return leidos; // la línea se rechazará por esta clave
+            }
+            continue;
+        }
+        for (const auto& [control, v] : valor.items()) {
+            if (leido(clave, control))
+                continue;
+            sondearSolo(clave, Json{{control, v}});
+            if (!leido(clave, control))
+                return leidos; // la línea se rechazará por este control
+        }
     }
     return leidos;
 }
@@ -191,6 +232,9 @@ Estado ComprobarLineaProyecto(const Json& linea) {
                 break;
             case TipoControl::Casilla:
                 (void)contexto.Casilla(k.ventana, k.control, false);
+                break;
+            case TipoControl::Valor:
+                (void)contexto.Clave(k.control);
                 break;
             }
         }
@@ -246,6 +290,20 @@ Resultado<Proyecto> LeerProyecto(std::string_view texto) {
         return Resultado<Proyecto>::Error(
             "El fichero está vacío: no es un proyecto de Velmora.");
     return proyecto;
+}
+
+DatosProyecto LeerDatosProyecto(const Json& datos) {
+    const auto texto = [&](const char* clave) {
+        const auto v = datos.find(clave);
+        return v != datos.end() && v->is_string() ? v->get<std::string>() : std::string();
+    };
+    return {texto("proyecto"), texto("elemento"), texto("autor")};
+}
+
+void EscribirDatosProyecto(Json& datos, const DatosProyecto& d) {
+    datos["proyecto"] = d.proyecto;
+    datos["elemento"] = d.elemento;
+    datos["autor"] = d.autor;
 }
 
 std::string EscribirProyecto(const Proyecto& proyecto) {

@@ -9,6 +9,7 @@
 
 #include "cli/Contexto.h"
 #include "common/Resultado.h"
+#include "report/DatosProyecto.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +35,11 @@ struct Proyecto {
 
 // El texto del fichero: la cabecera y una línea por cálculo, cada una terminada en '\n'.
 [[nodiscard]] std::string EscribirProyecto(const Proyecto& proyecto);
+
+// Los datos del proyecto que lleva la cabecera ("proyecto", "elemento", "autor", textos); las
+// demás claves de `datos` se conservan al escribir.
+[[nodiscard]] DatosProyecto LeerDatosProyecto(const Json& datos);
+void EscribirDatosProyecto(Json& datos, const DatosProyecto& d);
 
 // Comprueba una línea de cálculo como LeerProyecto (sin el número de línea en el mensaje).
 [[nodiscard]] Estado ComprobarLineaProyecto(const Json& linea);

@@ -73,6 +73,8 @@ Json OtroValor(const ControlLeido& c, int n) {
         return c.defecto.get<int>() == c.maximo ? c.minimo : c.defecto.get<int>() + 1;
     case TipoControl::Casilla:
         return !c.defecto.get<bool>();
+    case TipoControl::Valor:
+        break;
     }
     return nullptr;
 }

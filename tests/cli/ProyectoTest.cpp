@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"VersionNoEntera", "{\"velmora\": \"1\"}\n", "Línea 1: «velmora» debe ser"},
         CasoRechazo{"DatosNoObjeto", "{\"velmora\": 1, \"proyecto\": 3}\n",
                     "Línea 1: «proyecto» debe ser un objeto"},
+        CasoRechazo{"AutorNoTexto", "{\"velmora\": 1, \"proyecto\": {\"autor\": 7}}\n",
+                    "Línea 1: «autor» de «proyecto» debe ser un texto"},
         CasoRechazo{"CabeceraConSobras", "{\"velmora\": 1, \"autor\": \"J\"}\n",
                     "Línea 1: la cabecera sólo lleva «velmora» y «proyecto»; sobra «autor»."},
         CasoRechazo{"Cortado",
@@ -119,6 +121,20 @@ TEST(Proyecto, UnaTandaSinCabeceraEsUnProyecto) {
     EXPECT_EQ(r.valor().datos, Json::object());
 }
 
+// Lo que un cálculo sólo lee cuando la línea lo trae también se admite, y sólo eso.
+TEST(Proyecto, ControlesQueSoloSeLeenSiSeDan) {
+    const auto bien = LeerProyecto(
+        Cabecera + R"({"calculo":"interaccion","VentanaInteraccion":{"AreaA1":"12.5"},)"
+                   R"("combinaciones":[["ELU-1","300","90"]]})" + "\n");
+    EXPECT_TRUE(bien.ok()) << bien.error().mensaje;
+    const auto mal = LeerProyecto(
+        Cabecera + R"({"calculo":"interaccion","VentanaInteraccion":{"AreaA3":"1"}})" + "\n");
+    ASSERT_FALSE(mal.ok());
+    EXPECT_NE(mal.error().mensaje.find("Línea 2: «VentanaInteraccion» no interviene"),
+              std::string::npos)
+        << mal.error().mensaje;
+}
+
 TEST(Proyecto, EscribirYLeerDevuelveLoMismo) {
     Proyecto p;
     p.datos = {{"obra", "Nave en Écija"}, {"autor", "M. Ruiz"}};
@@ -134,6 +150,12 @@ TEST(Proyecto, EscribirYLeerDevuelveLoMismo) {
     EXPECT_EQ(leido.valor().datos, p.datos);
     EXPECT_EQ(leido.valor().lineas, p.lineas);
     EXPECT_EQ(EscribirProyecto(*leido), texto);
+    // Los datos de la memoria se leen y se escriben sin perder las demás claves.
+    EXPECT_EQ(LeerDatosProyecto(p.datos).autor, "M. Ruiz");
+    Json datos = p.datos;
+    EscribirDatosProyecto(datos, {"Nave", "Viga V-3", "A. Gil"});
+    EXPECT_EQ(datos["obra"], "Nave en Écija");
+    EXPECT_EQ(LeerDatosProyecto(datos).elemento, "Viga V-3");
 }
 
 const ControlLeido* Buscar(const std::vector<ControlLeido>& v, const char* ventana,
