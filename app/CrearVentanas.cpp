@@ -25,6 +25,7 @@
 #include "design/VentanaArea.h"
 #include "section/VentanaMomento.h"
 #include "section/VentanaInteraccion.h"
+#include "app/Memorias.h"
 #include "app/Proyectos.h"
 
 namespace velmora {
@@ -115,6 +116,7 @@ void CrearVentanas(Aplicacion& app) {
     ConectarSeccion(app);
     ConectarMenuPrincipal(app);
     app.Proyectos = new TProyectos(app);
+    ConectarMemorias(app);
 }
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
+#include "report/DialogoDatosProyecto.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -260,6 +261,10 @@ void TProyectos::Nuevo() {
 void TProyectos::Cargar(const Proyecto& proyecto) {
     Empezar();
     datos_ = proyecto.datos;
+    // Los datos del proyecto abierto encabezan desde ahora sus memorias de cálculo.
+    if (const DatosProyecto d = Datos(); !d.proyecto.empty() || !d.elemento.empty() ||
+                                         !d.autor.empty())
+        GuardarDatosProyecto(d);
     for (const Json& linea : proyecto.lineas)
         if (const auto r = linea.find("ranuras"); r != linea.end())
             AplicarRanuras(app_.Estado, *r);

@@ -64,6 +64,7 @@ void CalcularCortanteLinea(Contexto& c) {
     }
     c.Poner(ResultadosViga, "Label7", TextoCompresionOblicua(calculo));
     c.Poner(ResultadosViga, "Recordatorio", t.Recordatorio);
+    c.Informar("Armadura transversal de la viga", [&] { return TrazaCortante(calculo, t); });
 }
 
 void CalcularPilarLinea(Contexto& c) {
@@ -79,6 +80,8 @@ void CalcularPilarLinea(Contexto& c) {
     c.Poner(Pilar, "DiametroMinimo", textos["DiametroMinimo"]);
     c.Poner(Pilar, "DiametroMaximo", textos["DiametroMaximo"]);
     c.Poner(Pilar, "Armadura", r.Armadura);
+    c.Informar("Cercos del pilar",
+               [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
 }
 
 void CalcularFlechasLinea(Contexto& c) {
@@ -96,6 +99,7 @@ void CalcularFlechasLinea(Contexto& c) {
     c.Poner(Flechas, "ValorA2", rotuloA2);
     c.Poner(ResultadosFlecha, "MomentoInerciaEquivalente", TextoInercia(r.Ie));
     c.Poner(ResultadosFlecha, "ModuloDeformacion", TextoModulo(r.Ec));
+    c.Informar("Flechas", [&] { return TrazaFlechas(r, c.Estado.fck); });
     const int duracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", 6, 7);
     const std::string valor = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
     double xi = 0;

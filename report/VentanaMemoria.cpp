@@ -132,8 +132,10 @@ void VentanaMemoria::BotonCopiarClick() {
 
 void VentanaMemoria::BotonDatosProyectoClick() {
     DialogoDatosProyecto d(this);
-    if (d.exec() == QDialog::Accepted)
-        Recalcular();
+    if (d.exec() != QDialog::Accepted)
+        return;
+    Recalcular();
+    emit datosProyectoCambiados(d.Datos());
 }
 
 } // namespace velmora

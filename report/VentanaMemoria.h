@@ -2,6 +2,8 @@
 // Vista previa de la memoria de cálculo con «Imprimir…», «Guardar PDF…», «Guardar HTML…»,
 // «Copiar» y «Datos del proyecto…».
 
+#include "report/DatosProyecto.h"
+
 #include <QDialog>
 
 class QTextBrowser;
@@ -21,6 +23,10 @@ public:
     // mensaje que dice la ruta y la causa.
     bool GuardarHtml(const QString& ruta, QString& error) const;
     bool GuardarPdf(const QString& ruta, QString& error) const;
+
+signals:
+    // Se han aceptado otros datos del proyecto en «Datos del proyecto…».
+    void datosProyectoCambiados(const DatosProyecto& datos);
 
 private:
     void Recalcular();
