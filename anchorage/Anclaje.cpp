@@ -13,8 +13,8 @@ namespace velmora {
 
 namespace {
 
-const char* NombrePosicion(int p) {
-    return p == 2 ? "II" : "I";
+const char* NombrePosicion(PosicionAnclaje p) {
+    return p == PosicionAnclaje::II ? "II" : "I";
 }
 
 std::string Corto(double v) {
@@ -40,55 +40,64 @@ Resultado<int> FilaTablaM(double fck) {
     return static_cast<int>(std::trunc((fck - 20.0) * 0.2)) - 1;
 }
 
-double CoeficienteBeta(int tipoAnclaje, bool recubrimiento, bool traccion) {
-    switch (tipoAnclaje) {
-    case 1:
+double CoeficienteBeta(TipoAnclaje tipo, bool recubrimiento, bool traccion) {
+    switch (tipo) {
+    case TipoAnclaje::Patilla:
         return recubrimiento && traccion ? 0.7 : 1.0;
-    case 2:
+    case TipoAnclaje::BarraSoldada:
         return 0.7;
-    default:
-        return 1.0;
+    case TipoAnclaje::ProlongacionRecta:
+        break;
     }
+    return 1.0;
+}
+
+double LbI(int m, double phi) {
+    return m * phi * phi * 0.1;
+}
+
+double LbII(int m, double phi) {
+    return 1.4 * m * phi * phi * 0.1;
+}
+
+double CotaLbI(double fyk, double phi) {
+    return fyk * phi * 0.05;
+}
+
+double CotaLbII(double fyk, double phi) {
+    return fyk * phi / 14.0;
+}
+
+double LbNeta(double beta, double lb, double AsEstricta, double AsReal) {
+    return lb * beta * AsEstricta / AsReal;
+}
+
+double LbNetaMinima(double phi, double tercio) {
+    return Mayor(Mayor(10.0 * phi, 150.0), tercio);
 }
 
 Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
-    const std::string pos = NombrePosicion(d.p);
-    const std::string boton = d.p == 2 ? "AreaPosicionII" : "AreaPosicionI";
+    const std::string pos = NombrePosicion(d.posicion);
+    const std::string boton = d.posicion == PosicionAnclaje::II ? "AreaPosicionII" : "AreaPosicionI";
     if (!(d.phi > 0.0))
         return Resultado<LongitudAnclaje>::Error("Defina la armadura de la posición " + pos + ".",
-                                                         boton);
+                                                 boton);
     if (d.Estricta && !(d.AsReal > 0.0))
         return Resultado<LongitudAnclaje>::Error(
             "Con «Armadura estricta» el área real de la posición " + pos +
                 " debe ser mayor que cero: defina su armadura.",
             boton);
 
-    LongitudAnclaje r;
-    // Art. 66.5.2: lbI = m·φ² ≥ fyk/20·φ; lbII = 1,4·m·φ² ≥ fyk/14·φ.
-    double lb, cota;
-    if (d.p == 2) {
-        lb = 1.4 * d.m * d.phi * d.phi;
-        cota = d.fyk * d.phi / 14.0;
-    } else {
-        lb = d.m * d.phi * d.phi;
-        cota = d.fyk * d.phi * 0.05;
-    }
+    const bool II = d.posicion == PosicionAnclaje::II;
+    double lb = II ? LbII(d.m, d.phi) : LbI(d.m, d.phi);
     // El tercio (o los dos tercios en compresión) se toma de m·φ², antes de la cota inferior.
     const double tercio = d.Traccion ? lb / 3.0 : 2.0 * lb / 3.0;
     const double sd = d.Traccion ? d.Decalaje : 0.0;
-    lb = Mayor(lb, cota);
+    lb = Mayor(lb, II ? CotaLbII(d.fyk, d.phi) : CotaLbI(d.fyk, d.phi));
+    double neta = d.Estricta ? LbNeta(d.beta, lb, d.AsEstricta, d.AsReal) : lb * d.beta;
+    neta = Mayor(neta, LbNetaMinima(d.phi, tercio));
 
-    // Art. 66.5.3: longitud neta β·lb·As/As,real, nunca menor que 10φ, 15 cm ni el tercio.
-    double neta = lb * d.beta;
-    if (d.Estricta)
-        neta = neta * d.AsEstricta / d.AsReal;
-    double lmin = 10.0 * d.phi;
-    if (lmin < 15.0)
-        lmin = 15.0;
-    if (lmin < tercio)
-        lmin = tercio;
-    neta = Mayor(neta, lmin);
-
+    LongitudAnclaje r;
     if (d.Dinamicos) {
         lb += 10.0 * d.phi;
         neta += 10.0 * d.phi;
@@ -104,11 +113,11 @@ Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
 }
 
 bool LongitudMostrable(double valor) {
-    return CabeEnRotulo(valor, AnchoLongitudAnclaje, 2);
+    return CabeEnRotulo(valor * 0.1, AnchoLongitudAnclaje, 2);
 }
 
 std::string TextoLongitudAnclaje(double valor, bool decalajeSumado) {
-    return "= " + Formatear(valor, 6, 2) + (decalajeSumado ? " cm*" : " cm");
+    return "= " + Formatear(valor * 0.1, 6, 2) + (decalajeSumado ? " cm*" : " cm");
 }
 
 std::string TextoRecubrimiento(const EstadoDiseno& e) {
@@ -120,9 +129,10 @@ std::string TextoDecalajeCanto(const EstadoDiseno& e) {
     return Formatear(e.d * 0.1, 6, 1);
 }
 
-void TomarArmaduraRanura(const EstadoDiseno& e, ValoresAnclaje& v, int p) {
-    v.phi[p] = e.DiametroBarras[p][1] * 0.1;
-    v.AsReal[p] = e.AreaTotal * 0.01;
+void TomarArmaduraRanura(const EstadoDiseno& e, ValoresAnclaje& v, PosicionAnclaje p) {
+    const auto ranura = static_cast<std::size_t>(RanuraDe(p));
+    v.phi[Indice(p)] = e.DiametroBarras[ranura][1];
+    v.AsReal[Indice(p)] = e.AreaTotal;
 }
 
 Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v, const std::string& numero,
@@ -133,16 +143,37 @@ Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v, const std::string& n
     const auto d = LeerEntero(diametro, "Diámetro de las barras");
     if (!d)
         return d.error();
-    for (int p = 1; p <= 2; ++p) {
-        e.NumeroDiametros[p] = 1;
-        e.NumeroBarras[p][1] = static_cast<int>(*n);
-        e.DiametroBarras[p][1] = static_cast<int>(*d);
-        v.phi[p] = static_cast<double>(*d) * 0.1;
-        v.AsReal[p] = static_cast<double>(*n) * std::numbers::pi * static_cast<double>(*d) *
-                      static_cast<double>(*d) * 0.0025;
+    for (PosicionAnclaje p : PosicionesAnclaje) {
+        const auto ranura = static_cast<std::size_t>(RanuraDe(p));
+        e.NumeroDiametros[ranura] = 1;
+        e.NumeroBarras[ranura][1] = static_cast<int>(*n);
+        e.DiametroBarras[ranura][1] = static_cast<int>(*d);
+        const double phi = static_cast<double>(*d);
+        v.phi[Indice(p)] = phi;
+        v.AsReal[Indice(p)] = static_cast<double>(*n) * std::numbers::pi * phi * phi * 0.25;
     }
     return Correcto();
 }
+
+namespace {
+
+// Área estricta escrita (cm²) de la posición, en mm².
+Resultado<double> LeerAreaEstricta(const EntradaAnclaje& entrada, PosicionAnclaje p) {
+    const Campo& campo = p == PosicionAnclaje::II ? CampoAreaII : CampoAreaI;
+    const auto a = LeerNumero(entrada.AreaEstricta[Indice(p)], campo.nombre, campo.control);
+    if (!a)
+        return a.error();
+    if (*a < 0.0)
+        return Resultado<double>::Error("El área estricta de la posición " +
+                                            std::string(NombrePosicion(p)) +
+                                            " no puede ser negativa.",
+                                        std::string(campo.control));
+    if (auto r = ComprobarIntervalo(campo, *a); !r)
+        return r.error();
+    return *a * campo.factor;
+}
+
+} // namespace
 
 Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAnclaje& v,
                                                    const EntradaAnclaje& entrada) {
@@ -166,47 +197,41 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
     ValoresAnclaje nuevos = v;
     nuevos.m = m;
     SalidaAnclaje salida;
-    for (int p : {2, 1}) {
-        if (!entrada.Posicion[p])
+    for (PosicionAnclaje p : {PosicionAnclaje::II, PosicionAnclaje::I}) {
+        const std::size_t i = Indice(p);
+        if (!entrada.Posicion[i])
             continue;
         if (entrada.Estricta) {
-            const Campo& campo = p == 2 ? CampoAreaII : CampoAreaI;
-            const auto a = LeerNumero(entrada.AreaEstricta[p], campo.nombre, campo.control);
+            const auto a = LeerAreaEstricta(entrada, p);
             if (!a)
                 return a.error();
-            if (*a < 0.0)
-                return Resultado<SalidaAnclaje>::Error("El área estricta de la posición " +
-                                                           std::string(NombrePosicion(p)) +
-                                                           " no puede ser negativa.",
-                                                       std::string(campo.control));
-            if (auto r = ComprobarIntervalo(campo, *a); !r)
-                return r.error();
-            nuevos.AsEstricta[p] = *a;
+            nuevos.AsEstricta[i] = *a;
         }
-        nuevos.beta[p] =
-            CoeficienteBeta(entrada.TipoAnclaje, entrada.Recubrimiento, entrada.Traccion[p]);
+        nuevos.beta[i] = CoeficienteBeta(entrada.Tipo, entrada.Recubrimiento, entrada.Traccion[i]);
         DatosAnclaje d;
-        d.p = p;
-        d.phi = nuevos.phi[p];
-        d.beta = nuevos.beta[p];
-        d.AsEstricta = nuevos.AsEstricta[p];
-        d.AsReal = nuevos.AsReal[p];
+        d.posicion = p;
+        d.phi = nuevos.phi[i];
+        d.beta = nuevos.beta[i];
+        d.AsEstricta = nuevos.AsEstricta[i];
+        d.AsReal = nuevos.AsReal[i];
         d.m = m;
         d.fyk = fyk;
-        d.Traccion = entrada.Traccion[p];
+        d.Traccion = entrada.Traccion[i];
         d.Estricta = entrada.Estricta;
         d.Dinamicos = entrada.Dinamicos;
-        d.Decalaje = *decalaje;
+        d.Decalaje = *decalaje * CampoDecalaje.factor;
         const auto r = CalcularAnclaje(d);
         if (!r)
             return r.error();
         if (!LongitudMostrable(r.valor().lb) || !LongitudMostrable(r.valor().lbneta))
             return ResultadoNoRepresentable("longitudes de anclaje");
-        nuevos.lb[p] = r.valor().lb;
-        nuevos.lbneta[p] = r.valor().lbneta;
-        salida.Calculada[p] = true;
-        salida.LongitudBasica[p] = TextoLongitudAnclaje(r.valor().lb, r.valor().DecalajeSumado);
-        salida.LongitudNeta[p] = TextoLongitudAnclaje(r.valor().lbneta, r.valor().DecalajeSumado);
+        nuevos.lb[i] = r.valor().lb;
+        nuevos.lbneta[i] = r.valor().lbneta;
+        salida.Calculada[i] = true;
+        salida.Datos[i] = d;
+        salida.Longitud[i] = r.valor();
+        salida.LongitudBasica[i] = TextoLongitudAnclaje(r.valor().lb, r.valor().DecalajeSumado);
+        salida.LongitudNeta[i] = TextoLongitudAnclaje(r.valor().lbneta, r.valor().DecalajeSumado);
         salida.Nota = salida.Nota || r.valor().DecalajeSumado;
     }
     v = nuevos;

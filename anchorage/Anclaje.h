@@ -1,54 +1,90 @@
 #pragma once
 // Longitudes de anclaje de barras corrugadas (EHE-98, art. 66.5): longitud básica en las
 // posiciones I (buena adherencia) y II (adherencia deficiente) y longitud neta, con el decalaje
-// opcional de las armaduras traccionadas. Longitudes en cm, fyk y fck en N/mm².
+// opcional de las armaduras traccionadas. Dentro del cálculo todo va en mm, mm² y N/mm²; los
+// rótulos escriben las longitudes en cm.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "design/EstadoDiseno.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace velmora {
 
+// Posición de la barra durante el hormigonado (art. 66.5.1).
+enum class PosicionAnclaje { I, II };
+inline constexpr std::array<PosicionAnclaje, 2> PosicionesAnclaje{PosicionAnclaje::I,
+                                                                   PosicionAnclaje::II};
+// Índice de la posición en las tablas por posición (0 la I, 1 la II).
+constexpr std::size_t Indice(PosicionAnclaje p) {
+    return p == PosicionAnclaje::II ? 1 : 0;
+}
+// Ranura del selector de área de barras que define las barras de la posición (1 la I, 2 la II).
+constexpr int RanuraDe(PosicionAnclaje p) {
+    return p == PosicionAnclaje::II ? 2 : 1;
+}
+
+enum class TipoAnclaje { ProlongacionRecta, Patilla, BarraSoldada };
+
 // Fila de TablaM para una resistencia: parte entera de (fck − 20)·0,2, menos 1. Sólo hay filas
 // para 25 ≤ fck < 55; fuera de ese intervalo se rechaza con un mensaje que lo indica.
-Resultado<int> FilaTablaM(double fck);
+[[nodiscard]] Resultado<int> FilaTablaM(double fck);
 
-// Coeficiente β de reducción por el tipo de anclaje (0 prolongación recta, 1 patilla o gancho,
-// 2 barra transversal soldada). La patilla sólo reduce en tracción con recubrimiento suficiente.
-double CoeficienteBeta(int tipoAnclaje, bool recubrimiento, bool traccion);
+// Coeficiente β de reducción por el tipo de anclaje (art. 66.5.3). La patilla sólo reduce en
+// tracción con recubrimiento suficiente.
+[[nodiscard]] double CoeficienteBeta(TipoAnclaje tipo, bool recubrimiento, bool traccion);
 
-// Datos de una posición (p = 1 posición I, p = 2 posición II).
+// --- Ecuaciones (art. 66.5.2 y 66.5.3); φ y longitudes en mm, fyk en N/mm² ---
+
+// lbI = m·φ² con φ en cm, en mm: m·φ²/10.
+[[nodiscard]] double LbI(int m, double phi);
+// lbII = 1.4·m·φ² con φ en cm, en mm: 1.4·m·φ²/10.
+[[nodiscard]] double LbII(int m, double phi);
+// Cota inferior de la longitud básica: fyk/20·φ en la posición I, fyk/14·φ en la II, mm.
+[[nodiscard]] double CotaLbI(double fyk, double phi);
+[[nodiscard]] double CotaLbII(double fyk, double phi);
+// Longitud neta β·lb·As/As,real (As/As,real = 1 sin armadura estricta), mm.
+[[nodiscard]] double LbNeta(double beta, double lb, double AsEstricta, double AsReal);
+// Mínimo de la longitud neta: el mayor de 10φ, 150 mm y el tercio (tracción) o los dos
+// tercios (compresión) de m·φ², mm.
+[[nodiscard]] double LbNetaMinima(double phi, double tercio);
+
+// Datos de una posición.
 struct DatosAnclaje {
-    int p = 1;
-    double phi = 0;        // cm
+    PosicionAnclaje posicion = PosicionAnclaje::I;
+    double phi = 0;        // mm
     double beta = 1.0;     // –
-    double AsEstricta = 0; // cm²
-    double AsReal = 0;     // cm²
+    double AsEstricta = 0; // mm²
+    double AsReal = 0;     // mm²
     int m = 0;             // coeficiente de TablaM
     double fyk = 0;        // N/mm²
     bool Traccion = false;
     bool Estricta = false; // "Armadura estricta"
     bool Dinamicos = false;
-    double Decalaje = 0; // cm
+    double Decalaje = 0; // mm
 };
 
 struct LongitudAnclaje {
-    double lb = 0;     // cm
-    double lbneta = 0; // cm
+    double lb = 0;     // mm
+    double lbneta = 0; // mm
     bool DecalajeSumado = false;
 };
 
 // Longitud básica y neta de una posición. Una posición sin barras definidas (φ ≤ 0) o, con
 // "Armadura estricta", sin área real positiva se rechaza en lugar de dar una longitud sin sentido.
-Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
+[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
 
-// "= " + número (6:2) + " cm*" si se sumó el decalaje, o " cm". El número cabe en
+// Pasos del cálculo de una posición para la memoria, con sus datos y su resultado.
+[[nodiscard]] Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r);
+
+// "= " + longitud en cm (6:2) + " cm*" si se sumó el decalaje, o " cm". El número cabe en
 // AnchoLongitudAnclaje caracteres: una longitud más larga no se puede mostrar (nunca se corta).
 inline constexpr int AnchoLongitudAnclaje = 12;
-[[nodiscard]] bool LongitudMostrable(double valor); // cm
-std::string TextoLongitudAnclaje(double valor, bool decalajeSumado);
+[[nodiscard]] bool LongitudMostrable(double valor); // mm
+std::string TextoLongitudAnclaje(double valor, bool decalajeSumado); // valor en mm
 
 // Rótulo de la casilla del recubrimiento: tres diámetros en cm de la mayor de las barras de las
 // ranuras 1 y 2 ("Recubrimiento hormigón > 3.0 cm" con barras de 10 mm).
@@ -57,44 +93,49 @@ std::string TextoRecubrimiento(const EstadoDiseno& e);
 // Decalaje por defecto de la entrega desde resultados: canto útil d (mm) en cm, formato (6:1).
 std::string TextoDecalajeCanto(const EstadoDiseno& e);
 
-// Valores por posición que conserva la ventana entre aperturas (índice 1 y 2; el 0 no se usa).
+// Valores por posición que conserva la ventana entre aperturas (índice Indice(posición)).
 struct ValoresAnclaje {
-    std::array<double, 3> phi{}, lb{}, lbneta{}, beta{}, AsEstricta{}, AsReal{};
+    std::array<double, 2> phi{}, lb{}, lbneta{}, beta{}, AsEstricta{}, AsReal{}; // mm, mm²
     int m = 0;
 };
 
-// Tras aceptar el selector para la ranura p (1 o 2): φ y área real de la posición p.
-void TomarArmaduraRanura(const EstadoDiseno& e, ValoresAnclaje& v, int p);
+// Tras aceptar el selector para la ranura de la posición: φ y área real de la posición.
+void TomarArmaduraRanura(const EstadoDiseno& e, ValoresAnclaje& v, PosicionAnclaje p);
 
 // Entrega desde la ventana de resultados: las ranuras 1 y 2 reciben un grupo de `numero` barras
 // de `diametro` mm, y ambas posiciones toman su φ y su área real. Textos leídos como enteros.
-Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v, const std::string& numero,
-                        const std::string& diametro);
+[[nodiscard]] Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v,
+                                      const std::string& numero, const std::string& diametro);
 
-// Lo que el botón "Longitud anclaje" lee de la ventana (textos tal como están escritos).
+// Lo que el botón "Longitud anclaje" lee de la ventana (textos tal como están escritos), por
+// posición en el orden de Indice.
 struct EntradaAnclaje {
     int DesignacionAcero = 0; // 0 B 400 S, 1 B 500 S
     std::string ResistenciaCaracteristica = "25";
-    int TipoAnclaje = 0;
-    std::string Decalaje = "0";
+    TipoAnclaje Tipo = TipoAnclaje::ProlongacionRecta;
+    std::string Decalaje = "0"; // cm
     bool Recubrimiento = false;
     bool Dinamicos = false;
     bool Estricta = false;
-    std::array<bool, 3> Posicion{false, true, true};
-    std::array<bool, 3> Traccion{false, true, false};
-    std::array<std::string, 3> AreaEstricta{"", "1", "1"};
+    std::array<bool, 2> Posicion{true, true};
+    std::array<bool, 2> Traccion{true, false};
+    std::array<std::string, 2> AreaEstricta{"1", "1"}; // cm²
 };
 
-// Rótulos de la ventana de resultados.
+// Rótulos de la ventana de resultados, por posición.
 struct SalidaAnclaje {
-    std::array<bool, 3> Calculada{};
-    std::array<std::string, 3> LongitudBasica{}, LongitudNeta{};
+    std::array<bool, 2> Calculada{};
+    std::array<std::string, 2> LongitudBasica{}, LongitudNeta{};
     bool Nota = false; // "* Se ha sumado el decalaje"
+    // Datos y longitudes de cada posición calculada, para la memoria.
+    std::array<DatosAnclaje, 2> Datos{};
+    std::array<LongitudAnclaje, 2> Longitud{};
 };
 
 // El botón "Longitud anclaje": escribe fyk y fck en el estado, calcula la posición II y luego
 // la I (las marcadas) y compone los rótulos. Si algún dato es erróneo no cambia nada.
-Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAnclaje& v,
-                                                   const EntradaAnclaje& entrada);
+[[nodiscard]] Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e,
+                                                                 ValoresAnclaje& v,
+                                                                 const EntradaAnclaje& entrada);
 
 } // namespace velmora

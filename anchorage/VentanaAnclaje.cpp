@@ -16,16 +16,16 @@ TVentanaAnclaje::~TVentanaAnclaje() = default;
 
 void TVentanaAnclaje::Rellenar(const SalidaAnclaje& salida) {
     struct Fila {
-        int p;
+        std::size_t p; // índice de la posición: 1 la II, 0 la I
         QLabel* rotuloBasica;
         QLabel* basica;
         QLabel* rotuloNeta;
         QLabel* neta;
     };
     const Fila filas[] = {
-        {2, ui->RotuloLongitudBasicaII, ui->LongitudBasicaII, ui->RotuloLongitudNetaII,
+        {1, ui->RotuloLongitudBasicaII, ui->LongitudBasicaII, ui->RotuloLongitudNetaII,
          ui->LongitudNetaII},
-        {1, ui->RotuloLongitudBasicaI, ui->LongitudBasicaI, ui->RotuloLongitudNetaI,
+        {0, ui->RotuloLongitudBasicaI, ui->LongitudBasicaI, ui->RotuloLongitudNetaI,
          ui->LongitudNetaI},
     };
     for (const Fila& f : filas) {

@@ -85,7 +85,7 @@ void TVentanaLongitudAnclaje::ArmaduraSuperabundanteClick() {
 void TVentanaLongitudAnclaje::DefinirPosicion(int p) {
     if (!selector_.Seleccionar(p))
         return;
-    TomarArmaduraRanura(estado_, valores_, p);
+    TomarArmaduraRanura(estado_, valores_, p == 2 ? PosicionAnclaje::II : PosicionAnclaje::I);
     (p == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)->setText(Q(TextoArmadura(estado_, p)));
     ActualizarRecubrimiento();
 }
@@ -93,9 +93,10 @@ void TVentanaLongitudAnclaje::DefinirPosicion(int p) {
 void TVentanaLongitudAnclaje::FijarArmadura(int ranura, bool definida) {
     // Como el OK del selector: AreaTotal es el área de la ranura.
     estado_.AreaTotal = AreaDeRanura(estado_, ranura);
-    TomarArmaduraRanura(estado_, valores_, ranura);
+    const PosicionAnclaje p = ranura == 2 ? PosicionAnclaje::II : PosicionAnclaje::I;
+    TomarArmaduraRanura(estado_, valores_, p);
     if (!definida)
-        valores_.phi[ranura] = valores_.AsReal[ranura] = 0.0;
+        valores_.phi[Indice(p)] = valores_.AsReal[Indice(p)] = 0.0;
     (ranura == 2 ? ui->AreaPosicionII : ui->AreaPosicionI)
         ->setText(definida ? Q(TextoArmadura(estado_, ranura))
                            : QStringLiteral("Defina armadura"));
@@ -131,15 +132,16 @@ void TVentanaLongitudAnclaje::BotonAnclajeClick() {
     entrada.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
     const TextosCampos textos = TextosDe(this, CamposAnclaje);
     entrada.ResistenciaCaracteristica = TextoCampo(textos, CampoResistenciaAnclaje);
-    entrada.TipoAnclaje = ui->GrupoTipoAnclaje->itemIndex();
+    entrada.Tipo = ui->GrupoTipoAnclaje->itemIndex() == 1   ? TipoAnclaje::Patilla
+                   : ui->GrupoTipoAnclaje->itemIndex() == 2 ? TipoAnclaje::BarraSoldada
+                                                            : TipoAnclaje::ProlongacionRecta;
     entrada.Decalaje = TextoCampo(textos, CampoDecalaje);
     entrada.Recubrimiento = ui->RecubrimientoHormigon->isChecked();
     entrada.Dinamicos = ui->EfectosDinamicos->isChecked();
     entrada.Estricta = ui->ArmaduraSuperabundante->isChecked();
-    entrada.Posicion = {false, ui->PosicionI->isChecked(), ui->PosicionII->isChecked()};
-    entrada.Traccion = {false, ui->PosicionITraccion->isChecked(),
-                        ui->PosicionIITraccion->isChecked()};
-    entrada.AreaEstricta = {std::string(), std::string(TextoCampo(textos, CampoAreaI)),
+    entrada.Posicion = {ui->PosicionI->isChecked(), ui->PosicionII->isChecked()};
+    entrada.Traccion = {ui->PosicionITraccion->isChecked(), ui->PosicionIITraccion->isChecked()};
+    entrada.AreaEstricta = {std::string(TextoCampo(textos, CampoAreaI)),
                             std::string(TextoCampo(textos, CampoAreaII))};
 
     const auto r = CalcularLongitudesAnclaje(estado_, valores_, entrada);

@@ -18,39 +18,46 @@ void CalcularAnclajeLinea(Contexto& c) {
     EntradaAnclaje e;
     e.DesignacionAcero = c.Indice(Datos, "GrupoDesignacionAcero", 0, 2);
     e.ResistenciaCaracteristica = TextoCampo(textos, CampoResistenciaAnclaje);
-    e.TipoAnclaje = c.Indice(Datos, "GrupoTipoAnclaje", 0, 3);
+    e.Tipo = static_cast<TipoAnclaje>(c.Indice(Datos, "GrupoTipoAnclaje", 0, 3));
     e.Decalaje = TextoCampo(textos, CampoDecalaje);
     e.Recubrimiento = c.Casilla(Datos, "RecubrimientoHormigon", false);
     e.Dinamicos = c.Casilla(Datos, "EfectosDinamicos", false);
     e.Estricta = c.Casilla(Datos, "ArmaduraSuperabundante", false);
-    e.Posicion[2] = c.Casilla(Datos, "PosicionII", true);
-    e.Traccion[2] = c.Casilla(Datos, "PosicionIITraccion", false);
-    e.Posicion[1] = c.Casilla(Datos, "PosicionI", true);
-    e.Traccion[1] = c.Casilla(Datos, "PosicionITraccion", true);
-    e.AreaEstricta[2] = TextoCampo(textos, CampoAreaII);
-    e.AreaEstricta[1] = TextoCampo(textos, CampoAreaI);
+    const std::size_t I = Indice(PosicionAnclaje::I), II = Indice(PosicionAnclaje::II);
+    e.Posicion[II] = c.Casilla(Datos, "PosicionII", true);
+    e.Traccion[II] = c.Casilla(Datos, "PosicionIITraccion", false);
+    e.Posicion[I] = c.Casilla(Datos, "PosicionI", true);
+    e.Traccion[I] = c.Casilla(Datos, "PosicionITraccion", true);
+    e.AreaEstricta[II] = TextoCampo(textos, CampoAreaII);
+    e.AreaEstricta[I] = TextoCampo(textos, CampoAreaI);
 
     ValoresAnclaje v;
-    std::string boton[3] = {"", "Defina armadura", "Defina armadura"};
-    for (int p = 1; p <= 2; ++p) {
-        if (!c.RanuraDada(p))
+    std::array<std::string, 2> boton{"Defina armadura", "Defina armadura"};
+    for (PosicionAnclaje p : PosicionesAnclaje) {
+        const int ranura = RanuraDe(p);
+        if (!c.RanuraDada(ranura))
             continue;
-        c.Estado.IndiceArmadura = p;
+        c.Estado.IndiceArmadura = ranura;
         SumarArea(c.Estado);
         TomarArmaduraRanura(c.Estado, v, p);
-        boton[p] = TextoArmadura(c.Estado, p);
+        boton[Indice(p)] = TextoArmadura(c.Estado, ranura);
     }
     const auto s = Exigir(CalcularLongitudesAnclaje(c.Estado, v, e));
 
-    c.Poner(Datos, "AreaPosicionII", boton[2]);
-    c.Poner(Datos, "AreaPosicionI", boton[1]);
+    c.Poner(Datos, "AreaPosicionII", boton[II]);
+    c.Poner(Datos, "AreaPosicionI", boton[I]);
     c.Poner(Datos, "RecubrimientoHormigon", TextoRecubrimiento(c.Estado));
     // Una posición no calculada tiene sus filas ocultas: rótulo vacío.
-    c.Poner(Resultados, "LongitudBasicaII", s.Calculada[2] ? s.LongitudBasica[2] : "");
-    c.Poner(Resultados, "LongitudNetaII", s.Calculada[2] ? s.LongitudNeta[2] : "");
-    c.Poner(Resultados, "LongitudBasicaI", s.Calculada[1] ? s.LongitudBasica[1] : "");
-    c.Poner(Resultados, "LongitudNetaI", s.Calculada[1] ? s.LongitudNeta[1] : "");
+    c.Poner(Resultados, "LongitudBasicaII", s.Calculada[II] ? s.LongitudBasica[II] : "");
+    c.Poner(Resultados, "LongitudNetaII", s.Calculada[II] ? s.LongitudNeta[II] : "");
+    c.Poner(Resultados, "LongitudBasicaI", s.Calculada[I] ? s.LongitudBasica[I] : "");
+    c.Poner(Resultados, "LongitudNetaI", s.Calculada[I] ? s.LongitudNeta[I] : "");
     c.Poner(Resultados, "EtiquetaDecalaje", s.Nota ? "* Se ha sumado el decalaje" : "");
+    for (PosicionAnclaje p : PosicionesAnclaje)
+        if (const std::size_t i = Indice(p); s.Calculada[i])
+            c.Informar(p == PosicionAnclaje::I ? "Anclaje de las barras en posición I"
+                                                : "Anclaje de las barras en posición II",
+                       [&] { return TrazaAnclaje(s.Datos[i], s.Longitud[i]); });
 }
 
 const RegistrarCalculo registro{"anclaje", "longitudes de anclaje básica y neta de las barras",

@@ -27,6 +27,15 @@ struct Paso {
     int decimales = 3;       // decimales con que se escribe `valor`
 };
 
+// Un paso de cálculo: `sustitucion` por `escala` da `valor` en `unidad`.
+inline Paso PasoCalculo(std::string simbolo, std::string descripcion, std::string articulo,
+                        std::string formula, std::string sustitucion, double valor,
+                        std::string unidad, int decimales, double escala = 1.0) {
+    return Paso{Paso::Tipo::Calculo, std::move(simbolo), std::move(descripcion),
+                std::move(articulo), std::move(formula), std::move(sustitucion), escala, valor,
+                std::move(unidad), decimales};
+}
+
 struct Traza {
     std::vector<Paso> pasos;
 

@@ -12,28 +12,12 @@ std::string N(double v) {
     return Cifras(v, 8);
 }
 
-Paso Calculo(std::string simbolo, std::string descripcion, std::string articulo,
-             std::string formula, std::string sustitucion, double valor, std::string unidad,
-             int decimales, double escala = 1.0) {
-    Paso p;
-    p.simbolo = std::move(simbolo);
-    p.descripcion = std::move(descripcion);
-    p.articulo = std::move(articulo);
-    p.formula = std::move(formula);
-    p.sustitucion = std::move(sustitucion);
-    p.escala = escala;
-    p.valor = valor;
-    p.unidad = std::move(unidad);
-    p.decimales = decimales;
-    return p;
-}
-
 // Profundidad de la fibra neutra, inercia fisurada e inercia equivalente.
 void PasosFisurada(Traza& t, const CalculoFlecha& c) {
     const DatosFlecha& d = c.datos;
     const double rho1 = d.AreaA1 / d.b / c.d, rho2 = d.AreaA2 / d.b / c.d;
     const double k = 1.0 + rho2 / rho1;
-    t.Calculo(Calculo("x", "Profundidad de la fibra neutra de la sección fisurada", "50.2.2.2",
+    t.Calculo(PasoCalculo("x", "Profundidad de la fibra neutra de la sección fisurada", "50.2.2.2",
                       "n·ρ<sub>1</sub>·(1 + ρ<sub>2</sub>/ρ<sub>1</sub>)·(√(1 + 2·(1 + "
                       "ρ<sub>2</sub>·d<sub>2</sub>/(ρ<sub>1</sub>·d))/(n·ρ<sub>1</sub>·(1 + "
                       "ρ<sub>2</sub>/ρ<sub>1</sub>)²)) − 1)·d",
@@ -41,7 +25,7 @@ void PasosFisurada(Traza& t, const CalculoFlecha& c) {
                           N(d.d2) + "/(" + N(rho1) + "·" + N(c.d) + "))/(" + N(c.nEq) + "·" +
                           N(rho1) + "·" + N(k) + "²)) - 1)·" + N(c.d),
                       c.x, "mm", 2));
-    t.Calculo(Calculo("I<sub>f</sub>", "Inercia de la sección fisurada", "50.2.2.2",
+    t.Calculo(PasoCalculo("I<sub>f</sub>", "Inercia de la sección fisurada", "50.2.2.2",
                       "n·A<sub>1</sub>·(d − x)·(d − x/3) + n·A<sub>2</sub>·(x − d<sub>2</sub>)·(x/3 − "
                       "d<sub>2</sub>)",
                       N(c.nEq) + "·" + N(d.AreaA1) + "·(" + N(c.d) + " - " + N(c.x) + ")·(" +
@@ -50,7 +34,7 @@ void PasosFisurada(Traza& t, const CalculoFlecha& c) {
                           ")",
                       c.Ifis * 0.0001, "cm⁴", 1, 0.0001));
     const double ie = std::pow(c.Mf / d.Ma, 3.0) * c.Ib + (1.0 - std::pow(c.Mf / d.Ma, 3.0)) * c.Ifis;
-    t.Calculo(Calculo("I<sub>e</sub>", "Inercia equivalente (Branson)", "50.2.2.2",
+    t.Calculo(PasoCalculo("I<sub>e</sub>", "Inercia equivalente (Branson)", "50.2.2.2",
                       "(M<sub>f</sub>/M<sub>a</sub>)³·I<sub>b</sub> + (1 − "
                       "(M<sub>f</sub>/M<sub>a</sub>)³)·I<sub>f</sub>",
                       "(" + N(c.Mf) + "/" + N(d.Ma) + ")³·" + N(c.Ib) + " + (1 - (" + N(c.Mf) +
@@ -66,15 +50,15 @@ Traza TrazaFlechas(const CalculoFlecha& c, double fck) {
     Traza t;
     const DatosFlecha& d = c.datos;
     const double raiz = std::cbrt(fck + 8.0);
-    t.Calculo(Calculo("E<sub>c</sub>", "Módulo de deformación longitudinal del hormigón", "39.6",
+    t.Calculo(PasoCalculo("E<sub>c</sub>", "Módulo de deformación longitudinal del hormigón", "39.6",
                       "8500·(f<sub>ck</sub> + 8)<sup>1/3</sup>", "8500·" + N(raiz), c.Ec, "N/mm²",
                       1));
-    t.Calculo(Calculo("n", "Coeficiente de equivalencia", "50.2.2.2", "E<sub>s</sub>/E<sub>c</sub>",
+    t.Calculo(PasoCalculo("n", "Coeficiente de equivalencia", "50.2.2.2", "E<sub>s</sub>/E<sub>c</sub>",
                       "200000/" + N(c.Ec), c.nEq, "", 4));
-    t.Calculo(Calculo("I<sub>b</sub>", "Inercia de la sección bruta", "50.2.2.2", "b·h³/12",
+    t.Calculo(PasoCalculo("I<sub>b</sub>", "Inercia de la sección bruta", "50.2.2.2", "b·h³/12",
                       N(d.b) + "·" + N(d.h) + "³/12", c.Ib * 0.0001, "cm⁴", 1, 0.0001));
     const double potencia = std::pow(fck, 2.0 / 3.0);
-    t.Calculo(Calculo("M<sub>f</sub>", "Momento de fisuración", "50.2.2.2",
+    t.Calculo(PasoCalculo("M<sub>f</sub>", "Momento de fisuración", "50.2.2.2",
                       "0.37·f<sub>ck</sub><sup>2/3</sup>·2·I<sub>b</sub>/h",
                       "0.37·" + N(potencia) + "·2·" + N(c.Ib) + "/" + N(d.h), c.Mf * 1e-6, "kN·m",
                       3, 1e-6));

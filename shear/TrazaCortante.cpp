@@ -16,43 +16,27 @@ std::string N(double v) {
     return Cifras(v, 8);
 }
 
-Paso Calculo(std::string simbolo, std::string descripcion, std::string articulo,
-             std::string formula, std::string sustitucion, double valor, std::string unidad,
-             int decimales, double escala = 1.0) {
-    Paso p;
-    p.simbolo = std::move(simbolo);
-    p.descripcion = std::move(descripcion);
-    p.articulo = std::move(articulo);
-    p.formula = std::move(formula);
-    p.sustitucion = std::move(sustitucion);
-    p.escala = escala;
-    p.valor = valor;
-    p.unidad = std::move(unidad);
-    p.decimales = decimales;
-    return p;
-}
-
 // Vcu: la raíz cúbica se escribe ya calculada, con las cifras que usa el cálculo.
 void PasosHormigon(Traza& t, const CalculoCortante& c) {
     const DatosCortante& d = c.datos;
     const double rho = d.Asl / d.b / d.d;
-    t.Calculo(Calculo("ρ<sub>l</sub>", "Cuantía de la armadura longitudinal traccionada",
+    t.Calculo(PasoCalculo("ρ<sub>l</sub>", "Cuantía de la armadura longitudinal traccionada",
                       "44.2.3.2.2", "A<sub>s</sub>/(b<sub>0</sub>·d)",
                       N(d.Asl) + "/(" + N(d.b) + "·" + N(d.d) + ")", rho, "", 5));
     if (rho > 0.02)
         t.Nota("La cuantía ρl se limita a 0.02.", "44.2.3.2.2");
-    t.Calculo(Calculo("ξ", "Factor del canto útil", "44.2.3.2.2", "1 + √(200/d)",
+    t.Calculo(PasoCalculo("ξ", "Factor del canto útil", "44.2.3.2.2", "1 + √(200/d)",
                       "1 + √(200/" + N(d.d) + ")", c.xi, "", 4));
     const double ce = 1.0 / std::tan(c.tetaeRad);
     const bool primera = c.cotTeta < ce;
-    t.Calculo(Calculo("β", "Factor de la inclinación de las bielas", "44.2.3.2.2",
+    t.Calculo(PasoCalculo("β", "Factor de la inclinación de las bielas", "44.2.3.2.2",
                       primera ? "(2·cot θ − 1)/(2·cot θ<sub>e</sub> − 1)"
                               : "(cot θ − 2)/(cot θ<sub>e</sub> − 2)",
                       primera ? "(2·" + N(c.cotTeta) + " - 1)/(2·" + N(ce) + " - 1)"
                               : "(" + N(c.cotTeta) + " - 2)/(" + N(ce) + " - 2)",
                       c.beta, "", 4));
     const double raiz = std::cbrt(100.0 * c.rhoL * c.fck);
-    t.Calculo(Calculo("V<sub>cu</sub>", "Contribución del hormigón", "44.2.3.2.2",
+    t.Calculo(PasoCalculo("V<sub>cu</sub>", "Contribución del hormigón", "44.2.3.2.2",
                       "β·0.10·ξ·(100·ρ<sub>l</sub>·f<sub>ck</sub>)<sup>1/3</sup>·b<sub>0</sub>·d",
                       N(c.beta) + "·0.10·" + N(c.xi) + "·" + N(raiz) + "·" + N(d.b) + "·" +
                           N(d.d),
@@ -79,14 +63,14 @@ const char* TextoRegla(ReglaSeparacion r) {
 void PasosSeparacion(Traza& t, const CalculoCortante& c, double Vd, double Aalfa,
                      const std::string& zona) {
     const DatosCortante& d = c.datos;
-    t.Calculo(Calculo("s<sub>t,mín</sub>", "Separación con la cuantía mínima, " + zona,
+    t.Calculo(PasoCalculo("s<sub>t,mín</sub>", "Separación con la cuantía mínima, " + zona,
                       "44.2.3.4.1",
                       "50·A<sub>α</sub>·f<sub>yα,d</sub>/(f<sub>cd</sub>·b<sub>0</sub>·sen α)",
                       "50·" + N(Aalfa) + "·" + N(c.fyad) + "/(" + N(c.fcd) + "·" + N(d.b) + "·" +
                           N(c.senAlfa) + ")",
                       StMinima(Aalfa, c.fyad, c.fcd, d.b, c.senAlfa), "mm", 1));
     if (Vd > c.Vcu) {
-        t.Calculo(Calculo(
+        t.Calculo(PasoCalculo(
             "s<sub>t</sub>", "Separación con la que V<sub>cu</sub> + V<sub>su</sub> = V<sub>d</sub>, " + zona,
             "44.2.3.2.2",
             "0.9·d·sen α·(cot α + cot θ)·f<sub>yα,d</sub>·A<sub>α</sub>/(V<sub>d</sub> − V<sub>cu</sub>)",
@@ -95,7 +79,7 @@ void PasosSeparacion(Traza& t, const CalculoCortante& c, double Vd, double Aalfa
             StResistente(Aalfa, d.d, c.senAlfa, c.cotAlfa, c.cotTeta, c.fyad, Vd, c.Vcu), "mm",
             1));
         const double sigma = SigmaFisuracion(Vd, c.Vcu, c.senAlfa, Aalfa, d.d);
-        t.Calculo(Calculo("σ<sub>sw</sub>", "Tensión de la armadura transversal, " + zona, "49.3",
+        t.Calculo(PasoCalculo("σ<sub>sw</sub>", "Tensión de la armadura transversal, " + zona, "49.3",
                           "(V<sub>d</sub> − 3·V<sub>cu</sub>)·sen α/(A<sub>α</sub>·d)",
                           "(" + N(Vd) + " - 3·" + N(c.Vcu) + ")·" + N(c.senAlfa) + "/(" +
                               N(Aalfa) + "·" + N(d.d) + ")",
@@ -116,9 +100,9 @@ void PasosSeparacion(Traza& t, const CalculoCortante& c, double Vd, double Aalfa
 Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
     Traza t;
     const DatosCortante& d = c.datos;
-    t.Calculo(Calculo("f<sub>yα,d</sub>", "Resistencia de cálculo de la armadura transversal",
+    t.Calculo(PasoCalculo("f<sub>yα,d</sub>", "Resistencia de cálculo de la armadura transversal",
                       "40.2", "f<sub>yd</sub> ≤ 400 N/mm²", N(c.fyad), c.fyad, "N/mm²", 2));
-    t.Calculo(Calculo("V<sub>u1</sub>", "Agotamiento por compresión oblicua del alma", "44.2.3.1",
+    t.Calculo(PasoCalculo("V<sub>u1</sub>", "Agotamiento por compresión oblicua del alma", "44.2.3.1",
                       "0.60·f<sub>cd</sub>·b<sub>0</sub>·d·(cot θ + cot α)/(1 + cot²θ)",
                       "0.60·" + N(c.fcd) + "·" + N(d.b) + "·" + N(d.d) + "·(" + N(c.cotTeta) +
                           " + " + N(c.cotAlfa) + ")/(1 + " + N(c.cotTeta) + "²)",
@@ -137,7 +121,7 @@ Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
             t.Nota("Sin resultado en la " + zona + ": " + z.Longitud);
             continue;
         }
-        t.Calculo(Calculo("A<sub>α</sub>", "Área de los cercos, " + zona, "44.2.3.2.2",
+        t.Calculo(PasoCalculo("A<sub>α</sub>", "Área de los cercos, " + zona, "44.2.3.2.2",
                           "n·π·φ²/4",
                           N(z.ramas) + "·" + N(std::numbers::pi) + "·" + N(z.diametro) + "²/4",
                           z.Aalfa, "mm²", 2));
@@ -147,14 +131,14 @@ Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
             t.Nota(std::string(TextoRegla(s.valor().regla)) + " s<sub>t</sub> = " +
                        Formatear(z.st, 0, 1) + " mm.",
                    "44.2.3.4.1");
-        t.Calculo(Calculo("V<sub>su</sub>", "Contribución de la armadura transversal, " + zona,
+        t.Calculo(PasoCalculo("V<sub>su</sub>", "Contribución de la armadura transversal, " + zona,
                           "44.2.3.2.2",
                           "A<sub>α</sub>·0.9·d·sen α·(cot α + cot θ)·f<sub>yα,d</sub>/s<sub>t</sub>",
                           N(z.Aalfa) + "·0.9·" + N(d.d) + "·" + N(c.senAlfa) + "·(" +
                               N(c.cotAlfa) + " + " + N(c.cotTeta) + ")·" + N(c.fyad) + "/" +
                               N(z.st),
                           z.Vsu * 0.001, "kN", 1, 0.001));
-        t.Calculo(Calculo("V<sub>u2</sub>", "Agotamiento por tracción en el alma, " + zona,
+        t.Calculo(PasoCalculo("V<sub>u2</sub>", "Agotamiento por tracción en el alma, " + zona,
                           "44.2.3.2.2", "V<sub>cu</sub> + V<sub>su</sub>",
                           N(c.Vcu) + " + " + N(z.Vsu), (c.Vcu + z.Vsu) * 0.001, "kN", 1, 0.001));
     }
@@ -165,20 +149,20 @@ Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMa
                   const Cercos& c) {
     Traza t;
     const double mayor = h > b ? h : b;
-    t.Calculo(Calculo("s<sub>t,1</sub>", "Separación por el lado mayor", "42.3.1",
+    t.Calculo(PasoCalculo("s<sub>t,1</sub>", "Separación por el lado mayor", "42.3.1",
                       "0.8·(lado mayor − d<sub>1</sub>)",
                       "0.8·(" + N(mayor) + " - " + N(d1) + ")", 0.8 * (mayor - d1), "mm", 1));
-    t.Calculo(Calculo("s<sub>t,2</sub>", "Lado menor de la sección, no más de 300 mm", "42.3.1",
+    t.Calculo(PasoCalculo("s<sub>t,2</sub>", "Lado menor de la sección, no más de 300 mm", "42.3.1",
                       "mín(lado menor, 300)", N(c.ladoMenor), c.ladoMenor, "mm", 1));
-    t.Calculo(Calculo("s<sub>t,3</sub>", "Quince veces la barra longitudinal más delgada",
+    t.Calculo(PasoCalculo("s<sub>t,3</sub>", "Quince veces la barra longitudinal más delgada",
                       "42.3.1", "15·φ<sub>mín</sub>", "15·" + N(phiMinLong), 15.0 * phiMinLong,
                       "mm", 1));
     t.Nota("Rige la menor de las tres: st = " + Formatear(c.sT, 0, 1) + " mm.", "42.3.1");
     if (c.sT >= 15.0 * phiMinLong)
-        t.Calculo(Calculo("φ<sub>t</sub>", "Diámetro del cerco", "42.3.1",
+        t.Calculo(PasoCalculo("φ<sub>t</sub>", "Diámetro del cerco", "42.3.1",
                           "φ<sub>máx</sub>/4", N(phiMaxLong) + "/4", c.phiT, "mm", 2));
     else
-        t.Calculo(Calculo("φ<sub>t</sub>", "Diámetro del cerco con una separación menor",
+        t.Calculo(PasoCalculo("φ<sub>t</sub>", "Diámetro del cerco con una separación menor",
                           "42.3.1", "φ<sub>máx</sub>·√(s<sub>t</sub>/(240·φ<sub>mín</sub>))",
                           N(phiMaxLong) + "·√(" + N(c.sT) + "/(240·" + N(phiMinLong) + "))",
                           c.phiT, "mm", 2));

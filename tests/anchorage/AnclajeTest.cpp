@@ -15,16 +15,19 @@ EstadoDiseno Nuevo() {
 }
 
 // Una posición con barras de 16 mm, B 400 S y fck 25 (m = 12), en tracción, sin decalaje.
-DatosAnclaje Barras16(int p) {
+// Longitudes en mm, áreas en mm².
+DatosAnclaje Barras16(PosicionAnclaje p) {
     DatosAnclaje d;
-    d.p = p;
-    d.phi = 1.6;
+    d.posicion = p;
+    d.phi = 16;
     d.m = 12;
     d.fyk = 400;
     d.Traccion = true;
-    d.AsReal = 4.0;
+    d.AsReal = 400;
     return d;
 }
+constexpr auto I = PosicionAnclaje::I;
+constexpr auto II = PosicionAnclaje::II;
 
 } // namespace
 
@@ -55,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Resistencias, FilaTablaMTest,
                                            CasoFila{55, -1}, CasoFila{0, -1}, CasoFila{NAN, -1}));
 
 struct CasoBeta {
-    int tipo;
+    TipoAnclaje tipo;
     bool recubrimiento, traccion;
     double beta;
 };
@@ -65,15 +68,18 @@ class CoeficienteBetaTest : public ::testing::TestWithParam<CasoBeta> {};
 TEST_P(CoeficienteBetaTest, SegunTipoDeAnclaje) {
     const auto c = GetParam();
     EXPECT_DOUBLE_EQ(CoeficienteBeta(c.tipo, c.recubrimiento, c.traccion), c.beta)
-        << c.tipo << c.recubrimiento << c.traccion;
+        << static_cast<int>(c.tipo) << c.recubrimiento << c.traccion;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tipos, CoeficienteBetaTest,
-    ::testing::Values(CasoBeta{0, true, true, 1.0}, CasoBeta{0, false, false, 1.0},
-                      CasoBeta{1, true, true, 0.7}, CasoBeta{1, true, false, 1.0},
-                      CasoBeta{1, false, true, 1.0}, CasoBeta{2, false, false, 0.7},
-                      CasoBeta{2, false, true, 0.7}));
+    ::testing::Values(CasoBeta{TipoAnclaje::ProlongacionRecta, true, true, 1.0},
+                      CasoBeta{TipoAnclaje::ProlongacionRecta, false, false, 1.0},
+                      CasoBeta{TipoAnclaje::Patilla, true, true, 0.7},
+                      CasoBeta{TipoAnclaje::Patilla, true, false, 1.0},
+                      CasoBeta{TipoAnclaje::Patilla, false, true, 1.0},
+                      CasoBeta{TipoAnclaje::BarraSoldada, false, false, 0.7},
+                      CasoBeta{TipoAnclaje::BarraSoldada, false, true, 0.7}));
 
 struct CasoAnclaje {
     const char* nombre;
@@ -103,97 +109,98 @@ DatosAnclaje Con(DatosAnclaje d, void (*cambio)(DatosAnclaje&)) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, CalcularAnclajeTest,
     ::testing::Values(
-        // m·φ² = 30,72 < fyk/20·φ = 32: manda la cota.
-        CasoAnclaje{"PosicionI", Barras16(1), 32.0, 32.0, false},
-        // 1,4·12·2,56 = 43,008 < 400·1,6/14 = 45,714.
-        CasoAnclaje{"PosicionII", Barras16(2), 400 * 1.6 / 14, 400 * 1.6 / 14, false},
-        // Compresión con armadura estricta: la mitad (16) queda bajo los dos tercios de m·φ²
-        // (20,48), no de la cota elevada (21,33).
+        // m·φ² = 30,72 cm < fyk/20·φ = 32 cm: manda la cota.
+        CasoAnclaje{"PosicionI", Barras16(I), 320.0, 320.0, false},
+        // 1,4·12·2,56 = 43,008 cm < 400·1,6/14 = 45,714 cm.
+        CasoAnclaje{"PosicionII", Barras16(II), 400 * 16.0 / 14, 400 * 16.0 / 14, false},
+        // Compresión con armadura estricta: la mitad (160 mm) queda bajo los dos tercios de m·φ²
+        // (204,8 mm), no de la cota elevada (213,3 mm).
         CasoAnclaje{"CompresionDosTercios",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
                             d.Traccion = false;
                             d.Estricta = true;
-                            d.AsEstricta = 2.0;
+                            d.AsEstricta = 200;
                         }),
-                    32.0, 2.0 * 30.72 / 3.0, false},
-        // φ 25 mm, B 500 S (m = 15): lb = 93,75; la mitad del área da 46,875 > 31,25.
+                    320.0, 2.0 * 307.2 / 3.0, false},
+        // φ 25 mm, B 500 S (m = 15): lb = 93,75 cm; la mitad del área da 46,875 > 31,25 cm.
         CasoAnclaje{"EstrictaMitad",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
-                            d.phi = 2.5;
+                            d.phi = 25;
                             d.m = 15;
                             d.fyk = 500;
                             d.Estricta = true;
-                            d.AsEstricta = 2.0;
+                            d.AsEstricta = 200;
                         }),
-                    93.75, 46.875, false},
-        // Un cuarto del área daría 23,44: manda el tercio 31,25 (> 10φ = 25 > 15).
+                    937.5, 468.75, false},
+        // Un cuarto del área daría 23,44 cm: manda el tercio 31,25 (> 10φ = 25 > 15).
         CasoAnclaje{"EstrictaCuartoTercio",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
-                            d.phi = 2.5;
+                            d.phi = 25;
                             d.m = 15;
                             d.fyk = 500;
                             d.Estricta = true;
-                            d.AsEstricta = 1.0;
+                            d.AsEstricta = 100;
                         }),
-                    93.75, 31.25, false},
-        // Barras de 8 mm: 10φ = 8 < 15 cm, manda el mínimo absoluto.
+                    937.5, 312.5, false},
+        // Barras de 8 mm: 10φ = 80 < 150 mm, manda el mínimo absoluto.
         CasoAnclaje{"MinimoQuinceCm",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
-                            d.phi = 0.8;
+                            d.phi = 8;
                             d.Estricta = true;
-                            d.AsEstricta = 0.4;
+                            d.AsEstricta = 40;
                         }),
-                    16.0, 15.0, false},
-        // β = 0,7: 32·0,7 = 22,4 > 16.
-        CasoAnclaje{"Beta07", Con(Barras16(1), [](DatosAnclaje& d) { d.beta = 0.7; }), 32.0, 22.4,
-                    false},
+                    160.0, 150.0, false},
+        // β = 0,7: 320·0,7 = 224 > 160 mm.
+        CasoAnclaje{"Beta07", Con(Barras16(I), [](DatosAnclaje& d) { d.beta = 0.7; }), 320.0,
+                    224.0, false},
         // Efectos dinámicos: 10φ a ambas, después del mínimo.
         CasoAnclaje{"Dinamicos",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
                             d.Dinamicos = true;
                             d.Estricta = true;
-                            d.AsEstricta = 0.4;
+                            d.AsEstricta = 40;
                         }),
-                    48.0, 32.0, false},
+                    480.0, 320.0, false},
         CasoAnclaje{"DecalajeTraccion",
-                    Con(Barras16(1), [](DatosAnclaje& d) { d.Decalaje = 45.0; }), 77.0, 77.0, true},
+                    Con(Barras16(I), [](DatosAnclaje& d) { d.Decalaje = 450.0; }), 770.0, 770.0,
+                    true},
         CasoAnclaje{"DecalajeCompresionNoSeSuma",
-                    Con(Barras16(1),
+                    Con(Barras16(I),
                         [](DatosAnclaje& d) {
-                            d.Decalaje = 45.0;
+                            d.Decalaje = 450.0;
                             d.Traccion = false;
                         }),
-                    32.0, 32.0, false},
+                    320.0, 320.0, false},
         CasoAnclaje{"DecalajeNegativoNoSeSuma",
-                    Con(Barras16(1), [](DatosAnclaje& d) { d.Decalaje = -5.0; }), 32.0, 32.0,
+                    Con(Barras16(I), [](DatosAnclaje& d) { d.Decalaje = -50.0; }), 320.0, 320.0,
                     false}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(CalcularAnclaje, PosicionSinBarrasOSinAreaRealSeRechaza) {
-    auto d = Barras16(2);
+    auto d = Barras16(II);
     d.phi = 0;
     auto r = CalcularAnclaje(d);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición II.");
     EXPECT_EQ(r.error().campo, "AreaPosicionII");
 
-    d = Barras16(1);
+    d = Barras16(I);
     d.phi = 0;
     r = CalcularAnclaje(d);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, "Defina la armadura de la posición I.");
 
     // Sin "Armadura estricta" el área real no interviene.
-    d = Barras16(1);
+    d = Barras16(I);
     d.AsReal = 0;
     EXPECT_TRUE(CalcularAnclaje(d).ok());
     d.Estricta = true;
-    d.AsEstricta = 1.0;
+    d.AsEstricta = 100;
     r = CalcularAnclaje(d);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().campo, "AreaPosicionI");
@@ -201,12 +208,12 @@ TEST(CalcularAnclaje, PosicionSinBarrasOSinAreaRealSeRechaza) {
 }
 
 TEST(TextosAnclaje, Rotulos) {
-    EXPECT_EQ(TextoLongitudAnclaje(45.3, false), "=  45.30 cm");
-    EXPECT_EQ(TextoLongitudAnclaje(400 * 1.6 / 14 + 5, true), "=  50.71 cm*");
-    EXPECT_EQ(TextoLongitudAnclaje(150.0, false), "= 150.00 cm");
+    EXPECT_EQ(TextoLongitudAnclaje(453, false), "=  45.30 cm");
+    EXPECT_EQ(TextoLongitudAnclaje(400 * 16.0 / 14 + 50, true), "=  50.71 cm*");
+    EXPECT_EQ(TextoLongitudAnclaje(1500.0, false), "= 150.00 cm");
     // Un rótulo nunca se corta: una longitud que no cabe no se puede mostrar.
-    EXPECT_TRUE(LongitudMostrable(999999999.99));
-    EXPECT_FALSE(LongitudMostrable(123456789012.5));
+    EXPECT_TRUE(LongitudMostrable(9999999999.9));
+    EXPECT_FALSE(LongitudMostrable(1234567890125));
 
     auto e = Nuevo();
     EXPECT_EQ(TextoRecubrimiento(e), "Recubrimiento hormigón > 3.0 cm");
@@ -226,8 +233,8 @@ TEST(EntregarArmadura, RanurasUnoYDosConLaArmaduraDeResultados) {
         EXPECT_EQ(e.NumeroDiametros[p], 1);
         EXPECT_EQ(e.NumeroBarras[p][1], 4);
         EXPECT_EQ(e.DiametroBarras[p][1], 16);
-        EXPECT_DOUBLE_EQ(v.phi[p], 1.6);
-        EXPECT_NEAR(v.AsReal[p], 8.0425, 1e-4);
+        EXPECT_DOUBLE_EQ(v.phi[static_cast<std::size_t>(p - 1)], 16);
+        EXPECT_NEAR(v.AsReal[static_cast<std::size_t>(p - 1)], 804.25, 1e-2);
     }
     const auto r = EntregarArmadura(e, v, "4", "dieciséis");
     ASSERT_FALSE(r.ok());
@@ -239,20 +246,18 @@ TEST(EntregarArmadura, TomarRanuraDelSelector) {
     ValoresAnclaje v;
     e.DiametroBarras[2][1] = 20;
     e.AreaTotal = 942.478;
-    TomarArmaduraRanura(e, v, 2);
-    EXPECT_DOUBLE_EQ(v.phi[2], 2.0);
-    EXPECT_NEAR(v.AsReal[2], 9.42478, 1e-9);
-    EXPECT_EQ(v.phi[1], 0.0);
+    TomarArmaduraRanura(e, v, II);
+    EXPECT_DOUBLE_EQ(v.phi[Indice(II)], 20);
+    EXPECT_NEAR(v.AsReal[Indice(II)], 942.478, 1e-9);
+    EXPECT_EQ(v.phi[Indice(I)], 0.0);
 }
 
 class LongitudesAnclajeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         e = Nuevo();
-        for (int p = 1; p <= 2; ++p) {
-            v.phi[p] = 1.6;
-            v.AsReal[p] = 4.0;
-        }
+        v.phi = {16, 16};
+        v.AsReal = {400, 400};
     }
     EstadoDiseno e;
     ValoresAnclaje v;
@@ -261,57 +266,57 @@ protected:
 
 TEST_F(LongitudesAnclajeTest, DecalajeSoloEnLaPosicionTraccionada) {
     entrada.Decalaje = "5";
-    entrada.Traccion = {false, false, true}; // II en tracción, I en compresión
+    entrada.Traccion = {false, true}; // I en compresión, II en tracción
     const auto r = CalcularLongitudesAnclaje(e, v, entrada);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_TRUE(r.valor().Nota);
-    EXPECT_EQ(r.valor().LongitudBasica[2], "=  50.71 cm*");
-    EXPECT_EQ(r.valor().LongitudNeta[2], "=  50.71 cm*");
-    EXPECT_EQ(r.valor().LongitudBasica[1], "=  32.00 cm");
-    EXPECT_EQ(r.valor().LongitudNeta[1], "=  32.00 cm");
+    EXPECT_EQ(r.valor().LongitudBasica[Indice(II)], "=  50.71 cm*");
+    EXPECT_EQ(r.valor().LongitudNeta[Indice(II)], "=  50.71 cm*");
+    EXPECT_EQ(r.valor().LongitudBasica[Indice(I)], "=  32.00 cm");
+    EXPECT_EQ(r.valor().LongitudNeta[Indice(I)], "=  32.00 cm");
     EXPECT_EQ(e.fyk, 400.0);
     EXPECT_EQ(e.fck, 25.0);
     EXPECT_EQ(v.m, 12);
-    EXPECT_NEAR(v.lb[2], 400 * 1.6 / 14 + 5, 1e-9);
+    EXPECT_NEAR(v.lb[Indice(II)], 400 * 16.0 / 14 + 50, 1e-9);
 }
 
 TEST_F(LongitudesAnclajeTest, AceroYResistenciaEligenM) {
     entrada.DesignacionAcero = 1;
     entrada.ResistenciaCaracteristica = " 34,9";
-    entrada.Posicion = {false, true, false};
-    entrada.TipoAnclaje = 2;
+    entrada.Posicion = {true, false};
+    entrada.Tipo = TipoAnclaje::BarraSoldada;
     const auto r = CalcularLongitudesAnclaje(e, v, entrada);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_EQ(v.m, 13);
     // lb = max(13·2,56 = 33,28; 500·1,6/20 = 40) = 40; neta = 0,7·40 = 28.
-    EXPECT_EQ(r.valor().LongitudBasica[1], "=  40.00 cm");
-    EXPECT_EQ(r.valor().LongitudNeta[1], "=  28.00 cm");
-    EXPECT_FALSE(r.valor().Calculada[2]);
+    EXPECT_EQ(r.valor().LongitudBasica[Indice(I)], "=  40.00 cm");
+    EXPECT_EQ(r.valor().LongitudNeta[Indice(I)], "=  28.00 cm");
+    EXPECT_FALSE(r.valor().Calculada[Indice(II)]);
     EXPECT_FALSE(r.valor().Nota);
     EXPECT_EQ(e.fyk, 500.0);
     EXPECT_DOUBLE_EQ(e.fck, 34.9);
 }
 
 TEST_F(LongitudesAnclajeTest, SinPosicionesNoSeCalculaNada) {
-    entrada.Posicion = {false, false, false};
+    entrada.Posicion = {false, false};
     entrada.Decalaje = "5";
     const auto r = CalcularLongitudesAnclaje(e, v, entrada);
     ASSERT_TRUE(r.ok());
+    EXPECT_FALSE(r.valor().Calculada[0]);
     EXPECT_FALSE(r.valor().Calculada[1]);
-    EXPECT_FALSE(r.valor().Calculada[2]);
     EXPECT_FALSE(r.valor().Nota);
 }
 
 TEST_F(LongitudesAnclajeTest, ArmaduraEstrictaLeeLasAreas) {
     entrada.Estricta = true;
-    entrada.AreaEstricta = {"", "    2.0000", "3"};
-    v.phi[1] = v.phi[2] = 2.5;
+    entrada.AreaEstricta = {"    2.0000", "3"};
+    v.phi = {25, 25};
     entrada.DesignacionAcero = 1;
     const auto r = CalcularLongitudesAnclaje(e, v, entrada);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
-    EXPECT_DOUBLE_EQ(v.AsEstricta[1], 2.0);
-    EXPECT_DOUBLE_EQ(v.AsEstricta[2], 3.0);
-    EXPECT_EQ(r.valor().LongitudNeta[1], "=  46.88 cm"); // 93,75·2/4
+    EXPECT_DOUBLE_EQ(v.AsEstricta[Indice(I)], 200);
+    EXPECT_DOUBLE_EQ(v.AsEstricta[Indice(II)], 300);
+    EXPECT_EQ(r.valor().LongitudNeta[Indice(I)], "=  46.88 cm"); // 93,75·2/4
 }
 
 struct CasoRechazo {
@@ -327,9 +332,9 @@ TEST_P(RechazoAnclajeTest, NoCambiaNadaYNombraElCampo) {
     e.fyk = 123;
     e.fck = 45;
     ValoresAnclaje v;
-    v.phi = {0, 1.6, 1.6};
-    v.AsReal = {0, 4, 4};
-    v.lb = {0, 7, 7};
+    v.phi = {16, 16};
+    v.AsReal = {400, 400};
+    v.lb = {70, 70};
     EntradaAnclaje entrada;
     GetParam().cambio(entrada, v);
     const auto antes = v.lb;
@@ -356,22 +361,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"AreaIIIlegible",
                     [](EntradaAnclaje& a, ValoresAnclaje&) {
                         a.Estricta = true;
-                        a.AreaEstricta[2] = "x";
+                        a.AreaEstricta[Indice(II)] = "x";
                     },
                     "AreaII"},
         CasoRechazo{"AreaINegativa",
                     [](EntradaAnclaje& a, ValoresAnclaje&) {
                         a.Estricta = true;
-                        a.AreaEstricta[1] = "-1";
+                        a.AreaEstricta[Indice(I)] = "-1";
                     },
                     "AreaI"},
         // La posición II se calcula bien, la I no tiene barras: tampoco se guarda la II.
-        CasoRechazo{"PosicionISinBarras", [](EntradaAnclaje&, ValoresAnclaje& v) { v.phi[1] = 0; },
+        CasoRechazo{"PosicionISinBarras", [](EntradaAnclaje&, ValoresAnclaje& v) { v.phi[Indice(I)] = 0; },
                     "AreaPosicionI"},
         CasoRechazo{"AreaRealNula",
                     [](EntradaAnclaje& a, ValoresAnclaje& v) {
                         a.Estricta = true;
-                        v.AsReal[2] = 0;
+                        v.AsReal[Indice(II)] = 0;
                     },
                     "AreaPosicionII"}),
     [](const auto& info) { return std::string(info.param.nombre); });

@@ -145,15 +145,15 @@ private slots:
         QCOMPARE(app.Estado.IndiceArmadura, 2);
         QCOMPARE(C<QPushButton>("AreaPosicionII")->text(),
                  QString::fromStdString(TextoArmadura(app.Estado, 2)));
-        QCOMPARE(v->Valores().phi[2], 1.6);
-        QVERIFY(std::abs(v->Valores().AsReal[2] - 4.0212) < 1e-4);
+        QCOMPARE(v->Valores().phi[1], 16.0);
+        QVERIFY(std::abs(v->Valores().AsReal[1] - 402.12) < 1e-2);
         QCOMPARE(C<QCheckBox>("RecubrimientoHormigon")->text(),
                  QStringLiteral("Recubrimiento hormigón > 4.8 cm"));
         // Cancelar el selector no cambia nada.
         app.Estado.DiametroBarras[1][1] = 25;
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); }, v);
         QTest::mouseClick(C<QPushButton>("AreaPosicionI"), Qt::LeftButton);
-        QCOMPARE(v->Valores().phi[1], 0.0);
+        QCOMPARE(v->Valores().phi[0], 0.0);
         QCOMPARE(C<QPushButton>("AreaPosicionI")->text(), QStringLiteral("Defina armadura"));
     }
 

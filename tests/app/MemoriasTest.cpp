@@ -56,7 +56,7 @@ private slots:
         fila("VentanaTransversal2", R"({"calculo":"pilar"})", "6/ 18");
         fila("VentanaResultadosFlecha", R"({"calculo":"flechas"})", "160000.0");
         fila("VentanaAnclaje", R"({"calculo":"anclaje","ranuras":{"1":[[4,20]],"2":[[4,20]]}})",
-             "48.00");
+             "66.5");
         fila("VentanaResultadosDeformacion", R"({"calculo":"fluencia"})", "3.721615");
         fila("VentanaResultadosRetraccion", R"({"calculo":"retraccion"})", "-0.039355");
         fila("DiagramaCalculo", R"({"calculo":"acero"})", "347.8");

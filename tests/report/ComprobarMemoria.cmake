@@ -1,5 +1,6 @@
 # velmora --memoria sobre una tanda: el PDF se escribe y su texto (pdftotext) trae los números
-# del ejemplo de la sección y del momento de agotamiento; una línea mala da 1 y un mensaje.
+# del ejemplo de la sección, del momento de agotamiento, del cortante y del anclaje; una línea
+# mala da 1 y un mensaje.
 set(pdf ${SALIDA}/memoria_prueba.pdf)
 file(REMOVE ${pdf})
 execute_process(COMMAND ${PROGRAMA} --memoria ${TANDA} ${pdf} RESULT_VARIABLE rc
@@ -13,7 +14,8 @@ if(NOT rc EQUAL 0)
 endif()
 string(REGEX REPLACE "[ \n]+" " " texto "${texto}")
 foreach(trozo "Memoria de cálculo" "Nave de pruebas" "8.622" "1.188" "89.28" "Dominio"
-        "armadura mínima de compresión de vigas" "art. 42.3.5" "72.03" "Página 1 de")
+        "armadura mínima de compresión de vigas" "art. 42.3.5" "72.03" "540.0" "art. 44.2.3.1"
+        "32.00" "45.71" "art. 66.5" "Página 1 de")
     string(FIND "${texto}" "${trozo}" pos)
     if(pos EQUAL -1)
         message(FATAL_ERROR "Falta «${trozo}» en el texto del PDF:\n${texto}")
