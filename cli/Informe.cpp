@@ -143,12 +143,39 @@ void Contexto::Dibujar(std::string pie, const std::function<std::string()>& svg)
     dibujos_.push_back({std::move(pie), s.substr(inicio)});
 }
 
+namespace {
+
+// Título del capítulo de la memoria: el cálculo y, si lo es de una sección, cuál.
+std::string TituloCapitulo(const std::string& calculo, const Json& entrada) {
+    static const std::map<std::string, std::string, std::less<>> titulos{
+        {"parametros", "Parámetros generales"},
+        {"seccion", "Armadura longitudinal de la sección"},
+        {"momento", "Momento de agotamiento de la sección"},
+        {"interaccion", "Diagrama de interacción N–M de la sección"},
+        {"cortante", "Armadura transversal de una viga"},
+        {"pilar", "Cercos de un pilar"},
+        {"flechas", "Flechas: inercia equivalente y factor de flecha diferida"},
+        {"anclaje", "Longitudes de anclaje de las barras"},
+        {"fluencia", "Fluencia del hormigón"},
+        {"retraccion", "Retracción del hormigón"},
+        {"acero", "Diagrama de cálculo del acero"},
+        {"parabola", "Diagrama parábola-rectángulo del hormigón"},
+        {"conversion", "Conversión de unidades"},
+        {"area", "Área de las armaduras"},
+    };
+    const auto t = titulos.find(calculo);
+    if (t == titulos.end())
+        return calculo;
+    if (!t->second.ends_with("de la sección"))
+        return t->second;
+    return t->second + (entrada.contains("DatosSeccionT") ? " en T" : " rectangular");
+}
+
+} // namespace
+
 CapituloInforme Contexto::Capitulo() const {
     CapituloInforme c;
-    const auto i = Calculos().find(calculo_);
-    c.titulo = i != Calculos().end() ? i->second.descripcion : calculo_;
-    if (!c.titulo.empty())
-        c.titulo[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(c.titulo[0])));
+    c.titulo = TituloCapitulo(calculo_, entrada_);
     c.datos = datos_;
     c.apartados = apartados_;
     for (const auto& [ventana, controles] : salida_.items()) {

@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -472,5 +474,20 @@ private slots:
     }
 };
 
-QTEST_MAIN(PruebaMono)
+// El mono guarda lo que le dejan (proyectos, memorias, tablas) y acepta «Datos del proyecto»:
+// todo eso va a una carpeta personal temporal, nunca a la del usuario ni a su configuración.
+int main(int argc, char* argv[]) {
+    QTemporaryDir casa;
+    if (!casa.isValid())
+        return 1;
+    qputenv("HOME", casa.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (casa.path() + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (casa.path() + QStringLiteral("/.local/share")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (casa.path() + QStringLiteral("/.cache")).toLocal8Bit());
+    QDir::setCurrent(casa.path());
+    QApplication aplicacion(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    PruebaMono prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
 #include "MonoTest.moc"

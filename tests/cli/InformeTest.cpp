@@ -137,4 +137,15 @@ TEST_P(InformeDeCadaCalculo, BienFormadoFinitoYConSusValores) {
 
 INSTANTIATE_TEST_SUITE_P(Tabla, InformeDeCadaCalculo, ::testing::ValuesIn(Lineas));
 
+// El capítulo dice qué sección se calculó, sin nombres de ventanas.
+TEST(Informe, TituloConLaSeccion) {
+    const std::string t = Informe(
+        R"({"calculo": "seccion", "DatosSeccionT": {"Valor5": "100"}, "informe": "html"})");
+    EXPECT_NE(t.find("Armadura longitudinal de la sección en T</h2>"), std::string::npos);
+    const std::string r = Informe(
+        R"({"calculo": "momento", "ranuras": {"1": [[3, 16]]}, "informe": "html"})");
+    EXPECT_NE(r.find("Momento de agotamiento de la sección rectangular</h2>"), std::string::npos);
+    EXPECT_EQ(r.find("DatosSeccion"), std::string::npos);
+}
+
 } // namespace

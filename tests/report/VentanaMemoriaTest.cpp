@@ -1,6 +1,7 @@
 // Vista previa de la memoria: el documento de la línea, guardar en HTML y PDF (con el error que
 // nombra la ruta) y copiar como texto enriquecido.
 
+#include "report/DocumentoInforme.h"
 #include "report/VentanaMemoria.h"
 
 #include <QApplication>
@@ -10,13 +11,49 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 using namespace velmora;
 
 class PruebaVentanaMemoria : public QObject {
     Q_OBJECT
 private slots:
+    // Ningún paso (fila de una tabla) queda partido entre dos páginas, sea cual sea su alto.
+    void NingunPasoPartidoEntrePaginas() {
+        VentanaMemoria v(
+            QStringLiteral(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
+        QTextDocument doc;
+        CargarInforme(doc, v.Html());
+        doc.setTextWidth(480);
+        for (double alto : {260.0, 333.0, 500.0, 707.0}) {
+            const std::vector<double> cortes = CortesDePagina(doc, alto);
+            QVERIFY(cortes.size() > 2);
+            for (std::size_t i = 1; i < cortes.size(); ++i)
+                QVERIFY(cortes[i] > cortes[i - 1] && cortes[i] - cortes[i - 1] <= alto + 1e-6);
+            for (QTextFrame* marco : doc.rootFrame()->childFrames()) {
+                auto* tabla = qobject_cast<QTextTable*>(marco);
+                for (int f = 0; tabla && f < tabla->rows(); ++f) {
+                    const auto celda = tabla->cellAt(f, 0);
+                    const double arriba = doc.documentLayout()
+                                              ->blockBoundingRect(doc.findBlock(celda.firstPosition()))
+                                              .top();
+                    const double abajo = doc.documentLayout()
+                                             ->blockBoundingRect(doc.findBlock(celda.lastPosition()))
+                                             .bottom();
+                    for (double c : cortes)
+                        QVERIFY2(!(c > arriba + 0.5 && c < abajo - 0.5),
+                                 qPrintable(QStringLiteral("corte en %1 dentro de la fila %2–%3 "
+                                                           "(alto %4)")
+                                                .arg(c).arg(arriba).arg(abajo).arg(alto)));
+                }
+            }
+        }
+    }
+
     void MuestraLaMemoriaDeLaLinea() {
         VentanaMemoria v(
             QStringLiteral(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
