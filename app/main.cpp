@@ -84,7 +84,6 @@ int main(int argc, char* argv[]) {
 
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     QApplication::setDesktopFileName(QStringLiteral("velmora"));
 
     // Botones y cuadros estándar de Qt en español.
