@@ -54,7 +54,7 @@ std::string FilaPaso(const Paso& p) {
     const std::string articulo = p.articulo.empty() ? "" : "art.\u00A0" + EscaparHtml(p.articulo);
     if (p.tipo == Paso::Tipo::Nota)
         return "<tr><td>" + Etiqueta("p", TextoEnriquecido(p.descripcion), " class=\"nota\"") +
-               "</td><td class=\"articulo\" width=\"11%\">" + articulo + "</td></tr>\n";
+               "</td><td class=\"articulo\" width=\"16%\">" + articulo + "</td></tr>\n";
     const std::string s = TextoEnriquecido(p.simbolo);
     std::string formula;
     if (p.formula.find('=') != std::string::npos) // una ecuación que se resuelve
@@ -72,7 +72,7 @@ std::string FilaPaso(const Paso& p) {
                     "<span class=\"descripcion\">" + TextoEnriquecido(p.descripcion) +
                         "</span><br/>" + formula,
                     " class=\"formula\"") +
-           "</td><td class=\"articulo\" width=\"11%\">" + articulo + "</td></tr>\n";
+           "</td><td class=\"articulo\" width=\"16%\">" + articulo + "</td></tr>\n";
 }
 
 std::string Cabecera(const CabeceraInforme& c) {
