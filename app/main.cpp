@@ -30,7 +30,7 @@ std::optional<int> OpcionDeTerminal(int argc, char* argv[]) {
         return 0;
     }
     if (opcion == "--help" || opcion == "-h") {
-        std::cout << "Uso: velmora [opciones de Qt]\n"
+        std::cout << "Uso: velmora [opciones de Qt] [PROYECTO.velmora]\n"
                      "       velmora --memoria ENTRADA SALIDA.pdf\n"
                      "\n"
                      "Calculadora de hormigón armado según la Instrucción EHE-98: armadura\n"

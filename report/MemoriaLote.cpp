@@ -1,6 +1,7 @@
 #include "report/MemoriaLote.h"
 
 #include "cli/Lote.h"
+#include "cli/Proyecto.h"
 #include "report/DocumentoInforme.h"
 
 #include <QFile>
@@ -20,6 +21,20 @@ void Completar(DatosProyecto& cabecera, const DatosProyecto& linea) {
         cabecera.elemento = linea.elemento;
     if (!linea.autor.empty())
         cabecera.autor = linea.autor;
+}
+
+// La cabecera de un proyecto (*.velmora) no se calcula: da los datos del proyecto. Devuelve si
+// `linea` lo era; `error` lleva la causa si su versión no se puede leer.
+bool LeerCabecera(const std::string& linea, DatosProyecto& cabecera, std::string& error) {
+    const Json entrada = Json::parse(linea, nullptr, false);
+    const auto respuesta = RespuestaCabecera(entrada);
+    if (!respuesta)
+        return false;
+    if (!respuesta->value("ok", false))
+        error = respuesta->value("error", std::string("cabecera de proyecto no válida"));
+    else if (const auto p = entrada.find("proyecto"); p != entrada.end())
+        Completar(cabecera, LeerDatosProyecto(*p));
+    return true;
 }
 
 // Calcula una línea pidiendo su memoria; false con el error de velmora-calc.
@@ -70,7 +85,9 @@ bool EscribirMemoriaDeTanda(const QString& entrada, const QString& salida,
             continue;
         InformeLinea informe;
         std::string e;
-        if (!Calcular(linea, informe, e)) {
+        if (LeerCabecera(linea, cabecera, e) && e.empty())
+            continue;
+        if (!e.empty() || !Calcular(linea, informe, e)) {
             error = QStringLiteral("Línea %1 de «%2»: %3")
                         .arg(numero)
                         .arg(entrada, QString::fromStdString(e));

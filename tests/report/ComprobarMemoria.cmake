@@ -28,6 +28,18 @@ foreach(malo "nan" "inf ")
     endif()
 endforeach()
 
+# Un proyecto guardado por el programa: su cabecera no se calcula y da los datos del proyecto.
+file(WRITE ${SALIDA}/memoria.velmora
+     "{\"velmora\": 1, \"proyecto\": {\"proyecto\": \"Edificio Mayor 12\", \"elemento\": \"Viga V-3\"}}\n"
+     "{\"calculo\": \"pilar\"}\n")
+execute_process(COMMAND ${PROGRAMA} --memoria ${SALIDA}/memoria.velmora ${SALIDA}/proyecto.pdf
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+execute_process(COMMAND pdftotext ${SALIDA}/proyecto.pdf - OUTPUT_VARIABLE texto)
+if(NOT rc EQUAL 0 OR NOT texto MATCHES "Mayor 12" OR NOT texto MATCHES "Viga V-3"
+   OR NOT texto MATCHES "Cercos de un pilar")
+    message(FATAL_ERROR "La memoria de un proyecto debe llevar sus datos; dio ${rc}: ${err}")
+endif()
+
 execute_process(COMMAND ${PROGRAMA} --memoria ${MALA} ${SALIDA}/memoria_mala.pdf
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(NOT rc EQUAL 1 OR NOT err MATCHES "Línea 1 de .*canto h")
