@@ -1,13 +1,11 @@
 // El botón «Memoria» de cada ventana de resultados abre la memoria de lo que la ventana muestra:
 // con los datos que tienen sus ventanas y las armaduras aceptadas en ellas.
 
-#include "app/Aplicacion.h"
+#include "Programa.h"
 #include "app/LineasVentanas.h"
-#include "app/VentanaPrincipal.h"
 #include "cli/Contexto.h"
 #include "report/VentanaMemoria.h"
 #include "ventanas/Controles.h"
-#include "ventanas/Modal.h"
 
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,23 +18,16 @@ using namespace velmora;
 class PruebaMemorias : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<pruebas::Programa> programa_;
     Aplicacion* app_ = nullptr;
-    std::unique_ptr<RecogerAvisos> avisos_;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        app_ = new Aplicacion;
-        InicializarTablas(app_->Estado);
-        CrearVentanas(*app_);
-        avisos_ = std::make_unique<RecogerAvisos>();
+        programa_ = std::make_unique<pruebas::Programa>();
+        app_ = &programa_->app;
     }
-    void cleanup() {
-        avisos_.reset();
-        delete app_->VentanaPrincipal;
-        delete app_;
-        app_ = nullptr;
-    }
+    void cleanup() { programa_.reset(); }
 
     void CadaVentanaDaLaMemoriaDeLoQueMuestra_data() {
         QTest::addColumn<QString>("ventana");
@@ -84,7 +75,8 @@ private slots:
         QVERIFY2(html.contains(QStringLiteral("Memoria de cálculo")), qPrintable(ventana));
         QVERIFY2(html.contains(esperado), qPrintable(esperado));
         QVERIFY(!html.contains(QRegularExpression(QStringLiteral("\\b(nan|inf)\\b|---"))));
-        QVERIFY2(avisos_->avisos.isEmpty(), qPrintable(avisos_->avisos.join('\n')));
+        QVERIFY2(programa_->avisos->avisos.isEmpty(),
+                 qPrintable(programa_->avisos->avisos.join('\n')));
     }
 };
 

@@ -3,7 +3,7 @@
 // que no deja el fichero a medias y la tanda de un proyecto con los mismos rótulos que las
 // ventanas.
 
-#include "app/Aplicacion.h"
+#include "Programa.h"
 #include "app/LineasVentanas.h"
 #include "app/Proyectos.h"
 #include "app/VentanaPrincipal.h"
@@ -84,10 +84,9 @@ Json OtroValor(const ControlLeido& c, int n) {
 class PruebaProyectos : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<pruebas::Programa> programa_;
     Aplicacion* app_ = nullptr;
     QTemporaryDir carpeta_;
-    // Abrir una ventana puede calcular y avisar (el momento de agotamiento): sin cuadros.
-    std::unique_ptr<RecogerAvisos> avisos_;
 
     TProyectos& P() { return *app_->Proyectos; }
     QString Ruta(const char* nombre) { return carpeta_.filePath(QString::fromUtf8(nombre)); }
@@ -114,15 +113,11 @@ private slots:
         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).remove(QStringLiteral("Recientes"));
     }
     void init() {
-        app_ = new Aplicacion;
-        InicializarTablas(app_->Estado);
-        CrearVentanas(*app_);
-        avisos_ = std::make_unique<RecogerAvisos>();
+        programa_ = std::make_unique<pruebas::Programa>();
+        app_ = &programa_->app;
     }
     void cleanup() {
-        avisos_.reset();
-        delete app_->VentanaPrincipal;
-        delete app_;
+        programa_.reset();
         app_ = nullptr;
     }
 
