@@ -3,10 +3,10 @@
 
 #include "anchorage/VentanaLongitudAnclaje.h"
 #include "anchorage/VentanaAnclaje.h"
-#include "app/Aplicacion.h"
 #include "common/GrupoOpciones.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -25,12 +25,16 @@ class PruebaVentanaLongitudAnclaje : public QObject {
     Q_OBJECT
 
 private:
-    Aplicacion app;
-    TVentanaLongitudAnclaje* v = nullptr;
+    // La ventana, su selector de área y su ventana de resultados, como las conecta el programa.
+    EstadoDiseno estado = EstadoDeArranque();
+    TVentanaArea area{estado};
+    TVentanaLongitudAnclaje anclaje{estado, area};
+    TVentanaAnclaje resultados;
+    TVentanaLongitudAnclaje* v = &anclaje;
 
     template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     QLabel* R(const char* nombre) {
-        return app.VentanaAnclaje->findChild<QLabel*>(QString::fromUtf8(nombre));
+        return resultados.findChild<QLabel*>(QString::fromUtf8(nombre));
     }
     void Marcar(const char* nombre, bool marcada) {
         auto* c = C<QCheckBox>(nombre);
@@ -46,7 +50,7 @@ private:
         rotulos.clear();
         ResponderModal(
             [&](QWidget* w) {
-                abierta = w == app.VentanaAnclaje;
+                abierta = w == &resultados;
                 for (const char* n :
                      {"LongitudBasicaII", "LongitudNetaII", "LongitudBasicaI", "LongitudNetaI"})
                     rotulos << (R(n)->isVisible() ? R(n)->text() : QStringLiteral("oculto"));
@@ -63,9 +67,7 @@ private:
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        v = app.VentanaLongitudAnclaje;
+        connect(v, &TVentanaLongitudAnclaje::calculado, &resultados, &TVentanaAnclaje::Mostrar);
         v->show(); // sin modalidad: las pruebas pulsan sus controles directamente
         QVERIFY(QTest::qWaitForWindowExposed(v));
     }
@@ -134,23 +136,23 @@ private slots:
         QVERIFY(!Calcular(rotulos, false));
         QCOMPARE(avisos.avisos,
                  QStringList{QStringLiteral("Defina la armadura de la posición II.")});
-        QCOMPARE(app.Estado.fyk, 0.0); // nada calculado, nada escrito
+        QCOMPARE(estado.fyk, 0.0); // nada calculado, nada escrito
     }
 
     void SelectorDeLaPosicionII() {
-        app.Estado.DiametroBarras[2][1] = 16;
-        app.Estado.NumeroBarras[2][1] = 2; // 2Ø16: el selector calcula 4.0212 cm²
+        estado.DiametroBarras[2][1] = 16;
+        estado.NumeroBarras[2][1] = 2; // 2Ø16: el selector calcula 4.0212 cm²
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); }, v);
         QTest::mouseClick(C<QPushButton>("AreaPosicionII"), Qt::LeftButton);
-        QCOMPARE(app.Estado.IndiceArmadura, 2);
+        QCOMPARE(estado.IndiceArmadura, 2);
         QCOMPARE(C<QPushButton>("AreaPosicionII")->text(),
-                 QString::fromStdString(TextoArmadura(app.Estado, 2)));
+                 QString::fromStdString(TextoArmadura(estado, 2)));
         QCOMPARE(v->Valores().phi[1], 16.0);
         QVERIFY(std::abs(v->Valores().AsReal[1] - 402.12) < 1e-2);
         QCOMPARE(C<QCheckBox>("RecubrimientoHormigon")->text(),
                  QStringLiteral("Recubrimiento hormigón > 4.8 cm"));
         // Cancelar el selector no cambia nada.
-        app.Estado.DiametroBarras[1][1] = 25;
+        estado.DiametroBarras[1][1] = 25;
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); }, v);
         QTest::mouseClick(C<QPushButton>("AreaPosicionI"), Qt::LeftButton);
         QCOMPARE(v->Valores().phi[0], 0.0);
@@ -162,11 +164,11 @@ private slots:
         C<QLineEdit>("AreaI")->setText(QStringLiteral("xx"));
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); }, v);
         QTest::mouseClick(C<QPushButton>("EtiquetaAreaI"), Qt::LeftButton);
-        QCOMPARE(app.Estado.IndiceArmadura, 3);
-        QCOMPARE(C<QLineEdit>("AreaI")->text(), app.VentanaArea->TextoArea());
+        QCOMPARE(estado.IndiceArmadura, 3);
+        QCOMPARE(C<QLineEdit>("AreaI")->text(), area.TextoArea());
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); }, v);
         QTest::mouseClick(C<QPushButton>("EtiquetaAreaII"), Qt::LeftButton);
-        QCOMPARE(app.Estado.IndiceArmadura, 4);
+        QCOMPARE(estado.IndiceArmadura, 4);
         Marcar("ArmaduraSuperabundante", false);
     }
 
@@ -185,20 +187,20 @@ private slots:
     void ResistenciaFueraDeTablaSeRechaza() {
         auto* resistencia = C<QComboBox>("ResistenciaCaracteristica");
         resistencia->setEditText(QStringLiteral("60"));
-        app.Estado.fck = 25.0;
+        estado.fck = 25.0;
         RecogerAvisos avisos;
         QStringList rotulos;
         QVERIFY(!Calcular(rotulos, false));
         QCOMPARE(avisos.avisos.size(), 1);
         QVERIFY(avisos.avisos[0].contains(QStringLiteral("25 ≤ fck < 55")));
         QVERIFY(v->focusWidget() == resistencia || v->focusWidget() == resistencia->lineEdit());
-        QCOMPARE(app.Estado.fck, 25.0);
+        QCOMPARE(estado.fck, 25.0);
         resistencia->setEditText(QStringLiteral("25"));
     }
 
     void EntregaConTextoIlegibleNoAbre() {
         RecogerAvisos avisos;
-        const int antes = app.Estado.NumeroBarras[1][1];
+        const int antes = estado.NumeroBarras[1][1];
         v->hide(); // la entrega la abriría modal
         const bool abierta = ConModal(
             [&] {
@@ -208,7 +210,7 @@ private slots:
             [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         QVERIFY(!abierta);
         QCOMPARE(avisos.avisos.size(), 1);
-        QCOMPARE(app.Estado.NumeroBarras[1][1], antes); // sin cambios
+        QCOMPARE(estado.NumeroBarras[1][1], antes); // sin cambios
     }
 };
 

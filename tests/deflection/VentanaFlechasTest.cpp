@@ -1,6 +1,7 @@
 #include "deflection/VentanaFlechas.h"
-#include "app/Aplicacion.h"
 #include "deflection/VentanaResultadosFlecha.h"
+#include "design/VentanaArea.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Modal.h"
 
@@ -32,8 +33,12 @@ void Pulsar(QWidget* w, const char* nombre) {
 class PruebaVentanaFlechas : public QObject {
     Q_OBJECT
 
-    Aplicacion app;
-    TVentanaFlechas* v = nullptr;
+    // La ventana, su selector de área y su ventana de resultados, como las conecta el programa.
+    EstadoDiseno estado = EstadoDeArranque();
+    TVentanaArea area{estado};
+    TVentanaFlechas flechas{estado, area};
+    TVentanaResultadosFlecha resultados;
+    TVentanaFlechas* v = &flechas;
 
     void Escribir(const char* nombre, const QString& texto) {
         auto* e = v->findChild<QLineEdit*>(QLatin1String(nombre));
@@ -41,9 +46,9 @@ class PruebaVentanaFlechas : public QObject {
         QTest::keyClicks(e, texto);
     }
     void DefinirRanura(int k, int n, int diametro) {
-        app.Estado.NumeroDiametros[k] = 1;
-        app.Estado.NumeroBarras[k][1] = n;
-        app.Estado.DiametroBarras[k][1] = diametro;
+        estado.NumeroDiametros[k] = 1;
+        estado.NumeroBarras[k][1] = n;
+        estado.DiametroBarras[k][1] = diametro;
         QVERIFY(ConModal([&] { Pulsar(v, k == 1 ? "ValorA1" : "ValorA2"); }, PulsarOK));
     }
     // Pulsa «Calcular»; `accion` actúa sobre la ventana de resultados, que luego se cierra.
@@ -57,10 +62,8 @@ class PruebaVentanaFlechas : public QObject {
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        QVERIFY(DerivarMateriales(app.Estado, EleccionParametros{}).ok());
-        v = app.VentanaFlechas;
+        connect(v, &TVentanaFlechas::calculado, &resultados, &TVentanaResultadosFlecha::Mostrar);
+        QVERIFY(DerivarMateriales(estado, EleccionParametros{}).ok());
         v->show();
         QVERIFY(QTest::qWaitForWindowExposed(v));
     }
@@ -101,7 +104,7 @@ private slots:
         QCOMPARE(lambdaOtro, QStringLiteral("  1.500000"));
         QCOMPARE(lambdaMal, QString());
         QVERIFY(avisoMal);
-        QCOMPARE(app.Estado.d, 370.0);
+        QCOMPARE(estado.d, 370.0);
     }
 
     void FisuraSinA1NoAbreResultados() {
@@ -128,7 +131,7 @@ private slots:
         QCOMPARE(Ie, QStringLiteral("   51373.0"));
         // ρ' = 226.19/(300·370) = 0.0020378: λ = 2/(1 + 0.10189)
         QCOMPARE(lambda, QStringLiteral("  1.815064"));
-        QVERIFY(std::abs(app.Estado.x - 87.69) < 0.005);
+        QVERIFY(std::abs(estado.x - 87.69) < 0.005);
     }
 
     void CantoNoValido() {

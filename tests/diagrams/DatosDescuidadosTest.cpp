@@ -3,19 +3,16 @@
 // números de decenas de cifras. También: cada formulario arranca con los textos de su
 // descripción.
 
-#include "app/Aplicacion.h"
 #include "diagrams/DescripcionHerramientas.h"
 #include "diagrams/DiagramaCalculo.h"
 #include "diagrams/VentanaParabola.h"
 #include "timedep/DescripcionDiferidas.h"
-#include "timedep/VentanaDeformacion.h"
-#include "timedep/VentanaResultadosDeformacion.h"
-#include "timedep/VentanaResultadosRetraccion.h"
-#include "timedep/VentanaRetraccion.h"
 #include "tools/Conversion.h"
 #include "tools/VentanaConversion.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
+#include "ventanas/VentanasDeformacion.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,14 +25,18 @@ using namespace velmora;
 class PruebaDatosDescuidados : public QObject {
     Q_OBJECT
 
-    Aplicacion app;
+    EstadoDiseno estado = EstadoDeArranque();
+    VentanasDeformacion deformacion;
+    TVentanaParabola parabola{estado};
+    TDiagramaCalculo diagramaAcero{estado};
+    TVentanaConversion conversion;
 
     QDialog* Ventana(const QString& nombre) {
         if (nombre == QLatin1String("VentanaDeformacion"))
-            return app.VentanaDeformacion;
+            return &deformacion.Fluencia;
         if (nombre == QLatin1String("VentanaRetraccion"))
-            return app.VentanaRetraccion;
-        return app.VentanaParabola;
+            return &deformacion.Retraccion;
+        return &parabola;
     }
 
     static void Escribir(QWidget* w, const QString& campo, const QString& texto) {
@@ -58,23 +59,20 @@ class PruebaDatosDescuidados : public QObject {
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        for (QDialog* w : {static_cast<QDialog*>(app.VentanaDeformacion),
-                           static_cast<QDialog*>(app.VentanaRetraccion),
-                           static_cast<QDialog*>(app.VentanaParabola)}) {
+        for (QDialog* w : {static_cast<QDialog*>(&deformacion.Fluencia),
+                           static_cast<QDialog*>(&deformacion.Retraccion),
+                           static_cast<QDialog*>(&parabola)}) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
         }
     }
 
     void FormulariosConLosTextosDeSuDescripcion() {
-        QVERIFY(TextosDeArranqueIguales(app.VentanaDeformacion, CamposFluencia));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaRetraccion, CamposRetraccion));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaParabola, CamposParabola));
-        QVERIFY(TextosDeArranqueIguales(app.DiagramaCalculo,
-                                        std::span(&CampoDeformacionAcero, 1)));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaConversion, std::span(&CampoValorOrigen, 1)));
+        QVERIFY(TextosDeArranqueIguales(&deformacion.Fluencia, CamposFluencia));
+        QVERIFY(TextosDeArranqueIguales(&deformacion.Retraccion, CamposRetraccion));
+        QVERIFY(TextosDeArranqueIguales(&parabola, CamposParabola));
+        QVERIFY(TextosDeArranqueIguales(&diagramaAcero, std::span(&CampoDeformacionAcero, 1)));
+        QVERIFY(TextosDeArranqueIguales(&conversion, std::span(&CampoValorOrigen, 1)));
     }
 
     void SeRechazaYNoQuedaNadaSinSentido_data() {
@@ -118,10 +116,10 @@ private slots:
         QCOMPARE(avisos.avisos.size(), 1);
         QVERIFY2(avisos.avisos.front().contains(nombre), qPrintable(avisos.avisos.front()));
         for (const QWidget* v : {static_cast<QWidget*>(w),
-                                 static_cast<QWidget*>(app.VentanaResultadosDeformacion),
-                                 static_cast<QWidget*>(app.VentanaResultadosRetraccion)})
+                                 static_cast<QWidget*>(&deformacion.FluenciaResultados),
+                                 static_cast<QWidget*>(&deformacion.RetraccionResultados)})
             QVERIFY2(RotuloSinSentido(v).isEmpty(), qPrintable(RotuloSinSentido(v)));
-        if (w == app.VentanaParabola) {
+        if (w == &parabola) {
             QCOMPARE(TextoEtiqueta(w, "EtiquetaHormigon"), QStringLiteral("Hormigón"));
             QCOMPARE(TextoEtiqueta(w, "Compresion"), QStringLiteral("C  = 0.00 kN"));
         }

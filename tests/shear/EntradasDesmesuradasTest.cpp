@@ -2,8 +2,8 @@
 // cada dato desmesurado se rechaza con un mensaje que nombra el campo y su intervalo, y no deja
 // en pantalla nada derivado de él.
 #include "anchorage/DescripcionAnclaje.h"
+#include "anchorage/VentanaAnclaje.h"
 #include "anchorage/VentanaLongitudAnclaje.h"
-#include "app/Aplicacion.h"
 #include "deflection/DescripcionFlechas.h"
 #include "deflection/VentanaFlechas.h"
 #include "deflection/VentanaResultadosFlecha.h"
@@ -11,6 +11,8 @@
 #include "shear/VentanaResultadosTrans1.h"
 #include "shear/VentanaTransversal1.h"
 #include "shear/VentanaTransversal2.h"
+#include "design/VentanaArea.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -56,7 +58,17 @@ bool Abrir(QWidget* w) {
 class PruebaEntradasDesmesuradas : public QObject {
     Q_OBJECT
 
-    Aplicacion app;
+    // Cada ventana con su ventana de resultados, como las conecta el programa, y un selector de
+    // área para todas.
+    EstadoDiseno estado = EstadoDeArranque();
+    TVentanaArea area{estado};
+    TVentanaTransversal1 viga{estado, area};
+    TVentanaResultadosTrans1 resultadosViga;
+    TVentanaTransversal2 pilar{estado};
+    TVentanaFlechas flechas{estado, area};
+    TVentanaResultadosFlecha resultadosFlecha;
+    TVentanaLongitudAnclaje anclaje{estado, area};
+    TVentanaAnclaje resultadosAnclaje;
 
     // Pulsa un botón que, si los datos se aceptan, abre una ventana modal; devuelve si se abrió.
     bool AbreResultados(QWidget* ventana, const char* boton,
@@ -71,18 +83,22 @@ class PruebaEntradasDesmesuradas : public QObject {
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        QVERIFY(DerivarMateriales(app.Estado, EleccionParametros{}).ok());
+        connect(&viga, &TVentanaTransversal1::calculado, &resultadosViga,
+                &TVentanaResultadosTrans1::Mostrar);
+        connect(&flechas, &TVentanaFlechas::calculado, &resultadosFlecha,
+                &TVentanaResultadosFlecha::Mostrar);
+        connect(&anclaje, &TVentanaLongitudAnclaje::calculado, &resultadosAnclaje,
+                &TVentanaAnclaje::Mostrar);
+        QVERIFY(DerivarMateriales(estado, EleccionParametros{}).ok());
     }
 
     void FormulariosYDescripcionesCoinciden() {
-        QVERIFY(TextosDeArranqueIguales(app.VentanaTransversal1, CamposCortante));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaResultadosTrans1, CamposZonas));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaTransversal2, CamposCercos));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaFlechas, CamposFlechas));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaResultadosFlecha, std::span(&CampoXi, 1)));
-        QVERIFY(TextosDeArranqueIguales(app.VentanaLongitudAnclaje, CamposAnclaje));
+        QVERIFY(TextosDeArranqueIguales(&viga, CamposCortante));
+        QVERIFY(TextosDeArranqueIguales(&resultadosViga, CamposZonas));
+        QVERIFY(TextosDeArranqueIguales(&pilar, CamposCercos));
+        QVERIFY(TextosDeArranqueIguales(&flechas, CamposFlechas));
+        QVERIFY(TextosDeArranqueIguales(&resultadosFlecha, std::span(&CampoXi, 1)));
+        QVERIFY(TextosDeArranqueIguales(&anclaje, CamposAnclaje));
     }
 
     // Ventanas con «Calcular»: el dato se rechaza con un aviso, el foco va al campo y los
@@ -113,9 +129,9 @@ private slots:
         QFETCH(QString, campo);
         QFETCH(QString, texto);
         QFETCH(QString, aviso);
-        QWidget* w = ventana == "VentanaFlechas"        ? static_cast<QWidget*>(app.VentanaFlechas)
-                     : ventana == "VentanaTransversal1" ? static_cast<QWidget*>(app.VentanaTransversal1)
-                                                        : app.VentanaLongitudAnclaje;
+        QWidget* w = ventana == "VentanaFlechas"        ? static_cast<QWidget*>(&flechas)
+                     : ventana == "VentanaTransversal1" ? static_cast<QWidget*>(&viga)
+                                                        : &anclaje;
         const char* boton = ventana == "VentanaLongitudAnclaje" ? "BotonAnclaje" : "BotonCalcular";
         QVERIFY(Abrir(w));
         auto* e = Hijo<QLineEdit>(w, campo);
@@ -149,7 +165,7 @@ private slots:
         QFETCH(QString, texto);
         QFETCH(QString, otro);
         QFETCH(QString, aviso);
-        QWidget* w = app.VentanaTransversal2;
+        QWidget* w = &pilar;
         QVERIFY(Abrir(w));
         const QString otroAntes = Hijo<QComboBox>(w, qPrintable(otro))->currentText();
         const QString propioAntes = Hijo<QComboBox>(w, qPrintable(campo))->currentText();
@@ -165,7 +181,7 @@ private slots:
 
     // Resultados de la viga: unos cercos desmesurados se explican en su zona, sin contribuciones.
     void CercosDesmesuradosEnLaZonaCentral() {
-        QWidget* w = app.VentanaTransversal1;
+        QWidget* w = &viga;
         QVERIFY(Abrir(w));
         QString longitud, contribucion, agotamiento, otraZona;
         bool limpio = false;

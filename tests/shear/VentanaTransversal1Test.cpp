@@ -1,6 +1,7 @@
 #include "shear/VentanaTransversal1.h"
-#include "app/Aplicacion.h"
+#include "design/VentanaArea.h"
 #include "shear/VentanaResultadosTrans1.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -40,8 +41,12 @@ Rotulos LeerYCerrar(QWidget* w) {
 class PruebaVentanaTransversal1 : public QObject {
     Q_OBJECT
 
-    Aplicacion app;
-    TVentanaTransversal1* v = nullptr;
+    // La ventana, su selector de área y su ventana de resultados, como las conecta el programa.
+    EstadoDiseno estado = EstadoDeArranque();
+    TVentanaArea area{estado};
+    TVentanaTransversal1 viga{estado, area};
+    TVentanaResultadosTrans1 resultados;
+    TVentanaTransversal1* v = &viga;
 
     template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     void Escribir(const char* nombre, const QString& texto) {
@@ -63,10 +68,9 @@ class PruebaVentanaTransversal1 : public QObject {
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        QVERIFY(DerivarMateriales(app.Estado, EleccionParametros{}).ok());
-        v = app.VentanaTransversal1;
+        connect(v, &TVentanaTransversal1::calculado, &resultados,
+                &TVentanaResultadosTrans1::Mostrar);
+        QVERIFY(DerivarMateriales(estado, EleccionParametros{}).ok());
         v->show();
         QVERIFY(QTest::qWaitForWindowExposed(v));
     }
@@ -105,8 +109,8 @@ private slots:
         }
         QCOMPARE(r->texto["Recordatorio"],
                  QStringLiteral("El diámetro ha de ser mayor o igual que 6 mm"));
-        QCOMPARE(app.Estado.d, 360.0);
-        QCOMPARE(app.Estado.b, 300.0);
+        QCOMPARE(estado.d, 360.0);
+        QCOMPARE(estado.b, 300.0);
     }
 
     // Los cuadros de la ventana de resultados recalculan al momento y se conservan.
@@ -157,9 +161,9 @@ private slots:
     }
 
     void SelectorDeArmaduraLongitudinal() {
-        app.Estado.NumeroDiametros[0] = 1;
-        app.Estado.NumeroBarras[0][1] = 4;
-        app.Estado.DiametroBarras[0][1] = 20;
+        estado.NumeroDiametros[0] = 1;
+        estado.NumeroBarras[0][1] = 4;
+        estado.DiametroBarras[0][1] = 20;
         QVERIFY(ConModal([&] { QTest::mouseClick(C<QPushButton>("ValorArea"), Qt::LeftButton); },
                          PulsarOK));
         QCOMPARE(C<QPushButton>("ValorArea")->text(), QStringLiteral("4Ø20"));

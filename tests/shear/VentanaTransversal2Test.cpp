@@ -1,5 +1,5 @@
 #include "shear/VentanaTransversal2.h"
-#include "app/Aplicacion.h"
+#include "ventanas/Arranque.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
@@ -13,8 +13,9 @@ using namespace velmora;
 class PruebaVentanaTransversal2 : public QObject {
     Q_OBJECT
 
-    Aplicacion app;
-    TVentanaTransversal2* v = nullptr;
+    EstadoDiseno estado = EstadoDeArranque();
+    TVentanaTransversal2 pilar{estado};
+    TVentanaTransversal2* v = &pilar;
 
     template <typename T> T* C(const char* nombre) { return Hijo<T>(v, nombre); }
     QString Armadura() { return C<QLabel>("Armadura")->text(); }
@@ -33,9 +34,6 @@ class PruebaVentanaTransversal2 : public QObject {
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        v = app.VentanaTransversal2;
         v->show();
         v->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(v));
@@ -45,7 +43,7 @@ private slots:
         QCOMPARE(v->windowTitle(), QStringLiteral("Armadura transversal del pilar"));
         QCOMPARE(Armadura(), QStringLiteral("  6/ 18"));
         QCOMPARE(C<QComboBox>("DiametroMaximo")->currentText(), QStringLiteral("16"));
-        QCOMPARE(app.Estado.h, 0.0);
+        QCOMPARE(estado.h, 0.0);
     }
 
     void RecalculaAlSalirDeUnCampo() {
@@ -54,9 +52,9 @@ private slots:
         Elegir("DiametroMinimo", QStringLiteral("20"));
         Elegir("DiametroMaximo", QStringLiteral("25"));
         QCOMPARE(Armadura(), QStringLiteral("  6/ 25"));
-        QCOMPARE(app.Estado.h, 400.0);
-        QCOMPARE(app.Estado.b, 250.0);
-        QCOMPARE(app.Estado.d1, 30.0);
+        QCOMPARE(estado.h, 400.0);
+        QCOMPARE(estado.b, 250.0);
+        QCOMPARE(estado.d1, 30.0);
         Escribir("Valor1", QStringLiteral("0.50"));
         Escribir("Valor2", QStringLiteral("0.50"));
         Escribir("Valor3", QStringLiteral("0.04"));
@@ -84,7 +82,7 @@ private slots:
                                 "sección."));
         QVERIFY(!C<QLabel>("Armadura")->isEnabled());
         QCOMPARE(Armadura(), QStringLiteral("  6/ 21"));
-        QCOMPARE(app.Estado.d1, 40.0);
+        QCOMPARE(estado.d1, 40.0);
         Escribir("Valor3", QStringLiteral("tres"));
         QVERIFY(aviso->text().contains(QStringLiteral("no es un número")));
         Escribir("Valor3", QStringLiteral("0.04"));

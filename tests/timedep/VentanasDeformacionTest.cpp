@@ -1,12 +1,8 @@
 // Ventanas de fluencia y retracción: espesor ficticio conocido, cálculo con los valores por
 // defecto, subíndices escritos con el texto de las edades y rechazo de datos sin sentido.
 
-#include "app/Aplicacion.h"
+#include "ventanas/VentanasDeformacion.h"
 #include "common/GrupoOpciones.h"
-#include "timedep/VentanaDeformacion.h"
-#include "timedep/VentanaResultadosDeformacion.h"
-#include "timedep/VentanaResultadosRetraccion.h"
-#include "timedep/VentanaRetraccion.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
@@ -24,7 +20,7 @@ class PruebaVentanasDeformacion : public QObject {
     Q_OBJECT
 
 private:
-    Aplicacion app;
+    VentanasDeformacion ventanas;
 
     template <typename T> static T* C(QWidget* w, const char* nombre) { return Hijo<T>(w, nombre); }
     static void Escribir(QWidget* w, const char* nombre, const QString& texto) {
@@ -77,17 +73,15 @@ private:
 
 private slots:
     void initTestCase() {
-        InicializarTablas(app.Estado);
-        CrearVentanas(app);
-        for (QDialog* w : {static_cast<QDialog*>(app.VentanaDeformacion),
-                           static_cast<QDialog*>(app.VentanaRetraccion)}) {
+        for (QDialog* w : {static_cast<QDialog*>(&ventanas.Fluencia),
+                           static_cast<QDialog*>(&ventanas.Retraccion)}) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
         }
     }
 
     void FluenciaEstadoInicial() {
-        QDialog* w = app.VentanaDeformacion;
+        QDialog* w = &ventanas.Fluencia;
         QCOMPARE(w->windowTitle(), QStringLiteral("Deformación del hormigón por fluencia"));
         QCOMPARE(C<QComboBox>(w, "ResistenciaCaracteristica")->currentText(),
                  QStringLiteral("200"));
@@ -96,15 +90,15 @@ private slots:
         QCOMPARE(C<QLineEdit>(w, "Tension")->text(), QStringLiteral("1000"));
         QCOMPARE(C<QLineEdit>(w, "Tiempo01")->text(), QStringLiteral("28"));
         QCOMPARE(C<QLineEdit>(w, "Tiempo02")->text(), QStringLiteral("100"));
-        QCOMPARE(C<QLabel>(app.VentanaResultadosDeformacion, "Valor1")->text(),
+        QCOMPARE(C<QLabel>(&ventanas.FluenciaResultados, "Valor1")->text(),
                  QStringLiteral("="));
     }
 
-    void FluenciaEspesorConocido() { EspesorConocido(app.VentanaDeformacion); }
+    void FluenciaEspesorConocido() { EspesorConocido(&ventanas.Fluencia); }
 
     void FluenciaValoresPorDefecto() {
         const auto textos =
-            Calcular(app.VentanaDeformacion, app.VentanaResultadosDeformacion,
+            Calcular(&ventanas.Fluencia, &ventanas.FluenciaResultados,
                      {"Valor1", "Valor2", "Valor3", "Valor4", "Valor5", "Valor10", "Valor11",
                       "Valor12", "Valor13", "Valor14", "Valor15", "Valor16", "Valor17", "ValorEcj",
                       "Valorfcj", "Valorbetatj", "Valorbetaj", "Valorbetat"});
@@ -116,10 +110,10 @@ private slots:
     }
 
     void FluenciaSubindicesConElTextoEscrito() {
-        QDialog* w = app.VentanaDeformacion;
+        QDialog* w = &ventanas.Fluencia;
         Escribir(w, "Tiempo01", QStringLiteral(" 7.0"));
         Escribir(w, "Tiempo02", QStringLiteral("7"));
-        const auto textos = Calcular(w, app.VentanaResultadosDeformacion,
+        const auto textos = Calcular(w, &ventanas.FluenciaResultados,
                                      {"Valor13", "ValorEcj", "Valorbetatj", "Valorbetat"});
         QCOMPARE(textos, (QStringList{"=  0.250000", "c 7.0", "7- 7.0", "7"}));
         Escribir(w, "Tiempo01", QStringLiteral("28"));
@@ -144,22 +138,22 @@ private slots:
     void FluenciaRechazaDatosSinSentido() {
         QFETCH(QString, campo);
         QFETCH(QString, texto);
-        QDialog* w = app.VentanaDeformacion;
+        QDialog* w = &ventanas.Fluencia;
         auto* edit = C<QLineEdit>(w, qPrintable(campo));
         const QString antes = edit->text();
         const QString resultadoAntes =
-            C<QLabel>(app.VentanaResultadosDeformacion, "Valor5")->text();
+            C<QLabel>(&ventanas.FluenciaResultados, "Valor5")->text();
         edit->setText(texto);
         RecogerAvisos avisos;
-        QVERIFY(Calcular(w, app.VentanaResultadosDeformacion, {"Valor5"}, false).isEmpty());
+        QVERIFY(Calcular(w, &ventanas.FluenciaResultados, {"Valor5"}, false).isEmpty());
         QCOMPARE(avisos.avisos.size(), 1);
         QVERIFY(w->focusWidget() == edit);
-        QCOMPARE(C<QLabel>(app.VentanaResultadosDeformacion, "Valor5")->text(), resultadoAntes);
+        QCOMPARE(C<QLabel>(&ventanas.FluenciaResultados, "Valor5")->text(), resultadoAntes);
         edit->setText(antes);
     }
 
     void RetraccionEstadoInicial() {
-        QDialog* w = app.VentanaRetraccion;
+        QDialog* w = &ventanas.Retraccion;
         QCOMPARE(w->windowTitle(), QStringLiteral("Deformación por retracción del hormigón"));
         QCOMPARE(C<QLineEdit>(w, "Edad")->text(), QStringLiteral("28"));
         QCOMPARE(C<GrupoOpciones>(w, "GrupoConsistencia")->itemIndex(), 1);
@@ -168,13 +162,13 @@ private slots:
                  QStringLiteral("Semifluida"));
     }
 
-    void RetraccionEspesorConocido() { EspesorConocido(app.VentanaRetraccion); }
+    void RetraccionEspesorConocido() { EspesorConocido(&ventanas.Retraccion); }
 
     void RetraccionValoresPorDefectoYConsistencia() {
-        QDialog* w = app.VentanaRetraccion;
+        QDialog* w = &ventanas.Retraccion;
         const QStringList etiquetas{"Valor1", "Valor10", "Valor11", "Valor12", "Valorrt"};
         QCOMPARE(
-            Calcular(w, app.VentanaResultadosRetraccion, etiquetas),
+            Calcular(w, &ventanas.RetraccionResultados, etiquetas),
             (QStringList{"=   -0.039355", "=   -0.000320", "=    0.892576", "=  0.137786", "r28"}));
         // "Semifluida" y "En agua": βr × 1,25 y deformación positiva.
         Elegir(C<GrupoOpciones>(w, "GrupoConsistencia")->Boton(2));
@@ -182,7 +176,7 @@ private slots:
         QCOMPARE(C<GrupoOpciones>(w, "GrupoConsistencia")->itemIndex(), 2);
         QCOMPARE(C<GrupoOpciones>(w, "GrupoMedioAmbiente")->itemIndex(), 0);
         Escribir(w, "Edad", QStringLiteral(" 28"));
-        const auto textos = Calcular(w, app.VentanaResultadosRetraccion, etiquetas);
+        const auto textos = Calcular(w, &ventanas.RetraccionResultados, etiquetas);
         QCOMPARE(textos.size(), 5);
         QCOMPARE(textos[1], QStringLiteral("=    0.000100"));
         QVERIFY(!textos[0].contains('-'));
@@ -192,10 +186,10 @@ private slots:
     }
 
     void RetraccionRechazaEdadNula() {
-        QDialog* w = app.VentanaRetraccion;
+        QDialog* w = &ventanas.Retraccion;
         Escribir(w, "Edad", QStringLiteral("0"));
         RecogerAvisos avisos;
-        QVERIFY(Calcular(w, app.VentanaResultadosRetraccion, {"Valor1"}, false).isEmpty());
+        QVERIFY(Calcular(w, &ventanas.RetraccionResultados, {"Valor1"}, false).isEmpty());
         QCOMPARE(avisos.avisos.size(), 1);
         QVERIFY(avisos.avisos[0].contains(QStringLiteral("edad")));
         QVERIFY(w->focusWidget() == C<QLineEdit>(w, "Edad"));

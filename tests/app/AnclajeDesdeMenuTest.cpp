@@ -145,4 +145,4 @@ private slots:
 };
 
 QTEST_MAIN(PruebaDesdeMenu)
-#include "DesdeMenuTest.moc"
+#include "AnclajeDesdeMenuTest.moc"
