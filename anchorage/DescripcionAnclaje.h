@@ -3,6 +3,7 @@
 // posiciones I y II, con la unidad en que se escriben y su intervalo válido.
 
 #include "common/Descripcion.h"
+#include "design/TextosParametros.h"
 
 #include <array>
 
@@ -20,5 +21,20 @@ inline constexpr const Campo& CampoResistenciaAnclaje = CamposAnclaje[0];
 inline constexpr const Campo& CampoDecalaje = CamposAnclaje[1];
 inline constexpr const Campo& CampoAreaI = CamposAnclaje[2];
 inline constexpr const Campo& CampoAreaII = CamposAnclaje[3];
+
+inline constexpr std::array<std::string_view, 3> OpcionesTipoAnclaje{
+    "Prolongación recta", "Patilla, gancho y gancho en U", "Barra transversal soldada"};
+
+inline constexpr std::array<Eleccion, 9> EleccionesAnclaje{{
+    EleccionAcero,
+    {"GrupoTipoAnclaje", "Anclaje de las barras", OpcionesTipoAnclaje},
+    {"RecubrimientoHormigon", "Recubrimiento del hormigón mayor que 3 cm"},
+    {"EfectosDinamicos", "Efectos dinámicos"},
+    {"ArmaduraSuperabundante", "Armadura estricta"},
+    {"PosicionII", "Armadura en posición II"},
+    {"PosicionIITraccion", "Posición II a tracción"},
+    {"PosicionI", "Armadura en posición I"},
+    {"PosicionITraccion", "Posición I a tracción"},
+}};
 
 } // namespace velmora

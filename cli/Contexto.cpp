@@ -1,6 +1,7 @@
 #include "cli/Contexto.h"
 
 #include "common/Numeros.h"
+#include "design/TextosParametros.h"
 #include "design/TrazaParametros.h"
 
 namespace velmora {
@@ -24,8 +25,6 @@ std::string Recibido(const Json& v) {
 std::string Rango(int minimo, int maximo) {
     return FormatearEntero(minimo) + " a " + FormatearEntero(maximo);
 }
-
-const char* NombresTipo[] = {"Viga", "Soporte", "Placa", "Muro Horiz.", "Muro Vert."};
 
 } // namespace
 
@@ -102,7 +101,7 @@ std::string Contexto::Texto(std::string_view ventana, std::string_view control,
                    Recibido(*v),
                std::string(control));
     std::string texto = v ? v->get<std::string>() : std::string(defecto);
-    Anotar(ventana, control, texto);
+    Anotar(ventana, control, TipoControl::Texto, texto);
     return texto;
 }
 
@@ -110,41 +109,40 @@ int Contexto::Entero(std::string_view ventana, std::string_view control, int def
                      int maximo) {
     AnotarLectura(ventana, control, TipoControl::Entero, defecto, minimo, maximo);
     const Json* v = Buscar(ventana, control);
-    if (!v)
-        return defecto;
-    if (!v->is_number_integer() || v->get<long long>() < minimo || v->get<long long>() > maximo)
+    if (v && (!v->is_number_integer() || v->get<long long>() < minimo ||
+              v->get<long long>() > maximo))
         Fallar(Nombre(ventana, control) + " es un número entero de " + Rango(minimo, maximo) + "." +
                    Recibido(*v),
                std::string(control));
-    Anotar(ventana, control, FormatearEntero(v->get<long long>()));
-    return static_cast<int>(v->get<long long>());
+    const int valor = v ? static_cast<int>(v->get<long long>()) : defecto;
+    Anotar(ventana, control, TipoControl::Entero, FormatearEntero(valor), valor);
+    return valor;
 }
 
 int Contexto::Indice(std::string_view ventana, std::string_view control, int defecto,
                      int elementos) {
     AnotarLectura(ventana, control, TipoControl::Indice, defecto, 0, elementos - 1);
     const Json* v = Buscar(ventana, control);
-    if (!v)
-        return defecto;
-    if (!v->is_number_integer() || v->get<long long>() < 0 || v->get<long long>() >= elementos)
+    if (v && (!v->is_number_integer() || v->get<long long>() < 0 ||
+              v->get<long long>() >= elementos))
         Fallar(Nombre(ventana, control) +
                    " es un grupo de opciones: dé el índice de la opción elegida, un entero de " +
                    Rango(0, elementos - 1) + "." + Recibido(*v),
                std::string(control));
-    Anotar(ventana, control, "opción " + FormatearEntero(v->get<long long>()));
-    return static_cast<int>(v->get<long long>());
+    const int valor = v ? static_cast<int>(v->get<long long>()) : defecto;
+    Anotar(ventana, control, TipoControl::Indice, FormatearEntero(valor), valor);
+    return valor;
 }
 
 bool Contexto::Casilla(std::string_view ventana, std::string_view control, bool defecto) {
     AnotarLectura(ventana, control, TipoControl::Casilla, defecto);
     const Json* v = Buscar(ventana, control);
-    if (!v)
-        return defecto;
-    if (!v->is_boolean())
+    if (v && !v->is_boolean())
         Fallar(Nombre(ventana, control) + " es una casilla: dé true o false." + Recibido(*v),
                std::string(control));
-    Anotar(ventana, control, v->get<bool>() ? "marcada" : "sin marcar");
-    return v->get<bool>();
+    const bool valor = v ? v->get<bool>() : defecto;
+    Anotar(ventana, control, TipoControl::Casilla, valor ? "sí" : "no", valor ? 1 : 0);
+    return valor;
 }
 
 EleccionParametros Contexto::ConfirmarParametros() {
@@ -159,15 +157,19 @@ EleccionParametros Contexto::ConfirmarParametros() {
 
     // Una casilla inhabilitada no se puede marcar: pedirla marcada sería pedir algo que el OK
     // no aplica (Viga y Placa no llevan armadura simétrica ni hormigonado vertical).
+    const std::string tipo(OpcionesTipoElemento.at(static_cast<std::size_t>(p.TipoElemento)));
     const auto casilla = [&](const char* nombre, bool habilitada, bool& marcada) {
         const bool valor = Casilla(Parametros, nombre, marcada);
         if (valor && !habilitada && Buscar(Parametros, nombre))
             Fallar("La casilla «" + std::string(nombre) +
-                       "» está inhabilitada con el tipo de elemento «" +
-                       NombresTipo[p.TipoElemento] +
+                       "» está inhabilitada con el tipo de elemento «" + tipo +
                        "»: sólo se aplica a «Soporte», «Muro Horiz.» y «Muro Vert.».",
                    nombre);
         marcada = valor;
+        // La memoria no da por marcada una casilla que el OK no aplica.
+        for (LecturaInforme& l : lecturas_)
+            if (!habilitada && l.ventana == Parametros && l.control == nombre)
+                l = {l.ventana, l.control, TipoControl::Texto, "no se aplica a " + tipo};
     };
     casilla("ArmaduraSimetrica", p.ArmaduraSimetricaHabilitada, p.ArmaduraSimetricaMarcada);
     casilla("HormigonadoVertical", p.HormigonadoVerticalHabilitado, p.HormigonadoVerticalMarcado);

@@ -38,6 +38,16 @@ struct ControlLeido {
     int maximo = 0;
 };
 
+// Un control leído, para la tabla de datos de la memoria: su texto tal como se leyó o, en un
+// grupo de opciones o una casilla, el índice elegido (una casilla: 1 marcada, 0 sin marcar).
+struct LecturaInforme {
+    std::string ventana;
+    std::string control;
+    TipoControl tipo = TipoControl::Texto;
+    std::string texto;
+    int indice = 0;
+};
+
 // Error de una línea: mensaje en español y control al que se refiere.
 class ErrorLinea : public std::runtime_error {
 public:
@@ -126,8 +136,10 @@ private:
                        Json defecto, int minimo = 0, int maximo = 0);
 
     const Json* Buscar(std::string_view ventana, std::string_view control);
-    // Para la memoria: el dato tal como se leyó.
-    void Anotar(std::string_view ventana, std::string_view control, std::string texto);
+    // Para la memoria: el dato tal como se leyó, dado en la línea o con su valor de arranque.
+    void Anotar(std::string_view ventana, std::string_view control, TipoControl tipo,
+                std::string texto, int indice = 0);
+    std::vector<DatoInforme> DatosInforme() const;
     void LeerCabeceraInforme();
     std::string Nombre(std::string_view ventana, std::string_view control) const;
 
@@ -138,7 +150,7 @@ private:
     std::set<std::pair<std::string, std::string>, std::less<>> controlesLeidos_;
     bool informe_ = false;
     DatosProyecto proyecto_;
-    std::vector<DatoInforme> datos_;
+    std::vector<LecturaInforme> lecturas_;
     std::vector<ApartadoInforme> apartados_;
     std::vector<DibujoInforme> dibujos_;
     std::vector<ControlLeido>* registro_ = nullptr;

@@ -2,84 +2,11 @@
 // con las trazas y los dibujos que el cálculo le dio.
 
 #include "cli/Contexto.h"
+#include "cli/NombresInforme.h"
 
 #include <map>
 
 namespace velmora {
-
-namespace {
-
-struct NombreDato {
-    const char* nombre;
-    const char* unidad;
-};
-
-// Nombres y unidades de los controles, para la tabla de datos y la de resultados.
-const std::map<std::pair<std::string_view, std::string_view>, NombreDato>& Nombres() {
-    static const std::map<std::pair<std::string_view, std::string_view>, NombreDato> n{
-        {{"ParametrosGenerales", "ResistenciaCaracteristica"},
-         {"Resistencia característica f<sub>ck</sub>", "N/mm²"}},
-        {{"ParametrosGenerales", "GrupoDesignacionAcero"}, {"Acero (0 B 400 S, 1 B 500 S)", ""}},
-        {{"ParametrosGenerales", "GrupoTipoElemento"}, {"Tipo de elemento", ""}},
-        {{"DatosSeccion", "Valor1"}, {"Canto h", "m"}},
-        {{"DatosSeccion", "Valor2"}, {"Ancho b", "m"}},
-        {{"DatosSeccion", "Valor3"}, {"Recubrimiento d<sub>2</sub>", "m"}},
-        {{"DatosSeccion", "Valor4"}, {"Recubrimiento d<sub>1</sub>", "m"}},
-        {{"DatosSeccion", "Valor5"},
-         {"Momento flector M<sub>d</sub> (o excentricidad, m)", "kN·m"}},
-        {{"DatosSeccion", "Valor6"}, {"Esfuerzo normal N<sub>d</sub>", "kN"}},
-        {{"DatosSeccionT", "Valorh"}, {"Canto h", "m"}},
-        {{"DatosSeccionT", "Valorhf"}, {"Canto de la cabeza h<sub>f</sub>", "m"}},
-        {{"DatosSeccionT", "Valorb"}, {"Ancho b", "m"}},
-        {{"DatosSeccionT", "Valorbw"}, {"Ancho del alma b<sub>w</sub>", "m"}},
-        {{"DatosSeccionT", "Valord2"}, {"Recubrimiento d<sub>2</sub>", "m"}},
-        {{"DatosSeccionT", "Valord1"}, {"Recubrimiento d<sub>1</sub>", "m"}},
-        {{"DatosSeccionT", "Valor5"},
-         {"Momento flector M<sub>d</sub> (o excentricidad, m)", "kN·m"}},
-        {{"DatosSeccionT", "Valor6"}, {"Esfuerzo normal N<sub>d</sub>", "kN"}},
-        {{"VentanaResultados", "DiametroTraccion"}, {"Diámetro de la armadura de tracción", "mm"}},
-        {{"VentanaResultados", "DiametroCompresion"},
-         {"Diámetro de la armadura de compresión", "mm"}},
-        {{"VentanaResultados", "AreaTraccion"},
-         {"Área de la armadura de tracción A<sub>s1</sub>", "cm²"}},
-        {{"VentanaResultados", "AreaCompresion"},
-         {"Área de la armadura de compresión A<sub>s2</sub>", "cm²"}},
-        {{"VentanaResultados", "CapacidadTraccion"}, {"Capacidad mecánica U<sub>1</sub>", "kN"}},
-        {{"VentanaResultados", "CapacidadCompresion"}, {"Capacidad mecánica U<sub>2</sub>", "kN"}},
-        {{"VentanaResultados", "NumeroA1"}, {"Número de barras de tracción", ""}},
-        {{"VentanaResultados", "NumeroA2"}, {"Número de barras de compresión", ""}},
-        {{"VentanaResultados", "Cuantia"}, {"Cuantías mínimas", ""}},
-        {{"VentanaResultados", "Recomendada"}, {"Recomendación", ""}},
-        {{"VentanaResultados", "DomDeform"}, {"Dominio de deformación", ""}},
-        {{"VentanaResultados", "Profundidad"}, {"Fibra neutra", ""}},
-        {{"VentanaResultados", "xlimite"}, {"Profundidad límite", ""}},
-        {{"DominioDeDeformacion", "Etiqueta"}, {"Dibujo del dominio", ""}},
-        {{"ParametrosGenerales", "EtiquetaAcero"}, {"Acero", ""}},
-        {{"ParametrosGenerales", "EtiquetaHormigon"}, {"Hormigón", ""}},
-        {{"ParametrosGenerales", "EtiquetaGammas"}, {"γ<sub>s</sub>", ""}},
-        {{"ParametrosGenerales", "EtiquetaGammac"}, {"γ<sub>c</sub>", ""}},
-        {{"VentanaMomento", "EtiquetaMomento"}, {"Momento de agotamiento M<sub>u</sub>", ""}},
-        {{"VentanaMomento", "AreaTraccionada"}, {"Armadura traccionada", ""}},
-        {{"VentanaMomento", "AreaComprimida"}, {"Armadura comprimida", ""}},
-    };
-    return n;
-}
-
-// Nombre del dato; su unidad en `unidad` o, sin ella, entre paréntesis tras el nombre.
-std::string NombreDe(std::string_view ventana, std::string_view control, std::string* unidad) {
-    const auto i = Nombres().find({ventana, control});
-    if (i != Nombres().end()) {
-        if (unidad)
-            *unidad = i->second.unidad;
-        else if (*i->second.unidad)
-            return std::string(i->second.nombre) + " (" + i->second.unidad + ")";
-        return i->second.nombre;
-    }
-    return ventana.empty() ? std::string(control)
-                           : std::string(control) + " (" + std::string(ventana) + ")";
-}
-
-} // namespace
 
 void Contexto::LeerCabeceraInforme() {
     const auto i = entrada_.find("informe");
@@ -116,15 +43,22 @@ void Contexto::LeerCabeceraInforme() {
     campo("autor", proyecto_.autor);
 }
 
-void Contexto::Anotar(std::string_view ventana, std::string_view control, std::string texto) {
+void Contexto::Anotar(std::string_view ventana, std::string_view control, TipoControl tipo,
+                      std::string texto, int indice) {
     if (!informe_)
         return;
-    for (const auto& d : datos_)
-        if (d.nombre == NombreDe(ventana, control, nullptr))
+    for (const auto& l : lecturas_)
+        if (l.ventana == ventana && l.control == control)
             return;
-    std::string unidad;
-    std::string nombre = NombreDe(ventana, control, &unidad);
-    datos_.push_back({std::move(nombre), std::move(texto), std::move(unidad)});
+    lecturas_.push_back(
+        {std::string(ventana), std::string(control), tipo, std::move(texto), indice});
+}
+
+std::vector<DatoInforme> Contexto::DatosInforme() const {
+    std::vector<DatoInforme> datos;
+    for (const auto& l : lecturas_)
+        datos.push_back(DatoDeLectura(l, lecturas_));
+    return datos;
 }
 
 void Contexto::Informar(std::string titulo, const std::function<Traza()>& traza) {
@@ -176,19 +110,20 @@ std::string TituloCapitulo(const std::string& calculo, const Json& entrada) {
 CapituloInforme Contexto::Capitulo() const {
     CapituloInforme c;
     c.titulo = TituloCapitulo(calculo_, entrada_);
-    c.datos = datos_;
+    c.datos = DatosInforme();
     c.apartados = apartados_;
+    const auto poner = [&](std::string_view ventana, std::string_view control, const Json& v) {
+        if (!v.is_string() || v.get<std::string>().empty())
+            return;
+        if (auto r = ResultadoDeRotulo(ventana, control, v.get<std::string>()))
+            c.resultados.push_back(std::move(*r));
+    };
     for (const auto& [ventana, controles] : salida_.items()) {
-        if (controles.is_string()) {
-            c.resultados.emplace_back(NombreDe("", ventana, nullptr), controles.get<std::string>());
-            continue;
-        }
         if (!controles.is_object())
-            continue;
-        for (const auto& [control, valor] : controles.items())
-            if (valor.is_string() && !valor.get<std::string>().empty())
-                c.resultados.emplace_back(NombreDe(ventana, control, nullptr),
-                                          valor.get<std::string>());
+            poner("", ventana, controles);
+        else
+            for (const auto& [control, valor] : controles.items())
+                poner(ventana, control, valor);
     }
     c.dibujos = dibujos_;
     return c;

@@ -24,6 +24,20 @@ struct Campo {
     std::string_view defecto; // texto del control al arrancar (p. ej. "1.00")
 };
 
+// Un grupo de opciones (o una lista de opciones fijas) o una casilla: el nombre del control,
+// el nombre del dato en la memoria de cálculo y, en un grupo, el texto de cada opción en el
+// orden de su índice, el mismo que muestra la ventana (una casilla no tiene opciones).
+struct Eleccion {
+    constexpr Eleccion(std::string_view control_, std::string_view nombre_,
+                       std::span<const std::string_view> opciones_ = {},
+                       std::string_view unidad_ = {})
+        : control(control_), nombre(nombre_), opciones(opciones_), unidad(unidad_) {}
+    std::string_view control;
+    std::string_view nombre;
+    std::span<const std::string_view> opciones;
+    std::string_view unidad; // de los textos de las opciones, si son números (p. ej. "N/mm²")
+};
+
 // Textos de los controles por su nombre de objeto, tal como están escritos.
 using TextosCampos = std::map<std::string, std::string, std::less<>>;
 

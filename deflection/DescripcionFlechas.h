@@ -17,6 +17,20 @@ inline constexpr std::array<Campo, 5> CamposFlechas{{
     {"ValorMa", "Momento Ma", "kN·m", 1e6, -1e6, 1e6, "1.00"},
 }};
 
+inline constexpr std::array<std::string_view, 2> OpcionesTipoPieza{
+    "Simpl. apoyado, tramo continuo", "Voladizo"};
+inline constexpr std::array<Eleccion, 1> EleccionesFlechas{{
+    {"GrupoTipoPieza", "Tipo de pieza", OpcionesTipoPieza},
+}};
+
+// Duración de la aplicación de la carga, en el orden de los valores de ξ (la última deja
+// escribir ξ).
+inline constexpr std::array<std::string_view, 7> OpcionesDuracionCarga{
+    "2 semanas", "1 mes", "3 meses", "6 meses", "1 año", "5 o más años", "Otro valor"};
+inline constexpr std::array<Eleccion, 1> EleccionesResultadosFlecha{{
+    {"GrupoDuracionCarga", "Duración de la aplicación de la carga", OpcionesDuracionCarga},
+}};
+
 // Coeficiente ξ escrito con «Otro valor» en la ventana de resultados.
 inline constexpr Campo CampoXi{"Valor", "ξ", "", 1.0, 0.0, 10.0, "1.0"};
 

@@ -3,7 +3,9 @@
 
 #include "common/Descripcion.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -16,6 +18,31 @@ inline constexpr Campo CampoResistencia{"ResistenciaCaracteristica",
                                         20.0,
                                         100.0,
                                         "25"};
+
+// Opciones de los grupos de los parámetros generales, en el orden de su índice; las comparten
+// las herramientas que eligen acero, nivel de control o situación de proyecto.
+inline constexpr std::array<std::string_view, 2> OpcionesAcero{"B 400 S", "B 500 S"};
+inline constexpr std::array<std::string_view, 2> OpcionesNivelControl{"Normal", "Reducido"};
+inline constexpr std::array<std::string_view, 5> OpcionesTipoElemento{
+    "Viga", "Soporte", "Placa", "Muro Horiz.", "Muro Vert."};
+inline constexpr std::array<std::string_view, 2> OpcionesSituacion{"Persistente o transitoria",
+                                                                   "Accidental"};
+
+inline constexpr Eleccion EleccionAcero{"GrupoDesignacionAcero", "Acero", OpcionesAcero};
+inline constexpr Eleccion EleccionControlAcero{"GrupoControlAcero",
+                                               "Nivel de control del acero", OpcionesNivelControl};
+inline constexpr Eleccion EleccionSituacion{"GrupoSituacionProyecto", "Situación de proyecto",
+                                            OpcionesSituacion};
+
+inline constexpr std::array<Eleccion, 7> EleccionesParametros{{
+    EleccionAcero,
+    EleccionControlAcero,
+    {"GrupoControlHormigon", "Nivel de control del hormigón", OpcionesNivelControl},
+    {"GrupoTipoElemento", "Tipo de elemento", OpcionesTipoElemento},
+    EleccionSituacion,
+    {"ArmaduraSimetrica", "Armadura simétrica"},
+    {"HormigonadoVertical", "Hormigonado vertical"},
+}};
 
 // El texto es una resistencia que se admite (un número dentro de su intervalo).
 [[nodiscard]] bool ResistenciaValida(const std::string& texto);

@@ -4,6 +4,7 @@
 // (la deformación, sin unidades).
 
 #include "common/Descripcion.h"
+#include "design/TextosParametros.h"
 
 #include <array>
 
@@ -43,5 +44,25 @@ inline constexpr std::array CamposParabola{CampoCanto,     CampoAncho,     Campo
 // Deformación del acero εs: como mucho un alargamiento o un acortamiento del 100 %.
 inline constexpr Campo CampoDeformacionAcero{
     "Valor1", "Deformación del acero εs", "", 1.0, -1.0, 1.0, "0.01"};
+
+// Grupos del diagrama del acero.
+inline constexpr std::array<std::string_view, 2> OpcionesTipoDiagrama{"Arm. pasiva",
+                                                                      "Arm. activa"};
+inline constexpr std::array<std::string_view, 3> OpcionesValorEs{"190000", "200000", "210000"};
+inline constexpr std::array<Eleccion, 5> EleccionesDiagramaAcero{{
+    EleccionAcero,
+    {"GrupoTipoDiagrama", "Tipo de diagrama", OpcionesTipoDiagrama},
+    EleccionControlAcero,
+    EleccionSituacion,
+    {"GrupoValorEs", "Módulo de deformación Es", OpcionesValorEs, "N/mm²"},
+}};
+
+// Grupos del diagrama parábola-rectángulo, en el orden de FormaSeccion y SituacionDeProyecto.
+inline constexpr std::array<std::string_view, 2> OpcionesFormaSeccion{"Rectangular",
+                                                                      "Seccion en T"};
+inline constexpr std::array<Eleccion, 2> EleccionesParabola{{
+    {"GrupoTipoSeccion", "Tipo de sección", OpcionesFormaSeccion},
+    EleccionSituacion,
+}};
 
 } // namespace velmora

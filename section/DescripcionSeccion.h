@@ -40,6 +40,19 @@ inline constexpr Campo CampoExcentricidad{"Valor5", "Excentricidad", "m", 1000.0
                                           ""};
 inline constexpr Campo CampoAxil{"Valor6", "Esfuerzo normal", "kN", 1000.0, -1e6, 1e6, ""};
 
+// «Dato conocido» de las dos ventanas, en el orden de DatoConocido.
+inline constexpr std::array<std::string_view, 2> OpcionesDatoConocido{"Momento flector",
+                                                                      "Excentricidad"};
+inline constexpr std::array<Eleccion, 1> EleccionesSeccion{{
+    {"GrupoDatoConocido", "Dato conocido", OpcionesDatoConocido},
+}};
+
+// Casillas de las armaduras del momento de agotamiento.
+inline constexpr std::array<Eleccion, 2> EleccionesMomento{{
+    {"Traccionada", "Existe armadura traccionada"},
+    {"Comprimida", "Existe armadura comprimida"},
+}};
+
 // Campos de la geometría de cada tipo, en el orden de la ventana.
 std::span<const Campo> CamposGeometriaSeccion(TipoSeccion tipo);
 // Todos los campos numéricos de la ventana (geometría y esfuerzos, con Valor5 como momento).

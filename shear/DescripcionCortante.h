@@ -23,6 +23,10 @@ inline constexpr std::array<Campo, 10> CamposCortante{{
     {"CuadroDiametroMaximo", "Diámetro máximo comprimido", "mm", 1.0, 0.0, 50.0, "10"},
 }};
 
+inline constexpr std::array<Eleccion, 1> EleccionesCortante{{
+    {"ArmaduraComprimida", "Existe armadura comprimida"},
+}};
+
 // Cercos elegidos en la ventana de resultados, zona de apoyo y zona central.
 inline constexpr std::array<Campo, 4> CamposZonas{{
     {"NumeroCercosZona1", "Número de cercos, zona de apoyo", "", 1.0, 0.0, 100.0, "2"},

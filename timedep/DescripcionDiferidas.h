@@ -41,6 +41,20 @@ inline constexpr std::array CamposFluencia{CampoFckFluencia, CampoArea,      Cam
                                            CampoTension,     CampoEdadCarga, CampoEdadCalculo};
 inline constexpr std::array CamposRetraccion{CampoEdad, CampoArea, CampoPerimetro};
 
+// Textos de los grupos, en el orden de MedioAmbiente y de Consistencia.
+inline constexpr std::array<std::string_view, 4> OpcionesMedioAmbiente{
+    "En agua", "Atmósfera muy húmeda", "Ambiente medio (exterior)", "Atmósfera muy seca"};
+inline constexpr std::array<std::string_view, 3> OpcionesConsistencia{"Seca", "Plástica",
+                                                                      "Semifluida"};
+inline constexpr Eleccion EleccionMedioAmbiente{"GrupoMedioAmbiente", "Medio ambiente",
+                                                OpcionesMedioAmbiente};
+inline constexpr Eleccion EleccionEspesorConocido{"EspesorFicticioConocido",
+                                                  "Espesor ficticio conocido", {}};
+inline constexpr std::array EleccionesFluencia{EleccionMedioAmbiente, EleccionEspesorConocido};
+inline constexpr std::array EleccionesRetraccion{
+    Eleccion{"GrupoConsistencia", "Consistencia del hormigón", OpcionesConsistencia},
+    EleccionMedioAmbiente, EleccionEspesorConocido};
+
 // Campo del número de "Perimetro": el espesor ficticio si es conocido.
 inline const Campo& CampoPerimetroOEspesor(bool espesorConocido) {
     return espesorConocido ? CampoEspesor : CampoPerimetro;

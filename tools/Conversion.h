@@ -5,6 +5,7 @@
 #include "common/Descripcion.h"
 #include "common/Resultado.h"
 
+#include <array>
 #include <limits>
 
 #include <string>
@@ -27,6 +28,23 @@ enum class TipoConversion { Longitud = 0, Fuerza = 1, Momento = 2, Tension = 3, 
 inline constexpr int NumeroTiposConversion = 5;
 inline constexpr int NumeroUnidadesLongitud = 3; // m, cm, mm
 inline constexpr int NumeroUnidadesFuerza = 4;   // t, kp, kN, N
+
+// Textos de los grupos de la ventana, en el orden de sus índices.
+inline constexpr std::array<std::string_view, NumeroTiposConversion> OpcionesTipoConversion{
+    "Longitud", "Fuerza", "Momento", "Tensión", "Inercia"};
+inline constexpr std::array<std::string_view, NumeroUnidadesLongitud> OpcionesUnidadLongitud{
+    "m", "cm", "mm"};
+inline constexpr std::array<std::string_view, NumeroUnidadesFuerza> OpcionesUnidadFuerza{
+    "t", "kp", "kN", "N"};
+inline constexpr std::array<std::string_view, 2> OpcionesSalida{"Decimal", "Científico"};
+inline constexpr std::array<Eleccion, 6> EleccionesConversion{{
+    {"GrupoTipoConversion", "Tipo de conversión", OpcionesTipoConversion},
+    {"GrupoTipoLongitudOrigen", "Unidad de longitud de origen", OpcionesUnidadLongitud},
+    {"GrupoTipoFuerzaOrigen", "Unidad de fuerza de origen", OpcionesUnidadFuerza},
+    {"GrupoTipoLongitudFinal", "Unidad de longitud final", OpcionesUnidadLongitud},
+    {"GrupoTipoFuerzaFinal", "Unidad de fuerza final", OpcionesUnidadFuerza},
+    {"GrupoTipoSalida", "Salida numérica", OpcionesSalida},
+}};
 
 // Nombre y factor (metros por unidad) de la unidad de longitud `indice` (0..2).
 const char* NombreUnidadLongitud(int indice);

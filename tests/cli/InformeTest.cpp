@@ -114,7 +114,49 @@ const char* const Lineas[] = {
     R"({"calculo": "interaccion", "ParametrosGenerales": {"GrupoDesignacionAcero": 1},
         "DatosSeccion": {"Valor1": "0.40", "Valor2": "0.20", "Valor3": "0.05", "Valor4": "0.05"},
         "ranuras": {"1": [[2, 16]], "2": [[2, 16]]}})",
+    // Las otras ramas: excentricidad, opciones y casillas distintas de las de arranque.
+    R"({"calculo": "seccion", "DatosSeccionT": {"Valor5": "0.3", "Valor6": "3000",
+        "GrupoDatoConocido": 1}, "ParametrosGenerales": {"GrupoTipoElemento": 3,
+        "GrupoControlAcero": 1, "GrupoSituacionProyecto": 1}})",
+    R"({"calculo": "momento", "DatosSeccionT": {}, "ranuras": {"1": [[4, 20]], "2": [[2, 12]]}})",
+    R"({"calculo": "acero", "DiagramaCalculo": {"GrupoDesignacionAcero": 1, "GrupoTipoDiagrama": 1,
+        "GrupoValorEs": 2, "Valor1": "-0.002"}})",
+    R"({"calculo": "parabola", "VentanaParabola": {"GrupoTipoSeccion": 1,
+        "GrupoSituacionProyecto": 1}})",
+    R"({"calculo": "conversion", "VentanaConversion": {"GrupoTipoConversion": 2,
+        "GrupoTipoFuerzaOrigen": 2, "GrupoTipoFuerzaFinal": 1, "GrupoTipoSalida": 1}})",
+    R"({"calculo": "cortante", "VentanaTransversal1": {"ArmaduraComprimida": true,
+        "CuadroVd1": "300", "CuadroVd2": "250", "CuadroVd3": "100"}})",
+    R"({"calculo": "flechas", "VentanaFlechas": {"GrupoTipoPieza": 1},
+        "VentanaResultadosFlecha": {"GrupoDuracionCarga": 2}})",
+    R"({"calculo": "anclaje", "VentanaLongitudAnclaje": {"GrupoTipoAnclaje": 2,
+        "EfectosDinamicos": true, "ArmaduraSuperabundante": true, "PosicionIITraccion": true,
+        "CuadroDecalaje": "30"}, "ranuras": {"1": [[4, 16]], "2": [[2, 20]]}})",
+    R"({"calculo": "fluencia", "VentanaDeformacion": {"EspesorFicticioConocido": true,
+        "Perimetro": "20", "GrupoMedioAmbiente": 0}})",
+    R"({"calculo": "retraccion", "VentanaRetraccion": {"GrupoConsistencia": 2,
+        "EspesorFicticioConocido": true, "Perimetro": "15"}})",
 };
+
+// Lo que la tabla de datos y la de resultados dicen, sin las marcas.
+std::string TextoDeTablas(const std::string& h) {
+    std::string t;
+    for (const char* clase : {"<table class=\"datos\">", "<table class=\"resultados\">"}) {
+        const auto i = h.find(clase);
+        if (i != std::string::npos)
+            t += h.substr(i, h.find("</table>", i) - i);
+    }
+    return std::regex_replace(t, std::regex("<[^>]*>"), " ");
+}
+
+// El nombre de objeto de un control o de una ventana (CuadroAncho, Valor12, LongitudBasicaI,
+// «(VentanaTransversal1)») o el índice de una opción en lugar de su texto.
+std::string NombreDeObjeto(const std::string& texto) {
+    static const std::regex r(
+        R"(\b(Valor|Cuadro|Grupo|Etiqueta|Label|Ventana)[A-Za-z0-9]+|\b[A-Z][a-z]+[A-Z0-9][A-Za-z0-9]*|opción [0-9])");
+    std::smatch m;
+    return std::regex_search(texto, m, r) ? m.str() : "";
+}
 
 class InformeDeCadaCalculo : public ::testing::TestWithParam<const char*> {};
 
@@ -125,6 +167,8 @@ TEST_P(InformeDeCadaCalculo, BienFormadoFinitoYConSusValores) {
     ASSERT_FALSE(h.empty());
     EXPECT_EQ(ProblemaXml(h), "");
     EXPECT_FALSE(TieneNoFinito(h));
+    EXPECT_EQ(NombreDeObjeto(TextoDeTablas(h)), "");
+    EXPECT_EQ(h.find("opción "), std::string::npos);
 
     const std::string nombre = entrada["calculo"].get<std::string>();
     Contexto c(entrada, nombre);
@@ -147,5 +191,81 @@ TEST(Informe, TituloConLaSeccion) {
     EXPECT_NE(r.find("Momento de agotamiento de la sección rectangular</h2>"), std::string::npos);
     EXPECT_EQ(r.find("DatosSeccion"), std::string::npos);
 }
+
+} // namespace
+
+namespace {
+
+// Filas de la memoria: el nombre del dato o del resultado como lo lee un ingeniero, la opción
+// elegida por su texto y las casillas como «sí», «no» o inaplicables.
+struct FilaEsperada {
+    const char* linea;
+    const char* fila;
+};
+
+const FilaEsperada Filas[] = {
+    // Las casillas que el tipo «Viga» inhabilita no se aplican aunque la ventana las marque.
+    {R"({"calculo": "parametros"})", "<td>Armadura simétrica</td><td>no se aplica a Viga</td>"},
+    {R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoTipoElemento": 1}})",
+     "<td>Armadura simétrica</td><td>sí</td>"},
+    {R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoTipoElemento": 3}})",
+     "<td>Armadura simétrica</td><td>no</td>"},
+    {R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoControlAcero": 1}})",
+     "<td>Nivel de control del acero</td><td>Reducido</td>"},
+    {R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoDesignacionAcero": 1}})",
+     "<td>Acero</td><td>B 500 S</td>"},
+    // Valor5 es el momento o la excentricidad según el dato conocido.
+    {R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})",
+     "<td>Momento flector M<sub>d</sub></td><td>100</td><td>kN·m</td>"},
+    {R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "0.2", "Valor6": "500",
+        "GrupoDatoConocido": 1}})",
+     "<td>Excentricidad e<sub>0</sub></td><td>0.2</td><td>m</td>"},
+    {R"({"calculo": "seccion", "DatosSeccionT": {"Valor5": "1000", "Valor6": "3000"}})",
+     "<td>Canto de la cabeza h<sub>f</sub></td><td>0.20</td><td>m</td>"},
+    {R"({"calculo": "cortante"})", "<td>Ancho b</td><td>0.30</td><td>m</td>"},
+    {R"({"calculo": "cortante"})", "<td>Cortante V<sub>d1</sub></td><td>1.00</td><td>kN</td>"},
+    {R"({"calculo": "cortante"})", "<td>Existe armadura comprimida</td><td>no</td>"},
+    {R"({"calculo": "cortante"})",
+     "<td>Agotamiento por compresión oblicua en el alma V<sub>u1</sub> (kN)</td>"},
+    // Un botón que aún dice «Defina armadura» es una armadura sin definir.
+    {R"({"calculo": "cortante"})",
+     "<td>Armadura longitudinal traccionada</td><td class=\"rotulo\">sin definir</td>"},
+    {R"({"calculo": "momento", "ranuras": {"1": [[3, 16]]}})",
+     "<td>Armadura traccionada</td><td class=\"rotulo\">3Ø16</td>"},
+    {R"({"calculo": "flechas", "VentanaResultadosFlecha": {"GrupoDuracionCarga": 4}})",
+     "<td>Duración de la aplicación de la carga</td><td>1 año</td>"},
+    {R"({"calculo": "anclaje", "ranuras": {"1": [[4, 16]]},
+        "VentanaLongitudAnclaje": {"PosicionII": false, "GrupoTipoAnclaje": 1}})",
+     "<td>Anclaje de las barras</td><td>Patilla, gancho y gancho en U</td>"},
+    {R"({"calculo": "anclaje", "ranuras": {"1": [[4, 16]]},
+        "VentanaLongitudAnclaje": {"PosicionII": false}})",
+     "<td>Longitud básica de anclaje en posición I l<sub>bI</sub></td>"},
+    {R"({"calculo": "fluencia", "VentanaDeformacion": {"EspesorFicticioConocido": true}})",
+     "<td>Espesor ficticio</td><td>140</td><td>cm</td>"},
+    {R"({"calculo": "fluencia"})",
+     "<td>Perímetro en contacto con la atmósfera</td><td>140</td><td>cm</td>"},
+    {R"({"calculo": "retraccion"})", "<td>Consistencia del hormigón</td><td>Plástica</td>"},
+    {R"({"calculo": "acero", "DiagramaCalculo": {"GrupoValorEs": 0}})",
+     "<td>Módulo de deformación E<sub>s</sub></td><td>190000</td><td>N/mm²</td>"},
+    // El ² de N/mm² está en otro rótulo de la ventana.
+    {R"({"calculo": "acero"})", "f    =  347.8  N/mm²</td>"},
+    {R"({"calculo": "parabola", "VentanaParabola": {"GrupoTipoSeccion": 1}})",
+     "<td>Ancho del ala b</td><td>0.30</td><td>m</td>"},
+    {R"({"calculo": "conversion", "VentanaConversion": {"GrupoTipoLongitudFinal": 2}})",
+     "<td>Unidad de longitud final</td><td>mm</td>"},
+    {R"({"calculo": "area", "IndiceArmadura": 3, "ranuras": {"3": [[2, 16]]}})",
+     "<td>Ranura de armadura</td><td>3</td>"},
+};
+
+class FilaDelInforme : public ::testing::TestWithParam<FilaEsperada> {};
+
+TEST_P(FilaDelInforme, NombraElDatoComoLaVentana) {
+    Json entrada = Json::parse(GetParam().linea);
+    entrada["informe"] = "html";
+    const std::string h = Informe(entrada.dump());
+    EXPECT_NE(h.find(GetParam().fila), std::string::npos) << GetParam().fila;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabla, FilaDelInforme, ::testing::ValuesIn(Filas));
 
 } // namespace
