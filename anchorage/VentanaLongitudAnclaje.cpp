@@ -14,12 +14,8 @@ TVentanaLongitudAnclaje::TVentanaLongitudAnclaje(EstadoDiseno& estado, TVentanaA
                                                  QWidget* parent)
     : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaLongitudAnclaje>()) {
     ui->setupUi(this);
-    ui->GrupoDesignacionAcero->FijarElementos(
-        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
-    ui->GrupoTipoAnclaje->FijarElementos({QStringLiteral("Prolongación recta"),
-                                          QStringLiteral("Patilla, gancho y gancho en U"),
-                                          QStringLiteral("Barra transversal soldada")},
-                                         0);
+    ui->GrupoDesignacionAcero->FijarElementos(OpcionesAcero, 0);
+    ui->GrupoTipoAnclaje->FijarElementos(OpcionesTipoAnclaje, 0);
     ui->ResistenciaCaracteristica->setCurrentIndex(0);
 
     connect(ui->GrupoTipoAnclaje, &GrupoOpciones::IndiceElegido, this,

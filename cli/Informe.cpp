@@ -113,10 +113,8 @@ CapituloInforme Contexto::Capitulo() const {
     c.datos = DatosInforme();
     c.apartados = apartados_;
     const auto poner = [&](std::string_view ventana, std::string_view control, const Json& v) {
-        if (!v.is_string() || v.get<std::string>().empty())
-            return;
-        if (auto r = ResultadoDeRotulo(ventana, control, v.get<std::string>()))
-            c.resultados.push_back(std::move(*r));
+        for (auto& fila : FilasDeResultado(ventana, control, v))
+            c.resultados.push_back(std::move(fila));
     };
     for (const auto& [ventana, controles] : salida_.items()) {
         if (!controles.is_object())

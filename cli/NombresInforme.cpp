@@ -1,6 +1,7 @@
 #include "cli/NombresInforme.h"
 
 #include "anchorage/DescripcionAnclaje.h"
+#include "common/Numeros.h"
 #include "deflection/DescripcionFlechas.h"
 #include "design/TextosParametros.h"
 #include "diagrams/DescripcionHerramientas.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -190,6 +192,10 @@ const std::map<ClaveResultado, NombreResultado>& NombresResultados() {
         // Interacción.
         {{"VentanaInteraccion", "AreaA1"}, {"Área A<sub>1</sub>", "cm²"}},
         {{"VentanaInteraccion", "AreaA2"}, {"Área A<sub>2</sub>", "cm²"}},
+        {{"", "N0"}, {"Esfuerzo normal último en compresión centrada N<sub>0</sub>", "kN"}},
+        {{"", "Ntraccion"}, {"Esfuerzo normal último en tracción centrada", "kN"}},
+        {{"", "Mmax"}, {"Momento último positivo máximo", "kN·m"}},
+        {{"", "Mmin"}, {"Momento último negativo máximo", "kN·m"}},
         // Cortante de la viga.
         {{"VentanaTransversal1", "ValorArea"},
          {"Armadura longitudinal traccionada", "", "Defina armadura"}},
@@ -333,8 +339,8 @@ const std::map<ClaveResultado, NombreResultado>& NombresResultadosHerramientas()
     return n;
 }
 
-} // namespace
-
+// Nombre (con su unidad si el rótulo no la lleva) y texto de un rótulo de resultados; nada si el
+// rótulo no dice nada en la memoria (el texto de arranque de un botón, un subíndice suelto).
 std::optional<std::pair<std::string, std::string>>
 ResultadoDeRotulo(std::string_view ventana, std::string_view control, const std::string& rotulo) {
     const ClaveResultado clave{ventana, control};
@@ -357,6 +363,40 @@ ResultadoDeRotulo(std::string_view ventana, std::string_view control, const std:
     if (!n.boton.empty() && rotulo == n.boton)
         return std::pair{nombre, std::string("sin definir")};
     return std::pair{nombre, rotulo + std::string(n.sufijo)};
+}
+
+// «ELU-1: N = 350.0 kN, M = 120.0 kN·m; γ = 1.234, Cumple», como la pista del punto en el dibujo.
+std::string TextoCombinacion(const Json& k) {
+    std::string t = k.value("nombre", std::string()) + ": N = " +
+                    Formatear(k.value("Nd", 0.0), 0, 1) + " kN, M = " +
+                    Formatear(k.value("Md", 0.0), 0, 1) + " kN·m; ";
+    const auto gamma = k.find("gamma");
+    if (gamma == k.end() || !gamma->is_number())
+        return t + "sin esfuerzos";
+    return t + "γ = " + Formatear(gamma->get<double>(), 0, 3) + ", " +
+           (k.value("cumple", false) ? "Cumple" : "No cumple");
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>>
+FilasDeResultado(std::string_view ventana, std::string_view control, const Json& valor) {
+    std::vector<std::pair<std::string, std::string>> filas;
+    if (valor.is_array() && ventana.empty() && control == "combinaciones") {
+        for (const Json& k : valor)
+            if (k.is_object())
+                filas.emplace_back("Combinación comprobada", TextoCombinacion(k));
+        return filas;
+    }
+    std::string rotulo;
+    if (valor.is_string())
+        rotulo = valor.get<std::string>();
+    else if (valor.is_number() && NombresResultados().contains({ventana, control}))
+        rotulo = Formatear(valor.get<double>(), 0, 3);
+    if (!rotulo.empty())
+        if (auto r = ResultadoDeRotulo(ventana, control, rotulo))
+            filas.push_back(std::move(*r));
+    return filas;
 }
 
 } // namespace velmora

@@ -4,11 +4,11 @@
 
 #include "cli/Contexto.h"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -18,10 +18,12 @@ namespace velmora {
 [[nodiscard]] DatoInforme DatoDeLectura(const LecturaInforme& lectura,
                                         std::span<const LecturaInforme> lecturas);
 
-// Fila de la tabla de resultados de un rótulo: su nombre, con la unidad si el rótulo no la
-// lleva, y el texto del rótulo. Nada si el rótulo no dice nada en la memoria (el texto de
-// arranque de un botón o un subíndice suelto).
-[[nodiscard]] std::optional<std::pair<std::string, std::string>>
-ResultadoDeRotulo(std::string_view ventana, std::string_view control, const std::string& rotulo);
+// Filas de resultados de un valor de la respuesta: un rótulo (texto) con su nombre y, si no la
+// lleva, su unidad; un número con nombre (los valores del diagrama de interacción) o la lista de
+// combinaciones comprobadas, una fila cada una. El texto de arranque de un botón de armadura se
+// lee «sin definir»; un texto vacío, un subíndice suelto y los valores sin nombre (los puntos de
+// un dibujo) no dan ninguna fila.
+[[nodiscard]] std::vector<std::pair<std::string, std::string>>
+FilasDeResultado(std::string_view ventana, std::string_view control, const Json& valor);
 
 } // namespace velmora

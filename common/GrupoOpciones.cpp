@@ -31,6 +31,14 @@ void GrupoOpciones::FijarElementos(const QStringList& elementos, int indice, int
     setItemIndex(indice);
 }
 
+void GrupoOpciones::FijarElementos(std::span<const std::string_view> elementos, int indice,
+                                   int columnas) {
+    QStringList textos;
+    for (const std::string_view e : elementos)
+        textos.append(QString::fromUtf8(e.data(), static_cast<qsizetype>(e.size())));
+    FijarElementos(textos, indice, columnas);
+}
+
 int GrupoOpciones::itemIndex() const { return grupo_->checkedId(); }
 
 void GrupoOpciones::setItemIndex(int indice) {

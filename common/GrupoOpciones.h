@@ -8,6 +8,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include <span>
+#include <string_view>
+
 class QButtonGroup;
 class QRadioButton;
 
@@ -21,6 +24,9 @@ public:
     // Sustituye los elementos; el índice elegido pasa a ser `indice` (-1: ninguno). No emite
     // señales. Cada botón se llama <objectName del grupo>_<i>.
     void FijarElementos(const QStringList& elementos, int indice = 0, int columnas = 1);
+    // Los mismos, con los textos de las opciones de la descripción del cálculo.
+    void FijarElementos(std::span<const std::string_view> elementos, int indice = 0,
+                        int columnas = 1);
 
     int itemIndex() const;
     // Elige el elemento sin emitir IndiceElegido (como la asignación por programa).

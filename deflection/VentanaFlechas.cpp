@@ -13,8 +13,7 @@ namespace velmora {
 TVentanaFlechas::TVentanaFlechas(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent)
     : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaFlechas>()) {
     ui->setupUi(this);
-    ui->GrupoTipoPieza->FijarElementos(
-        {QStringLiteral("Simpl. apoyado, tramo continuo"), QStringLiteral("Voladizo")}, 0);
+    ui->GrupoTipoPieza->FijarElementos(OpcionesTipoPieza, 0);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->BotonCalcular->setAutoDefault(false);
     ui->ValorA1->setAutoDefault(false);

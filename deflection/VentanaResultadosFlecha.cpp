@@ -1,6 +1,7 @@
 #include "deflection/VentanaResultadosFlecha.h"
 
 #include "common/Campos.h"
+#include "deflection/DescripcionFlechas.h"
 #include "ui_VentanaResultadosFlecha.h"
 
 #include <QLayout>
@@ -10,11 +11,7 @@ namespace velmora {
 TVentanaResultadosFlecha::TVentanaResultadosFlecha(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosFlecha>()) {
     ui->setupUi(this);
-    ui->GrupoDuracionCarga->FijarElementos({QStringLiteral("2 semanas"), QStringLiteral("1 mes"),
-                                            QStringLiteral("3 meses"), QStringLiteral("6 meses"),
-                                            QStringLiteral("1 año"), QStringLiteral("5 o más años"),
-                                            QStringLiteral("Otro valor")},
-                                           6);
+    ui->GrupoDuracionCarga->FijarElementos(OpcionesDuracionCarga, 6);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Mostrar u ocultar ξ o el aviso no mueve el resto de la ventana.
     for (QWidget* w : {static_cast<QWidget*>(ui->Label10), static_cast<QWidget*>(ui->Valor),

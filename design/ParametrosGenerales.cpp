@@ -16,18 +16,11 @@ TParametrosGenerales::TParametrosGenerales(EstadoDiseno& estado, QWidget* parent
     setObjectName(QStringLiteral("ParametrosGenerales"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    ui->GrupoDesignacionAcero->FijarElementos(
-        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
-    ui->GrupoControlAcero->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
-                                          0);
-    ui->GrupoControlHormigon->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
-                                             0);
-    ui->GrupoTipoElemento->FijarElementos({QStringLiteral("Viga"), QStringLiteral("Soporte"),
-                                           QStringLiteral("Placa"), QStringLiteral("Muro Horiz."),
-                                           QStringLiteral("Muro Vert.")},
-                                          0, 2);
-    ui->GrupoSituacionProyecto->FijarElementos(
-        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
+    ui->GrupoDesignacionAcero->FijarElementos(OpcionesAcero, 0);
+    ui->GrupoControlAcero->FijarElementos(OpcionesNivelControl, 0);
+    ui->GrupoControlHormigon->FijarElementos(OpcionesNivelControl, 0);
+    ui->GrupoTipoElemento->FijarElementos(OpcionesTipoElemento, 0, 2);
+    ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
     ui->ResistenciaCaracteristica->setCurrentIndex(0);
     ui->ResistenciaCaracteristica->setEditText(QStringLiteral("25"));
 

@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "common/Numeros.h"
+#include "diagrams/DescripcionHerramientas.h"
 #include "diagrams/Rotulos.h"
 #include "ui_DiagramaCalculo.h"
 
@@ -17,16 +18,11 @@ TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
     ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
 
-    ui->GrupoDesignacionAcero->FijarElementos(
-        {QStringLiteral("B 400 S"), QStringLiteral("B 500 S")}, 0);
-    ui->GrupoTipoDiagrama->FijarElementos(
-        {QStringLiteral("Arm. pasiva"), QStringLiteral("Arm. activa")}, 0);
-    ui->GrupoControlAcero->FijarElementos({QStringLiteral("Normal"), QStringLiteral("Reducido")},
-                                          0);
-    ui->GrupoSituacionProyecto->FijarElementos(
-        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
-    ui->GrupoValorEs->FijarElementos(
-        {QStringLiteral("190000"), QStringLiteral("200000"), QStringLiteral("210000")}, 1);
+    ui->GrupoDesignacionAcero->FijarElementos(OpcionesAcero, 0);
+    ui->GrupoTipoDiagrama->FijarElementos(OpcionesTipoDiagrama, 0);
+    ui->GrupoControlAcero->FijarElementos(OpcionesNivelControl, 0);
+    ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
+    ui->GrupoValorEs->FijarElementos(OpcionesValorEs, 1);
 
     for (QLabel* indice :
          {ui->Label10, ui->Label14, ui->Label12, ui->Label22, ui->Sub28, ui->Sup28, ui->Sub29,

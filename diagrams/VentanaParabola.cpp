@@ -1,6 +1,7 @@
 #include "diagrams/VentanaParabola.h"
 
 #include "common/Campos.h"
+#include "diagrams/DescripcionHerramientas.h"
 #include "diagrams/Rotulos.h"
 #include "ui_VentanaParabola.h"
 
@@ -20,10 +21,8 @@ TVentanaParabola::TVentanaParabola(EstadoDiseno& estado, QWidget* parent)
                                              QStringLiteral("35"), QStringLiteral("40"),
                                              QStringLiteral("45"), QStringLiteral("50")});
     ui->ResistenciaCaracteristica->setCurrentIndex(0);
-    ui->GrupoTipoSeccion->FijarElementos(
-        {QStringLiteral("Rectangular"), QStringLiteral("Seccion en T")}, 0);
-    ui->GrupoSituacionProyecto->FijarElementos(
-        {QStringLiteral("Persistente o transitoria"), QStringLiteral("Accidental")}, 0);
+    ui->GrupoTipoSeccion->FijarElementos(OpcionesFormaSeccion, 0);
+    ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
 
     for (QLabel* indice : {ui->Label7, ui->Label19, ui->Label6, ui->Label17, ui->Label41,
                            ui->Label51, ui->Label24, ui->Label22})

@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
+#include "section/DescripcionSeccion.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -17,8 +18,7 @@ TDatosSeccionComun::TDatosSeccionComun(EstadoDiseno& estado, TipoSeccion tipo, Q
 
 void TDatosSeccionComun::Preparar(const Controles& c) {
     c_ = c;
-    c_.GrupoDatoConocido->FijarElementos(
-        {QStringLiteral("Momento flector"), QStringLiteral("Excentricidad")}, 0);
+    c_.GrupoDatoConocido->FijarElementos(OpcionesDatoConocido, 0);
     // Los botones del grupo se crean aquí: se ponen en el orden de tabulación entre el esfuerzo
     // normal y «Calcular», donde están en la ventana.
     setTabOrder(c_.Valor6, c_.GrupoDatoConocido->Boton(0));

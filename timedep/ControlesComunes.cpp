@@ -5,11 +5,6 @@
 
 namespace velmora {
 
-QStringList ElementosMedioAmbiente() {
-    return {QStringLiteral("En agua"), QStringLiteral("Atmósfera muy húmeda"),
-            QStringLiteral("Ambiente medio (exterior)"), QStringLiteral("Atmósfera muy seca")};
-}
-
 void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area,
                             QLabel* unidadArea, QLabel* etiquetaPerimetro, QLineEdit* perimetro) {
     etiquetaArea->setVisible(!conocido);

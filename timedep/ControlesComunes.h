@@ -8,9 +8,6 @@ class QLineEdit;
 
 namespace velmora {
 
-// Elementos del grupo "Medio ambiente", en el orden de las tablas de λ, φf1 y εs1.
-QStringList ElementosMedioAmbiente();
-
 // Casilla "Espesor ficticio conocido": con el espesor conocido se ocultan el área y su unidad,
 // y el perímetro pasa a ser el espesor.
 void MostrarEspesorConocido(bool conocido, QLabel* etiquetaArea, QLineEdit* area,

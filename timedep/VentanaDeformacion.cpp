@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "timedep/ControlesComunes.h"
+#include "timedep/DescripcionDiferidas.h"
 #include "timedep/Fluencia.h"
 #include "ui_VentanaDeformacion.h"
 
@@ -10,7 +11,7 @@ namespace velmora {
 TVentanaDeformacion::TVentanaDeformacion(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaDeformacion>()) {
     ui->setupUi(this);
-    ui->GrupoMedioAmbiente->FijarElementos(ElementosMedioAmbiente(), 2);
+    ui->GrupoMedioAmbiente->FijarElementos(OpcionesMedioAmbiente, 2);
     ui->ResistenciaCaracteristica->setCurrentText(Q(std::string(CampoFckFluencia.defecto)));
 
     connect(ui->EspesorFicticioConocido, &QCheckBox::clicked, this,

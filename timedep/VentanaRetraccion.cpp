@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "timedep/ControlesComunes.h"
+#include "timedep/DescripcionDiferidas.h"
 #include "timedep/Retraccion.h"
 #include "ui_VentanaRetraccion.h"
 
@@ -10,9 +11,8 @@ namespace velmora {
 TVentanaRetraccion::TVentanaRetraccion(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaRetraccion>()) {
     ui->setupUi(this);
-    ui->GrupoConsistencia->FijarElementos(
-        {QStringLiteral("Seca"), QStringLiteral("Plástica"), QStringLiteral("Semifluida")}, 1);
-    ui->GrupoMedioAmbiente->FijarElementos(ElementosMedioAmbiente(), 2);
+    ui->GrupoConsistencia->FijarElementos(OpcionesConsistencia, 1);
+    ui->GrupoMedioAmbiente->FijarElementos(OpcionesMedioAmbiente, 2);
 
     connect(ui->EspesorFicticioConocido, &QCheckBox::clicked, this,
             &TVentanaRetraccion::EspesorFicticioConocidoClick);

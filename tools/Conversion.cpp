@@ -10,26 +10,13 @@ namespace velmora {
 
 namespace {
 
-struct Unidad {
-    const char* nombre;
-    double factor;
-};
+// Factores de las unidades de OpcionesUnidadLongitud (m por unidad) y de OpcionesUnidadFuerza
+// (N por unidad: tonelada y kilopondio con g = 9.8 m/s²).
+constexpr std::array<double, NumeroUnidadesLongitud> FactoresLongitud{1.0, 0.01, 0.001};
+constexpr std::array<double, NumeroUnidadesFuerza> FactoresFuerza{9800.0, 9.8, 1000.0, 1.0};
 
-constexpr std::array<Unidad, NumeroUnidadesLongitud> UnidadesLongitud{{
-    {"m", 1.0},
-    {"cm", 0.01},
-    {"mm", 0.001},
-}};
-
-// Tonelada y kilopondio con g = 9.8 m/s².
-constexpr std::array<Unidad, NumeroUnidadesFuerza> UnidadesFuerza{{
-    {"t", 9800.0},
-    {"kp", 9.8},
-    {"kN", 1000.0},
-    {"N", 1.0},
-}};
-
-template <std::size_t N> const Unidad& Elegir(const std::array<Unidad, N>& tabla, int indice) {
+// Un índice fuera de la tabla elige la primera unidad.
+template <typename T, std::size_t N> const T& Elegir(const std::array<T, N>& tabla, int indice) {
     if (indice < 0 || indice >= static_cast<int>(N))
         indice = 0;
     return tabla[static_cast<std::size_t>(indice)];
@@ -39,17 +26,18 @@ constexpr std::size_t AnchoMaximoDecimal = 25;
 
 } // namespace
 
+// Los textos de las opciones son literales: data() acaba en '\0'.
 const char* NombreUnidadLongitud(int indice) {
-    return Elegir(UnidadesLongitud, indice).nombre;
+    return Elegir(OpcionesUnidadLongitud, indice).data();
 }
 double FactorLongitud(int indice) {
-    return Elegir(UnidadesLongitud, indice).factor;
+    return Elegir(FactoresLongitud, indice);
 }
 const char* NombreUnidadFuerza(int indice) {
-    return Elegir(UnidadesFuerza, indice).nombre;
+    return Elegir(OpcionesUnidadFuerza, indice).data();
 }
 double FactorFuerza(int indice) {
-    return Elegir(UnidadesFuerza, indice).factor;
+    return Elegir(FactoresFuerza, indice);
 }
 
 bool UsaFuerza(TipoConversion tipo) {

@@ -32,19 +32,12 @@ TVentanaConversion::TVentanaConversion(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
 
-    const QStringList longitudes{QStringLiteral("m"), QStringLiteral("cm"), QStringLiteral("mm")};
-    const QStringList fuerzas{QStringLiteral("t"), QStringLiteral("kp"), QStringLiteral("kN"),
-                              QStringLiteral("N")};
-    ui->GrupoTipoConversion->FijarElementos({QStringLiteral("Longitud"), QStringLiteral("Fuerza"),
-                                             QStringLiteral("Momento"), QStringLiteral("Tensión"),
-                                             QStringLiteral("Inercia")},
-                                            0);
-    ui->GrupoTipoLongitudOrigen->FijarElementos(longitudes, 0);
-    ui->GrupoTipoFuerzaOrigen->FijarElementos(fuerzas, 0);
-    ui->GrupoTipoLongitudFinal->FijarElementos(longitudes, 0);
-    ui->GrupoTipoFuerzaFinal->FijarElementos(fuerzas, 0);
-    ui->GrupoTipoSalida->FijarElementos({QStringLiteral("Decimal"), QStringLiteral("Científico")},
-                                        0);
+    ui->GrupoTipoConversion->FijarElementos(OpcionesTipoConversion, 0);
+    ui->GrupoTipoLongitudOrigen->FijarElementos(OpcionesUnidadLongitud, 0);
+    ui->GrupoTipoFuerzaOrigen->FijarElementos(OpcionesUnidadFuerza, 0);
+    ui->GrupoTipoLongitudFinal->FijarElementos(OpcionesUnidadLongitud, 0);
+    ui->GrupoTipoFuerzaFinal->FijarElementos(OpcionesUnidadFuerza, 0);
+    ui->GrupoTipoSalida->FijarElementos(OpcionesSalida, 0);
     ui->GrupoTipoFuerzaOrigen->setEnabled(false);
     ui->GrupoTipoFuerzaFinal->setEnabled(false);
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <regex>
 #include <vector>
 
@@ -136,6 +137,8 @@ const char* const Lineas[] = {
         "Perimetro": "20", "GrupoMedioAmbiente": 0}})",
     R"({"calculo": "retraccion", "VentanaRetraccion": {"GrupoConsistencia": 2,
         "EspesorFicticioConocido": true, "Perimetro": "15"}})",
+    R"({"calculo": "interaccion", "VentanaInteraccion": {"AreaA1": "4", "AreaA2": "2"},
+        "combinaciones": [["ELU-1", "350", "120"], ["Vacía", "0", "0"]]})",
 };
 
 // Lo que la tabla de datos y la de resultados dicen, sin las marcas.
@@ -255,6 +258,16 @@ const FilaEsperada Filas[] = {
      "<td>Unidad de longitud final</td><td>mm</td>"},
     {R"({"calculo": "area", "IndiceArmadura": 3, "ranuras": {"3": [[2, 16]]}})",
      "<td>Ranura de armadura</td><td>3</td>"},
+    // El diagrama de interacción da números, no rótulos, y una fila por combinación.
+    {R"({"calculo": "interaccion", "VentanaInteraccion": {"AreaA1": "4"}})",
+     "<td>Área A<sub>1</sub> (cm²)</td><td class=\"rotulo\">    4.0000</td>"},
+    {R"({"calculo": "interaccion", "VentanaInteraccion": {"AreaA1": "4"},
+        "combinaciones": [["ELU-1", "350", "120"]]})",
+     "<td>Combinación comprobada</td><td class=\"rotulo\">ELU-1: N = 350.0 kN, M = 120.0 kN·m; "
+     "γ = "},
+    {R"({"calculo": "interaccion", "VentanaInteraccion": {"AreaA1": "4"},
+        "combinaciones": [["Vacía", "0", "0"]]})",
+     "Vacía: N = 0.0 kN, M = 0.0 kN·m; sin esfuerzos</td>"},
 };
 
 class FilaDelInforme : public ::testing::TestWithParam<FilaEsperada> {};
@@ -267,5 +280,26 @@ TEST_P(FilaDelInforme, NombraElDatoComoLaVentana) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, FilaDelInforme, ::testing::ValuesIn(Filas));
+
+// Los cuatro valores extremos del diagrama de interacción salen en la memoria con los números
+// de la respuesta.
+TEST(Informe, ExtremosDelDiagramaDeInteraccion) {
+    const Json r = Procesar(R"({"calculo": "interaccion", "informe": "html",
+                                "VentanaInteraccion": {"AreaA1": "4", "AreaA2": "2"}})");
+    const std::string h = r["informe"].get<std::string>();
+    const std::pair<const char*, const char*> valores[] = {
+        {"N0", "Esfuerzo normal último en compresión centrada N<sub>0</sub> (kN)"},
+        {"Ntraccion", "Esfuerzo normal último en tracción centrada (kN)"},
+        {"Mmax", "Momento último positivo máximo (kN·m)"},
+        {"Mmin", "Momento último negativo máximo (kN·m)"},
+    };
+    for (const auto& [clave, nombre] : valores) {
+        char numero[64];
+        std::snprintf(numero, sizeof numero, "%.3f", r[clave].get<double>());
+        EXPECT_NE(h.find(std::string("<td>") + nombre + "</td><td class=\"rotulo\">" + numero),
+                  std::string::npos)
+            << clave;
+    }
+}
 
 } // namespace
