@@ -31,7 +31,7 @@ namespace {
 // El botón «Momento Agotamiento» sólo se ofrece para vigas.
 void MostrarBotonMomento(Aplicacion& app, QWidget* ventana) {
     if (auto* boton = ventana->findChild<QWidget*>(QStringLiteral("BotonMomento")))
-        boton->setVisible(app.ParametrosGenerales->TipoElemento() == 0);
+        boton->setVisible(app.ParametrosGenerales->TipoElemento() == TipoDeElemento::Viga);
 }
 
 void AbrirSeccionRectangular(Aplicacion& app) {

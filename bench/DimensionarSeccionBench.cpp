@@ -25,7 +25,7 @@ EstadoDiseno Seccion(int seccion, bool simetrica) {
     InicializarTablas(e);
     EleccionParametros p;
     if (simetrica)
-        AplicarTipoElemento(p, 1);
+        AplicarTipoElemento(p, TipoDeElemento::Soporte);
     if (!DerivarMateriales(e, p).ok())
         std::abort();
     e.IndiceEs = 2;
@@ -54,7 +54,7 @@ void Dimensionar(benchmark::State& estado) {
     const double Nd = static_cast<double>(estado.range(1)) * 1e3;
     const bool simetrica = estado.range(2) != 0;
     const EstadoDiseno base = Seccion(static_cast<int>(estado.range(3)), simetrica);
-    const int tipo = simetrica ? 1 : 0;
+    const auto tipo = simetrica ? TipoDeElemento::Soporte : TipoDeElemento::Viga;
     const Busqueda modo = estado.range(4) != 0 ? Busqueda::PasoAPaso : Busqueda::Rapida;
     for (auto _ : estado) {
         EstadoDiseno e = base;

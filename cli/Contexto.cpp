@@ -153,11 +153,14 @@ EleccionParametros Contexto::ConfirmarParametros() {
         Texto(Parametros, "ResistenciaCaracteristica", p.ResistenciaCaracteristica);
     p.ControlHormigon = Indice(Parametros, "GrupoControlHormigon", p.ControlHormigon, 2);
     p.SituacionProyecto = Indice(Parametros, "GrupoSituacionProyecto", p.SituacionProyecto, 2);
-    AplicarTipoElemento(p, Indice(Parametros, "GrupoTipoElemento", p.TipoElemento, 5));
+    const int indiceTipo =
+        Indice(Parametros, "GrupoTipoElemento", IndiceElemento(p.TipoElemento), 5);
+    AplicarTipoElemento(p, ElementoDelIndice(indiceTipo).value_or(TipoDeElemento::Viga));
 
     // Una casilla inhabilitada no se puede marcar: pedirla marcada sería pedir algo que el OK
     // no aplica (Viga y Placa no llevan armadura simétrica ni hormigonado vertical).
-    const std::string tipo(OpcionesTipoElemento.at(static_cast<std::size_t>(p.TipoElemento)));
+    const std::string tipo(
+        OpcionesTipoElemento.at(static_cast<std::size_t>(IndiceElemento(p.TipoElemento))));
     const auto casilla = [&](const char* nombre, bool habilitada, bool& marcada) {
         const bool valor = Casilla(Parametros, nombre, marcada);
         if (valor && !habilitada && Buscar(Parametros, nombre))

@@ -124,7 +124,7 @@ void CalcularSeccionLinea(Contexto& c) {
 void CalcularMomentoLinea(Contexto& c) {
     const auto p = c.ConfirmarParametros();
     // El botón «Momento Agotamiento» sólo se ofrece para vigas.
-    if (p.TipoElemento != 0)
+    if (p.TipoElemento != TipoDeElemento::Viga)
         Fallar("El momento de agotamiento sólo se calcula para vigas: elija «Viga» "
                "(GrupoTipoElemento 0) en los parámetros generales.",
                "GrupoTipoElemento");

@@ -42,19 +42,20 @@ bool EstadoFinito(const EstadoDiseno& e) {
     return true;
 }
 
-void AplicarTipoElemento(EleccionParametros& p, int tipo) {
+void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo) {
     p.TipoElemento = tipo;
     switch (tipo) {
-    case 0: // Viga
-    case 2: // Placa: las casillas quedan inhabilitadas, con la marca que tuvieran
+    case TipoDeElemento::Viga:
+    case TipoDeElemento::Placa: // las casillas quedan inhabilitadas, con la marca que tuvieran
         p.ArmaduraSimetricaHabilitada = false;
         p.HormigonadoVerticalHabilitado = false;
         break;
-    case 1: // Soporte
+    case TipoDeElemento::Soporte:
         p.ArmaduraSimetricaHabilitada = p.HormigonadoVerticalHabilitado = true;
         p.ArmaduraSimetricaMarcada = p.HormigonadoVerticalMarcado = true;
         break;
-    default: // Muros
+    case TipoDeElemento::MuroHorizontal:
+    case TipoDeElemento::MuroVertical:
         p.ArmaduraSimetricaHabilitada = p.HormigonadoVerticalHabilitado = true;
         p.ArmaduraSimetricaMarcada = false;
         p.HormigonadoVerticalMarcado = true;

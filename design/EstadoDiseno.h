@@ -82,6 +82,8 @@ inline constexpr double XSeccionComprimida = 1000.0; // mm
 enum class TipoDeElemento { Viga, Soporte, Placa, MuroHorizontal, MuroVertical };
 // El tipo del índice 0..4; nada fuera de ese intervalo.
 [[nodiscard]] std::optional<TipoDeElemento> ElementoDelIndice(int indice);
+// Índice 0..4 del tipo en su grupo de opciones (y en velmora-calc).
+[[nodiscard]] constexpr int IndiceElemento(TipoDeElemento t) { return static_cast<int>(t); }
 
 // Todos los valores reales del estado son finitos (lo que se guarda tras un cálculo nunca es
 // «inf» ni «nan»: velmora-calc los escribiría como null).
@@ -97,7 +99,7 @@ struct EleccionParametros {
     int ControlAcero = 0;      // 0 = Normal, 1 = Reducido
     std::string ResistenciaCaracteristica = "25";
     int ControlHormigon = 0;   // 0 = Normal, 1 = Reducido
-    int TipoElemento = 0;      // 0 Viga, 1 Soporte, 2 Placa, 3 Muro Horiz., 4 Muro Vert.
+    TipoDeElemento TipoElemento = TipoDeElemento::Viga;
     int SituacionProyecto = 0; // 0 Persistente o transitoria, 1 Accidental
     bool ArmaduraSimetricaHabilitada = false;
     bool ArmaduraSimetricaMarcada = true;
@@ -106,7 +108,7 @@ struct EleccionParametros {
 };
 
 // Efecto de elegir un tipo de elemento sobre las dos casillas (habilitada/marcada).
-void AplicarTipoElemento(EleccionParametros& p, int tipo);
+void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo);
 
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
 // y 39.4). Con control normal del hormigón, una resistencia que no es un número o no es positiva

@@ -85,7 +85,8 @@ EleccionParametros TParametrosGenerales::Eleccion() const {
     p.ControlAcero = ui->GrupoControlAcero->itemIndex();
     p.ResistenciaCaracteristica = S(TextoResistencia());
     p.ControlHormigon = ui->GrupoControlHormigon->itemIndex();
-    p.TipoElemento = ui->GrupoTipoElemento->itemIndex();
+    p.TipoElemento =
+        ElementoDelIndice(ui->GrupoTipoElemento->itemIndex()).value_or(TipoDeElemento::Viga);
     p.SituacionProyecto = ui->GrupoSituacionProyecto->itemIndex();
     p.ArmaduraSimetricaHabilitada = ui->ArmaduraSimetrica->isEnabled();
     p.ArmaduraSimetricaMarcada = ui->ArmaduraSimetrica->isChecked();
@@ -131,7 +132,7 @@ void TParametrosGenerales::GrupoControlHormigonClick(int indice) {
 
 void TParametrosGenerales::GrupoTipoElementoClick(int indice) {
     EleccionParametros p = Eleccion();
-    AplicarTipoElemento(p, indice);
+    AplicarTipoElemento(p, ElementoDelIndice(indice).value_or(TipoDeElemento::Viga));
     ui->ArmaduraSimetrica->setEnabled(p.ArmaduraSimetricaHabilitada);
     ui->ArmaduraSimetrica->setChecked(p.ArmaduraSimetricaMarcada);
     ui->HormigonadoVertical->setEnabled(p.HormigonadoVerticalHabilitado);

@@ -21,7 +21,7 @@ public:
 
     // Lo que las demás ventanas leen directamente de estos controles al calcular.
     EleccionParametros Eleccion() const;
-    int TipoElemento() const { return Eleccion().TipoElemento; }
+    TipoDeElemento TipoElemento() const { return Eleccion().TipoElemento; }
     int DesignacionAcero() const { return Eleccion().DesignacionAcero; }
     int SituacionProyecto() const { return Eleccion().SituacionProyecto; }
     QString TextoResistencia() const;

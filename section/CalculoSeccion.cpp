@@ -89,7 +89,7 @@ Estado LeerSolicitaciones(EstadoDiseno& e, std::string_view Valor5, std::string_
 }
 
 Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos,
-                                                   int TipoElemento, int DesignacionAcero,
+                                                   TipoDeElemento TipoElemento, int DesignacionAcero,
                                                    std::string_view DiametroTraccion,
                                                    std::string_view DiametroCompresion) {
     return CalcularSeccion(e, TextosDeDatos(datos), TipoDe(datos), DatoDe(datos), TipoElemento,
@@ -98,7 +98,7 @@ Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosS
 
 Resultado<CalculoSeccionResultado>
 CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
-                int TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
+                TipoDeElemento TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
                 std::string_view DiametroCompresion) {
     const auto g = LeerGeometriaSeccion(textos, tipo);
     if (!g)

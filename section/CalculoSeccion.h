@@ -62,13 +62,13 @@ struct CalculoSeccionResultado {
 // (campo ilegible, geometría imposible, parámetros sin confirmar, sin equilibrio) devuelve el
 // error con el control afectado.
 [[nodiscard]] Resultado<CalculoSeccionResultado>
-CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos, int TipoElemento,
+CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos, TipoDeElemento TipoElemento,
                 int DesignacionAcero, std::string_view DiametroTraccion = "10",
                 std::string_view DiametroCompresion = "10");
 // Lo mismo con los textos por nombre de control (ventanas y velmora-calc).
 [[nodiscard]] Resultado<CalculoSeccionResultado>
 CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
-                int TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
+                TipoDeElemento TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
                 std::string_view DiametroCompresion);
 
 // «Momento Agotamiento»: IndiceEs := 2, LeerGeometria, comprobación de los materiales y

@@ -10,13 +10,14 @@ bool MinimoMecanico(EstadoDiseno& e) {
     return false;
 }
 
-double CuantiaGeometricaMinima(int TipoElemento, int DesignacionAcero) {
+double CuantiaGeometricaMinima(TipoDeElemento TipoElemento, int DesignacionAcero) {
     // Filas: Viga, Soporte, Placa, Muro Horiz., Muro Vert.; columnas: B 400 S, B 500 S.
     static constexpr double tabla[5][2] = {
         {0.0033, 0.0028}, {0.004, 0.004}, {0.002, 0.0018}, {0.004, 0.0032}, {0.0012, 0.0009}};
-    if (TipoElemento < 0 || TipoElemento > 4 || DesignacionAcero < 0 || DesignacionAcero > 1)
+    const int fila = IndiceElemento(TipoElemento);
+    if (fila < 0 || fila > 4 || DesignacionAcero < 0 || DesignacionAcero > 1)
         return 0.0;
-    return tabla[TipoElemento][DesignacionAcero];
+    return tabla[fila][DesignacionAcero];
 }
 
 void CuantiaMinimaViga(EstadoDiseno& e, double rhoMin) {
@@ -78,12 +79,11 @@ void CuantiaMinimaMuro(EstadoDiseno& e, double rhoMin) {
     CapacidadesDeLasAreas(e);
 }
 
-void AplicarCuantiaMinima(EstadoDiseno& e, int TipoElemento, int DesignacionAcero) {
-    const auto elemento = ElementoDelIndice(TipoElemento);
-    if (!elemento)
+void AplicarCuantiaMinima(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero) {
+    if (!ElementoDelIndice(IndiceElemento(TipoElemento)))
         return;
     const double rho = CuantiaGeometricaMinima(TipoElemento, DesignacionAcero);
-    switch (*elemento) {
+    switch (TipoElemento) {
     case TipoDeElemento::Viga:
         CuantiaMinimaViga(e, rho);
         break;
@@ -99,7 +99,7 @@ void AplicarCuantiaMinima(EstadoDiseno& e, int TipoElemento, int DesignacionAcer
     }
 }
 
-TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento) {
+TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
     TextosCuantia t;
     t.Recomendada =
         e.MinimaCompresion ? "Se recomienda disponer la armadura mínima de compresión dada." : "";
@@ -107,8 +107,8 @@ TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento) {
         t.Cuantia = "Cuantía mecánica mínima de la armadura.";
     } else if (e.CuantiaGeometrica) {
         t.Cuantia = "Cuantía geométrica mínima de la armadura.";
-        const auto elemento = ElementoDelIndice(TipoElemento);
-        if (elemento == TipoDeElemento::MuroHorizontal || elemento == TipoDeElemento::MuroVertical)
+        if (TipoElemento == TipoDeElemento::MuroHorizontal ||
+            TipoElemento == TipoDeElemento::MuroVertical)
             t.Recomendada = "La cuantía de cada cara no debe ser inferior a 1/3 de la total.";
     } else {
         t.Cuantia = "La armadura cumple las limitaciones de cuantías mínimas.";

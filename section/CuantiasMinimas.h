@@ -11,9 +11,9 @@ namespace velmora {
 // 12.5·As1·fyd/(b·h·fcd)). Devuelve si se aplicó; no toca banderas ni capacidades.
 bool MinimoMecanico(EstadoDiseno& e);
 
-// Cuantía geométrica mínima (art. 42.3.5) por tipo de elemento (0 Viga, 1 Soporte, 2 Placa,
-// 3 Muro Horiz., 4 Muro Vert.) y acero (0 B 400 S, 1 B 500 S); 0 si el índice no existe.
-double CuantiaGeometricaMinima(int TipoElemento, int DesignacionAcero);
+// Cuantía geométrica mínima (art. 42.3.5) por tipo de elemento y acero (0 B 400 S, 1 B 500 S);
+// 0 si el índice no existe.
+double CuantiaGeometricaMinima(TipoDeElemento TipoElemento, int DesignacionAcero);
 
 // Vigas: A1 ≥ rhoMin·b·h y A2 ≥ 0.3·rhoMin·b·h, capacidades con fyd.
 void CuantiaMinimaViga(EstadoDiseno& e, double rhoMin);
@@ -24,13 +24,13 @@ void CuantiaMinimaTotal(EstadoDiseno& e, double rhoMin);
 void CuantiaMinimaMuro(EstadoDiseno& e, double rhoMin);
 
 // Último paso del dimensionamiento: la cuantía geométrica mínima del tipo de elemento.
-void AplicarCuantiaMinima(EstadoDiseno& e, int TipoElemento, int DesignacionAcero);
+void AplicarCuantiaMinima(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero);
 
 // Rótulos de Cuantia y Recomendada según las tres banderas y el tipo de elemento.
 struct TextosCuantia {
     std::string Cuantia;
     std::string Recomendada;
 };
-TextosCuantia MensajesCuantia(const EstadoDiseno& e, int TipoElemento);
+TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento);
 
 } // namespace velmora

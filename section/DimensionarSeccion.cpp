@@ -124,9 +124,10 @@ bool ResultadosFinitos(const EstadoDiseno& e) {
 }
 } // namespace
 
-Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero,
+Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
                           Busqueda modo) {
-    if (TipoElemento < 0 || TipoElemento > 4)
+    // Un valor convertido de un entero sin comprobar.
+    if (!ElementoDelIndice(IndiceElemento(TipoElemento)))
         return Estado::Error("El tipo de elemento debe ser uno de los cinco de la lista.",
                              "GrupoTipoElemento");
     if (DesignacionAcero < 0 || DesignacionAcero > 1)

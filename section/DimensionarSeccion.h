@@ -45,15 +45,15 @@ Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos = {
 void CalcularLimites(EstadoDiseno& e);
 
 // Conductor del dimensionamiento. Requiere en el estado la geometría, Md, Nd, e0 (N·mm, N, mm,
-// no negativos), IndiceEs y las tres banderas de cuantía a falso. `TipoElemento` (0 Viga,
-// 1 Soporte, 2 Placa, 3 Muro Horiz., 4 Muro Vert.) y `DesignacionAcero` (0 B 400 S, 1 B 500 S)
-// son los índices de los grupos de los parámetros generales en el momento del cálculo.
+// no negativos), IndiceEs y las tres banderas de cuantía a falso. `TipoElemento` y
+// `DesignacionAcero` (0 B 400 S, 1 B 500 S) son los de los parámetros generales en el momento
+// del cálculo.
 // Comprueba la sección (ComprobarSeccion), ejecuta CalcularLimites, un caso de cálculo
 // (FlexionSimple si Nd ≤ 0; si no, FlexionCompuestaSimetrica o FlexionCompuesta según
 // Simetrica), escribe en Texto el rótulo de Profundidad y aplica la cuantía geométrica mínima
 // del elemento. Si devuelve un error, ningún resultado debe mostrarse como válido. `modo` elige
 // la búsqueda de la fibra neutra (mismos resultados, bit a bit).
-Estado DimensionarSeccion(EstadoDiseno& e, int TipoElemento, int DesignacionAcero,
+Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
                           Busqueda modo = Busqueda::Rapida);
 
 // Rótulo de Profundidad: "Profundidad de la fibra neutra = " + x en cm (6:2) + " cm", o

@@ -60,7 +60,7 @@ std::vector<std::pair<std::string, std::string>> RotulosResultados::PorControl()
             {"xlimite", xlimite}};
 }
 
-RotulosResultados MostrarResultados(const EstadoDiseno& e, int TipoElemento) {
+RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
     RotulosResultados r;
     r.DomDeform = TextoDominio(e.Dominio);
     const auto m = MensajesCuantia(e, TipoElemento);

@@ -38,7 +38,7 @@ struct RotulosResultados {
 };
 
 // Todos los rótulos anteriores a partir del estado tras DimensionarSeccion.
-RotulosResultados MostrarResultados(const EstadoDiseno& e, int TipoElemento);
+RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento);
 
 // Número de barras del diámetro (texto de la lista, mm enteros) cuya área alcanza As (mm²),
 // alineado a la derecha en 4 caracteres (el menor entero no inferior a As·4/(π·φ²), sin contar

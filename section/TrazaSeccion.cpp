@@ -405,17 +405,17 @@ const char* NombresElemento[] = {"viga", "soporte", "placa", "muro (armadura hor
                                  "muro (armadura vertical)"};
 
 // Cuantía geométrica mínima del tipo de elemento (art. 42.3.5): antes y después de aplicarla.
-void PasosCuantiaGeometrica(Traza& t, const EstadoDiseno& a, const EstadoDiseno& f, int tipo,
-                            int acero) {
+void PasosCuantiaGeometrica(Traza& t, const EstadoDiseno& a, const EstadoDiseno& f,
+                            TipoDeElemento tipo, int acero) {
     const double rho = CuantiaGeometricaMinima(tipo, acero);
     const double Amin = rho * a.b * a.h;
     t.Calculo("A<sub>mín</sub>",
-              std::string("Cuantía geométrica mínima de ") + NombresElemento[tipo] + " con acero " +
+              std::string("Cuantía geométrica mínima de ") + NombresElemento[IndiceElemento(tipo)] + " con acero " +
                   (acero == 1 ? "B 500 S" : "B 400 S") + " (ρ = " + Formatear(rho * 1000, 0, 1) +
                   " ‰)",
               "42.3.5", "ρ" + C + "b" + C + "h", Cifras(rho) + C + Cifras(a.b) + C + Cifras(a.h),
               0.01, Amin * 0.01, "cm²", 3);
-    if (tipo == 0) {
+    if (tipo == TipoDeElemento::Viga) {
         if (f.CuantiaGeometrica)
             t.Nota("A<sub>s1</sub> = " + cm2(a.As1) +
                        " es menor que A<sub>mín</sub>: rige la cuantía "
@@ -455,9 +455,10 @@ void PasosCuantiaGeometrica(Traza& t, const EstadoDiseno& a, const EstadoDiseno&
 
 } // namespace
 
-Traza TrazaSeccion(const EstadoDiseno& datos, int TipoElemento, int DesignacionAcero) {
+Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento TipoElemento, int DesignacionAcero) {
     Traza t;
-    if (TipoElemento < 0 || TipoElemento > 4 || DesignacionAcero < 0 || DesignacionAcero > 1)
+    if (!ElementoDelIndice(IndiceElemento(TipoElemento)) || DesignacionAcero < 0 ||
+        DesignacionAcero > 1)
         return t;
     EstadoDiseno c = datos;
     c.CuantiaMecanica = c.CuantiaGeometrica = c.MinimaCompresion = false;

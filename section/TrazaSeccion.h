@@ -12,7 +12,8 @@ namespace velmora {
 // neutra y bloque comprimido, armaduras y cuantías mínimas (cuál rige y por qué). `e` es el
 // estado tras un DimensionarSeccion correcto (o con sus mismos datos); los índices son los del
 // cálculo.
-[[nodiscard]] Traza TrazaSeccion(const EstadoDiseno& e, int TipoElemento, int DesignacionAcero);
+[[nodiscard]] Traza TrazaSeccion(const EstadoDiseno& e, TipoDeElemento TipoElemento,
+                                 int DesignacionAcero);
 
 // Momento de agotamiento en flexión simple (art. 42.1) tras un CalcularMomentoAgotamiento
 // correcto con `a` que dio `m`; `e` es el estado que dejó.

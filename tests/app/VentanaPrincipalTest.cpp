@@ -216,7 +216,7 @@ private slots:
             QStringLiteral("GrupoTipoElemento"));
         auto* opcion = tipo->Boton(elemento);
         QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(6, opcion->height() / 2));
-        QCOMPARE(app_->ParametrosGenerales->TipoElemento(), elemento);
+        QCOMPARE(IndiceElemento(app_->ParametrosGenerales->TipoElemento()), elemento);
         app_->Estado.SeccionRectangular = !rectangular;
 
         ResponderModal([](QWidget* w) { w->close(); });

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      347.83, 347.83, 15, 10},
                       CasoMateriales{"reducido con soporte", Con([](auto& p) {
                                          p.ControlHormigon = 1;
-                                         AplicarTipoElemento(p, 1);
+                                         AplicarTipoElemento(p, TipoDeElemento::Soporte);
                                      }),
                                      347.83, 347.83, 15, 9},
                       CasoMateriales{"resistencia escrita a mano",
@@ -95,17 +95,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AplicarTipoElemento, CasillasSegunElElemento) {
     EleccionParametros p;
-    AplicarTipoElemento(p, 1);
+    AplicarTipoElemento(p, TipoDeElemento::Soporte);
     EXPECT_TRUE(p.ArmaduraSimetricaHabilitada && p.ArmaduraSimetricaMarcada);
     EXPECT_TRUE(p.HormigonadoVerticalHabilitado && p.HormigonadoVerticalMarcado);
-    AplicarTipoElemento(p, 0); // vuelve a Viga: inhabilitadas pero con la marca puesta
+    AplicarTipoElemento(p, TipoDeElemento::Viga); // vuelve a Viga: inhabilitadas pero con la marca puesta
     EXPECT_FALSE(p.ArmaduraSimetricaHabilitada);
     EXPECT_TRUE(p.ArmaduraSimetricaMarcada);
     auto e = Nuevo();
     ASSERT_TRUE(DerivarMateriales(e, p).ok());
     EXPECT_FALSE(e.Simetrica);
     EXPECT_NEAR(e.fcd, 25 / 1.5, 1e-12); // sin el factor 0,9
-    for (int muro : {3, 4}) {
+    for (auto muro : {TipoDeElemento::MuroHorizontal, TipoDeElemento::MuroVertical}) {
         AplicarTipoElemento(p, muro);
         EXPECT_TRUE(p.ArmaduraSimetricaHabilitada);
         EXPECT_FALSE(p.ArmaduraSimetricaMarcada);

@@ -65,7 +65,7 @@ private slots:
         const QStringList elementos{"Viga", "Soporte", "Placa", "Muro Horiz.", "Muro Vert."};
         for (int i = 0; i < elementos.size(); ++i)
             QCOMPARE(Control<GrupoOpciones>("GrupoTipoElemento")->Boton(i)->text(), elementos[i]);
-        QCOMPARE(ventana_->TipoElemento(), 0);
+        QCOMPARE(ventana_->TipoElemento(), TipoDeElemento::Viga);
         QCOMPARE(ventana_->TextoResistencia(), QStringLiteral("25"));
         QCOMPARE(ventana_->focusWidget(), Control<QPushButton>("BotonOK"));
     }
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(ver->isEnabled(), habilitadas);
         QCOMPARE(sim->isChecked(), simetrica);
         QCOMPARE(ver->isChecked(), vertical);
-        QCOMPARE(ventana_->TipoElemento(), elemento);
+        QCOMPARE(IndiceElemento(ventana_->TipoElemento()), elemento);
     }
 
     void MaterialesAlPulsarOK_data() {

@@ -69,7 +69,7 @@ std::uint64_t Bits(double v) {
 }
 
 // Todos los valores que escribe el dimensionamiento, bit a bit, y los rótulos que se muestran.
-std::string Huella(const EstadoDiseno& e, const Estado& r, int tipo) {
+std::string Huella(const EstadoDiseno& e, const Estado& r, TipoDeElemento tipo) {
     std::ostringstream s;
     s << (r.ok() ? std::string("ok") : r.error().mensaje + "|" + r.error().campo) << '\n';
     for (double v : {e.x, e.epsC, e.epsCInf, e.epsS1, e.epsS2, e.sigmaS1, e.sigmaS2, e.Cc, e.yc,

@@ -22,7 +22,7 @@ TEST(CalcularSeccion, EjemploCompletoDeVigaRectangular) {
     auto e = Confirmado();
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "100";
-    const auto r = CalcularSeccion(e, datos, 0, 0, "10", "10");
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0, "10", "10");
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     const auto& t = r.valor().Rotulos;
     EXPECT_EQ(t.AreaTraccion, "    8.622");
@@ -50,7 +50,7 @@ TEST(CalcularSeccion, MinimoMecanicoSuperadoPorElGeometrico) {
     auto e = Confirmado();
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "10";
-    const auto r = CalcularSeccion(e, datos, 0, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0);
     ASSERT_TRUE(r.ok());
     EXPECT_FALSE(e.CuantiaMecanica);
     EXPECT_DOUBLE_EQ(e.As1, 396.0);
@@ -64,7 +64,7 @@ TEST(CalcularSeccion, SeccionEnTDeArranque) {
     auto e = Confirmado();
     auto datos = DatosSeccionTIniciales();
     datos.Valor5 = "1000";
-    const auto r = CalcularSeccion(e, datos, 0, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_FALSE(e.SeccionRectangular);
     EXPECT_DOUBLE_EQ(e.hf, 200.0);
@@ -74,13 +74,13 @@ TEST(CalcularSeccion, SeccionEnTDeArranque) {
 
 TEST(CalcularSeccion, SoporteSimetricoEnCompresionCentrada) {
     EleccionParametros p;
-    AplicarTipoElemento(p, 1);
+    AplicarTipoElemento(p, TipoDeElemento::Soporte);
     auto e = Confirmado(p);
     ASSERT_TRUE(e.Simetrica);
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "10";
     datos.Valor6 = "2000";
-    const auto r = CalcularSeccion(e, datos, 1, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Soporte, 0);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.valor().Rotulos.Profundidad,
               "Profundidad de la fibra neutra = +Infinito (Secc. rectangular)");
@@ -92,7 +92,7 @@ TEST(CalcularSeccion, MuroConElMensajeDelTercio) {
     auto e = Confirmado();
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "1";
-    const auto r = CalcularSeccion(e, datos, 3, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::MuroHorizontal, 0);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.valor().Rotulos.Cuantia, "Cuantía geométrica mínima de la armadura.");
     EXPECT_EQ(r.valor().Rotulos.Recomendada,
@@ -119,7 +119,7 @@ TEST_P(Errores, NombranElCampoYNoTocanElEstado) {
     datos.Valor5 = "100";
     datos.*c.dato = c.texto;
     const auto antes = e;
-    const auto r = CalcularSeccion(e, datos, 0, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0);
     ASSERT_FALSE(r.ok()) << c.nombre;
     EXPECT_EQ(r.error().campo, c.campo) << c.nombre << ": " << r.error().mensaje;
     EXPECT_FALSE(r.error().mensaje.empty());
@@ -150,7 +150,7 @@ TEST(CalcularSeccion, ParametrosSinConfirmar) {
     InicializarTablas(e);
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "100";
-    const auto r = CalcularSeccion(e, datos, 0, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, MensajeConfirmarParametros);
     EXPECT_EQ(e.h, 0.0);
@@ -161,7 +161,7 @@ TEST(CalcularSeccion, SinEquilibrioNoDaResultado) {
     auto e = Confirmado();
     auto datos = DatosSeccionTIniciales();
     datos.Valor6 = "3000";
-    const auto r = CalcularSeccion(e, datos, 0, 0);
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, MensajeSinEquilibrio);
     EXPECT_EQ(e.Dominio, 0u);
@@ -171,7 +171,7 @@ TEST(CalcularSeccion, DiametroNuloAvisaPeroCalcula) {
     auto e = Confirmado();
     auto datos = DatosSeccionIniciales();
     datos.Valor5 = "100";
-    const auto r = CalcularSeccion(e, datos, 0, 0, "0", "12");
+    const auto r = CalcularSeccion(e, datos, TipoDeElemento::Viga, 0, "0", "12");
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.valor().NumeroA1, "");
     EXPECT_EQ(r.valor().NumeroA2, "   2");

@@ -9,6 +9,9 @@ using namespace velmora;
 
 namespace {
 
+// Las tablas dan el tipo de elemento por su índice 0..4 en los parámetros generales.
+TipoDeElemento Elemento(int indice) { return ElementoDelIndice(indice).value(); }
+
 // Sección 300 × 400 (b·h = 120000 mm²) con áreas de partida dadas.
 struct CasoMinimo {
     const char* nombre;
@@ -40,7 +43,7 @@ TEST_P(Minimos, AreasCapacidadesYMensajes) {
     e.U1 = e.U2 = -1.0;
     e.CuantiaMecanica = true;
     e.MinimaCompresion = c.tipo == 1 || c.tipo == 2; // Total la borra
-    AplicarCuantiaMinima(e, c.tipo, c.acero);
+    AplicarCuantiaMinima(e, Elemento(c.tipo), c.acero);
     EXPECT_NEAR(e.As1, c.As1Fin, 1e-9) << c.nombre;
     EXPECT_NEAR(e.As2, c.As2Fin, 1e-9) << c.nombre;
     EXPECT_EQ(e.CuantiaGeometrica, c.geometrica) << c.nombre;
@@ -50,7 +53,7 @@ TEST_P(Minimos, AreasCapacidadesYMensajes) {
     if (c.tipo != 0) {
         EXPECT_EQ(e.MinimaCompresion, c.compresion) << c.nombre;
     }
-    const auto t = MensajesCuantia(e, c.tipo);
+    const auto t = MensajesCuantia(e, Elemento(c.tipo));
     if (c.geometrica) {
         EXPECT_EQ(t.Cuantia, c.cuantia) << c.nombre;
     }
@@ -131,7 +134,7 @@ TEST_P(Mensajes, SegunBanderas) {
     e.CuantiaMecanica = c.mecanica;
     e.CuantiaGeometrica = c.geometrica;
     e.MinimaCompresion = c.compresion;
-    const auto t = MensajesCuantia(e, c.tipo);
+    const auto t = MensajesCuantia(e, Elemento(c.tipo));
     EXPECT_EQ(t.Cuantia, c.cuantia);
     EXPECT_EQ(t.Recomendada, c.recomendada);
 }

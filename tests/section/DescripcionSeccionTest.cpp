@@ -188,7 +188,7 @@ TEST(CalcularSeccion, ResultadoQueNoCabeEnSuRotulo) {
     ASSERT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
     const TextosCampos t{{"Valor1", "20"}, {"Valor2", "20"}, {"Valor5", "1"}};
     const auto r = CalcularSeccion(e, t, TipoSeccion::Rectangular, DatoConocido::MomentoFlector,
-                                   0, 0, "10", "10");
+                                   TipoDeElemento::Viga, 0, "10", "10");
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, ResultadoNoRepresentable("la armadura longitudinal").mensaje);
     EXPECT_EQ(e.h, 0.0); // el estado no cambia

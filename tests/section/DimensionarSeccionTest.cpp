@@ -68,7 +68,7 @@ TEST(DimensionarSeccion, AxilNuloConSimetricaEsFlexionSimple) {
     auto a = SeccionReferencia();
     a.Md = 100e6;
     a.Simetrica = true;
-    ASSERT_TRUE(DimensionarSeccion(a, 0, 0).ok());
+    ASSERT_TRUE(DimensionarSeccion(a, TipoDeElemento::Viga, 0).ok());
     EXPECT_NEAR(a.x, 89.28, 0.005);
     EXPECT_EQ(a.As2, 0.3 * 0.0033 * 120000); // no simétrica: mínimo de compresión de viga
     EXPECT_EQ(a.Texto, TextoProfundidad(a));
@@ -79,7 +79,7 @@ TEST(DimensionarSeccion, ParametrosSinConfirmar) {
         auto e = SeccionReferencia();
         e.Md = 100e6;
         e.*m = 0.0;
-        const auto r = DimensionarSeccion(e, 0, 0);
+        const auto r = DimensionarSeccion(e, TipoDeElemento::Viga, 0);
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(r.error().mensaje, MensajeConfirmarParametros);
         EXPECT_EQ(e.Dominio, 0u); // nada calculado
@@ -88,9 +88,9 @@ TEST(DimensionarSeccion, ParametrosSinConfirmar) {
 
 TEST(DimensionarSeccion, IndicesFueraDeLista) {
     auto e = SeccionReferencia();
-    EXPECT_EQ(DimensionarSeccion(e, 5, 0).error().campo, "GrupoTipoElemento");
-    EXPECT_EQ(DimensionarSeccion(e, -1, 0).error().campo, "GrupoTipoElemento");
-    EXPECT_EQ(DimensionarSeccion(e, 0, 2).error().campo, "GrupoDesignacionAcero");
+    EXPECT_EQ(DimensionarSeccion(e, static_cast<TipoDeElemento>(5), 0).error().campo, "GrupoTipoElemento");
+    EXPECT_EQ(DimensionarSeccion(e, static_cast<TipoDeElemento>(-1), 0).error().campo, "GrupoTipoElemento");
+    EXPECT_EQ(DimensionarSeccion(e, TipoDeElemento::Viga, 2).error().campo, "GrupoDesignacionAcero");
 }
 
 // Geometría imposible: se rechaza antes de calcular, nombrando el campo.
@@ -116,12 +116,12 @@ TEST_P(Geometria, Comprobacion) {
     if (std::string(c.campo).empty()) {
         EXPECT_TRUE(r.ok()) << c.nombre << ": " << r.error().mensaje;
         e.Md = 50e6;
-        EXPECT_TRUE(DimensionarSeccion(e, 0, 0).ok()) << c.nombre;
+        EXPECT_TRUE(DimensionarSeccion(e, TipoDeElemento::Viga, 0).ok()) << c.nombre;
     } else {
         ASSERT_FALSE(r.ok()) << c.nombre;
         EXPECT_EQ(r.error().campo, c.campo) << c.nombre;
         EXPECT_FALSE(r.error().mensaje.empty());
-        const auto d = DimensionarSeccion(e, 0, 0);
+        const auto d = DimensionarSeccion(e, TipoDeElemento::Viga, 0);
         EXPECT_FALSE(d.ok()) << c.nombre;
     }
 }

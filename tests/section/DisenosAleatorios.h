@@ -13,7 +13,8 @@ namespace velmora {
 
 struct Diseno {
     EstadoDiseno e;
-    int tipo = 0, acero = 0;
+    TipoDeElemento tipo = TipoDeElemento::Viga;
+    int acero = 0;
 };
 
 // Un diseño al azar: materiales de los parámetros generales (los dos aceros, los cinco
@@ -30,7 +31,7 @@ inline Diseno DisenoAleatorio(std::mt19937_64& g) {
     p.ControlHormigon = n(0, 4) == 0 ? 1 : 0;
     p.ResistenciaCaracteristica = std::to_string(n(4, 10) * 5);
     p.SituacionProyecto = n(0, 1);
-    AplicarTipoElemento(p, n(0, 4));
+    AplicarTipoElemento(p, ElementoDelIndice(n(0, 4)).value_or(TipoDeElemento::Viga));
     if (p.ArmaduraSimetricaHabilitada)
         p.ArmaduraSimetricaMarcada = n(0, 3) != 0;
     if (p.HormigonadoVerticalHabilitado)

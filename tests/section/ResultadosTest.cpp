@@ -35,7 +35,7 @@ TEST(MostrarResultados, FormatosDeAreasYCapacidades) {
     e.Dominio = 1;
     e.x = 89.28;
     e.xlim = 247.18;
-    const auto r = MostrarResultados(e, 0);
+    const auto r = MostrarResultados(e, TipoDeElemento::Viga);
     EXPECT_EQ(r.AreaTraccion, "    3.960");
     EXPECT_EQ(r.CapacidadTraccion, "  137.739");
     EXPECT_EQ(r.AreaCompresion, "    0.000");

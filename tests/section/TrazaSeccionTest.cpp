@@ -48,8 +48,8 @@ bool HayNota(const Traza& t, const std::string& trozo, const std::string& articu
 TEST(TrazaSeccion, FlexionSimpleDeReferencia) {
     EstadoDiseno e = Referencia();
     e.Md = 100e6;
-    ASSERT_TRUE(DimensionarSeccion(e, 0, 0).ok());
-    const Traza t = TrazaSeccion(e, 0, 0);
+    ASSERT_TRUE(DimensionarSeccion(e, TipoDeElemento::Viga, 0).ok());
+    const Traza t = TrazaSeccion(e, TipoDeElemento::Viga, 0);
     EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
     // A mano: ξlim = 1/(1 + 347.826/700) = 0.66805; xlim = 0.66805·370 = 247.18 mm.
     ASSERT_NE(Buscar(t, "x<sub>lim</sub>"), nullptr);
@@ -69,15 +69,15 @@ TEST(TrazaSeccion, FlexionSimpleDeReferencia) {
 TEST(TrazaSeccion, ConfiguracionLimiteYMinimoMecanico) {
     EstadoDiseno e = Referencia();
     e.Md = 250e6; // > Mlim = 227.21 kN·m
-    ASSERT_TRUE(DimensionarSeccion(e, 0, 0).ok());
-    const Traza t = TrazaSeccion(e, 0, 0);
+    ASSERT_TRUE(DimensionarSeccion(e, TipoDeElemento::Viga, 0).ok());
+    const Traza t = TrazaSeccion(e, TipoDeElemento::Viga, 0);
     EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
     EXPECT_TRUE(HayNota(t, "hace falta armadura de compresión", "42.1.3"));
 
     EstadoDiseno m = Referencia();
     m.Md = 20e6; // A1 = 1.65 cm² < 0.04·fcd·b·h/fyd = 2.30 cm²
-    ASSERT_TRUE(DimensionarSeccion(m, 1, 0).ok());
-    const Traza tm = TrazaSeccion(m, 1, 0);
+    ASSERT_TRUE(DimensionarSeccion(m, TipoDeElemento::Soporte, 0).ok());
+    const Traza tm = TrazaSeccion(m, TipoDeElemento::Soporte, 0);
     EXPECT_TRUE(pruebas::ProblemasTraza(tm).empty());
     EXPECT_TRUE(HayNota(tm, "rige la cuantía mecánica mínima", "42.3.2"));
 }
