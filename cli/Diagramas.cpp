@@ -19,12 +19,13 @@ constexpr const char* Conversion = "VentanaConversion";
 
 // Los grupos elegidos (como sus clics) y «Calcular» con la deformación de Valor1.
 void CalcularAcero(Contexto& c) {
-    EleccionDiagrama e;
-    e.DesignacionAcero = c.Indice(Acero, "GrupoDesignacionAcero", 0, 2);
-    e.TipoDiagrama = c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
-    e.ControlAcero = c.Indice(Acero, "GrupoControlAcero", 0, 2);
-    e.SituacionProyecto = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
-    e.ValorEs = c.Indice(Acero, "GrupoValorEs", 1, 3);
+    // Uno tras otro: cada lectura queda anotada en su orden para la memoria.
+    const int designacion = c.Indice(Acero, "GrupoDesignacionAcero", 0, 2);
+    const int tipo = c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
+    const int control = c.Indice(Acero, "GrupoControlAcero", 0, 2);
+    const int situacion = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
+    const int es = c.Indice(Acero, "GrupoValorEs", 1, 3);
+    const EleccionDiagrama e = EleccionDeIndices(designacion, tipo, control, situacion, es);
     const TextosCampos textos = TextosDeLinea(c, Acero, std::span(&CampoDeformacionAcero, 1));
     const std::string_view valor1 = TextoCampo(textos, CampoDeformacionAcero);
 

@@ -29,13 +29,24 @@ std::string TextoCaracteristica(const char* prefijo, const EstadoDiseno& e, doub
 
 } // namespace
 
+EleccionDiagrama EleccionDeIndices(int designacion, int tipo, int control, int situacion,
+                                   int es) {
+    EleccionDiagrama c;
+    c.DesignacionAcero = static_cast<DesignacionDeAcero>(Indice(designacion, 2, 0));
+    c.TipoDiagrama = static_cast<TipoDiagramaAcero>(Indice(tipo, 2, 0));
+    c.ControlAcero = static_cast<ControlDeAcero>(Indice(control, 2, 0));
+    c.SituacionProyecto = static_cast<SituacionDeProyecto>(Indice(situacion, 2, 0));
+    c.ValorEs = static_cast<ModuloDelAcero>(Indice(es, 3, 1));
+    return c;
+}
+
 void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
-    e.ArmaduraPasiva = Indice(c.TipoDiagrama, 2, 0) == 0;
-    e.IndiceEs = Indice(c.ValorEs, 3, 1) + 1;
-    e.fyk = 400.0 + 100.0 * Indice(c.DesignacionAcero, 2, 0);
-    e.gammaS = e.TablaGammaS[static_cast<std::size_t>(Indice(c.SituacionProyecto, 2, 0))];
+    e.ArmaduraPasiva = c.TipoDiagrama == TipoDiagramaAcero::Pasiva;
+    e.IndiceEs = Indice(static_cast<int>(c.ValorEs), 3, 1) + 1;
+    e.fyk = c.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0;
+    e.gammaS = e.TablaGammaS[c.SituacionProyecto == SituacionDeProyecto::Accidental ? 1 : 0];
     // Control reducido del acero (EHE-98, art. 90): 0.75·fyk/γs.
-    if (Indice(c.ControlAcero, 2, 0) == 1)
+    if (c.ControlAcero == ControlDeAcero::Reducido)
         e.fyd = 0.75 * e.fyk / e.gammaS;
     else
         e.fyd = e.fyk / e.gammaS;
@@ -52,21 +63,21 @@ RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
     return r;
 }
 
-std::string TextoEtiquetaAcero(int DesignacionAcero) {
-    return Indice(DesignacionAcero, 2, 0) == 0 ? "Acero B 400 S" : "Acero B 500 S";
+std::string TextoEtiquetaAcero(DesignacionDeAcero d) {
+    return d == DesignacionDeAcero::B500S ? "Acero B 500 S" : "Acero B 400 S";
 }
 
-std::string TextoEtiquetaTipoDiagrama(int TipoDiagrama) {
-    return Indice(TipoDiagrama, 2, 0) == 0 ? "ar.pasiva" : "ar.activa";
+std::string TextoEtiquetaTipoDiagrama(TipoDiagramaAcero t) {
+    return t == TipoDiagramaAcero::Activa ? "ar.activa" : "ar.pasiva";
 }
 
-std::string TextoEtiquetaGammas(const EstadoDiseno& e, int Situacion) {
-    return "= " + Formatear(e.TablaGammaS[static_cast<std::size_t>(Indice(Situacion, 2, 0))], 4, 2);
+std::string TextoEtiquetaGammas(const EstadoDiseno& e, SituacionDeProyecto s) {
+    return "= " + Formatear(e.TablaGammaS[s == SituacionDeProyecto::Accidental ? 1 : 0], 4, 2);
 }
 
-std::string TextoEtiquetaEs(int ValorEs) {
+std::string TextoEtiquetaEs(ModuloDelAcero m) {
     static const char* const textos[] = {"= 190000 N/mm", "= 200000 N/mm", "= 210000 N/mm"};
-    return textos[Indice(ValorEs, 3, 1)];
+    return textos[Indice(static_cast<int>(m), 3, 1)];
 }
 
 std::string TextoValorTension(double sigma) {

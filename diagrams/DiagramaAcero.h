@@ -14,17 +14,29 @@
 
 namespace velmora {
 
-// Índices de los cinco grupos de opciones de la ventana, con sus valores de arranque.
+// Las opciones de los grupos de la ventana, en el orden de sus botones (índices 0, 1, 2); la
+// situación de proyecto es SituacionDeProyecto, la del diagrama parábola-rectángulo.
+enum class DesignacionDeAcero { B400S, B500S };
+enum class TipoDiagramaAcero { Pasiva, Activa };
+enum class ControlDeAcero { Normal, Reducido };
+enum class ModuloDelAcero { Es190000, Es200000, Es210000 }; // N/mm²
+
+// Elecciones de los cinco grupos de la ventana, con sus valores de arranque.
 struct EleccionDiagrama {
-    int DesignacionAcero = 0;  // 0 = B 400 S, 1 = B 500 S
-    int TipoDiagrama = 0;      // 0 = Arm. pasiva, 1 = Arm. activa
-    int ControlAcero = 0;      // 0 = Normal, 1 = Reducido
-    int SituacionProyecto = 0; // 0 = Persistente o transitoria, 1 = Accidental
-    int ValorEs = 1;           // 0 = 190000, 1 = 200000, 2 = 210000 N/mm²
+    DesignacionDeAcero DesignacionAcero = DesignacionDeAcero::B400S;
+    TipoDiagramaAcero TipoDiagrama = TipoDiagramaAcero::Pasiva;
+    ControlDeAcero ControlAcero = ControlDeAcero::Normal;
+    SituacionDeProyecto SituacionProyecto = SituacionDeProyecto::PersistenteOTransitoria;
+    ModuloDelAcero ValorEs = ModuloDelAcero::Es200000;
 };
 
+// Las elecciones de los índices de los cinco grupos (la ventana y velmora-calc); un índice fuera
+// de su grupo se toma como el de arranque.
+[[nodiscard]] EleccionDiagrama EleccionDeIndices(int designacion, int tipo, int control,
+                                                 int situacion, int es);
+
 // Copia las elecciones en el estado: ArmaduraPasiva, IndiceEs, fyk, gammaS y fyd (con control
-// reducido, fyd = 0.75·fyk/γs). Un índice fuera de su grupo se toma como el de arranque.
+// reducido, fyd = 0.75·fyk/γs).
 void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
 
 // Rótulos que reescribe cada clic en un grupo de opciones.
@@ -40,10 +52,10 @@ struct RotulosDiagrama {
 RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
 
 // Rótulos de las etiquetas que cambian con un grupo concreto.
-std::string TextoEtiquetaAcero(int DesignacionAcero);                  // "Acero B 400 S"
-std::string TextoEtiquetaTipoDiagrama(int TipoDiagrama);               // "ar.pasiva"
-std::string TextoEtiquetaGammas(const EstadoDiseno& e, int Situacion); // "= 1.15"
-std::string TextoEtiquetaEs(int ValorEs);                              // "= 200000 N/mm"
+std::string TextoEtiquetaAcero(DesignacionDeAcero d);                          // "Acero B 400 S"
+std::string TextoEtiquetaTipoDiagrama(TipoDiagramaAcero t);                    // "ar.pasiva"
+std::string TextoEtiquetaGammas(const EstadoDiseno& e, SituacionDeProyecto s); // "= 1.15"
+std::string TextoEtiquetaEs(ModuloDelAcero m);                                 // "= 200000 N/mm"
 
 // Rótulo de ValorTension para una tensión: "=   " + (4:1).
 std::string TextoValorTension(double sigma);

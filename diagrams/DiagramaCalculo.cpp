@@ -60,13 +60,9 @@ TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
 TDiagramaCalculo::~TDiagramaCalculo() = default;
 
 EleccionDiagrama TDiagramaCalculo::Eleccion() const {
-    EleccionDiagrama c;
-    c.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
-    c.TipoDiagrama = ui->GrupoTipoDiagrama->itemIndex();
-    c.ControlAcero = ui->GrupoControlAcero->itemIndex();
-    c.SituacionProyecto = ui->GrupoSituacionProyecto->itemIndex();
-    c.ValorEs = ui->GrupoValorEs->itemIndex();
-    return c;
+    return EleccionDeIndices(ui->GrupoDesignacionAcero->itemIndex(),
+                             ui->GrupoTipoDiagrama->itemIndex(), ui->GrupoControlAcero->itemIndex(),
+                             ui->GrupoSituacionProyecto->itemIndex(), ui->GrupoValorEs->itemIndex());
 }
 
 void TDiagramaCalculo::showEvent(QShowEvent* evento) {
@@ -74,18 +70,18 @@ void TDiagramaCalculo::showEvent(QShowEvent* evento) {
     ui->BotonOK->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void TDiagramaCalculo::GrupoDesignacionAceroClick(int indice) {
-    ui->EtiquetaAcero->setText(Q(TextoEtiquetaAcero(indice)));
+void TDiagramaCalculo::GrupoDesignacionAceroClick(int) {
+    ui->EtiquetaAcero->setText(Q(TextoEtiquetaAcero(Eleccion().DesignacionAcero)));
     MostrarDiagrama();
 }
 
-void TDiagramaCalculo::GrupoSituacionProyectoClick(int indice) {
-    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, indice)));
+void TDiagramaCalculo::GrupoSituacionProyectoClick(int) {
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, Eleccion().SituacionProyecto)));
     MostrarDiagrama();
 }
 
-void TDiagramaCalculo::GrupoTipoDiagramaClick(int indice) {
-    ui->EtiquetaTipoDiagrama->setText(Q(TextoEtiquetaTipoDiagrama(indice)));
+void TDiagramaCalculo::GrupoTipoDiagramaClick(int) {
+    ui->EtiquetaTipoDiagrama->setText(Q(TextoEtiquetaTipoDiagrama(Eleccion().TipoDiagrama)));
     MostrarDiagrama();
 }
 
@@ -93,8 +89,8 @@ void TDiagramaCalculo::GrupoControlAceroClick(int) {
     MostrarDiagrama();
 }
 
-void TDiagramaCalculo::GrupoValorEsClick(int indice) {
-    ui->EtiquetaEs->setText(Q(TextoEtiquetaEs(indice)));
+void TDiagramaCalculo::GrupoValorEsClick(int) {
+    ui->EtiquetaEs->setText(Q(TextoEtiquetaEs(Eleccion().ValorEs)));
     MostrarDiagrama();
 }
 

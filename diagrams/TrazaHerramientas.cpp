@@ -30,7 +30,7 @@ void PasoTensionActiva(Traza& t, double Es, double fyd, double eps, double sigma
 
 Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
     Traza t;
-    const bool reducido = c.ControlAcero == 1;
+    const bool reducido = c.ControlAcero == ControlDeAcero::Reducido;
     t.Nota(TextoEtiquetaAcero(c.DesignacionAcero) + ", diagrama de la armadura " +
                (e.ArmaduraPasiva ? "pasiva" : "activa") + ", control " +
                (reducido ? "reducido" : "normal") + ".",

@@ -36,18 +36,19 @@ TEST_P(MostrarDiagramaTest, RotulosYEstado) {
     EXPECT_EQ(r.Label30, c.Label30);
     EXPECT_EQ(r.ValorTension, "=");
     EXPECT_NEAR(e.fyd, c.fyd, 0.01);
-    EXPECT_EQ(e.fyk, 400.0 + 100.0 * c.eleccion.DesignacionAcero);
-    EXPECT_EQ(e.gammaS, c.eleccion.SituacionProyecto == 0 ? 1.15 : 1.0);
-    EXPECT_EQ(e.ArmaduraPasiva, c.eleccion.TipoDiagrama == 0);
-    EXPECT_EQ(e.IndiceEs, c.eleccion.ValorEs + 1);
+    EXPECT_EQ(e.fyk, c.eleccion.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0);
+    EXPECT_EQ(e.gammaS,
+              c.eleccion.SituacionProyecto == SituacionDeProyecto::Accidental ? 1.0 : 1.15);
+    EXPECT_EQ(e.ArmaduraPasiva, c.eleccion.TipoDiagrama == TipoDiagramaAcero::Pasiva);
+    EXPECT_EQ(e.IndiceEs, static_cast<int>(c.eleccion.ValorEs) + 1);
 }
 
-// EleccionDiagrama{Designacion, TipoDiagrama, Control, Situacion, ValorEs}
+// EleccionDeIndices(Designacion, TipoDiagrama, Control, Situacion, ValorEs)
 INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
                          ::testing::Values(
                              // 0.002 ya pasa de fyd/Es = 347.83/200000 = 0.00174.
                              CasoDiagrama{"PorOmision",
-                                          {0, 0, 0, 0, 1},
+                                          EleccionDeIndices(0, 0, 0, 0, 1),
                                           347.83,
                                           "f    =  347.8  N/mm",
                                           "(0.002)   =  347.8  N/mm",
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
                                           "(0.01)     =  347.8  N/mm"},
                              // 0.002·190000 = 380 por debajo de fyd/Es = 0.00229.
                              CasoDiagrama{"B500Es190000",
-                                          {1, 0, 0, 0, 0},
+                                          EleccionDeIndices(1, 0, 0, 0, 0),
                                           434.78,
                                           "f    =  434.8  N/mm",
                                           "(0.002)   =  380.0  N/mm",
@@ -63,14 +64,14 @@ INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
                                           "(0.01)     =  434.8  N/mm"},
                              // Justo en fyd/Es = 400/200000 = 0.002 se da fyd.
                              CasoDiagrama{"AccidentalEnElCodo",
-                                          {0, 0, 0, 1, 1},
+                                          EleccionDeIndices(0, 0, 0, 1, 1),
                                           400.0,
                                           "f    =  400.0  N/mm",
                                           "(0.002)   =  400.0  N/mm",
                                           "(0.0035) =  400.0  N/mm",
                                           "(0.01)     =  400.0  N/mm"},
                              CasoDiagrama{"ControlReducido",
-                                          {1, 0, 1, 0, 1},
+                                          EleccionDeIndices(1, 0, 1, 0, 1),
                                           326.09,
                                           "f    =  326.1  N/mm",
                                           "(0.002)   =  326.1  N/mm",
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Elecciones, MostrarDiagramaTest,
                                           "(0.01)     =  326.1  N/mm"},
                              // Curva de la armadura activa; la última por encima de fyd.
                              CasoDiagrama{"ActivaPorOmision",
-                                          {0, 1, 0, 0, 1},
+                                          EleccionDeIndices(0, 1, 0, 0, 1),
                                           347.83,
                                           "f    =  347.8  N/mm",
                                           "(0.002)   =  319.2  N/mm",
@@ -99,7 +100,7 @@ TEST_P(RotuloCalcularTest, TensionParaLaDeformacionEscrita) {
     const auto& c = GetParam();
     EstadoDiseno e = EstadoInicial();
     EleccionDiagrama eleccion;
-    eleccion.TipoDiagrama = c.TipoDiagrama;
+    eleccion.TipoDiagrama = static_cast<TipoDiagramaAcero>(c.TipoDiagrama);
     const auto r = RotuloCalcular(e, eleccion, c.Valor1);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_EQ(*r, c.ValorTension);
@@ -134,7 +135,7 @@ TEST(DiagramaAceroCalcular, TextoNoNumericoNoCambiaNada) {
 TEST(DiagramaAceroCalcular, FueraDelDiagramaEsUnErrorParaQuienPideElNumero) {
     EstadoDiseno e = EstadoInicial();
     EleccionDiagrama activa;
-    activa.TipoDiagrama = 1;
+    activa.TipoDiagrama = TipoDiagramaAcero::Activa;
     const auto r = CalcularTension(e, activa, 50.0);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().mensaje, MensajeFueraDiagramaActivo);
@@ -160,7 +161,7 @@ TEST(DiagramaAceroDibujo, PasivoBilineal) {
 TEST(DiagramaAceroDibujo, ActivoCurvoYPlastificacionSobreLaCurva) {
     EstadoDiseno e = EstadoInicial();
     EleccionDiagrama activa;
-    activa.TipoDiagrama = 1;
+    activa.TipoDiagrama = TipoDiagramaAcero::Activa;
     LeerDatosDiagrama(e, activa);
     const DibujoAcero d = CalcularDibujoAcero(e, true, 0.02);
     ASSERT_TRUE(d.Activo);
@@ -191,3 +192,19 @@ TEST(DiagramaAceroDibujo, PuntoFueraDeEscalaNoSeDibuja) {
 }
 
 } // namespace
+
+// Un grupo sin opción elegida (índice −1) o un índice que no existe vale su opción de arranque.
+TEST(EleccionDeIndices, FueraDelGrupoEsLaDeArranque) {
+    const EleccionDiagrama c = EleccionDeIndices(-1, 2, 5, -3, 3);
+    EXPECT_EQ(c.DesignacionAcero, DesignacionDeAcero::B400S);
+    EXPECT_EQ(c.TipoDiagrama, TipoDiagramaAcero::Pasiva);
+    EXPECT_EQ(c.ControlAcero, ControlDeAcero::Normal);
+    EXPECT_EQ(c.SituacionProyecto, SituacionDeProyecto::PersistenteOTransitoria);
+    EXPECT_EQ(c.ValorEs, ModuloDelAcero::Es200000);
+    const EleccionDiagrama u = EleccionDeIndices(1, 1, 1, 1, 2);
+    EXPECT_EQ(u.DesignacionAcero, DesignacionDeAcero::B500S);
+    EXPECT_EQ(u.TipoDiagrama, TipoDiagramaAcero::Activa);
+    EXPECT_EQ(u.ControlAcero, ControlDeAcero::Reducido);
+    EXPECT_EQ(u.SituacionProyecto, SituacionDeProyecto::Accidental);
+    EXPECT_EQ(u.ValorEs, ModuloDelAcero::Es210000);
+}

@@ -32,7 +32,7 @@ TEST(SvgDiagramaAcero, ActivaSinPunto) {
     EstadoDiseno e;
     InicializarTablas(e);
     EleccionDiagrama c;
-    c.TipoDiagrama = 1;
+    c.TipoDiagrama = TipoDiagramaAcero::Activa;
     LeerDatosDiagrama(e, c);
     const std::string svg = SvgDiagramaAcero(CalcularDibujoAcero(e, false, 0.0));
     DocumentoCompleto(svg);

@@ -95,7 +95,7 @@ TEST_P(TrazaAceroTest, SustitucionesYTension) {
     EstadoDiseno e;
     InicializarTablas(e);
     EleccionDiagrama eleccion;
-    eleccion.TipoDiagrama = c.tipo;
+    eleccion.TipoDiagrama = static_cast<TipoDiagramaAcero>(c.tipo);
     LeerDatosDiagrama(e, eleccion);
     const Traza t = TrazaDiagramaAcero(e, eleccion, c.eps);
     EXPECT_EQ(Problemas(t), "");
