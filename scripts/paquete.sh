@@ -15,9 +15,13 @@ dpkg-deb --field "$paquete" Depends
 
 # Si ya había una versión instalada se deja como estaba al terminar.
 habia="$(dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -c 'install ok installed' || true)"
-quitar() { [ "$habia" -gt 0 ] || $sudo_ apt-get remove -y velmora > /dev/null; }
+quitar() {
+    [ "$habia" -gt 0 ] || $sudo_ apt-get remove -y -o DPkg::Lock::Timeout=300 velmora > /dev/null
+}
 trap quitar EXIT
-DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends "$paquete" > /dev/null
+# Otro apt-get en marcha (una actualización automática) no hace fallar la prueba: se espera.
+DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y --no-install-recommends \
+    -o DPkg::Lock::Timeout=300 "$paquete" > /dev/null
 
 /usr/bin/velmora-calc --version
 /usr/bin/velmora --version
