@@ -93,6 +93,9 @@ const QStringList Hostiles{"",
 const QStringList Sensatos{"0.40", "0.30", "0.03", "0.25", "25", "30", "100",  "150",
                            "16",   "2",    "10",   "45",   "90", "28", "1000", "0.5"};
 
+// Entradas del menú que el mono no elige.
+const QStringList SinMono{"Salir", "Salir1", "Ayuda2"};
+
 // Un rótulo sin sentido: "nan" o "inf" como palabra (no la abreviatura «inf.» de inferior),
 // o "---".
 const QRegularExpression SinSentido(QStringLiteral("(?<![a-záéíóúñ])(nan|inf)(?![a-záéíóúñ.])|---"),
@@ -245,8 +248,8 @@ private:
         arriba->close();
     }
 
-    // Una entrada de los menús de la ventana principal (salvo «Salir» y «Ayuda», que saldrían
-    // del programa o abrirían el navegador).
+    // Una entrada de los menús de la ventana principal (salvo las dos «Salir» y «Ayuda», que
+    // saldrían del programa o abrirían el navegador).
     void AbrirDesdeMenu() {
         QList<QAction*> entradas;
         QList<QMenu*> menus;
@@ -257,8 +260,8 @@ private:
             for (QAction* a : menus.takeFirst()->actions()) {
                 if (a->menu())
                     menus << a->menu();
-                else if (!a->isSeparator() && a->isEnabled() && a->objectName() != "Salir1" &&
-                         a->objectName() != "Ayuda2")
+                else if (!a->isSeparator() && a->isEnabled() &&
+                         !SinMono.contains(a->objectName()))
                     entradas << a;
             }
         }
