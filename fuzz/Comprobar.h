@@ -47,6 +47,12 @@ inline bool TieneSinSentido(const std::string& s) {
     return false;
 }
 
+// Rótulos que repiten lo escrito y no son resultados: «Hormigón HA-» seguido del texto de la
+// resistencia tal como se tecleó (con control reducido ni siquiera se usa).
+inline bool EsEco(const std::string& ruta) {
+    return ruta.ends_with("/EtiquetaHormigon");
+}
+
 // `nulo`: un null es un fallo (en "estado", donde sólo lo pone un número no finito).
 inline void BuscarSinSentido(const nlohmann::ordered_json& valor, const std::string& ruta,
                              const std::string& linea, bool nulo) {
@@ -55,7 +61,8 @@ inline void BuscarSinSentido(const nlohmann::ordered_json& valor, const std::str
             BuscarSinSentido(hijo, ruta + "/" + clave, linea, nulo);
     } else if (valor.is_null() && nulo) {
         Infraccion("Valor nulo (no finito) en " + ruta, linea);
-    } else if (valor.is_string() && TieneSinSentido(valor.get_ref<const std::string&>())) {
+    } else if (valor.is_string() && !EsEco(ruta) &&
+               TieneSinSentido(valor.get_ref<const std::string&>())) {
         Infraccion("Rótulo «" + valor.get<std::string>() + "» en " + ruta, linea);
     }
 }

@@ -184,8 +184,8 @@ TEST(Proyecto, ControlesQueLeeCadaCalculo) {
     const auto* duracion = Buscar(flechas, "VentanaResultadosFlecha", "GrupoDuracionCarga");
     ASSERT_TRUE(duracion);
     EXPECT_EQ(duracion->defecto, 6);
-    const auto* casilla = Buscar(ControlesDelCalculo("cortante"), "VentanaTransversal1",
-                                 "ArmaduraComprimida");
+    const auto cortante = ControlesDelCalculo("cortante");
+    const auto* casilla = Buscar(cortante, "VentanaTransversal1", "ArmaduraComprimida");
     ASSERT_TRUE(casilla);
     EXPECT_EQ(casilla->tipo, TipoControl::Casilla);
     const auto area = ControlesDelCalculo("area");
