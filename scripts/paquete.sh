@@ -37,6 +37,7 @@ for f in /usr/lib/velmora/velmora /usr/lib/velmora/Tutorial.htm /usr/lib/velmora
          /usr/share/man/man1/velmora.1.gz /usr/share/man/man1/velmora-calc.1.gz; do
     [ -e "$f" ] || { echo "Falta $f en el paquete instalado"; exit 1; }
 done
-grep -qx 'Exec=/usr/lib/velmora/velmora' /usr/share/applications/velmora.desktop ||
+# El programa instalado, con el fichero de proyecto que se abre (%f) si lo hay.
+grep -qE '^Exec=/usr/lib/velmora/velmora( %f)?$' /usr/share/applications/velmora.desktop ||
     { echo "El .desktop no apunta al programa instalado"; exit 1; }
 echo "Paquete instalado, probado y quitado."
