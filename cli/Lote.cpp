@@ -30,33 +30,6 @@ std::string ListaCalculos() {
     return lista;
 }
 
-// Niveles de listas y objetos anidados que se admiten; la entrada más honda del contrato
-// ("ranuras") tiene cuatro. Se mira antes de leer la línea para no agotar la pila con ella.
-constexpr int ProfundidadMaxima = 64;
-
-bool DemasiadoHonda(const std::string& linea) {
-    int nivel = 0;
-    bool enTexto = false, escape = false;
-    for (const char ch : linea) {
-        if (enTexto) {
-            if (escape)
-                escape = false;
-            else if (ch == '\\')
-                escape = true;
-            else if (ch == '"')
-                enTexto = false;
-        } else if (ch == '"') {
-            enTexto = true;
-        } else if (ch == '[' || ch == '{') {
-            if (++nivel > ProfundidadMaxima)
-                return true;
-        } else if (ch == ']' || ch == '}') {
-            --nivel;
-        }
-    }
-    return false;
-}
-
 // Posición (desde 1) del primer byte que no empieza una secuencia UTF-8 válida, o 0.
 // Se mira antes de leer para explicar el fallo mejor que «no es JSON válido».
 std::size_t PrimerByteNoUtf8(const std::string& linea) {
@@ -225,6 +198,28 @@ std::string Texto(const Json& respuesta) {
 }
 
 } // namespace
+
+bool DemasiadoHonda(std::string_view linea) {
+    int nivel = 0;
+    bool enTexto = false, escape = false;
+    for (const char ch : linea) {
+        if (enTexto) {
+            if (escape)
+                escape = false;
+            else if (ch == '\\')
+                escape = true;
+            else if (ch == '"')
+                enTexto = false;
+        } else if (ch == '"') {
+            enTexto = true;
+        } else if ((ch == '[' || ch == '{') && ++nivel > ProfundidadMaxima) {
+            return true;
+        } else if (ch == ']' || ch == '}') {
+            --nivel;
+        }
+    }
+    return false;
+}
 
 std::string ProcesarLinea(const std::string& linea, bool conEstado) {
     return Texto(ResponderSinExcepciones(linea, conEstado));

@@ -10,8 +10,15 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace velmora {
+
+// Niveles de listas y objetos anidados que se admiten; la entrada más honda del contrato
+// ("ranuras") tiene cuatro. Se mira antes de leer la línea para no agotar la pila con ella.
+inline constexpr int ProfundidadMaxima = 64;
+// true si la línea anida más de ProfundidadMaxima listas u objetos (fuera de los textos).
+[[nodiscard]] bool DemasiadoHonda(std::string_view linea);
 
 // Procesa una línea y devuelve la línea de respuesta (sin salto de línea final). Sin
 // `conEstado` la respuesta correcta no lleva "estado" (opción --sin-estado).

@@ -1,5 +1,6 @@
 #include "cli/Proyecto.h"
 
+#include "cli/Lote.h"
 #include "common/Numeros.h"
 
 #include <algorithm>
@@ -8,31 +9,6 @@
 namespace velmora {
 
 namespace {
-
-// Niveles de listas y objetos que admite una línea; la más honda de un proyecto tiene cuatro.
-constexpr int ProfundidadMaxima = 64;
-
-bool DemasiadoHonda(std::string_view linea) {
-    int nivel = 0;
-    bool enTexto = false, escape = false;
-    for (const char ch : linea) {
-        if (enTexto) {
-            if (escape)
-                escape = false;
-            else if (ch == '\\')
-                escape = true;
-            else if (ch == '"')
-                enTexto = false;
-        } else if (ch == '"') {
-            enTexto = true;
-        } else if ((ch == '[' || ch == '{') && ++nivel > ProfundidadMaxima) {
-            return true;
-        } else if (ch == ']' || ch == '}') {
-            --nivel;
-        }
-    }
-    return false;
-}
 
 // Un objeto JSON de una línea; una clave repetida en un mismo objeto es un error, porque sólo
 // valdría una de las dos.
