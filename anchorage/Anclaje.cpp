@@ -23,6 +23,11 @@ std::string Corto(double v) {
     return std::string(buf, r.ptr);
 }
 
+// Primer grupo de la ranura de la posición: sus barras son las que se anclan.
+const GrupoBarras& PrimerGrupo(const EstadoDiseno& e, PosicionAnclaje p) {
+    return e.Barras[static_cast<std::size_t>(RanuraDe(p))].front();
+}
+
 // El mayor de los dos, el primero en caso de empate.
 double Mayor(double a, double b) {
     return b > a ? b : a;
@@ -121,7 +126,8 @@ std::string TextoLongitudAnclaje(double valor, bool decalajeSumado) {
 }
 
 std::string TextoRecubrimiento(const EstadoDiseno& e) {
-    const int mayor = std::max(e.DiametroBarras[1][1], e.DiametroBarras[2][1]);
+    const int mayor = std::max(PrimerGrupo(e, PosicionAnclaje::I).Diametro,
+                               PrimerGrupo(e, PosicionAnclaje::II).Diametro);
     return "Recubrimiento hormigón > " + Formatear(0.3 * mayor, 3, 1) + " cm";
 }
 
@@ -130,8 +136,7 @@ std::string TextoDecalajeCanto(const EstadoDiseno& e) {
 }
 
 void TomarArmaduraRanura(const EstadoDiseno& e, ValoresAnclaje& v, PosicionAnclaje p) {
-    const auto ranura = static_cast<std::size_t>(RanuraDe(p));
-    v.phi[Indice(p)] = e.DiametroBarras[ranura][1];
+    v.phi[Indice(p)] = PrimerGrupo(e, p).Diametro;
     v.AsReal[Indice(p)] = e.AreaTotal;
 }
 
@@ -146,8 +151,7 @@ Estado EntregarArmadura(EstadoDiseno& e, ValoresAnclaje& v, const std::string& n
     for (PosicionAnclaje p : PosicionesAnclaje) {
         const auto ranura = static_cast<std::size_t>(RanuraDe(p));
         e.NumeroDiametros[ranura] = 1;
-        e.NumeroBarras[ranura][1] = static_cast<int>(*n);
-        e.DiametroBarras[ranura][1] = static_cast<int>(*d);
+        e.Barras[ranura][0] = GrupoBarras{static_cast<int>(*n), static_cast<int>(*d)};
         const double phi = static_cast<double>(*d);
         v.phi[Indice(p)] = phi;
         v.AsReal[Indice(p)] = static_cast<double>(*n) * std::numbers::pi * phi * phi * 0.25;

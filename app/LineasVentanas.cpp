@@ -148,8 +148,8 @@ void PonerValor(Aplicacion& app, const ControlLeido& c, const Json& valor) {
 
 Json Ranura(const EstadoDiseno& e, int k) {
     Json grupos = Json::array();
-    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j)
-        grupos.push_back(Json::array({e.NumeroBarras[k][j], e.DiametroBarras[k][j]}));
+    for (const GrupoBarras& g : GruposEnUso(e, k))
+        grupos.push_back(Json::array({g.Numero, g.Diametro}));
     return grupos;
 }
 

@@ -161,9 +161,9 @@ private:
 // conservan sus valores de arranque.
 void AplicarRanuras(EstadoDiseno& e, const Json& ranuras);
 
-// Todos los valores del estado de diseño por su nombre, tablas y ranuras incluidas. Las tablas
-// que se indexan desde 1 (TablaEs, los grupos de las ranuras) se escriben como objetos con el
-// índice por clave.
+// Todos los valores del estado de diseño por su nombre, tablas y ranuras incluidas. TablaEs (por
+// IndiceEs 1..3) y los grupos de cada ranura (NumeroBarras y DiametroBarras, numerados desde 1)
+// se escriben como objetos con ese número por clave.
 Json VolcarEstado(const EstadoDiseno& e);
 
 } // namespace velmora

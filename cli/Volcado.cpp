@@ -19,14 +19,6 @@ int EnteroDeGrupo(const Json& v, const std::string& que) {
     return static_cast<int>(v.get<long long>());
 }
 
-// Una tabla indexada desde 1 (los grupos 1..3 de una ranura): objeto con el índice por clave.
-template <typename Tabla> Json DesdeUno(const Tabla& t, std::size_t ultimo) {
-    Json o = Json::object();
-    for (std::size_t i = 1; i <= ultimo; ++i)
-        o[std::to_string(i)] = t[i];
-    return o;
-}
-
 } // namespace
 
 void AplicarRanuras(EstadoDiseno& e, const Json& ranuras) {
@@ -46,11 +38,12 @@ void AplicarRanuras(EstadoDiseno& e, const Json& ranuras) {
             Fallar("La ranura «" + clave +
                        "» debe ser una lista de 1 a 3 grupos [número de barras, diámetro en mm].",
                    CampoRanuras);
-        for (std::size_t j = 1; j <= grupos.size(); ++j) {
-            const Json& g = grupos[j - 1];
-            const std::string grupo = "del grupo " + FormatearEntero(j) + " " + ranura;
+        for (std::size_t j = 0; j < grupos.size(); ++j) {
+            const Json& g = grupos[j];
+            const std::string numero = FormatearEntero(j + 1); // los mensajes cuentan desde 1
+            const std::string grupo = "del grupo " + numero + " " + ranura;
             if (!g.is_array() || g.size() != 2)
-                Fallar("El grupo " + FormatearEntero(j) + " " + ranura +
+                Fallar("El grupo " + numero + " " + ranura +
                            " debe ser [número de barras, diámetro en mm].",
                        CampoRanuras);
             const int n = EnteroDeGrupo(g[0], "El número de barras " + grupo);
@@ -65,8 +58,7 @@ void AplicarRanuras(EstadoDiseno& e, const Json& ranuras) {
                            FormatearEntero(MaximoDiametro) + " mm (se ha dado " +
                            FormatearEntero(d) + " mm).",
                        CampoRanuras);
-            e.NumeroBarras[k][j] = n;
-            e.DiametroBarras[k][j] = d;
+            e.Barras[k][j] = GrupoBarras{n, d};
         }
         e.NumeroDiametros[k] = static_cast<int>(grupos.size());
     }
@@ -130,9 +122,16 @@ Json VolcarEstado(const EstadoDiseno& e) {
     s["TablaM"] = e.TablaM;
     s["NumeroDiametros"] = e.NumeroDiametros;
     Json barras = Json::array(), diametros = Json::array();
-    for (int k = 0; k < NumeroRanuras; ++k) {
-        barras.push_back(DesdeUno(e.NumeroBarras[k], GruposPorRanura));
-        diametros.push_back(DesdeUno(e.DiametroBarras[k], GruposPorRanura));
+    for (const auto& ranura : e.Barras) {
+        // Un objeto por ranura con el número de grupo, desde 1, por clave.
+        Json n = Json::object(), d = Json::object();
+        for (std::size_t j = 0; j < ranura.size(); ++j) {
+            const std::string clave = std::to_string(j + 1);
+            n[clave] = ranura[j].Numero;
+            d[clave] = ranura[j].Diametro;
+        }
+        barras.push_back(n);
+        diametros.push_back(d);
     }
     s["NumeroBarras"] = barras;
     s["DiametroBarras"] = diametros;

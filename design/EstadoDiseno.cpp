@@ -13,10 +13,7 @@ void InicializarTablas(EstadoDiseno& e) {
     e.TablaM = {{{12, 15}, {10, 13}, {9, 12}, {8, 11}, {7, 10}, {7, 10}}};
     for (int k = 0; k < NumeroRanuras; ++k) {
         e.NumeroDiametros[k] = 1;
-        for (int j = 1; j <= GruposPorRanura; ++j) {
-            e.NumeroBarras[k][j] = 1;
-            e.DiametroBarras[k][j] = 10;
-        }
+        e.Barras[k].fill(GrupoBarras{1, 10});
     }
 }
 

@@ -12,7 +12,13 @@
 namespace velmora {
 
 inline constexpr int NumeroRanuras = 5;   // ranuras de armadura 0..4
-inline constexpr int GruposPorRanura = 3; // grupos 1..3 (el índice 0 no se usa)
+inline constexpr int GruposPorRanura = 3; // grupos 0..2 de cada ranura
+
+// Un grupo de barras iguales de una ranura: número de barras y diámetro (mm).
+struct GrupoBarras {
+    int Numero = 0;
+    int Diametro = 0;
+};
 
 struct EstadoDiseno {
     // --- Tablas constantes (InicializarTablas) ---
@@ -22,9 +28,8 @@ struct EstadoDiseno {
     std::array<std::array<int, 2>, 6> TablaM{};      // HA-25..HA-50 × B 400 S, B 500 S
 
     // --- Ranuras de armadura (selector de área de barras) ---
-    std::array<int, NumeroRanuras> NumeroDiametros{};
-    std::array<std::array<int, GruposPorRanura + 1>, NumeroRanuras> NumeroBarras{};
-    std::array<std::array<int, GruposPorRanura + 1>, NumeroRanuras> DiametroBarras{};
+    std::array<int, NumeroRanuras> NumeroDiametros{}; // grupos en uso de cada ranura, 1..3
+    std::array<std::array<GrupoBarras, GruposPorRanura>, NumeroRanuras> Barras{};
     int IndiceArmadura = 0;  // ranura que edita el selector
     double AreaTotal = 0.0;  // mm², resultado del selector
 

@@ -1,6 +1,7 @@
 #include "design/LecturaBarras.h"
 
 #include "common/Numeros.h"
+#include "design/EstadoDiseno.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,17 +11,19 @@ namespace velmora {
 
 namespace {
 
-// Campo del número (par = 0) o del diámetro (par = 1) de la fila 1..3.
-const Campo& CampoFila(int fila, int par) {
-    const int i = 2 * (std::clamp(fila, 1, 3) - 1) + par;
+static_assert(CamposArea.size() == 2 * GruposPorRanura, "un número y un diámetro por grupo");
+
+// Campo del número (par = 0) o del diámetro (par = 1) del grupo 0..2.
+const Campo& CampoGrupo(int grupo, int par) {
+    const int i = 2 * std::clamp(grupo, 0, GruposPorRanura - 1) + par;
     return CamposArea[static_cast<std::size_t>(i)];
 }
 
 } // namespace
 
-Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila) {
-    const std::string nombre(CampoFila(fila, 0).nombre);
-    const std::string campo(CampoFila(fila, 0).control);
+Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int grupo) {
+    const std::string nombre(CampoGrupo(grupo, 0).nombre);
+    const std::string campo(CampoGrupo(grupo, 0).control);
     const auto x = LeerNumero(texto, nombre, campo);
     if (!x)
         return x.error();
@@ -33,9 +36,9 @@ Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila) 
     return NumeroBarrasLeido{static_cast<int>(n), n < *x};
 }
 
-Resultado<int> LeerDiametroBarras(std::string_view texto, int fila) {
-    const std::string nombre(CampoFila(fila, 1).nombre);
-    const std::string campo(CampoFila(fila, 1).control);
+Resultado<int> LeerDiametroBarras(std::string_view texto, int grupo) {
+    const std::string nombre(CampoGrupo(grupo, 1).nombre);
+    const std::string campo(CampoGrupo(grupo, 1).control);
     const auto d = LeerNumero(texto, nombre, campo);
     if (!d)
         return d.error();

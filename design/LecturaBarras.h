@@ -31,11 +31,13 @@ struct NumeroBarrasLeido {
     bool reescribir = false; // el texto tenía fracción positiva (2.7 se reescribe como 2)
 };
 
-// Número de barras de la fila `fila` (1..3): el número escrito truncado hacia cero. Un número
-// negativo se admite (resta su área). Error si no es un número o pasa de ±MaximoBarras.
-Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int fila);
+// Número de barras del grupo `grupo` (0..2, las filas 1..3 del selector): el número escrito
+// truncado hacia cero. Un número negativo se admite (resta su área). Error si no es un número o
+// pasa de ±MaximoBarras.
+Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int grupo);
 
-// Diámetro en mm de la fila `fila`: un número entero (sin fracción) de hasta ±MaximoDiametro.
-Resultado<int> LeerDiametroBarras(std::string_view texto, int fila);
+// Diámetro en mm del grupo `grupo` (0..2): un número entero (sin fracción) de hasta
+// ±MaximoDiametro.
+Resultado<int> LeerDiametroBarras(std::string_view texto, int grupo);
 
 } // namespace velmora

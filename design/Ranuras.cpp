@@ -14,11 +14,16 @@ double AreaBarras(int n, int d) {
 
 int GruposValidos(int n) { return std::clamp(n, 1, GruposPorRanura); }
 
-double AreaDeRanura(const EstadoDiseno& e, int k) {
+std::span<const GrupoBarras> GruposEnUso(const EstadoDiseno& e, int k) {
     k = std::clamp(k, 0, NumeroRanuras - 1);
+    const auto grupos = static_cast<std::size_t>(GruposValidos(e.NumeroDiametros[k]));
+    return std::span<const GrupoBarras>(e.Barras[k]).first(grupos);
+}
+
+double AreaDeRanura(const EstadoDiseno& e, int k) {
     double area = 0.0;
-    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j)
-        area += AreaBarras(e.NumeroBarras[k][j], e.DiametroBarras[k][j]);
+    for (const GrupoBarras& g : GruposEnUso(e, k))
+        area += AreaBarras(g.Numero, g.Diametro);
     return area;
 }
 
@@ -30,13 +35,11 @@ double SumarArea(EstadoDiseno& e) {
 std::string TextoAreaTotal(const EstadoDiseno& e) { return Formatear(e.AreaTotal * 0.01, 10, 4); }
 
 std::string TextoArmadura(const EstadoDiseno& e, int k) {
-    k = std::clamp(k, 0, NumeroRanuras - 1);
     std::string texto;
-    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j) {
-        if (j > 1)
+    for (const GrupoBarras& g : GruposEnUso(e, k)) {
+        if (!texto.empty())
             texto += "+";
-        texto += FormatearEntero(e.NumeroBarras[k][j]) + "Ø" +
-                 FormatearEntero(e.DiametroBarras[k][j]);
+        texto += FormatearEntero(g.Numero) + "Ø" + FormatearEntero(g.Diametro);
     }
     // Se corta a 20 caracteres (no bytes: Ø ocupa dos en UTF-8).
     std::size_t caracteres = 0, i = 0;

@@ -3,6 +3,7 @@
 
 #include "design/EstadoDiseno.h"
 
+#include <span>
 #include <string>
 
 namespace velmora {
@@ -23,6 +24,9 @@ std::string TextoAreaTotal(const EstadoDiseno& e);
 std::string TextoArmadura(const EstadoDiseno& e, int k);
 
 // Número de grupos llevado al intervalo 1..3 que admite una ranura.
-int GruposValidos(int n);
+[[nodiscard]] int GruposValidos(int n);
+
+// Los grupos en uso (visibles en el selector) de la ranura k, del primero al último.
+[[nodiscard]] std::span<const GrupoBarras> GruposEnUso(const EstadoDiseno& e, int k);
 
 } // namespace velmora

@@ -20,10 +20,10 @@ TVentanaArea::TVentanaArea(EstadoDiseno& estado, QWidget* parent)
     setObjectName(QStringLiteral("VentanaArea"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    numero_ = {nullptr, ui->NumeroRedondos01, ui->NumeroRedondos02, ui->NumeroRedondos03};
-    diametro_ = {nullptr, ui->Diametro01, ui->Diametro02, ui->Diametro03};
-    fi_ = {nullptr, ui->Etiqueta01, ui->Etiqueta02, ui->Etiqueta03};
-    for (int j = 1; j <= GruposPorRanura; ++j) {
+    numero_ = {ui->NumeroRedondos01, ui->NumeroRedondos02, ui->NumeroRedondos03};
+    diametro_ = {ui->Diametro01, ui->Diametro02, ui->Diametro03};
+    fi_ = {ui->Etiqueta01, ui->Etiqueta02, ui->Etiqueta03};
+    for (int j = 0; j < GruposPorRanura; ++j) {
         diametro_[j]->setCurrentIndex(2);
         diametro_[j]->setEditText(QStringLiteral("10"));
         // Las filas ocultas conservan su sitio: la ventana no cambia de tamaño.
@@ -32,7 +32,7 @@ TVentanaArea::TVentanaArea(EstadoDiseno& estado, QWidget* parent)
             QSizePolicy politica = w->sizePolicy();
             politica.setRetainSizeWhenHidden(true);
             w->setSizePolicy(politica);
-            w->setVisible(j == 1);
+            w->setVisible(j == 0);
         }
     }
 
@@ -44,8 +44,8 @@ TVentanaArea::TVentanaArea(EstadoDiseno& estado, QWidget* parent)
     ui->EtiquetaArea->setMinimumWidth(QFontMetrics(fija).horizontalAdvance(QString(12, ' ')));
     QFont griega = font();
     griega.setPointSizeF(griega.pointSizeF() * 1.2);
-    for (int j = 1; j <= GruposPorRanura; ++j)
-        fi_[j]->setFont(griega);
+    for (QLabel* fi : fi_)
+        fi->setFont(griega);
     QPalette rojo = ui->EtiquetaAviso->palette();
     rojo.setColor(QPalette::WindowText, QColor(170, 0, 0));
     ui->EtiquetaAviso->setPalette(rojo);
@@ -54,10 +54,10 @@ TVentanaArea::TVentanaArea(EstadoDiseno& estado, QWidget* parent)
     ui->BotonCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     connect(ui->Contador01, &QSpinBox::valueChanged, this, &TVentanaArea::Contador01Change);
-    for (int j = 1; j <= GruposPorRanura; ++j) {
-        connect(numero_[j], &QLineEdit::textChanged, this, &TVentanaArea::Diametro01Change);
-        connect(diametro_[j], &QComboBox::editTextChanged, this, &TVentanaArea::Diametro01Change);
-    }
+    for (QLineEdit* numero : numero_)
+        connect(numero, &QLineEdit::textChanged, this, &TVentanaArea::Diametro01Change);
+    for (QComboBox* diametro : diametro_)
+        connect(diametro, &QComboBox::editTextChanged, this, &TVentanaArea::Diametro01Change);
     connect(ui->BotonOK, &QPushButton::clicked, this, &TVentanaArea::BotonOKClick);
     connect(ui->BotonCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -126,10 +126,11 @@ Estado TVentanaArea::LeerControles() {
     EstadoDiseno& e = estado_;
     Estado primero = Correcto();
     const int grupos = GruposValidos(e.NumeroDiametros[k]);
-    for (int j = 1; j <= grupos; ++j) {
+    for (int j = 0; j < grupos; ++j) {
+        GrupoBarras& g = e.Barras[k][j];
         const auto n = LeerNumeroBarras(S(numero_[j]->text()), j);
         if (n) {
-            e.NumeroBarras[k][j] = (*n).n;
+            g.Numero = (*n).n;
             if ((*n).reescribir) {
                 const QSignalBlocker bloqueo(numero_[j]);
                 numero_[j]->setText(Q(FormatearEntero((*n).n)));
@@ -139,7 +140,7 @@ Estado TVentanaArea::LeerControles() {
         }
         const auto d = LeerDiametroBarras(S(diametro_[j]->currentText()), j);
         if (d)
-            e.DiametroBarras[k][j] = *d;
+            g.Diametro = *d;
         else if (primero)
             primero = d.error();
     }
@@ -151,17 +152,18 @@ void TVentanaArea::CargarControles() {
     const EstadoDiseno& e = estado_;
     Actualizando = true;
     ui->Contador01->setValue(GruposValidos(e.NumeroDiametros[k]));
-    for (int j = 1; j <= GruposValidos(e.NumeroDiametros[k]); ++j) {
-        numero_[j]->setText(Q(FormatearEntero(e.NumeroBarras[k][j])));
-        diametro_[j]->setEditText(Q(FormatearEntero(e.DiametroBarras[k][j])));
+    const auto grupos = GruposEnUso(e, k);
+    for (std::size_t j = 0; j < grupos.size(); ++j) {
+        numero_[j]->setText(Q(FormatearEntero(grupos[j].Numero)));
+        diametro_[j]->setEditText(Q(FormatearEntero(grupos[j].Diametro)));
     }
     Actualizando = false;
 }
 
 void TVentanaArea::MostrarFilas() {
     const int grupos = GruposValidos(estado_.NumeroDiametros[Ranura()]);
-    for (int j = 2; j <= GruposPorRanura; ++j) {
-        const bool visible = grupos >= j;
+    for (int j = 1; j < GruposPorRanura; ++j) { // el primer grupo siempre se ve
+        const bool visible = j < grupos;
         numero_[j]->setVisible(visible);
         diametro_[j]->setVisible(visible);
         fi_[j]->setVisible(visible);

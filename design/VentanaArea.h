@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Resultado.h"
+#include "design/EstadoDiseno.h"
 
 #include <QDialog>
 #include <array>
@@ -14,8 +15,6 @@ class TVentanaArea;
 }
 
 namespace velmora {
-
-struct EstadoDiseno;
 
 // Selector de área de barras: compone una armadura de uno a tres grupos (número de barras y
 // diámetro) sobre la ranura IndiceArmadura del estado de diseño y muestra su área en cm².
@@ -51,9 +50,10 @@ private:
 
     EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaArea> ui;
-    std::array<QLineEdit*, 4> numero_{};   // índices 1..3
-    std::array<QComboBox*, 4> diametro_{}; // índices 1..3
-    std::array<QLabel*, 4> fi_{};          // índices 1..3
+    // Controles de cada grupo, en el orden de los grupos de la ranura (filas 1..3).
+    std::array<QLineEdit*, GruposPorRanura> numero_{};
+    std::array<QComboBox*, GruposPorRanura> diametro_{};
+    std::array<QLabel*, GruposPorRanura> fi_{};
     bool Actualizando = false;
 };
 

@@ -217,8 +217,8 @@ TEST(TextosAnclaje, Rotulos) {
 
     auto e = Nuevo();
     EXPECT_EQ(TextoRecubrimiento(e), "Recubrimiento hormigón > 3.0 cm");
-    e.DiametroBarras[2][1] = 40;
-    e.DiametroBarras[1][1] = 25;
+    e.Barras[2][0].Diametro = 40;
+    e.Barras[1][0].Diametro = 25;
     EXPECT_EQ(TextoRecubrimiento(e), "Recubrimiento hormigón > 12.0 cm");
     e.d = 452.0;
     EXPECT_EQ(TextoDecalajeCanto(e), "  45.2");
@@ -231,8 +231,8 @@ TEST(EntregarArmadura, RanurasUnoYDosConLaArmaduraDeResultados) {
     ASSERT_TRUE(EntregarArmadura(e, v, "4", "16").ok());
     for (int p = 1; p <= 2; ++p) {
         EXPECT_EQ(e.NumeroDiametros[p], 1);
-        EXPECT_EQ(e.NumeroBarras[p][1], 4);
-        EXPECT_EQ(e.DiametroBarras[p][1], 16);
+        EXPECT_EQ(e.Barras[p][0].Numero, 4);
+        EXPECT_EQ(e.Barras[p][0].Diametro, 16);
         EXPECT_DOUBLE_EQ(v.phi[static_cast<std::size_t>(p - 1)], 16);
         EXPECT_NEAR(v.AsReal[static_cast<std::size_t>(p - 1)], 804.25, 1e-2);
     }
@@ -244,7 +244,7 @@ TEST(EntregarArmadura, RanurasUnoYDosConLaArmaduraDeResultados) {
 TEST(EntregarArmadura, TomarRanuraDelSelector) {
     auto e = Nuevo();
     ValoresAnclaje v;
-    e.DiametroBarras[2][1] = 20;
+    e.Barras[2][0].Diametro = 20;
     e.AreaTotal = 942.478;
     TomarArmaduraRanura(e, v, II);
     EXPECT_DOUBLE_EQ(v.phi[Indice(II)], 20);

@@ -140,8 +140,8 @@ private slots:
     }
 
     void SelectorDeLaPosicionII() {
-        estado.DiametroBarras[2][1] = 16;
-        estado.NumeroBarras[2][1] = 2; // 2Ø16: el selector calcula 4.0212 cm²
+        estado.Barras[2][0].Diametro = 16;
+        estado.Barras[2][0].Numero = 2; // 2Ø16: el selector calcula 4.0212 cm²
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); }, v);
         QTest::mouseClick(C<QPushButton>("AreaPosicionII"), Qt::LeftButton);
         QCOMPARE(estado.IndiceArmadura, 2);
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(C<QCheckBox>("RecubrimientoHormigon")->text(),
                  QStringLiteral("Recubrimiento hormigón > 4.8 cm"));
         // Cancelar el selector no cambia nada.
-        estado.DiametroBarras[1][1] = 25;
+        estado.Barras[1][0].Diametro = 25;
         ResponderModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); }, v);
         QTest::mouseClick(C<QPushButton>("AreaPosicionI"), Qt::LeftButton);
         QCOMPARE(v->Valores().phi[0], 0.0);
@@ -200,7 +200,7 @@ private slots:
 
     void EntregaConTextoIlegibleNoAbre() {
         RecogerAvisos avisos;
-        const int antes = estado.NumeroBarras[1][1];
+        const int antes = estado.Barras[1][0].Numero;
         v->hide(); // la entrega la abriría modal
         const bool abierta = ConModal(
             [&] {
@@ -210,7 +210,7 @@ private slots:
             [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
         QVERIFY(!abierta);
         QCOMPARE(avisos.avisos.size(), 1);
-        QCOMPARE(estado.NumeroBarras[1][1], antes); // sin cambios
+        QCOMPARE(estado.Barras[1][0].Numero, antes); // sin cambios
     }
 };
 

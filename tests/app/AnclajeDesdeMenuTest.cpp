@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(a2.boton, QStringLiteral("2Ø10"));
         QCOMPARE(a2.area, QStringLiteral("    1.188"));
         QCOMPARE(a2.longitudes, a1.longitudes); // mismas barras de 10 mm, mismo decalaje
-        QCOMPARE(app_->Estado.NumeroBarras[2][1], 2);
+        QCOMPARE(app_->Estado.Barras[2][0].Numero, 2);
         QCOMPARE(app_->Estado.fyk, 400.0);
     }
 };

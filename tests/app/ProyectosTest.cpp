@@ -154,10 +154,8 @@ private slots:
         }
         for (int k = 0; k < NumeroRanuras; ++k) {
             app_->Estado.NumeroDiametros[k] = 1 + k % 3;
-            for (int j = 1; j <= 3; ++j) {
-                app_->Estado.NumeroBarras[k][j] = 2 + k + j;
-                app_->Estado.DiametroBarras[k][j] = 6 + 2 * k + j;
-            }
+            for (int j = 0; j < GruposPorRanura; ++j)
+                app_->Estado.Barras[k][j] = GrupoBarras{3 + k + j, 7 + 2 * k + j};
         }
         app_->VentanaFlechas->FijarArmadura(1, true);
         app_->VentanaTransversal1->FijarArmadura(0, true);
@@ -169,7 +167,7 @@ private slots:
 
         P().Nuevo();
         QVERIFY(Todo() != antes);
-        QCOMPARE(app_->Estado.NumeroBarras[3][1], 1);
+        QCOMPARE(app_->Estado.Barras[3][0].Numero, 1);
         QVERIFY(P().AbrirFichero(Ruta("todo.velmora")));
         const auto despues = Todo();
         QCOMPARE(despues.size(), antes.size());

@@ -112,4 +112,19 @@ TEST(Area, RanurasEnElEstado) {
     EXPECT_EQ(e["fyd"], 0.0);
 }
 
+// Los tres grupos de una ranura, en orden y sin tocar las ranuras vecinas.
+TEST(Area, TercerGrupoEnElEstado) {
+    const Json r = Procesar(R"({"calculo": "area", "IndiceArmadura": 4,
+                                "ranuras": {"4": [[1, 6], [2, 8], [3, 20]]}})");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    EXPECT_EQ(r["TextoArmadura"], "1Ø6+2Ø8+3Ø20");
+    const Json& e = r["estado"];
+    EXPECT_NEAR(e["AreaTotal"].get<double>(), 1071.283, 0.001); // 341π mm²
+    EXPECT_EQ(e["NumeroDiametros"], Json::parse("[1, 1, 1, 1, 3]"));
+    EXPECT_EQ(e["NumeroBarras"][4], Json::parse(R"({"1": 1, "2": 2, "3": 3})"));
+    EXPECT_EQ(e["DiametroBarras"][4], Json::parse(R"({"1": 6, "2": 8, "3": 20})"));
+    EXPECT_EQ(e["NumeroBarras"][3], Json::parse(R"({"1": 1, "2": 1, "3": 1})"));
+    EXPECT_EQ(e["DiametroBarras"][3], Json::parse(R"({"1": 10, "2": 10, "3": 10})"));
+}
+
 } // namespace

@@ -47,8 +47,8 @@ class PruebaVentanaFlechas : public QObject {
     }
     void DefinirRanura(int k, int n, int diametro) {
         estado.NumeroDiametros[k] = 1;
-        estado.NumeroBarras[k][1] = n;
-        estado.DiametroBarras[k][1] = diametro;
+        estado.Barras[k][0].Numero = n;
+        estado.Barras[k][0].Diametro = diametro;
         QVERIFY(ConModal([&] { Pulsar(v, k == 1 ? "ValorA1" : "ValorA2"); }, PulsarOK));
     }
     // Pulsa «Calcular»; `accion` actúa sobre la ventana de resultados, que luego se cierra.

@@ -16,9 +16,9 @@ TEST(InicializarTablas, RanurasYTablas) {
     const auto e = Nuevo();
     for (int k = 0; k < NumeroRanuras; ++k) {
         EXPECT_EQ(e.NumeroDiametros[k], 1);
-        for (int j = 1; j <= GruposPorRanura; ++j) {
-            EXPECT_EQ(e.NumeroBarras[k][j], 1);
-            EXPECT_EQ(e.DiametroBarras[k][j], 10);
+        for (const GrupoBarras& g : e.Barras[k]) {
+            EXPECT_EQ(g.Numero, 1);
+            EXPECT_EQ(g.Diametro, 10);
         }
     }
     EXPECT_EQ(e.TablaM[0][1], 15);

@@ -16,7 +16,7 @@ class LeerNumeroBarrasValido : public testing::TestWithParam<CasoNumero> {};
 
 TEST_P(LeerNumeroBarrasValido, TruncaHaciaCero) {
     const auto& c = GetParam();
-    const auto r = LeerNumeroBarras(c.texto, 2);
+    const auto r = LeerNumeroBarras(c.texto, 1);
     ASSERT_TRUE(r) << r.error().mensaje;
     EXPECT_EQ((*r).n, c.n);
     EXPECT_EQ((*r).reescribir, c.reescribir);
@@ -40,7 +40,7 @@ class LeerNumeroBarrasErroneo : public testing::TestWithParam<CasoError> {};
 
 TEST_P(LeerNumeroBarrasErroneo, NombraLaFilaYElControl) {
     const auto& c = GetParam();
-    const auto r = LeerNumeroBarras(c.texto, 3);
+    const auto r = LeerNumeroBarras(c.texto, 2);
     ASSERT_FALSE(r);
     EXPECT_NE(r.error().mensaje.find("«Número de barras (fila 3)»"), std::string::npos)
         << r.error().mensaje;
@@ -59,7 +59,7 @@ TEST(LeerDiametroBarras, EnterosDentroDeLimites) {
     for (const auto& [texto, d] :
          {std::pair{"12", 12}, std::pair{" 25", 25}, std::pair{"0", 0}, std::pair{"-8", -8},
           std::pair{"999", 999}, std::pair{"12.0", 12}}) {
-        const auto r = LeerDiametroBarras(texto, 1);
+        const auto r = LeerDiametroBarras(texto, 0);
         ASSERT_TRUE(r) << texto << ": " << r.error().mensaje;
         EXPECT_EQ(*r, d) << texto;
     }
@@ -69,7 +69,7 @@ TEST(LeerDiametroBarras, RechazaFraccionesTextosYExcesos) {
     for (const auto& [texto, fragmento] :
          {std::pair{"12.5", "número entero de milímetros"}, std::pair{"Ø12", "no es un número"},
           std::pair{"1000", "entre -999 y 999 mm"}, std::pair{"1,5", "número entero"}}) {
-        const auto r = LeerDiametroBarras(texto, 2);
+        const auto r = LeerDiametroBarras(texto, 1);
         ASSERT_FALSE(r) << texto;
         EXPECT_NE(r.error().mensaje.find("«Diámetro (fila 2)»"), std::string::npos)
             << r.error().mensaje;

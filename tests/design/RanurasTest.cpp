@@ -23,25 +23,23 @@ TEST(SumarArea, DosGruposYGruposOcultos) {
     auto e = Nuevo();
     e.IndiceArmadura = 2;
     e.NumeroDiametros[2] = 2;
-    e.NumeroBarras[2][1] = 3;
-    e.DiametroBarras[2][1] = 12;
-    e.NumeroBarras[2][2] = 2;
-    e.DiametroBarras[2][2] = 10;
-    e.NumeroBarras[2][3] = 9; // oculto: no cuenta
+    e.Barras[2][0].Numero = 3;
+    e.Barras[2][0].Diametro = 12;
+    e.Barras[2][1].Numero = 2;
+    e.Barras[2][1].Diametro = 10;
+    e.Barras[2][2].Numero = 9; // oculto: no cuenta
     EXPECT_NEAR(SumarArea(e), 496.372, 1e-3);
     EXPECT_EQ(TextoAreaTotal(e), "    4.9637");
     EXPECT_EQ(TextoArmadura(e, 2), "3Ø12+2Ø10");
-    e.NumeroBarras[2][2] = -1; // un número negativo resta su área
+    e.Barras[2][1].Numero = -1; // un número negativo resta su área
     EXPECT_NEAR(SumarArea(e), 339.292 - 78.540, 1e-3);
 }
 
 TEST(TextoArmadura, SeCortaAVeinteCaracteres) {
     auto e = Nuevo();
     e.NumeroDiametros[1] = 3;
-    for (int j = 1; j <= 3; ++j) {
-        e.NumeroBarras[1][j] = 1000 + j;
-        e.DiametroBarras[1][j] = 25;
-    }
+    for (int j = 0; j < GruposPorRanura; ++j)
+        e.Barras[1][j] = GrupoBarras{1001 + j, 25};
     // "1001Ø25+1002Ø25+1003Ø25" tiene 23 caracteres
     EXPECT_EQ(TextoArmadura(e, 1), "1001Ø25+1002Ø25+1003");
 }

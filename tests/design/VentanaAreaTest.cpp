@@ -1,6 +1,7 @@
 // Selector de área de barras manejado por sus controles y por el protocolo de los llamadores.
 
 #include "design/VentanaArea.h"
+#include "cli/Contexto.h"
 #include "design/EstadoDiseno.h"
 #include "design/Ranuras.h"
 #include "ventanas/Controles.h"
@@ -108,15 +109,15 @@ private slots:
         Escribir(Diametro(1), QStringLiteral("12"));
         Escribir(Numero(2), QStringLiteral("2"));
         QCOMPARE(Area(), QStringLiteral("    4.9637"));
-        QCOMPARE(app_.Estado.NumeroBarras[1][1], 3);
-        QCOMPARE(app_.Estado.DiametroBarras[1][1], 12);
+        QCOMPARE(app_.Estado.Barras[1][0].Numero, 3);
+        QCOMPARE(app_.Estado.Barras[1][0].Diametro, 12);
         QVERIFY(std::abs(app_.Estado.AreaTotal - 496.372) < 1e-3);
         QCOMPARE(TextoArmadura(app_.Estado, 1), std::string("3Ø12+2Ø10"));
         // Un diámetro que no está en la lista también vale.
         Escribir(Diametro(2), QStringLiteral("18"));
-        QCOMPARE(app_.Estado.DiametroBarras[1][2], 18);
+        QCOMPARE(app_.Estado.Barras[1][1].Diametro, 18);
         // Las demás ranuras no cambian.
-        QCOMPARE(app_.Estado.NumeroBarras[0][1], 1);
+        QCOMPARE(app_.Estado.Barras[0][0].Numero, 1);
         QCOMPARE(app_.Estado.NumeroDiametros[0], 1);
     }
 
@@ -135,7 +136,7 @@ private slots:
         QFETCH(QString, queda);
         Abrir(2);
         Escribir(Numero(1), escrito);
-        QCOMPARE(app_.Estado.NumeroBarras[2][1], guardado);
+        QCOMPARE(app_.Estado.Barras[2][0].Numero, guardado);
         QCOMPARE(Numero(1)->text(), queda);
         QCOMPARE(Area(), QString::fromStdString(TextoAreaTotal(app_.Estado)));
         QVERIFY(!Control<QLabel>(QStringLiteral("EtiquetaAviso"))->isVisibleTo(ventana_));
@@ -163,6 +164,34 @@ private slots:
         QCOMPARE(Area(), conTres);
     }
 
+    // El tercer grupo, el último de la ranura, llega del selector al volcado de velmora-calc
+    // sin perderse ni pisar la ranura siguiente.
+    void TercerGrupoHastaElVolcado() {
+        ResponderModal([this](QWidget*) {
+            Grupos(3);
+            Escribir(Numero(1), QStringLiteral("1"));
+            Escribir(Diametro(1), QStringLiteral("6"));
+            Escribir(Numero(2), QStringLiteral("2"));
+            Escribir(Diametro(2), QStringLiteral("8"));
+            Escribir(Numero(3), QStringLiteral("3"));
+            Escribir(Diametro(3), QStringLiteral("20"));
+            QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonOK")), Qt::LeftButton);
+        });
+        QVERIFY(ventana_->Seleccionar(3));
+        // 1Ø6 + 2Ø8 + 3Ø20 = π/4·(36 + 128 + 1200) = 341π mm² = 10.7128 cm²
+        QCOMPARE(ventana_->TextoArea(), QStringLiteral("   10.7128"));
+        QCOMPARE(TextoArmadura(app_.Estado, 3), std::string("1Ø6+2Ø8+3Ø20"));
+        const Json volcado = VolcarEstado(app_.Estado);
+        const auto ranura = [&volcado](const char* tabla, int k) {
+            return QString::fromStdString(volcado[tabla][static_cast<std::size_t>(k)].dump());
+        };
+        QCOMPARE(ranura("NumeroDiametros", 3), QStringLiteral("3"));
+        QCOMPARE(ranura("NumeroBarras", 3), QStringLiteral(R"({"1":1,"2":2,"3":3})"));
+        QCOMPARE(ranura("DiametroBarras", 3), QStringLiteral(R"({"1":6,"2":8,"3":20})"));
+        QCOMPARE(ranura("NumeroBarras", 4), QStringLiteral(R"({"1":1,"2":1,"3":1})"));
+        QCOMPARE(ranura("DiametroBarras", 4), QStringLiteral(R"({"1":10,"2":10,"3":10})"));
+    }
+
     void DatoQueNoEsNumero() {
         Abrir(3);
         Escribir(Numero(1), QStringLiteral("4"));
@@ -172,7 +201,7 @@ private slots:
         QVERIFY2(aviso->text().contains(QStringLiteral("«Número de barras (fila 1)»")),
                  qPrintable(aviso->text()));
         // La ranura conserva el último valor válido y el área es la suya.
-        QCOMPARE(app_.Estado.NumeroBarras[3][1], 4);
+        QCOMPARE(app_.Estado.Barras[3][0].Numero, 4);
         QCOMPARE(Area(), QStringLiteral("    3.1416"));
 
         // OK no acepta un dato que no se ha podido leer.
@@ -183,7 +212,7 @@ private slots:
         QCOMPARE(ventana_->focusWidget(), Numero(1));
 
         Escribir(Diametro(1), QStringLiteral("12.5"));
-        QCOMPARE(app_.Estado.DiametroBarras[3][1], 12); // lo último legible: «12.»
+        QCOMPARE(app_.Estado.Barras[3][0].Diametro, 12); // lo último legible: «12.»
         Escribir(Numero(1), QStringLiteral("2"));
         QVERIFY2(aviso->text().contains(QStringLiteral("«Diámetro (fila 1)»")),
                  qPrintable(aviso->text()));
@@ -213,7 +242,7 @@ private slots:
             QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonCancel")), Qt::LeftButton);
         });
         QVERIFY(!ventana_->Seleccionar(1));
-        QCOMPARE(app_.Estado.NumeroBarras[1][2], 5);
+        QCOMPARE(app_.Estado.Barras[1][1].Numero, 5);
 
         // Otra ranura en medio no mezcla valores; al volver a la 1 aparece lo editado.
         ResponderModal([this](QWidget* w) {

@@ -162,8 +162,8 @@ private slots:
 
     void SelectorDeArmaduraLongitudinal() {
         estado.NumeroDiametros[0] = 1;
-        estado.NumeroBarras[0][1] = 4;
-        estado.DiametroBarras[0][1] = 20;
+        estado.Barras[0][0].Numero = 4;
+        estado.Barras[0][0].Diametro = 20;
         QVERIFY(ConModal([&] { QTest::mouseClick(C<QPushButton>("ValorArea"), Qt::LeftButton); },
                          PulsarOK));
         QCOMPARE(C<QPushButton>("ValorArea")->text(), QStringLiteral("4Ø20"));
