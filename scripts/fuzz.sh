@@ -13,11 +13,13 @@ objetivos=("$@")
 [ "${#objetivos[@]}" -gt 0 ] || read -r -a objetivos <<< "$(tr ';' ' ' < "$carpeta/fuzz/objetivos.txt")"
 
 mkdir -p "$carpeta/hallazgos"
-fallos=0
-for nombre in "${objetivos[@]}"; do
-    corpus="$carpeta/fuzz/corpus/$nombre"
+nucleos="$(nproc 2>/dev/null || echo 2)"
+
+# Un objetivo; deja su resumen en hallazgos/NOMBRE.resumen y su resultado en NOMBRE.estado.
+probar() {
+    local nombre="$1" corpus="$carpeta/fuzz/corpus/$1" d
+    local semillas=()
     mkdir -p "$corpus"
-    semillas=()
     for d in "$raiz/fuzz/corpus/$nombre" "$carpeta/fuzz/semillas/$nombre" "$raiz/tests/fuzz/$nombre"; do
         [ -d "$d" ] && semillas+=("$d")
     done
@@ -28,10 +30,23 @@ for nombre in "${objetivos[@]}"; do
             "$corpus" "${semillas[@]}" > "$carpeta/hallazgos/$nombre.log" 2>&1; then
         tail -n 60 "$carpeta/hallazgos/$nombre.log"
         echo "fuzz_$nombre ha encontrado un fallo: $(ls "$carpeta/hallazgos/$nombre-"* 2>/dev/null | tr '\n' ' ')"
-        fallos=$((fallos + 1))
-    else
-        grep -E '^stat::(number_of_executed_units|peak_rss_mb)|cov: ' "$carpeta/hallazgos/$nombre.log" |
-            tail -n 3
+        return 1
     fi
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)|cov: ' "$carpeta/hallazgos/$nombre.log" |
+        tail -n 3 || true
+}
+
+# Cada objetivo usa un núcleo: se ejecutan tantos a la vez como núcleos haya.
+for nombre in "${objetivos[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$nucleos" ]; do wait -n || true; done
+    rm -f "$carpeta/hallazgos/$nombre.estado"
+    ( estado=0; probar "$nombre" > "$carpeta/hallazgos/$nombre.resumen" 2>&1 || estado=1
+      echo "$estado" > "$carpeta/hallazgos/$nombre.estado" ) &
+done
+wait
+fallos=0
+for nombre in "${objetivos[@]}"; do
+    cat "$carpeta/hallazgos/$nombre.resumen"
+    [ "$(cat "$carpeta/hallazgos/$nombre.estado" 2>/dev/null)" = 0 ] || fallos=$((fallos + 1))
 done
 exit "$fallos"

@@ -1,0 +1,1 @@
+// Sólo da a las pruebas de ventanas sus cabeceras precompiladas.
