@@ -7,7 +7,7 @@ paquetes=(
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     qt6-svg-dev poppler-utils
     xvfb xauth fonts-dejavu-core
-    clang-14 libclang-rt-14-dev appstream dpkg-dev file
+    clang-14 libclang-rt-14-dev lld appstream dpkg-dev file
 )
 faltan=()
 for p in "${paquetes[@]}"; do

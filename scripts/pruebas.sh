@@ -13,8 +13,8 @@ if command -v ccache >/dev/null; then
     # Sin esto ccache no guarda las compilaciones que usan cabeceras precompiladas.
     export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:+$CCACHE_SLOPPINESS,}pch_defines,time_macros,include_file_mtime,include_file_ctime"
 fi
-# gold enlaza los ejecutables de las pruebas unas diez veces más deprisa que ld.
-command -v ld.gold >/dev/null && opciones+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold)
+# lld enlaza los ejecutables de las pruebas de cuatro a diez veces más deprisa que ld.
+command -v ld.lld >/dev/null && opciones+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld)
 
 # Release, la compilación del paquete: sin información de depuración, que aquí no hace falta y
 # alarga mucho la compilación.
