@@ -1,13 +1,13 @@
 #include "cli/Lote.h"
 
 #include "cli/Contexto.h"
+#include "cli/LecturaJson.h"
 #include "cli/Proyecto.h"
 #include "common/Numeros.h"
 
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <vector>
 
 namespace velmora {
@@ -112,31 +112,18 @@ Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe =
                               {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
                                    " niveles de listas u objetos.",
                                ""});
-    // Una clave repetida en un objeto haría valer sólo una de las dos, en silencio.
-    std::vector<std::set<std::string>> claves;
-    std::string repetida, ultimaClave;
-    const auto vigilar = [&](int, Json::parse_event_t suceso, Json& valor) {
-        if (suceso == Json::parse_event_t::key)
-            ultimaClave = valor.get<std::string>();
-        if (suceso == Json::parse_event_t::object_start)
-            claves.emplace_back();
-        else if (suceso == Json::parse_event_t::object_end && !claves.empty())
-            claves.pop_back();
-        else if (suceso == Json::parse_event_t::key && !claves.empty() &&
-                 !claves.back().insert(valor.get<std::string>()).second && repetida.empty())
-            repetida = valor.get<std::string>();
-        return true;
-    };
+    ClavesLeidas claves;
     Json entrada;
     try {
-        entrada = Json::parse(linea, vigilar);
+        entrada = LeerJsonVigilado(linea, claves);
     } catch (const Json::exception& e) {
-        return RespuestaError(nullptr, ErrorDeLectura(e, ultimaClave));
+        return RespuestaError(nullptr, ErrorDeLectura(e, claves.ultima));
     }
-    if (!repetida.empty())
-        return RespuestaError(
-            nullptr,
-            {"La clave «" + repetida + "» aparece dos veces en el mismo objeto.", repetida});
+    if (!claves.repetida.empty())
+        return RespuestaError(nullptr,
+                              {"La clave «" + claves.repetida +
+                                   "» aparece dos veces en el mismo objeto.",
+                               claves.repetida});
     if (!entrada.is_object())
         return RespuestaError(nullptr, {"La línea debe ser un objeto JSON: "
                                         "{\"calculo\": \"nombre\", ...}.",

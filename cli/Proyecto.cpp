@@ -1,10 +1,10 @@
 #include "cli/Proyecto.h"
 
+#include "cli/LecturaJson.h"
 #include "cli/Lote.h"
 #include "common/Numeros.h"
 
 #include <algorithm>
-#include <set>
 
 namespace velmora {
 
@@ -20,29 +20,18 @@ Resultado<Json> LeerObjeto(std::string_view linea) {
     if (DemasiadoHonda(linea))
         return Resultado<Json>::Error("anida más de " + FormatearEntero(ProfundidadMaxima) +
                                       " niveles de listas u objetos.");
-    std::vector<std::set<std::string>> claves;
-    std::string repetida;
-    const auto vigilar = [&](int, Json::parse_event_t suceso, Json& valor) {
-        if (suceso == Json::parse_event_t::object_start)
-            claves.emplace_back();
-        else if (suceso == Json::parse_event_t::object_end && !claves.empty())
-            claves.pop_back();
-        else if (suceso == Json::parse_event_t::key && !claves.empty() &&
-                 !claves.back().insert(valor.get<std::string>()).second && repetida.empty())
-            repetida = valor.get<std::string>();
-        return true;
-    };
+    ClavesLeidas claves;
     Json objeto;
     try {
-        objeto = Json::parse(linea.begin(), linea.end(), vigilar);
+        objeto = LeerJsonVigilado(linea, claves);
     } catch (const Json::parse_error& e) {
         return Resultado<Json>::Error("no es JSON válido (error cerca del carácter " +
                                       FormatearEntero(static_cast<long long>(e.byte)) + ").");
     } catch (const Json::exception&) {
         return Resultado<Json>::Error("lleva un número que no se puede representar.");
     }
-    if (!repetida.empty())
-        return Resultado<Json>::Error("la clave «" + repetida +
+    if (!claves.repetida.empty())
+        return Resultado<Json>::Error("la clave «" + claves.repetida +
                                       "» aparece dos veces en el mismo objeto.");
     if (!objeto.is_object())
         return Resultado<Json>::Error("debe ser un objeto JSON {...}.");
