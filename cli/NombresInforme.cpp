@@ -154,8 +154,10 @@ struct NombreResultado {
 
 using ClaveResultado = std::pair<std::string_view, std::string_view>;
 
-const std::map<ClaveResultado, NombreResultado>& NombresResultados() {
-    static const std::map<ClaveResultado, NombreResultado> n{
+using TablaNombres = std::map<ClaveResultado, NombreResultado>;
+
+const TablaNombres& NombresResultadosSeccion() {
+    static const TablaNombres n{
         // Parámetros generales y área de barras.
         {{"ParametrosGenerales", "EtiquetaAcero"}, {"Acero"}},
         {{"ParametrosGenerales", "EtiquetaHormigon"}, {"Hormigón"}},
@@ -196,6 +198,12 @@ const std::map<ClaveResultado, NombreResultado>& NombresResultados() {
         {{"", "Ntraccion"}, {"Esfuerzo normal último en tracción centrada", "kN"}},
         {{"", "Mmax"}, {"Momento último positivo máximo", "kN·m"}},
         {{"", "Mmin"}, {"Momento último negativo máximo", "kN·m"}},
+    };
+    return n;
+}
+
+const TablaNombres& NombresResultadosElementos() {
+    static const TablaNombres n{
         // Cortante de la viga.
         {{"VentanaTransversal1", "ValorArea"},
          {"Armadura longitudinal traccionada", "", "Defina armadura"}},
@@ -264,8 +272,18 @@ const std::map<ClaveResultado, NombreResultado>& NombresResultados() {
     return n;
 }
 
-const std::map<ClaveResultado, NombreResultado>& NombresResultadosHerramientas() {
-    static const std::map<ClaveResultado, NombreResultado> n{
+// Secciones, interacción y elementos (cortante, cercos, flechas y anclaje).
+const TablaNombres& NombresResultados() {
+    static const TablaNombres n = [] {
+        TablaNombres todos = NombresResultadosSeccion();
+        todos.insert(NombresResultadosElementos().begin(), NombresResultadosElementos().end());
+        return todos;
+    }();
+    return n;
+}
+
+const TablaNombres& NombresResultadosHerramientas() {
+    static const TablaNombres n{
         // Fluencia.
         {{"VentanaResultadosDeformacion", "Valor1"},
          {"Deformación elástica instantánea ε<sub>ei</sub>", "‰"}},
