@@ -5,12 +5,10 @@
 #include "cli/Contexto.h"
 #include "section/DibujoInteraccion.h"
 #include "cli/Seccion.h"
-#include "common/Numeros.h"
 #include "design/Ranuras.h"
 #include "section/CalculoSeccion.h"
 #include "section/Interaccion.h"
 
-#include <cmath>
 
 namespace velmora {
 
@@ -62,8 +60,6 @@ std::vector<Combinacion> LeerCombinaciones(Contexto& c) {
     return r;
 }
 
-double Redondear(double v) { return std::round(v * 1000.0) / 1000.0; }
-
 void CalcularInteraccionLinea(Contexto& c) {
     c.ConfirmarParametros();
     const auto datos = LeerVentanaSeccion(c, false);
@@ -73,27 +69,25 @@ void CalcularInteraccionLinea(Contexto& c) {
     const auto combinaciones = LeerCombinaciones(c);
     const auto d = Exigir(CalcularInteraccion(c.Estado, SeccionDelEstado(c.Estado, A1, A2)));
 
-    Json curva = Json::array();
-    for (const auto& p : d.Curva())
-        curva.push_back({Redondear(p.N * 1e-3), Redondear(p.M * 1e-6)});
+    const auto valores = Valores(d);
     Json comprobadas = Json::array();
     std::vector<ComprobacionCombinacion> comprobaciones;
     for (const auto& k : combinaciones) {
         const auto x = ComprobarCombinacion(d, k);
         comprobaciones.push_back(x);
         comprobadas.push_back({{"nombre", k.Nombre},
-                               {"Nd", k.Nd * 1e-3},
-                               {"Md", k.Md * 1e-6},
+                               {"Nd", EnKN(k.Nd)},
+                               {"Md", EnKNm(k.Md)},
                                {"gamma", x.Nula ? Json(nullptr) : Json(x.Gamma)},
                                {"cumple", x.Cumple}});
     }
-    c.Poner(Ventana, "AreaA1", Formatear(A1 / CampoAreaA1.factor, 10, 4));
-    c.Poner(Ventana, "AreaA2", Formatear(A2 / CampoAreaA2.factor, 10, 4));
-    c.Poner("", "N0", d.N0 * 1e-3);
-    c.Poner("", "Ntraccion", d.Ntraccion * 1e-3);
-    c.Poner("", "Mmax", d.Mmax * 1e-6);
-    c.Poner("", "Mmin", d.Mmin * 1e-6);
-    c.Poner("", "curva", std::move(curva));
+    c.Poner(Ventana, "AreaA1", RotuloAreaCm2(A1));
+    c.Poner(Ventana, "AreaA2", RotuloAreaCm2(A2));
+    c.Poner("", "N0", valores.N0);
+    c.Poner("", "Ntraccion", valores.Ntraccion);
+    c.Poner("", "Mmax", valores.Mmax);
+    c.Poner("", "Mmin", valores.Mmin);
+    c.Poner("", "curva", valores.Curva);
     c.Poner("", "combinaciones", std::move(comprobadas));
     c.Dibujar("Diagrama de interacción N–M con las combinaciones comprobadas",
               [&] { return SvgInteraccion(d, comprobaciones, 640, 480); });

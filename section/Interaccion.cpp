@@ -457,12 +457,23 @@ std::vector<FilaCombinacion> PartirTablaPegada(std::string_view texto) {
     return filas;
 }
 
+double EnKN(double N) { return N * 1e-3; }
+double EnKNm(double Nmm) { return Nmm * 1e-6; }
+
+ValoresInteraccion Valores(const DiagramaInteraccion& d) {
+    const auto milesima = [](double v) { return std::round(v * 1000.0) / 1000.0; };
+    ValoresInteraccion v{EnKN(d.N0), EnKN(d.Ntraccion), EnKNm(d.Mmax), EnKNm(d.Mmin), {}};
+    for (const auto& p : d.Curva())
+        v.Curva.push_back({milesima(EnKN(p.N)), milesima(EnKNm(p.M))});
+    return v;
+}
+
 RotulosInteraccion Rotulos(const DiagramaInteraccion& d) {
     RotulosInteraccion r;
-    r.N0 = Formatear(d.N0 * 1e-3, 10, 1) + " kN";
-    r.Ntraccion = Formatear(d.Ntraccion * 1e-3, 10, 1) + " kN";
-    r.Mmax = Formatear(d.Mmax * 1e-6, 10, 1) + " kN·m";
-    r.Mmin = Formatear(d.Mmin * 1e-6, 10, 1) + " kN·m";
+    r.N0 = Formatear(EnKN(d.N0), 10, 1) + " kN";
+    r.Ntraccion = Formatear(EnKN(d.Ntraccion), 10, 1) + " kN";
+    r.Mmax = Formatear(EnKNm(d.Mmax), 10, 1) + " kN·m";
+    r.Mmin = Formatear(EnKNm(d.Mmin), 10, 1) + " kN·m";
     r.Materiales = "Materiales (N/mm²):<br>f<sub>cd</sub> = " + Formatear(d.Materiales.fcd, 0, 2) +
                    " &nbsp; f<sub>yd</sub> = " + Formatear(d.Materiales.fyd, 0, 2) +
                    " &nbsp; f<sub>ycd</sub> = " + Formatear(d.Materiales.fycd, 0, 2);
@@ -482,9 +493,10 @@ std::string SinCeros(double v) {
 } // namespace
 
 std::string TextoAreaCm2(double mm2) { return Formatear(mm2 / CampoAreaA1.factor, 0, 4); }
+std::string RotuloAreaCm2(double mm2) { return Formatear(mm2 / CampoAreaA1.factor, 10, 4); }
 std::string TextoLongitudM(double mm) { return Formatear(mm * 1e-3, 0, 3); }
-std::string TextoAxilKN(double N) { return SinCeros(N * 1e-3); }
-std::string TextoMomentoKNm(double Nmm) { return SinCeros(Nmm * 1e-6); }
+std::string TextoAxilKN(double N) { return SinCeros(EnKN(N)); }
+std::string TextoMomentoKNm(double Nmm) { return SinCeros(EnKNm(Nmm)); }
 
 std::string PistaCombinacion(const ComprobacionCombinacion& c) {
     std::string nombre;

@@ -10,6 +10,7 @@
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -126,10 +127,21 @@ struct RotulosInteraccion {
 };
 [[nodiscard]] RotulosInteraccion Rotulos(const DiagramaInteraccion& d);
 
+// Los resultados en números, como los da velmora-calc: axiles en kN, momentos en kN·m y la
+// curva redondeada a la milésima ({N, M} por vértice).
+struct ValoresInteraccion {
+    double N0 = 0, Ntraccion = 0, Mmax = 0, Mmin = 0;
+    std::vector<std::array<double, 2>> Curva;
+};
+[[nodiscard]] ValoresInteraccion Valores(const DiagramaInteraccion& d);
+[[nodiscard]] double EnKN(double N);    // N → kN
+[[nodiscard]] double EnKNm(double Nmm); // N·mm → kN·m
+
 // Textos que la ventana escribe en sus campos: un área en cm² ("4.0212" de 402.12 mm²), una
 // longitud en m ("0.400" de 400 mm) y un axil o un momento en kN o kN·m sin ceros sobrantes
 // ("300" de 300000 N, "-12.5" de −12.5e6 N·mm).
 [[nodiscard]] std::string TextoAreaCm2(double mm2);
+[[nodiscard]] std::string RotuloAreaCm2(double mm2); // el área en 10 caracteres: "    4.0212"
 [[nodiscard]] std::string TextoLongitudM(double mm);
 [[nodiscard]] std::string TextoAxilKN(double N);
 [[nodiscard]] std::string TextoMomentoKNm(double Nmm);
