@@ -3,7 +3,7 @@
 // una sección recién calculada.
 
 #include "anchorage/VentanaLongitudAnclaje.h"
-#include "app/Aplicacion.h"
+#include "Programa.h"
 #include "app/VentanaPrincipal.h"
 #include "ventanas/ConModal.h"
 #include "ventanas/Controles.h"
@@ -16,11 +16,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <memory>
+
 using namespace velmora;
 
 class PruebaDesdeMenu : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<pruebas::Programa> programa_;
     Aplicacion* app_ = nullptr;
 
     QAction* Accion(const char* nombre) {
@@ -66,13 +69,12 @@ class PruebaDesdeMenu : public QObject {
 
 private slots:
     void init() {
-        app_ = new Aplicacion;
-        InicializarTablas(app_->Estado);
-        CrearVentanas(*app_);
+        programa_ = std::make_unique<pruebas::Programa>(false);
+        app_ = &programa_->app;
     }
     void cleanup() {
-        delete app_->VentanaPrincipal;
-        delete app_;
+        programa_.reset(); // y con la principal, todas las demás ventanas
+        app_ = nullptr;
     }
 
     void AnclajeDesdeHerramientasRotulaLaArmadura() {

@@ -1,6 +1,6 @@
 // Las dos herramientas de diagramas abiertas desde la ventana principal, con lo que dejan en el
 // estado de diseño para las demás ventanas.
-#include "app/Aplicacion.h"
+#include "Programa.h"
 #include "app/VentanaPrincipal.h"
 #include "common/GrupoOpciones.h"
 #include "common/Recursos.h"
@@ -23,6 +23,7 @@ using namespace velmora;
 class PruebaHerramientasEnElPrograma : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<pruebas::Programa> programa_;
     Aplicacion* app_ = nullptr;
     bool dibujoPropio_ = false;
     // Los dibujos de la ventana principal que falten se avisan aquí, sin cuadros de mensaje.
@@ -78,15 +79,14 @@ private slots:
         avisos_.reset();
     }
     void init() {
-        app_ = new Aplicacion;
-        InicializarTablas(app_->Estado);
-        CrearVentanas(*app_);
+        programa_ = std::make_unique<pruebas::Programa>(false);
+        app_ = &programa_->app;
         app_->VentanaPrincipal->show();
         QVERIFY(QTest::qWaitForWindowExposed(app_->VentanaPrincipal));
     }
     void cleanup() {
-        delete app_->VentanaPrincipal;
-        delete app_;
+        programa_.reset(); // y con la principal, todas las demás ventanas
+        app_ = nullptr;
     }
 
     void AlCerrarLaParabolaElHormigonVuelveAlDeLosParametros() {

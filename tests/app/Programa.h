@@ -12,13 +12,15 @@ namespace velmora::pruebas {
 
 struct Programa {
     Aplicacion app;
-    // Abrir una ventana puede calcular y avisar: los avisos se recogen, sin cuadros.
+    // Abrir una ventana puede calcular y avisar: los avisos se recogen, sin cuadros, salvo que
+    // la prueba quiera ver los cuadros o recogerlos ella.
     std::unique_ptr<RecogerAvisos> avisos;
 
-    Programa() {
+    explicit Programa(bool recogerAvisos = true) {
         InicializarTablas(app.Estado);
         CrearVentanas(app);
-        avisos = std::make_unique<RecogerAvisos>();
+        if (recogerAvisos)
+            avisos = std::make_unique<RecogerAvisos>();
     }
     ~Programa() {
         avisos.reset();

@@ -2,7 +2,7 @@
 // hacen sus entradas con las demás ventanas.
 
 #include "app/VentanaPrincipal.h"
-#include "app/Aplicacion.h"
+#include "Programa.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
 #include "section/DatosSeccion.h"
@@ -25,6 +25,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <memory>
 
 using namespace velmora;
 
@@ -49,6 +51,7 @@ public slots:
 class PruebaVentanaPrincipal : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<pruebas::Programa> programa_;
     Aplicacion* app_ = nullptr;
 
     TVentanaPrincipal* Principal() { return app_->VentanaPrincipal; }
@@ -73,13 +76,11 @@ class PruebaVentanaPrincipal : public QObject {
 
 private slots:
     void init() {
-        app_ = new Aplicacion;
-        InicializarTablas(app_->Estado);
-        CrearVentanas(*app_);
+        programa_ = std::make_unique<pruebas::Programa>(false);
+        app_ = &programa_->app;
     }
     void cleanup() {
-        delete app_->VentanaPrincipal; // y con ella, todas las demás ventanas
-        delete app_;
+        programa_.reset(); // y con la principal, todas las demás ventanas
         app_ = nullptr;
     }
 
