@@ -1,5 +1,5 @@
-# Ejecuta velmora-calc sobre ENTRADA y compara su salida con ESPERADA, línea a línea; dice la
-# primera línea distinta y cuántas lo son.
+# Ejecuta velmora-calc sobre ENTRADA y compara su salida con ESPERADA; si difieren, dice la
+# primera línea distinta (con cmp) y cuántas lo son (con diff).
 execute_process(COMMAND "${PROGRAMA}" "${ENTRADA}" RESULT_VARIABLE codigo OUTPUT_FILE "${SALIDA}")
 if(NOT codigo EQUAL 0)
     message(FATAL_ERROR "velmora-calc terminó con el código ${codigo}")
@@ -7,28 +7,12 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${SALIDA}" "${ESPERADA}"
                 RESULT_VARIABLE distintos)
 if(distintos)
-    file(STRINGS "${SALIDA}" obtenidas ENCODING UTF-8)
-    file(STRINGS "${ESPERADA}" esperadas ENCODING UTF-8)
-    list(LENGTH obtenidas n)
-    list(LENGTH esperadas m)
-    set(diferentes 0)
-    set(primera "")
-    math(EXPR ultima "${n} - 1")
-    foreach(i RANGE ${ultima})
-        list(GET obtenidas ${i} a)
-        if(i LESS m)
-            list(GET esperadas ${i} b)
-        else()
-            set(b "")
-        endif()
-        if(NOT a STREQUAL b)
-            math(EXPR diferentes "${diferentes} + 1")
-            if(primera STREQUAL "")
-                math(EXPR numero "${i} + 1")
-                set(primera "línea ${numero}:\n  obtenida: ${a}\n  esperada: ${b}")
-            endif()
-        endif()
-    endforeach()
-    message(FATAL_ERROR "${diferentes} respuestas distintas de ${m} (${n} obtenidas); la primera, "
-                        "${primera}\nSalida completa: ${SALIDA}")
+    execute_process(COMMAND cmp "${SALIDA}" "${ESPERADA}" OUTPUT_VARIABLE primera)
+    execute_process(COMMAND diff --unchanged-line-format= --old-line-format=x\n
+                            --new-line-format= "${SALIDA}" "${ESPERADA}"
+                    OUTPUT_VARIABLE marcas)
+    string(LENGTH "${marcas}" n)
+    math(EXPR n "${n} / 2")
+    message(FATAL_ERROR "${n} respuestas distintas de las esperadas; ${primera}"
+                        "Compárelas con: diff ${SALIDA} ${ESPERADA}")
 endif()
