@@ -1,10 +1,9 @@
 #include "section/Interaccion.h"
 
 #include "common/Numeros.h"
-#include "diagrams/ParabolaRectangulo.h"
-#include "section/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
 #include "section/LeyesMateriales.h"
+#include "section/ce/Ecuaciones.h"
 
 #include <algorithm>
 #include <array>
@@ -14,20 +13,11 @@ namespace velmora {
 
 namespace {
 
-constexpr double EpsAcero = 0.010;   // alargamiento del pivote A
-constexpr double EpsRotura = 0.0035; // acortamiento del pivote B
-constexpr double EpsPlano = 0.002;   // acortamiento del pivote C y de la compresión centrada
 // La mitad del 0.1 % pedido en el punto medio de cada tramo: cerca de un codo (cedencia de una
 // armadura) el error entre vértices puede pasar del medido en el punto medio.
 constexpr double TolCuerda = 0.0005;
 constexpr int TramosIniciales = 8;   // por pivote, antes de afinar
 constexpr int ProfundidadMaxima = 24;
-
-// Una capa de hormigón de ancho constante entre las profundidades y0 < y1 (desde la cara
-// comprimida).
-struct Capa {
-    double y0, y1, ancho;
-};
 
 // La sección vista desde su cara comprimida: la mitad negativa es la misma sección volteada.
 struct Vista {
@@ -65,57 +55,36 @@ Vista VistaDe(const SeccionInteraccion& s, bool negativo) {
     return v;
 }
 
-// Perfil lineal ε(y) = epsSup − kappa·y (acortamiento positivo).
-struct Perfil {
-    double epsSup, kappa;
-};
-
-// Perfil último de parámetro t (art. 42.1.3).
-Perfil PerfilDe(const Vista& v, double t) {
+// Perfil último de parámetro t con pivote en la armadura (EHE-98, art. 42.1.3): los valores de
+// los pivotes son los de las leyes; 7d/27 y 3h/7 son donde se cruzan con los de esta norma.
+PlanoDeformacion PerfilConPivotes(const Vista& v, const MaterialesInteraccion& m, double t) {
+    const LeyHormigon& c = m.Hormigon;
+    const double epsMax = m.EpsMaxAcero;
     t = std::clamp(t, 0.0, 3.0);
     if (t <= 1.0) {
-        // Pivote A: 0.010 de alargamiento en la armadura traccionada; x ≤ 7d/27, también
+        // Pivote A: alargamiento máximo en la armadura traccionada; x ≤ 7d/27, también
         // negativa, hasta la tracción uniforme.
-        const double epsSup = -EpsAcero + t * (EpsRotura + EpsAcero);
-        return {epsSup, (epsSup + EpsAcero) / v.d};
+        const double epsSup = -epsMax + t * (c.epsCU2 + epsMax);
+        return {epsSup, (epsSup + epsMax) / v.d};
     }
     if (t <= 2.0) {
-        // Pivote B: 0.0035 en la fibra superior, 7d/27 < x ≤ h.
+        // Pivote B: εcu en la fibra superior, 7d/27 < x ≤ h.
         const double x0 = v.d * 7.0 / 27.0;
         const double x = x0 + (t - 1.0) * (v.h - x0);
-        return {EpsRotura, EpsRotura / x};
+        return {c.epsCU2, c.epsCU2 / x};
     }
-    // Pivote C: 0.002 a 3h/7 de la fibra superior, x > h, hasta la compresión uniforme.
-    const double epsInf = (t - 2.0) * EpsPlano;
-    const double kappa = (EpsPlano - epsInf) / (v.h * 4.0 / 7.0);
-    return {EpsPlano + kappa * v.h * 3.0 / 7.0, kappa};
+    // Pivote C: εc2 a 3h/7 de la fibra superior, x > h, hasta la compresión uniforme.
+    const double epsInf = (t - 2.0) * c.epsC2;
+    const double kappa = (c.epsC2 - epsInf) / (v.h * 4.0 / 7.0);
+    return {c.epsC2 + kappa * v.h * 3.0 / 7.0, kappa};
 }
 
-// Integral de la tensión del hormigón desde 0 hasta E (nula si E ≤ 0) y su momento ∫σ·ε dε.
-double F(double E, double fcd) { return E > 0.0 ? AreaDiagrama(E, fcd) : 0.0; }
-double G(double E, double fcd) {
-    return E > 0.0 ? AreaDiagrama(E, fcd) * (E - CentroDiagrama(E)) : 0.0;
-}
-
-// Resultante (N) de una capa y su momento (N·mm) respecto de la fibra superior, en forma cerrada:
-// con dy = −dε/κ, ∫σ dy = ΔF/κ y ∫σ·(y − y0) dy = (ε0·ΔF − ΔG)/κ².
-void SumarCapa(const Capa& c, const Perfil& p, double fcd, double& N, double& Msup) {
-    const double e0 = p.epsSup - p.kappa * c.y0;
-    const double e1 = p.epsSup - p.kappa * c.y1;
-    const double alto = c.y1 - c.y0;
-    if (e0 <= 0.0 && e1 <= 0.0)
-        return;
-    if (p.kappa * alto < 1e-10) {
-        const double fuerza = c.ancho * alto * TensionHormigon(0.5 * (e0 + e1), fcd);
-        N += fuerza;
-        Msup += fuerza * 0.5 * (c.y0 + c.y1);
-        return;
-    }
-    const double dF = F(e0, fcd) - F(e1, fcd);
-    const double dG = G(e0, fcd) - G(e1, fcd);
-    const double fuerza = c.ancho * dF / p.kappa;
-    N += fuerza;
-    Msup += fuerza * c.y0 + c.ancho * (e0 * dF - dG) / (p.kappa * p.kappa);
+// Plano último de parámetro t: con pivote en la armadura si el acero tiene límite de
+// alargamiento; si no, los planos de Anejo 19, 6.1.
+PlanoDeformacion PerfilDe(const Vista& v, const MaterialesInteraccion& m, double t) {
+    if (std::isfinite(m.EpsMaxAcero))
+        return PerfilConPivotes(v, m, t);
+    return ce::PlanoInteraccion(m.Hormigon, v.h, v.d, m.fyd / m.Es, t);
 }
 
 double TensionAceroMateriales(const MaterialesInteraccion& m, double eps) {
@@ -131,10 +100,10 @@ double TensionAceroMateriales(const MaterialesInteraccion& m, double eps) {
     return std::clamp(sigma, -m.fyd, m.fycd);
 }
 
-PuntoNM Esfuerzos(const Vista& v, const MaterialesInteraccion& m, const Perfil& p) {
+PuntoNM Esfuerzos(const Vista& v, const MaterialesInteraccion& m, const PlanoDeformacion& p) {
     double N = 0.0, Msup = 0.0;
     for (int i = 0; i < v.numeroCapas; ++i)
-        SumarCapa(v.capas[static_cast<std::size_t>(i)], p, m.fcd, N, Msup);
+        SumarCapa(v.capas[static_cast<std::size_t>(i)], p, m.Hormigon, N, Msup);
     const double FA = v.AA * TensionAceroMateriales(m, p.epsSup - p.kappa * v.yA);
     const double FB = v.AB * TensionAceroMateriales(m, p.epsSup - p.kappa * v.yB);
     N += FA + FB;
@@ -218,6 +187,25 @@ Estado ComprobarArmaduras(const SeccionInteraccion& s, std::string_view campoA1,
     return Correcto();
 }
 
+// El mayor axil de compresión de la curva: el mayor de los vértices, afinado por sección áurea en
+// el giro sobre el pivote de εc2 (t de 2 a 3) de cada mitad, donde está el máximo.
+double MayorCompresion(const DiagramaInteraccion& d) {
+    double mayor = d.N0;
+    for (const auto& v : d.Contorno)
+        mayor = std::max(mayor, v.P.N);
+    const double r = (std::sqrt(5.0) - 1.0) / 2.0;
+    for (bool neg : {false, true}) {
+        double a = 2.0, b = 3.0;
+        for (int i = 0; i < 80; ++i) {
+            const double t1 = b - r * (b - a), t2 = a + r * (b - a);
+            const double n1 = PuntoPerfil(d, neg, t1).N, n2 = PuntoPerfil(d, neg, t2).N;
+            mayor = std::max({mayor, n1, n2});
+            (n1 < n2 ? a : b) = n1 < n2 ? t1 : t2;
+        }
+    }
+    return mayor;
+}
+
 EstadoDiseno EstadoGeometria(const SeccionInteraccion& s) {
     EstadoDiseno g;
     g.SeccionRectangular = s.Rectangular;
@@ -236,7 +224,14 @@ SeccionInteraccion SeccionDelEstado(const EstadoDiseno& e, double A1, double A2)
 }
 
 MaterialesInteraccion MaterialesDelEstado(const EstadoDiseno& e) {
-    return {e.fcd, e.fyd, e.fycd, ModuloAcero(e), e.ArmaduraPasiva};
+    MaterialesInteraccion m = MaterialesDeLeyes(LeyesEHE98(e.fcd, e.fyd, e.fycd, ModuloAcero(e)));
+    m.ArmaduraPasiva = e.ArmaduraPasiva;
+    return m;
+}
+
+MaterialesInteraccion MaterialesDeLeyes(const LeyesSeccion& l) {
+    return {l.hormigon.fcd, l.acero.fyd, l.acero.fycd, l.acero.Es, true, l.hormigon,
+            l.acero.epsMax};
 }
 
 std::vector<PuntoNM> DiagramaInteraccion::Curva() const {
@@ -249,7 +244,7 @@ std::vector<PuntoNM> DiagramaInteraccion::Curva() const {
 
 PuntoNM PuntoPerfil(const DiagramaInteraccion& d, bool negativo, double t) {
     const Vista v = VistaDe(d.Seccion, negativo);
-    PuntoNM p = Esfuerzos(v, d.Materiales, PerfilDe(v, t));
+    PuntoNM p = Esfuerzos(v, d.Materiales, PerfilDe(v, d.Materiales, t));
     if (negativo)
         p.M = -p.M;
     return p;
@@ -259,20 +254,34 @@ Resultado<DiagramaInteraccion> CalcularInteraccion(const EstadoDiseno& e,
                                                    const SeccionInteraccion& s,
                                                    std::string_view campoA1,
                                                    std::string_view campoA2) {
-    using R = Resultado<DiagramaInteraccion>;
     if (auto r = ComprobarGeometria(EstadoGeometria(s)); !r)
         return r.error();
     if (auto r = ComprobarArmaduras(s, campoA1, campoA2); !r)
         return r.error();
     if (auto r = ComprobarMateriales(e); !r)
         return r.error();
+    return CalcularInteraccion(MaterialesDelEstado(e), s, campoA1, campoA2);
+}
+
+Resultado<DiagramaInteraccion> CalcularInteraccion(const MaterialesInteraccion& m,
+                                                   const SeccionInteraccion& s,
+                                                   std::string_view campoA1,
+                                                   std::string_view campoA2) {
+    using R = Resultado<DiagramaInteraccion>;
+    if (auto r = ComprobarGeometria(EstadoGeometria(s)); !r)
+        return r.error();
+    if (auto r = ComprobarArmaduras(s, campoA1, campoA2); !r)
+        return r.error();
+    for (double v : {m.fcd, m.fyd, m.fycd})
+        if (!(v > 0.0) || !std::isfinite(v))
+            return R::Error(MensajeConfirmarParametros);
     DiagramaInteraccion d;
     d.Seccion = s;
-    d.Materiales = MaterialesDelEstado(e);
+    d.Materiales = m;
     if (!(d.Materiales.Es > 0.0))
         return R::Error("El módulo de elasticidad del acero no está elegido.");
     // La armadura activa sólo se resuelve entre 100 y 1000 N/mm²: se prueba en los extremos.
-    for (double eps : {-EpsAcero, EpsPlano})
+    for (double eps : {-std::min(d.Materiales.EpsMaxAcero, 1.0), d.Materiales.Hormigon.epsC2})
         if (!std::isfinite(TensionAceroMateriales(d.Materiales, eps)))
             return R::Error(MensajeFueraDiagramaActivo);
 
@@ -302,6 +311,10 @@ Resultado<DiagramaInteraccion> CalcularInteraccion(const EstadoDiseno& e,
         d.Mmin = std::min(d.Mmin, v.P.M);
     }
     d.EscalaM = std::max(d.Mmax, -d.Mmin);
+    // Sin pivote en la armadura, una cara comprimida en cedencia puede descargar hacia Es·εc2 al
+    // llegar a la compresión uniforme: la mayor compresión puede estar antes (Anejo 19, 6.1).
+    if (!std::isfinite(d.Materiales.EpsMaxAcero))
+        d.N0 = MayorCompresion(d);
     return d;
 }
 
@@ -319,9 +332,14 @@ ComprobacionCombinacion ComprobarCombinacion(const DiagramaInteraccion& d, const
         r.Nula = true;
         return r;
     }
-    // Corte del rayo con el polígono: el tramo más cercano al origen.
+    // Corte del rayo con el polígono: el tramo más cercano al origen. Si el rayo pasa justo por
+    // un vértice, el redondeo puede dejarlo fuera de los dos tramos: una segunda vuelta los
+    // alarga lo que da el redondeo.
     double mejor = -1.0;
     std::size_t tramo = 0;
+    for (double holgura : {0.0, 1e-9}) {
+        if (mejor >= 0.0)
+            break;
     for (std::size_t i = 0; i + 1 < d.Contorno.size(); ++i) {
         const double ax = d.Contorno[i].P.N / d.EscalaN, ay = d.Contorno[i].P.M / d.EscalaM;
         const double bx = d.Contorno[i + 1].P.N / d.EscalaN,
@@ -331,10 +349,11 @@ ComprobacionCombinacion ComprobarCombinacion(const DiagramaInteraccion& d, const
             continue;
         const double s = Cruz(ax, ay, bx - ax, by - ay) / den;
         const double tau = Cruz(ax, ay, vx, vy) / den;
-        if (s > 0.0 && tau >= 0.0 && tau <= 1.0 && (mejor < 0.0 || s < mejor)) {
+        if (s > 0.0 && tau >= -holgura && tau <= 1.0 + holgura && (mejor < 0.0 || s < mejor)) {
             mejor = s;
             tramo = i;
         }
+    }
     }
     // El corte exacto, por bisección sobre el perfil entre los dos vértices del tramo.
     VerticeInteraccion a = d.Contorno[tramo], b = d.Contorno[tramo + 1];

@@ -9,6 +9,7 @@
 #include "common/Descripcion.h"
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "section/LeyesSeccion.h"
 
 #include <array>
 #include <string>
@@ -32,9 +33,11 @@ struct SeccionInteraccion {
 struct MaterialesInteraccion {
     double fcd = 0, fyd = 0, fycd = 0, Es = 0;
     bool ArmaduraPasiva = true;
+    LeyHormigon Hormigon;    // diagrama del hormigón de la norma
+    double EpsMaxAcero = 0;  // alargamiento del pivote en la armadura; infinito sin límite
 };
 
-// Los del estado de diseño (Es = TablaEs[IndiceEs]).
+// Los del estado de diseño: las leyes de su norma (Es = TablaEs[IndiceEs] con la EHE-98).
 [[nodiscard]] MaterialesInteraccion MaterialesDelEstado(const EstadoDiseno& e);
 
 struct PuntoNM {
@@ -55,7 +58,7 @@ struct DiagramaInteraccion {
     MaterialesInteraccion Materiales;
     std::vector<VerticeInteraccion> Contorno; // cerrado (el último repite el primero), antihorario
                                               // en el plano (N, M); empieza en N0
-    double N0 = 0;        // N, compresión centrada
+    double N0 = 0;        // N, mayor compresión de la curva
     double Ntraccion = 0; // N, tracción centrada (negativa)
     double Mmax = 0;      // N·mm, mayor momento positivo
     double Mmin = 0;      // N·mm, mayor momento negativo (negativo)
@@ -66,6 +69,9 @@ struct DiagramaInteraccion {
     [[nodiscard]] std::vector<PuntoNM> Curva() const;
 };
 
+// Los materiales con las leyes dadas (diagrama pasivo del acero).
+[[nodiscard]] MaterialesInteraccion MaterialesDeLeyes(const LeyesSeccion& l);
+
 // Esfuerzos (N, M) del perfil de deformaciones último de parámetro t de la mitad indicada.
 [[nodiscard]] PuntoNM PuntoPerfil(const DiagramaInteraccion& d, bool negativo, double t);
 
@@ -75,6 +81,10 @@ struct DiagramaInteraccion {
 // la escala (N respecto de su recorrido, M respecto del mayor |M|).
 [[nodiscard]] Resultado<DiagramaInteraccion>
 CalcularInteraccion(const EstadoDiseno& e, const SeccionInteraccion& s,
+                    std::string_view campoA1 = "AreaA1", std::string_view campoA2 = "AreaA2");
+// Lo mismo con unos materiales dados en lugar de los del estado.
+[[nodiscard]] Resultado<DiagramaInteraccion>
+CalcularInteraccion(const MaterialesInteraccion& m, const SeccionInteraccion& s,
                     std::string_view campoA1 = "AreaA1", std::string_view campoA2 = "AreaA2");
 
 // --- Combinaciones de esfuerzos ---

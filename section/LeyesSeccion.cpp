@@ -1,0 +1,34 @@
+#include "section/LeyesSeccion.h"
+
+#include "diagrams/ParabolaRectangulo.h"
+#include "section/BloqueComprimido.h"
+
+namespace velmora {
+
+namespace {
+// Las integrales de la EHE-98 en las formas de BloqueComprimido (mismas operaciones).
+double IntegralEHE98(const LeyHormigon& l, double E) { return AreaDiagrama(E, l.fcd); }
+double MomentoEHE98(const LeyHormigon& l, double E) {
+    return AreaDiagrama(E, l.fcd) * (E - CentroDiagrama(E));
+}
+double TensionEHE98(const LeyHormigon& l, double E) { return TensionHormigon(E, l.fcd); }
+} // namespace
+
+LeyHormigon LeyHormigonEHE98(double fcd) {
+    LeyHormigon l;
+    l.epsC2 = 0.002;
+    l.epsCU2 = 0.0035;
+    l.n = 2.0;
+    l.fcd = fcd;
+    l.alfa = 0.85;
+    l.Integral = IntegralEHE98;
+    l.Momento = MomentoEHE98;
+    l.Tension = TensionEHE98;
+    return l;
+}
+
+LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es) {
+    return {LeyHormigonEHE98(fcd), LeyAcero{Es, fyd, fycd, 0.010}};
+}
+
+} // namespace velmora
