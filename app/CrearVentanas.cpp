@@ -1,6 +1,7 @@
 #include "app/Aplicacion.h"
 
 #include "app/VentanaPrincipal.h"
+#include "common/Campos.h"
 #include "design/ParametrosGenerales.h"
 #include "section/DatosSeccion.h"
 #include "section/VentanaResultados.h"
@@ -115,6 +116,14 @@ void CrearVentanas(Aplicacion& app) {
     ConectarDeformaciones(app);
     ConectarSeccion(app);
     ConectarMenuPrincipal(app);
+    // La barra de estado dice la norma con que se calcula: la elegida al arrancar y, después,
+    // la que confirma cada OK de los parámetros generales.
+    const auto mostrarNorma = [&app](Norma n) {
+        app.VentanaPrincipal->MostrarNorma(Q(TextoNormaEnUso(n)));
+    };
+    mostrarNorma(app.ParametrosGenerales->NormaElegida());
+    QObject::connect(app.ParametrosGenerales, &TParametrosGenerales::normaConfirmada,
+                     app.VentanaPrincipal, mostrarNorma);
     app.Proyectos = new TProyectos(app);
     ConectarMemorias(app);
 }

@@ -10,6 +10,7 @@
 #include "common/Recursos.h"
 #include "deflection/VentanaFlechas.h"
 #include "design/ParametrosGenerales.h"
+#include "design/TextosParametros.h"
 #include "design/VentanaArea.h"
 #include "diagrams/DiagramaCalculo.h"
 #include "diagrams/VentanaParabola.h"
@@ -74,13 +75,16 @@ void RestaurarHormigon(Aplicacion& app) {
                                 "Resistencia característica fck", "ResistenciaCaracteristica");
     if (!fck)
         return;
-    const int s = app.ParametrosGenerales->SituacionProyecto() == 1 ? 1 : 0;
-    const double gammaC = app.Estado.TablaGammaC[s];
+    const EleccionParametros p = app.ParametrosGenerales->Eleccion();
+    const int s = p.SituacionProyecto == 1 ? 1 : 0;
+    const bool ce = p.norma == Norma::CodigoEstructural;
+    // En el Código Estructural, γc del nivel de control y fcd = αcc·fck/γc (Anejo 19, 3.1.6).
+    const double gammaC = ce ? GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0) : app.Estado.TablaGammaC[s];
     if (gammaC <= 0.0)
         return;
     app.Estado.fck = *fck;
     app.Estado.gammaC = gammaC;
-    app.Estado.fcd = *fck / gammaC;
+    app.Estado.fcd = ce ? app.Estado.alphaCC * *fck / gammaC : *fck / gammaC;
 }
 
 void AbrirParabola(Aplicacion& app) {

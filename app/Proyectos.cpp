@@ -247,6 +247,7 @@ void TProyectos::Empezar() {
 void TProyectos::ConfirmarParametros() {
     (void)DerivarMateriales(app_.Estado, app_.ParametrosGenerales->Eleccion());
     app_.VentanaPrincipal->Desbloquear();
+    app_.VentanaPrincipal->MostrarNorma(Q(TextoNormaEnUso(app_.ParametrosGenerales->NormaElegida())));
 }
 
 void TProyectos::Nuevo() {

@@ -131,6 +131,15 @@ void TVentanaPrincipal::Desbloquear() {
     desbloqueada_ = true;
 }
 
+void TVentanaPrincipal::MostrarNorma(const QString& texto) {
+    if (!etiquetaNorma_) {
+        etiquetaNorma_ = new QLabel(this);
+        etiquetaNorma_->setObjectName(QStringLiteral("EtiquetaNorma"));
+        ui->BarraEstado->addPermanentWidget(etiquetaNorma_);
+    }
+    etiquetaNorma_->setText(texto);
+}
+
 void TVentanaPrincipal::Parmetrosgenerales1Click() {
     emit pideParametrosGenerales();
     // Se desbloquea al cerrarse, de cualquier manera que se cierre.

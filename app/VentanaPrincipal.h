@@ -4,6 +4,7 @@
 #include <memory>
 
 class QDialog;
+class QLabel;
 namespace Ui {
 class TVentanaPrincipal;
 }
@@ -23,6 +24,8 @@ public:
     bool Desbloqueada() const { return desbloqueada_; }
     // Habilita las entradas de cálculo (como al cerrar los parámetros generales).
     void Desbloquear();
+    // «Norma: EHE-98» o «Norma: Código Estructural» en la barra de estado.
+    void MostrarNorma(const QString& texto);
 
     void Parmetrosgenerales1Click();
     void Datosdelaseccion1Click();
@@ -68,6 +71,7 @@ private:
     void FormShow();
     std::unique_ptr<Ui::TVentanaPrincipal> ui;
     bool desbloqueada_ = false;
+    QLabel* etiquetaNorma_ = nullptr;
     bool mostrada_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "app/Aplicacion.h"
 #include "app/Proyectos.h"
 #include "app/VentanaPrincipal.h"
+#include "design/ParametrosGenerales.h"
 #include "assets/Dibujos.h"
 #include "report/DialogoDatosProyecto.h"
 #include "report/MemoriaLote.h"
@@ -9,6 +10,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 
@@ -98,6 +100,19 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(icono);
 
     CrearVentanas(app);
+    // La norma de la última sesión (se guarda con cada OK de los parámetros generales).
+    {
+        const QSettings ajustes(QStringLiteral("Velmora"), QStringLiteral("Velmora"));
+        const auto norma = NormaDelIndice(ajustes.value(QStringLiteral("Norma"), 0).toInt());
+        app.ParametrosGenerales->FijarNorma(norma.value_or(Norma::EHE98));
+        app.VentanaPrincipal->MostrarNorma(
+            QString::fromStdString(TextoNormaEnUso(app.ParametrosGenerales->NormaElegida())));
+    }
+    QObject::connect(app.ParametrosGenerales, &TParametrosGenerales::normaConfirmada,
+                     [](Norma n) {
+                         QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora"))
+                             .setValue(QStringLiteral("Norma"), IndiceNorma(n));
+                     });
     app.VentanaPrincipal->show();
     // «velmora proyecto.velmora» abre ese proyecto (también con doble clic en el escritorio).
     const QStringList argumentos = QCoreApplication::arguments();

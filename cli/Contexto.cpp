@@ -147,6 +147,9 @@ bool Contexto::Casilla(std::string_view ventana, std::string_view control, bool 
 
 EleccionParametros Contexto::ConfirmarParametros() {
     EleccionParametros p;
+    p.norma = NormaDelIndice(Indice(Parametros, "GrupoNorma", IndiceNorma(p.norma), 2))
+                  .value_or(Norma::EHE98);
+    p.CoeficienteAlfaCC = Texto(Parametros, "CoeficienteAlfaCC", p.CoeficienteAlfaCC);
     p.DesignacionAcero = Indice(Parametros, "GrupoDesignacionAcero", p.DesignacionAcero, 2);
     p.ControlAcero = Indice(Parametros, "GrupoControlAcero", p.ControlAcero, 2);
     p.ResistenciaCaracteristica =
@@ -177,9 +180,40 @@ EleccionParametros Contexto::ConfirmarParametros() {
     casilla("ArmaduraSimetrica", p.ArmaduraSimetricaHabilitada, p.ArmaduraSimetricaMarcada);
     casilla("HormigonadoVertical", p.HormigonadoVerticalHabilitado, p.HormigonadoVerticalMarcado);
 
+    AjustarLecturasNorma(p);
+    FijarNorma(p.norma);
     Exigir(DerivarMateriales(Estado, p));
     Informar("Parámetros generales", [&] { return TrazaParametros(Estado, p); });
     return p;
+}
+
+void Contexto::AjustarLecturasNorma(const EleccionParametros& p) {
+    // La memoria dice lo que se usó: αcc sólo en el Código Estructural, que no tiene
+    // hormigonado vertical y llama «Intenso» al segundo nivel de control.
+    for (auto l = lecturas_.begin(); l != lecturas_.end();) {
+        if (l->ventana != Parametros) {
+            ++l;
+            continue;
+        }
+        if (p.norma == Norma::EHE98 && l->control == "CoeficienteAlfaCC") {
+            l = lecturas_.erase(l);
+            continue;
+        }
+        if (p.norma == Norma::CodigoEstructural) {
+            if (l->control == "HormigonadoVertical")
+                *l = {l->ventana, l->control, TipoControl::Texto,
+                      "no se aplica en el Código Estructural"};
+            const bool control = l->control == "GrupoControlAcero" ||
+                                 l->control == "GrupoControlHormigon";
+            if (control && l->tipo == TipoControl::Indice) {
+                const int i = l->control == "GrupoControlAcero" ? p.ControlAcero
+                                                                 : p.ControlHormigon;
+                *l = {l->ventana, l->control, TipoControl::Texto,
+                      std::string(OpcionesNivelControlCE.at(i == 1 ? 1 : 0))};
+            }
+        }
+        ++l;
+    }
 }
 
 void Contexto::Poner(std::string_view ventana, std::string_view control, Json valor) {

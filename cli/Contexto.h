@@ -103,6 +103,11 @@ public:
     // algunos cálculos leen directamente.
     EleccionParametros ConfirmarParametros();
 
+    // Norma con la que calcula la línea (la memoria la nombra en su cabecera). La fija
+    // ConfirmarParametros; un cálculo que sigue siempre una norma la fija él mismo.
+    void FijarNorma(Norma n) { norma_ = n; }
+    Norma NormaDeLaLinea() const { return norma_; }
+
     // Escribe en la salida el rótulo (u otro valor) de un control, bajo su ventana; con
     // `ventana` vacía, como clave del nivel superior de la respuesta.
     void Poner(std::string_view ventana, std::string_view control, Json valor);
@@ -136,6 +141,8 @@ private:
                        Json defecto, int minimo = 0, int maximo = 0);
 
     const Json* Buscar(std::string_view ventana, std::string_view control);
+    // Los datos de los parámetros generales que la norma elegida no usa o llama de otro modo.
+    void AjustarLecturasNorma(const EleccionParametros& p);
     // Para la memoria: el dato tal como se leyó, dado en la línea o con su valor de arranque.
     void Anotar(std::string_view ventana, std::string_view control, TipoControl tipo,
                 std::string texto, int indice = 0);
@@ -150,6 +157,7 @@ private:
     std::set<std::pair<std::string, std::string>, std::less<>> controlesLeidos_;
     bool informe_ = false;
     DatosProyecto proyecto_;
+    Norma norma_ = Norma::EHE98;
     std::vector<LecturaInforme> lecturas_;
     std::vector<ApartadoInforme> apartados_;
     std::vector<DibujoInforme> dibujos_;

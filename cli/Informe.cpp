@@ -124,6 +124,7 @@ CapituloInforme Contexto::Capitulo() const {
                 poner(ventana, control, valor);
     }
     c.dibujos = dibujos_;
+    c.norma = norma_;
     return c;
 }
 

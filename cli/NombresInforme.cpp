@@ -44,7 +44,7 @@ const std::vector<DescripcionVentana>& Descripciones() {
     using std::span;
     static const std::vector<DescripcionVentana> d{
         {"", span(&CampoRanura, 1), {}},
-        {"ParametrosGenerales", span(&CampoResistencia, 1), EleccionesParametros},
+        {"ParametrosGenerales", CamposParametros, EleccionesParametros},
         {"DatosSeccion", span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},
         {"DatosSeccion", CamposVentanaSeccion(TipoSeccion::Rectangular), EleccionesSeccion},
         {"DatosSeccionT", span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},

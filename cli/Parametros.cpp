@@ -12,8 +12,8 @@ void CalcularParametros(Contexto& c) {
     const char* v = "ParametrosGenerales";
     c.Poner(v, "EtiquetaAcero", TextoAcero(p.DesignacionAcero));
     c.Poner(v, "EtiquetaHormigon", TextoHormigon(p.ResistenciaCaracteristica));
-    c.Poner(v, "EtiquetaGammas", TextoGammaS(p.SituacionProyecto));
-    c.Poner(v, "EtiquetaGammac", TextoGammaC(p.SituacionProyecto));
+    c.Poner(v, "EtiquetaGammas", TextoGammaS(p.norma, p.SituacionProyecto, p.ControlAcero));
+    c.Poner(v, "EtiquetaGammac", TextoGammaC(p.norma, p.SituacionProyecto, p.ControlHormigon));
 }
 
 const RegistrarCalculo registro{"parametros", "parámetros generales confirmados con OK",

@@ -60,7 +60,25 @@ void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo) {
     }
 }
 
-Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
+namespace {
+
+// fck escrita en los parámetros generales, dentro del intervalo de la norma.
+Resultado<double> LeerResistencia(const EleccionParametros& p, const Campo& campo) {
+    const TextosCampos textos{{std::string(campo.control), p.ResistenciaCaracteristica}};
+    const auto r = LeerCampo(textos, campo);
+    if (!r)
+        return r.error();
+    if (*r <= 0.0)
+        return Resultado<double>::Error(
+            "La resistencia característica del hormigón debe ser mayor que cero (se ha escrito «" +
+                TextoCitado(p.ResistenciaCaracteristica) + "»).",
+            "ResistenciaCaracteristica");
+    if (auto c = ComprobarIntervalo(campo, *r); !c)
+        return c.error();
+    return *r;
+}
+
+Estado DerivarMaterialesEHE(EstadoDiseno& e, const EleccionParametros& p) {
     const int s = p.SituacionProyecto == 1 ? 1 : 0;
     const double gammaS = e.TablaGammaS[s];
     const double gammaC = e.TablaGammaC[s];
@@ -68,21 +86,14 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
     if (p.ControlHormigon == 1) {
         fck = 10.0 * gammaC; // control reducido: fcd = 10 N/mm²
     } else {
-        const TextosCampos textos{
-            {std::string(CampoResistencia.control), p.ResistenciaCaracteristica}};
-        const auto r = LeerCampo(textos, CampoResistencia);
+        const auto r = LeerResistencia(p, CampoResistencia);
         if (!r)
             return r.error();
-        if (*r <= 0.0)
-            return Estado::Error("La resistencia característica del hormigón debe ser mayor que "
-                                 "cero (se ha escrito «" +
-                                     TextoCitado(p.ResistenciaCaracteristica) + "»).",
-                                 "ResistenciaCaracteristica");
-        if (auto c = ComprobarIntervalo(CampoResistencia, *r); !c)
-            return c.error();
         fck = *r;
     }
 
+    e.norma = Norma::EHE98;
+    e.alphaCC = 1.0;
     e.ArmaduraPasiva = true;
     e.fyk = 400.0 + 100.0 * (p.DesignacionAcero == 1 ? 1 : 0);
     e.gammaS = gammaS;
@@ -95,6 +106,45 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
                 : e.fck / e.gammaC;
     e.fycd = e.fyd > 400.0 ? 400.0 : e.fyd;
     return Correcto();
+}
+
+// Código Estructural, Anejo 19: γ de 2.4.2.4 (intenso: 2.4.2.6 y 2.4.2.7), fcd = αcc·fck/γc
+// (3.15), fyd = fyk/γs y, con la rama horizontal sin límite de deformación (3.2.7(2)b), la
+// armadura comprimida también llega a fyd. No hay hormigonado vertical ni control reducido.
+Estado DerivarMaterialesCE(EstadoDiseno& e, const EleccionParametros& p) {
+    const auto fck = LeerResistencia(p, CampoResistenciaCE);
+    if (!fck)
+        return fck.error();
+    const TextosCampos textos{{std::string(CampoAlfaCC.control), p.CoeficienteAlfaCC}};
+    const auto alfa = LeerCampoEnIntervalo(textos, CampoAlfaCC);
+    if (!alfa)
+        return alfa.error();
+
+    const int s = p.SituacionProyecto == 1 ? 1 : 0;
+    e.norma = Norma::CodigoEstructural;
+    e.alphaCC = *alfa;
+    e.ArmaduraPasiva = true;
+    e.fyk = 400.0 + 100.0 * (p.DesignacionAcero == 1 ? 1 : 0);
+    e.gammaS = GammaSCE(s, p.ControlAcero == 1 ? 1 : 0);
+    e.gammaC = GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0);
+    e.fck = *fck;
+    e.fyd = e.fyk / e.gammaS;
+    e.Simetrica = p.ArmaduraSimetricaHabilitada && p.ArmaduraSimetricaMarcada;
+    e.fcd = e.alphaCC * e.fck / e.gammaC;
+    e.fycd = e.fyd;
+    return Correcto();
+}
+
+} // namespace
+
+Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
+    switch (p.norma) {
+    case Norma::EHE98:
+        return DerivarMaterialesEHE(e, p);
+    case Norma::CodigoEstructural:
+        return DerivarMaterialesCE(e, p);
+    }
+    return DerivarMaterialesEHE(e, p);
 }
 
 } // namespace velmora

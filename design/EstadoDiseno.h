@@ -4,6 +4,7 @@
 // acortamiento del hormigón positivo. Todo vale cero o falso al arrancar, salvo las tablas.
 
 #include "common/Resultado.h"
+#include "norma/Norma.h"
 
 #include <array>
 #include <optional>
@@ -34,6 +35,8 @@ struct EstadoDiseno {
     double AreaTotal = 0.0;  // mm², resultado del selector
 
     // --- Materiales ---
+    Norma norma = Norma::EHE98; // norma con la que se calcula
+    double alphaCC = 1.0;       // αcc del Código Estructural (3.1.6(1)); no interviene en la EHE-98
     double fyk = 0, fck = 0, gammaS = 0, gammaC = 0, fyd = 0, fycd = 0, fcd = 0;
     bool ArmaduraPasiva = false;
     int IndiceEs = 0;
@@ -100,10 +103,12 @@ void InicializarTablas(EstadoDiseno& e);
 // Elecciones de la ventana de parámetros generales (índices de los grupos de opciones, texto de
 // la resistencia y estado de las dos casillas), con los valores de arranque.
 struct EleccionParametros {
+    Norma norma = Norma::EHE98;
+    std::string CoeficienteAlfaCC = "1.00"; // αcc, sólo en el Código Estructural
     int DesignacionAcero = 0;  // 0 = B 400 S, 1 = B 500 S
-    int ControlAcero = 0;      // 0 = Normal, 1 = Reducido
+    int ControlAcero = 0;      // 0 = Normal, 1 = Reducido (EHE-98) o Intenso (Código Estructural)
     std::string ResistenciaCaracteristica = "25";
-    int ControlHormigon = 0;   // 0 = Normal, 1 = Reducido
+    int ControlHormigon = 0;   // 0 = Normal, 1 = Reducido (EHE-98) o Intenso (Código Estructural)
     TipoDeElemento TipoElemento = TipoDeElemento::Viga;
     int SituacionProyecto = 0; // 0 Persistente o transitoria, 1 Accidental
     bool ArmaduraSimetricaHabilitada = false;
@@ -116,8 +121,10 @@ struct EleccionParametros {
 void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo);
 
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
-// y 39.4). Con control normal del hormigón, una resistencia que no es un número o no es positiva
-// se rechaza (campo "ResistenciaCaracteristica") y el estado no cambia.
+// y 39.4; Código Estructural, Anejo 19, 2.4.2.4, 3.1.6 y 3.2.7). Con control normal del hormigón
+// (o siempre, en el Código Estructural), una resistencia que no es un número o está fuera de su
+// intervalo se rechaza (campo "ResistenciaCaracteristica"), lo mismo que un αcc fuera de
+// 0.85..1.00 (campo "CoeficienteAlfaCC"), y el estado no cambia.
 [[nodiscard]] Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
 
 // Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.

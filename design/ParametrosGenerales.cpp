@@ -21,6 +21,7 @@ TParametrosGenerales::TParametrosGenerales(EstadoDiseno& estado, QWidget* parent
     ui->GrupoControlHormigon->FijarElementos(OpcionesNivelControl, 0);
     ui->GrupoTipoElemento->FijarElementos(OpcionesTipoElemento, 0, 2);
     ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
+    ui->GrupoNorma->FijarElementos(OpcionesNorma, 0, 2);
     ui->ResistenciaCaracteristica->setCurrentIndex(0);
     ui->ResistenciaCaracteristica->setEditText(QStringLiteral("25"));
 
@@ -37,12 +38,15 @@ TParametrosGenerales::TParametrosGenerales(EstadoDiseno& estado, QWidget* parent
 
     // Orden de tabulación: acero, casilla de simetría, resistencia, hormigonado vertical,
     // elemento, situación, OK y, al final, el control del hormigón.
-    QWidget* orden[] = {ui->GrupoDesignacionAcero->Boton(0),
+    QWidget* orden[] = {ui->GrupoNorma->Boton(0),
+                        ui->GrupoNorma->Boton(1),
+                        ui->GrupoDesignacionAcero->Boton(0),
                         ui->GrupoDesignacionAcero->Boton(1),
                         ui->GrupoControlAcero->Boton(0),
                         ui->GrupoControlAcero->Boton(1),
                         ui->ArmaduraSimetrica,
                         ui->ResistenciaCaracteristica,
+                        ui->CoeficienteAlfaCC,
                         ui->HormigonadoVertical,
                         ui->GrupoTipoElemento->Boton(0),
                         ui->GrupoTipoElemento->Boton(1),
@@ -69,6 +73,8 @@ TParametrosGenerales::TParametrosGenerales(EstadoDiseno& estado, QWidget* parent
             &TParametrosGenerales::GrupoControlHormigonClick);
     connect(ui->GrupoTipoElemento, &GrupoOpciones::IndiceElegido, this,
             &TParametrosGenerales::GrupoTipoElementoClick);
+    connect(ui->GrupoNorma, &GrupoOpciones::IndiceElegido, this,
+            &TParametrosGenerales::GrupoNormaClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &TParametrosGenerales::BotonOKClick);
 }
 
@@ -81,6 +87,8 @@ void TParametrosGenerales::showEvent(QShowEvent* evento) {
 
 EleccionParametros TParametrosGenerales::Eleccion() const {
     EleccionParametros p;
+    p.norma = NormaDelIndice(ui->GrupoNorma->itemIndex()).value_or(Norma::EHE98);
+    p.CoeficienteAlfaCC = S(ui->CoeficienteAlfaCC->text());
     p.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
     p.ControlAcero = ui->GrupoControlAcero->itemIndex();
     p.ResistenciaCaracteristica = S(TextoResistencia());
@@ -103,17 +111,9 @@ void TParametrosGenerales::GrupoDesignacionAceroClick(int indice) {
     ui->EtiquetaAcero->setText(Q(TextoAcero(indice)));
 }
 
-void TParametrosGenerales::GrupoControlAceroClick(int indice) {
-    // Con control reducido γs no interviene: fyd = 0.75·fyk/γs.
-    const bool normal = indice == 0;
-    ui->Label8->setEnabled(normal);
-    ui->EtiquetaGammas->setEnabled(normal);
-}
+void TParametrosGenerales::GrupoControlAceroClick(int) { AplicarNorma(); }
 
-void TParametrosGenerales::GrupoSituacionProyectoClick(int indice) {
-    ui->EtiquetaGammas->setText(Q(TextoGammaS(indice)));
-    ui->EtiquetaGammac->setText(Q(TextoGammaC(indice)));
-}
+void TParametrosGenerales::GrupoSituacionProyectoClick(int) { AplicarNorma(); }
 
 void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto) {
     // Sólo una resistencia válida cambia el rótulo: «HA-1e308» o «HA-abc» no se escriben.
@@ -121,14 +121,7 @@ void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto)
         ui->EtiquetaHormigon->setText(Q(TextoHormigon(S(texto))));
 }
 
-void TParametrosGenerales::GrupoControlHormigonClick(int indice) {
-    // Con control reducido la resistencia de cálculo es 10 N/mm², sea cual sea fck.
-    const bool normal = indice == 0;
-    for (QWidget* w : {static_cast<QWidget*>(ui->Label9), static_cast<QWidget*>(ui->EtiquetaGammac),
-                       static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label5),
-                       static_cast<QWidget*>(ui->ResistenciaCaracteristica)})
-        w->setEnabled(normal);
-}
+void TParametrosGenerales::GrupoControlHormigonClick(int) { AplicarNorma(); }
 
 void TParametrosGenerales::GrupoTipoElementoClick(int indice) {
     EleccionParametros p = Eleccion();
@@ -137,6 +130,46 @@ void TParametrosGenerales::GrupoTipoElementoClick(int indice) {
     ui->ArmaduraSimetrica->setChecked(p.ArmaduraSimetricaMarcada);
     ui->HormigonadoVertical->setEnabled(p.HormigonadoVerticalHabilitado);
     ui->HormigonadoVertical->setChecked(p.HormigonadoVerticalMarcado);
+    AplicarNorma();
+}
+
+void TParametrosGenerales::GrupoNormaClick(int) {
+    // El hormigonado vertical vuelve a lo que dice el tipo de elemento.
+    GrupoTipoElementoClick(ui->GrupoTipoElemento->itemIndex());
+}
+
+void TParametrosGenerales::FijarNorma(Norma norma) {
+    ui->GrupoNorma->setItemIndex(IndiceNorma(norma));
+    GrupoNormaClick(IndiceNorma(norma));
+}
+
+void TParametrosGenerales::AplicarNorma() {
+    const Norma norma = NormaElegida();
+    const bool ce = norma == Norma::CodigoEstructural;
+    const int situacion = ui->GrupoSituacionProyecto->itemIndex();
+    const int controlAcero = ui->GrupoControlAcero->itemIndex();
+    const int controlHormigon = ui->GrupoControlHormigon->itemIndex();
+    // El segundo nivel de control: «Reducido» en la EHE-98, «Intenso» en el Código Estructural.
+    const auto opciones = OpcionesControl(norma);
+    ui->GrupoControlAcero->Boton(1)->setText(Q(std::string(opciones[1])));
+    ui->GrupoControlHormigon->Boton(1)->setText(Q(std::string(opciones[1])));
+    ui->EtiquetaGammas->setText(Q(TextoGammaS(norma, situacion, controlAcero)));
+    ui->EtiquetaGammac->setText(Q(TextoGammaC(norma, situacion, controlHormigon)));
+    // EHE-98: con control reducido del acero γs no interviene (fyd = 0.75·fyk/γs); con el del
+    // hormigón, fcd = 10 N/mm² sea cual sea fck. El control intenso sólo cambia los γ.
+    const bool aceroNormal = ce || controlAcero == 0;
+    ui->Label8->setEnabled(aceroNormal);
+    ui->EtiquetaGammas->setEnabled(aceroNormal);
+    const bool hormigonNormal = ce || controlHormigon == 0;
+    for (QWidget* w : {static_cast<QWidget*>(ui->Label9), static_cast<QWidget*>(ui->EtiquetaGammac),
+                       static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label5),
+                       static_cast<QWidget*>(ui->ResistenciaCaracteristica)})
+        w->setEnabled(hormigonNormal);
+    // αcc sólo en el Código Estructural, que no reduce fcd por hormigonado vertical.
+    ui->EtiquetaAlfaCC->setEnabled(ce);
+    ui->CoeficienteAlfaCC->setEnabled(ce);
+    if (ce)
+        ui->HormigonadoVertical->setEnabled(false);
 }
 
 void TParametrosGenerales::BotonOKClick() {
@@ -146,6 +179,7 @@ void TParametrosGenerales::BotonOKClick() {
         MostrarError(this, r.error());
         return;
     }
+    emit normaConfirmada(NormaElegida());
     accept();
 }
 

@@ -25,6 +25,13 @@ public:
     int DesignacionAcero() const { return Eleccion().DesignacionAcero; }
     int SituacionProyecto() const { return Eleccion().SituacionProyecto; }
     QString TextoResistencia() const;
+    Norma NormaElegida() const { return Eleccion().norma; }
+    // Elige la norma como con un clic en su grupo (el programa recuerda la última al arrancar).
+    void FijarNorma(Norma norma);
+
+signals:
+    // OK ha confirmado los materiales con esta norma.
+    void normaConfirmada(Norma norma);
 
 protected:
     void showEvent(QShowEvent* evento) override;
@@ -36,6 +43,9 @@ private:
     void ResistenciaCaracteristicaChange(const QString& texto);
     void GrupoControlHormigonClick(int indice);
     void GrupoTipoElementoClick(int indice);
+    void GrupoNormaClick(int indice);
+    // Rótulos y controles que dependen de la norma, del nivel de control y del tipo de elemento.
+    void AplicarNorma();
     void BotonOKClick();
 
     EstadoDiseno& estado_;

@@ -23,4 +23,42 @@ std::string TextoGammaC(int situacion) {
     return situacion == 1 ? "= 1.3" : "= 1.5";
 }
 
+double GammaSCE(int situacion, int control) {
+    if (situacion == 1)
+        return 1.0;
+    return control == 1 ? 1.10 : 1.15;
+}
+
+double GammaCCE(int situacion, int control) {
+    if (situacion == 1)
+        return 1.3;
+    return control == 1 ? 1.40 : 1.5;
+}
+
+std::string TextoGammaS(Norma norma, int situacion, int control) {
+    if (norma == Norma::EHE98)
+        return TextoGammaS(situacion);
+    if (situacion == 1)
+        return "= 1.0";
+    return control == 1 ? "= 1.10" : "= 1.15";
+}
+
+std::string TextoGammaC(Norma norma, int situacion, int control) {
+    if (norma == Norma::EHE98)
+        return TextoGammaC(situacion);
+    if (situacion == 1)
+        return "= 1.3";
+    return control == 1 ? "= 1.40" : "= 1.5";
+}
+
+std::span<const std::string_view> OpcionesControl(Norma norma) {
+    if (norma == Norma::CodigoEstructural)
+        return OpcionesNivelControlCE;
+    return OpcionesNivelControl;
+}
+
+const Campo& CampoResistenciaDe(Norma norma) {
+    return norma == Norma::CodigoEstructural ? CampoResistenciaCE : CampoResistencia;
+}
+
 } // namespace velmora

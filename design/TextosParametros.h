@@ -2,6 +2,7 @@
 // Rótulos de la ventana de parámetros generales que dependen de las elecciones del usuario.
 
 #include "common/Descripcion.h"
+#include "norma/Norma.h"
 
 #include <array>
 #include <string>
@@ -19,10 +20,28 @@ inline constexpr Campo CampoResistencia{"ResistenciaCaracteristica",
                                         100.0,
                                         "25"};
 
+// En el Código Estructural, de C20/25 a C90/105 (Anejo 19, tabla 3.1).
+inline constexpr Campo CampoResistenciaCE{"ResistenciaCaracteristica",
+                                          "Resistencia característica fck",
+                                          "N/mm²",
+                                          1.0,
+                                          20.0,
+                                          90.0,
+                                          "25"};
+
+// Coeficiente αcc del Código Estructural (Anejo 19, 3.1.6(1)): 1.00, o hasta 0.85.
+inline constexpr Campo CampoAlfaCC{"CoeficienteAlfaCC", "Coeficiente αcc", "", 1.0, 0.85, 1.0,
+                                   "1.00"};
+
+// Campos de texto de los parámetros generales, para la memoria.
+inline constexpr std::array<Campo, 2> CamposParametros{CampoResistencia, CampoAlfaCC};
+
 // Opciones de los grupos de los parámetros generales, en el orden de su índice; las comparten
 // las herramientas que eligen acero, nivel de control o situación de proyecto.
 inline constexpr std::array<std::string_view, 2> OpcionesAcero{"B 400 S", "B 500 S"};
 inline constexpr std::array<std::string_view, 2> OpcionesNivelControl{"Normal", "Reducido"};
+// En el Código Estructural el segundo nivel de control es el intenso (Anejo 19, 2.4.2.6 y 2.4.2.7).
+inline constexpr std::array<std::string_view, 2> OpcionesNivelControlCE{"Normal", "Intenso"};
 inline constexpr std::array<std::string_view, 5> OpcionesTipoElemento{
     "Viga", "Soporte", "Placa", "Muro Horiz.", "Muro Vert."};
 inline constexpr std::array<std::string_view, 2> OpcionesSituacion{"Persistente o transitoria",
@@ -34,7 +53,10 @@ inline constexpr Eleccion EleccionControlAcero{"GrupoControlAcero",
 inline constexpr Eleccion EleccionSituacion{"GrupoSituacionProyecto", "Situación de proyecto",
                                             OpcionesSituacion};
 
-inline constexpr std::array<Eleccion, 7> EleccionesParametros{{
+inline constexpr Eleccion EleccionNorma{"GrupoNorma", "Norma", OpcionesNorma};
+
+inline constexpr std::array<Eleccion, 8> EleccionesParametros{{
+    EleccionNorma,
     EleccionAcero,
     EleccionControlAcero,
     {"GrupoControlHormigon", "Nivel de control del hormigón", OpcionesNivelControl},
@@ -58,5 +80,21 @@ std::string TextoHormigon(const std::string& resistencia);
 // accidental (1).
 std::string TextoGammaS(int situacion);
 std::string TextoGammaC(int situacion);
+
+// Los mismos rótulos con la norma y el nivel de control (índice 1: intenso en el Código
+// Estructural, que baja γs a 1.10 y γc a 1.40 en situación persistente; Anejo 19, 2.4.2.6 y
+// 2.4.2.7). En la EHE-98 son los de arriba.
+std::string TextoGammaS(Norma norma, int situacion, int control);
+std::string TextoGammaC(Norma norma, int situacion, int control);
+
+// Coeficientes parciales del Código Estructural (Anejo 19, 2.4.2.4, 2.4.2.6 y 2.4.2.7).
+[[nodiscard]] double GammaSCE(int situacion, int control);
+[[nodiscard]] double GammaCCE(int situacion, int control);
+
+// Opciones del nivel de control según la norma.
+[[nodiscard]] std::span<const std::string_view> OpcionesControl(Norma norma);
+
+// Intervalo de la resistencia del hormigón según la norma.
+[[nodiscard]] const Campo& CampoResistenciaDe(Norma norma);
 
 } // namespace velmora

@@ -13,9 +13,34 @@ void Anotar(Traza& t, std::string simbolo, std::string descripcion, std::string 
               std::move(sustitucion), 1.0, valor, "N/mm²", 2);
 }
 
+// Código Estructural, Anejo 19: γ de 2.4.2.4 (2.4.2.6 y 2.4.2.7 con control intenso), fyd = fyk/γs
+// con la rama horizontal sin límite de deformación y fcd = αcc·fck/γc.
+Traza TrazaParametrosCE(const EstadoDiseno& e, const EleccionParametros& p) {
+    Traza t;
+    const std::string C = "\u00B7";
+    const Norma n = Norma::CodigoEstructural;
+    const bool intenso = p.SituacionProyecto != 1 && (p.ControlAcero == 1 || p.ControlHormigon == 1);
+    t.Nota(std::string(p.SituacionProyecto == 1 ? "Situación accidental"
+                                                : "Situación persistente o transitoria") +
+               (intenso ? " con control intenso" : "") + ": γ<sub>s</sub> = " +
+               Formatear(e.gammaS, 0, 2) + " y γ<sub>c</sub> = " + Formatear(e.gammaC, 0, 2) + ".",
+           Cita(n, intenso ? "2.4.2.4, 2.4.2.6 y 2.4.2.7" : "2.4.2.4"));
+    Anotar(t, "f<sub>yd</sub>", "Resistencia de cálculo del acero", Cita(n, "3.2.7"),
+           "f<sub>yk</sub>/γ<sub>s</sub>", Cifras(e.fyk) + "/" + Cifras(e.gammaS), e.fyd);
+    Anotar(t, "f<sub>yc,d</sub>",
+           "Resistencia de cálculo en compresión: rama horizontal sin límite de deformación",
+           Cita(n, "3.2.7(2)"), "f<sub>yd</sub>", Cifras(e.fycd), e.fycd);
+    Anotar(t, "f<sub>cd</sub>", "Resistencia de cálculo del hormigón", Cita(n, "3.1.6(1)"),
+           "α<sub>cc</sub>" + C + "f<sub>ck</sub>/γ<sub>c</sub>",
+           Cifras(e.alphaCC) + C + Cifras(e.fck) + "/" + Cifras(e.gammaC), e.fcd);
+    return t;
+}
+
 } // namespace
 
 Traza TrazaParametros(const EstadoDiseno& e, const EleccionParametros& p) {
+    if (e.norma == Norma::CodigoEstructural)
+        return TrazaParametrosCE(e, p);
     Traza t;
     const std::string C = "\u00B7";
     t.Nota(std::string(p.SituacionProyecto == 1 ? "Situación accidental"

@@ -50,8 +50,18 @@ std::string ValorConUnidad(const Paso& p) {
     return v;
 }
 
+// La cita de un paso: un artículo de la EHE-98 («44.2.3.1») se escribe «art. 44.2.3.1»; una
+// cita ya completa («Anejo 19, 6.2.3») se escribe tal cual.
+std::string CitaPaso(const std::string& articulo) {
+    if (articulo.empty())
+        return {};
+    if (articulo.starts_with("Anejo"))
+        return EscaparHtml(articulo);
+    return "art.\u00A0" + EscaparHtml(articulo);
+}
+
 std::string FilaPaso(const Paso& p) {
-    const std::string articulo = p.articulo.empty() ? "" : "art.\u00A0" + EscaparHtml(p.articulo);
+    const std::string articulo = CitaPaso(p.articulo);
     if (p.tipo == Paso::Tipo::Nota)
         return "<tr><td>" + Etiqueta("p", TextoEnriquecido(p.descripcion), " class=\"nota\"") +
                "</td><td class=\"articulo\" width=\"16%\">" + articulo + "</td></tr>\n";
@@ -88,6 +98,19 @@ std::string Cabecera(const CabeceraInforme& c) {
         t += "<tr><td><b>" + std::string(nombre) + "</b></td><td>" + EscaparHtml(*valor) +
              "</td></tr>\n";
     return t + "</table>\n";
+}
+
+// «Norma: …» de la memoria: la de sus capítulos (las dos, si los hay de ambas).
+std::string LineaNorma(const std::vector<CapituloInforme>& capitulos) {
+    bool ehe = capitulos.empty(), ce = false;
+    for (const auto& c : capitulos)
+        (c.norma == Norma::CodigoEstructural ? ce : ehe) = true;
+    std::string t;
+    for (const auto& [usada, norma] : {std::pair{ehe, Norma::EHE98},
+                                      std::pair{ce, Norma::CodigoEstructural}})
+        if (usada)
+            t += "<p class=\"norma\">" + EscaparHtml(CabeceraNorma(norma)) + "</p>\n";
+    return t;
 }
 
 std::string Datos(const CapituloInforme& c) {
@@ -218,7 +241,7 @@ std::string PaginaInforme(const CabeceraInforme& cabecera,
                     "<head>\n<meta charset=\"utf-8\"/>\n<title>Memoria de cálculo</title>\n"
                     "<style>" +
                     std::string(Estilos) + "</style>\n</head>\n<body>\n";
-    t += "<h1>Memoria de cálculo</h1>\n" + Cabecera(cabecera);
+    t += "<h1>Memoria de cálculo</h1>\n" + Cabecera(cabecera) + LineaNorma(capitulos);
     int n = 0;
     for (const auto& c : capitulos)
         t += Capitulo(c, ++n);

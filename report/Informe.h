@@ -5,6 +5,7 @@
 // Es XHTML bien formado: se puede leer con un analizador XML estricto. Sin Qt.
 
 #include "common/Traza.h"
+#include "norma/Norma.h"
 #include "report/DatosProyecto.h"
 
 #include <string>
@@ -40,6 +41,7 @@ struct CapituloInforme {
     std::vector<ApartadoInforme> apartados;
     std::vector<std::pair<std::string, std::string>> resultados; // nombre, rótulo tal como se ve
     std::vector<DibujoInforme> dibujos;
+    Norma norma = Norma::EHE98; // norma con la que se calculó
 };
 
 struct CabeceraInforme {

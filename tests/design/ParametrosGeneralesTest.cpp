@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace velmora;
@@ -223,6 +224,61 @@ private slots:
         QCOMPARE(ventana_->focusWidget(), Control<QComboBox>("ResistenciaCaracteristica"));
         QCOMPARE(app_.Estado.fck, 12.0);
         QCOMPARE(app_.Estado.fyd, 0.0);
+    }
+
+    // Código Estructural: «Intenso» en vez de «Reducido», αcc habilitado, sin hormigonado
+    // vertical, γ del control intenso en los rótulos y en el estado.
+    void NormaCodigoEstructural() {
+        QSignalSpy confirmada(ventana_, &TParametrosGenerales::normaConfirmada);
+        Elegir("GrupoTipoElemento", 1); // Soporte: el hormigonado vertical se habilita...
+        Elegir("GrupoNorma", 1);
+        QVERIFY(!Control<QCheckBox>("HormigonadoVertical")->isEnabled()); // ...salvo aquí
+        QVERIFY(Control<QLineEdit>("CoeficienteAlfaCC")->isEnabled());
+        QCOMPARE(Control<GrupoOpciones>("GrupoControlAcero")->Boton(1)->text(), "Intenso");
+        QCOMPARE(Control<GrupoOpciones>("GrupoControlHormigon")->Boton(1)->text(), "Intenso");
+        Elegir("GrupoDesignacionAcero", 1);
+        Elegir("GrupoControlAcero", 1);
+        Elegir("GrupoControlHormigon", 1);
+        QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.10"));
+        QCOMPARE(Texto("EtiquetaGammac"), QStringLiteral("= 1.40"));
+        // El control intenso no apaga γ ni la resistencia, como el reducido de la EHE-98.
+        QVERIFY(Control<QLabel>("EtiquetaGammas")->isEnabled());
+        QVERIFY(Control<QComboBox>("ResistenciaCaracteristica")->isEnabled());
+        EscribirResistencia(QStringLiteral("35"));
+        auto* alfa = Control<QLineEdit>("CoeficienteAlfaCC");
+        alfa->selectAll();
+        QTest::keyClicks(alfa, QStringLiteral("0.85"));
+        QTest::mouseClick(Control<QPushButton>("BotonOK"), Qt::LeftButton);
+        QCOMPARE(ventana_->result(), int(QDialog::Accepted));
+        const EstadoDiseno& e = app_.Estado;
+        QCOMPARE(e.norma, Norma::CodigoEstructural);
+        // 0.85·35/1.40 = 21.25; 500/1.10 = 454.545...
+        QVERIFY2(std::abs(e.fcd - 21.25) < 1e-9, qPrintable(QString::number(e.fcd)));
+        QVERIFY2(std::abs(e.fyd - 500.0 / 1.1) < 1e-9, qPrintable(QString::number(e.fyd)));
+        QCOMPARE(e.fycd, e.fyd);
+        QCOMPARE(confirmada.size(), 1);
+        QCOMPARE(confirmada.at(0).at(0).value<Norma>(), Norma::CodigoEstructural);
+
+        // De vuelta a la EHE-98, todo como antes.
+        Elegir("GrupoNorma", 0);
+        QCOMPARE(Control<GrupoOpciones>("GrupoControlAcero")->Boton(1)->text(), "Reducido");
+        QVERIFY(!Control<QLineEdit>("CoeficienteAlfaCC")->isEnabled());
+        QVERIFY(Control<QCheckBox>("HormigonadoVertical")->isEnabled());
+        QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.15"));
+        QVERIFY(!Control<QLabel>("EtiquetaGammas")->isEnabled());
+    }
+
+    void AlfaCCFueraDeIntervalo() {
+        Elegir("GrupoNorma", 1);
+        RecogerAvisos avisos;
+        auto* alfa = Control<QLineEdit>("CoeficienteAlfaCC");
+        alfa->selectAll();
+        QTest::keyClicks(alfa, QStringLiteral("0.7"));
+        QTest::mouseClick(Control<QPushButton>("BotonOK"), Qt::LeftButton);
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY2(avisos.avisos[0].contains(QStringLiteral("αcc")), qPrintable(avisos.avisos[0]));
+        QCOMPARE(ventana_->focusWidget(), alfa);
+        QCOMPARE(app_.Estado.fcd, 0.0);
     }
 
     void CerrarSinOKNoCambiaNada() {
