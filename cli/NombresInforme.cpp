@@ -131,7 +131,8 @@ DatoInforme DatoDeLectura(const LecturaInforme& l, std::span<const LecturaInform
             std::string valor = l.texto;
             if (l.tipo == TipoControl::Casilla)
                 valor = l.indice ? "sí" : "no";
-            else if (l.indice >= 0 && static_cast<std::size_t>(l.indice) < e.opciones.size())
+            else if (l.tipo != TipoControl::Texto && l.indice >= 0 &&
+                     static_cast<std::size_t>(l.indice) < e.opciones.size())
                 valor = e.opciones[static_cast<std::size_t>(l.indice)];
             return {ConSubindice(e.nombre), valor, std::string(e.unidad)};
         }

@@ -60,12 +60,13 @@ Traza TrazaParametros(const EstadoDiseno& e, const EleccionParametros& p) {
                ? "Resistencia de cálculo en compresión: f<sub>yd</sub> pasa de 400 N/mm²"
                : "Resistencia de cálculo en compresión: f<sub>yd</sub> no pasa de 400 N/mm²",
            "38.4", "mín(f<sub>yd</sub>; 400)", Cifras(e.fycd), e.fycd);
+    const bool vertical = p.HormigonadoVerticalHabilitado && p.HormigonadoVerticalMarcado;
+    // Con hormigonado vertical el paso siguiente aplica además el 0.9: la nota no da fcd.
     if (p.ControlHormigon == 1)
         t.Nota("Control reducido del hormigón: se toma f<sub>ck</sub> = 10" + C +
-                   "γ<sub>c</sub> = " + Formatear(e.fck, 0, 2) +
-                   " N/mm², de modo que f<sub>cd</sub> = 10 N/mm².",
+                   "γ<sub>c</sub> = " + Formatear(e.fck, 0, 2) + " N/mm²" +
+                   (vertical ? "." : ", de modo que f<sub>cd</sub> = 10 N/mm²."),
                "39.4");
-    const bool vertical = p.HormigonadoVerticalHabilitado && p.HormigonadoVerticalMarcado;
     if (vertical)
         Anotar(t, "f<sub>cd</sub>",
                "Resistencia de cálculo del hormigón (hormigonado vertical: 0.9)", "39.4",

@@ -1,5 +1,7 @@
 #include "section/TrazaSeccion.h"
 
+#include "section/LeyesSeccion.h"
+
 #include "common/Numeros.h"
 #include "section/BloqueComprimido.h"
 #include "section/CasosDiseno.h"
@@ -138,15 +140,22 @@ void PasosFibraNeutra(Traza& t, const EstadoDiseno& e, const std::string& ecuaci
     PasosBloque(t, e, e.x);
 }
 
-// Tensión del acero para la deformación eps (art. 38.4): lineal hasta fyd/Es.
+// Tensión del acero para la deformación eps (art. 38.4): lineal hasta el límite; en la meseta la
+// sustitución muestra el mínimo con sus dos números, para que dé el valor que se escribe. El
+// límite es fyd, o fyc,d (art. 40.2) si la armadura comprimida se tomó con él.
 void PasoTension(Traza& t, const std::string& cara, const EstadoDiseno& e, double eps,
                  double sigma) {
     const double Es = ModuloAcero(e);
-    std::string f = "mín(E<sub>s</sub>" + C + "ε<sub>s" + cara + "</sub>; f<sub>yd</sub>)";
-    std::string s =
-        e.ArmaduraPasiva && sigma < e.fyd ? Cifras(Es) + C + Cifras(eps) : Cifras(sigma);
+    const bool fyc = e.fycd < e.fyd && sigma == e.fycd && Es * eps >= e.fycd;
+    const double limite = fyc ? e.fycd : e.fyd;
+    const std::string nombre = fyc ? "f<sub>yc,d</sub>" : "f<sub>yd</sub>";
+    std::string f = "mín(E<sub>s</sub>" + C + "ε<sub>s" + cara + "</sub>; " + nombre + ")";
+    std::string s = Cifras(sigma);
+    if (e.ArmaduraPasiva)
+        s = Es * eps < limite ? Cifras(Es) + C + Cifras(eps)
+                              : "mín(" + Cifras(Es) + C + Cifras(eps) + "; " + Cifras(limite) + ")";
     t.Calculo("σ<sub>s" + cara + "</sub>", "Tensión de la armadura (diagrama de cálculo del acero)",
-              "38.4", f, s, 1.0, sigma, "N/mm²", 2);
+              fyc ? "40.2" : "38.4", f, s, 1.0, sigma, "N/mm²", 2);
 }
 
 void PasoDominio(Traza& t, const EstadoDiseno& e) {
@@ -506,7 +515,12 @@ Traza TrazaMomento(const EstadoDiseno& e, const ArmaduraDada& a, const MomentoRe
     PasoDominio(t, e);
     const double s1 = As1 > 0.0 ? m.Fs1 / As1 : e.fyd, s2 = As2 > 0.0 ? m.Fs2 / As2 : 0.0;
     if (As1 > 0.0) {
-        PasoTension(t, "1", e, e.epsS1, s1);
+        // En el dominio 2 la armadura traccionada está en el pivote A (10 ‰), que el estado no
+        // guarda.
+        const double eps1 = e.Dominio == CodigoDominio(DominioDeformacion::Dos)
+                                ? LeyesEHE98(e.fcd, e.fyd, e.fycd, ModuloAcero(e)).acero.epsMax
+                                : e.epsS1;
+        PasoTension(t, "1", e, eps1, s1);
         t.Calculo("F<sub>s1</sub>", "Fuerza de la armadura traccionada", "42.1.3",
                   "A<sub>s1</sub>" + C + "σ<sub>s1</sub>", Cifras(As1) + C + Cifras(s1), 0.001,
                   m.Fs1 * 0.001, "kN", 2);

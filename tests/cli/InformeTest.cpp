@@ -139,6 +139,19 @@ const char* const Lineas[] = {
         "EspesorFicticioConocido": true, "Perimetro": "15"}})",
     R"({"calculo": "interaccion", "VentanaInteraccion": {"AreaA1": "4", "AreaA2": "2"},
         "combinaciones": [["ELU-1", "350", "120"], ["Vacía", "0", "0"]]})",
+    // Dominio 2 con la armadura traccionada en la meseta (su deformación es la del pivote, 10 ‰)
+    // y la comprimida en la rama lineal.
+    R"({"calculo": "momento", "ParametrosGenerales": {"GrupoDesignacionAcero": 1,
+        "ResistenciaCaracteristica": "50", "GrupoSituacionProyecto": 1},
+        "DatosSeccion": {"Valor1": "0.46", "Valor2": "0.16", "Valor3": "0.048", "Valor4": "0.033"},
+        "VentanaMomento": {"Traccionada": true, "Comprimida": true},
+        "ranuras": {"1": [[16, 8]], "2": [[3, 10]]}})",
+    // Control reducido con hormigonado vertical: fcd = 0.9·15/1.5 = 9, no 10.
+    R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoControlHormigon": 1,
+        "GrupoTipoElemento": 1, "HormigonadoVertical": true}})",
+    // Código Estructural con control intenso y αcc.
+    R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoNorma": 1, "GrupoControlAcero": 1,
+        "GrupoControlHormigon": 1, "CoeficienteAlfaCC": "0.85", "ResistenciaCaracteristica": "60"}})",
 };
 
 // Lo que la tabla de datos y la de resultados dicen, sin las marcas.
@@ -183,6 +196,22 @@ TEST_P(InformeDeCadaCalculo, BienFormadoFinitoYConSusValores) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabla, InformeDeCadaCalculo, ::testing::ValuesIn(Lineas));
+
+TEST(Informe, CabeceraYCitasSegunLaNorma) {
+    const std::string ehe = Informe(R"({"calculo": "parametros", "informe": "html"})");
+    EXPECT_NE(ehe.find(">Norma: EHE-98<"), std::string::npos);
+    EXPECT_NE(ehe.find("art.\u00A039.4"), std::string::npos);
+    EXPECT_EQ(ehe.find("Código Estructural"), std::string::npos);
+    EXPECT_EQ(ehe.find("αcc"), std::string::npos); // no interviene: no es un dato de la memoria
+    const std::string ce = Informe(
+        R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoNorma": 1, "GrupoControlAcero": 1},
+            "informe": "html"})");
+    EXPECT_NE(ce.find(">Norma: Código Estructural (Real Decreto 470/2021), Anejo 19<"),
+              std::string::npos);
+    EXPECT_NE(ce.find("Anejo 19, 3.1.6(1)"), std::string::npos);
+    EXPECT_EQ(ce.find("art.\u00A0"), std::string::npos);
+    EXPECT_NE(ce.find("Intenso"), std::string::npos) << "el nivel de control se nombra como en la ventana";
+}
 
 // El capítulo dice qué sección se calculó, sin nombres de ventanas.
 TEST(Informe, TituloConLaSeccion) {

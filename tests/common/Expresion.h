@@ -1,8 +1,8 @@
 #pragma once
 // Evaluador de las sustituciones de las trazas de la memoria («0.60·16.67·300·360/(1 + 1)»), para
 // que una prueba compruebe que los números escritos dan el valor del paso. Admite cifras, punto
-// decimal, exponente («1e-3»), blancos, '+', '-', '−', '·', '*', '/', '(', ')', '²', '³' y
-// '√(…)'. Sólo para pruebas: una expresión mal escrita es un error, nunca un valor.
+// decimal, exponente («1e-3»), blancos, '+', '-', '−', '·', '*', '/', '(', ')', '²', '³',
+// '√(…)', 'mín(a; b)' y 'máx(a; b)'. Sólo para pruebas: una expresión mal escrita es un error, nunca un valor.
 
 #include "common/Traza.h"
 
@@ -94,6 +94,17 @@ private:
         return v;
     }
     std::optional<double> Primario() {
+        for (const bool minimo : {true, false}) {
+            if (!Toma(minimo ? "mín(" : "máx("))
+                continue;
+            auto a = Suma();
+            if (!a || !Toma(";"))
+                return std::nullopt;
+            auto b = Suma();
+            if (!b || !Toma(")"))
+                return std::nullopt;
+            return minimo ? std::min(*a, *b) : std::max(*a, *b);
+        }
         if (Toma("\u221A")) {
             if (!Toma("("))
                 return std::nullopt;
