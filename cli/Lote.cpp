@@ -104,30 +104,47 @@ bool EnBlanco(const std::string& linea) {
     return linea.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe = nullptr) {
-    if (const auto error = ErrorDeBytes(linea))
-        return RespuestaError(nullptr, *error);
-    if (DemasiadoHonda(linea))
-        return RespuestaError(nullptr,
-                              {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
-                                   " niveles de listas u objetos.",
-                               ""});
+} // namespace
+
+std::optional<Json> LeerEntrada(const std::string& linea, ErrorCalculo& error) {
+    if (const auto e = ErrorDeBytes(linea)) {
+        error = *e;
+        return std::nullopt;
+    }
+    if (DemasiadoHonda(linea)) {
+        error = {"La línea anida más de " + FormatearEntero(ProfundidadMaxima) +
+                     " niveles de listas u objetos.",
+                 ""};
+        return std::nullopt;
+    }
     ClavesLeidas claves;
     Json entrada;
     try {
         entrada = LeerJsonVigilado(linea, claves);
     } catch (const Json::exception& e) {
-        return RespuestaError(nullptr, ErrorDeLectura(e, claves.ultima));
+        error = ErrorDeLectura(e, claves.ultima);
+        return std::nullopt;
     }
-    if (!claves.repetida.empty())
-        return RespuestaError(nullptr,
-                              {"La clave «" + claves.repetida +
-                                   "» aparece dos veces en el mismo objeto.",
-                               claves.repetida});
-    if (!entrada.is_object())
-        return RespuestaError(nullptr, {"La línea debe ser un objeto JSON: "
-                                        "{\"calculo\": \"nombre\", ...}.",
-                                        ""});
+    if (!claves.repetida.empty()) {
+        error = {"La clave «" + claves.repetida + "» aparece dos veces en el mismo objeto.",
+                 claves.repetida};
+        return std::nullopt;
+    }
+    if (!entrada.is_object()) {
+        error = {"La línea debe ser un objeto JSON: {\"calculo\": \"nombre\", ...}.", ""};
+        return std::nullopt;
+    }
+    return entrada;
+}
+
+namespace {
+
+Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe = nullptr) {
+    ErrorCalculo error;
+    const std::optional<Json> leida = LeerEntrada(linea, error);
+    if (!leida)
+        return RespuestaError(nullptr, error);
+    const Json& entrada = *leida;
     // La cabecera de un fichero de proyecto se acepta y se repite.
     if (auto cabecera = RespuestaCabecera(entrada))
         return *cabecera;
@@ -158,9 +175,10 @@ Json Responder(const std::string& linea, bool conEstado, InformeLinea* informe =
             r[ventana] = controles;
         if (conEstado && calculo->second.volcarEstado)
             r["estado"] = VolcarEstado(contexto.Estado);
+        // Quien se lleva el capítulo (la memoria de una tanda) compone él la página entera.
         if (contexto.InformePedido() && informe)
             *informe = {contexto.Capitulo(), contexto.Proyecto()};
-        if (contexto.InformePedido())
+        else if (contexto.InformePedido())
             r["informe"] = PaginaInforme(CabeceraDeHoy(contexto.Proyecto()), {contexto.Capitulo()});
         return r;
     } catch (const ErrorLinea& e) {

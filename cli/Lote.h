@@ -6,9 +6,12 @@
 // o {"calculo": NOMBRE, "ok": false, "error": mensaje, "campo": CONTROL}.
 // Cada línea parte del estado de arranque del programa; una línea mala no para la tanda.
 
+#include "cli/Registro.h"
+#include "common/Resultado.h"
 #include "report/Informe.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,11 @@ namespace velmora {
 inline constexpr int ProfundidadMaxima = 64;
 // true si la línea anida más de ProfundidadMaxima listas u objetos (fuera de los textos).
 [[nodiscard]] bool DemasiadoHonda(std::string_view linea);
+
+// Lee una línea de entrada como lo hace velmora-calc antes de calcular: texto UTF-8 sin bytes
+// nulos, no más honda que ProfundidadMaxima, JSON sin claves repetidas y un objeto. Si no,
+// nada, y `error` lleva el mensaje de velmora-calc para ella.
+[[nodiscard]] std::optional<Json> LeerEntrada(const std::string& linea, ErrorCalculo& error);
 
 // Procesa una línea y devuelve la línea de respuesta (sin salto de línea final). Sin
 // `conEstado` la respuesta correcta no lleva "estado" (opción --sin-estado).
@@ -31,8 +39,8 @@ struct InformeLinea {
     DatosProyecto proyecto;
 };
 
-// Como ProcesarLinea; si la línea pide "informe" y sale bien, deja además su capítulo en
-// `informe`.
+// Como ProcesarLinea; si la línea pide "informe" y sale bien, deja su capítulo en `informe` (y
+// la respuesta no lleva la página de esa línea sola).
 std::string ProcesarLinea(const std::string& linea, bool conEstado, InformeLinea* informe);
 
 // Procesa todas las líneas de `entrada` y escribe una respuesta por línea en `salida`; las

@@ -50,3 +50,19 @@ execute_process(COMMAND ${PROGRAMA} --memoria ${SALIDA}/no_existe.jsonl ${SALIDA
 if(NOT rc EQUAL 1 OR NOT err MATCHES "No se puede leer")
     message(FATAL_ERROR "Un fichero que no existe debe dar 1 y su mensaje; dio ${rc}: ${err}")
 endif()
+
+# Las líneas se leen con las defensas de velmora-calc: una línea anidada cien mil niveles no
+# agota la pila (terminaba con un cierre brusco) y una clave repetida no pasa en silencio.
+string(REPEAT "[" 100000 hondo)
+file(WRITE ${SALIDA}/honda.jsonl "{\"calculo\": \"pilar\"}\n{\"calculo\":\"area\",\"x\":${hondo}\n")
+file(WRITE ${SALIDA}/repetida.jsonl "{\"calculo\": \"pilar\", \"calculo\": \"area\"}\n")
+foreach(caso "honda.jsonl;Línea 2 de .*anida más de 64 niveles"
+        "repetida.jsonl;Línea 1 de .*«calculo» aparece dos veces")
+    list(GET caso 0 fichero)
+    list(GET caso 1 esperado)
+    execute_process(COMMAND ${PROGRAMA} --memoria ${SALIDA}/${fichero} ${SALIDA}/x.pdf
+                    RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(NOT rc EQUAL 1 OR NOT err MATCHES "${esperado}")
+        message(FATAL_ERROR "${fichero} debe dar 1 y «${esperado}»; dio ${rc}: ${err}")
+    endif()
+endforeach()
