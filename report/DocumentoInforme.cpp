@@ -1,5 +1,7 @@
 #include "report/DocumentoInforme.h"
 
+#include "report/TextosSvg.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,6 +16,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace velmora {
@@ -23,18 +26,28 @@ namespace {
 constexpr int TipoSvg = QTextFormat::UserObject + 1;
 constexpr int PropiedadSvg = QTextFormat::UserProperty + 1;
 
-// Dibujo SVG dentro del texto: su tamaño es el del SVG (px de 96 ppp) en el dispositivo.
+// Dibujos SVG dentro del texto: su tamaño es el del SVG (px de 96 ppp) en el dispositivo. Cada
+// uno se lee una vez; la propiedad del formato es su número.
 class ObjetoSvg : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
     using QObject::QObject;
 
+    int Anadir(const QString& svg) {
+        SvgSeparado separado = SepararTextos(svg);
+        dibujos_.push_back({std::make_unique<QSvgRenderer>(separado.svg),
+                            std::move(separado.textos)});
+        return static_cast<int>(dibujos_.size()) - 1;
+    }
+
     QSizeF intrinsicSize(QTextDocument* doc, int, const QTextFormat& formato) override {
-        QSvgRenderer r(formato.property(PropiedadSvg).toByteArray());
-        const QPaintDevice* d = doc->documentLayout()->paintDevice();
-        const double escala = d ? d->logicalDpiX() / 96.0 : 1.0;
-        QSizeF t = QSizeF(r.defaultSize()) * escala;
+        const Dibujo* d = Buscar(formato);
+        if (!d)
+            return {};
+        const QPaintDevice* dispositivo = doc->documentLayout()->paintDevice();
+        const double escala = dispositivo ? dispositivo->logicalDpiX() / 96.0 : 1.0;
+        QSizeF t = QSizeF(d->pintor->defaultSize()) * escala;
         // Un dibujo más ancho que la caja de texto se reduce a su anchura.
         const double ancho = doc->pageSize().width() > 0 ? doc->pageSize().width() * 0.95 : 0.0;
         if (ancho > 0 && t.width() > ancho)
@@ -43,9 +56,23 @@ public:
     }
     void drawObject(QPainter* pintor, const QRectF& rect, QTextDocument*, int,
                     const QTextFormat& formato) override {
-        QSvgRenderer r(formato.property(PropiedadSvg).toByteArray());
-        r.render(pintor, rect);
+        if (const Dibujo* d = Buscar(formato)) {
+            d->pintor->render(pintor, rect);
+            PintarTextos(*pintor, d->textos, d->pintor->viewBoxF(), rect);
+        }
     }
+
+private:
+    struct Dibujo {
+        std::unique_ptr<QSvgRenderer> pintor;
+        std::vector<TextoSvg> textos;
+    };
+    const Dibujo* Buscar(const QTextFormat& formato) const {
+        const int i = formato.intProperty(PropiedadSvg);
+        return i >= 0 && i < static_cast<int>(dibujos_.size()) ? &dibujos_[static_cast<std::size_t>(i)]
+                                                               : nullptr;
+    }
+    std::vector<Dibujo> dibujos_;
 };
 
 QString Marca(int i) {
@@ -54,30 +81,56 @@ QString Marca(int i) {
 
 } // namespace
 
+namespace {
+
+// Qt no aplica el relleno de las celdas de la hoja de estilos: sin él, un nombre largo («Diámetro
+// de la armadura de compresión (mm)») se junta con su valor. Cada columna salvo la última deja a
+// su derecha el hueco que la hoja pide (10 pt).
+void SepararColumnas(QTextDocument& doc) {
+    constexpr double Hueco = 10.0 * 96.0 / 72.0; // 10 pt en las unidades del documento
+    for (QTextFrame* marco : doc.rootFrame()->childFrames()) {
+        auto* tabla = qobject_cast<QTextTable*>(marco);
+        for (int f = 0; tabla && f < tabla->rows(); ++f)
+            for (int c = 0; c + 1 < tabla->columns(); ++c) {
+                QTextTableCell celda = tabla->cellAt(f, c);
+                QTextTableCellFormat formato = celda.format().toTableCellFormat();
+                if (formato.rightPadding() >= Hueco)
+                    continue;
+                formato.setRightPadding(Hueco);
+                celda.setFormat(formato);
+            }
+    }
+}
+
+} // namespace
+
+// Una sola pasada por el texto y por el documento: con cientos de dibujos, buscar cada marca
+// desde el principio y recomponer el documento tras cada inserción crecía con el cuadrado.
 void CargarInforme(QTextDocument& doc, const QString& html) {
     static const QRegularExpression svg(QStringLiteral("<svg[\\s\\S]*?</svg>"));
     QStringList dibujos;
-    QString texto = html;
-    for (;;) {
-        const auto m = svg.match(texto);
-        if (!m.hasMatch())
-            break;
-        texto.replace(m.capturedStart(), m.capturedLength(),
-                      Marca(static_cast<int>(dibujos.size())));
+    const QString texto = Sustituir(html, svg, [&](const QRegularExpressionMatch& m) {
         dibujos << m.captured();
-    }
+        return std::optional<QString>(Marca(static_cast<int>(dibujos.size()) - 1));
+    });
     auto* objeto = new ObjetoSvg(&doc);
     doc.documentLayout()->registerHandler(TipoSvg, objeto);
     doc.setHtml(texto);
+    QTextCursor edicion(&doc);
+    edicion.beginEditBlock(); // el documento se recompone una vez, al final
+    QTextCursor c(&doc);
     for (int i = 0; i < dibujos.size(); ++i) {
-        QTextCursor c = doc.find(Marca(i));
-        if (c.isNull())
+        const QTextCursor hallado = doc.find(Marca(i), c);
+        if (hallado.isNull())
             continue;
+        c = hallado;
         QTextCharFormat f;
         f.setObjectType(TipoSvg);
-        f.setProperty(PropiedadSvg, dibujos[i].toUtf8());
+        f.setProperty(PropiedadSvg, objeto->Anadir(dibujos[i]));
         c.insertText(QString(QChar::ObjectReplacementCharacter), f);
     }
+    SepararColumnas(doc);
+    edicion.endEditBlock();
 }
 
 namespace {
@@ -127,23 +180,35 @@ std::vector<Tramo> TramosSinCorte(const QTextDocument& doc) {
     return tramos;
 }
 
+// El corte de la página que empieza en `inicio`: el más bajo, no más allá de `fin`, que no parte
+// ningún tramo que empiece en la página. Los tramos van ordenados por su arriba; sólo se miran los
+// de la página, así que cortar todo el documento lleva un tiempo proporcional a sus páginas.
+double Corte(const std::vector<Tramo>& tramos, double inicio, double fin) {
+    auto it = std::upper_bound(tramos.begin(), tramos.end(), inicio,
+                               [](double y, const Tramo& t) { return y < t.arriba; });
+    double maximo = -1e300; // el abajo más bajo de los tramos que empiezan antes del candidato
+    double corte = fin;
+    while (it != tramos.end() && it->arriba < fin) {
+        const double candidato = it->arriba;
+        if (maximo <= candidato)
+            corte = candidato;
+        for (; it != tramos.end() && it->arriba == candidato; ++it)
+            maximo = std::max(maximo, it->abajo);
+    }
+    return maximo <= fin ? fin : corte;
+}
+
 } // namespace
 
 std::vector<double> CortesDePagina(const QTextDocument& doc, double alto) {
-    const std::vector<Tramo> tramos = TramosSinCorte(doc);
+    std::vector<Tramo> tramos = TramosSinCorte(doc);
+    std::sort(tramos.begin(), tramos.end(),
+              [](const Tramo& a, const Tramo& b) { return a.arriba < b.arriba; });
     const double total = doc.documentLayout()->documentSize().height();
     std::vector<double> cortes{0.0};
     while (total - cortes.back() > alto) {
         const double inicio = cortes.back();
-        double fin = inicio + alto;
-        for (bool movido = true; movido;) {
-            movido = false;
-            for (const Tramo& t : tramos)
-                if (t.arriba > inicio && t.arriba < fin && t.abajo > fin) {
-                    fin = t.arriba;
-                    movido = true;
-                }
-        }
+        const double fin = Corte(tramos, inicio, inicio + alto);
         cortes.push_back(fin > inicio + alto * 0.2 ? fin : inicio + alto);
     }
     cortes.push_back(total);

@@ -2,6 +2,7 @@
 // nombra la ruta) y copiar como texto enriquecido.
 
 #include "report/DocumentoInforme.h"
+#include "report/TextosSvg.h"
 #include "report/VentanaMemoria.h"
 
 #include <QApplication>
@@ -52,6 +53,47 @@ private slots:
                 }
             }
         }
+    }
+
+    // Los textos de los dibujos se sacan del SVG para pintarlos como texto, con su posición,
+    // anclaje, color, negrita, tamaños de <tspan> y entidades; lo que no se sabe pintar se queda.
+    void TextosDeLosDibujos() {
+        const QString svg = QStringLiteral(
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="50" viewBox="0 0 100 50">)"
+            R"(<line x1="0" y1="0" x2="10" y2="10" stroke="#222"/>)"
+            R"(<text x="12.5" y="20" font-size="11" font-family="sans-serif" text-anchor="end" fill="#222">b<tspan font-size="8">w</tspan> = 0.30 m</text>)"
+            "\n"
+            R"(<text x="3" y="40" font-size="14.00" text-anchor="middle" fill="#2e7d32" font-weight="bold">N &amp; M &#948;</text>)"
+            R"(<text x="1" y="2" rotate="90">girado</text>)"
+            R"(</svg>)");
+        const SvgSeparado s = SepararTextos(svg);
+        QCOMPARE(s.textos.size(), std::size_t(2));
+        const TextoSvg& a = s.textos[0];
+        QCOMPARE(a.punto, QPointF(12.5, 20));
+        QCOMPARE(a.ancla, 1);
+        QCOMPARE(a.color, QColor(0x22, 0x22, 0x22));
+        QVERIFY(!a.negrita);
+        QCOMPARE(a.trozos.size(), std::size_t(3));
+        QCOMPARE(a.trozos[0].texto, QStringLiteral("b"));
+        QCOMPARE(a.trozos[0].tamano, 11.0);
+        QCOMPARE(a.trozos[1].texto, QStringLiteral("w"));
+        QCOMPARE(a.trozos[1].tamano, 8.0);
+        QCOMPARE(a.trozos[2].texto, QStringLiteral(" = 0.30 m"));
+        const TextoSvg& b = s.textos[1];
+        QCOMPARE(b.ancla, 0);
+        QVERIFY(b.negrita);
+        QCOMPARE(b.trozos.size(), std::size_t(1));
+        QCOMPARE(b.trozos[0].texto, QStringLiteral("N & M δ"));
+        QCOMPARE(b.trozos[0].tamano, 14.0);
+        const QString resto = QString::fromUtf8(s.svg);
+        QVERIFY2(!resto.contains(QStringLiteral("0.30 m")) && !resto.contains(QStringLiteral("N &amp;")),
+                 qPrintable(resto));
+        QVERIFY2(resto.contains(QStringLiteral("girado")) && resto.contains(QStringLiteral("<line")),
+                 qPrintable(resto));
+        // Con transformaciones, las posiciones no son las del texto: todo se queda en el SVG.
+        QString girado = svg;
+        girado.replace(QStringLiteral("<line"), QStringLiteral(R"x(<g transform="rotate(90)"/><line)x"));
+        QVERIFY(SepararTextos(girado).textos.empty());
     }
 
     void MuestraLaMemoriaDeLaLinea() {
