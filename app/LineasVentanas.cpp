@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <algorithm>
 #include <map>
 
 namespace velmora {
@@ -272,6 +273,43 @@ void AplicarLinea(Aplicacion& app, const Json& linea) {
     for (const RanuraAceptada& r : Aceptadas)
         if (r.calculo == calculo)
             FijarArmadura(app, r, ranuras.contains(std::to_string(r.ranura)));
+}
+
+namespace {
+
+// El valor de un control en una línea, o nada si no lo da.
+const Json* ValorEnLinea(const Json& linea, const ControlLeido& c) {
+    if (c.ventana.empty()) {
+        const auto v = linea.find(c.control);
+        return v != linea.end() ? &*v : nullptr;
+    }
+    const auto w = linea.find(c.ventana);
+    if (w == linea.end() || !w->is_object())
+        return nullptr;
+    const auto v = w->find(c.control);
+    return v != w->end() ? &*v : nullptr;
+}
+
+} // namespace
+
+std::vector<std::string> PartesDistintas(const Json& linea, const Json& mostrada) {
+    std::vector<std::string> partes;
+    const auto anotar = [&](const std::string& parte) {
+        if (std::find(partes.begin(), partes.end(), parte) == partes.end())
+            partes.push_back(parte);
+    };
+    for (const ControlLeido& c : ControlesDelCalculo(linea.value("calculo", std::string()), linea)) {
+        const Json* pedido = ValorEnLinea(linea, c);
+        const Json* visto = ValorEnLinea(mostrada, c);
+        if ((visto ? *visto : c.defecto) != (pedido ? *pedido : c.defecto))
+            anotar(c.ventana.empty() ? c.control : c.ventana);
+    }
+    const Json ranuras = linea.value("ranuras", Json::object());
+    const Json vistas = mostrada.value("ranuras", Json::object());
+    for (const auto& [k, grupos] : ranuras.items())
+        if (!vistas.contains(k) || vistas[k] != grupos)
+            anotar("ranuras/" + k);
+    return partes;
 }
 
 void ValoresDeArranque(Aplicacion& app) {

@@ -44,6 +44,12 @@ const std::vector<EntradaProyecto>& EntradasProyecto();
 // mismas se ponen aparte (AplicarRanuras). La línea ya está comprobada (LeerProyecto).
 void AplicarLinea(Aplicacion& app, const Json& linea);
 
+// Lo que las ventanas no pueden mostrar de `linea` cuando escriben `mostrada` para ella: las
+// ventanas (su nombre de objeto; la clave del control si no es de una ventana) con algún
+// control de otro valor (o distinto del de arranque, si la línea no lo da) y las ranuras
+// («ranuras/1») con otras barras. Vacío si coinciden.
+[[nodiscard]] std::vector<std::string> PartesDistintas(const Json& linea, const Json& mostrada);
+
 // Devuelve todos los controles de todas las entradas a su valor de arranque y deja sin definir
 // las armaduras aceptadas de las ventanas.
 void ValoresDeArranque(Aplicacion& app);

@@ -3,6 +3,7 @@
 #include "app/Aplicacion.h"
 #include "app/LineasVentanas.h"
 #include "app/VentanaPrincipal.h"
+#include "cli/Lote.h"
 #include "cli/Proyecto.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
@@ -28,6 +29,8 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
+
+#include <map>
 
 namespace velmora {
 
@@ -211,21 +214,36 @@ void TProyectos::ActualizarTitulo() {
     principal->setWindowModified(modificado_);
 }
 
+namespace {
+
+EntradaProyecto EntradaDeClave(const std::string& clave) {
+    for (const EntradaProyecto& e : EntradasProyecto())
+        if (Clave(e) == clave)
+            return e;
+    return EntradaProyecto{};
+}
+
+} // namespace
+
 std::string TProyectos::Texto() {
     Proyecto p;
     p.datos = datos_;
     std::set<std::string> escritas;
-    const auto entrada = [](const std::string& clave) {
-        for (const EntradaProyecto& e : EntradasProyecto())
-            if (Clave(e) == clave)
-                return e;
-        return EntradaProyecto{};
-    };
     for (const Renglon& r : orden_) {
-        if (r.entrada.empty())
+        std::vector<Json> actuales;
+        bool intacta = !r.literal.is_null();
+        for (std::size_t k = 0; k < r.entradas.size(); ++k) {
+            actuales.push_back(LineaDeEntrada(app_, EntradaDeClave(r.entradas[k])));
+            intacta = intacta && k < r.cargadas.size() && actuales.back().dump() == r.cargadas[k];
+        }
+        if (intacta) {
             p.lineas.push_back(r.literal);
-        else if (usadas_.contains(r.entrada) && escritas.insert(r.entrada).second)
-            p.lineas.push_back(LineaDeEntrada(app_, entrada(r.entrada)));
+            escritas.insert(r.entradas.begin(), r.entradas.end());
+            continue;
+        }
+        for (std::size_t k = 0; k < r.entradas.size(); ++k)
+            if (usadas_.contains(r.entradas[k]) && escritas.insert(r.entradas[k]).second)
+                p.lineas.push_back(actuales[k]);
     }
     for (const EntradaProyecto& e : EntradasProyecto())
         if (usadas_.contains(Clave(e)) && escritas.insert(Clave(e)).second)
@@ -259,7 +277,7 @@ void TProyectos::Nuevo() {
 
 // Cada línea va a las ventanas de su entrada; la segunda línea de una misma entrada (una tanda
 // de varias secciones, p. ej.) y las de cálculos sin ventana se guardan tal como vinieron.
-void TProyectos::Cargar(const Proyecto& proyecto) {
+QString TProyectos::Cargar(const Proyecto& proyecto) {
     Empezar();
     datos_ = proyecto.datos;
     // Los datos del proyecto abierto encabezan desde ahora sus memorias de cálculo.
@@ -269,25 +287,83 @@ void TProyectos::Cargar(const Proyecto& proyecto) {
     for (const Json& linea : proyecto.lineas)
         if (const auto r = linea.find("ranuras"); r != linea.end())
             AplicarRanuras(app_.Estado, *r);
-    std::vector<const Json*> aplicar;
-    for (const Json& linea : proyecto.lineas) {
-        bool nueva = false;
-        for (const EntradaProyecto& e : EntradasDeLinea(linea))
-            if (usadas_.insert(Clave(e)).second) {
-                orden_.push_back({Clave(e), {}});
-                nueva = true;
-            }
-        if (nueva)
-            aplicar.push_back(&linea);
-        else
-            orden_.push_back({std::string(), linea});
+    std::vector<std::size_t> aplicar;
+    for (std::size_t i = 0; i < proyecto.lineas.size(); ++i) {
+        Renglon r{{}, proyecto.lineas[i], {}};
+        for (const EntradaProyecto& e : EntradasDeLinea(proyecto.lineas[i]))
+            if (usadas_.insert(Clave(e)).second)
+                r.entradas.push_back(Clave(e));
+        if (!r.entradas.empty())
+            aplicar.push_back(i);
+        orden_.push_back(std::move(r));
     }
     // Los parámetros generales de su propia línea mandan sobre los que repiten las demás.
-    std::stable_partition(aplicar.begin(), aplicar.end(),
-                          [](const Json* l) { return (*l)["calculo"] != "parametros"; });
-    for (const Json* linea : aplicar)
-        AplicarLinea(app_, *linea);
+    std::stable_partition(aplicar.begin(), aplicar.end(), [&](std::size_t i) {
+        return proyecto.lineas[i]["calculo"] != "parametros";
+    });
+    for (const std::size_t i : aplicar)
+        AplicarLinea(app_, proyecto.lineas[i]);
     ConfirmarParametros();
+    for (Renglon& r : orden_)
+        for (const std::string& clave : r.entradas)
+            r.cargadas.push_back(LineaDeEntrada(app_, EntradaDeClave(clave)).dump());
+    return AvisoDeLineas(proyecto, aplicar);
+}
+
+// Las líneas cuyo resultado no es el que darían las ventanas tal como quedan al abrir (cada una
+// trae sus propios parámetros generales o sus barras, p. ej.): qué ventana muestra qué línea.
+QString TProyectos::AvisoDeLineas(const Proyecto& proyecto,
+                                  const std::vector<std::size_t>& aplicadas) {
+    const auto renglon = [&](std::size_t i) {
+        return i < proyecto.renglones.size() ? proyecto.renglones[i] : i + 1;
+    };
+    std::map<std::string, std::size_t> duenos; // ventana o ranura → renglón que la muestra
+    for (const std::size_t i : aplicadas)
+        for (const auto& [clave, valor] : proyecto.lineas[i].items())
+            if (valor.is_object() && clave != "ranuras")
+                duenos[clave] = renglon(i);
+    for (std::size_t i = 0; i < proyecto.lineas.size(); ++i) {
+        const Json ranuras = proyecto.lineas[i].value("ranuras", Json::object());
+        for (const auto& [k, _] : ranuras.items())
+            duenos["ranuras/" + k] = renglon(i);
+    }
+    const auto nombre = [&](const std::string& parte) {
+        if (parte.starts_with("ranuras/"))
+            return QStringLiteral("la ranura de armadura %1").arg(Q(parte.substr(8)));
+        const QWidget* v = app_.VentanaPrincipal->findChild<QWidget*>(Q(parte));
+        return QStringLiteral("«%1»").arg(v && !v->windowTitle().isEmpty() ? v->windowTitle()
+                                                                            : Q(parte));
+    };
+    QStringList lineas;
+    for (std::size_t i = 0; i < orden_.size(); ++i) {
+        const Renglon& r = orden_[i];
+        if (r.entradas.empty())
+            continue;
+        // Un control distinto que no cambia el resultado (una casilla que el tipo de elemento
+        // ya fija, p. ej.) no es motivo de aviso.
+        const Json mostrada = LineaDeEntrada(app_, EntradaDeClave(r.entradas.front()));
+        const std::vector<std::string> distintas = PartesDistintas(r.literal, mostrada);
+        if (distintas.empty() || ProcesarLinea(r.literal.dump()) == ProcesarLinea(mostrada.dump()))
+            continue;
+        QStringList partes;
+        for (const std::string& parte : distintas)
+            partes << (duenos.contains(parte)
+                           ? QStringLiteral("%1 muestra la línea %2")
+                                 .arg(nombre(parte))
+                                 .arg(duenos.at(parte))
+                           : QStringLiteral("%1 muestra sus valores de arranque").arg(nombre(parte)));
+        lineas << QStringLiteral("• Línea %1 («%2»): %3.")
+                      .arg(renglon(i))
+                      .arg(Q(r.literal.value("calculo", std::string())),
+                           partes.join(QStringLiteral("; ")));
+    }
+    if (lineas.isEmpty())
+        return {};
+    return QStringLiteral("Las ventanas no pueden mostrar a la vez todo lo que traen las líneas de "
+                          "este proyecto:\n%1\nEsas líneas se guardarán tal como vinieron mientras "
+                          "no cambie las ventanas que usan; si las cambia, se guardarán con lo que "
+                          "muestren las ventanas.")
+        .arg(lineas.join(QLatin1Char('\n')));
 }
 
 bool TProyectos::AbrirFichero(const QString& ruta) {
@@ -307,14 +383,17 @@ bool TProyectos::AbrirFichero(const QString& ruta) {
     const auto proyecto = LeerProyecto(std::string_view(bytes.constData(), bytes.size()));
     if (!proyecto)
         return fallo(QLatin1Char('\n') + Q(proyecto.error().mensaje));
+    QString aviso;
     try {
-        Cargar(*proyecto);
+        aviso = Cargar(*proyecto);
     } catch (const ErrorLinea& e) { // no ocurre: LeerProyecto ya ha comprobado las ranuras
         return fallo(Q(e.error().mensaje));
     }
     ruta_ = QFileInfo(ruta).absoluteFilePath();
     AnotarReciente(ruta_);
     TomarComoGuardado();
+    if (!aviso.isEmpty())
+        Avisar(aviso, app_.VentanaPrincipal);
     return true;
 }
 

@@ -76,14 +76,20 @@ private:
     void AbrirClick();
     void Empezar();
     void ConfirmarParametros();
-    void Cargar(const Proyecto& proyecto);
+    // Pone el proyecto en las ventanas; devuelve el aviso de las líneas que las ventanas no
+    // pueden mostrar a la vez (vacío si no hay ninguna).
+    QString Cargar(const Proyecto& proyecto);
+    QString AvisoDeLineas(const Proyecto& proyecto, const std::vector<std::size_t>& aplicadas);
     [[nodiscard]] std::string Instantanea();
 
-    // Una línea del proyecto en su orden: la de una entrada (se escribe desde sus ventanas) o
-    // una que se guarda tal como vino del fichero.
+    // Una línea del proyecto en su orden: la que vino del fichero y las entradas que puso en las
+    // ventanas, con la línea que éstas escribían para cada una al abrirlo. Mientras sus ventanas
+    // escriban lo mismo, la línea se guarda tal como vino; si no, desde sus ventanas. Una línea
+    // sin entradas (la segunda de una misma ventana, un cálculo sin ventana) se guarda tal cual.
     struct Renglon {
-        std::string entrada;
+        std::vector<std::string> entradas;
         Json literal;
+        std::vector<std::string> cargadas;
     };
 
     Aplicacion& app_;

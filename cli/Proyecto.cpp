@@ -248,6 +248,7 @@ Resultado<Proyecto> LeerProyecto(std::string_view texto) {
                                               e.error().campo);
         } else {
             proyecto.lineas.push_back(std::move(objeto.valor()));
+            proyecto.renglones.push_back(numero);
         }
         primera = false;
     }

@@ -24,6 +24,7 @@ inline constexpr int VersionProyecto = 1;
 struct Proyecto {
     Json datos = Json::object();  // "proyecto" de la cabecera, tal como venía
     std::vector<Json> lineas;     // líneas de cálculo, en el orden del fichero
+    std::vector<std::size_t> renglones; // renglón del fichero (desde 1) de cada línea leída
 };
 
 // Lee un proyecto entero. Lo rechaza todo, con un mensaje que nombra la línea y la causa, si no

@@ -13,6 +13,7 @@
 #include "shear/VentanaTransversal1.h"
 #include "cli/Lote.h"
 #include "cli/Proyecto.h"
+#include "common/Avisar.h"
 #include "common/GrupoOpciones.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
@@ -199,6 +200,76 @@ private slots:
         QVERIFY(leido.valor().lineas[0]["DatosSeccion"]["Valor1"] == "abc");
         QVERIFY(leido.valor().lineas[1] == Json::parse(segunda));
         QVERIFY(leido.valor().datos["obra"] == "Nave");
+    }
+
+    // Cada línea trae sus propios parámetros generales y sus barras: las ventanas no pueden
+    // mostrarlas todas a la vez. Abrir lo dice (qué ventana muestra qué línea) y guardar sin tocar
+    // nada deja cada línea como vino, con la misma respuesta de velmora-calc; la línea de la
+    // ventana que se cambia se guarda con lo que ésta muestra, y las demás siguen igual.
+    void GuardarSinTocarNadaNoCambiaNingunaLinea() {
+        const std::vector<std::string> lineas = {
+            R"({"calculo":"parametros","ParametrosGenerales":{"GrupoDesignacionAcero":1,"ResistenciaCaracteristica":"30"}})",
+            R"({"calculo":"seccion","ParametrosGenerales":{"ResistenciaCaracteristica":"35"},"DatosSeccion":{"Valor1":"0.50","Valor2":"0.30","Valor5":"150","Valor6":"20"}})",
+            R"({"calculo":"seccion","ParametrosGenerales":{"GrupoDesignacionAcero":0,"ResistenciaCaracteristica":"25"},"DatosSeccionT":{"Valorh":"0.60","Valorb":"0.80","Valorhf":"0.15","Valorbw":"0.25","Valor5":"200"}})",
+            R"({"calculo":"momento","ParametrosGenerales":{"ResistenciaCaracteristica":"40"},"DatosSeccion":{"Valor1":"0.45","Valor2":"0.30"},"ranuras":{"1":[[4,20]],"2":[[2,12]]}})",
+            R"({"calculo":"cortante","ParametrosGenerales":{"GrupoDesignacionAcero":0},"VentanaTransversal1":{"CuadroVd2":"150"},"ranuras":{"0":[[4,20]]}})",
+            R"({"calculo":"pilar","VentanaTransversal2":{"Valor1":"0.40","Valor2":"0.25","Valor3":"0.03","DiametroMinimo":"20","DiametroMaximo":"25"}})",
+            R"({"calculo":"flechas","ParametrosGenerales":{"ResistenciaCaracteristica":"45"},"VentanaFlechas":{"ValorMa":"60"},"ranuras":{"1":[[3,16]],"2":[[2,12]]}})",
+            R"({"calculo":"anclaje","ranuras":{"1":[[2,25]],"2":[[3,20]]}})",
+            R"({"calculo":"fluencia"})",
+            R"({"calculo":"retraccion","VentanaRetraccion":{"GrupoConsistencia":2}})",
+            R"({"calculo":"acero"})",
+            R"({"calculo":"parabola"})",
+            R"({"calculo":"conversion"})",
+            R"({"calculo":"area","IndiceArmadura":1,"ranuras":{"1":[[3,12],[2,10]]}})",
+            R"({"calculo":"interaccion","DatosSeccion":{"Valor1":"0.40","Valor2":"0.20"},"ranuras":{"1":[[2,16]],"2":[[2,16]]},"combinaciones":[["ELU-1","350","120"]]})",
+            R"({"calculo":"seccion","DatosSeccion":{"Valor5":"100"}})",
+        };
+        std::string texto = "{\"velmora\": 1}\n";
+        for (const std::string& l : lineas)
+            texto += l + '\n';
+        Escribir(Ruta("propias.velmora"), texto);
+        QStringList avisos;
+        const auto anterior =
+            FijarSumideroAvisos([&](QWidget*, const QString& t) { avisos << t; });
+        QVERIFY(P().AbrirFichero(Ruta("propias.velmora")));
+        FijarSumideroAvisos(anterior);
+        QCOMPARE(avisos.size(), 1);
+        // Renglón del fichero: la cabecera es el 1. Los parámetros generales que se ven son los
+        // de su propia línea (renglón 2); la ranura 1, la de la última línea que la da (17).
+        for (const char* esperado :
+             {"• Línea 3 («seccion»): «Parámetros generales» muestra la línea 2",
+              "• Línea 4 («seccion»): «Parámetros generales» muestra la línea 2",
+              "• Línea 5 («momento»): «Parámetros generales» muestra la línea 2",
+              "la ranura de armadura 1 muestra la línea 16",
+              "• Línea 6 («cortante»): «Parámetros generales» muestra la línea 2",
+              "• Línea 8 («flechas»): «Parámetros generales» muestra la línea 2",
+              "• Línea 9 («anclaje»): la ranura de armadura 1 muestra la línea 16"})
+            QVERIFY2(avisos[0].contains(QString::fromUtf8(esperado)),
+                     qPrintable(QStringLiteral("falta «%1» en:\n%2").arg(QString::fromUtf8(esperado), avisos[0])));
+        QVERIFY2(!avisos[0].contains(QStringLiteral("Línea 2 (")), qPrintable(avisos[0]));
+        for (const char* sinAviso : {"«pilar»", "«conversion»", "«acero»"})
+            QVERIFY2(!avisos[0].contains(QString::fromUtf8(sinAviso)), qPrintable(avisos[0]));
+
+        const auto guardadas = [&] {
+            Hijo<QAction>(app_->VentanaPrincipal, "Guardar")->trigger();
+            const auto leido = LeerProyecto(Leer(Ruta("propias.velmora")).toStdString());
+            return leido.ok() ? leido.valor().lineas : std::vector<Json>{};
+        };
+        std::vector<Json> despues = guardadas();
+        QCOMPARE(despues.size(), lineas.size());
+        for (std::size_t i = 0; i < lineas.size(); ++i) {
+            QVERIFY2(despues[i] == Json::parse(lineas[i]), despues[i].dump().c_str());
+            QCOMPARE(ProcesarLinea(despues[i].dump()), ProcesarLinea(lineas[i]));
+        }
+
+        Hijo<QLineEdit>(Ventana("VentanaTransversal2"), "Valor1")->setText(QStringLiteral("0.45"));
+        despues = guardadas();
+        QCOMPARE(despues.size(), lineas.size());
+        QVERIFY2(despues[5]["VentanaTransversal2"]["Valor1"] == "0.45", despues[5].dump().c_str());
+        for (std::size_t i = 0; i < lineas.size(); ++i)
+            if (i != 5)
+                QVERIFY2(despues[i] == Json::parse(lineas[i]), despues[i].dump().c_str());
     }
 
     void UnFicheroRechazadoNoTocaLasVentanas_data() {
