@@ -29,7 +29,7 @@ void TDatosSeccionComun::Preparar(const Controles& c) {
     const QFontMetrics medida(c_.Label7->font());
     c_.Label7->setMinimumWidth(std::max(medida.horizontalAdvance(QStringLiteral("Momento flector")),
                                         medida.horizontalAdvance(QStringLiteral("Excentricidad"))));
-    c_.Label9->setMinimumWidth(medida.horizontalAdvance(QStringLiteral("kN*m")));
+    c_.Label9->setMinimumWidth(medida.horizontalAdvance(QStringLiteral("kN·m")));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(c_.GrupoDatoConocido, &GrupoOpciones::IndiceElegido, this,
@@ -52,7 +52,7 @@ void TDatosSeccionComun::GrupoDatoConocidoClick() {
         c_.Valor5->setToolTip(QStringLiteral("Excentricidad del esfuezo normal"));
     } else {
         c_.Label7->setText(QStringLiteral("Momento flector"));
-        c_.Label9->setText(QStringLiteral("kN*m"));
+        c_.Label9->setText(QStringLiteral("kN·m"));
         c_.Valor5->setToolTip(QStringLiteral("Momento flector de cálculo"));
     }
 }

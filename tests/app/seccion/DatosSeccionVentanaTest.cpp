@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(ayuda1, QStringLiteral("Excentricidad del esfuezo normal"));
         QCOMPARE(texto1, QStringLiteral("0.25"));
         QCOMPARE(rotulo0, QStringLiteral("Momento flector"));
-        QCOMPARE(unidad0, QStringLiteral("kN*m"));
+        QCOMPARE(unidad0, QStringLiteral("kN·m"));
         QCOMPARE(ayuda0, QStringLiteral("Momento flector de cálculo"));
     }
 
