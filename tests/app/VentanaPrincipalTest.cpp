@@ -13,9 +13,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QAbstractButton>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,6 +84,26 @@ private slots:
     void cleanup() {
         programa_.reset(); // y con la principal, todas las demás ventanas
         app_ = nullptr;
+    }
+
+    // Los rótulos fijos de todas las ventanas escriben los momentos en kN·m y el diámetro de las
+    // barras con Ø, como los botones que muestran la armadura («3Ø16»).
+    void UnaSolaNotacionEnLosRotulosFijos() {
+        QStringList distintos;
+        int rotulos = 0;
+        const auto mirar = [&](const QWidget* w, const QString& texto) {
+            ++rotulos;
+            if (texto.contains(QStringLiteral("kN*m")) || texto.contains(QStringLiteral("kNm")) ||
+                texto.contains(QChar(0x03A6))) // Φ
+                distintos << QStringLiteral("%1/%2: «%3»")
+                                 .arg(w->window()->objectName(), w->objectName(), texto);
+        };
+        for (const QLabel* l : Principal()->findChildren<QLabel*>())
+            mirar(l, l->text());
+        for (const QAbstractButton* b : Principal()->findChildren<QAbstractButton*>())
+            mirar(b, b->text());
+        QVERIFY(rotulos > 200);
+        QVERIFY2(distintos.isEmpty(), qPrintable(distintos.join(QLatin1Char('\n'))));
     }
 
     void MenuComoSeDefinio() {

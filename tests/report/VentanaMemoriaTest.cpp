@@ -18,6 +18,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <algorithm>
+
 using namespace velmora;
 
 class PruebaVentanaMemoria : public QObject {
@@ -94,6 +96,37 @@ private slots:
         QString girado = svg;
         girado.replace(QStringLiteral("<line"), QStringLiteral(R"x(<g transform="rotate(90)"/><line)x"));
         QVERIFY(SepararTextos(girado).textos.empty());
+    }
+
+    // En la vista previa, ningún nombre de las tablas toca su valor: entre el texto más largo de
+    // una columna y el principio de la siguiente queda un hueco («Diámetro de la armadura de
+    // compresión (mm)» y su «10» se juntaban).
+    void LasColumnasDeLasTablasNoSeJuntan() {
+        VentanaMemoria v(QStringLiteral(
+            R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
+        QTextDocument doc;
+        CargarInforme(doc, v.Html());
+        doc.setTextWidth(800);
+        const auto* capa = doc.documentLayout();
+        int filas = 0;
+        for (QTextFrame* marco : doc.rootFrame()->childFrames()) {
+            auto* tabla = qobject_cast<QTextTable*>(marco);
+            for (int f = 0; tabla && f < tabla->rows(); ++f)
+                for (int c = 0; c + 1 < tabla->columns(); ++c) {
+                    const QTextBlock nombre = doc.findBlock(tabla->cellAt(f, c).firstPosition());
+                    const QTextBlock valor = doc.findBlock(tabla->cellAt(f, c + 1).firstPosition());
+                    double derecha = 0;
+                    for (int l = 0; l < nombre.layout()->lineCount(); ++l)
+                        derecha = std::max(derecha, nombre.layout()->lineAt(l).naturalTextRect().right());
+                    derecha += capa->blockBoundingRect(nombre).left();
+                    const double hueco = capa->blockBoundingRect(valor).left() - derecha;
+                    QVERIFY2(hueco >= 8, qPrintable(QStringLiteral("«%1» / «%2»: %3")
+                                                        .arg(nombre.text(), valor.text())
+                                                        .arg(hueco)));
+                    ++filas;
+                }
+        }
+        QVERIFY(filas > 30);
     }
 
     void MuestraLaMemoriaDeLaLinea() {

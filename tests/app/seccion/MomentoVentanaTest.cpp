@@ -5,8 +5,11 @@
 #include "ventanas/Modal.h"
 
 #include "design/EstadoDiseno.h"
+#include "section/DominioDeDeformacion.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineF>
 
 using namespace velmora;
 
@@ -59,6 +62,41 @@ private slots:
     void init() { avisos->avisos.clear(); }
 
     // Sin armaduras elegidas la búsqueda para en el primer paso: momento prácticamente nulo.
+    // Los rótulos del dibujo de los dominios no se pisan entre sí, y «4a» no cae sobre las dos
+    // rectas que limitan su dominio: de (461, 20), el pivote B, a (312, 196) y a (312, 222).
+    void RotulosDelDominioSeparados() {
+        TDominioDeDeformacion ventana(app.Estado);
+        const QList<QLabel*> rotulos =
+            Hijo<QLabel>(&ventana, "Imagen")->findChildren<QLabel*>();
+        QVERIFY(rotulos.size() >= 12);
+        for (qsizetype i = 0; i < rotulos.size(); ++i)
+            for (qsizetype j = i + 1; j < rotulos.size(); ++j)
+                QVERIFY2(!rotulos[i]->geometry().adjusted(-3, -2, 3, 2).intersects(
+                             rotulos[j]->geometry()),
+                         qPrintable(rotulos[i]->objectName() + QStringLiteral(" / ") +
+                                    rotulos[j]->objectName()));
+        // La fracción 3h/7 (profundidad del pivote C) se lee sola: ningún rótulo a su altura a
+        // menos de 30 px (la «d» del canto útil se leía como parte de ella).
+        for (const char* parte : {"EtiquetaTresH", "EtiquetaSiete"}) {
+            const QRect r = Hijo<QLabel>(&ventana, parte)->geometry();
+            for (const QLabel* otro : rotulos)
+                if (otro->objectName() != QLatin1String("EtiquetaTresH") &&
+                    otro->objectName() != QLatin1String("EtiquetaSiete") &&
+                    otro->geometry().top() <= r.bottom() && otro->geometry().bottom() >= r.top())
+                    QVERIFY2(otro->geometry().left() - r.right() >= 30 ||
+                                 r.left() - otro->geometry().right() >= 30,
+                             qPrintable(otro->objectName()));
+        }
+        const QRectF cuatroA = Hijo<QLabel>(&ventana, "EtiquetaDominio4a")->geometry();
+        for (const QLineF recta : {QLineF(461, 20, 312, 196), QLineF(461, 20, 312, 222)})
+            for (const QLineF lado :
+                 {QLineF(cuatroA.topLeft(), cuatroA.topRight()),
+                  QLineF(cuatroA.bottomLeft(), cuatroA.bottomRight()),
+                  QLineF(cuatroA.topLeft(), cuatroA.bottomLeft()),
+                  QLineF(cuatroA.topRight(), cuatroA.bottomRight())})
+                QVERIFY(recta.intersects(lado, nullptr) != QLineF::BoundedIntersection);
+    }
+
     void SinArmadurasMomentoNulo() {
         EstadoVentana alAbrir;
         EnVentanaMomento([&](QWidget* m) { alAbrir = Leer(m); });
