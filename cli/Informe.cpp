@@ -86,6 +86,7 @@ std::string TituloCapitulo(const std::string& calculo, const Json& entrada) {
         {"seccion", "Armadura longitudinal de la sección"},
         {"momento", "Momento de agotamiento de la sección"},
         {"interaccion", "Diagrama de interacción N–M de la sección"},
+        {"fisuracion", "Fisuración y tensiones en servicio"},
         {"cortante", "Armadura transversal de una viga"},
         {"pilar", "Cercos de un pilar"},
         {"flechas", "Flechas: inercia equivalente y factor de flecha diferida"},

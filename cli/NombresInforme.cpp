@@ -2,6 +2,7 @@
 
 #include "anchorage/DescripcionAnclaje.h"
 #include "common/Numeros.h"
+#include "cracking/DescripcionFisuracion.h"
 #include "deflection/DescripcionFlechas.h"
 #include "design/TextosParametros.h"
 #include "diagrams/DescripcionHerramientas.h"
@@ -52,6 +53,7 @@ const std::vector<DescripcionVentana>& Descripciones() {
         {"VentanaResultados", DiametrosResultados, {}},
         {"VentanaMomento", {}, EleccionesMomento},
         {"VentanaInteraccion", AreasInteraccion, {}},
+        {"VentanaFisuracion", CamposFisuracion, EleccionesFisuracion},
         {"VentanaTransversal1", CamposCortante, EleccionesCortante},
         {"VentanaResultadosTrans1", CamposZonas, {}},
         {"VentanaTransversal2", CamposCercos, {}},
@@ -273,11 +275,36 @@ const TablaNombres& NombresResultadosElementos() {
     return n;
 }
 
-// Secciones, interacción y elementos (cortante, cercos, flechas y anclaje).
+const TablaNombres& NombresResultadosFisuracion() {
+    static const TablaNombres n{
+        {{"VentanaFisuracion", "BotonA1"}, {"Armadura traccionada A<sub>1</sub>", "", "Defina armadura"}},
+        {{"VentanaFisuracion", "BotonA2"}, {"Armadura superior A<sub>2</sub>", "", "Defina armadura"}},
+        {{"VentanaFisuracion", "EtiquetaNorma"}, {"Norma de la comprobación"}},
+        {{"VentanaFisuracion", "EtiquetaMateriales"}, {"Materiales del Anejo 19"}},
+        {{"VentanaFisuracion", "EtiquetaMcr"}, {"Momento de fisuración M<sub>cr</sub>"}},
+        {{"VentanaFisuracion", "EtiquetaFibraNeutra"}, {"Fibra neutra (cuasipermanente)"}},
+        {{"VentanaFisuracion", "EtiquetaTensiones"}, {"Tensiones (cuasipermanente)"}},
+        {{"VentanaFisuracion", "EtiquetaAbertura"}, {"Abertura de fisura w<sub>k</sub>"}},
+        {{"VentanaFisuracion", "VeredictoAbertura"}, {"Comprobación de w<sub>k</sub>"}},
+        {{"VentanaFisuracion", "VeredictoCuasipermanente"},
+         {"Compresión del hormigón (cuasipermanente)"}},
+        {{"VentanaFisuracion", "EtiquetaCaracteristica"}, {"Tensiones (característica)"}},
+        {{"VentanaFisuracion", "VeredictoCaracteristica"},
+         {"Limitación de tensiones (característica)"}},
+        {{"VentanaFisuracion", "EtiquetaAsMin"}, {"Armadura mínima A<sub>s,min</sub>"}},
+        {{"VentanaFisuracion", "VeredictoAsMin"}, {"Comprobación de A<sub>s,min</sub>"}},
+        {{"VentanaFisuracion", "EtiquetaTablas"}, {"Tablas 7.2N y 7.3N"}},
+        {{"VentanaFisuracion", "VeredictoTablas"}, {"Control sin cálculo directo"}},
+    };
+    return n;
+}
+
+// Secciones, interacción, elementos (cortante, cercos, flechas y anclaje) y fisuración.
 const TablaNombres& NombresResultados() {
     static const TablaNombres n = [] {
         TablaNombres todos = NombresResultadosSeccion();
         todos.insert(NombresResultadosElementos().begin(), NombresResultadosElementos().end());
+        todos.insert(NombresResultadosFisuracion().begin(), NombresResultadosFisuracion().end());
         return todos;
     }();
     return n;

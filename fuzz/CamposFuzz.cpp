@@ -40,6 +40,7 @@ constexpr const char* R1 = "VentanaResultadosTrans1";
 constexpr const char* LA = "VentanaLongitudAnclaje";
 constexpr const char* DF = "VentanaDeformacion";
 constexpr const char* VR = "VentanaRetraccion";
+constexpr const char* VF = "VentanaFisuracion";
 // No es una ventana: los textos Nd y Md de una combinación de "combinaciones".
 constexpr const char* Combinacion = "combinaciones";
 
@@ -189,6 +190,26 @@ const std::vector<CamposCalculo> Tabla = {
       {VR, "GrupoMedioAmbiente", 4},
       {VR, "EspesorFicticioConocido"}},
      {}},
+    {"fisuracion",
+     {{VF, "Valorh"},
+      {VF, "Valorb"},
+      {VF, "Valorhf"},
+      {VF, "Valorbw"},
+      {VF, "Valord2"},
+      {VF, "Recubrimiento"},
+      {VF, "Separacion"},
+      {VF, "MomentoCP"},
+      {VF, "AxilCP"},
+      {VF, "MomentoCar"},
+      {VF, "AxilCar"},
+      {VF, "Fluencia"},
+      {PG, "ResistenciaCaracteristica"}},
+     {{VF, "GrupoTipoSeccion", 2},
+      {VF, "GrupoDuracion", 2},
+      {VF, "ClaseExposicion", 18},
+      {VF, "Caracteristica"},
+      {PG, "GrupoDesignacionAcero", 2}},
+     {1, 2}},
 };
 
 constexpr std::array<int, 9> Diametros = {6, 8, 10, 12, 16, 20, 25, 32, 40};

@@ -152,6 +152,20 @@ const char* const Lineas[] = {
     // Código Estructural con control intenso y αcc.
     R"({"calculo": "parametros", "ParametrosGenerales": {"GrupoNorma": 1, "GrupoControlAcero": 1,
         "GrupoControlHormigon": 1, "CoeficienteAlfaCC": "0.85", "ResistenciaCaracteristica": "60"}})",
+    R"({"calculo": "fisuracion", "ranuras": {"1": [[4, 16]], "2": [[2, 12]]}})",
+    // Fisuración: en T con dos diámetros, característica, separación dada (7.14), tracción
+    // compuesta (k2 de (7.13)), sin fisurar, C60 y una clase sin columna en las tablas.
+    R"({"calculo": "fisuracion", "VentanaFisuracion": {"GrupoTipoSeccion": 1, "Valorh": "0.60",
+        "Valorb": "0.80", "MomentoCP": "250", "Caracteristica": true, "MomentoCar": "320",
+        "AxilCar": "-50", "ClaseExposicion": 8, "GrupoDuracion": 0, "Fluencia": "2",
+        "Separacion": "250"}, "ranuras": {"1": [[3, 20], [2, 16]], "2": [[2, 12]]}})",
+    R"({"calculo": "fisuracion", "VentanaFisuracion": {"MomentoCP": "30", "AxilCP": "-200"},
+        "ranuras": {"1": [[4, 16]], "2": [[2, 12]]}})",
+    R"({"calculo": "fisuracion", "VentanaFisuracion": {"MomentoCP": "20", "AxilCP": "100"},
+        "ranuras": {"1": [[4, 16]]}})",
+    R"({"calculo": "fisuracion", "ParametrosGenerales": {"ResistenciaCaracteristica": "60"},
+        "VentanaFisuracion": {"MomentoCP": "150", "ClaseExposicion": 7},
+        "ranuras": {"1": [[4, 16]], "2": [[2, 12]]}})",
 };
 
 // Lo que la tabla de datos y la de resultados dicen, sin las marcas.
