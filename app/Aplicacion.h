@@ -30,6 +30,7 @@ class TVentanaConversion;
 class TVentanaArea;
 class TVentanaMomento;
 class TVentanaInteraccion;
+class TVentanaFisuracion;
 class TProyectos;
 
 struct Aplicacion {
@@ -58,6 +59,7 @@ struct Aplicacion {
     TVentanaArea* VentanaArea = nullptr;
     TVentanaMomento* VentanaMomento = nullptr;
     TVentanaInteraccion* VentanaInteraccion = nullptr;
+    TVentanaFisuracion* VentanaFisuracion = nullptr;
 
     TProyectos* Proyectos = nullptr; // menú «Archivo»: abrir y guardar proyectos
 };

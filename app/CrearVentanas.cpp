@@ -26,6 +26,7 @@
 #include "design/VentanaArea.h"
 #include "section/VentanaMomento.h"
 #include "section/VentanaInteraccion.h"
+#include "cracking/VentanaFisuracion.h"
 #include "app/Memorias.h"
 #include "app/Proyectos.h"
 
@@ -113,6 +114,9 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
                      app.VentanaInteraccion, &TVentanaInteraccion::AbrirConBarras);
+    app.VentanaFisuracion = new TVentanaFisuracion(app.Estado, app.VentanaArea, padre);
+    QObject::connect(app.VentanaResultados, &TVentanaResultados::FisuracionPedida,
+                     app.VentanaFisuracion, &TVentanaFisuracion::AbrirConBarras);
     ConectarDeformaciones(app);
     ConectarSeccion(app);
     ConectarMenuPrincipal(app);

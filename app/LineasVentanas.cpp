@@ -9,6 +9,7 @@
 #include "deflection/VentanaFlechas.h"
 #include "design/Ranuras.h"
 #include "section/VentanaMomento.h"
+#include "cracking/VentanaFisuracion.h"
 #include "shear/VentanaTransversal1.h"
 
 #include <QCheckBox>
@@ -40,6 +41,8 @@ constexpr RanuraAceptada Aceptadas[] = {
     {"anclaje", 2, "VentanaLongitudAnclaje", "AreaPosicionII", "Defina armadura"},
     {"momento", 1, "VentanaMomento", "AreaTraccionada", "Defina armadura"},
     {"momento", 2, "VentanaMomento", "AreaComprimida", "Defina armadura"},
+    {"fisuracion", 1, "VentanaFisuracion", "BotonA1", "Defina armadura"},
+    {"fisuracion", 2, "VentanaFisuracion", "BotonA2", "Defina armadura"},
 };
 
 // Ventanas de resultados: su línea es la de su ventana de datos.
@@ -69,6 +72,8 @@ void FijarArmadura(Aplicacion& app, const RanuraAceptada& r, bool definida) {
         app.VentanaLongitudAnclaje->FijarArmadura(r.ranura, definida);
     else if (r.ventana == "VentanaMomento")
         app.VentanaMomento->FijarArmadura(r.ranura, definida);
+    else if (r.ventana == "VentanaFisuracion")
+        app.VentanaFisuracion->FijarArmadura(r.ranura, definida);
 }
 
 // Valor de un control en la línea, según su clase; nada si el control no es de esa clase.
@@ -187,6 +192,7 @@ const std::vector<EntradaProyecto>& EntradasProyecto() {
         {"pilar", QStringLiteral("VentanaTransversal2")},
         {"flechas", QStringLiteral("VentanaFlechas")},
         {"anclaje", QStringLiteral("VentanaLongitudAnclaje")},
+        {"fisuracion", QStringLiteral("VentanaFisuracion")},
         {"fluencia", QStringLiteral("VentanaDeformacion")},
         {"retraccion", QStringLiteral("VentanaRetraccion")},
         {"acero", QStringLiteral("DiagramaCalculo")},

@@ -21,7 +21,7 @@ constexpr const char* ConMemoria[] = {
     "VentanaResultados",        "VentanaMomento",          "VentanaResultadosTrans1",
     "VentanaTransversal2",      "VentanaResultadosFlecha", "VentanaAnclaje",
     "VentanaResultadosDeformacion", "VentanaResultadosRetraccion", "DiagramaCalculo",
-    "VentanaParabola",
+    "VentanaParabola",          "VentanaFisuracion",
 };
 
 QPushButton* PonerBoton(QWidget* ventana) {

@@ -17,6 +17,7 @@
 #include "section/DatosSeccion.h"
 #include "section/DatosSeccionT.h"
 #include "section/VentanaInteraccion.h"
+#include "cracking/VentanaFisuracion.h"
 #include "shear/VentanaTransversal1.h"
 #include "shear/VentanaTransversal2.h"
 #include "timedep/VentanaDeformacion.h"
@@ -119,6 +120,7 @@ void ConectarMenuPrincipal(Aplicacion& app) {
         AbrirConDibujo(app.VentanaFlechas, QStringLiteral("Imagen"),
                        QStringLiteral("seccion01.bmp"));
     });
+    abrir(&P::pideFisuracion, app.VentanaFisuracion);
     hacer(&P::pideAnclaje, &AbrirAnclaje);
     // Los valores del acero que escribe la herramienta se quedan en el estado de diseño.
     abrir(&P::pideDiagramaAcero, app.DiagramaCalculo);

@@ -80,6 +80,7 @@ TVentanaPrincipal::TVentanaPrincipal(QWidget* parent)
         {ui->Datosdelaviga, ui->SpeedButton1, &TVentanaPrincipal::DatosdelavigaClick},
         {ui->Datosdelpilar, ui->SpeedButton2, &TVentanaPrincipal::DatosdelpilarClick},
         {ui->Calculodeflechas, ui->SpeedButton6, &TVentanaPrincipal::CalculodeflechasClick},
+        {ui->Fisuracion1, nullptr, &TVentanaPrincipal::Fisuracion1Click},
         {ui->Salir1, nullptr, &TVentanaPrincipal::Salir1Click},
         {ui->Longituddeanclaje1, ui->SpeedButton7, &TVentanaPrincipal::Longituddeanclaje1Click},
         {ui->Diagramaaceroestiradoenfrio1, ui->SpeedButton9,
@@ -123,7 +124,7 @@ void TVentanaPrincipal::FormShow() {
 
 void TVentanaPrincipal::Desbloquear() {
     for (QAction* a : {ui->Datosdelaseccion1, ui->Datosdelaseccion2, ui->DiagramaInteraccion,
-                       ui->Datosdelaviga, ui->Datosdelpilar, ui->Calculodeflechas})
+                       ui->Datosdelaviga, ui->Datosdelpilar, ui->Calculodeflechas, ui->Fisuracion1})
         a->setEnabled(true);
     for (QAction* a :
          {ui->SpeedButton1, ui->SpeedButton2, ui->SpeedButton4, ui->SpeedButton5, ui->SpeedButton6})
@@ -156,6 +157,10 @@ void TVentanaPrincipal::Datosdelaseccion2Click() {
 
 void TVentanaPrincipal::DiagramaInteraccionClick() {
     emit pideInteraccion();
+}
+
+void TVentanaPrincipal::Fisuracion1Click() {
+    emit pideFisuracion();
 }
 
 void TVentanaPrincipal::DatosdelavigaClick() {

@@ -34,6 +34,7 @@ public:
     void DatosdelavigaClick();
     void DatosdelpilarClick();
     void CalculodeflechasClick();
+    void Fisuracion1Click();
     void Salir1Click();
     void Longituddeanclaje1Click();
     void Diagramaaceroestiradoenfrio1Click();
@@ -55,6 +56,7 @@ signals:
     void pideCortanteViga();
     void pideCercosPilar();
     void pideFlechas();
+    void pideFisuracion();
     void pideAnclaje();
     void pideDiagramaAcero();
     void pideParabola();

@@ -51,6 +51,8 @@ TVentanaResultados::TVentanaResultados(EstadoDiseno& estado, TVentanaArea& area,
     connect(ui->BotonArea, &QPushButton::clicked, this, &TVentanaResultados::BotonAreaClick);
     connect(ui->BotonInteraccion, &QPushButton::clicked, this,
             &TVentanaResultados::BotonInteraccionClick);
+    connect(ui->BotonFisuracion, &QPushButton::clicked, this,
+            &TVentanaResultados::BotonFisuracionClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -156,15 +158,26 @@ void TVentanaResultados::BotonAreaClick() {
     (void)area_.Seleccionar(0);
 }
 
+namespace {
+
+int Entero(const QString& texto) {
+    bool ok = false;
+    const int n = texto.trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+} // namespace
+
 void TVentanaResultados::BotonInteraccionClick() {
-    const auto entero = [](const QString& texto) {
-        bool ok = false;
-        const int n = texto.trimmed().toInt(&ok);
-        return ok ? n : 0;
-    };
-    emit InteraccionPedida(entero(ui->NumeroA1->text()), entero(ui->DiametroTraccion->currentText()),
-                           entero(ui->NumeroA2->text()),
-                           entero(ui->DiametroCompresion->currentText()));
+    emit InteraccionPedida(Entero(ui->NumeroA1->text()), Entero(ui->DiametroTraccion->currentText()),
+                           Entero(ui->NumeroA2->text()),
+                           Entero(ui->DiametroCompresion->currentText()));
+}
+
+void TVentanaResultados::BotonFisuracionClick() {
+    emit FisuracionPedida(Entero(ui->NumeroA1->text()), Entero(ui->DiametroTraccion->currentText()),
+                          Entero(ui->NumeroA2->text()),
+                          Entero(ui->DiametroCompresion->currentText()));
 }
 
 } // namespace velmora

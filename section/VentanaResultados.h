@@ -49,10 +49,13 @@ public:
     void BotonAnclajeA2Click();
     void BotonAreaClick();
     void BotonInteraccionClick();
+    void BotonFisuracionClick();
 
 signals:
     // «Interacción N-M»: las barras de cada cara (número y diámetro, 0 si no son válidos).
     void InteraccionPedida(int barrasA1, int diametroA1, int barrasA2, int diametroA2);
+    // «Fisuración»: las mismas barras, para la comprobación en servicio.
+    void FisuracionPedida(int barrasA1, int diametroA1, int barrasA2, int diametroA2);
 
 signals:
     // «Longitud anclaje A1/A2»: la posición (1 tracción, 2 compresión), el número de barras, el

@@ -52,6 +52,9 @@ private slots:
         fila("VentanaResultadosRetraccion", R"({"calculo":"retraccion"})", "-0.039355");
         fila("DiagramaCalculo", R"({"calculo":"acero"})", "347.8");
         fila("VentanaParabola", R"({"calculo":"parabola"})", "344.048");
+        fila("VentanaFisuracion",
+             R"({"calculo":"fisuracion","ranuras":{"1":[[4,16]],"2":[[2,12]]}})",
+             "Anejo 19, 7.3.4");
     }
     void CadaVentanaDaLaMemoriaDeLoQueMuestra() {
         QFETCH(QString, ventana);

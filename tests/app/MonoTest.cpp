@@ -302,6 +302,7 @@ private:
                 QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
         tecleado_[e] = e->text();
+        escritos_.insert(e->text());
         return true;
     }
 
@@ -383,7 +384,10 @@ private:
                 if (l->isVisible() && l->window() == ventana)
                     Mirar(ventana, l, l->text());
             for (QLineEdit* e : ventana->findChildren<QLineEdit*>())
-                if (e->isVisible() && e->window() == ventana && tecleado_.value(e) != e->text())
+                // Un campo que muestra lo que el mono escribió en otro (los datos del proyecto que
+                // vuelven a la memoria siguiente) tampoco es un resultado.
+                if (e->isVisible() && e->window() == ventana && tecleado_.value(e) != e->text() &&
+                    !escritos_.contains(e->text()))
                     Mirar(ventana, e, e->text());
         }
     }
@@ -432,6 +436,7 @@ private:
     bool traza_;
     std::deque<QString> recientes_;
     QHash<const QLineEdit*, QString> tecleado_; // lo que el mono escribió en cada campo
+    QSet<QString> escritos_;                    // todo lo que escribió, en cualquier campo
     Vigilante vigilante_;
 };
 

@@ -35,7 +35,7 @@ using namespace velmora;
 namespace {
 
 const QStringList EntradasCalculo{"Datosdelaseccion1", "Datosdelaseccion2", "Datosdelaviga",
-                                  "Datosdelpilar", "Calculodeflechas"};
+                                  "Datosdelpilar", "Calculodeflechas", "Fisuracion1"};
 const QStringList BotonesCalculo{"SpeedButton4", "SpeedButton5", "SpeedButton1", "SpeedButton2",
                                  "SpeedButton6"};
 
@@ -118,13 +118,13 @@ private slots:
         QCOMPARE(Nombres(calculos->actions()),
                  (QStringList{"Parmetrosgenerales1", "N3", "Datosdelaseccion1", "Datosdelaseccion2",
                               "DiagramaInteraccion", "N4", "Datosdelaviga", "Datosdelpilar", "N5", "Calculodeflechas",
-                              "N1", "Salir1"}));
+                              "Fisuracion1", "N1", "Salir1"}));
         QCOMPARE(Textos(calculos->actions()),
                  (QStringList{"Parámetros generales", "-", "Armadura long. sección rectangular",
                               "Armadura long. sección en T", "Diagrama de interacción", "-",
                               "Armadura transversal viga",
-                              "Armadura transversal pilar", "-", "Cálculo de flechas en vigas", "-",
-                              "Salir"}));
+                              "Armadura transversal pilar", "-", "Cálculo de flechas en vigas",
+                              "Fisuración (Código Estructural)", "-", "Salir"}));
 
         auto* herramientas = Principal()->findChild<QMenu*>(QStringLiteral("Herramientas1"));
         QCOMPARE(Nombres(herramientas->actions()),
