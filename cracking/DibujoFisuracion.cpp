@@ -111,19 +111,22 @@ std::vector<Trazo> ComponerDibujoFisuracion(const ResultadoFisuracion& r, double
         const double w = std::max(e.sigmaC * r.n * k, 3.0);
         t.push_back(Poligono({{eje, y0}, {eje + w, y0}, {eje, y0 + xs * escala}}, ColorCompresion,
                              ColorComprimido));
-        t.push_back(Texto(eje + w + 6, y0 + 12, "σc = " + Formatear(e.sigmaC, 0, 2) + " N/mm²"));
+        t.push_back(Texto(eje + 6, y0 - 8, "σc = " + Formatear(e.sigmaC, 0, 2) + " N/mm²",
+                          AnclaTexto::Inicio, ColorCompresion));
     }
-    const auto flecha = [&](double sigma, double y, const char* nombre) {
+    // El rótulo de la armadura inferior va encima de su línea y el de la superior debajo, lejos
+    // del de σc.
+    const auto flecha = [&](double sigma, double y, const char* nombre, double dy) {
         const double w = sigma * k; // positiva: compresión a la derecha
         t.push_back(Linea(eje, y, eje + w, y, sigma < 0 ? ColorTraccion : ColorCompresion, 3.0));
-        t.push_back(Texto(sigma < 0 ? eje + 6 : eje + w + 6, y - 6,
+        t.push_back(Texto(eje + 6, y + dy,
                           std::string(nombre) + " = " + Formatear(std::fabs(sigma), 0, 1) +
                               (sigma < 0 ? " N/mm² (tracción)" : " N/mm²"),
                           AnclaTexto::Inicio, sigma < 0 ? ColorTraccion : ColorCompresion));
     };
-    flecha(-e.sigmaS1, y0 + s.d * escala, "σs1");
+    flecha(-e.sigmaS1, y0 + s.d * escala, "σs1", -6);
     if (s.As2 > 0.0)
-        flecha(e.sigmaS2, y0 + s.d2 * escala, "σs2");
+        flecha(e.sigmaS2, y0 + s.d2 * escala, "σs2", 16);
     if (r.Fisura && e.x > 0.0 && e.x < s.h) {
         const double yx = y0 + e.x * escala;
         t.push_back(Linea(margen / 2, yx, eje + largo / 3, yx, "#2e7d32", 1.2, true));

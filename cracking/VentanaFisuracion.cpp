@@ -52,7 +52,7 @@ TVentanaFisuracion::TVentanaFisuracion(EstadoDiseno& estado, TVentanaArea* area,
 
     connect(ui->GrupoTipoSeccion, &GrupoOpciones::IndiceElegido, this,
             &TVentanaFisuracion::GrupoTipoSeccionClick);
-    connect(ui->Caracteristica, &QCheckBox::clicked, this, &TVentanaFisuracion::CaracteristicaClick);
+    connect(ui->Caracteristica, &QCheckBox::toggled, this, &TVentanaFisuracion::CaracteristicaClick);
     connect(ui->BotonA1, &QPushButton::clicked, this, &TVentanaFisuracion::BotonA1Click);
     connect(ui->BotonA2, &QPushButton::clicked, this, &TVentanaFisuracion::BotonA2Click);
     connect(ui->BotonCalcular, &QPushButton::clicked, this,
