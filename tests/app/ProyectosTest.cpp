@@ -10,6 +10,7 @@
 #include "anchorage/VentanaLongitudAnclaje.h"
 #include "deflection/VentanaFlechas.h"
 #include "section/VentanaMomento.h"
+#include "cracking/VentanaFisuracion.h"
 #include "shear/VentanaTransversal1.h"
 #include "cli/Lote.h"
 #include "cli/Proyecto.h"
@@ -162,6 +163,7 @@ private slots:
         app_->VentanaTransversal1->FijarArmadura(0, true);
         app_->VentanaMomento->FijarArmadura(2, true);
         app_->VentanaLongitudAnclaje->FijarArmadura(1, true);
+        app_->VentanaFisuracion->FijarArmadura(2, true);
         const auto antes = Todo();
         QVERIFY(P().GuardarEn(Ruta("todo.velmora")));
         QCOMPARE(app_->VentanaPrincipal->windowTitle(), QStringLiteral("Velmora — todo.velmora[*]"));
@@ -391,6 +393,8 @@ private slots:
                                   << QByteArray(R"({"calculo":"cortante","VentanaTransversal1":{"CuadroVd2":"150"},"ranuras":{"0":[[4,20]]}})");
         QTest::newRow("flechas") << "VentanaFlechas"
                                  << QByteArray(R"({"calculo":"flechas","VentanaFlechas":{"ValorMa":"60"},"ranuras":{"1":[[3,16]],"2":[[2,12]]}})");
+        QTest::newRow("fisuración") << "VentanaFisuracion"
+                                    << QByteArray(R"({"calculo":"fisuracion","VentanaFisuracion":{"MomentoCP":"130","ClaseExposicion":2},"ranuras":{"1":[[4,16]],"2":[[2,12]]}})");
         QTest::newRow("retracción") << "VentanaRetraccion"
                                     << QByteArray(R"({"calculo":"retraccion","VentanaRetraccion":{"GrupoConsistencia":2}})");
     }
