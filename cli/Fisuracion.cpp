@@ -40,8 +40,7 @@ void CalcularFisuracionLinea(Contexto& c) {
     const auto A2 = Barras(c, 2, rotuloA2);
     c.Poner(Ventana, "BotonA1", rotuloA1);
     c.Poner(Ventana, "BotonA2", rotuloA2);
-    const auto datos =
-        Exigir(LeerDatosFisuracion(textos, e, A1, A2, c.Estado.fck, c.Estado.fyk));
+    const auto datos = Exigir(LeerDatosFisuracion(textos, e, A1, A2, c.Estado.fck, c.Estado.fyk));
     const auto r = Exigir(CalcularFisuracion(datos));
     for (const auto& [control, texto] : RotulosFisuracion(r))
         c.Poner(Ventana, control, texto);

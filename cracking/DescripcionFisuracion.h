@@ -30,10 +30,9 @@ inline constexpr std::array<std::string_view, 2> OpcionesDuracionFisuracion{
     "Corta duración (kt = 0.6)", "Larga duración (kt = 0.4)"};
 // Las clases de exposición con su abertura máxima, en el orden de ce::ClasesExposicion.
 inline constexpr std::array<std::string_view, 18> OpcionesExposicion{
-    "X0 (0.4 mm)",  "XC1 (0.4 mm)", "XC2 (0.3 mm)", "XC3 (0.3 mm)", "XC4 (0.3 mm)",
-    "XS1 (0.2 mm)", "XS2 (0.2 mm)", "XS3 (0.1 mm)", "XD1 (0.2 mm)", "XD2 (0.2 mm)",
-    "XD3 (0.2 mm)", "XF1 (0.3 mm)", "XF2 (0.2 mm)", "XF3 (0.3 mm)", "XF4 (0.2 mm)",
-    "XA1 (0.2 mm)", "XA2 (0.1 mm)", "XA3 (0.1 mm)"};
+    "X0 (0.4 mm)",  "XC1 (0.4 mm)", "XC2 (0.3 mm)", "XC3 (0.3 mm)", "XC4 (0.3 mm)", "XS1 (0.2 mm)",
+    "XS2 (0.2 mm)", "XS3 (0.1 mm)", "XD1 (0.2 mm)", "XD2 (0.2 mm)", "XD3 (0.2 mm)", "XF1 (0.3 mm)",
+    "XF2 (0.2 mm)", "XF3 (0.3 mm)", "XF4 (0.2 mm)", "XA1 (0.2 mm)", "XA2 (0.1 mm)", "XA3 (0.1 mm)"};
 inline constexpr std::array<Eleccion, 4> EleccionesFisuracion{{
     {"GrupoTipoSeccion", "Tipo de sección", OpcionesSeccionFisuracion},
     {"GrupoDuracion", "Duración de la carga", OpcionesDuracionFisuracion},
@@ -55,9 +54,10 @@ struct EleccionFisuracion {
 // de los parámetros generales. Un texto que no es un número o un valor fuera de su intervalo da
 // el error con su campo; las cabezas de T sólo se leen en la sección en T y los esfuerzos
 // característicos sólo si se comprueban.
-[[nodiscard]] Resultado<DatosFisuracion>
-LeerDatosFisuracion(const TextosCampos& textos, const EleccionFisuracion& eleccion,
-                    std::span<const GrupoBarras> barrasA1, std::span<const GrupoBarras> barrasA2,
-                    double fck, double fyk);
+[[nodiscard]] Resultado<DatosFisuracion> LeerDatosFisuracion(const TextosCampos& textos,
+                                                             const EleccionFisuracion& eleccion,
+                                                             std::span<const GrupoBarras> barrasA1,
+                                                             std::span<const GrupoBarras> barrasA2,
+                                                             double fck, double fyk);
 
 } // namespace velmora

@@ -54,8 +54,8 @@ std::vector<PuntoTrazo> Contorno(const SeccionServicio& s, double cx, double y0,
             {cx + hw, y0 + H}, {cx - hw, y0 + H}, {cx - hw, y0 + F}, {cx - hb, y0 + F}};
 }
 
-void Barras(std::vector<Trazo>& t, const std::vector<GrupoBarras>& grupos, double ancho,
-            double cx, double y, double e, double c) {
+void Barras(std::vector<Trazo>& t, const std::vector<GrupoBarras>& grupos, double ancho, double cx,
+            double y, double e, double c) {
     int n = 0;
     double phi = 0;
     for (const GrupoBarras& g : grupos) {

@@ -89,11 +89,13 @@ Estado ComprobarGeometria(const DatosFisuracion& d) {
                              "Recubrimiento");
     const double dd = ProfundidadUtil(d.h, d.c, d.BarrasA1);
     if (dd <= d.d2 || dd <= 0.0)
-        return Estado::Error("Recubrimiento c: con c = " + NumeroLegible(d.c) +
-                                 " mm el centro de las barras traccionadas (d = " +
-                                 NumeroLegible(dd) + " mm) no queda por debajo de la armadura "
-                                 "superior (d2 = " + NumeroLegible(d.d2) + " mm).",
-                             "Recubrimiento");
+        return Estado::Error(
+            "Recubrimiento c: con c = " + NumeroLegible(d.c) +
+                " mm el centro de las barras traccionadas (d = " + NumeroLegible(dd) +
+                " mm) no queda por debajo de la armadura "
+                "superior (d2 = " +
+                NumeroLegible(d.d2) + " mm).",
+            "Recubrimiento");
     return Correcto();
 }
 
@@ -152,14 +154,16 @@ void Fisuracion(ResultadoFisuracion& r, Traza* t) {
     r.Mcr = g.W * (r.fctm + r.datos.Ncp / g.Ac);
     Paso(t, {"M<sub>cr</sub>", "Momento de fisuración (N positivo en compresión)",
              Apartado("7.1(2)"), "W·(f<sub>ctm</sub> + N/A<sub>c</sub>)",
-             N(g.W) + "·(" + N(r.fctm) + " + " + N(r.datos.Ncp) + "/" + N(g.Ac) + ")",
-             r.Mcr * 1e-6, "kN·m", 2, 1e-6});
+             N(g.W) + "·(" + N(r.fctm) + " + " + N(r.datos.Ncp) + "/" + N(g.Ac) + ")", r.Mcr * 1e-6,
+             "kN·m", 2, 1e-6});
     r.Mg = MomentoEnCentro(g, s.h, r.datos.Ncp, r.datos.Mcp);
     r.Fisura = r.Mg > r.Mcr;
     Nota(t,
-         r.Fisura ? "El momento cuasipermanente (" + kNm(r.Mg) + ") supera M<sub>cr</sub>: la "
+         r.Fisura ? "El momento cuasipermanente (" + kNm(r.Mg) +
+                        ") supera M<sub>cr</sub>: la "
                         "sección fisura y se calcula con el hormigón sin tracción."
-                  : "El momento cuasipermanente (" + kNm(r.Mg) + ") no supera M<sub>cr</sub>: "
+                  : "El momento cuasipermanente (" + kNm(r.Mg) +
+                        ") no supera M<sub>cr</sub>: "
                         "la sección no fisura y no hay abertura de fisura que calcular.",
          "7.1(2)");
 }
@@ -170,14 +174,20 @@ void PasosTensiones(const ResultadoFisuracion& r, const TensionesServicio& e, Tr
         return;
     const SeccionServicio& s = r.seccion;
     if (e.TodaTraccionada) {
-        Nota(t, std::string("Combinación ") + combinacion + ": toda la sección está traccionada; "
-                "las armaduras A1 y A2 equilibran solas los esfuerzos.", "7.3.4(3)");
+        Nota(t,
+             std::string("Combinación ") + combinacion +
+                 ": toda la sección está traccionada; "
+                 "las armaduras A1 y A2 equilibran solas los esfuerzos.",
+             "7.3.4(3)");
         return;
     }
-    Nota(t, std::string("Combinación ") + combinacion + ": fibra neutra x = " +
-                Formatear(e.x, 0, 1) + " mm y compresión del hormigón σ<sub>c</sub> = " +
-                Formatear(e.sigmaC, 0, 2) + " N/mm² por equilibrio de la sección (secciones "
-                "planas, n = " + Formatear(r.n, 0, 3) + ").", "7.2");
+    Nota(t,
+         std::string("Combinación ") + combinacion + ": fibra neutra x = " + Formatear(e.x, 0, 1) +
+             " mm y compresión del hormigón σ<sub>c</sub> = " + Formatear(e.sigmaC, 0, 2) +
+             " N/mm² por equilibrio de la sección (secciones "
+             "planas, n = " +
+             Formatear(r.n, 0, 3) + ").",
+         "7.2");
     if (e.x > 0.0 && e.x < s.h)
         Paso(t, {"σ<sub>s</sub>", std::string("Tensión de A1, combinación ") + combinacion,
                  Apartado("7.3.4(2)"), "n·σ<sub>c</sub>·(d − x)/x",
@@ -203,14 +213,17 @@ AberturaFisura Abertura(const ResultadoFisuracion& r, Traza* t) {
     }
     a.phiEq = ce::phiEq(n.data(), phi.data(), static_cast<int>(n.size()));
     Paso(t, {"φ<sub>eq</sub>", "Diámetro equivalente de las barras traccionadas",
-             Apartado("7.3.4(3), (7.12)"), "Σn<sub>i</sub>·φ<sub>i</sub>²/Σn<sub>i</sub>·φ<sub>i</sub>",
+             Apartado("7.3.4(3), (7.12)"),
+             "Σn<sub>i</sub>·φ<sub>i</sub>²/Σn<sub>i</sub>·φ<sub>i</sub>",
              "(" + num + ")/(" + den + ")", a.phiEq, "mm", 2});
     const int barras = NumeroBarras(d.BarrasA1);
     const double bt = AnchoTraccionado(s), phiMax = DiametroMayor(d.BarrasA1);
     if (d.Separacion > 0.0) {
         a.s = d.Separacion;
-        Nota(t, "Separación entre ejes de las barras traccionadas dada: s = " +
-                    Formatear(a.s, 0, 1) + " mm.", "7.3.4(3)");
+        Nota(t,
+             "Separación entre ejes de las barras traccionadas dada: s = " + Formatear(a.s, 0, 1) +
+                 " mm.",
+             "7.3.4(3)");
     } else if (barras > 1) {
         a.s = (bt - 2.0 * d.c - phiMax) / (barras - 1);
         Paso(t, {"s", "Separación entre ejes de las barras traccionadas", Apartado("7.3.4(3)"),
@@ -219,8 +232,10 @@ AberturaFisura Abertura(const ResultadoFisuracion& r, Traza* t) {
                  a.s, "mm", 1});
     } else {
         a.s = bt;
-        Nota(t, "Una sola barra traccionada: se toma como separación el ancho b<sub>t</sub> = " +
-                    Formatear(bt, 0, 1) + " mm.", "7.3.4(3)");
+        Nota(t,
+             "Una sola barra traccionada: se toma como separación el ancho b<sub>t</sub> = " +
+                 Formatear(bt, 0, 1) + " mm.",
+             "7.3.4(3)");
     }
     a.sLimite = ce::SeparacionLimite(d.c, a.phiEq);
     Paso(t, {"5·(c + φ/2)", "Separación por encima de la cual rige (7.14)", Apartado("7.3.4(3)"),
@@ -246,8 +261,10 @@ AberturaFisura Abertura(const ResultadoFisuracion& r, Traza* t) {
     Paso(t, {"α<sub>e</sub>", "Cociente de módulos", Apartado("7.3.4(2)"),
              "E<sub>s</sub>/E<sub>cm</sub>", N(ce::Es) + "/" + N(r.Ecm), a.alphaE, "", 3});
     a.kt = ce::kt(d.LargaDuracion);
-    Nota(t, std::string(d.LargaDuracion ? "Carga de larga duración" : "Carga de corta duración") +
-                ": k<sub>t</sub> = " + Formatear(a.kt, 0, 1) + ".", "7.3.4(2)");
+    Nota(t,
+         std::string(d.LargaDuracion ? "Carga de larga duración" : "Carga de corta duración") +
+             ": k<sub>t</sub> = " + Formatear(a.kt, 0, 1) + ".",
+         "7.3.4(2)");
     return a;
 }
 
@@ -257,7 +274,8 @@ void AberturaFinal(const ResultadoFisuracion& r, AberturaFisura& a, Traza* t) {
     const SeccionServicio& s = r.seccion;
     const double sig = r.cp.sigmaS1;
     a.deltaEps = ce::EpsSmMenosEpsCm(sig, a.kt, r.fctm, a.rho, a.alphaE);
-    a.MinimoRige = ce::EpsSmMenosEpsCmSinMinimo(sig, a.kt, r.fctm, a.rho, a.alphaE) < 0.6 * sig / ce::Es;
+    a.MinimoRige =
+        ce::EpsSmMenosEpsCmSinMinimo(sig, a.kt, r.fctm, a.rho, a.alphaE) < 0.6 * sig / ce::Es;
     Paso(t, {"ε<sub>sm</sub> − ε<sub>cm</sub>", "Deformación media relativa del acero",
              Apartado("7.3.4(2), (7.9)"),
              a.MinimoRige ? "0.6·σ<sub>s</sub>/E<sub>s</sub> (mínimo de (7.9))"
@@ -279,26 +297,30 @@ void AberturaFinal(const ResultadoFisuracion& r, AberturaFisura& a, Traza* t) {
     if (a.SeparadasRige) {
         const double hx = r.cp.x > 0.0 ? r.cp.x : 0.0;
         a.srMax = ce::srMaxSeparadas(s.h, r.cp.x);
-        Paso(t, {"s<sub>r,max</sub>", "Separación máxima entre fisuras: barras separadas más de "
-                 "5·(c + φ/2)", Apartado("7.3.4(3), (7.14)"),
-                 r.cp.x > 0.0 ? "1.3·(h − x)" : "1.3·h", "1.3·(" + N(s.h) + " - " + N(hx) + ")",
-                 a.srMax, "mm", 1});
+        Paso(t, {"s<sub>r,max</sub>",
+                 "Separación máxima entre fisuras: barras separadas más de "
+                 "5·(c + φ/2)",
+                 Apartado("7.3.4(3), (7.14)"), r.cp.x > 0.0 ? "1.3·(h − x)" : "1.3·h",
+                 "1.3·(" + N(s.h) + " - " + N(hx) + ")", a.srMax, "mm", 1});
     } else {
         a.srMax = ce::srMax(d.c, a.k2, a.phiEq, a.rho);
-        Paso(t, {"s<sub>r,max</sub>", "Separación máxima entre fisuras",
-                 Apartado("7.3.4(3), (7.11)"),
-                 "3.4·c + 0.8·k<sub>2</sub>·0.425·φ<sub>eq</sub>/ρ<sub>p,eff</sub>",
-                 "3.4·" + N(d.c) + " + 0.8·" + N(a.k2) + "·0.425·" + N(a.phiEq) + "/" + N(a.rho),
-                 a.srMax, "mm", 1});
+        Paso(t,
+             {"s<sub>r,max</sub>", "Separación máxima entre fisuras", Apartado("7.3.4(3), (7.11)"),
+              "3.4·c + 0.8·k<sub>2</sub>·0.425·φ<sub>eq</sub>/ρ<sub>p,eff</sub>",
+              "3.4·" + N(d.c) + " + 0.8·" + N(a.k2) + "·0.425·" + N(a.phiEq) + "/" + N(a.rho),
+              a.srMax, "mm", 1});
     }
     a.wk = ce::wk(a.srMax, a.deltaEps);
     Paso(t, {"w<sub>k</sub>", "Abertura de fisura", Apartado("7.3.4(1), (7.8)"),
              "s<sub>r,max</sub>·(ε<sub>sm</sub> − ε<sub>cm</sub>)",
              N(a.srMax) + "·" + N(a.deltaEps), a.wk, "mm", 3});
     a.Cumple = a.wk <= r.wmax;
-    Nota(t, "w<sub>k</sub> = " + Formatear(a.wk, 0, 3) + (a.Cumple ? " mm ≤ " : " mm > ") +
-                "w<sub>max</sub> = " + Formatear(r.wmax, 0, 1) + " mm (tabla 27.2 del Código "
-                "Estructural, clase " + std::string(ce::ClasesExposicion[static_cast<std::size_t>(d.Clase)].nombre) + ").",
+    Nota(t,
+         "w<sub>k</sub> = " + Formatear(a.wk, 0, 3) + (a.Cumple ? " mm ≤ " : " mm > ") +
+             "w<sub>max</sub> = " + Formatear(r.wmax, 0, 1) +
+             " mm (tabla 27.2 del Código "
+             "Estructural, clase " +
+             std::string(ce::ClasesExposicion[static_cast<std::size_t>(d.Clase)].nombre) + ").",
          "7.3.1(5)");
 }
 
@@ -339,13 +361,14 @@ ArmaduraMinima Minima(const ResultadoFisuracion& r, Traza* t) {
         Nota(t, "El axil cuasipermanente solo fisura toda la sección: h<sub>cr</sub> = h.",
              "7.3.2(2)");
     else
-        Paso(t, {"h<sub>cr</sub>", "Canto traccionado de la sección bruta justo antes de fisurar",
-                 Apartado("7.3.2(2)"),
-                 "(h − y<sub>g</sub>)·f<sub>ct,eff</sub>/(f<sub>ct,eff</sub> + N/A<sub>c</sub>) ≤ h",
-                 m.hcr >= s.h ? N(s.h)
-                              : "(" + N(s.h) + " - " + N(g.yg) + ")·" + N(r.fctm) + "/(" +
-                                    N(r.fctm) + " + " + N(d.Ncp) + "/" + N(g.Ac) + ")",
-                 m.hcr, "mm", 1});
+        Paso(t,
+             {"h<sub>cr</sub>", "Canto traccionado de la sección bruta justo antes de fisurar",
+              Apartado("7.3.2(2)"),
+              "(h − y<sub>g</sub>)·f<sub>ct,eff</sub>/(f<sub>ct,eff</sub> + N/A<sub>c</sub>) ≤ h",
+              m.hcr >= s.h ? N(s.h)
+                           : "(" + N(s.h) + " - " + N(g.yg) + ")·" + N(r.fctm) + "/(" + N(r.fctm) +
+                                 " + " + N(d.Ncp) + "/" + N(g.Ac) + ")",
+              m.hcr, "mm", 1});
     m.Act = Act(s, m.hcr);
     const double enAlma = s.Rectangular ? m.hcr : std::min(m.hcr, s.h - s.hf);
     std::string sust = N(AnchoTraccionado(s)) + "·" + N(enAlma);
@@ -356,8 +379,9 @@ ArmaduraMinima Minima(const ResultadoFisuracion& r, Traza* t) {
     m.k = ce::kAutoequilibradas(s.h);
     Paso(t, {"k", "Coeficiente de las tensiones autoequilibradas (interpolado entre 300 y 800 mm)",
              Apartado("7.3.2(2)"), "1.0 − 0.35·(h − 300)/500, entre 0.65 y 1.0",
-             s.h <= 300.0 ? "1" : s.h >= 800.0 ? "0.65"
-                                               : "1 - 0.35·(" + N(s.h) + " - 300)/500",
+             s.h <= 300.0   ? "1"
+             : s.h >= 800.0 ? "0.65"
+                            : "1 - 0.35·(" + N(s.h) + " - 300)/500",
              m.k, "", 3});
     m.Traccion = m.hcr >= s.h;
     if (m.Traccion) {
@@ -382,8 +406,9 @@ ArmaduraMinima Minima(const ResultadoFisuracion& r, Traza* t) {
              N(m.kc) + "·" + N(m.k) + "·" + N(r.fctm) + "·" + N(m.Act) + "/" + N(d.fyk),
              m.AsMin * 0.01, "cm²", 2, 0.01});
     m.Cumple = s.As1 >= m.AsMin;
-    Nota(t, "A<sub>s</sub> = " + Formatear(s.As1 * 0.01, 0, 2) +
-                (m.Cumple ? " cm² ≥ A<sub>s,min</sub>." : " cm² < A<sub>s,min</sub>."),
+    Nota(t,
+         "A<sub>s</sub> = " + Formatear(s.As1 * 0.01, 0, 2) +
+             (m.Cumple ? " cm² ≥ A<sub>s,min</sub>." : " cm² < A<sub>s,min</sub>."),
          "7.3.2(2)");
     return m;
 }
@@ -402,8 +427,9 @@ ControlTablas Tablas(const ResultadoFisuracion& r, Traza* t) {
     c.sMax = ce::SeparacionMaximaTabla(sig, r.wmax);
     const std::string w = Formatear(r.wmax, 0, 1);
     if (c.phiEstrella) {
-        Paso(t, {"φ<sub>s</sub>*", "Diámetro máximo de la tabla 7.2N para σ<sub>s</sub> = " +
-                     Formatear(sig, 0, 1) + " N/mm² y w<sub>k</sub> = " + w + " mm (interpolado)",
+        Paso(t, {"φ<sub>s</sub>*",
+                 "Diámetro máximo de la tabla 7.2N para σ<sub>s</sub> = " + Formatear(sig, 0, 1) +
+                     " N/mm² y w<sub>k</sub> = " + w + " mm (interpolado)",
                  Apartado("7.3.3(2)"), "tabla 7.2N", N(*c.phiEstrella), *c.phiEstrella, "mm", 2});
         const double hd = s.h - s.d;
         if (r.cp.TodaTraccionada) {
@@ -416,22 +442,26 @@ ControlTablas Tablas(const ResultadoFisuracion& r, Traza* t) {
                      *c.phiS, "mm", 2});
         } else {
             c.phiS = ce::phiSFlexion(*c.phiEstrella, r.fctm, r.minima.kc, r.minima.hcr, s.h, s.d);
-            Paso(t, {"φ<sub>s</sub>", "Diámetro máximo corregido (flexión)",
-                     Apartado("7.3.3(2), (7.6N)"),
-                     "φ<sub>s</sub>*·(f<sub>ct,eff</sub>/2.9)·k<sub>c</sub>·h<sub>cr</sub>/(2·(h − d))",
-                     N(*c.phiEstrella) + "·(" + N(r.fctm) + "/2.9)·" + N(r.minima.kc) + "·" +
-                         N(r.minima.hcr) + "/(2·" + N(hd) + ")",
-                     *c.phiS, "mm", 2});
+            Paso(
+                t,
+                {"φ<sub>s</sub>", "Diámetro máximo corregido (flexión)",
+                 Apartado("7.3.3(2), (7.6N)"),
+                 "φ<sub>s</sub>*·(f<sub>ct,eff</sub>/2.9)·k<sub>c</sub>·h<sub>cr</sub>/(2·(h − d))",
+                 N(*c.phiEstrella) + "·(" + N(r.fctm) + "/2.9)·" + N(r.minima.kc) + "·" +
+                     N(r.minima.hcr) + "/(2·" + N(hd) + ")",
+                 *c.phiS, "mm", 2});
         }
     }
     if (c.sMax)
-        Paso(t, {"s<sub>max</sub>", "Separación máxima de la tabla 7.3N para σ<sub>s</sub> = " +
-                     Formatear(sig, 0, 1) + " N/mm² y w<sub>k</sub> = " + w + " mm (interpolada)",
+        Paso(t, {"s<sub>max</sub>",
+                 "Separación máxima de la tabla 7.3N para σ<sub>s</sub> = " + Formatear(sig, 0, 1) +
+                     " N/mm² y w<sub>k</sub> = " + w + " mm (interpolada)",
                  Apartado("7.3.3(2)"), "tabla 7.3N", N(*c.sMax), *c.sMax, "mm", 1});
     const double s0 = r.abertura->s;
     c.Cumple = (c.phiS && c.phiMax <= *c.phiS + 1e-9) || (c.sMax && s0 <= *c.sMax + 1e-9);
-    Nota(t, c.Cumple ? "Cumple el diámetro de la tabla 7.2N o la separación de la tabla 7.3N."
-                     : "No cumple ni el diámetro de la tabla 7.2N ni la separación de la tabla 7.3N.",
+    Nota(t,
+         c.Cumple ? "Cumple el diámetro de la tabla 7.2N o la separación de la tabla 7.3N."
+                  : "No cumple ni el diámetro de la tabla 7.2N ni la separación de la tabla 7.3N.",
          "7.3.3(2)");
     return c;
 }
@@ -457,9 +487,10 @@ void Limites(ResultadoFisuracion& r, Traza* t) {
     Paso(t, {"0.45·f<sub>ck</sub>", "Límite de la fluencia lineal (cuasipermanente)",
              Apartado("7.2(3)"), "0.45·f<sub>ck</sub>", "0.45·" + N(d.fck), lim, "N/mm²", 2});
     r.FluenciaLineal = r.cp.sigmaC <= lim;
-    Nota(t, r.FluenciaLineal ? "σ<sub>c</sub> ≤ 0.45·f<sub>ck</sub>: la fluencia es lineal."
-                             : "σ<sub>c</sub> > 0.45·f<sub>ck</sub>: hay que considerar una "
-                               "fluencia no lineal (3.1.4).",
+    Nota(t,
+         r.FluenciaLineal ? "σ<sub>c</sub> ≤ 0.45·f<sub>ck</sub>: la fluencia es lineal."
+                          : "σ<sub>c</sub> > 0.45·f<sub>ck</sub>: hay que considerar una "
+                            "fluencia no lineal (3.1.4).",
          "7.2(3)");
     if (!d.Caracteristica)
         return;
@@ -493,8 +524,9 @@ SeccionServicio Seccion(const DatosFisuracion& d) {
 }
 
 bool Finito(const ResultadoFisuracion& r) {
-    const double v[] = {r.fctm, r.Ecm, r.n, r.Mcr, r.cp.sigmaC, r.cp.sigmaS1, r.cp.x,
-                        r.minima.AsMin, r.car.sigmaC, r.car.sigmaS1};
+    const double v[] = {r.fctm,       r.Ecm,        r.n,    r.Mcr,
+                        r.cp.sigmaC,  r.cp.sigmaS1, r.cp.x, r.minima.AsMin,
+                        r.car.sigmaC, r.car.sigmaS1};
     for (double x : v)
         if (!std::isfinite(x))
             return false;
@@ -504,8 +536,8 @@ bool Finito(const ResultadoFisuracion& r) {
 } // namespace
 
 Resultado<ResultadoFisuracion> CalcularFisuracion(const DatosFisuracion& datos, Traza* t) {
-    for (auto e : {ComprobarMateriales(datos), ComprobarGeometria(datos),
-                   ComprobarEsfuerzos(datos)})
+    for (auto e :
+         {ComprobarMateriales(datos), ComprobarGeometria(datos), ComprobarEsfuerzos(datos)})
         if (!e)
             return e.error();
     ResultadoFisuracion r;
@@ -513,8 +545,10 @@ Resultado<ResultadoFisuracion> CalcularFisuracion(const DatosFisuracion& datos, 
     r.datos.Clase = std::clamp(datos.Clase, 0, static_cast<int>(ce::ClasesExposicion.size()) - 1);
     r.seccion = Seccion(datos);
     r.wmax = ce::ClasesExposicion[static_cast<std::size_t>(r.datos.Clase)].wmax;
-    Nota(t, "Comprobación en servicio según el Código Estructural, Anejo 19, 7.2 y 7.3, "
-            "cualquiera que sea la norma elegida para lo demás.", "7.1");
+    Nota(t,
+         "Comprobación en servicio según el Código Estructural, Anejo 19, 7.2 y 7.3, "
+         "cualquiera que sea la norma elegida para lo demás.",
+         "7.1");
     Materiales(r, t);
     Fisuracion(r, t);
     bool fisura = false;

@@ -74,16 +74,16 @@ std::string Minima(const ResultadoFisuracion& r) {
 std::string VeredictoMinima(const ResultadoFisuracion& r) {
     if (r.minima.Cumple)
         return "Cumple: As ≥ As,min.";
-    return "No cumple: As = " + F(r.seccion.As1 * 0.01, 2) + " cm² < As,min = " +
-           F(r.minima.AsMin * 0.01, 2) + " cm².";
+    return "No cumple: As = " + F(r.seccion.As1 * 0.01, 2) +
+           " cm² < As,min = " + F(r.minima.AsMin * 0.01, 2) + " cm².";
 }
 
 std::string Tablas(const ResultadoFisuracion& r) {
     const auto& t = r.tablas;
     if (!t.Aplicable)
-        return r.Fisura ? "Las tablas 7.2N y 7.3N no tienen columna para wmax = " + F(r.wmax, 1) +
-                              " mm."
-                        : "La sección no fisura: no hacen falta las tablas 7.2N y 7.3N.";
+        return r.Fisura
+                   ? "Las tablas 7.2N y 7.3N no tienen columna para wmax = " + F(r.wmax, 1) + " mm."
+                   : "La sección no fisura: no hacen falta las tablas 7.2N y 7.3N.";
     return "φs = " + (t.phiS ? F(*t.phiS, 1) + " mm" : std::string("sin valor")) +
            " (tabla 7.2N y (7.6N)), smax = " +
            (t.sMax ? F(*t.sMax, 0) + " mm" : std::string("sin valor")) + " (tabla 7.3N)";
@@ -94,12 +94,9 @@ std::string VeredictoTablas(const ResultadoFisuracion& r) {
     if (!t.Aplicable)
         return "No aplicable.";
     if (t.Cumple)
-        return "Cumple: " +
-               std::string(t.phiS && t.phiMax <= *t.phiS + 1e-9 ? "φ = " + F(t.phiMax, 0) +
-                                                                     " mm ≤ φs."
-                                                               : "s = " +
-                                                                     F(r.abertura->s, 1) +
-                                                                     " mm ≤ smax.");
+        return "Cumple: " + std::string(t.phiS && t.phiMax <= *t.phiS + 1e-9
+                                            ? "φ = " + F(t.phiMax, 0) + " mm ≤ φs."
+                                            : "s = " + F(r.abertura->s, 1) + " mm ≤ smax.");
     return "No cumple: φ = " + F(t.phiMax, 0) + " mm > φs y s = " + F(r.abertura->s, 1) +
            " mm > smax (o la tensión σs pasa de las tablas).";
 }
@@ -111,15 +108,14 @@ std::vector<std::pair<std::string, std::string>> RotulosFisuracion(const Resulta
         {"EtiquetaNorma", TextoNormaFisuracion},
         {"EtiquetaMateriales", "fctm = " + F(r.fctm, 3) + " N/mm², Ecm = " + F(r.Ecm, 0) +
                                    " N/mm², n = Es/Ec,eff = " + F(r.n, 3)},
-        {"EtiquetaMcr", "Mcr = " + F(r.Mcr * 1e-6, 2) + " kN·m: " +
-                            (r.Fisura ? "la sección fisura" : "la sección no fisura")},
+        {"EtiquetaMcr", "Mcr = " + F(r.Mcr * 1e-6, 2) +
+                            " kN·m: " + (r.Fisura ? "la sección fisura" : "la sección no fisura")},
         {"EtiquetaFibraNeutra", FibraNeutra(r)},
         {"EtiquetaTensiones", Tensiones(r.cp)},
         {"EtiquetaAbertura", Abertura(r)},
         {"VeredictoAbertura", VeredictoAbertura(r)},
         {"VeredictoCuasipermanente", VeredictoCuasipermanente(r)},
-        {"EtiquetaCaracteristica",
-         r.datos.Caracteristica ? Tensiones(r.car) : std::string("—")},
+        {"EtiquetaCaracteristica", r.datos.Caracteristica ? Tensiones(r.car) : std::string("—")},
         {"VeredictoCaracteristica", VeredictoCaracteristica(r)},
         {"EtiquetaAsMin", Minima(r)},
         {"VeredictoAsMin", VeredictoMinima(r)},

@@ -9,8 +9,8 @@ namespace velmora {
 
 struct SeccionServicio {
     bool Rectangular = true;
-    double h = 0, b = 0; // canto y ancho (ancho de la cabeza en T)
-    double hf = 0, bw = 0; // en T: canto de la cabeza y ancho del alma
+    double h = 0, b = 0;    // canto y ancho (ancho de la cabeza en T)
+    double hf = 0, bw = 0;  // en T: canto de la cabeza y ancho del alma
     double As1 = 0, d = 0;  // armadura traccionada (inferior) y su profundidad
     double As2 = 0, d2 = 0; // armadura superior y su profundidad
 };
@@ -33,8 +33,8 @@ struct SeccionBruta {
 struct TensionesServicio {
     bool TodaTraccionada = false; // no hay hormigón comprimido: sólo trabajan las armaduras
     bool TodaComprimida = false;  // no hay tracción: la sección no fisura
-    double x = 0;      // profundidad de la fibra neutra, mm (≤ 0 con toda la sección traccionada)
-    double sigmaC = 0; // compresión de la fibra más comprimida, N/mm² (≥ 0)
+    double x = 0; // profundidad de la fibra neutra, mm (≤ 0 con toda la sección traccionada)
+    double sigmaC = 0;  // compresión de la fibra más comprimida, N/mm² (≥ 0)
     double sigmaS1 = 0; // tracción de A1, N/mm² (positiva en tracción)
     double sigmaS2 = 0; // tensión de A2, N/mm² (positiva en compresión)
     double eps1 = 0;    // mayor deformación de tracción de las fibras extremas
@@ -46,8 +46,8 @@ struct TensionesServicio {
 [[nodiscard]] TensionesServicio Fisurada(const SeccionServicio& s, double n, double Ec, double N,
                                          double M);
 // Sección sin fisurar homogeneizada (hormigón entero, barras con n − 1).
-[[nodiscard]] TensionesServicio SinFisurar(const SeccionServicio& s, double n, double Ec,
-                                           double N, double M);
+[[nodiscard]] TensionesServicio SinFisurar(const SeccionServicio& s, double n, double Ec, double N,
+                                           double M);
 
 // Momento respecto del centro de gravedad bruto de M (respecto de media altura) y N.
 [[nodiscard]] double MomentoEnCentro(const SeccionBruta& g, double h, double N, double M);

@@ -41,9 +41,9 @@ TVentanaFisuracion::TVentanaFisuracion(EstadoDiseno& estado, TVentanaArea* area,
     ui->ClaseExposicion->setCurrentIndex(ExposicionDefecto);
     ui->AvisoFisuracion->setStyleSheet(QStringLiteral("color: #b00000;"));
     ui->AvisoFisuracion->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->MarcoGeometria, ui->MarcoArmaduras,
-                                                      ui->MarcoEsfuerzos, ui->GrupoTipoSeccion,
-                                                      ui->GrupoDuracion})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui->MarcoGeometria, ui->MarcoArmaduras, ui->MarcoEsfuerzos,
+                                         ui->GrupoTipoSeccion, ui->GrupoDuracion})
         w->setFixedWidth(330);
     ui->RejillaResultados->setColumnStretch(1, 1);
     GrupoTipoSeccionClick(SeccionFisuracionDefecto);
@@ -52,7 +52,8 @@ TVentanaFisuracion::TVentanaFisuracion(EstadoDiseno& estado, TVentanaArea* area,
 
     connect(ui->GrupoTipoSeccion, &GrupoOpciones::IndiceElegido, this,
             &TVentanaFisuracion::GrupoTipoSeccionClick);
-    connect(ui->Caracteristica, &QCheckBox::toggled, this, &TVentanaFisuracion::CaracteristicaClick);
+    connect(ui->Caracteristica, &QCheckBox::toggled, this,
+            &TVentanaFisuracion::CaracteristicaClick);
     connect(ui->BotonA1, &QPushButton::clicked, this, &TVentanaFisuracion::BotonA1Click);
     connect(ui->BotonA2, &QPushButton::clicked, this, &TVentanaFisuracion::BotonA2Click);
     connect(ui->BotonCalcular, &QPushButton::clicked, this,
@@ -78,9 +79,9 @@ void TVentanaFisuracion::GrupoTipoSeccionClick(int indice) {
 
 void TVentanaFisuracion::CaracteristicaClick() {
     const bool si = ui->Caracteristica->isChecked();
-    for (QWidget* w : {static_cast<QWidget*>(ui->MomentoCar), static_cast<QWidget*>(ui->AxilCar),
-                       static_cast<QWidget*>(ui->SimboloMomentoCar),
-                       static_cast<QWidget*>(ui->SimboloAxilCar)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->MomentoCar), static_cast<QWidget*>(ui->AxilCar),
+          static_cast<QWidget*>(ui->SimboloMomentoCar), static_cast<QWidget*>(ui->SimboloAxilCar)})
         w->setEnabled(si);
 }
 
@@ -139,11 +140,11 @@ void TVentanaFisuracion::Calcular(bool avisar) {
     e.LargaDuracion = ui->GrupoDuracion->itemIndex() == 1;
     e.Clase = std::max(ui->ClaseExposicion->currentIndex(), 0);
     e.Caracteristica = ui->Caracteristica->isChecked();
-    const auto datos = LeerDatosFisuracion(TextosDe(this, CamposFisuracion), e,
-                                           Barras(estado_, 1, definidaA1_),
-                                           Barras(estado_, 2, definidaA2_), estado_.fck,
-                                           estado_.fyk);
-    auto r = datos ? CalcularFisuracion(*datos) : velmora::Resultado<ResultadoFisuracion>(datos.error());
+    const auto datos =
+        LeerDatosFisuracion(TextosDe(this, CamposFisuracion), e, Barras(estado_, 1, definidaA1_),
+                            Barras(estado_, 2, definidaA2_), estado_.fck, estado_.fyk);
+    auto r =
+        datos ? CalcularFisuracion(*datos) : velmora::Resultado<ResultadoFisuracion>(datos.error());
     if (!r) {
         Limpiar(Q(r.error().mensaje));
         if (avisar)
@@ -165,9 +166,8 @@ void TVentanaFisuracion::EscribirResultados(const ResultadoFisuracion& r) {
             etiqueta->setStyleSheet(VeredictoCumple(texto) ? QStringLiteral("color: #2e7d32;")
                                                            : QStringLiteral("color: #c62828;"));
     }
-    ui->Dibujo->Fijar([r](double ancho, double alto) {
-        return ComponerDibujoFisuracion(r, ancho, alto);
-    });
+    ui->Dibujo->Fijar(
+        [r](double ancho, double alto) { return ComponerDibujoFisuracion(r, ancho, alto); });
 }
 
 void TVentanaFisuracion::Limpiar(const QString& aviso) {

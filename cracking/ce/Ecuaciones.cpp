@@ -184,8 +184,7 @@ std::optional<double> SeparacionMaximaTabla(double sigmaS, double wk) {
     return Interpolar(Tabla73N, sigmaS, wk);
 }
 
-double phiSFlexion(double phiSEstrella, double fctEff, double kc, double hcr, double h,
-                   double d) {
+double phiSFlexion(double phiSEstrella, double fctEff, double kc, double hcr, double h, double d) {
     return phiSEstrella * (fctEff / 2.9) * kc * hcr / (2.0 * (h - d));
 }
 

@@ -92,11 +92,24 @@ struct ClaseExposicion {
     bool limitaCompresion; // XD, XF, XS
 };
 inline constexpr std::array<ClaseExposicion, 18> ClasesExposicion{{
-    {"X0", 0.4, false},  {"XC1", 0.4, false}, {"XC2", 0.3, false}, {"XC3", 0.3, false},
-    {"XC4", 0.3, false}, {"XS1", 0.2, true},  {"XS2", 0.2, true},  {"XS3", 0.1, true},
-    {"XD1", 0.2, true},  {"XD2", 0.2, true},  {"XD3", 0.2, true},  {"XF1", 0.3, true},
-    {"XF2", 0.2, true},  {"XF3", 0.3, true},  {"XF4", 0.2, true},  {"XA1", 0.2, false},
-    {"XA2", 0.1, false}, {"XA3", 0.1, false},
+    {"X0", 0.4, false},
+    {"XC1", 0.4, false},
+    {"XC2", 0.3, false},
+    {"XC3", 0.3, false},
+    {"XC4", 0.3, false},
+    {"XS1", 0.2, true},
+    {"XS2", 0.2, true},
+    {"XS3", 0.1, true},
+    {"XD1", 0.2, true},
+    {"XD2", 0.2, true},
+    {"XD3", 0.2, true},
+    {"XF1", 0.3, true},
+    {"XF2", 0.2, true},
+    {"XF3", 0.3, true},
+    {"XF4", 0.2, true},
+    {"XA1", 0.2, false},
+    {"XA2", 0.1, false},
+    {"XA3", 0.1, false},
 }};
 
 } // namespace velmora::ce

@@ -56,8 +56,7 @@ TEST(SeparacionFisuras, DiametroEquivalenteYk2) {
 TEST(DeformacionMedia, MinimoDe06SigmaSobreEs) {
     // σs = 233.50, kt = 0.4, fctm = 2.565, ρ = 0.0282187, αe = 6.3541:
     // (233.50 − 0.4·2.565/0.0282187·(1 + 6.3541·0.0282187))/200000 = 0.953 ‰ > 0.6·σs/Es = 0.700 ‰.
-    EXPECT_NEAR(EpsSmMenosEpsCm(233.497, 0.4, 2.564964, 0.0282187, 6.354087) * 1e3, 0.9529,
-                0.0005);
+    EXPECT_NEAR(EpsSmMenosEpsCm(233.497, 0.4, 2.564964, 0.0282187, 6.354087) * 1e3, 0.9529, 0.0005);
     // Con poca tensión rige el mínimo: 0.6·100/200000 = 0.3 ‰.
     EXPECT_NEAR(EpsSmMenosEpsCm(100, 0.4, 2.564964, 0.0282187, 6.354087) * 1e3, 0.3, 1e-12);
     EXPECT_DOUBLE_EQ(kt(true), 0.4);
@@ -91,8 +90,8 @@ TEST(Minima, kcConAxil) {
     EXPECT_NEAR(kc(2.0, k1Axil(1.0, 500), 500, 2.9), 0.4 * (1 - 2.0 / 4.35), 1e-12);
     // Tracción, h = 1200: k1 = 2·1000/3600 = 0.5556; 0.4·(1 + 0.5/(0.5556·1.2·2.9)) = 0.5034.
     EXPECT_NEAR(k1Axil(-1.0, 1200), 2000.0 / 3600.0, 1e-12);
-    EXPECT_NEAR(kc(-0.5, k1Axil(-1.0, 1200), 1200, 2.9), 0.4 * (1 + 0.5 / (2000.0 / 3600.0 * 1.2 * 2.9)),
-                1e-12);
+    EXPECT_NEAR(kc(-0.5, k1Axil(-1.0, 1200), 1200, 2.9),
+                0.4 * (1 + 0.5 / (2000.0 / 3600.0 * 1.2 * 2.9)), 1e-12);
     // Mucha compresión: kc no baja de 0; tracción fuerte: no pasa de 1.
     EXPECT_DOUBLE_EQ(kc(10.0, 1.5, 500, 2.9), 0.0);
     EXPECT_DOUBLE_EQ(kc(-100.0, 0.6667, 500, 2.9), 1.0);
@@ -117,14 +116,14 @@ TEST_P(Tablas, InterpoladaEntreFilas) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Tabla, Tablas,
-    ::testing::Values(CasoTabla{true, 240, 0.3, 16},  // fila de la tabla
-                      CasoTabla{true, 260, 0.3, 14},  // 16 + (12 − 16)·20/40
+    ::testing::Values(CasoTabla{true, 240, 0.3, 16},   // fila de la tabla
+                      CasoTabla{true, 260, 0.3, 14},   // 16 + (12 − 16)·20/40
                       CasoTabla{true, 330, 0.2, 5.75}, // 6 + (5 − 6)·10/40
-                      CasoTabla{true, 100, 0.4, 40},  // por debajo de 160: la primera fila
-                      CasoTabla{true, 450, 0.4, 6},   // última fila
-                      CasoTabla{true, 451, 0.4, -1},  // por encima de la tabla
-                      CasoTabla{true, 420, 0.2, -1},  // entre 400 y 450 con «-»
-                      CasoTabla{true, 200, 0.1, -1},  // sin columna para 0.1 mm
+                      CasoTabla{true, 100, 0.4, 40},   // por debajo de 160: la primera fila
+                      CasoTabla{true, 450, 0.4, 6},    // última fila
+                      CasoTabla{true, 451, 0.4, -1},   // por encima de la tabla
+                      CasoTabla{true, 420, 0.2, -1},   // entre 400 y 450 con «-»
+                      CasoTabla{true, 200, 0.1, -1},   // sin columna para 0.1 mm
                       CasoTabla{false, 200, 0.4, 300}, CasoTabla{false, 300, 0.3, 125},
                       CasoTabla{false, 250, 0.2, 87.5}, // 100 + (50 − 100)·10/40
                       CasoTabla{false, 300, 0.2, -1}, CasoTabla{false, 361, 0.4, -1}));

@@ -145,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(Tabla, VigaFisurada,
 // d = 547.5), C30/37 (fctm = 2.8965, Ecm = 32 837, αe = 6.0908), M cuasipermanente 200 kN·m,
 // larga duración (kt = 0.4), sin armadura de compresión.
 // x = 153.49 mm, I = 1.75405·10⁹ mm⁴, σs = 273.63 N/mm²; hc,ef = 2.5·52.5 = 131.25 mm;
-// ρp,eff = 1472.6/39 375 = 0.037400; εsm − εcm = (273.63 − 0.4·2.8965/0.0374·(1 + 6.0908·0.0374))/200 000 = 1.1780 ‰
+// ρp,eff = 1472.6/39 375 = 0.037400; εsm − εcm = (273.63 − 0.4·2.8965/0.0374·(1
+// + 6.0908·0.0374))/200 000 = 1.1780 ‰
 // (> 0.6·σs/Es = 0.8209 ‰);
 // s = (300 − 80 − 25)/2 = 97.5 ≤ 262.5; sr,max = 136 + 0.17·25/0.0374 = 249.64 mm;
 // wk = 249.64·1.1780·10⁻³ = 0.294 mm ≤ 0.3 mm (XC3).
@@ -227,29 +228,31 @@ TEST_P(DatosImposibles, SeRechazanNombrandoElCampo) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Tabla, DatosImposibles,
-    ::testing::Values(
-        CasoError{"SinBarras", [](DatosFisuracion& d) { d.BarrasA1 = {{0, 16}}; }, "BotonA1",
-                  "no tiene barras"},
-        CasoError{"RecubrimientoSinSitio", [](DatosFisuracion& d) { d.c = 120; }, "Recubrimiento",
-                  "no caben"},
-        CasoError{"RecubrimientoSobreA2",
-                  [](DatosFisuracion& d) {
-                      d.b = 3000;
-                      d.c = 460;
-                  },
-                  "Recubrimiento", "no queda por debajo"},
-        CasoError{"MomentoNegativo", [](DatosFisuracion& d) { d.Mcp = -20e6; }, "MomentoCP",
-                  "comprime la cara"},
-        CasoError{"MomentoCaracteristicoNegativo",
-                  [](DatosFisuracion& d) {
-                      d.Caracteristica = true;
-                      d.Mk = -1e6;
-                  },
-                  "MomentoCar", "comprime la cara"},
-        CasoError{"SinParametros", [](DatosFisuracion& d) { d.fck = 0; },
-                  "ResistenciaCaracteristica", "Confirme"},
-        CasoError{"FueraDeClases", [](DatosFisuracion& d) { d.fck = 100; },
-                  "ResistenciaCaracteristica", "de 12 a 90"}),
+    ::testing::Values(CasoError{"SinBarras",
+                                [](DatosFisuracion& d) {
+                                    d.BarrasA1 = {{0, 16}};
+                                },
+                                "BotonA1", "no tiene barras"},
+                      CasoError{"RecubrimientoSinSitio", [](DatosFisuracion& d) { d.c = 120; },
+                                "Recubrimiento", "no caben"},
+                      CasoError{"RecubrimientoSobreA2",
+                                [](DatosFisuracion& d) {
+                                    d.b = 3000;
+                                    d.c = 460;
+                                },
+                                "Recubrimiento", "no queda por debajo"},
+                      CasoError{"MomentoNegativo", [](DatosFisuracion& d) { d.Mcp = -20e6; },
+                                "MomentoCP", "comprime la cara"},
+                      CasoError{"MomentoCaracteristicoNegativo",
+                                [](DatosFisuracion& d) {
+                                    d.Caracteristica = true;
+                                    d.Mk = -1e6;
+                                },
+                                "MomentoCar", "comprime la cara"},
+                      CasoError{"SinParametros", [](DatosFisuracion& d) { d.fck = 0; },
+                                "ResistenciaCaracteristica", "Confirme"},
+                      CasoError{"FueraDeClases", [](DatosFisuracion& d) { d.fck = 100; },
+                                "ResistenciaCaracteristica", "de 12 a 90"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace

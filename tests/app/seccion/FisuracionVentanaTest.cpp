@@ -56,7 +56,8 @@ private slots:
             dibujo = !Hijo<velmora::LienzoTrazos>(v, "Dibujo")->Vacio();
             v->close();
         });
-        QCOMPARE(norma, QStringLiteral("Comprobación según el Código Estructural, Anejo 19, 7.2 y 7.3"));
+        QCOMPARE(norma,
+                 QStringLiteral("Comprobación según el Código Estructural, Anejo 19, 7.2 y 7.3"));
         QVERIFY2(abertura.startsWith(QStringLiteral("wk = 0.189 mm")), qPrintable(abertura));
         QCOMPARE(veredicto, QStringLiteral("Cumple: wk ≤ wmax = 0.4 mm."));
         QCOMPARE(boton1, QStringLiteral("4Ø16"));
