@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace velmora {
 
@@ -329,14 +330,14 @@ void AberturaFinal(const ResultadoFisuracion& r, AberturaFisura& a, Traza* t) {
 double AreaGrupos(const std::vector<GrupoBarras>& barras) {
     double A = 0.0;
     for (const GrupoBarras& g : barras)
-        A += g.Numero * M_PI * g.Diametro * g.Diametro / 4.0;
+        A += g.Numero * std::numbers::pi * g.Diametro * g.Diametro / 4.0;
     return A;
 }
 
 double ProfundidadUtil(double h, double c, const std::vector<GrupoBarras>& barras) {
     double A = 0.0, S = 0.0;
     for (const GrupoBarras& g : barras) {
-        const double a = g.Numero * M_PI * g.Diametro * g.Diametro / 4.0;
+        const double a = g.Numero * std::numbers::pi * g.Diametro * g.Diametro / 4.0;
         A += a;
         S += a * g.Diametro / 2.0;
     }
