@@ -319,7 +319,7 @@ QImage Fondo() {
     p.setFont(Letra(19, false));
     p.setPen(QColor(235, 240, 250));
     p.drawText(QPointF(50, 170), QStringLiteral("Cálculo de elementos de hormigón armado"));
-    p.drawText(QPointF(50, 198), QStringLiteral("según la Instrucción EHE-98"));
+    p.drawText(QPointF(50, 198), QStringLiteral("según la EHE-98 y el Código Estructural"));
     return imagen;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/Lote.h"
+#include "common/Version.h"
 
 #include <cerrno>
 #include <cstring>

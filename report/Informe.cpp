@@ -1,4 +1,5 @@
 #include "report/Informe.h"
+#include "common/Version.h"
 
 #include "common/Numeros.h"
 
