@@ -1,8 +1,10 @@
 #include "anchorage/Anclaje.h"
 
+#include "anchorage/ComunAnclaje.h"
 #include "anchorage/DescripcionAnclaje.h"
 #include "common/Numeros.h"
 #include "design/Ranuras.h"
+#include "norma/SegunNorma.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,12 +17,6 @@ namespace {
 
 const char* NombrePosicion(PosicionAnclaje p) {
     return p == PosicionAnclaje::II ? "II" : "I";
-}
-
-std::string Corto(double v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
 }
 
 // Primer grupo de la ranura de la posición: sus barras son las que se anclan.
@@ -40,7 +36,7 @@ Resultado<int> FilaTablaM(double fck) {
         return Resultado<int>::Error(
             "La resistencia característica fck debe cumplir 25 ≤ fck < 55 N/mm² para obtener el "
             "coeficiente m (valor recibido: " +
-                (std::isfinite(fck) ? Corto(fck) : std::string("no numérico")) + ").",
+                (std::isfinite(fck) ? anclaje::Corto(fck) : std::string("no numérico")) + ").",
             "ResistenciaCaracteristica");
     return static_cast<int>(std::trunc((fck - 20.0) * 0.2)) - 1;
 }
@@ -81,23 +77,55 @@ double LbNetaMinima(double phi, double tercio) {
     return Mayor(Mayor(10.0 * phi, 150.0), tercio);
 }
 
-Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
+namespace anclaje {
+
+std::string Corto(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+Estado ComprobarPosicion(const DatosAnclaje& d) {
     const std::string pos = NombrePosicion(d.posicion);
     const std::string boton = d.posicion == PosicionAnclaje::II ? "AreaPosicionII" : "AreaPosicionI";
     if (!(d.phi > 0.0))
-        return Resultado<LongitudAnclaje>::Error("Defina la armadura de la posición " + pos + ".",
-                                                 boton);
+        return Estado::Error("Defina la armadura de la posición " + pos + ".", boton);
     if (d.Estricta && !(d.AsReal > 0.0))
-        return Resultado<LongitudAnclaje>::Error(
-            "Con «Armadura estricta» el área real de la posición " + pos +
-                " debe ser mayor que cero: defina su armadura.",
-            boton);
+        return Estado::Error("Con «Armadura estricta» el área real de la posición " + pos +
+                                 " debe ser mayor que cero: defina su armadura.",
+                             boton);
+    return Correcto();
+}
 
+void SumarDecalaje(const DatosAnclaje& d, LongitudAnclaje& r) {
+    const double sd = d.Traccion ? d.Decalaje : 0.0;
+    if (sd > 0.0) {
+        r.lb += sd;
+        r.lbneta += sd;
+        r.DecalajeSumado = true;
+    }
+}
+
+} // namespace anclaje
+
+namespace ehe98 {
+
+namespace {
+
+Resultado<int> CoeficienteM(const EstadoDiseno& e, double fck, int acero) {
+    const auto fila = FilaTablaM(fck);
+    if (!fila)
+        return fila.error();
+    return e.TablaM[static_cast<std::size_t>(*fila)][static_cast<std::size_t>(acero)];
+}
+
+Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
+    if (auto e = anclaje::ComprobarPosicion(d); !e)
+        return e.error();
     const bool II = d.posicion == PosicionAnclaje::II;
     double lb = II ? LbII(d.m, d.phi) : LbI(d.m, d.phi);
     // El tercio (o los dos tercios en compresión) se toma de m·φ², antes de la cota inferior.
     const double tercio = d.Traccion ? lb / 3.0 : 2.0 * lb / 3.0;
-    const double sd = d.Traccion ? d.Decalaje : 0.0;
     lb = Mayor(lb, II ? CotaLbII(d.fyk, d.phi) : CotaLbI(d.fyk, d.phi));
     double neta = d.Estricta ? LbNeta(d.beta, lb, d.AsEstricta, d.AsReal) : lb * d.beta;
     neta = Mayor(neta, LbNetaMinima(d.phi, tercio));
@@ -107,14 +135,46 @@ Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
         lb += 10.0 * d.phi;
         neta += 10.0 * d.phi;
     }
-    if (sd > 0.0) {
-        lb += sd;
-        neta += sd;
-        r.DecalajeSumado = true;
-    }
     r.lb = lb;
     r.lbneta = neta;
+    anclaje::SumarDecalaje(d, r);
     return r;
+}
+
+} // namespace
+
+} // namespace ehe98
+
+namespace {
+
+// Las ecuaciones de cada norma, elegidas en un solo sitio.
+struct ReglasAnclaje {
+    Resultado<int> (*coeficienteM)(const EstadoDiseno&, double fck, int acero);
+    Resultado<LongitudAnclaje> (*calcular)(const DatosAnclaje&);
+    Traza (*traza)(const DatosAnclaje&, const LongitudAnclaje&);
+    bool dinamicos; // «Efectos dinámicos» se aplica
+};
+
+const ReglasAnclaje& Reglas(Norma norma) {
+    static constexpr ReglasAnclaje EHE98{&ehe98::CoeficienteM, &ehe98::CalcularAnclaje,
+                                         &ehe98::TrazaAnclaje, true};
+    static constexpr ReglasAnclaje CodigoEstructural{&ce::CoeficienteM, &ce::CalcularAnclaje,
+                                                     &ce::TrazaAnclaje, false};
+    return SegunNorma(norma, EHE98, CodigoEstructural);
+}
+
+} // namespace
+
+Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
+    return Reglas(d.norma).calcular(d);
+}
+
+Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
+    return Reglas(d.norma).traza(d, r);
+}
+
+bool UsaEfectosDinamicos(Norma norma) {
+    return Reglas(norma).dinamicos;
 }
 
 bool LongitudMostrable(double valor) {
@@ -185,22 +245,22 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
                                 CampoResistenciaAnclaje.control);
     if (!fck)
         return fck.error();
-    const auto fila = FilaTablaM(*fck);
-    if (!fila)
-        return fila.error();
+    const int acero = entrada.DesignacionAcero == 1 ? 1 : 0;
+    const auto m = Reglas(e.norma).coeficienteM(e, *fck, acero);
+    if (!m)
+        return m.error();
     const auto decalaje = LeerNumero(entrada.Decalaje, CampoDecalaje.nombre, CampoDecalaje.control);
     if (!decalaje)
         return decalaje.error();
     if (auto r = ComprobarIntervalo(CampoDecalaje, *decalaje); !r)
         return r.error();
-    const int acero = entrada.DesignacionAcero == 1 ? 1 : 0;
     const double fyk = 400.0 + 100.0 * acero;
-    const int m = e.TablaM[static_cast<std::size_t>(*fila)][static_cast<std::size_t>(acero)];
 
     // Se calcula todo sobre una copia y sólo se guarda si ninguna posición tiene errores.
     ValoresAnclaje nuevos = v;
-    nuevos.m = m;
+    nuevos.m = *m;
     SalidaAnclaje salida;
+    salida.norma = e.norma;
     for (PosicionAnclaje p : {PosicionAnclaje::II, PosicionAnclaje::I}) {
         const std::size_t i = Indice(p);
         if (!entrada.Posicion[i])
@@ -218,12 +278,18 @@ Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e, ValoresAncla
         d.beta = nuevos.beta[i];
         d.AsEstricta = nuevos.AsEstricta[i];
         d.AsReal = nuevos.AsReal[i];
-        d.m = m;
+        d.m = *m;
         d.fyk = fyk;
         d.Traccion = entrada.Traccion[i];
         d.Estricta = entrada.Estricta;
-        d.Dinamicos = entrada.Dinamicos;
+        d.Dinamicos = entrada.Dinamicos && UsaEfectosDinamicos(e.norma);
         d.Decalaje = *decalaje * CampoDecalaje.factor;
+        d.norma = e.norma;
+        d.fck = *fck;
+        d.gammaC = e.gammaC;
+        d.fyd = e.gammaS > 0 ? fyk / e.gammaS : 0.0;
+        d.tipo = entrada.Tipo;
+        d.Recubrimiento = entrada.Recubrimiento;
         const auto r = CalcularAnclaje(d);
         if (!r)
             return r.error();

@@ -1,12 +1,14 @@
 #pragma once
-// Longitudes de anclaje de barras corrugadas (EHE-98, art. 66.5): longitud básica en las
-// posiciones I (buena adherencia) y II (adherencia deficiente) y longitud neta, con el decalaje
-// opcional de las armaduras traccionadas. Dentro del cálculo todo va en mm, mm² y N/mm²; los
+// Longitudes de anclaje de barras corrugadas (EHE-98, art. 66.5, o Código Estructural, Anejo 19,
+// 8.4, según la norma de los parámetros generales): longitud básica en las posiciones I (buena
+// adherencia) y II (adherencia deficiente) y longitud neta, con el decalaje opcional de las
+// armaduras traccionadas. Dentro del cálculo todo va en mm, mm² y N/mm²; los
 // rótulos escriben las longitudes en cm.
 
 #include "common/Resultado.h"
 #include "common/Traza.h"
 #include "design/EstadoDiseno.h"
+#include "norma/Norma.h"
 
 #include <array>
 #include <cstddef>
@@ -65,16 +67,23 @@ struct DatosAnclaje {
     bool Estricta = false; // "Armadura estricta"
     bool Dinamicos = false;
     double Decalaje = 0; // mm
+    // Código Estructural (Anejo 19, 8.4): sin m ni β; la adherencia sale de fck y γc, y la
+    // tensión de la barra de fyd = fyk/γs.
+    Norma norma = Norma::EHE98;
+    double fck = 0, gammaC = 0, fyd = 0; // N/mm², –, N/mm²
+    TipoAnclaje tipo = TipoAnclaje::ProlongacionRecta;
+    bool Recubrimiento = false; // cd > 3φ
 };
 
 struct LongitudAnclaje {
-    double lb = 0;     // mm
-    double lbneta = 0; // mm
+    double lb = 0;     // mm (lb,rqd con el Código Estructural)
+    double lbneta = 0; // mm (lbd con el Código Estructural)
     bool DecalajeSumado = false;
 };
 
-// Longitud básica y neta de una posición. Una posición sin barras definidas (φ ≤ 0) o, con
-// "Armadura estricta", sin área real positiva se rechaza en lugar de dar una longitud sin sentido.
+// Longitud básica y neta de una posición por la norma de sus datos. Una posición sin barras
+// definidas (φ ≤ 0) o, con "Armadura estricta", sin área real positiva se rechaza en lugar de dar
+// una longitud sin sentido.
 [[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
 
 // Pasos del cálculo de una posición para la memoria, con sus datos y su resultado.
@@ -122,18 +131,26 @@ struct EntradaAnclaje {
     std::array<std::string, 2> AreaEstricta{"1", "1"}; // cm²
 };
 
+// Intervalo de fck en la ventana de anclaje con el Código Estructural, N/mm².
+inline constexpr double FckMinimaCE = 20.0, FckMaximaCE = 90.0;
+// «Efectos dinámicos» se aplica con la norma (sólo la EHE-98).
+[[nodiscard]] bool UsaEfectosDinamicos(Norma norma);
+
 // Rótulos de la ventana de resultados, por posición.
 struct SalidaAnclaje {
     std::array<bool, 2> Calculada{};
     std::array<std::string, 2> LongitudBasica{}, LongitudNeta{};
     bool Nota = false; // "* Se ha sumado el decalaje"
+    Norma norma = Norma::EHE98;
     // Datos y longitudes de cada posición calculada, para la memoria.
     std::array<DatosAnclaje, 2> Datos{};
     std::array<LongitudAnclaje, 2> Longitud{};
 };
 
 // El botón "Longitud anclaje": escribe fyk y fck en el estado, calcula la posición II y luego
-// la I (las marcadas) y compone los rótulos. Si algún dato es erróneo no cambia nada.
+// la I (las marcadas) por la norma del estado y compone los rótulos. Con el Código Estructural
+// fck va de 20 a 90 N/mm², γc y γs son los de los parámetros generales y «Efectos dinámicos» no
+// se aplica. Si algún dato es erróneo no cambia nada.
 [[nodiscard]] Resultado<SalidaAnclaje> CalcularLongitudesAnclaje(EstadoDiseno& e,
                                                                  ValoresAnclaje& v,
                                                                  const EntradaAnclaje& entrada);

@@ -1,6 +1,7 @@
 // Traza de las longitudes de anclaje de una posición para la memoria de cálculo (en cm, como
 // los rótulos): los mismos pasos y números que el cálculo.
 #include "anchorage/Anclaje.h"
+#include "anchorage/ComunAnclaje.h"
 #include "common/Numeros.h"
 
 namespace velmora {
@@ -13,7 +14,7 @@ std::string N(double v) {
 
 } // namespace
 
-Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
+Traza ehe98::TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
     Traza t;
     const bool II = d.posicion == PosicionAnclaje::II;
     const std::string pos = II ? "II" : "I";

@@ -9,6 +9,7 @@ namespace velmora {
 TVentanaAnclaje::TVentanaAnclaje(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaAnclaje>()) {
     ui->setupUi(this);
+    ui->EtiquetaNorma->hide();
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -38,6 +39,7 @@ void TVentanaAnclaje::Rellenar(const SalidaAnclaje& salida) {
         }
     }
     ui->EtiquetaDecalaje->setVisible(salida.Nota);
+    MostrarNorma(ui->EtiquetaNorma, salida.norma);
 }
 
 void TVentanaAnclaje::Mostrar(const SalidaAnclaje& salida) {

@@ -45,6 +45,8 @@ void TVentanaLongitudAnclaje::FijarParametros(std::function<EleccionParametros()
 
 void TVentanaLongitudAnclaje::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    // «Efectos dinámicos» sólo se aplica con la EHE-98.
+    ui->EfectosDinamicos->setEnabled(UsaEfectosDinamicos(estado_.norma));
     ui->BotonOK->setFocus(Qt::OtherFocusReason);
 }
 

@@ -14,6 +14,7 @@ constexpr const char* Datos = "VentanaLongitudAnclaje";
 constexpr const char* Resultados = "VentanaAnclaje";
 
 void CalcularAnclajeLinea(Contexto& c) {
+    ConfirmarParametrosDados(c);
     const TextosCampos textos = TextosDeCampos(c, Datos, CamposAnclaje);
     EntradaAnclaje e;
     e.DesignacionAcero = c.Indice(Datos, "GrupoDesignacionAcero", 0, 2);
@@ -53,6 +54,7 @@ void CalcularAnclajeLinea(Contexto& c) {
     c.Poner(Resultados, "LongitudBasicaI", s.Calculada[I] ? s.LongitudBasica[I] : "");
     c.Poner(Resultados, "LongitudNetaI", s.Calculada[I] ? s.LongitudNeta[I] : "");
     c.Poner(Resultados, "EtiquetaDecalaje", s.Nota ? "* Se ha sumado el decalaje" : "");
+    PonerNorma(c, Resultados);
     for (PosicionAnclaje p : PosicionesAnclaje)
         if (const std::size_t i = Indice(p); s.Calculada[i])
             c.Informar(p == PosicionAnclaje::I ? "Anclaje de las barras en posición I"

@@ -240,12 +240,15 @@ const TablaNombres& NombresResultadosElementos() {
          {"Contribución de la armadura transversal V<sub>su</sub>, zona central", "kN"}},
         {{"VentanaResultadosTrans1", "AgotamientoTraccion02"},
          {"Agotamiento por tracción en el alma V<sub>u2</sub>, zona central", "kN"}},
+        {{"VentanaResultadosTrans1", "EtiquetaNorma"}, {"Norma"}},
         // Cercos del pilar.
         {{"VentanaTransversal2", "DiametroMinimo"},
          {"Diámetro de la barra más delgada φ<sub>min</sub>", "mm"}},
         {{"VentanaTransversal2", "DiametroMaximo"},
          {"Diámetro de la barra más gruesa φ<sub>max</sub>", "mm"}},
         {{"VentanaTransversal2", "Armadura"}, {"Cerco φ diámetro/separación", "mm/cm"}},
+        {{"VentanaTransversal2", "NotaSeparacion"}, {"Separación reducida"}},
+        {{"VentanaTransversal2", "EtiquetaNorma"}, {"Norma"}},
         // Flechas.
         {{"VentanaFlechas", "EtiquetaTipoSeccion"}, {"Sección de las armaduras"}},
         {{"VentanaFlechas", "ValorA1"}, {"Armadura A<sub>1</sub>", "", "Armadura A1"}},
@@ -271,6 +274,7 @@ const TablaNombres& NombresResultadosElementos() {
         {{"VentanaAnclaje", "LongitudNetaI"},
          {"Longitud neta de anclaje en posición I l<sub>nI</sub>"}},
         {{"VentanaAnclaje", "EtiquetaDecalaje"}, {"Nota"}},
+        {{"VentanaAnclaje", "EtiquetaNorma"}, {"Norma"}},
     };
     return n;
 }

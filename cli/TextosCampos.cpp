@@ -9,4 +9,14 @@ TextosCampos TextosDeCampos(Contexto& c, std::string_view ventana, std::span<con
     return t;
 }
 
+void ConfirmarParametrosDados(Contexto& c) {
+    if (c.Presente("ParametrosGenerales"))
+        c.ConfirmarParametros();
+}
+
+void PonerNorma(Contexto& c, std::string_view ventana) {
+    if (c.Estado.norma != Norma::EHE98)
+        c.Poner(ventana, "EtiquetaNorma", TextoNormaEnUso(c.Estado.norma));
+}
+
 } // namespace velmora

@@ -33,8 +33,8 @@ void CalcularCortanteLinea(Contexto& c) {
     const TextosCampos textos = TextosDeCampos(c, Viga, CamposCortante);
     const bool comprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
     const auto [Asl, rotuloArea] = Ranura(c, 0, "Defina armadura");
-    const auto calculo =
-        Exigir(CalcularCortante(c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl))));
+    const auto calculo = Exigir(CalcularCortante(
+        c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl, c.Estado.norma))));
 
     EleccionZonas eleccion;
     eleccion.NumeroCercosZona1 =
@@ -64,10 +64,12 @@ void CalcularCortanteLinea(Contexto& c) {
     }
     c.Poner(ResultadosViga, "Label7", TextoCompresionOblicua(calculo));
     c.Poner(ResultadosViga, "Recordatorio", t.Recordatorio);
+    PonerNorma(c, ResultadosViga);
     c.Informar("Armadura transversal de la viga", [&] { return TrazaCortante(calculo, t); });
 }
 
 void CalcularPilarLinea(Contexto& c) {
+    ConfirmarParametrosDados(c);
     TextosCampos textos = TextosDeCampos(c, Pilar, CamposCercos);
     // Si la línea sólo cambia el diámetro máximo, el que se mueve es el mínimo; en otro caso,
     // como al cambiar el mínimo o salir de un campo, se mueve el máximo.
@@ -80,6 +82,9 @@ void CalcularPilarLinea(Contexto& c) {
     c.Poner(Pilar, "DiametroMinimo", textos["DiametroMinimo"]);
     c.Poner(Pilar, "DiametroMaximo", textos["DiametroMaximo"]);
     c.Poner(Pilar, "Armadura", r.Armadura);
+    if (!r.NotaSeparacion.empty())
+        c.Poner(Pilar, "NotaSeparacion", r.NotaSeparacion);
+    PonerNorma(c, Pilar);
     c.Informar("Cercos del pilar",
                [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
 }

@@ -62,4 +62,9 @@ void MostrarError(QWidget* ventana, const ErrorCalculo& error) {
         EnfocarControl(ventana->findChild<QWidget*>(Q(error.campo)));
 }
 
+void MostrarNorma(QLabel* etiqueta, Norma norma) {
+    etiqueta->setText(QString::fromStdString(TextoNormaEnUso(norma)));
+    etiqueta->setVisible(norma != Norma::EHE98);
+}
+
 } // namespace velmora

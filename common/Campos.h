@@ -4,6 +4,7 @@
 
 #include "common/Descripcion.h"
 #include "common/Resultado.h"
+#include "norma/Norma.h"
 
 #include <QString>
 #include <optional>
@@ -11,6 +12,7 @@
 class QWidget;
 class QLineEdit;
 class QComboBox;
+class QLabel;
 
 namespace velmora {
 
@@ -32,6 +34,10 @@ TextosCampos TextosDe(const QWidget* ventana, std::span<const Campo> campos);
 // Lee un campo de la descripción con su control en `ventana`; si falla avisa, da el foco al
 // control y devuelve nullopt. Con `intervalo` comprueba también el intervalo válido.
 std::optional<double> LeerCampo(QWidget* ventana, const Campo& campo, bool intervalo = true);
+
+// Etiqueta de la norma en uso de una ventana de resultados: sólo visible con una norma que no sea
+// la EHE-98, para que con ella la ventana no cambie.
+void MostrarNorma(QLabel* etiqueta, Norma norma);
 
 // Conversión entre las cadenas UTF-8 de los cálculos y las de Qt.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }

@@ -2,7 +2,10 @@
 
 #include "common/Descripcion.h"
 #include "common/Numeros.h"
+#include "norma/SegunNorma.h"
+#include "shear/ComunCortante.h"
 #include "shear/Cortante.h"
+#include "shear/ce/Ecuaciones.h"
 
 #include <cmath>
 
@@ -44,14 +47,10 @@ double DiametroCercoPilar(double sT, double phiMinLong, double phiMaxLong) {
     return phiMaxLong * std::sqrt((sT * (1.0 / 240.0)) / phiMinLong);
 }
 
-Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
-                                 double phiMaxLong) {
-    if (auto r = ComprobarDatosCercos(h, b, d1, phiMinLong, phiMaxLong); !r)
-        return r.error();
-    Cercos c;
-    c.ladoMenor = LadoMenorCercos(h, b);
-    c.sT = SeparacionCercosPilar(h, b, d1, phiMinLong);
-    c.phiT = DiametroCercoPilar(c.sT, phiMinLong, phiMaxLong);
+namespace {
+
+// Diámetro comercial del cerco y su rótulo; deja h, b y d1 en el estado.
+Resultado<Cercos> Terminar(EstadoDiseno& e, double h, double b, double d1, Cercos c) {
     const auto phi = DiametroComercial(c.phiT);
     if (!phi)
         return Resultado<Cercos>::Error(phi.error().mensaje + " para el cerco: reduzca el "
@@ -65,6 +64,63 @@ Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1,
     e.b = b;
     e.d1 = d1;
     return c;
+}
+
+Resultado<Cercos> CercosEHE98(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
+                              double phiMaxLong) {
+    Cercos c;
+    c.ladoMenor = LadoMenorCercos(h, b);
+    c.sT = SeparacionCercosPilar(h, b, d1, phiMinLong);
+    c.phiT = DiametroCercoPilar(c.sT, phiMinLong, phiMaxLong);
+    return Terminar(e, h, b, d1, c);
+}
+
+Resultado<Cercos> CercosCE(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
+                           double phiMaxLong) {
+    Cercos c;
+    c.norma = Norma::CodigoEstructural;
+    c.ladoMenor = std::fmin(h, b);
+    c.sT = ce::scltmax(phiMinLong, h, b);
+    c.phiT = ce::phiCercoPilar(phiMaxLong);
+    c.NotaSeparacion = TextoSeparacionReducida(c.sT, phiMaxLong);
+    return Terminar(e, h, b, d1, c);
+}
+
+} // namespace
+
+std::string TextoSeparacionReducida(double sT, double phiMaxLong) {
+    return std::string("Junto a vigas y losas") +
+           (phiMaxLong > 14.0 ? " y en los solapos" : "") + ": separación × 0.6 = " +
+           Formatear(ce::ReduccionSeparacionPilar * sT * 0.1, 0, 1) + " cm (" +
+           Cita(Norma::CodigoEstructural, "9.5.3(4)") + ")";
+}
+
+namespace {
+
+// Las ecuaciones de cada norma, elegidas en un solo sitio.
+struct ReglasCercos {
+    Resultado<Cercos> (*calcular)(EstadoDiseno&, double, double, double, double, double);
+    Traza (*traza)(double, double, double, double, double, const Cercos&);
+};
+
+const ReglasCercos& Reglas(Norma norma) {
+    static constexpr ReglasCercos EHE98{&CercosEHE98, &ehe98::TrazaCercos};
+    static constexpr ReglasCercos CodigoEstructural{&CercosCE, &ce::TrazaCercos};
+    return SegunNorma(norma, EHE98, CodigoEstructural);
+}
+
+} // namespace
+
+Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
+                                 double phiMaxLong) {
+    if (auto r = ComprobarDatosCercos(h, b, d1, phiMinLong, phiMaxLong); !r)
+        return r.error();
+    return Reglas(e.norma).calcular(e, h, b, d1, phiMinLong, phiMaxLong);
+}
+
+Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
+                  const Cercos& c) {
+    return Reglas(c.norma).traza(h, b, d1, phiMinLong, phiMaxLong, c);
 }
 
 bool AjustarDiametros(double& phiMinLong, double& phiMaxLong, bool cambioMinimo) {

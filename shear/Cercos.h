@@ -1,10 +1,12 @@
 #pragma once
-// Cercos de pilares no calculados a cortante (EHE-98, art. 42.3.1): separación y diámetro a
-// partir de los lados, el recubrimiento y los diámetros extremos de la armadura longitudinal.
+// Cercos de pilares no calculados a cortante (EHE-98, art. 42.3.1, o Código Estructural,
+// Anejo 19, 9.5.3, según la norma del estado de diseño): separación y diámetro a partir de los
+// lados, el recubrimiento y los diámetros extremos de la armadura longitudinal.
 
 #include "common/Resultado.h"
 #include "common/Traza.h"
 #include "design/EstadoDiseno.h"
+#include "norma/Norma.h"
 
 #include <string>
 
@@ -16,6 +18,10 @@ struct Cercos {
     double phiT = 0;      // diámetro necesario antes de redondear, mm
     int phi = 0;          // diámetro comercial, mm
     std::string Armadura; // rótulo "  6/ 18" (mm / cm)
+    Norma norma = Norma::EHE98;
+    // Código Estructural: la separación reducida junto a vigas y losas y en los solapos
+    // (9.5.3(4)); vacía con la EHE-98.
+    std::string NotaSeparacion;
 };
 
 // Comprobaciones de los datos antes de calcular, con sus mensajes.
@@ -31,12 +37,18 @@ struct Cercos {
 // φt = φmax/4 con st = 15·φmin; con una separación menor basta φmax·√(st/(240·φmin)), mm.
 [[nodiscard]] double DiametroCercoPilar(double sT, double phiMinLong, double phiMaxLong);
 
-// Lee h, b, d1 (mm) y los diámetros de la barra más delgada y más gruesa (mm). Si los datos
-// son válidos deja h, b y d1 en el estado de diseño; si no, el estado no cambia.
+// Lee h, b, d1 (mm) y los diámetros de la barra más delgada y más gruesa (mm) y calcula por la
+// norma del estado. Si los datos son válidos deja h, b y d1 en el estado de diseño; si no, el
+// estado no cambia.
 [[nodiscard]] Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
                                  double phiMaxLong);
 
-// Pasos del cálculo de los cercos para la memoria, con los mismos datos (mm) y su resultado.
+// Nota de la separación reducida por 0.6 junto a vigas y losas (y en los solapos si la barra
+// más gruesa pasa de 14 mm), Código Estructural (9.5.3(4)); sT en mm.
+[[nodiscard]] std::string TextoSeparacionReducida(double sT, double phiMaxLong);
+
+// Pasos del cálculo de los cercos para la memoria, con los mismos datos (mm) y su resultado
+// (que lleva su norma).
 [[nodiscard]] Traza TrazaCercos(double h, double b, double d1, double phiMinLong,
                                 double phiMaxLong, const Cercos& c);
 

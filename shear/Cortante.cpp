@@ -1,7 +1,10 @@
 #include "shear/Cortante.h"
 
 #include "common/Numeros.h"
+#include "norma/SegunNorma.h"
+#include "shear/ComunCortante.h"
 #include "shear/DescripcionCortante.h"
+#include "shear/ce/Cortante.h"
 
 #include <cmath>
 #include <numbers>
@@ -13,10 +16,6 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
-double Cot(double rad) {
-    return 1.0 / std::tan(rad);
-}
-
 // Denominadores de β más pequeños que esto se tratan como nulos: β no estaría definido.
 constexpr double ToleranciaBeta = 1e-9;
 
@@ -26,8 +25,23 @@ double RedondearArriba(double x) {
     return k < x ? k + 1.0 : k;
 }
 
-// Ángulo en grados para un mensaje, sin ceros de sobra ("45", "26.5"); uno desmesurado, en la
-// forma legible de los mensajes.
+bool DentroAbierto(double v, double min, double max) {
+    return v > min && v < max;
+}
+
+} // namespace
+
+namespace cortante {
+
+double Cot(double rad) {
+    return 1.0 / std::tan(rad);
+}
+
+double Radianes(double grados) {
+    return grados * Pi * (1.0 / 180.0);
+}
+
+// Un ángulo desmesurado se escribe en la forma legible de los mensajes.
 std::string Angulo(double grados) {
     if (!(std::fabs(grados) < 1e6))
         return NumeroLegible(grados) + "º";
@@ -37,25 +51,46 @@ std::string Angulo(double grados) {
     return s + "º";
 }
 
-constexpr const char* MensajeSinCercos =
-    "Sin cercos: el número de ramas y el diámetro han de ser mayores que 0.";
-
-constexpr const char* NombreCalculo = "cortante de la viga";
-
-bool DentroAbierto(double v, double min, double max) {
-    return v > min && v < max;
-}
-
-// Una fuerza se muestra en kN con el formato de TextoFuerza.
 bool FuerzaMostrable(double N) {
     return CabeEnRotulo(N * 0.001, 10, 3);
 }
 
-double Radianes(double grados) {
-    return grados * Pi * (1.0 / 180.0);
+Estado ComprobarSeccion(const DatosCortante& datos) {
+    if (datos.d <= 0)
+        return Estado::Error("El canto útil d ha de ser mayor que 0.", "CuadroCantoUtil");
+    if (datos.b <= 0)
+        return Estado::Error("El ancho b ha de ser mayor que 0.", "CuadroAncho");
+    return Correcto();
 }
 
-} // namespace
+Estado ComprobarArmaduras(const DatosCortante& datos) {
+    if (datos.Asl < 0)
+        return Estado::Error("La armadura longitudinal traccionada tiene un área negativa: "
+                             "defínala de nuevo.",
+                             "ValorArea");
+    if (datos.ArmaduraComprimida && datos.phiMinComp <= 0)
+        return Estado::Error("El diámetro mínimo comprimido φmin ha de ser mayor que 0.",
+                             "CuadroDiametroMinimo");
+    return Correcto();
+}
+
+void PrepararAlfa(CalculoCortante& c) {
+    c.alfaRad = Radianes(c.datos.alfa);
+    c.cotAlfa = c.datos.alfa == 90.0 ? 0.0 : Cot(c.alfaRad);
+    c.senAlfa = c.datos.alfa == 90.0 ? 1.0 : std::sin(c.alfaRad);
+}
+
+void LimitarQuinceDiametros(const CalculoCortante& c, Separacion& s) {
+    if (c.datos.ArmaduraComprimida && s.st > 15.0 * c.datos.phiMinComp) {
+        s.st = 15.0 * c.datos.phiMinComp;
+        s.limitada = true;
+        s.regla = ReglaSeparacion::QuinceDiametros;
+    }
+}
+
+} // namespace cortante
+
+using namespace cortante;
 
 double Fyad(double fyd) {
     return fyd > 400.0 ? 400.0 : fyd;
@@ -123,10 +158,8 @@ double StMaxima(double Vd, double Vu1, double d) {
 }
 
 Estado ComprobarDatosCortante(const DatosCortante& datos) {
-    if (datos.d <= 0)
-        return Estado::Error("El canto útil d ha de ser mayor que 0.", "CuadroCantoUtil");
-    if (datos.b <= 0)
-        return Estado::Error("El ancho b ha de ser mayor que 0.", "CuadroAncho");
+    if (auto r = ComprobarSeccion(datos); !r)
+        return r;
     if (!DentroAbierto(datos.alfa, 0.0, 180.0))
         return Estado::Error("El ángulo α de las armaduras con el eje ha de estar entre 0º y "
                              "180º, sin incluirlos (se escribió " +
@@ -142,14 +175,7 @@ Estado ComprobarDatosCortante(const DatosCortante& datos) {
                              "90º, sin incluirlos (se escribió " +
                                  Angulo(datos.tetae) + ").",
                              "CuadroTetae");
-    if (datos.Asl < 0)
-        return Estado::Error("La armadura longitudinal traccionada tiene un área negativa: "
-                             "defínala de nuevo.",
-                             "ValorArea");
-    if (datos.ArmaduraComprimida && datos.phiMinComp <= 0)
-        return Estado::Error("El diámetro mínimo comprimido φmin ha de ser mayor que 0.",
-                             "CuadroDiametroMinimo");
-    return Correcto();
+    return ComprobarArmaduras(datos);
 }
 
 namespace {
@@ -157,7 +183,6 @@ namespace {
 // Ángulos del cálculo; comprueba que β está definido y que la armadura cose las fisuras.
 Estado PrepararAngulos(CalculoCortante& c) {
     const DatosCortante& datos = c.datos;
-    c.alfaRad = Radianes(datos.alfa);
     c.tetaRad = Radianes(datos.teta);
     c.tetaeRad = Radianes(datos.tetae);
     c.cotTeta = Cot(c.tetaRad);
@@ -169,9 +194,7 @@ Estado PrepararAngulos(CalculoCortante& c) {
                                  " el factor β no está definido (cot θe = 0.5 o cot θe = 2): "
                                  "cambie el ángulo θe.",
                              "CuadroTetae");
-    // cot α se toma exactamente 0 y sen α 1 cuando se escribe 90º.
-    c.cotAlfa = datos.alfa == 90.0 ? 0.0 : Cot(c.alfaRad);
-    c.senAlfa = datos.alfa == 90.0 ? 1.0 : std::sin(c.alfaRad);
+    PrepararAlfa(c);
     if (c.cotTeta + c.cotAlfa <= 0)
         return Estado::Error("Con α = " + Angulo(datos.alfa) + " y θ = " + Angulo(datos.teta) +
                                  " la armadura no cose las fisuras (cot α + cot θ no es "
@@ -182,10 +205,12 @@ Estado PrepararAngulos(CalculoCortante& c) {
 
 } // namespace
 
+namespace ehe98 {
+
 Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
     if (e.fcd <= 0 || e.fyd <= 0 || e.fck <= 0)
         return ErrorCalculo{MensajeConfirmarParametros, {}};
-    if (auto r = ComprobarDatosCortante(datos); !r)
+    if (auto r = velmora::ComprobarDatosCortante(datos); !r)
         return r.error();
 
     CalculoCortante c;
@@ -211,6 +236,10 @@ Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante
 
 double CalcularVsu(const CalculoCortante& c, double Aalfa, double st) {
     return Vsu(Aalfa, c.datos.d, c.senAlfa, c.cotAlfa, c.cotTeta, c.fyad, st);
+}
+
+double AgotamientoTraccion(const CalculoCortante& c, double Vsu) {
+    return c.Vcu + Vsu;
 }
 
 Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa) {
@@ -240,12 +269,67 @@ Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, do
         s.st = smax;
         s.regla = ReglaSeparacion::Maxima;
     }
-    if (c.datos.ArmaduraComprimida && s.st > 15.0 * c.datos.phiMinComp) {
-        s.st = 15.0 * c.datos.phiMinComp;
-        s.limitada = true;
-        s.regla = ReglaSeparacion::QuinceDiametros;
-    }
+    LimitarQuinceDiametros(c, s);
     return s;
+}
+
+} // namespace ehe98
+
+namespace {
+
+// Las ecuaciones de cada norma, elegidas en un solo sitio.
+struct ReglasCortante {
+    Estado (*comprobar)(const DatosCortante&);
+    Resultado<CalculoCortante> (*calcular)(EstadoDiseno&, const DatosCortante&);
+    Resultado<Separacion> (*separacion)(const CalculoCortante&, double Vd, double Aalfa);
+    double (*vsu)(const CalculoCortante&, double Aalfa, double st);
+    double (*agotamiento)(const CalculoCortante&, double Vsu);
+    Traza (*traza)(const CalculoCortante&, const TextosZonas&);
+    // Símbolos de las filas de la ventana de resultados.
+    std::array<const char*, 6> simbolos;
+    bool tetae; // usa θe
+};
+
+const ReglasCortante& Reglas(Norma norma) {
+    static constexpr ReglasCortante EHE98{
+        &velmora::ComprobarDatosCortante, &ehe98::CalcularCortante, &ehe98::CalcularSeparacion,
+        &ehe98::CalcularVsu, &ehe98::AgotamientoTraccion, &ehe98::TrazaCortante,
+        {"V<sub>u1</sub>", "V<sub>cu</sub>", "V<sub>su, apoyo</sub>", "V<sub>su,central</sub>",
+         "V<sub>u2, apoyo</sub>", "V<sub>u2,central</sub>"},
+        true};
+    static constexpr ReglasCortante CodigoEstructural{
+        &ce::ComprobarDatosCortante, &ce::CalcularCortante, &ce::CalcularSeparacion,
+        &ce::CalcularVsu, &ce::AgotamientoTraccion, &ce::TrazaCortante,
+        {"V<sub>Rd,max</sub>", "V<sub>Rd,c</sub>", "V<sub>Rd,s, apoyo</sub>",
+         "V<sub>Rd,s,central</sub>", "V<sub>Rd, apoyo</sub>", "V<sub>Rd,central</sub>"},
+        false};
+    return SegunNorma(norma, EHE98, CodigoEstructural);
+}
+
+} // namespace
+
+Estado ComprobarDatosCortante(const DatosCortante& datos, Norma norma) {
+    return Reglas(norma).comprobar(datos);
+}
+
+Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
+    return Reglas(e.norma).calcular(e, datos);
+}
+
+double CalcularVsu(const CalculoCortante& c, double Aalfa, double st) {
+    return Reglas(c.norma).vsu(c, Aalfa, st);
+}
+
+double AgotamientoTraccion(const CalculoCortante& c, double Vsu) {
+    return Reglas(c.norma).agotamiento(c, Vsu);
+}
+
+Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa) {
+    return Reglas(c.norma).separacion(c, Vd, Aalfa);
+}
+
+Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
+    return Reglas(c.norma).traza(c, zonas);
 }
 
 Resultado<int> DiametroComercial(double x) {
@@ -298,14 +382,14 @@ Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::si
         return s.error();
     z.st = s.valor().st;
     z.Vsu = CalcularVsu(c, z.Aalfa, z.st);
-    if (!CabeEnRotulo(z.st * 0.1, 3, 0) || !FuerzaMostrable(z.Vsu) ||
-        !FuerzaMostrable(c.Vcu + z.Vsu))
+    const double Vu2 = AgotamientoTraccion(c, z.Vsu);
+    if (!CabeEnRotulo(z.st * 0.1, 3, 0) || !FuerzaMostrable(z.Vsu) || !FuerzaMostrable(Vu2))
         return ResultadoNoRepresentable(NombreCalculo);
     z.valida = true;
     z.Longitud = "/ " + Formatear(z.st * 0.1, 3, 0) + s.valor().marca;
     z.SeparacionMaxima = s.valor().limitada;
     z.ContribucionArmadura = TextoFuerza(z.Vsu);
-    z.AgotamientoTraccion = TextoFuerza(c.Vcu + z.Vsu);
+    z.AgotamientoTraccion = TextoFuerza(Vu2);
     return Correcto();
 }
 
@@ -340,6 +424,15 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
         }
     }
     return t;
+}
+
+bool UsaTetae(Norma norma) {
+    return Reglas(norma).tetae;
+}
+
+std::array<std::string, 6> SimbolosResultadosCortante(Norma norma) {
+    const auto& s = Reglas(norma).simbolos;
+    return {s[0], s[1], s[2], s[3], s[4], s[5]};
 }
 
 std::string TextoFuerza(double N) {

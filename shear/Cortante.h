@@ -1,10 +1,12 @@
 #pragma once
-// Armadura transversal de vigas (EHE-98, art. 44): compresión oblicua del alma, contribución del
-// hormigón y separación de los cercos en la zona de apoyo y en la zona central.
+// Armadura transversal de vigas: compresión oblicua del alma, contribución del hormigón y
+// separación de los cercos en la zona de apoyo y en la zona central, por la EHE-98 (art. 44) o por
+// el Código Estructural (Anejo 19, 6.2 y 9.2.2), según la norma del estado de diseño.
 
 #include "common/Resultado.h"
 #include "common/Traza.h"
 #include "design/EstadoDiseno.h"
+#include "norma/Norma.h"
 
 #include <array>
 #include <string>
@@ -33,6 +35,13 @@ struct CalculoCortante {
     double beta = 0, xi = 0;  // factores de Vcu
     double Vcu = 0;           // N
     bool Agotamiento = false; // Vd1 > Vu1
+
+    // Norma del cálculo. Con el Código Estructural Vu1 es VRd,max, Vcu es VRd,c, xi es k y fyad
+    // es fywd; beta no se usa.
+    Norma norma = Norma::EHE98;
+    double fyk = 0, gammaS = 0, gammaC = 0;      // N/mm², –, –
+    double z = 0, nu1 = 0, CRdc = 0, vmin = 0;   // mm, –, –, N/mm²
+    double VRdcA = 0, VRdcB = 0;                 // (6.2.a) y (6.2.b), N
 };
 
 // --- Ecuaciones (EHE-98, art. 44); longitudes en mm, fuerzas en N, tensiones en N/mm² ---
@@ -67,17 +76,21 @@ struct CalculoCortante {
 [[nodiscard]] double StMaxima(double Vd, double Vu1, double d);
 
 // Comprobaciones de los datos que hace «Calcular» antes de calcular (ángulos, dimensiones,
-// área, diámetro comprimido), con sus mensajes.
+// área, diámetro comprimido), con sus mensajes. Los intervalos de los ángulos son los de la norma.
 [[nodiscard]] Estado ComprobarDatosCortante(const DatosCortante& datos);
+[[nodiscard]] Estado ComprobarDatosCortante(const DatosCortante& datos, Norma norma);
 
-// Pasos de «Calcular»: comprueba los datos, deja d y b en el estado de diseño y calcula Vu1,
-// rhoL y Vcu. Sin parámetros generales confirmados (fcd, fyd o fck nulos) devuelve el mensaje
+// Pasos de «Calcular» por la norma del estado: comprueba los datos, deja d y b en el estado de
+// diseño y calcula Vu1, rhoL y Vcu. Sin parámetros generales confirmados (fcd, fyd o fck nulos) devuelve el mensaje
 // de confirmación; un resultado que no cabe en su rótulo es un error.
 [[nodiscard]] Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e,
                                                           const DatosCortante& datos);
 
 // Contribución de la armadura transversal de área Aalfa (mm²) separada st (mm), en N.
 [[nodiscard]] double CalcularVsu(const CalculoCortante& c, double Aalfa, double st);
+// Agotamiento por tracción del alma con esa contribución: Vcu + Vsu (EHE-98) o VRd = VRd,s, no
+// mayor que VRd,max (Código Estructural), en N.
+[[nodiscard]] double AgotamientoTraccion(const CalculoCortante& c, double Vsu);
 
 // Regla que fijó la separación de los cercos.
 enum class ReglaSeparacion {
@@ -128,6 +141,13 @@ struct TextosZonas {
 
 // Pasos del cálculo y de las dos zonas para la memoria.
 [[nodiscard]] Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas);
+
+// El ángulo θe (CuadroTetae) se usa con la norma (sólo la EHE-98: su factor β).
+[[nodiscard]] bool UsaTetae(Norma norma);
+
+// Símbolos de las filas de la ventana de resultados (EtiquetaVu1, EtiquetaVcu, EtiquetaVsuApoyo,
+// EtiquetaVsuCentral, EtiquetaVu2Apoyo, EtiquetaVu2Central) con la norma del cálculo.
+[[nodiscard]] std::array<std::string, 6> SimbolosResultadosCortante(Norma norma);
 
 // Rótulos fijos de la ventana de resultados.
 std::string TextoFuerza(double N);                            // "=" + kN (10:3)

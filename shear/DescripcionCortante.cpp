@@ -14,10 +14,13 @@ constexpr std::size_t CamposSiempre = 8;
 } // namespace
 
 Resultado<DatosCortante> LeerDatosCortante(const TextosCampos& textos, bool armaduraComprimida,
-                                           double Asl) {
+                                           double Asl, Norma norma) {
     const std::span<const Campo> campos =
         std::span(CamposCortante).first(armaduraComprimida ? CamposCortante.size() : CamposSiempre);
-    const auto v = LeerEscritos(textos, campos);
+    TextosCampos leidos = textos;
+    if (!UsaTetae(norma))
+        leidos.insert_or_assign(std::string(CampoTetae.control), std::string(CampoTetae.defecto));
+    const auto v = LeerEscritos(leidos, campos);
     if (!v)
         return v.error();
     const std::vector<double>& x = *v;
@@ -36,7 +39,7 @@ Resultado<DatosCortante> LeerDatosCortante(const TextosCampos& textos, bool arma
         d.phiMinComp = x[8];
         d.phiMaxComp = x[9];
     }
-    if (auto e = ComprobarDatosCortante(d); !e)
+    if (auto e = ComprobarDatosCortante(d, norma); !e)
         return e.error();
     if (auto e = ComprobarIntervalos(campos, x); !e)
         return e.error();

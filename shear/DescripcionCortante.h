@@ -23,6 +23,8 @@ inline constexpr std::array<Campo, 10> CamposCortante{{
     {"CuadroDiametroMaximo", "Diámetro máximo comprimido", "mm", 1.0, 0.0, 50.0, "10"},
 }};
 
+inline constexpr const Campo& CampoTetae = CamposCortante[4];
+
 inline constexpr std::array<Eleccion, 1> EleccionesCortante{{
     {"ArmaduraComprimida", "Existe armadura comprimida"},
 }};
@@ -45,9 +47,11 @@ inline constexpr std::array<Campo, 5> CamposCercos{{
 
 // Datos de «Calcular» de la viga. Los diámetros comprimidos sólo se leen con la casilla
 // marcada; `Asl` es el área confirmada en el selector (mm²). Se comprueban primero los datos
-// como lo hace el cálculo y después el intervalo de cada campo.
+// como lo hace el cálculo por la norma dada y después el intervalo de cada campo. Con el Código
+// Estructural θe no se usa: se toma su texto de arranque, sea cual sea el escrito.
 [[nodiscard]] Resultado<DatosCortante> LeerDatosCortante(const TextosCampos& textos,
-                                                         bool armaduraComprimida, double Asl);
+                                                         bool armaduraComprimida, double Asl,
+                                                         Norma norma = Norma::EHE98);
 
 // Datos de los cercos del pilar en mm.
 struct DatosCercos {

@@ -3,6 +3,7 @@
 #include "common/Numeros.h"
 #include "common/Traza.h"
 #include "shear/Cercos.h"
+#include "shear/ComunCortante.h"
 #include "shear/Cortante.h"
 
 #include <cmath>
@@ -97,7 +98,7 @@ void PasosSeparacion(Traza& t, const CalculoCortante& c, double Vd, double Aalfa
 
 } // namespace
 
-Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
+Traza ehe98::TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
     Traza t;
     const DatosCortante& d = c.datos;
     t.Calculo(PasoCalculo("f<sub>yα,d</sub>", "Resistencia de cálculo de la armadura transversal",
@@ -145,8 +146,8 @@ Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
     return t;
 }
 
-Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
-                  const Cercos& c) {
+Traza ehe98::TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
+                         const Cercos& c) {
     Traza t;
     const double mayor = h > b ? h : b;
     t.Calculo(PasoCalculo("s<sub>t,1</sub>", "Separación por el lado mayor", "42.3.1",

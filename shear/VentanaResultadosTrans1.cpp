@@ -29,6 +29,7 @@ TVentanaResultadosTrans1::TVentanaResultadosTrans1(QWidget* parent)
         connect(cuadro->lineEdit(), &QLineEdit::editingFinished, this,
                 &TVentanaResultadosTrans1::DiametroZona1Change);
     }
+    ui->EtiquetaNorma->hide();
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -39,6 +40,13 @@ void TVentanaResultadosTrans1::Preparar(const CalculoCortante& calculo) {
     calculado_ = true;
     ui->AgotamientoCompresionOblicua->setText(Q(TextoFuerza(calculo.Vu1)));
     ui->ContribucionHormigon->setText(Q(TextoFuerza(calculo.Vcu)));
+    const auto simbolos = SimbolosResultadosCortante(calculo.norma);
+    QLabel* const etiquetas[] = {ui->EtiquetaVu1,        ui->EtiquetaVcu,
+                                 ui->EtiquetaVsuApoyo,   ui->EtiquetaVsuCentral,
+                                 ui->EtiquetaVu2Apoyo,   ui->EtiquetaVu2Central};
+    for (std::size_t i = 0; i < simbolos.size(); ++i)
+        etiquetas[i]->setText(Q(simbolos[i]));
+    MostrarNorma(ui->EtiquetaNorma, calculo.norma);
     // El veredicto lleva un retorno de carro entre sus dos líneas.
     ui->Label7->setText(Q(TextoCompresionOblicua(calculo)).replace(QChar('\r'), QChar('\n')));
     CalcularZonas(true);

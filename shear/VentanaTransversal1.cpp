@@ -42,6 +42,16 @@ void TVentanaTransversal1::FijarArmadura(int ranura, bool definida) {
                                     : QStringLiteral("Defina armadura"));
 }
 
+// θe sólo cuenta con la EHE-98 (factor β); con el Código Estructural no se usa.
+void TVentanaTransversal1::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    const bool tetae = UsaTetae(estado_.norma);
+    for (QWidget* w : {static_cast<QWidget*>(ui->EtiquetaTetae),
+                       static_cast<QWidget*>(ui->CuadroTetae),
+                       static_cast<QWidget*>(ui->UnidadTetae)})
+        w->setEnabled(tetae);
+}
+
 void TVentanaTransversal1::ArmaduraComprimidaClick() {
     const bool marcada = ui->ArmaduraComprimida->isChecked();
     for (QWidget* w : {static_cast<QWidget*>(ui->Label40), static_cast<QWidget*>(ui->Label41),
@@ -52,8 +62,8 @@ void TVentanaTransversal1::ArmaduraComprimidaClick() {
 }
 
 void TVentanaTransversal1::BotonCalcularClick() {
-    const auto datos =
-        LeerDatosCortante(TextosDe(this, CamposCortante), ui->ArmaduraComprimida->isChecked(), Asl_);
+    const auto datos = LeerDatosCortante(TextosDe(this, CamposCortante),
+                                         ui->ArmaduraComprimida->isChecked(), Asl_, estado_.norma);
     if (!datos) {
         MostrarError(this, datos.error());
         return;

@@ -14,7 +14,8 @@ namespace velmora {
 struct EstadoDiseno;
 class TVentanaArea;
 
-// Datos de la armadura transversal de una viga (EHE-98, art. 44). «Calcular» avisa con
+// Datos de la armadura transversal de una viga (EHE-98, art. 44, o Código Estructural, Anejo 19,
+// 6.2, según la norma del estado de diseño). «Calcular» avisa con
 // `calculado`, que abre los resultados por zonas.
 class TVentanaTransversal1 : public QDialog {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
 
 signals:
     void calculado(const velmora::CalculoCortante& calculo);
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
     void ValorAreaClick();

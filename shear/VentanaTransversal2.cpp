@@ -17,6 +17,8 @@ TVentanaTransversal2::TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent
     politica.setRetainSizeWhenHidden(true);
     ui->Aviso->setSizePolicy(politica);
     ui->Aviso->hide();
+    ui->NotaSeparacion->hide();
+    ui->EtiquetaNorma->hide();
     for (QLineEdit* campo : {ui->Valor1, ui->Valor2, ui->Valor3})
         connect(campo, &QLineEdit::editingFinished, this,
                 &TVentanaTransversal2::DiametroMinimoChange);
@@ -33,6 +35,12 @@ TVentanaTransversal2::TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent
 }
 
 TVentanaTransversal2::~TVentanaTransversal2() = default;
+
+void TVentanaTransversal2::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (estado_.norma != normaMostrada_)
+        CalcularCercos();
+}
 
 void TVentanaTransversal2::DiametroMinimoChange() {
     Ajustar(true);
@@ -73,6 +81,10 @@ void TVentanaTransversal2::CalcularCercos() {
     ui->Aviso->clear();
     ui->Armadura->setEnabled(true);
     ui->Armadura->setText(Q(c.valor().Armadura));
+    normaMostrada_ = c.valor().norma;
+    ui->NotaSeparacion->setText(Q(c.valor().NotaSeparacion));
+    ui->NotaSeparacion->setVisible(!c.valor().NotaSeparacion.empty());
+    MostrarNorma(ui->EtiquetaNorma, c.valor().norma);
 }
 
 } // namespace velmora

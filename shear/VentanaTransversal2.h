@@ -1,5 +1,7 @@
 #pragma once
 
+#include "norma/Norma.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -11,13 +13,17 @@ namespace velmora {
 
 struct EstadoDiseno;
 
-// Cercos de un pilar (EHE-98, art. 42.3.1). Se recalcula al salir de un campo o al cambiar un
-// diámetro; un dato no válido se explica bajo el resultado, sin cuadros de mensaje.
+// Cercos de un pilar (EHE-98, art. 42.3.1, o Código Estructural, Anejo 19, 9.5.3). Se recalcula
+// al salir de un campo o al cambiar un diámetro, y al abrirse si la norma cambió desde el último
+// resultado; un dato no válido se explica bajo el resultado, sin cuadros de mensaje.
 class TVentanaTransversal2 : public QDialog {
     Q_OBJECT
 public:
     explicit TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TVentanaTransversal2() override;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
 
 private:
     void DiametroMinimoChange();
@@ -28,6 +34,7 @@ private:
 
     EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaTransversal2> ui;
+    Norma normaMostrada_ = Norma::EHE98; // norma del resultado a la vista
 };
 
 } // namespace velmora
