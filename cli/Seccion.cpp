@@ -8,6 +8,7 @@
 #include "design/Ranuras.h"
 #include "report/DibujosInforme.h"
 #include "section/CalculoSeccion.h"
+#include "section/ComparacionNormas.h"
 #include "section/Dominio.h"
 #include "section/MomentoAgotamiento.h"
 #include "section/TrazaSeccion.h"
@@ -83,6 +84,20 @@ void InformarSeccion(Contexto& c, const EleccionParametros& p, const std::string
               [&] { return SvgDeformaciones(c.Estado); });
 }
 
+// «Comparar normas» («BotonCompararNormas»: true en la ventana de resultados): la tabla de la
+// ventana de comparación y, en la memoria, su capítulo.
+void CompararNormasLinea(Contexto& c, const EleccionParametros& p) {
+    if (!c.Presente(Resultados, "BotonCompararNormas") ||
+        !c.Casilla(Resultados, "BotonCompararNormas", false))
+        return;
+    const auto comparacion = Exigir(CompararNormas(c.Estado, p));
+    Json filas = Json::array();
+    for (const auto& f : comparacion.Filas)
+        filas.push_back({f.Magnitud, f.EHE98, f.CodigoEstructural, f.Diferencia});
+    c.Poner("VentanaComparacion", "TablaComparacion", filas);
+    c.Informar("Comparación de normas", [&] { return TrazaComparacion(comparacion); });
+}
+
 void CalcularSeccionLinea(Contexto& c) {
     const auto p = c.ConfirmarParametros();
     const auto datos = LeerVentanaSeccion(c, true);
@@ -105,10 +120,11 @@ void CalcularSeccionLinea(Contexto& c) {
             traccion = compresion;
     }
 
-    const auto r = Exigir(
+    auto r = Exigir(
         CalcularSeccion(c.Estado, datos, p.TipoElemento, p.DesignacionAcero, traccion, compresion));
     if (!r.Avisos.empty())
         throw ErrorLinea(r.Avisos.front());
+    r.Rotulos.Recomendada = RecomendadaConDiametros(r.Rotulos, traccion, compresion);
 
     for (const auto& [control, rotulo] : r.Rotulos.PorControl())
         c.Poner(Resultados, control,
@@ -119,6 +135,7 @@ void CalcularSeccionLinea(Contexto& c) {
     c.Poner(Resultados, "DiametroCompresion", compresion);
     PonerDominio(c);
     InformarSeccion(c, p, traccion, compresion);
+    CompararNormasLinea(c, p);
 }
 
 void CalcularMomentoLinea(Contexto& c) {

@@ -4,6 +4,10 @@
 #include "section/BloqueComprimido.h"
 #include "section/CasosDiseno.h"
 #include "section/CuantiasMinimas.h"
+#include "materiales/ce/Hormigon.h"
+#include "section/LeyesSeccion.h"
+#include "section/ce/CuantiasMinimas.h"
+#include "section/ce/Seccion.h"
 
 #include <charconv>
 #include <cmath>
@@ -101,6 +105,13 @@ Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos) {
 }
 
 void CalcularLimites(EstadoDiseno& e) {
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        ce::CalcularLimites(e, LeyesDelEstado(e));
+        return;
+    case Norma::EHE98:
+        break;
+    }
     e.d = e.h - e.d1;
     e.xiLim = 1.0 / (e.fyd * (1.0 / 700.0) + 1.0); // 700 = 0.0035·Es con Es = 200000
     e.xlim = e.xiLim * e.d;
@@ -122,6 +133,39 @@ bool ResultadosFinitos(const EstadoDiseno& e) {
             return false;
     return true;
 }
+
+// EHE-98 (art. 42): límites, un caso de cálculo con su búsqueda paso a paso y la cuantía
+// geométrica mínima del elemento.
+Estado DimensionarEHE98(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
+                        Busqueda modo) {
+    CalcularLimites(e);
+    Estado caso = Correcto();
+    if (e.Nd > 0.0)
+        caso = e.Simetrica ? FlexionCompuestaSimetrica(e, modo) : FlexionCompuesta(e, modo);
+    else
+        caso = FlexionSimple(e, modo);
+    if (!caso)
+        return caso;
+    if (!ResultadosFinitos(e))
+        return Estado::Error(MensajeValoresNoFinitos);
+    e.Texto = TextoProfundidad(e);
+    AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero);
+    return Correcto();
+}
+
+// Código Estructural (Anejo 19, 6.1 y capítulo 9): las mismas etapas con sus leyes.
+Estado DimensionarCodigoEstructural(EstadoDiseno& e, TipoDeElemento TipoElemento,
+                                    int DesignacionAcero) {
+    const LeyesSeccion l = LeyesDelEstado(e);
+    ce::CalcularLimites(e, l);
+    if (auto r = ce::DimensionarCaso(e, l); !r)
+        return r;
+    if (!ResultadosFinitos(e))
+        return Estado::Error(MensajeValoresNoFinitos);
+    e.Texto = TextoProfundidad(e);
+    ce::AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero, ce::fctmFl(e.fck, e.h));
+    return Correcto();
+}
 } // namespace
 
 Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
@@ -139,19 +183,16 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
         e.Nd < 0.0 || e.e0 < 0.0)
         return Estado::Error("Los esfuerzos de cálculo deben ser números finitos no negativos.");
 
-    CalcularLimites(e);
-    Estado caso = Correcto();
-    if (e.Nd > 0.0)
-        caso = e.Simetrica ? FlexionCompuestaSimetrica(e, modo) : FlexionCompuesta(e, modo);
-    else
-        caso = FlexionSimple(e, modo);
-    if (!caso)
-        return caso;
-    if (!ResultadosFinitos(e))
-        return Estado::Error(MensajeValoresNoFinitos);
-
-    e.Texto = TextoProfundidad(e);
-    AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero);
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        if (auto r = DimensionarCodigoEstructural(e, TipoElemento, DesignacionAcero); !r)
+            return r;
+        break;
+    case Norma::EHE98:
+        if (auto r = DimensionarEHE98(e, TipoElemento, DesignacionAcero, modo); !r)
+            return r;
+        break;
+    }
     if (!ResultadosFinitos(e))
         return Estado::Error(MensajeValoresNoFinitos);
     return Correcto();

@@ -224,7 +224,7 @@ SeccionInteraccion SeccionDelEstado(const EstadoDiseno& e, double A1, double A2)
 }
 
 MaterialesInteraccion MaterialesDelEstado(const EstadoDiseno& e) {
-    MaterialesInteraccion m = MaterialesDeLeyes(LeyesEHE98(e.fcd, e.fyd, e.fycd, ModuloAcero(e)));
+    MaterialesInteraccion m = MaterialesDeLeyes(LeyesDelEstado(e));
     m.ArmaduraPasiva = e.ArmaduraPasiva;
     return m;
 }

@@ -1,7 +1,11 @@
 #include "section/LeyesSeccion.h"
 
+#include "design/EstadoDiseno.h"
 #include "diagrams/ParabolaRectangulo.h"
+#include "materiales/ce/Hormigon.h"
 #include "section/BloqueComprimido.h"
+#include "section/LeyesMateriales.h"
+#include "section/ce/Ecuaciones.h"
 
 namespace velmora {
 
@@ -29,6 +33,18 @@ LeyHormigon LeyHormigonEHE98(double fcd) {
 
 LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es) {
     return {LeyHormigonEHE98(fcd), LeyAcero{Es, fyd, fycd, 0.010}};
+}
+
+LeyesSeccion LeyesDelEstado(const EstadoDiseno& e) {
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        return {ce::LeyHormigonCE(e.fcd, ce::EpsilonC2(e.fck), ce::EpsilonCU2(e.fck),
+                                  ce::ExponenteN(e.fck)),
+                ce::LeyAceroCE(e.fyd)};
+    case Norma::EHE98:
+        break;
+    }
+    return LeyesEHE98(e.fcd, e.fyd, e.fycd, ModuloAcero(e));
 }
 
 } // namespace velmora

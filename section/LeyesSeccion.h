@@ -8,6 +8,8 @@
 
 namespace velmora {
 
+struct EstadoDiseno;
+
 struct LeyHormigon {
     double epsC2 = 0.0;  // acortamiento al alcanzar la resistencia
     double epsCU2 = 0.0; // acortamiento de rotura
@@ -37,5 +39,9 @@ struct LeyesSeccion {
 // 0.85·fcd y acero con alargamiento máximo del 10 ‰.
 [[nodiscard]] LeyHormigon LeyHormigonEHE98(double fcd);
 [[nodiscard]] LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es);
+
+// Las leyes de la norma del estado con sus materiales: EHE-98 (Es = TablaEs[IndiceEs]) o Código
+// Estructural (Anejo 19, 3.1.7 con la tabla 3.1 para fck y 3.2.7(2)b con Es = 200000 N/mm²).
+[[nodiscard]] LeyesSeccion LeyesDelEstado(const EstadoDiseno& e);
 
 } // namespace velmora

@@ -5,6 +5,8 @@
 #include "section/DimensionarSeccion.h"
 #include "section/LeyesMateriales.h"
 #include "section/PasosBusqueda.h"
+#include "section/LeyesSeccion.h"
+#include "section/ce/Seccion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -85,6 +87,12 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
         return R::Error("Los datos de la sección no son válidos: calcule desde la ventana de "
                         "datos de la sección.");
 
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        return ce::MomentoAgotamiento(e, a, LeyesDelEstado(e));
+    case Norma::EHE98:
+        break;
+    }
     MomentoResultado m;
     // Con armadura activa la tensión puede faltar en una banda de deformaciones: paso a paso.
     const FinBusqueda r = modo == Busqueda::Rapida && e.ArmaduraPasiva ? Rapida(e, a, m)

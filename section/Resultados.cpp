@@ -3,6 +3,7 @@
 #include "common/Numeros.h"
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
+#include "section/ce/CuantiasMinimas.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,7 +64,16 @@ std::vector<std::pair<std::string, std::string>> RotulosResultados::PorControl()
 RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
     RotulosResultados r;
     r.DomDeform = TextoDominio(e.Dominio);
-    const auto m = MensajesCuantia(e, TipoElemento);
+    TextosCuantia m;
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        m = ce::MensajesCuantia(e, TipoElemento);
+        r.DiametroMinimo12 = TipoElemento == TipoDeElemento::Soporte;
+        break;
+    case Norma::EHE98:
+        m = MensajesCuantia(e, TipoElemento);
+        break;
+    }
     r.Recomendada = m.Recomendada;
     r.Cuantia = m.Cuantia;
     r.CapacidadTraccion = Formatear(e.U1 * 0.001, 9, 3);
@@ -73,6 +83,22 @@ RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoEl
     r.Profundidad = TextoProfundidad(e);
     r.xlimite = TextoXlimite(e);
     return r;
+}
+
+std::string RecomendadaConDiametros(const RotulosResultados& r, std::string_view DiametroTraccion,
+                                    std::string_view DiametroCompresion) {
+    if (!r.DiametroMinimo12)
+        return r.Recomendada;
+    const auto diametro = [](std::string_view s) {
+        const auto v = LeerNumero(s, "");
+        return v ? static_cast<int>(*v) : 0;
+    };
+    const std::string nota =
+        ce::NotaDiametroSoporte(TipoDeElemento::Soporte, diametro(DiametroTraccion),
+                                diametro(DiametroCompresion));
+    if (nota.empty())
+        return r.Recomendada;
+    return r.Recomendada.empty() ? nota : r.Recomendada + " " + nota;
 }
 
 Resultado<std::string> NumeroBarras(double As, std::string_view diametro, std::string_view campo) {

@@ -32,6 +32,8 @@ struct RotulosResultados {
     std::string AreaCompresion;      // As2 en cm² (9:3)
     std::string Profundidad;         // TextoProfundidad
     std::string xlimite;             // TextoXlimite
+    // Soporte con el Código Estructural: las barras deben tener 12 mm o más (Anejo 19, 9.5.2(1)).
+    bool DiametroMinimo12 = false;
 
     // Pares (nombre del control, rótulo) en el orden de la ventana.
     std::vector<std::pair<std::string, std::string>> PorControl() const;
@@ -39,6 +41,11 @@ struct RotulosResultados {
 
 // Todos los rótulos anteriores a partir del estado tras DimensionarSeccion.
 RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento);
+
+// Rótulo de Recomendada con los diámetros elegidos (texto de las listas, mm): el de `r` y, si
+// DiametroMinimo12 y alguno es menor de 12 mm, la nota que lo pide.
+std::string RecomendadaConDiametros(const RotulosResultados& r, std::string_view DiametroTraccion,
+                                    std::string_view DiametroCompresion);
 
 // Número de barras del diámetro (texto de la lista, mm enteros) cuya área alcanza As (mm²),
 // alineado a la derecha en 4 caracteres (el menor entero no inferior a As·4/(π·φ²), sin contar

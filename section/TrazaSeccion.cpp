@@ -9,6 +9,9 @@
 #include "section/DimensionarSeccion.h"
 #include "section/LeyesMateriales.h"
 #include "section/Resultados.h"
+#include "materiales/ce/Hormigon.h"
+#include "section/LeyesSeccion.h"
+#include "section/ce/TrazaSeccion.h"
 
 #include <cmath>
 
@@ -465,6 +468,13 @@ void PasosCuantiaGeometrica(Traza& t, const EstadoDiseno& a, const EstadoDiseno&
 } // namespace
 
 Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento TipoElemento, int DesignacionAcero) {
+    switch (datos.norma) {
+    case Norma::CodigoEstructural:
+        return ce::TrazaSeccion(datos, TipoElemento, DesignacionAcero, LeyesDelEstado(datos),
+                                ce::fctmFl(datos.fck, datos.h));
+    case Norma::EHE98:
+        break;
+    }
     Traza t;
     if (!ElementoDelIndice(IndiceElemento(TipoElemento)) || DesignacionAcero < 0 ||
         DesignacionAcero > 1)
@@ -502,6 +512,12 @@ Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento TipoElemento, int D
 }
 
 Traza TrazaMomento(const EstadoDiseno& e, const ArmaduraDada& a, const MomentoResultado& m) {
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        return ce::TrazaMomento(e, a, m, LeyesDelEstado(e));
+    case Norma::EHE98:
+        break;
+    }
     Traza t;
     const double As1 = a.Traccionada ? a.As1Dada : 0.0, As2 = a.Comprimida ? a.As2Dada : 0.0;
     t.Nota("Con A<sub>s1</sub> = " + cm2(As1) + " y A<sub>s2</sub> = " + cm2(As2) +

@@ -123,7 +123,7 @@ std::optional<double> AreaPorDiagrama(const EstadoDiseno& e, const LeyesSeccion&
             return std::nullopt;
         lo = hi, hi *= 2.0;
     }
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 40; ++i) { // 2⁻⁴⁰ del intervalo de partida
         const double medio = 0.5 * (lo + hi);
         (resiste(medio) ? hi : lo) = medio;
     }
@@ -223,7 +223,7 @@ Simetrica EcuacionesSimetricas(const EstadoDiseno& e, const LeyesSeccion& l, dou
 // Las soluciones (x, As ≥ 0) de las dos ecuaciones se buscan en una rejilla de s y se afinan por
 // bisección en cada cambio de signo; rige la de menor área. Sin ninguna, εc2 uniforme con el área
 // mayor de las dos ecuaciones.
-constexpr int PuntosRejilla = 600;
+constexpr int PuntosRejilla = 400;
 
 Estado FlexionSimetrica(EstadoDiseno& e, const LeyesSeccion& l) {
     const double M1 = e.Md + e.Nd * (e.h / 2.0 - e.d1);

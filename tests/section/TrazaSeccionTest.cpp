@@ -6,6 +6,7 @@
 #include "design/TrazaParametros.h"
 #include "section/DimensionarSeccion.h"
 #include "section/MomentoAgotamiento.h"
+#include "norma/Norma.h"
 #include "tests/common/Expresion.h"
 #include "tests/section/DisenosAleatorios.h"
 
@@ -98,6 +99,51 @@ TEST(TrazaSeccion, CadaSustitucionDaSuValorEnDisenosAlAzar) {
         ++trazados;
     }
     EXPECT_GT(trazados, 500);
+}
+
+// Con el Código Estructural: cada sustitución da su valor y los pasos citan el Anejo 19.
+TEST(TrazaSeccion, CodigoEstructuralEnDisenosAlAzar) {
+    std::mt19937_64 g(20211110);
+    int trazados = 0;
+    for (int i = 0; i < 600; ++i) {
+        Diseno d = DisenoAleatorio(g);
+        EstadoDiseno e = d.e;
+        e.norma = Norma::CodigoEstructural;
+        e.ArmaduraPasiva = true;
+        e.IndiceEs = 2;
+        e.fycd = e.fyd;
+        if (!DimensionarSeccion(e, d.tipo, d.acero).ok())
+            continue;
+        const Traza t = TrazaSeccion(e, d.tipo, d.acero);
+        ASSERT_FALSE(t.pasos.empty()) << i;
+        const auto p = pruebas::ProblemasTraza(t);
+        ASSERT_TRUE(p.empty()) << "diseño " << i << ": " << p.front();
+        for (const Paso& paso : t.pasos)
+            ASSERT_TRUE(paso.articulo.empty() || paso.articulo.rfind("Anejo 19, ", 0) == 0)
+                << paso.articulo;
+        ++trazados;
+    }
+    EXPECT_GT(trazados, 300);
+}
+
+TEST(TrazaSeccion, CodigoEstructuralVigaConSusNumeros) {
+    EstadoDiseno e = Referencia();
+    e.norma = Norma::CodigoEstructural;
+    e.fycd = e.fyd;
+    e.Md = 100e6;
+    ASSERT_TRUE(DimensionarSeccion(e, TipoDeElemento::Viga, 0).ok());
+    const Traza t = TrazaSeccion(e, TipoDeElemento::Viga, 0);
+    EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
+    // ξlim = 0.0035/(0.0035 + 347.826/200000) = 0.66805 (como en la EHE-98 con HA-25).
+    ASSERT_NE(Buscar(t, "x<sub>lim</sub>"), nullptr);
+    EXPECT_NEAR(Buscar(t, "x<sub>lim</sub>")->valor, 24.72, 0.005);
+    // ψ = 1 − 2/(3·3.5) = 0.80952, sin el 0.85 de la EHE-98.
+    ASSERT_NE(Buscar(t, "ψ"), nullptr);
+    EXPECT_NEAR(Buscar(t, "ψ")->valor, 17.0 / 21.0, 1e-5);
+    EXPECT_EQ(Buscar(t, "ψ")->articulo, "Anejo 19, 3.1.7");
+    EXPECT_TRUE(HayNota(t, "Dominio de deformación : 3.", "Anejo 19, 6.1"));
+    ASSERT_NE(Buscar(t, "A<sub>s,min</sub>"), nullptr);
+    EXPECT_EQ(Buscar(t, "A<sub>s,min</sub>")->articulo, "Anejo 19, 9.2.1.1(1)");
 }
 
 TEST(TrazaMomento, TresDiecisesSinComprimida) {
