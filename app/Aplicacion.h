@@ -31,6 +31,8 @@ class TVentanaArea;
 class TVentanaMomento;
 class TVentanaInteraccion;
 class TVentanaFisuracion;
+class TVentanaFluenciaCE;
+class TVentanaRetraccionCE;
 class TProyectos;
 
 struct Aplicacion {
@@ -60,6 +62,9 @@ struct Aplicacion {
     TVentanaMomento* VentanaMomento = nullptr;
     TVentanaInteraccion* VentanaInteraccion = nullptr;
     TVentanaFisuracion* VentanaFisuracion = nullptr;
+    // Fluencia y retracción del Código Estructural, que abren las mismas entradas del menú.
+    TVentanaFluenciaCE* VentanaFluenciaCE = nullptr;
+    TVentanaRetraccionCE* VentanaRetraccionCE = nullptr;
 
     TProyectos* Proyectos = nullptr; // menú «Archivo»: abrir y guardar proyectos
 };

@@ -14,6 +14,8 @@
 #include "timedep/VentanaResultadosRetraccion.h"
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
+#include "timedep/ce/VentanaFluenciaCE.h"
+#include "timedep/ce/VentanaRetraccionCE.h"
 #include "diagrams/VentanaParabola.h"
 #include "section/DatosSeccionT.h"
 #include "shear/VentanaTransversal1.h"
@@ -112,6 +114,8 @@ void CrearVentanas(Aplicacion& app) {
     app.VentanaConversion = new TVentanaConversion(padre);
     app.VentanaMomento = new TVentanaMomento(app.Estado, *app.VentanaArea, padre);
     app.VentanaInteraccion = new TVentanaInteraccion(app.Estado, app.VentanaArea, padre);
+    app.VentanaFluenciaCE = new TVentanaFluenciaCE(padre);
+    app.VentanaRetraccionCE = new TVentanaRetraccionCE(padre);
     QObject::connect(app.VentanaResultados, &TVentanaResultados::InteraccionPedida,
                      app.VentanaInteraccion, &TVentanaInteraccion::AbrirConBarras);
     app.VentanaFisuracion = new TVentanaFisuracion(app.Estado, app.VentanaArea, padre);

@@ -7,6 +7,7 @@
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
 #include "deflection/VentanaFlechas.h"
+#include "design/ParametrosGenerales.h"
 #include "design/Ranuras.h"
 #include "section/VentanaMomento.h"
 #include "cracking/VentanaFisuracion.h"
@@ -165,6 +166,10 @@ Json Sonda(const Aplicacion& app, const EntradaProyecto& e) {
     Json sonda = {{S(e.ventana), Json::object()}};
     if (e.ventana != QLatin1String("DatosSeccion") && e.ventana != QLatin1String("DatosSeccionT"))
         sonda[app.Estado.SeccionRectangular ? "DatosSeccion" : "DatosSeccionT"] = Json::object();
+    // Con el Código Estructural un cálculo lee también sus controles propios (la duración de la
+    // carga y φ de las flechas).
+    if (app.ParametrosGenerales->Eleccion().norma == Norma::CodigoEstructural)
+        sonda["ParametrosGenerales"]["GrupoNorma"] = static_cast<int>(Norma::CodigoEstructural);
     return sonda;
 }
 
@@ -195,6 +200,8 @@ const std::vector<EntradaProyecto>& EntradasProyecto() {
         {"fisuracion", QStringLiteral("VentanaFisuracion")},
         {"fluencia", QStringLiteral("VentanaDeformacion")},
         {"retraccion", QStringLiteral("VentanaRetraccion")},
+        {"fluencia_ce", QStringLiteral("VentanaFluenciaCE")},
+        {"retraccion_ce", QStringLiteral("VentanaRetraccionCE")},
         {"acero", QStringLiteral("DiagramaCalculo")},
         {"parabola", QStringLiteral("VentanaParabola")},
         {"conversion", QStringLiteral("VentanaConversion")},

@@ -21,7 +21,8 @@ constexpr const char* ConMemoria[] = {
     "VentanaResultados",        "VentanaMomento",          "VentanaResultadosTrans1",
     "VentanaTransversal2",      "VentanaResultadosFlecha", "VentanaAnclaje",
     "VentanaResultadosDeformacion", "VentanaResultadosRetraccion", "DiagramaCalculo",
-    "VentanaParabola",          "VentanaFisuracion",
+    "VentanaParabola",          "VentanaFisuracion",       "VentanaFluenciaCE",
+    "VentanaRetraccionCE",
 };
 
 QPushButton* PonerBoton(QWidget* ventana) {

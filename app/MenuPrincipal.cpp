@@ -22,6 +22,8 @@
 #include "shear/VentanaTransversal2.h"
 #include "timedep/VentanaDeformacion.h"
 #include "timedep/VentanaRetraccion.h"
+#include "timedep/ce/VentanaFluenciaCE.h"
+#include "timedep/ce/VentanaRetraccionCE.h"
 #include "tools/VentanaConversion.h"
 
 #include <QLabel>
@@ -88,6 +90,26 @@ void RestaurarHormigon(Aplicacion& app) {
     app.Estado.fcd = ce ? app.Estado.alphaCC * *fck / gammaC : *fck / gammaC;
 }
 
+// Fluencia y retracción: la ventana de la norma elegida en los parámetros generales.
+void AbrirSegunNorma(Aplicacion& app, QDialog* ehe98, QDialog* codigoEstructural) {
+    switch (app.ParametrosGenerales->NormaElegida()) {
+    case Norma::CodigoEstructural:
+        codigoEstructural->exec();
+        return;
+    case Norma::EHE98:
+        ehe98->exec();
+        return;
+    }
+}
+
+void AbrirFluencia(Aplicacion& app) {
+    AbrirSegunNorma(app, app.VentanaDeformacion, app.VentanaFluenciaCE);
+}
+
+void AbrirRetraccion(Aplicacion& app) {
+    AbrirSegunNorma(app, app.VentanaRetraccion, app.VentanaRetraccionCE);
+}
+
 void AbrirParabola(Aplicacion& app) {
     if (!CargarImagen(app.VentanaParabola, QStringLiteral("Imagen"),
                       QStringLiteral("seccion03.bmp")))
@@ -125,8 +147,8 @@ void ConectarMenuPrincipal(Aplicacion& app) {
     // Los valores del acero que escribe la herramienta se quedan en el estado de diseño.
     abrir(&P::pideDiagramaAcero, app.DiagramaCalculo);
     hacer(&P::pideParabola, &AbrirParabola);
-    abrir(&P::pideFluencia, app.VentanaDeformacion);
-    abrir(&P::pideRetraccion, app.VentanaRetraccion);
+    hacer(&P::pideFluencia, &AbrirFluencia);
+    hacer(&P::pideRetraccion, &AbrirRetraccion);
     abrir(&P::pideConversion, app.VentanaConversion);
     // Ranura 0: el selector funciona aquí como calculadora libre; su resultado no se usa.
     QObject::connect(p, &P::pideAreaArmaduras, app.VentanaArea,

@@ -93,6 +93,8 @@ std::string TituloCapitulo(const std::string& calculo, const Json& entrada) {
         {"anclaje", "Longitudes de anclaje de las barras"},
         {"fluencia", "Fluencia del hormigón"},
         {"retraccion", "Retracción del hormigón"},
+        {"fluencia_ce", "Fluencia del hormigón (Código Estructural)"},
+        {"retraccion_ce", "Retracción del hormigón (Código Estructural)"},
         {"acero", "Diagrama de cálculo del acero"},
         {"parabola", "Diagrama parábola-rectángulo del hormigón"},
         {"conversion", "Conversión de unidades"},

@@ -4,12 +4,14 @@
 #include "common/Numeros.h"
 #include "cracking/DescripcionFisuracion.h"
 #include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
 #include "design/TextosParametros.h"
 #include "diagrams/DescripcionHerramientas.h"
 #include "section/DescripcionSeccion.h"
 #include "section/Interaccion.h"
 #include "shear/DescripcionCortante.h"
 #include "timedep/DescripcionDiferidas.h"
+#include "timedep/ce/DescripcionDiferidasCE.h"
 #include "tools/Conversion.h"
 
 #include <algorithm>
@@ -59,11 +61,15 @@ const std::vector<DescripcionVentana>& Descripciones() {
         {"VentanaTransversal2", CamposCercos, {}},
         {"VentanaFlechas", CamposFlechas, EleccionesFlechas},
         {"VentanaResultadosFlecha", span(&CampoXi, 1), EleccionesResultadosFlecha},
+        {"VentanaFlechas", {}, span(&ce::EleccionDuracionCargaCE, 1)},
+        {"VentanaResultadosFlecha", span(&ce::CampoPhi, 1), {}},
         {"VentanaLongitudAnclaje", CamposAnclaje, EleccionesAnclaje},
         {"VentanaDeformacion", span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
         {"VentanaDeformacion", CamposFluencia, EleccionesFluencia},
         {"VentanaRetraccion", span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
         {"VentanaRetraccion", CamposRetraccion, EleccionesRetraccion},
+        {"VentanaFluenciaCE", ce::CamposFluenciaCE, ce::EleccionesDiferidasCE},
+        {"VentanaRetraccionCE", ce::CamposRetraccionCE, ce::EleccionesDiferidasCE},
         {"DiagramaCalculo", span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
         {"VentanaParabola", span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
         {"VentanaParabola", CamposParabola, EleccionesParabola},
@@ -82,6 +88,9 @@ const std::map<std::string_view, std::string_view>& NombresCompletos() {
         {"Area", "Área de la sección"},
         {"Perímetro", "Perímetro en contacto con la atmósfera"},
         {"Espesor", "Espesor ficticio"},
+        {"Área de la sección Ac", "Área de la sección A<sub>c</sub>"},
+        {"Edad de puesta en carga t0", "Edad de puesta en carga t<sub>0</sub>"},
+        {"Edad al final del curado ts", "Edad al final del curado t<sub>s</sub>"},
     };
     return n;
 }
@@ -389,13 +398,56 @@ const TablaNombres& NombresResultadosHerramientas() {
     return n;
 }
 
+// Fluencia y retracción del Código Estructural: los rótulos llevan su unidad.
+const TablaNombres& NombresResultadosCE() {
+    constexpr std::string_view F = "VentanaFluenciaCE", R = "VentanaRetraccionCE";
+    static const TablaNombres n{
+        {{F, "Valorh0"}, {"Espesor medio h<sub>0</sub>"}},
+        {{F, "Valorfcm"}, {"Resistencia media f<sub>cm</sub>"}},
+        {{F, "ValorEcm"}, {"Módulo de elasticidad secante E<sub>cm</sub>"}},
+        {{F, "ValorEc"}, {"Módulo tangente E<sub>c</sub>"}},
+        {{F, "ValorPhiHR"}, {"Efecto de la humedad relativa φ<sub>HR</sub>"}},
+        {{F, "ValorBetaFcm"}, {"Efecto de la resistencia β(f<sub>cm</sub>)"}},
+        {{F, "ValorT0"}, {"Edad de carga corregida por el cemento t<sub>0</sub>"}},
+        {{F, "ValorBetaT0"}, {"Efecto de la edad de carga β(t<sub>0</sub>)"}},
+        {{F, "ValorPhi0"}, {"Coeficiente básico de fluencia φ<sub>0</sub>"}},
+        {{F, "ValorBetaH"}, {"Coeficiente de la humedad y del espesor β<sub>H</sub>"}},
+        {{F, "ValorBetaC"}, {"Desarrollo de la fluencia β<sub>c</sub>(t,t<sub>0</sub>)"}},
+        {{F, "ValorPhi"}, {"Coeficiente de fluencia φ(t,t<sub>0</sub>)"}},
+        {{F, "ValorFckT0"}, {"Resistencia a la edad de carga f<sub>ck</sub>(t<sub>0</sub>)"}},
+        {{F, "ValorKSigma"}, {"Relación tensión-resistencia k<sub>σ</sub>"}},
+        {{F, "ValorFactorNoLineal"}, {"Factor de la fluencia no lineal"}},
+        {{F, "ValorPhiNl"}, {"Coeficiente de fluencia no lineal φ<sub>nl</sub>"}},
+        {{F, "DeformacionElastica"}, {"Deformación elástica ε<sub>c,el</sub>"}},
+        {{F, "DeformacionFluencia"}, {"Deformación de fluencia ε<sub>cc</sub>(t,t<sub>0</sub>)"}},
+        {{F, "DeformacionTotal"}, {"Deformación total ε<sub>c</sub>"}},
+        {{F, "AvisoNoLineal"}, {"Aviso"}},
+        {{R, "Valorh0"}, {"Espesor medio h<sub>0</sub>"}},
+        {{R, "Valorfcm"}, {"Resistencia media f<sub>cm</sub>"}},
+        {{R, "ValorBetaHR"}, {"Efecto de la humedad relativa β<sub>HR</sub>"}},
+        {{R, "ValorEpsilonCd0"}, {"Retracción básica por secado ε<sub>cd,0</sub>"}},
+        {{R, "Valorkh"}, {"Coeficiente del espesor medio k<sub>h</sub>"}},
+        {{R, "ValorBetaDs"}, {"Desarrollo del secado β<sub>ds</sub>(t,t<sub>s</sub>)"}},
+        {{R, "ValorEpsilonCd"}, {"Retracción por secado ε<sub>cd</sub>(t)"}},
+        {{R, "ValorEpsilonCaInf"}, {"Retracción autógena final ε<sub>ca</sub>(∞)"}},
+        {{R, "ValorBetaAs"}, {"Desarrollo de la retracción autógena β<sub>as</sub>(t)"}},
+        {{R, "ValorEpsilonCa"}, {"Retracción autógena ε<sub>ca</sub>(t)"}},
+        {{R, "ValorEpsilonCs"}, {"Retracción total ε<sub>cs</sub>"}},
+        {{"VentanaResultadosFlecha", "ValorZeta"}, {"Coeficiente de distribución"}},
+        {{"VentanaResultadosFlecha", "EtiquetaMetodo"}, {"Método"}},
+        {{"VentanaResultadosFlecha", "EtiquetaNorma"}, {"Norma"}},
+    };
+    return n;
+}
+
 // Nombre (con su unidad si el rótulo no la lleva) y texto de un rótulo de resultados; nada si el
 // rótulo no dice nada en la memoria (el texto de arranque de un botón, un subíndice suelto).
 std::optional<std::pair<std::string, std::string>>
 ResultadoDeRotulo(std::string_view ventana, std::string_view control, const std::string& rotulo) {
     const ClaveResultado clave{ventana, control};
     const NombreResultado* encontrado = nullptr;
-    for (const auto* tabla : {&NombresResultados(), &NombresResultadosHerramientas()})
+    for (const auto* tabla :
+         {&NombresResultados(), &NombresResultadosHerramientas(), &NombresResultadosCE()})
         if (const auto i = tabla->find(clave); i != tabla->end())
             encontrado = &i->second;
     // Un rótulo sin nombre se nombra por su objeto: las pruebas de la memoria lo detectan.

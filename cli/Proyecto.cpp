@@ -81,6 +81,15 @@ Json RanurasDeSonda() {
     return r;
 }
 
+// Pone `valor` en la clave de la sonda; un objeto se junta con el que ya hay (la norma de la
+// línea se queda en los parámetros generales).
+void Juntar(Json& sonda, const std::string& clave, const Json& valor) {
+    if (valor.is_object() && sonda.contains(clave) && sonda[clave].is_object())
+        sonda[clave].update(valor);
+    else
+        sonda[clave] = valor;
+}
+
 std::string ListaCalculos() {
     std::string lista;
     for (const auto& [nombre, _] : Calculos())
@@ -108,7 +117,13 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
             // Sólo interesan los controles leídos hasta aquí.
         }
     };
-    const Json base = {{"calculo", calculo}, {"ranuras", RanurasDeSonda()}};
+    Json base = {{"calculo", calculo}, {"ranuras", RanurasDeSonda()}};
+    // La norma cambia lo que lee un cálculo (la duración de la carga y φ de las flechas con el
+    // Código Estructural): todas las sondas llevan la de la línea.
+    if (linea.is_object())
+        if (const auto p = linea.find("ParametrosGenerales"); p != linea.end() && p->is_object())
+            if (const auto n = p->find("GrupoNorma"); n != p->end() && n->is_number_integer())
+                base["ParametrosGenerales"]["GrupoNorma"] = *n;
     if (!linea.is_object()) {
         sondear(base);
         return leidos;
@@ -118,7 +133,7 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
     Json sonda = base;
     for (const auto& [clave, valor] : linea.items())
         if (clave != "calculo" && clave != "ranuras" && valor.is_object())
-            sonda[clave] = Json::object();
+            Juntar(sonda, clave, Json::object());
     sondear(sonda);
     const auto leido = [&](const std::string& ventana, const std::string& control) {
         return std::any_of(leidos.begin(), leidos.end(), [&](const ControlLeido& c) {
@@ -129,7 +144,7 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
         if (clave == "calculo" || clave == "ranuras" || leido(clave, ""))
             continue;
         Json sola = base;
-        sola[clave] = Json::object();
+        Juntar(sola, clave, Json::object());
         sondear(sola);
     }
     // Con las ranuras de la sonda y, si no basta, sin ellas (un área escrita no se admite a la
@@ -139,7 +154,7 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
             Json sola = base;
             if (!conRanuras)
                 sola.erase("ranuras");
-            sola[clave] = valor;
+            Juntar(sola, clave, valor);
             sondear(sola);
         }
     };

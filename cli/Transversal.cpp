@@ -6,6 +6,7 @@
 
 #include "cli/TextosCampos.h"
 #include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
 #include "design/Ranuras.h"
 #include "shear/DescripcionCortante.h"
 
@@ -89,13 +90,33 @@ void CalcularPilarLinea(Contexto& c) {
                [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
 }
 
+// Con el Código Estructural: ζ, el método y el factor con el φ escrito en lugar de ξ.
+void FactorFlechasCE(Contexto& c, const CalculoFlecha& r) {
+    c.Poner(ResultadosFlecha, "ValorZeta", ce::TextoZeta(r));
+    c.Poner(ResultadosFlecha, "EtiquetaMetodo", std::string(ce::TextoMetodoCE));
+    c.Poner(ResultadosFlecha, "EtiquetaNorma", TextoNormaEnUso(r.norma));
+    const std::string phi = c.Texto(ResultadosFlecha, ce::CampoPhi.control, ce::CampoPhi.defecto);
+    const auto f = ce::CalcularFactorCE(r, phi);
+    // Como en la ventana: un φ que no sirve deja λ vacío y se explica aparte.
+    c.Poner(ResultadosFlecha, "Factor", f ? TextoFactor((*f).lambda) : "");
+    c.Poner(ResultadosFlecha, "Aviso", f ? "" : f.error().mensaje);
+    if (f)
+        c.Informar("Flechas",
+                   [&] { return ce::TrazaFlechasCE(r, c.Estado.fck, (*f).phi, (*f).lambda); });
+}
+
 void CalcularFlechasLinea(Contexto& c) {
     c.ConfirmarParametros();
     const TextosCampos textos = TextosDeCampos(c, Flechas, CamposFlechas);
     const int tipo = c.Indice(Flechas, "GrupoTipoPieza", 0, 2);
     const auto [A1, rotuloA1] = Ranura(c, 1, "Armadura A1");
     const auto [A2, rotuloA2] = Ranura(c, 2, "Armadura A2");
-    const DatosFlecha d = Exigir(LeerDatosFlecha(textos, A1, A2));
+    DatosFlecha d = Exigir(LeerDatosFlecha(textos, A1, A2));
+    const bool ce = c.Estado.norma == Norma::CodigoEstructural;
+    if (ce)
+        d.Duracion = Exigir(ce::LeerDuracionCarga(
+            c.Indice(Flechas, ce::EleccionDuracionCargaCE.control, 0,
+                     static_cast<int>(ce::OpcionesDuracionCargaCE.size()))));
     const auto r = Exigir(CalcularFlecha(c.Estado, d));
 
     c.Poner(Flechas, "EtiquetaTipoSeccion",
@@ -104,6 +125,10 @@ void CalcularFlechasLinea(Contexto& c) {
     c.Poner(Flechas, "ValorA2", rotuloA2);
     c.Poner(ResultadosFlecha, "MomentoInerciaEquivalente", TextoInercia(r.Ie));
     c.Poner(ResultadosFlecha, "ModuloDeformacion", TextoModulo(r.Ec));
+    if (ce) {
+        FactorFlechasCE(c, r);
+        return;
+    }
     c.Informar("Flechas", [&] { return TrazaFlechas(r, c.Estado.fck); });
     const int duracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", 6, 7);
     const std::string valor = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);

@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 #include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
 
 #include <cmath>
 
@@ -83,11 +84,27 @@ Estado ComprobarDatosFlecha(const DatosFlecha& datos) {
     return Correcto();
 }
 
+void GuardarSeccion(EstadoDiseno& e, const CalculoFlecha& c) {
+    if (c.Fisurada)
+        e.x = c.x;
+    e.h = c.datos.h;
+    e.b = c.datos.b;
+    e.d2 = c.datos.d2;
+    e.d1 = c.datos.d1;
+    e.d = c.d;
+}
+
 Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos) {
     if (e.fck <= 0)
         return ErrorCalculo{MensajeConfirmarParametros, {}};
     if (auto r = ComprobarDatosFlecha(datos); !r)
         return r.error();
+    switch (e.norma) {
+    case Norma::CodigoEstructural:
+        return ce::CalcularFlechaCE(e, datos);
+    case Norma::EHE98:
+        break;
+    }
 
     CalculoFlecha c;
     c.datos = datos;
@@ -105,11 +122,7 @@ Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& dato
     if (!InerciaMostrable(c.Ie) || !CabeEnRotulo(c.Ec, 10, 1) || !std::isfinite(copia.x))
         return ResultadoNoRepresentable("flechas");
     e.x = copia.x;
-    e.h = datos.h;
-    e.b = datos.b;
-    e.d2 = datos.d2;
-    e.d1 = datos.d1;
-    e.d = c.d;
+    GuardarSeccion(e, c);
     return c;
 }
 

@@ -4,7 +4,9 @@
 
 #include "common/Resultado.h"
 #include "common/Traza.h"
+#include "deflection/ce/Ecuaciones.h"
 #include "design/EstadoDiseno.h"
+#include "norma/Norma.h"
 
 #include <string>
 #include <string_view>
@@ -36,6 +38,8 @@ struct DatosFlecha {
     double h = 0, b = 0, d2 = 0, d1 = 0;
     double Ma = 0;
     double AreaA1 = 0, AreaA2 = 0;
+    // Código Estructural: duración de la carga para β de (7.19).
+    ce::DuracionCarga Duracion = ce::DuracionCarga::CortaUnica;
 };
 
 struct CalculoFlecha {
@@ -45,6 +49,10 @@ struct CalculoFlecha {
     bool Fisurada = false;  // Ma > Mf
     double x = 0, Ifis = 0; // sólo si fisura
     double Ie = 0;
+    // La norma del cálculo. Con el Código Estructural Ec es Ecm (tabla 3.1), Mf el momento de
+    // fisuración Mcr con fctm, e Ie la inercia de las curvaturas interpoladas con ζ.
+    Norma norma = Norma::EHE98;
+    double fctm = 0, beta = 0, zeta = 0;
 };
 
 // Inercia equivalente de Branson (art. 50.2.2.2) para los valores de c (d, nEq, Ib, Mf, b y
@@ -57,11 +65,15 @@ struct CalculoFlecha {
 [[nodiscard]] Estado ComprobarDatosFlecha(const DatosFlecha& datos);
 
 // Pasos de «Calcular»: comprueba los datos, deja h, b, d1, d2 y d en el estado de diseño y
-// calcula Ec, Ib, Mf e Ie. Con fck nulo devuelve el mensaje de confirmación.
+// calcula Ec, Ib, Mf e Ie con la norma del estado (la EHE-98 o el Código Estructural,
+// deflection/ce/FlechasCE.h). Con fck nulo devuelve el mensaje de confirmación.
 [[nodiscard]] Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
 
-// Pasos del cálculo para la memoria, con el fck con que se hizo.
+// Pasos del cálculo para la memoria, con el fck con que se hizo (EHE-98).
 [[nodiscard]] Traza TrazaFlechas(const CalculoFlecha& c, double fck);
+
+// Deja la sección de un cálculo correcto en el estado de diseño: h, b, d1, d2, d y, si fisura, x.
+void GuardarSeccion(EstadoDiseno& e, const CalculoFlecha& c);
 
 // Coeficiente ξ de la duración de la carga por índice del grupo (0 «2 semanas» .. 5 «5 o más
 // años»); el índice 6 («Otro valor») toma el número escrito en `valor`. Otro índice deja ξ como

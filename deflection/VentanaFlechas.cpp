@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
 #include "design/Ranuras.h"
 #include "design/VentanaArea.h"
 #include "ui_VentanaFlechas.h"
@@ -14,6 +15,8 @@ TVentanaFlechas::TVentanaFlechas(EstadoDiseno& estado, TVentanaArea& selector, Q
     : QDialog(parent), estado_(estado), selector_(selector), ui(std::make_unique<Ui::TVentanaFlechas>()) {
     ui->setupUi(this);
     ui->GrupoTipoPieza->FijarElementos(OpcionesTipoPieza, 0);
+    ui->GrupoDuracionCarga->FijarElementos(ce::OpcionesDuracionCargaCE, 0);
+    ui->GrupoDuracionCarga->hide();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->BotonCalcular->setAutoDefault(false);
     ui->ValorA1->setAutoDefault(false);
@@ -65,11 +68,24 @@ void TVentanaFlechas::GrupoTipoPiezaClick() {
     }
 }
 
+void TVentanaFlechas::showEvent(QShowEvent* evento) {
+    ui->GrupoDuracionCarga->setVisible(estado_.norma == Norma::CodigoEstructural);
+    QDialog::showEvent(evento);
+}
+
 void TVentanaFlechas::BotonCalcularClick() {
-    const auto datos = LeerDatosFlecha(TextosDe(this, CamposFlechas), AreaA1_, AreaA2_);
+    auto datos = LeerDatosFlecha(TextosDe(this, CamposFlechas), AreaA1_, AreaA2_);
     if (!datos) {
         MostrarError(this, datos.error());
         return;
+    }
+    if (estado_.norma == Norma::CodigoEstructural) {
+        const auto duracion = ce::LeerDuracionCarga(ui->GrupoDuracionCarga->itemIndex());
+        if (!duracion) {
+            MostrarError(this, duracion.error());
+            return;
+        }
+        datos.valor().Duracion = *duracion;
     }
     const auto calculo = CalcularFlecha(estado_, *datos);
     if (!calculo) {

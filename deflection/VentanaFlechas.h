@@ -33,6 +33,10 @@ public:
 signals:
     void calculado(const velmora::CalculoFlecha& calculo);
 
+protected:
+    // La duración de la carga (β de ζ) sólo se elige con el Código Estructural.
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void ValorA1Click();
     void ValorA2Click();

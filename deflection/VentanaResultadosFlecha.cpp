@@ -2,6 +2,7 @@
 
 #include "common/Campos.h"
 #include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
 #include "ui_VentanaResultadosFlecha.h"
 
 #include <QLayout>
@@ -21,6 +22,9 @@ TVentanaResultadosFlecha::TVentanaResultadosFlecha(QWidget* parent)
         w->setSizePolicy(politica);
     }
     ui->Aviso->hide();
+    MostrarNorma(Norma::EHE98);
+    connect(ui->CoeficienteFluencia, &QLineEdit::textChanged, this,
+            &TVentanaResultadosFlecha::ValorChange);
     connect(ui->GrupoDuracionCarga, &GrupoOpciones::IndiceElegido, this,
             &TVentanaResultadosFlecha::GrupoDuracionCargaClick);
     connect(ui->Valor, &QLineEdit::textChanged, this, &TVentanaResultadosFlecha::ValorChange);
@@ -29,7 +33,28 @@ TVentanaResultadosFlecha::TVentanaResultadosFlecha(QWidget* parent)
 
 TVentanaResultadosFlecha::~TVentanaResultadosFlecha() = default;
 
+void TVentanaResultadosFlecha::MostrarNorma(Norma norma) {
+    const bool ce = norma == Norma::CodigoEstructural;
+    ui->GrupoDuracionCarga->setVisible(!ce);
+    const bool otro = ui->GrupoDuracionCarga->itemIndex() == 6;
+    ui->Label10->setVisible(!ce && otro);
+    ui->Valor->setVisible(!ce && otro);
+    for (QWidget* w : {static_cast<QWidget*>(ui->EtiquetaPhi),
+                       static_cast<QWidget*>(ui->CoeficienteFluencia),
+                       static_cast<QWidget*>(ui->ValorZeta),
+                       static_cast<QWidget*>(ui->EtiquetaMetodo),
+                       static_cast<QWidget*>(ui->EtiquetaNorma)})
+        w->setVisible(ce);
+    if (!ce)
+        return;
+    ui->ValorZeta->setText(Q(ce::TextoZeta(calculo_)));
+    ui->EtiquetaMetodo->setText(Q(std::string(ce::TextoMetodoCE)));
+    ui->EtiquetaNorma->setText(Q(TextoNormaEnUso(norma)));
+}
+
 void TVentanaResultadosFlecha::Preparar(const CalculoFlecha& calculo) {
+    calculo_ = calculo;
+    MostrarNorma(calculo.norma);
     AreaA2_ = calculo.datos.AreaA2;
     b_ = calculo.datos.b;
     d_ = calculo.d;
@@ -59,8 +84,19 @@ void TVentanaResultadosFlecha::ValorChange() {
 void TVentanaResultadosFlecha::CalcularFactor() {
     if (!calculado_)
         return;
-    const auto lambda = velmora::CalcularFactor(AreaA2_, b_, d_, ui->GrupoDuracionCarga->itemIndex(),
-                                                S(ui->Valor->text()), xi_);
+    Resultado<double> lambda = 0.0;
+    switch (calculo_.norma) {
+    case Norma::CodigoEstructural:
+        if (const auto f = ce::CalcularFactorCE(calculo_, S(ui->CoeficienteFluencia->text())))
+            lambda = (*f).lambda;
+        else
+            lambda = f.error();
+        break;
+    case Norma::EHE98:
+        lambda = velmora::CalcularFactor(AreaA2_, b_, d_, ui->GrupoDuracionCarga->itemIndex(),
+                                         S(ui->Valor->text()), xi_);
+        break;
+    }
     if (!lambda) {
         ui->Factor->clear();
         ui->Aviso->setText(Q(lambda.error().mensaje));

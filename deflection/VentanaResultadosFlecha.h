@@ -28,8 +28,12 @@ private:
     void GrupoDuracionCargaClick();
     void ValorChange();
     void CalcularFactor();
+    // Los controles de la norma del cálculo: ξ con la EHE-98, φ, ζ y el método con el Código
+    // Estructural.
+    void MostrarNorma(Norma norma);
 
     std::unique_ptr<Ui::TVentanaResultadosFlecha> ui;
+    CalculoFlecha calculo_;             // el último cálculo
     double AreaA2_ = 0, b_ = 0, d_ = 0; // del último cálculo: mm², mm, mm
     double xi_ = 0;
     bool calculado_ = false;

@@ -41,6 +41,8 @@ constexpr const char* LA = "VentanaLongitudAnclaje";
 constexpr const char* DF = "VentanaDeformacion";
 constexpr const char* VR = "VentanaRetraccion";
 constexpr const char* VF = "VentanaFisuracion";
+constexpr const char* FC = "VentanaFluenciaCE";
+constexpr const char* RC = "VentanaRetraccionCE";
 // No es una ventana: los textos Nd y Md de una combinación de "combinaciones".
 constexpr const char* Combinacion = "combinaciones";
 
@@ -210,6 +212,27 @@ const std::vector<CamposCalculo> Tabla = {
       {VF, "Caracteristica"},
       {PG, "GrupoDesignacionAcero", 2}},
      {1, 2}},
+    {"fluencia_ce",
+     {{FC, "ResistenciaCaracteristica"},
+      {FC, "HumedadRelativa"},
+      {FC, "Area"},
+      {FC, "Perimetro"},
+      {FC, "EspesorMedio"},
+      {FC, "Tiempo01"},
+      {FC, "Tiempo02"},
+      {FC, "Tension"}},
+     {{FC, "GrupoClaseCemento", 3}, {FC, "EspesorMedioConocido"}},
+     {}},
+    {"retraccion_ce",
+     {{RC, "ResistenciaCaracteristica"},
+      {RC, "HumedadRelativa"},
+      {RC, "Area"},
+      {RC, "Perimetro"},
+      {RC, "EspesorMedio"},
+      {RC, "EdadCurado"},
+      {RC, "Edad"}},
+     {{RC, "GrupoClaseCemento", 3}, {RC, "EspesorMedioConocido"}},
+     {}},
 };
 
 constexpr std::array<int, 9> Diametros = {6, 8, 10, 12, 16, 20, 25, 32, 40};

@@ -140,6 +140,29 @@ private slots:
         QVERIFY(app_->Estado.ArmaduraPasiva);
         QCOMPARE(AreaCompresion(), pasiva);
     }
+
+    // «Fluencia» y «Retracción» abren las ventanas de la norma elegida en los parámetros
+    // generales: las de la EHE-98 al arrancar y las del Código Estructural si se elige.
+    void FluenciaYRetraccionDeLaNormaElegida() {
+        const auto abierta = [this](const char* accion) {
+            QString nombre;
+            ResponderModal([&](QWidget* w) {
+                nombre = w->objectName();
+                PulsarBoton(w, "BotonOK");
+            });
+            Accion(accion)->trigger();
+            return nombre;
+        };
+        QCOMPARE(abierta("Deformacion1"), QStringLiteral("VentanaDeformacion"));
+        QCOMPARE(abierta("Retraccion1"), QStringLiteral("VentanaRetraccion"));
+        ResponderModal([](QWidget* w) {
+            ElegirOpcion(w, "GrupoNorma", 1);
+            PulsarBoton(w, "BotonOK");
+        });
+        Accion("Parmetrosgenerales1")->trigger();
+        QCOMPARE(abierta("Deformacion1"), QStringLiteral("VentanaFluenciaCE"));
+        QCOMPARE(abierta("Retraccion1"), QStringLiteral("VentanaRetraccionCE"));
+    }
 };
 
 QTEST_MAIN(PruebaHerramientasEnElPrograma)

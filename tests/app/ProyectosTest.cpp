@@ -397,6 +397,12 @@ private slots:
                                     << QByteArray(R"({"calculo":"fisuracion","VentanaFisuracion":{"MomentoCP":"130","ClaseExposicion":2},"ranuras":{"1":[[4,16]],"2":[[2,12]]}})");
         QTest::newRow("retracción") << "VentanaRetraccion"
                                     << QByteArray(R"({"calculo":"retraccion","VentanaRetraccion":{"GrupoConsistencia":2}})");
+        QTest::newRow("fluencia CE") << "VentanaFluenciaCE"
+                                     << QByteArray(R"({"calculo":"fluencia_ce","VentanaFluenciaCE":{"ResistenciaCaracteristica":"30","Tiempo01":"7","Tension":"12"}})");
+        QTest::newRow("retracción CE") << "VentanaRetraccionCE"
+                                       << QByteArray(R"({"calculo":"retraccion_ce","VentanaRetraccionCE":{"Edad":"365","GrupoClaseCemento":2}})");
+        QTest::newRow("flechas CE") << "VentanaFlechas"
+                                    << QByteArray(R"({"calculo":"flechas","ParametrosGenerales":{"GrupoNorma":1},"VentanaFlechas":{"ValorMa":"60","GrupoDuracionCarga":1},"ranuras":{"1":[[3,16]],"2":[[2,12]]},"VentanaResultadosFlecha":{"CoeficienteFluencia":"2.5"}})");
     }
     void LaTandaDaLosRotulosDeLasVentanas() {
         QFETCH(QString, ventana);

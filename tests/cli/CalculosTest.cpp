@@ -1,6 +1,7 @@
 // Cálculos "acero", "parabola", "conversion", "cortante", "pilar", "flechas", "anclaje",
-// "fluencia" y "retraccion" de velmora-calc: un ejemplo por cálculo (los números los comprueban
-// las pruebas del motor), los controles acoplados y lo que cada uno deja en el estado.
+// "fluencia", "retraccion", "fluencia_ce" y "retraccion_ce" de velmora-calc: un ejemplo por
+// cálculo (los números los comprueban las pruebas del motor), los controles acoplados y lo que
+// cada uno deja en el estado.
 
 #include "Procesar.h"
 
@@ -113,6 +114,78 @@ INSTANTIATE_TEST_SUITE_P(
                   "Edad"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
+// "fluencia_ce" y "retraccion_ce": los rótulos de un elemento calculado a mano con el Anejo 19
+// (h0 = 2·120 000/1200 = 200 mm, HR = 50 %, C30/37, cemento N) y los errores que nombran su campo.
+#define FLUENCIA R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "30", "Perimetro": "120")"
+#define RETRACCION R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"ResistenciaCaracteristica": "30", "Perimetro": "120")"
+
+// φ(10000, 28) = 2.329271 (a mano, véase EcuacionesCETest); Ecm = 22000·3.8^0.3 = 32836.6,
+// Ec = 34478.4; σc = 10: σc/Ecm = 0.3045 ‰, φ·σc/Ec = 0.6756 ‰, suma 0.9801 ‰.
+// Con t0 = 7 y σc = 12: fck(7) = e^(−0.25)·38 − 8 = 21.594, kσ = 0.556 > 0.45, factor
+// exp(1.5·0.106) = 1.1718.
+// Retracción a 365 días (ts = 7): εcd = 0.3115 ‰, εca = 0.0489 ‰, εcs = 0.3604 ‰; a 5 días el
+// secado no ha empezado.
+INSTANTIATE_TEST_SUITE_P(
+    CodigoEstructural, Calculo,
+    ::testing::Values(
+        CasoRotulo{"h0", FLUENCIA "}}", "VentanaFluenciaCE", "Valorh0", "=     200.0 mm"},
+        CasoRotulo{"Ecm", FLUENCIA "}}", "VentanaFluenciaCE", "ValorEcm", "=   32836.6 N/mm²"},
+        CasoRotulo{"Phi", FLUENCIA "}}", "VentanaFluenciaCE", "ValorPhi", "=    2.3293"},
+        CasoRotulo{"Elastica", FLUENCIA "}}", "VentanaFluenciaCE", "DeformacionElastica",
+                   "=    0.3045 ‰"},
+        CasoRotulo{"Fluencia", FLUENCIA "}}", "VentanaFluenciaCE", "DeformacionFluencia",
+                   "=    0.6756 ‰"},
+        CasoRotulo{"Total", FLUENCIA "}}", "VentanaFluenciaCE", "DeformacionTotal",
+                   "=    0.9801 ‰"},
+        CasoRotulo{"Lineal", FLUENCIA "}}", "VentanaFluenciaCE", "ValorFactorNoLineal",
+                   "=  no se aplica"},
+        CasoRotulo{"SinAviso", FLUENCIA "}}", "VentanaFluenciaCE", "AvisoNoLineal", ""},
+        CasoRotulo{"EspesorEscrito",
+                   R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "30", "EspesorMedioConocido": true, "EspesorMedio": "200", "Area": "abc"}})",
+                   "VentanaFluenciaCE", "ValorPhi", "=    2.3293"},
+        CasoRotulo{"KSigma", FLUENCIA R"(, "Tiempo01": "7", "Tension": "12"}})",
+                   "VentanaFluenciaCE", "ValorKSigma", "=     0.556"},
+        CasoRotulo{"FactorNoLineal", FLUENCIA R"(, "Tiempo01": "7", "Tension": "12"}})",
+                   "VentanaFluenciaCE", "ValorFactorNoLineal", "=    1.1718"},
+        CasoRotulo{"AvisoNoLineal", FLUENCIA R"(, "Tiempo01": "7", "Tension": "12"}})",
+                   "VentanaFluenciaCE", "AvisoNoLineal",
+                   "σc supera 0.45·fck(t0): fluencia no lineal (Anejo 19, 3.1.4(4)); la "
+                   "deformación de fluencia se calcula con φnl."},
+        CasoRotulo{"Secado", RETRACCION R"(, "Edad": "365"}})", "VentanaRetraccionCE",
+                   "ValorEpsilonCd", "=    0.3115 ‰"},
+        CasoRotulo{"Autogena", RETRACCION R"(, "Edad": "365"}})", "VentanaRetraccionCE",
+                   "ValorEpsilonCa", "=    0.0489 ‰"},
+        CasoRotulo{"Total365", RETRACCION R"(, "Edad": "365"}})", "VentanaRetraccionCE",
+                   "ValorEpsilonCs", "=    0.3604 ‰"},
+        CasoRotulo{"kh", RETRACCION "}}", "VentanaRetraccionCE", "Valorkh", "=     0.850"},
+        CasoRotulo{"SinSecado", RETRACCION R"(, "Edad": "5"}})", "VentanaRetraccionCE",
+                   "ValorBetaDs", "=    0.0000"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+INSTANTIATE_TEST_SUITE_P(
+    ErroresCodigoEstructural, ErrorDeCalculo,
+    ::testing::Values(
+        CasoError{"EdadAnteriorALaCarga", FLUENCIA R"(, "Tiempo02": "20"}})", "Tiempo02"},
+        CasoError{"ResistenciaFueraDeLasClases",
+                  R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "95"}})",
+                  "ResistenciaCaracteristica"},
+        CasoError{"HumedadFuera",
+                  R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"HumedadRelativa": "101"}})",
+                  "HumedadRelativa"},
+        CasoError{"ResistenciaTempranaNoPositiva",
+                  R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"Tiempo01": "0.2", "GrupoClaseCemento": 0}})",
+                  "Tiempo01"},
+        CasoError{"EspesorMedioSinSentido",
+                  R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"Area": "4000000", "Perimetro": "1"}})",
+                  "Perimetro"},
+        CasoError{"ClaseDeCemento",
+                  R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"GrupoClaseCemento": 3}})",
+                  "GrupoClaseCemento"},
+        CasoError{"EspesorEscritoNoNumero",
+                  R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"EspesorMedioConocido": true, "EspesorMedio": "x"}})",
+                  "EspesorMedio"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
 TEST(EstadoDeCalculo, CadaCalculoEscribeSusValores) {
     const Json acero = Procesar(
         R"({"calculo": "acero", "DiagramaCalculo": {"GrupoTipoDiagrama": 1, "GrupoValorEs": 2}})");
@@ -127,7 +200,8 @@ TEST(EstadoDeCalculo, CadaCalculoEscribeSusValores) {
     ASSERT_EQ(anclaje["ok"], true) << anclaje.dump();
     EXPECT_EQ(anclaje["estado"]["fyk"], 500.0);
     EXPECT_EQ(anclaje["estado"]["fck"], 35.0);
-    for (const char* linea : {R"({"calculo": "fluencia"})", R"({"calculo": "retraccion"})"}) {
+    for (const char* linea : {R"({"calculo": "fluencia"})", R"({"calculo": "retraccion"})",
+                              R"({"calculo": "fluencia_ce"})", R"({"calculo": "retraccion_ce"})"}) {
         const Json r = Procesar(linea);
         ASSERT_EQ(r["ok"], true) << r.dump();
         EXPECT_FALSE(r.contains("estado"));

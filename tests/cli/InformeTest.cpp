@@ -166,6 +166,22 @@ const char* const Lineas[] = {
     R"({"calculo": "fisuracion", "ParametrosGenerales": {"ResistenciaCaracteristica": "60"},
         "VentanaFisuracion": {"MomentoCP": "150", "ClaseExposicion": 7},
         "ranuras": {"1": [[4, 16]], "2": [[2, 12]]}})",
+    // Código Estructural: fcm por encima y por debajo de 35, los tres cementos, la fluencia no
+    // lineal, el espesor medio escrito, βH en su tope y el secado sin empezar.
+    R"({"calculo": "fluencia_ce"})",
+    R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "30",
+        "GrupoClaseCemento": 0, "Tiempo01": "7", "Tension": "12"}})",
+    R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"GrupoClaseCemento": 2,
+        "EspesorMedioConocido": true, "EspesorMedio": "900", "HumedadRelativa": "100"}})",
+    R"({"calculo": "retraccion_ce"})",
+    R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"ResistenciaCaracteristica": "60",
+        "GrupoClaseCemento": 2, "Edad": "5", "EspesorMedioConocido": true}})",
+    // Flechas con el Código Estructural: fisurada con carga prolongada y sin fisurar.
+    R"({"calculo": "flechas", "ParametrosGenerales": {"GrupoNorma": 1},
+        "VentanaFlechas": {"ValorMa": "60", "GrupoDuracionCarga": 1},
+        "ranuras": {"1": [[3, 16]], "2": [[2, 12]]}})",
+    R"({"calculo": "flechas", "ParametrosGenerales": {"GrupoNorma": 1},
+        "VentanaResultadosFlecha": {"CoeficienteFluencia": "2.5"}})",
 };
 
 // Lo que la tabla de datos y la de resultados dicen, sin las marcas.

@@ -5,6 +5,8 @@
 #include "ventanas/ConModal.h"
 #include "ventanas/Modal.h"
 
+#include "common/GrupoOpciones.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +143,56 @@ private slots:
         QCOMPARE(avisos.avisos, QStringList{QStringLiteral("El canto h ha de ser mayor que 0.")});
         QCOMPARE(v->focusWidget(),
                  static_cast<QWidget*>(v->findChild<QLineEdit*>(QStringLiteral("Valorh"))));
+        Escribir("Valorh", QStringLiteral("0.40"));
+    }
+
+    // Con el Código Estructural (la misma viga fisurada, HA-25, Ma = 60 kN·m): Ecm = 31475.8,
+    // Mcr = 20.52 kN·m con fctm, ζ = 0.883 (β = 1) e I = 41391.6 cm⁴; con φ = 2, λ = 0.277059
+    // (véase FlechasCETest). β = 0.5: I = 39454.6 cm⁴. Al volver a la EHE-98, lo de siempre.
+    void CodigoEstructural() {
+        estado.norma = Norma::CodigoEstructural;
+        v->hide();
+        v->show();
+        auto* duracion = v->findChild<GrupoOpciones*>(QStringLiteral("GrupoDuracionCarga"));
+        QVERIFY(duracion && duracion->isVisible());
+        QString Ie, Ec, lambda, zeta, lambda0;
+        bool metodo = false, xiOculto = false;
+        QVERIFY(Calcular([&](QWidget* w) {
+            Ie = Texto(w, "MomentoInerciaEquivalente");
+            Ec = Texto(w, "ModuloDeformacion");
+            lambda = Texto(w, "Factor");
+            zeta = Texto(w, "ValorZeta");
+            metodo = w->findChild<QLabel*>(QStringLiteral("EtiquetaMetodo"))->isVisible();
+            xiOculto = !w->findChild<QWidget*>(QStringLiteral("GrupoDuracionCarga"))->isVisible();
+            auto* phi = w->findChild<QLineEdit*>(QStringLiteral("CoeficienteFluencia"));
+            phi->selectAll();
+            QTest::keyClicks(phi, QStringLiteral("0"));
+            lambda0 = Texto(w, "Factor");
+            phi->setText(QStringLiteral("2.0"));
+        }));
+        QCOMPARE(Ie, QStringLiteral("   41391.6"));
+        QCOMPARE(Ec, QStringLiteral("   31475.8"));
+        QCOMPARE(lambda, QStringLiteral("  0.277059"));
+        QCOMPARE(zeta, QStringLiteral("ζ = 0.883"));
+        QCOMPARE(lambda0, QStringLiteral("  0.000000"));
+        QVERIFY(metodo);
+        QVERIFY(xiOculto);
+        Pulsar(v, "GrupoDuracionCarga_1");
+        QVERIFY(Calcular([&](QWidget* w) { Ie = Texto(w, "MomentoInerciaEquivalente"); }));
+        QCOMPARE(Ie, QStringLiteral("   39454.6"));
+
+        estado.norma = Norma::EHE98;
+        v->hide();
+        v->show();
+        QVERIFY(!duracion->isVisible());
+        QVERIFY(Calcular([&](QWidget* w) {
+            Ie = Texto(w, "MomentoInerciaEquivalente");
+            metodo = w->findChild<QLabel*>(QStringLiteral("EtiquetaMetodo"))->isVisible();
+            xiOculto = !w->findChild<QWidget*>(QStringLiteral("GrupoDuracionCarga"))->isVisible();
+        }));
+        QCOMPARE(Ie, QStringLiteral("   51373.0"));
+        QVERIFY(!metodo);
+        QVERIFY(!xiOculto);
     }
 };
 
