@@ -5,6 +5,8 @@
 #include "design/ParametrosGenerales.h"
 #include "section/DatosSeccion.h"
 #include "section/VentanaResultados.h"
+#include "section/ComparacionNormas.h"
+#include "section/VentanaComparacion.h"
 #include "diagrams/DiagramaCalculo.h"
 #include "anchorage/VentanaAnclaje.h"
 #include "anchorage/VentanaLongitudAnclaje.h"
@@ -89,6 +91,18 @@ void ConectarSeccion(Aplicacion& app) {
     }
     QObject::connect(app.VentanaResultados, &TVentanaResultados::pideAnclaje,
                      app.VentanaLongitudAnclaje, &TVentanaLongitudAnclaje::AbrirDesdeResultados);
+    // «Comparar normas»: la sección del último cálculo con las elecciones de los parámetros.
+    QObject::connect(app.VentanaResultados, &TVentanaResultados::pideComparacion,
+                     app.VentanaResultados, [&app] {
+                         const auto c =
+                             CompararNormas(app.Estado, app.ParametrosGenerales->Eleccion());
+                         if (!c) {
+                             MostrarError(app.VentanaResultados, c.error());
+                             return;
+                         }
+                         TVentanaComparacion ventana(app.VentanaResultados);
+                         ventana.Abrir(c.valor());
+                     });
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "section/DominioDeDeformacion.h"
 #include "section/CalculoSeccion.h"
 
+#include "norma/Norma.h"
+
 #include "ui_VentanaMomento.h"
 
 #include <QStyle>
@@ -40,6 +42,7 @@ TVentanaMomento::~TVentanaMomento() = default;
 void TVentanaMomento::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     ui->BotonOK->setFocus();
+    ui->EtiquetaNorma->setText(Q(TextoNormaEnUso(estado_.norma)));
     CalcularMomentoAgotamiento();
 }
 

@@ -3,6 +3,7 @@
 #include "common/Campos.h"
 #include "design/VentanaArea.h"
 #include "section/DominioDeDeformacion.h"
+#include "norma/Norma.h"
 #include "section/Resultados.h"
 
 #include "ui_VentanaResultados.h"
@@ -53,6 +54,8 @@ TVentanaResultados::TVentanaResultados(EstadoDiseno& estado, TVentanaArea& area,
             &TVentanaResultados::BotonInteraccionClick);
     connect(ui->BotonFisuracion, &QPushButton::clicked, this,
             &TVentanaResultados::BotonFisuracionClick);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaResultados::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -67,6 +70,8 @@ void TVentanaResultados::MostrarResultados(const RotulosResultados& r) {
     // Un dominio fuera de 1..6 no tiene texto: el rótulo se queda como estaba.
     if (!r.DomDeform.empty())
         ui->DomDeform->setText(Q(r.DomDeform));
+    diametro12_ = r.DiametroMinimo12;
+    recomendada_ = r.Recomendada;
     ui->Recomendada->setText(Q(r.Recomendada));
     ui->Cuantia->setText(Q(r.Cuantia));
     ui->CapacidadTraccion->setText(Q(r.CapacidadTraccion));
@@ -75,6 +80,7 @@ void TVentanaResultados::MostrarResultados(const RotulosResultados& r) {
     ui->AreaCompresion->setText(Q(r.AreaCompresion));
     ui->Profundidad->setText(Q(r.Profundidad));
     ui->xlimite->setText(Q(r.xlimite));
+    ui->EtiquetaNorma->setText(Q(TextoNormaEnUso(estado_.norma)));
 }
 
 void TVentanaResultados::AbrirConResultados(const RotulosResultados& r) {
@@ -99,14 +105,24 @@ void TVentanaResultados::MostrarNumero(const Resultado<std::string>& n, QLabel* 
     ui->AvisoDiametro->show();
 }
 
+void TVentanaResultados::NotaDiametros() {
+    RotulosResultados r;
+    r.Recomendada = recomendada_;
+    r.DiametroMinimo12 = diametro12_;
+    ui->Recomendada->setText(Q(RecomendadaConDiametros(r, S(ui->DiametroTraccion->currentText()),
+                                                      S(ui->DiametroCompresion->currentText()))));
+}
+
 void TVentanaResultados::NumeroBarrasTraccion() {
     MostrarNumero(velmora::NumeroBarrasTraccion(estado_, S(ui->DiametroTraccion->currentText())),
                   ui->NumeroA1);
+    NotaDiametros();
 }
 
 void TVentanaResultados::NumeroBarrasCompresion() {
     MostrarNumero(velmora::NumeroBarrasCompresion(estado_, S(ui->DiametroCompresion->currentText())),
                   ui->NumeroA2);
+    NotaDiametros();
 }
 
 QString TVentanaResultados::DiametroTraccion() const {
@@ -178,6 +194,10 @@ void TVentanaResultados::BotonFisuracionClick() {
     emit FisuracionPedida(Entero(ui->NumeroA1->text()), Entero(ui->DiametroTraccion->currentText()),
                           Entero(ui->NumeroA2->text()),
                           Entero(ui->DiametroCompresion->currentText()));
+}
+
+void TVentanaResultados::BotonCompararNormasClick() {
+    emit pideComparacion();
 }
 
 } // namespace velmora

@@ -50,8 +50,11 @@ public:
     void BotonAreaClick();
     void BotonInteraccionClick();
     void BotonFisuracionClick();
+    void BotonCompararNormasClick();
 
 signals:
+    // «Comparar normas»: la sección del último cálculo con las dos normas.
+    void pideComparacion();
     // «Interacción N-M»: las barras de cada cara (número y diámetro, 0 si no son válidos).
     void InteraccionPedida(int barrasA1, int diametroA1, int barrasA2, int diametroA2);
     // «Fisuración»: las mismas barras, para la comprobación en servicio.
@@ -68,9 +71,12 @@ protected:
 
 private:
     void MostrarNumero(const Resultado<std::string>& n, QLabel* numero);
+    void NotaDiametros();
     void CopiarDiametro(QComboBox* origen, QComboBox* destino);
 
     std::unique_ptr<Ui::TVentanaResultados> ui;
+    bool diametro12_ = false;      // la nota de los 12 mm de los soportes, según los diámetros
+    std::string recomendada_;      // Recomendada sin esa nota
     EstadoDiseno& estado_;
     TVentanaArea& area_;
     bool copiando_ = false; // evita el rebote entre los dos diámetros acoplados

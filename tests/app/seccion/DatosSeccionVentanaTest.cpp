@@ -4,6 +4,8 @@
 #include "Seccion.h"
 #include "ventanas/Modal.h"
 
+#include <QTableWidget>
+
 #include "design/EstadoDiseno.h"
 #include "design/LecturaBarras.h"
 #include "design/ParametrosGenerales.h"
@@ -14,6 +16,7 @@
 #include "section/DescripcionSeccion.h"
 
 #include <QMap>
+#include <QTableWidget>
 
 using namespace velmora;
 
@@ -395,6 +398,40 @@ private slots:
         });
         QVERIFY(!visibleSoporte);
         QVERIFY(visibleViga);
+    }
+
+    // «Comparar normas» abre desde los resultados la tabla de las dos normas con la misma
+    // sección (300 × 400, d = 370, HA-25, B 400 S, viga, Md = 100 kN·m). Con el Código
+    // Estructural, a mano: 4047.6·x·(370 − 0.41597·x) = 10⁸ da x = 72.7 mm y A1 = Cc/fyd; sin
+    // armadura mínima de compresión.
+    void CompararNormasAbreLaTabla() {
+        QStringList celdas;
+        int filas = 0;
+        Calcular("Datosdelaseccion1", {{"Valor5", "100"}, {"Valor6", ""}}, 0, [&](QWidget* res) {
+            QCOMPARE(TextoEtiqueta(res, "EtiquetaNorma"), QStringLiteral("Norma: EHE-98"));
+            PulsarYResponder(res, "BotonCompararNormas", [&](QWidget* tabla) {
+                QCOMPARE(tabla->objectName(), QStringLiteral("VentanaComparacion"));
+                auto* t = Hijo<QTableWidget>(tabla, "TablaComparacion");
+                QVERIFY(t);
+                filas = t->rowCount();
+                for (int i = 0; i < t->rowCount(); ++i)
+                    for (int j = 0; j < t->columnCount(); ++j)
+                        celdas << (t->item(i, j) ? t->item(i, j)->text() : QString());
+            });
+        });
+        QVERIFY(avisos->avisos.isEmpty());
+        QCOMPARE(filas, 5);
+        QCOMPARE(celdas.mid(0, 2), (QStringList{"A1", QString::fromUtf8("8.622 cm²")}));
+        const double k = 17.0 / 21.0 * 25.0 / 1.5 * 300.0, a = 99.0 / 238.0;
+        const double x = (370.0 - std::sqrt(370.0 * 370.0 - 4.0 * a * 1e8 / k)) / (2.0 * a);
+        const double A1 = k * x / (400.0 / 1.15);
+        QCOMPARE(celdas[2], QString::number(A1 * 0.01, 'f', 3) + QString::fromUtf8(" cm²"));
+        QCOMPARE(celdas[3], QString::fromUtf8("%1 %").arg((A1 - 862.22) / 862.22 * 100.0, 0, 'f', 1));
+        QCOMPARE(celdas.mid(4, 4), (QStringList{"A2", QString::fromUtf8("1.188 cm²"),
+                                                QString::fromUtf8("0.000 cm²"),
+                                                QString::fromUtf8("-100.0 %")}));
+        QCOMPARE(celdas.mid(12, 4), (QStringList{QString::fromUtf8("Dominio de deformación"), "2",
+                                                 "3", "distinto"}));
     }
 
     // Los formularios arrancan con los textos que da su descripción.
