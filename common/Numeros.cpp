@@ -1,5 +1,6 @@
 #include "common/Numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -127,6 +128,46 @@ std::string Formatear(double valor, int ancho, int decimales) {
         if (s.front() == '-' && s.find_first_not_of("-0.") == std::string::npos)
             s.erase(0, 1); // nunca "-0.000"
     }
+    if (static_cast<int>(s.size()) < ancho)
+        s.insert(0, static_cast<std::size_t>(ancho) - s.size(), ' ');
+    return s;
+}
+
+int CifrasEscritas(std::string_view numero) {
+    int cifras = 0;
+    bool significativa = false;
+    bool decimal = false;
+    for (const char c : numero) {
+        if (c == '.')
+            decimal = true;
+        if (c < '0' || c > '9')
+            continue;
+        significativa = significativa || c != '0' || decimal;
+        cifras += significativa ? 1 : 0;
+    }
+    return cifras;
+}
+
+std::string NumeroCientifico(double valor, int decimales) {
+    if (!std::isfinite(valor))
+        return "---";
+    char buf[64];
+    // to_chars no depende de la configuración regional; el exponente lleva signo y al menos dos
+    // cifras.
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor == 0.0 ? 0.0 : valor,
+                                 std::chars_format::scientific, std::clamp(decimales, 0, 17));
+    std::string s(buf, r.ptr);
+    const auto e = s.find('e');
+    if (e != std::string::npos)
+        s[e] = 'E';
+    return s;
+}
+
+std::string FormatearAcotado(double valor, int ancho, int decimales) {
+    std::string s = Formatear(valor, ancho, decimales);
+    if (CifrasEscritas(s) <= MaximoCifras)
+        return s;
+    s = NumeroCientifico(valor);
     if (static_cast<int>(s.size()) < ancho)
         s.insert(0, static_cast<std::size_t>(ancho) - s.size(), ' ');
     return s;

@@ -26,6 +26,22 @@ Resultado<long long> LeerEntero(std::string_view texto, std::string_view nombre,
 // escribe como "---" alineado en el mismo ancho.
 std::string Formatear(double valor, int ancho, int decimales);
 
+// Un double sólo tiene 15 cifras decimales seguras: un resultado escrito con más mostraría cifras
+// que el cálculo no tiene.
+inline constexpr int MaximoCifras = 15;
+
+// Cifras escritas en un número en coma fija («1000000.000» tiene 10), sin contar los ceros a la
+// izquierda de la primera cifra no nula de la parte entera.
+int CifrasEscritas(std::string_view numero);
+
+// Notación científica con `decimales` decimales y un exponente con signo y al menos dos cifras,
+// como el patrón 0.0000000E+00: «1.0000000E+18». Nunca «-0.0…», «nan» ni «inf» («---»).
+std::string NumeroCientifico(double valor, int decimales = 7);
+
+// Como Formatear, pero un número que en coma fija llevaría más de MaximoCifras cifras se escribe
+// en notación científica (NumeroCientifico), alineado en el mismo ancho.
+std::string FormatearAcotado(double valor, int ancho, int decimales);
+
 // Un número para un mensaje: legible, con hasta 6 cifras significativas («0.01», «1e+308»);
 // nunca «inf» ni «nan» («un valor no finito»).
 std::string NumeroLegible(double valor);

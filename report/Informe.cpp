@@ -45,7 +45,7 @@ bool SoloNumero(const std::string& s) {
 }
 
 std::string ValorConUnidad(const Paso& p) {
-    std::string v = Formatear(p.valor, 0, p.decimales);
+    std::string v = FormatearAcotado(p.valor, 0, p.decimales);
     if (!p.unidad.empty())
         v += "\u00A0" + EscaparHtml(p.unidad);
     return v;

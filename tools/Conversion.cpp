@@ -86,26 +86,15 @@ double ConvertirValor(TipoConversion tipo, double v, const UnidadesConversion& u
 
 std::string FormatoDecimal(double valor, std::string_view separador) {
     std::string s = Formatear(valor, 10, 3);
-    // Recortar el texto a 25 caracteres cambiaría el número; si no cabe, se da en forma
-    // científica.
-    if (s.size() > AnchoMaximoDecimal)
+    // Recortar el texto a 25 caracteres cambiaría el número, y más de 15 cifras mostrarían
+    // cifras que el cálculo no tiene: entonces se da en forma científica.
+    if (s.size() > AnchoMaximoDecimal || CifrasEscritas(s) > MaximoCifras)
         return FormatoCientifico(valor, separador);
     return s;
 }
 
 std::string FormatoCientifico(double valor, std::string_view separador) {
-    if (!std::isfinite(valor))
-        return "---";
-    if (valor == 0.0)
-        valor = 0.0; // nunca "-0.0000000E+00"
-    char buf[64];
-    // to_chars no depende de la configuración regional; el exponente lleva signo y al menos dos
-    // cifras, como el patrón 0.0000000E+00.
-    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::scientific, 7);
-    std::string s(buf, r.ptr);
-    const auto e = s.find('e');
-    if (e != std::string::npos)
-        s[e] = 'E';
+    std::string s = NumeroCientifico(valor, 7); // patrón 0.0000000E+00
     const auto punto = s.find('.');
     if (punto != std::string::npos)
         s.replace(punto, 1, separador.empty() ? std::string_view(".") : separador);

@@ -69,8 +69,8 @@ struct UnidadesConversion {
 double ConvertirValor(TipoConversion tipo, double valor, const UnidadesConversion& u);
 
 // Formato decimal: tres decimales, alineado a la derecha en al menos diez caracteres. Un número
-// que no cabe en 25 caracteres se escribe en forma científica (con `separador`), nunca
-// recortado.
+// que no cabe en 25 caracteres o que llevaría más de 15 cifras se escribe en forma científica
+// (con `separador`), nunca recortado.
 std::string FormatoDecimal(double valor, std::string_view separador = ".");
 // Forma científica "0.0000000E+00" con el separador decimal dado.
 std::string FormatoCientifico(double valor, std::string_view separador = ".");

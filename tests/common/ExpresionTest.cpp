@@ -74,7 +74,22 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCifras{227214711.85, "227214712"}, CasoCifras{0.668049792, "0.66804979"},
                       CasoCifras{0.00318039327, "0.0031803933"}, CasoCifras{300.0, "300"},
                       CasoCifras{0.0, "0"}, CasoCifras{-5.25, "(\u22125.25)"},
-                      CasoCifras{-0.0, "0"}, CasoCifras{0.999999999, "1"}));
+                      CasoCifras{-0.0, "0"}, CasoCifras{0.999999999, "1"},
+                      // Ni un divisor diminuto se escribe «0» ni uno enorme con cifras que un
+                      // double no tiene: notación científica.
+                      CasoCifras{1e-27, "1e-27"}, CasoCifras{-1.5e-30, "(\u22121.5e-30)"},
+                      CasoCifras{4.9406564584124654e-324, "4.9406565e-324"},
+                      CasoCifras{6.1925191327628658e34, "6.1925191e+34"},
+                      CasoCifras{999999999999999.0, "999999999999999"}, CasoCifras{1e15, "1e+15"}));
+
+// La sustitución en notación científica vuelve a dar el valor que se usó.
+TEST(CifrasDeLaSustitucion, LaCientificaSeEvaluaAlMismoValor) {
+    for (const double v : {1e-27, 3.3e-9, 8.5e34, 2.5e-310}) {
+        const auto leido = pruebas::EvaluarExpresion(Cifras(v));
+        ASSERT_TRUE(leido.has_value()) << Cifras(v);
+        EXPECT_NEAR(*leido / v, 1.0, 1e-7) << Cifras(v);
+    }
+}
 
 } // namespace
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace velmora;
 
@@ -79,4 +80,44 @@ TEST(Formatear, NuncaMenosCeroNiNan) {
     EXPECT_EQ(Formatear(-0.0004, 6, 3), " 0.000");
     EXPECT_EQ(Formatear(std::numeric_limits<double>::quiet_NaN(), 5, 2), "  ---");
     EXPECT_EQ(Formatear(std::numeric_limits<double>::infinity(), 0, 2), "---");
+}
+
+struct CasoAcotado {
+    double valor;
+    int ancho, decimales;
+    const char* texto;
+};
+
+class FormatearAcotadoTabla : public ::testing::TestWithParam<CasoAcotado> {};
+
+// Hasta 15 cifras, coma fija como Formatear; con 16 o más, notación científica en el mismo ancho.
+TEST_P(FormatearAcotadoTabla, NuncaDieciseisCifras) {
+    const auto& c = GetParam();
+    const std::string t = FormatearAcotado(c.valor, c.ancho, c.decimales);
+    EXPECT_EQ(t, c.texto);
+    EXPECT_LE(CifrasEscritas(t), MaximoCifras) << t;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, FormatearAcotadoTabla,
+    ::testing::Values(CasoAcotado{123456789012.345, 0, 3, "123456789012.345"},
+                      CasoAcotado{1e12, 0, 3, "1.0000000E+12"},
+                      CasoAcotado{-6.1925191327628658e34, 0, 2, "-6.1925191E+34"},
+                      CasoAcotado{1e18, 16, 3, "   1.0000000E+18"},
+                      CasoAcotado{0.0004, 10, 3, "     0.000"}, // los ceros no son cifras
+                      CasoAcotado{-0.0, 6, 3, " 0.000"},
+                      CasoAcotado{std::numeric_limits<double>::infinity(), 4, 2, " ---"}));
+
+TEST(CifrasEscritas, SinCerosALaIzquierdaNiSignos) {
+    EXPECT_EQ(CifrasEscritas("   -0.125"), 3); // el 0 de las unidades no cuenta
+    EXPECT_EQ(CifrasEscritas("001000.000"), 7);
+    EXPECT_EQ(CifrasEscritas("1.0000000E+18"), 10);
+    EXPECT_EQ(CifrasEscritas(""), 0);
+}
+
+TEST(NumeroCientifico, PatronDeSieteDecimales) {
+    EXPECT_EQ(NumeroCientifico(1e308), "1.0000000E+308");
+    EXPECT_EQ(NumeroCientifico(-0.0), "0.0000000E+00");
+    EXPECT_EQ(NumeroCientifico(4.9406564584124654e-324, 2), "4.94E-324");
+    EXPECT_EQ(NumeroCientifico(std::numeric_limits<double>::quiet_NaN()), "---");
 }
