@@ -58,10 +58,10 @@ bool CabeEnRotulo(double valor, int ancho, int decimales) {
            Formatear(valor, ancho, decimales).size() <= static_cast<std::size_t>(ancho);
 }
 
-ErrorCalculo ResultadoNoRepresentable(std::string_view calculo) {
+ErrorCalculo ResultadoNoRepresentable(std::string_view calculo, std::string_view campo) {
     return {"Los datos llevan a un resultado del cálculo de " + std::string(calculo) +
                 " que no se puede mostrar (demasiado grande o no finito). Revise los datos.",
-            {}};
+            std::string(campo)};
 }
 
 } // namespace velmora

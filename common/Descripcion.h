@@ -64,8 +64,9 @@ TextosCampos TextosPorOmision(std::span<const Campo> campos);
 bool CabeEnRotulo(double valor, int ancho, int decimales);
 
 // Error de un resultado que no se puede mostrar, con el nombre del cálculo («cortante de la
-// viga»): los datos llevan a un valor no finito o demasiado grande.
-ErrorCalculo ResultadoNoRepresentable(std::string_view calculo);
+// viga»): los datos llevan a un valor no finito o demasiado grande. `campo` es el control del dato
+// que lo causa, si se sabe.
+ErrorCalculo ResultadoNoRepresentable(std::string_view calculo, std::string_view campo = {});
 
 } // namespace velmora
 

@@ -1,5 +1,6 @@
 #include "section/CalculoSeccion.h"
 
+#include "common/Numeros.h"
 #include "section/DimensionarSeccion.h"
 
 #include <cmath>
@@ -33,6 +34,32 @@ bool ResultadosRepresentables(const EstadoDiseno& e) {
             return false;
     // La profundidad (hasta 5·h = 100 m) y xlim en cm, en 6:2, pueden ocupar hasta 8.
     return CabeEnRotulo(e.x * 0.1, 8, 2) && CabeEnRotulo(e.xlim * 0.1, 8, 2);
+}
+
+// Unas armaduras que no caben en sus rótulos con datos dentro de sus intervalos vienen de una
+// sección enorme (si rige una cuantía mínima, proporcional a b·h) o de unos esfuerzos
+// desmesurados para la sección: el error nombra el canto o el esfuerzo que domina (el momento o
+// la excentricidad si e0 supera el canto, el axil si no) y da la armadura que haría falta.
+ErrorCalculo ArmaduraDesmesurada(const EstadoDiseno& e, DatoConocido dato) {
+    if (!EstadoFinito(e))
+        return ResultadoNoRepresentable("la armadura longitudinal");
+    const std::string armadura =
+        "A1 = " + NumeroLegible(e.As1 * 0.01) + " cm² y A2 = " + NumeroLegible(e.As2 * 0.01) +
+        " cm² (capacidades de " + NumeroLegible(e.U1 * 0.001) + " y " +
+        NumeroLegible(e.U2 * 0.001) + " kN), más de lo que muestran sus rótulos";
+    if (e.CuantiaGeometrica || e.CuantiaMecanica) {
+        const TipoSeccion tipo = e.SeccionRectangular ? TipoSeccion::Rectangular : TipoSeccion::EnT;
+        return {"La armadura mínima de esta sección es " + armadura + ": reduzca la sección.",
+                std::string(CamposGeometriaSeccion(tipo).front().control)};
+    }
+    const bool flexion = e.Nd == 0.0 || e.e0 > e.h;
+    const std::string esfuerzo =
+        !flexion
+            ? "el esfuerzo normal"
+            : (dato == DatoConocido::Excentricidad ? "la excentricidad" : "el momento flector");
+    return {"Con estos esfuerzos la sección necesitaría " + armadura + ": reduzca " + esfuerzo +
+                " o aumente la sección.",
+            flexion ? std::string(CampoMomento.control) : std::string(CampoAxil.control)};
 }
 
 } // namespace
@@ -117,7 +144,7 @@ CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, D
     if (auto r = DimensionarSeccion(t, TipoElemento, DesignacionAcero); !r)
         return r.error();
     if (!ResultadosRepresentables(t))
-        return ResultadoNoRepresentable("la armadura longitudinal");
+        return ArmaduraDesmesurada(t, dato);
 
     CalculoSeccionResultado res;
     res.Rotulos = MostrarResultados(t, TipoElemento);

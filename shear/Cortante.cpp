@@ -203,6 +203,28 @@ Estado PrepararAngulos(CalculoCortante& c) {
     return Correcto();
 }
 
+// Vu1 o Vcu no se pueden mostrar: el error nombra el dato que lo causa. El ángulo α si con
+// α = 90º Vu1 cabría (un α diminuto da cot α desmesurada), θe si Vcu cabría con β = 1 (β casi
+// indefinido) y, si no, la sección.
+ErrorCalculo CortanteDesmesurado(const CalculoCortante& c) {
+    const DatosCortante& d = c.datos;
+    const std::string limite = " no cabe en su rótulo (hasta 999999.999 kN): ";
+    if (!FuerzaMostrable(c.Vu1) && FuerzaMostrable(Vu1(c.fcd, d.b, d.d, c.cotTeta, 0.0)))
+        return {"Con α = " + Angulo(d.alfa) + " (cot α = " + NumeroLegible(c.cotAlfa) +
+                    ") el agotamiento por compresión oblicua Vu1" + limite + "aumente el ángulo α.",
+                "CuadroAlfa"};
+    if (FuerzaMostrable(c.Vu1) && FuerzaMostrable(c.Vcu / c.beta))
+        return {"Con θ = " + Angulo(d.teta) + " y θe = " + Angulo(d.tetae) +
+                    " el factor β = " + NumeroLegible(c.beta) +
+                    " lleva la contribución del hormigón Vcu a un valor que" + limite +
+                    "cambie el ángulo θe.",
+                "CuadroTetae"};
+    return {"Con d = " + NumeroLegible(d.d * 0.001) + " m y b = " + NumeroLegible(d.b * 0.001) +
+                " m el agotamiento Vu1 o la contribución del hormigón Vcu" + limite +
+                "reduzca la sección.",
+            "CuadroCantoUtil"};
+}
+
 } // namespace
 
 namespace ehe98 {
@@ -228,7 +250,7 @@ Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante
     c.xi = Xi(datos.d);
     c.Vcu = Vcu(c.beta, c.xi, c.rhoL, c.fck, datos.b, datos.d);
     if (!FuerzaMostrable(c.Vu1) || !FuerzaMostrable(c.Vcu))
-        return ResultadoNoRepresentable(NombreCalculo);
+        return CortanteDesmesurado(c);
     e.d = datos.d;
     e.b = datos.b;
     return c;
@@ -370,7 +392,9 @@ Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::si
     }
     if (n <= 0 || phiCerco <= 0)
         return Estado::Error(MensajeSinCercos);
-    if (auto e = ComprobarIntervalos(campos, *v); !e) {
+    // El diámetro que se usa es el elevado al mínimo de la armadura comprimida.
+    const std::array<double, 2> usados{n, phiCerco};
+    if (auto e = ComprobarIntervalos(campos, usados); !e) {
         z.DiametroElevado.clear();
         return e;
     }
@@ -418,9 +442,12 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
         TextosZona& z = t.zona[i];
         z.ContribucionArmadura = z.AgotamientoTraccion = "=";
         if (auto e = DisenarZona(c, TextosDeZona(eleccion, i), i, cortantes[i], phiT, z); !e) {
+            // El porqué está en el rótulo de la separación de la zona; Vsu y Vu2 no muestran
+            // un «=» sin número.
             z.valida = false;
             z.Longitud = e.error().mensaje;
-            z.ContribucionArmadura = z.AgotamientoTraccion = "=";
+            z.ContribucionArmadura.clear();
+            z.AgotamientoTraccion.clear();
         }
     }
     return t;

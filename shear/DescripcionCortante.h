@@ -29,12 +29,15 @@ inline constexpr std::array<Eleccion, 1> EleccionesCortante{{
     {"ArmaduraComprimida", "Existe armadura comprimida"},
 }};
 
-// Cercos elegidos en la ventana de resultados, zona de apoyo y zona central.
+// Cercos elegidos en la ventana de resultados, zona de apoyo y zona central: de 1 a 100 ramas y
+// diámetros de 6 mm (el menor de la serie comercial, el que recuerda la ventana) a 50 mm. Un
+// número de ramas o un diámetro nulo es «sin cercos», con su propio mensaje.
+inline constexpr double DiametroMinimoCerco = 6.0;
 inline constexpr std::array<Campo, 4> CamposZonas{{
-    {"NumeroCercosZona1", "Número de cercos, zona de apoyo", "", 1.0, 0.0, 100.0, "2"},
-    {"DiametroZona1", "Diámetro, zona de apoyo", "mm", 1.0, 0.0, 50.0, "10"},
-    {"NumeroCercosZona2", "Número de cercos, zona central", "", 1.0, 0.0, 100.0, "2"},
-    {"DiametroZona2", "Diámetro, zona central", "mm", 1.0, 0.0, 50.0, "10"},
+    {"NumeroCercosZona1", "Número de cercos, zona de apoyo", "", 1.0, 1.0, 100.0, "2"},
+    {"DiametroZona1", "Diámetro, zona de apoyo", "mm", 1.0, DiametroMinimoCerco, 50.0, "10"},
+    {"NumeroCercosZona2", "Número de cercos, zona central", "", 1.0, 1.0, 100.0, "2"},
+    {"DiametroZona2", "Diámetro, zona central", "mm", 1.0, DiametroMinimoCerco, 50.0, "10"},
 }};
 
 inline constexpr std::array<Campo, 5> CamposCercos{{

@@ -193,6 +193,10 @@ ResultadosFluencia Evaluar(const DatosFluencia& d, double e) {
 Resultado<ResultadosFluencia> CalcularFluencia(const DatosFluencia& d) {
     if (auto c = ComprobarSentido(d); !c)
         return c.error();
+    // Los intervalos antes del cálculo: un dato diminuto fuera de ellos (una edad de 1e-200
+    // días) daría un resultado no finito sin nombrar el campo.
+    if (auto c = ComprobarIntervalos(d); !c)
+        return c.error();
     const ResultadosFluencia r =
         Evaluar(d, *EspesorFicticio(d.Ambiente, d.A, d.u, d.EspesorConocido));
     for (double v : {r.e, r.fcj, r.Ecj, r.betaTj, r.phiF2, r.betaJ, r.betaT, r.epsEi, r.epsEd,
@@ -200,9 +204,6 @@ Resultado<ResultadosFluencia> CalcularFluencia(const DatosFluencia& d) {
         if (!std::isfinite(v))
             return R::Error("Con estos datos la fluencia no tiene un resultado finito: revise la "
                             "sección, la tensión y las edades.");
-    // Los datos fuera de su intervalo se rechazan aunque el cálculo haya salido finito.
-    if (auto c = ComprobarIntervalos(d); !c)
-        return c.error();
     if (!SeMuestran(ValoresMostrados(r)))
         return ResultadoNoRepresentable("la fluencia");
     return r;

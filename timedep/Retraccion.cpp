@@ -89,6 +89,12 @@ Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d) {
     const auto e = EspesorFicticio(d.Ambiente, d.A, d.u, d.EspesorConocido);
     if (!e)
         return e.error();
+    // Los intervalos antes del cálculo: un dato diminuto fuera de ellos (una edad de 1e-200
+    // días) daría un resultado no finito sin nombrar el campo.
+    if (auto c = ComprobarIntervalo(CampoEdad, d.t); !c)
+        return c.error();
+    if (auto c = ComprobarIntervalosSeccion(d.A, d.u, d.EspesorConocido); !c)
+        return c.error();
     ResultadosRetraccion r;
     r.t = d.t;
     r.e = *e;
@@ -101,11 +107,6 @@ Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d) {
         if (!std::isfinite(v))
             return R::Error("Con estos datos la retracción no tiene un resultado finito: revise "
                             "la edad y la sección.");
-    // Los datos fuera de su intervalo se rechazan aunque el cálculo haya salido finito.
-    if (auto c = ComprobarIntervalo(CampoEdad, d.t); !c)
-        return c.error();
-    if (auto c = ComprobarIntervalosSeccion(d.A, d.u, d.EspesorConocido); !c)
-        return c.error();
     if (!SeMuestran(ValoresMostrados(r)))
         return ResultadoNoRepresentable("la retracción");
     return r;

@@ -190,7 +190,11 @@ TEST(CalcularSeccion, ResultadoQueNoCabeEnSuRotulo) {
     const auto r = CalcularSeccion(e, t, TipoSeccion::Rectangular, DatoConocido::MomentoFlector,
                                    TipoDeElemento::Viga, 0, "10", "10");
     ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().mensaje, ResultadoNoRepresentable("la armadura longitudinal").mensaje);
+    // La armadura mínima es la de la sección: el error nombra el canto.
+    EXPECT_EQ(r.error().mensaje,
+              "La armadura mínima de esta sección es A1 = 13200 cm² y A2 = 3960 cm² (capacidades "
+              "de 459130 y 137739 kN), más de lo que muestran sus rótulos: reduzca la sección.");
+    EXPECT_EQ(r.error().campo, "Valor1");
     EXPECT_EQ(e.h, 0.0); // el estado no cambia
 }
 

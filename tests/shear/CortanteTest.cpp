@@ -371,8 +371,8 @@ TEST(CalcularZonas, CercosNoValidosEnUnaZona) {
     for (const auto& z : t.zona) {
         EXPECT_FALSE(z.valida);
         EXPECT_FALSE(z.SeparacionMaxima);
-        EXPECT_EQ(z.ContribucionArmadura, "=");
-        EXPECT_EQ(z.AgotamientoTraccion, "=");
+        EXPECT_EQ(z.ContribucionArmadura, "");
+        EXPECT_EQ(z.AgotamientoTraccion, "");
     }
     EXPECT_EQ(t.zona[0].Longitud,
               "Sin cercos: el número de ramas y el diámetro han de ser mayores que 0.");

@@ -172,7 +172,11 @@ TEST(CalcularCortante, ResultadoQueNoCabeEnSuRotulo) {
     d.teta = d.tetae = 45;
     const auto r = CalcularCortante(e, d);
     ASSERT_FALSE(r.ok());
-    EXPECT_NE(r.error().mensaje.find("cortante de la viga"), std::string::npos);
+    // La causa es la sección, y el error la nombra.
+    EXPECT_EQ(r.error().mensaje, "Con d = 20 m y b = 20 m el agotamiento Vu1 o la contribución "
+                                 "del hormigón Vcu no cabe en su rótulo (hasta 999999.999 kN): "
+                                 "reduzca la sección.");
+    EXPECT_EQ(r.error().campo, "CuadroCantoUtil");
     EXPECT_EQ(e.d, 0.0);
 }
 

@@ -154,7 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFluenciaMal{"TAnteriorAJ", [](EntradaFluencia& e) { e.Tiempo02 = "27.9"; }, "Tiempo02"},
         CasoFluenciaMal{"Ambiente", [](EntradaFluencia& e) { e.MedioAmbiente = 4; },
                         "GrupoMedioAmbiente"},
-        CasoFluenciaMal{"EdadEnorme", [](EntradaFluencia& e) { e.Tiempo02 = "1e200"; }, ""}),
+        // Fuera de su intervalo: se rechaza antes de calcular, nombrando el campo.
+        CasoFluenciaMal{"EdadEnorme", [](EntradaFluencia& e) { e.Tiempo02 = "1e200"; },
+                        "Tiempo02"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(CalcularFluencia, AreaIlegibleNoImportaConEspesorConocido) {
