@@ -7,6 +7,7 @@
 #include "cli/Proyecto.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
+#include "common/DialogoGuardar.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
 #include "report/DialogoDatosProyecto.h"
@@ -420,13 +421,14 @@ bool TProyectos::Guardar() {
 bool TProyectos::GuardarComo() {
     const QString inicial =
         ruta_.isEmpty() ? QDir::home().filePath(QStringLiteral("Sin título.velmora")) : ruta_;
-    QString ruta = QFileDialog::getSaveFileName(
-        app_.VentanaPrincipal, QStringLiteral("Guardar proyecto"), inicial,
-        QStringLiteral("Proyectos de Velmora (*.velmora)"));
+    static constexpr std::string_view Extensiones[] = {"velmora"};
+    const QString ruta = RutaConfirmada(
+        app_.VentanaPrincipal,
+        QFileDialog::getSaveFileName(app_.VentanaPrincipal, QStringLiteral("Guardar proyecto"),
+                                     inicial, QStringLiteral("Proyectos de Velmora (*.velmora)")),
+        Extensiones, QStringLiteral("un proyecto de Velmora"));
     if (ruta.isEmpty())
         return false;
-    if (QFileInfo(ruta).suffix().isEmpty())
-        ruta += QStringLiteral(".velmora");
     return GuardarEn(ruta);
 }
 

@@ -61,21 +61,26 @@ bool Contexto::RanuraDada(int k) const {
     return r != entrada_.end() && r->is_object() && r->contains(std::to_string(k));
 }
 
+void Contexto::AbrirVentana(std::string_view ventana) {
+    ventanasLeidas_.emplace(ventana);
+    const auto w = entrada_.find(ventana);
+    if (w != entrada_.end() && !w->is_object())
+        Fallar("«" + std::string(ventana) +
+                   "» debe ser un objeto con los controles de la ventana: {\"Control\": valor}." +
+                   Recibido(*w),
+               std::string(ventana));
+}
+
 const Json* Contexto::Buscar(std::string_view ventana, std::string_view control) {
     controlesLeidos_.emplace(std::string(ventana), std::string(control));
     if (ventana.empty()) {
         const auto v = entrada_.find(control);
         return v == entrada_.end() ? nullptr : &*v;
     }
-    ventanasLeidas_.emplace(ventana);
+    AbrirVentana(ventana);
     const auto w = entrada_.find(ventana);
     if (w == entrada_.end())
         return nullptr;
-    if (!w->is_object())
-        Fallar("«" + std::string(ventana) +
-                   "» debe ser un objeto con los controles de la ventana: {\"Control\": valor}." +
-                   Recibido(*w),
-               std::string(ventana));
     const auto v = w->find(control);
     return v == w->end() ? nullptr : &*v;
 }
@@ -183,6 +188,9 @@ EleccionParametros Contexto::ConfirmarParametros() {
     AjustarLecturasNorma(p);
     FijarNorma(p.norma);
     Exigir(DerivarMateriales(Estado, p));
+    // Con control reducido la resistencia escrita no se usa (fck = 10·γc).
+    if (ControlReducidoHormigon(p))
+        NoUsado(Parametros, "ResistenciaCaracteristica");
     Informar("Parámetros generales", [&] { return TrazaParametros(Estado, p); });
     return p;
 }

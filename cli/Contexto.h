@@ -89,6 +89,9 @@ public:
         AnotarLectura({}, clave, TipoControl::Valor, nullptr);
         return Buscar({}, clave);
     }
+    // La ventana interviene en el cálculo aunque no se lea ninguno de sus controles (una
+    // ventana vacía, {}, no es un nombre mal escrito); debe ser un objeto si se da.
+    void AbrirVentana(std::string_view ventana);
     // La entrada trae la ventana (o la clave de nivel superior); no cuenta como leída.
     bool Presente(std::string_view ventana) const;
     // La entrada da ese control de esa ventana; no cuenta como leído.
@@ -116,6 +119,9 @@ public:
     // hacen si se pide: un cálculo por lotes no paga su texto.
     bool InformePedido() const { return informe_; }
     void Informar(std::string titulo, const std::function<Traza()>& traza);
+    // El control se leyó pero el cálculo no lo usa con estas elecciones (hf de una sección
+    // rectangular, fck con control reducido): la tabla de datos de la memoria no lo lista.
+    void NoUsado(std::string_view ventana, std::string_view control);
     void Dibujar(std::string pie, const std::function<std::string()>& svg);
     // El capítulo de la memoria de esta línea: los datos leídos con su texto, los parámetros
     // generales si se confirmaron, las trazas, los rótulos escritos y los dibujos.

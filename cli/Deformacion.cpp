@@ -22,6 +22,8 @@ MedioAmbiente Ambiente(Contexto& c, const char* ventana) {
 void CalcularFluenciaLinea(Contexto& c) {
     const TextosCampos textos = TextosDeLinea(c, Fluencia, CamposFluencia);
     const bool conocido = c.Casilla(Fluencia, "EspesorFicticioConocido", false);
+    if (conocido) // con el espesor ficticio el área no interviene
+        c.NoUsado(Fluencia, "Area");
     const auto datos = Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)));
     const auto r = Exigir(CalcularFluencia(datos));
     c.Informar("Fluencia", [&] { return TrazaFluencia(datos, r); });
@@ -45,6 +47,8 @@ void CalcularRetraccionLinea(Contexto& c) {
         c.Indice(Retraccion, "GrupoConsistencia", static_cast<int>(Consistencia::Plastica), 3)));
     const auto ambiente = Ambiente(c, Retraccion);
     const bool conocido = c.Casilla(Retraccion, "EspesorFicticioConocido", false);
+    if (conocido) // con el espesor ficticio el área no interviene
+        c.NoUsado(Retraccion, "Area");
     const auto datos = Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia));
     const auto r = Exigir(CalcularRetraccion(datos));
     c.Informar("Retracción", [&] { return TrazaRetraccion(datos, r); });

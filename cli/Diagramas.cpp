@@ -56,6 +56,10 @@ void CalcularParabolaRectangulo(Contexto& c) {
     const TextosCampos textos = TextosDeLinea(c, Parabola, CamposParabola);
     const int tipo = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
     const int situacion = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
+    if (tipo != 1) { // la sección rectangular no tiene ala ni alma
+        c.NoUsado(Parabola, CampoCantoAla.control);
+        c.NoUsado(Parabola, CampoAnchoAlma.control);
+    }
     const auto datos = Exigir(LeerDatosParabola(
         textos, tipo == 1 ? FormaSeccion::EnT : FormaSeccion::Rectangular,
         situacion == 1 ? SituacionDeProyecto::Accidental

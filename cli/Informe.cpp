@@ -57,8 +57,15 @@ void Contexto::Anotar(std::string_view ventana, std::string_view control, TipoCo
 std::vector<DatoInforme> Contexto::DatosInforme() const {
     std::vector<DatoInforme> datos;
     for (const auto& l : lecturas_)
-        datos.push_back(DatoDeLectura(l, lecturas_));
+        if (auto d = DatoDeLectura(l, lecturas_))
+            datos.push_back(std::move(*d));
     return datos;
+}
+
+void Contexto::NoUsado(std::string_view ventana, std::string_view control) {
+    std::erase_if(lecturas_, [&](const LecturaInforme& l) {
+        return l.ventana == ventana && l.control == control;
+    });
 }
 
 void Contexto::Informar(std::string titulo, const std::function<Traza()>& traza) {

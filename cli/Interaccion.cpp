@@ -61,6 +61,8 @@ std::vector<Combinacion> LeerCombinaciones(Contexto& c) {
 }
 
 void CalcularInteraccionLinea(Contexto& c) {
+    // Sus dos controles sólo se leen si se dan: la ventana vacía ({}) se admite como las demás.
+    c.AbrirVentana(Ventana);
     c.ConfirmarParametros();
     const auto datos = LeerVentanaSeccion(c, false);
     Exigir(PrepararMomento(c.Estado, datos));

@@ -289,6 +289,10 @@ std::string TextoAyuda() {
         "  {\"calculo\": NOMBRE, \"ok\": false, \"error\": mensaje, \"campo\": CONTROL}.\n"
         "  Una línea con error no detiene la tanda. Con --sin-estado las respuestas correctas\n"
         "  no llevan \"estado\" (la tanda va más deprisa).\n"
+        "  Valores que pueden ser null: \"calculo\" de una respuesta de error si la línea no\n"
+        "  es JSON, no lo trae o es una cabecera de proyecto mal escrita; en \"interaccion\",\n"
+        "  \"gamma\" de una combinación sin carga (Nd = Md = 0), que no tiene rayo hasta la\n"
+        "  curva y se da por cumplida (\"cumple\": true).\n"
         "\n"
         "Cálculos:\n";
     for (const auto& [nombre, calculo] : Calculos())

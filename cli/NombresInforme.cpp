@@ -122,9 +122,20 @@ const LecturaInforme* Buscar(std::span<const LecturaInforme> lecturas, std::stri
     return i == lecturas.end() ? nullptr : &*i;
 }
 
+// El texto de un campo numérico tal como lo usó el cálculo: nada si no es un número de su
+// intervalo (sin intervalo, basta con que sea un número).
+std::optional<std::string> ValorUsado(const Campo& c, const std::string& texto) {
+    constexpr std::size_t LargoMaximo = 20;
+    const auto v = LeerNumero(texto, c.nombre, c.control);
+    if (!v || (c.minimo < c.maximo && !ComprobarIntervalo(c, *v)))
+        return std::nullopt;
+    return texto.size() <= LargoMaximo ? texto : NumeroLegible(*v);
+}
+
 } // namespace
 
-DatoInforme DatoDeLectura(const LecturaInforme& l, std::span<const LecturaInforme> lecturas) {
+std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& l,
+                                         std::span<const LecturaInforme> lecturas) {
     for (const DescripcionVentana& d : Descripciones()) {
         if (d.ventana != l.ventana)
             continue;
@@ -133,9 +144,14 @@ DatoInforme DatoDeLectura(const LecturaInforme& l, std::span<const LecturaInform
             if (!e || e->indice != d.vale)
                 continue;
         }
-        for (const Campo& c : d.campos)
-            if (c.control == l.control)
-                return {ConSubindice(c.nombre), l.texto, std::string(c.unidad)};
+        for (const Campo& c : d.campos) {
+            if (c.control != l.control)
+                continue;
+            const auto valor = ValorUsado(c, l.texto);
+            if (!valor)
+                return std::nullopt;
+            return DatoInforme{ConSubindice(c.nombre), *valor, std::string(c.unidad)};
+        }
         for (const Eleccion& e : d.elecciones) {
             if (e.control != l.control)
                 continue;
@@ -145,11 +161,12 @@ DatoInforme DatoDeLectura(const LecturaInforme& l, std::span<const LecturaInform
             else if (l.tipo != TipoControl::Texto && l.indice >= 0 &&
                      static_cast<std::size_t>(l.indice) < e.opciones.size())
                 valor = e.opciones[static_cast<std::size_t>(l.indice)];
-            return {ConSubindice(e.nombre), valor, std::string(e.unidad)};
+            return DatoInforme{ConSubindice(e.nombre), valor, std::string(e.unidad)};
         }
     }
     // Un control sin descripción se nombra por su objeto: las pruebas de la memoria lo detectan.
-    return {l.ventana.empty() ? l.control : l.control + " (" + l.ventana + ")", l.texto, ""};
+    return DatoInforme{l.ventana.empty() ? l.control : l.control + " (" + l.ventana + ")", l.texto,
+                       ""};
 }
 
 namespace {

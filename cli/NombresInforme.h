@@ -4,6 +4,7 @@
 
 #include "cli/Contexto.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,9 +15,11 @@ namespace velmora {
 
 // Fila de la tabla de datos de un control leído. `lecturas` son todas las de la línea: el
 // nombre y la unidad de un campo pueden depender de una elección de la misma ventana (el momento
-// o la excentricidad de Valor5, el perímetro o el espesor ficticio).
-[[nodiscard]] DatoInforme DatoDeLectura(const LecturaInforme& lectura,
-                                        std::span<const LecturaInforme> lecturas);
+// o la excentricidad de Valor5, el perímetro o el espesor ficticio). Un campo numérico que no es
+// un número de su intervalo no lo usó el cálculo (que lo habría rechazado): no da fila. Un número
+// escrito con más de 20 caracteres se da en la forma legible de los mensajes («1e-300»).
+[[nodiscard]] std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& lectura,
+                                                       std::span<const LecturaInforme> lecturas);
 
 // Filas de resultados de un valor de la respuesta: un rótulo (texto) con su nombre y, si no la
 // lleva, su unidad; un número con nombre (los valores del diagrama de interacción) o la lista de

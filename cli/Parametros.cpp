@@ -11,7 +11,10 @@ void CalcularParametros(Contexto& c) {
     const auto p = c.ConfirmarParametros();
     const char* v = "ParametrosGenerales";
     c.Poner(v, "EtiquetaAcero", TextoAcero(p.DesignacionAcero));
-    c.Poner(v, "EtiquetaHormigon", TextoHormigon(p.ResistenciaCaracteristica));
+    // El rótulo dice el hormigón que se usa: con control reducido (EHE-98), fck = 10·γc.
+    c.Poner(v, "EtiquetaHormigon",
+            ControlReducidoHormigon(p) ? TextoHormigonReducido(c.Estado.gammaC)
+                                       : TextoHormigon(p.ResistenciaCaracteristica));
     c.Poner(v, "EtiquetaGammas", TextoGammaS(p.norma, p.SituacionProyecto, p.ControlAcero));
     c.Poner(v, "EtiquetaGammac", TextoGammaC(p.norma, p.SituacionProyecto, p.ControlHormigon));
 }

@@ -33,6 +33,9 @@ void CalcularCortanteLinea(Contexto& c) {
     c.ConfirmarParametros();
     const TextosCampos textos = TextosDeCampos(c, Viga, CamposCortante);
     const bool comprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
+    if (!comprimida) // sin armadura comprimida sus diámetros no intervienen
+        for (const char* control : {"CuadroDiametroMinimo", "CuadroDiametroMaximo"})
+            c.NoUsado(Viga, control);
     const auto [Asl, rotuloArea] = Ranura(c, 0, "Defina armadura");
     const auto calculo = Exigir(CalcularCortante(
         c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl, c.Estado.norma))));

@@ -84,7 +84,7 @@ Estado DerivarMaterialesEHE(EstadoDiseno& e, const EleccionParametros& p) {
     const double gammaC = e.TablaGammaC[s];
     double fck;
     if (p.ControlHormigon == 1) {
-        fck = 10.0 * gammaC; // control reducido: fcd = 10 N/mm²
+        fck = FckControlReducido(gammaC); // control reducido: fcd = 10 N/mm²
     } else {
         const auto r = LeerResistencia(p, CampoResistencia);
         if (!r)

@@ -120,6 +120,11 @@ struct EleccionParametros {
 // Efecto de elegir un tipo de elemento sobre las dos casillas (habilitada/marcada).
 void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo);
 
+// Control reducido del hormigón de la EHE-98: la resistencia escrita no se usa (fcd = 10 N/mm²).
+[[nodiscard]] inline bool ControlReducidoHormigon(const EleccionParametros& p) {
+    return p.norma == Norma::EHE98 && p.ControlHormigon == 1;
+}
+
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
 // y 39.4; Código Estructural, Anejo 19, 2.4.2.4, 3.1.6 y 3.2.7). Con control normal del hormigón
 // (o siempre, en el Código Estructural), una resistencia que no es un número o está fuera de su

@@ -19,41 +19,43 @@ const Campo& CampoGrupo(int grupo, int par) {
     return CamposArea[static_cast<std::size_t>(i)];
 }
 
+// «El dato «Diámetro (fila 1)» debe estar entre 1 y 999 mm (se ha escrito «-16»).»
+std::string FueraDeIntervalo(const Campo& c, std::string_view texto) {
+    const std::string unidad = c.unidad.empty() ? "" : " " + std::string(c.unidad);
+    return "El dato «" + std::string(c.nombre) + "» debe estar entre " +
+           FormatearEntero(static_cast<long long>(c.minimo)) + " y " +
+           FormatearEntero(static_cast<long long>(c.maximo)) + unidad + " (se ha escrito «" +
+           TextoCitado(texto) + "»).";
+}
+
 } // namespace
 
 Resultado<NumeroBarrasLeido> LeerNumeroBarras(std::string_view texto, int grupo) {
-    const std::string nombre(CampoGrupo(grupo, 0).nombre);
-    const std::string campo(CampoGrupo(grupo, 0).control);
-    const auto x = LeerNumero(texto, nombre, campo);
+    const Campo& c = CampoGrupo(grupo, 0);
+    const auto x = LeerNumero(texto, c.nombre, c.control);
     if (!x)
         return x.error();
+    // Un número negativo (aun «-0.5», que se truncaría a 0) no son barras.
     const double n = std::trunc(*x);
-    if (std::fabs(n) > MaximoBarras)
-        return Resultado<NumeroBarrasLeido>::Error(
-            "El dato «" + nombre + "» debe estar entre -" + std::to_string(MaximoBarras) + " y " +
-                std::to_string(MaximoBarras) + " (se ha escrito «" + TextoCitado(texto) + "»).",
-            campo);
+    if (*x < c.minimo || n > c.maximo)
+        return Resultado<NumeroBarrasLeido>::Error(FueraDeIntervalo(c, texto),
+                                                   std::string(c.control));
     return NumeroBarrasLeido{static_cast<int>(n), n < *x};
 }
 
 Resultado<int> LeerDiametroBarras(std::string_view texto, int grupo) {
-    const std::string nombre(CampoGrupo(grupo, 1).nombre);
-    const std::string campo(CampoGrupo(grupo, 1).control);
-    const auto d = LeerNumero(texto, nombre, campo);
+    const Campo& c = CampoGrupo(grupo, 1);
+    const auto d = LeerNumero(texto, c.nombre, c.control);
     if (!d)
         return d.error();
     if (std::trunc(*d) != *d)
-        return Resultado<int>::Error("El dato «" + nombre +
+        return Resultado<int>::Error("El dato «" + std::string(c.nombre) +
                                          "» debe ser un número entero de milímetros (se ha "
                                          "escrito «" +
                                          TextoCitado(texto) + "»).",
-                                     campo);
-    if (std::fabs(*d) > MaximoDiametro)
-        return Resultado<int>::Error("El dato «" + nombre + "» debe estar entre -" +
-                                         std::to_string(MaximoDiametro) + " y " +
-                                         std::to_string(MaximoDiametro) + " mm (se ha escrito «" +
-                                         TextoCitado(texto) + "»).",
-                                     campo);
+                                     std::string(c.control));
+    if (*d < c.minimo || *d > c.maximo)
+        return Resultado<int>::Error(FueraDeIntervalo(c, texto), std::string(c.control));
     return static_cast<int>(*d);
 }
 

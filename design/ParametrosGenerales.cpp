@@ -116,8 +116,14 @@ void TParametrosGenerales::GrupoControlAceroClick(int) { AplicarNorma(); }
 void TParametrosGenerales::GrupoSituacionProyectoClick(int) { AplicarNorma(); }
 
 void TParametrosGenerales::ResistenciaCaracteristicaChange(const QString& texto) {
-    // Sólo una resistencia válida cambia el rótulo: «HA-1e308» o «HA-abc» no se escriben.
-    if (ResistenciaValida(S(texto)))
+    // El rótulo dice el hormigón que se usa: con control reducido, fck = 10·γc sea cual sea lo
+    // escrito; si no, sólo una resistencia válida lo cambia («HA-1e308» o «HA-abc» no se
+    // escriben).
+    const EleccionParametros p = Eleccion();
+    if (ControlReducidoHormigon(p))
+        ui->EtiquetaHormigon->setText(
+            Q(TextoHormigonReducido(estado_.TablaGammaC[p.SituacionProyecto == 1 ? 1 : 0])));
+    else if (ResistenciaValida(S(texto)))
         ui->EtiquetaHormigon->setText(Q(TextoHormigon(S(texto))));
 }
 
@@ -170,6 +176,7 @@ void TParametrosGenerales::AplicarNorma() {
     ui->CoeficienteAlfaCC->setEnabled(ce);
     if (ce)
         ui->HormigonadoVertical->setEnabled(false);
+    ResistenciaCaracteristicaChange(TextoResistencia());
 }
 
 void TParametrosGenerales::BotonOKClick() {

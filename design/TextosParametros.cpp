@@ -1,5 +1,7 @@
 #include "design/TextosParametros.h"
 
+#include "common/Numeros.h"
+
 namespace velmora {
 
 bool ResistenciaValida(const std::string& texto) {
@@ -13,6 +15,10 @@ std::string TextoAcero(int designacion) {
 
 std::string TextoHormigon(const std::string& resistencia) {
     return "Hormigón HA-" + resistencia;
+}
+
+std::string TextoHormigonReducido(double gammaC) {
+    return "Hormigón HA-" + NumeroLegible(FckControlReducido(gammaC));
 }
 
 std::string TextoGammaS(int situacion) {

@@ -75,6 +75,15 @@ std::string TextoAcero(int designacion);
 // "Hormigón HA-" seguido del texto de la resistencia tal como está escrito.
 std::string TextoHormigon(const std::string& resistencia);
 
+// Con control reducido del hormigón la resistencia escrita no se usa: fcd = 10 N/mm², es decir
+// fck = 10·γc (EHE-98, art. 39.4 y 15.3).
+[[nodiscard]] inline constexpr double FckControlReducido(double gammaC) {
+    return 10.0 * gammaC;
+}
+
+// "Hormigón HA-" seguido de la fck que se usa con control reducido («Hormigón HA-15»).
+std::string TextoHormigonReducido(double gammaC);
+
 // Coeficientes parciales de seguridad por situación de proyecto (EHE-98, art. 15.3):
 // "= 1.15" y "= 1.5" en situación persistente o transitoria (0); "= 1.0" y "= 1.3" en
 // accidental (1).

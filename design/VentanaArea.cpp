@@ -105,14 +105,15 @@ void TVentanaArea::Contador01Change(int valor) {
 void TVentanaArea::Diametro01Change() {
     if (Actualizando)
         return;
-    MostrarAviso(LeerControles());
-    MostrarArea();
+    const Estado lectura = LeerControles();
+    MostrarAviso(lectura);
+    MostrarArea(lectura);
 }
 
 void TVentanaArea::BotonOKClick() {
     // Con un dato que no es un número, el área mostrada no sería la de lo escrito.
     const Estado lectura = LeerControles();
-    MostrarArea();
+    MostrarArea(lectura);
     if (!lectura) {
         MostrarAviso(lectura);
         MostrarError(this, lectura.error());
@@ -170,10 +171,12 @@ void TVentanaArea::MostrarFilas() {
     }
 }
 
-void TVentanaArea::MostrarArea() {
+void TVentanaArea::MostrarArea(const Estado& lectura) {
     estado_.IndiceArmadura = Ranura();
     SumarArea(estado_);
-    ui->EtiquetaArea->setText(Q(TextoAreaTotal(estado_)));
+    // Con un dato rechazado el área de la ranura (la de su último valor válido) no es la de lo
+    // escrito: no se muestra; el aviso en rojo dice por qué.
+    ui->EtiquetaArea->setText(lectura ? Q(TextoAreaTotal(estado_)) : QString());
 }
 
 void TVentanaArea::MostrarAviso(const Estado& lectura) {

@@ -44,7 +44,7 @@ private:
     Estado LeerControles();
     void CargarControles();
     void MostrarFilas();
-    void MostrarArea();
+    void MostrarArea(const Estado& lectura = Correcto());
     void MostrarAviso(const Estado& lectura);
     int Ranura() const;
 

@@ -61,6 +61,9 @@ std::string TextoEtiquetaEs(ModuloDelAcero m);                                 /
 std::string TextoValorTension(double sigma);
 // Rótulo de ValorTension cuando la tensión del acero activo cae fuera de 100..1000 N/mm².
 inline constexpr const char* TextoFueraDiagrama = "Fuera del rango del diagrama";
+// Rótulo de ValorTension tras rechazar la deformación escrita (el mensaje dice por qué): la
+// tensión de la deformación anterior ya no corresponde a lo escrito.
+inline constexpr const char* TextoDeformacionRechazada = "Deformación no válida";
 
 // «Calcular»: LeerDatosDiagrama y la tensión para la deformación `eps`. Error
 // (MensajeFueraDiagramaActivo, campo "Valor1") si el diagrama activo no la alcanza.

@@ -112,10 +112,11 @@ void TDiagramaCalculo::BotonCalcularClick() {
     const auto rotulo =
         RotuloCalcular(estado_, Eleccion(), TextoCampo(textos, CampoDeformacionAcero));
     if (!rotulo) {
-        // Nada del dato rechazado queda a la vista: ni tensión ni punto en el dibujo.
-        ui->ValorTension->setText(QStringLiteral("="));
-        ui->Label40->setVisible(true);
-        ui->Label43->setVisible(true);
+        // Nada del dato rechazado queda a la vista: ni tensión ni punto en el dibujo; el rótulo
+        // dice que la deformación no vale, sin unidades (no hay número).
+        ui->ValorTension->setText(QString::fromUtf8(TextoDeformacionRechazada));
+        ui->Label40->setVisible(false);
+        ui->Label43->setVisible(false);
         Dibujar(false, 0.0);
         MostrarError(this, rotulo.error());
         return;

@@ -1,6 +1,7 @@
 #include "report/VentanaMemoria.h"
 
 #include "common/Avisar.h"
+#include "common/DialogoGuardar.h"
 #include "report/DialogoDatosProyecto.h"
 #include "report/DocumentoInforme.h"
 #include "report/MemoriaLote.h"
@@ -81,29 +82,34 @@ bool VentanaMemoria::GuardarPdf(const QString& ruta, QString& error) const {
     return EscribirPdfInforme(html_, ruta, error);
 }
 
-// El diálogo de guardar pregunta antes de sustituir un fichero que ya existe.
-QString VentanaMemoria::PedirRuta(const QString& filtro, const QString& extension) {
+// El diálogo de guardar pregunta antes de sustituir un fichero que ya existe; RutaConfirmada
+// añade la extensión que falta y pregunta por la de otro tipo («x.png» para una página web).
+QString VentanaMemoria::PedirRuta(const QString& filtro,
+                                  std::span<const std::string_view> extensiones,
+                                  const QString& tipo) {
     QFileDialog d(this, QStringLiteral("Guardar la memoria"));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setNameFilter(filtro);
-    d.setDefaultSuffix(extension);
     d.setOption(QFileDialog::DontConfirmOverwrite, false);
-    d.selectFile(QStringLiteral("memoria.") + extension);
+    d.selectFile(QStringLiteral("memoria.") + QString::fromUtf8(extensiones.front()));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
-    return d.selectedFiles().constFirst();
+    return RutaConfirmada(this, d.selectedFiles().constFirst(), extensiones, tipo);
 }
 
 void VentanaMemoria::BotonGuardarPdfClick() {
-    const QString ruta = PedirRuta(QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    static constexpr std::string_view Pdf[] = {"pdf"};
+    const QString ruta =
+        PedirRuta(QStringLiteral("PDF (*.pdf)"), Pdf, QStringLiteral("un documento PDF"));
     QString error;
     if (!ruta.isEmpty() && !GuardarPdf(ruta, error))
         Avisar(error, this);
 }
 
 void VentanaMemoria::BotonGuardarHtmlClick() {
-    const QString ruta =
-        PedirRuta(QStringLiteral("Página web (*.html *.htm)"), QStringLiteral("html"));
+    static constexpr std::string_view Html[] = {"html", "htm"};
+    const QString ruta = PedirRuta(QStringLiteral("Página web (*.html *.htm)"), Html,
+                                   QStringLiteral("una página web"));
     QString error;
     if (!ruta.isEmpty() && !GuardarHtml(ruta, error))
         Avisar(error, this);

@@ -5,6 +5,8 @@
 #include "report/DatosProyecto.h"
 
 #include <QDialog>
+#include <span>
+#include <string_view>
 
 class QTextBrowser;
 
@@ -35,7 +37,8 @@ private:
     void BotonGuardarHtmlClick();
     void BotonCopiarClick();
     void BotonDatosProyectoClick();
-    QString PedirRuta(const QString& filtro, const QString& extension);
+    QString PedirRuta(const QString& filtro, std::span<const std::string_view> extensiones,
+                      const QString& tipo);
 
     QString linea_;
     QString html_;

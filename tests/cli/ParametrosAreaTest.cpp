@@ -47,10 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                        347.83, 347.83, 25, 16.67, false},
         CasoParametros{"Accidental", R"({"GrupoSituacionProyecto": 1})", "Acero B 400 S",
                        "Hormigón HA-25", "= 1.0", "= 1.3", 400, 400, 25, 19.23, false},
-        // El rótulo muestra el texto escrito aunque el control reducido fije fck = 15.
+        // El rótulo muestra la fck que se usa: el control reducido fija fck = 10·1.5 = 15.
         CasoParametros{
             "HormigonReducido", R"({"GrupoControlHormigon": 1, "ResistenciaCaracteristica": "40"})",
-            "Acero B 400 S", "Hormigón HA-40", "= 1.15", "= 1.5", 347.83, 347.83, 15, 10, false},
+            "Acero B 400 S", "Hormigón HA-15", "= 1.15", "= 1.5", 347.83, 347.83, 15, 10, false},
         // Desmarcar una casilla inhabilitada no cambia nada: el OK no la aplica.
         CasoParametros{"PlacaCasillasDesmarcadas",
                        R"({"GrupoTipoElemento": 2, "ArmaduraSimetrica": false,

@@ -103,14 +103,20 @@ private slots:
         QVERIFY(!Control<QLabel>("EtiquetaGammas")->isEnabled());
         QVERIFY(!Control<QLabel>("EtiquetaGammac")->isEnabled());
         QVERIFY(!Control<QComboBox>("ResistenciaCaracteristica")->isEnabled());
+        // Con control reducido el rótulo dice la fck que se usa, 10·γc, no la escrita.
+        QCOMPARE(Texto("EtiquetaHormigon"), QStringLiteral("Hormigón HA-15"));
         Elegir("GrupoSituacionProyecto", 1);
         QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.0"));
         QCOMPARE(Texto("EtiquetaGammac"), QStringLiteral("= 1.3"));
+        QCOMPARE(Texto("EtiquetaHormigon"), QStringLiteral("Hormigón HA-13"));
         Elegir("GrupoSituacionProyecto", 0);
         QCOMPARE(Texto("EtiquetaGammas"), QStringLiteral("= 1.15"));
         QCOMPARE(Texto("EtiquetaGammac"), QStringLiteral("= 1.5"));
+        QCOMPARE(Texto("EtiquetaHormigon"), QStringLiteral("Hormigón HA-15"));
         Elegir("GrupoControlAcero", 0);
         Elegir("GrupoControlHormigon", 0);
+        // Con control normal vuelve la resistencia escrita.
+        QCOMPARE(Texto("EtiquetaHormigon"), QStringLiteral("Hormigón HA-50"));
         QVERIFY(Control<QLabel>("EtiquetaGammas")->isEnabled());
         QVERIFY(Control<QLabel>("Label3")->isEnabled());
         QVERIFY(Control<QComboBox>("ResistenciaCaracteristica")->isEnabled());

@@ -127,8 +127,6 @@ private slots:
         QTest::addColumn<QString>("queda");
         QTest::newRow("2.5 se guarda y se reescribe como 2") << "2.5" << 2 << "2";
         QTest::newRow("coma decimal") << "3,9" << 3 << "3";
-        QTest::newRow("menos uno y medio se guarda -1 sin tocar el texto")
-            << "-1.5" << -1 << "-1.5";
     }
     void NumerosConFraccion() {
         QFETCH(QString, escrito);
@@ -200,9 +198,10 @@ private slots:
         QVERIFY(aviso->isVisibleTo(ventana_));
         QVERIFY2(aviso->text().contains(QStringLiteral("«Número de barras (fila 1)»")),
                  qPrintable(aviso->text()));
-        // La ranura conserva el último valor válido y el área es la suya.
+        // La ranura conserva el último valor válido; el área de ese valor no es la de lo escrito
+        // y no se muestra (el aviso en rojo dice por qué).
         QCOMPARE(app_.Estado.Barras[3][0].Numero, 4);
-        QCOMPARE(Area(), QStringLiteral("    3.1416"));
+        QCOMPARE(Area(), QString());
 
         // OK no acepta un dato que no se ha podido leer.
         RecogerAvisos avisos;
@@ -219,6 +218,45 @@ private slots:
         Escribir(Diametro(1), QStringLiteral("12"));
         QVERIFY(!aviso->isVisibleTo(ventana_));
         QCOMPARE(Area(), QStringLiteral("    2.2619"));
+    }
+
+    // Barras o diámetros negativos no se admiten, y un diámetro rechazado no deja a la vista el
+    // área del anterior.
+    void NegativosYExcesosRechazados_data() {
+        QTest::addColumn<bool>("diametro");
+        QTest::addColumn<QString>("escrito");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("-3 barras") << false << "-3"
+                                   << "«Número de barras (fila 1)» debe estar entre 0 y 9999";
+        QTest::newRow("-16 mm") << true << "-16"
+                                << "«Diámetro (fila 1)» debe estar entre 1 y 999 mm";
+        QTest::newRow("1000 mm") << true << "1000"
+                                 << "«Diámetro (fila 1)» debe estar entre 1 y 999 mm";
+    }
+    void NegativosYExcesosRechazados() {
+        QFETCH(bool, diametro);
+        QFETCH(QString, escrito);
+        QFETCH(QString, aviso);
+        Abrir(4);
+        Escribir(Numero(1), QStringLiteral("3"));
+        Escribir(Diametro(1), QStringLiteral("16"));
+        QCOMPARE(Area(), QStringLiteral("    6.0319")); // 3·π·16²/4 = 603.19 mm²
+        if (diametro)
+            Escribir(Diametro(1), escrito);
+        else
+            Escribir(Numero(1), escrito);
+        auto* etiqueta = Control<QLabel>(QStringLiteral("EtiquetaAviso"));
+        QVERIFY(etiqueta->isVisibleTo(ventana_));
+        QVERIFY2(etiqueta->text().contains(aviso), qPrintable(etiqueta->text()));
+        QCOMPARE(Area(), QString());
+        // Lo último válido al teclear: el campo vacío (0 barras) o «100» camino de «1000».
+        QCOMPARE(app_.Estado.Barras[4][0].Numero, diametro ? 3 : 0);
+        QCOMPARE(app_.Estado.Barras[4][0].Diametro, escrito == QStringLiteral("1000") ? 100 : 16);
+        // OK no pasa el dato rechazado a las demás ventanas.
+        RecogerAvisos avisos;
+        QTest::mouseClick(Control<QPushButton>(QStringLiteral("BotonOK")), Qt::LeftButton);
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY(ventana_->isVisible());
     }
 
     void ProtocoloDeLosLlamadores() {

@@ -114,8 +114,15 @@ private slots:
         QCOMPARE(avisos.avisos.size(), 1);
         QVERIFY2(avisos.avisos.front().contains(QStringLiteral("Deformación del acero")),
                  qPrintable(avisos.avisos.front()));
-        QCOMPARE(Texto("ValorTension"), QStringLiteral("="));
+        // Tras el rechazo el rótulo dice que la deformación no vale, sin «=» ni unidades sueltos.
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("Deformación no válida"));
+        QVERIFY(ventana->findChild<QLabel*>(QStringLiteral("Label40"))->isHidden());
+        QVERIFY(ventana->findChild<QLabel*>(QStringLiteral("Label43"))->isHidden());
         QVERIFY(ventana->findChild<QLineEdit*>(QStringLiteral("Valor1"))->hasFocus());
+        // Una deformación válida vuelve a dar tensión y unidades.
+        Calcular(QStringLiteral("0.001"));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("=   200.0"));
+        QVERIFY(!ventana->findChild<QLabel*>(QStringLiteral("Label40"))->isHidden());
     }
 
     void ActivaFueraDelDiagramaTerminaYLoDice() {
