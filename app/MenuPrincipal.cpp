@@ -70,24 +70,10 @@ void AbrirAnclaje(Aplicacion& app) {
     app.VentanaLongitudAnclaje->exec();
 }
 
-// Devuelve fck, gammaC y fcd a lo que dicen la resistencia y la situación de proyecto de los
-// parámetros generales (sin el control reducido ni el hormigonado vertical). Si la resistencia
-// escrita no es un número, los tres valores se quedan como estaban.
+// Al cerrar el diagrama parábola-rectángulo, el hormigón vuelve a ser el de los parámetros
+// generales.
 void RestaurarHormigon(Aplicacion& app) {
-    const auto fck = LeerNumero(S(app.ParametrosGenerales->TextoResistencia()),
-                                "Resistencia característica fck", "ResistenciaCaracteristica");
-    if (!fck)
-        return;
-    const EleccionParametros p = app.ParametrosGenerales->Eleccion();
-    const int s = p.SituacionProyecto == 1 ? 1 : 0;
-    const bool ce = p.norma == Norma::CodigoEstructural;
-    // En el Código Estructural, γc del nivel de control y fcd = αcc·fck/γc (Anejo 19, 3.1.6).
-    const double gammaC = ce ? GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0) : app.Estado.TablaGammaC[s];
-    if (gammaC <= 0.0)
-        return;
-    app.Estado.fck = *fck;
-    app.Estado.gammaC = gammaC;
-    app.Estado.fcd = ce ? app.Estado.alphaCC * *fck / gammaC : *fck / gammaC;
+    HormigonDeLosParametros(app.Estado, app.ParametrosGenerales->Eleccion());
 }
 
 // Fluencia y retracción: la ventana de la norma elegida en los parámetros generales.

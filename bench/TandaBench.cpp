@@ -3,6 +3,7 @@
 // segundo. Mide también, por separado, la lectura del JSON, para saber qué domina.
 
 #include "cli/Contexto.h"
+#include "materiales/ehe98/Leyes.h"
 #include "cli/Lote.h"
 
 #include <benchmark/benchmark.h>
@@ -32,7 +33,7 @@ const std::vector<std::string>& TandaMixta() {
         std::vector<std::string> v;
         for (int i = 0; i < 10000; ++i) {
             const double h = u(0.25, 1.2), b = u(0.2, 1.0), fcd = 25.0 / 1.5;
-            const double Nc = 0.85 * fcd * b * h * 1000.0; // kN
+            const double Nc = ehe98::Cansancio * fcd * b * h * 1000.0; // kN
             const double Nd = n(0, 3) == 0 ? 0.0 : u(0.0, 1.0) * u(0.0, 1.0) * 1.4 * Nc;
             const double Md = u(0.0, 1.0) * u(0.0, 1.0) * 0.5 * fcd * b * h * h * 1000.0;
             std::string datos;

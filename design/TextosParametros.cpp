@@ -63,6 +63,22 @@ std::span<const std::string_view> OpcionesControl(Norma norma) {
     return OpcionesNivelControl;
 }
 
+void HormigonDeLosParametros(EstadoDiseno& e, const EleccionParametros& p) {
+    const auto fck = LeerNumero(p.ResistenciaCaracteristica, CampoResistencia.nombre,
+                                CampoResistencia.control);
+    if (!fck)
+        return;
+    const int s = p.SituacionProyecto == 1 ? 1 : 0;
+    const bool ce = p.norma == Norma::CodigoEstructural;
+    // Código Estructural: γc del nivel de control y fcd = αcc·fck/γc (Anejo 19, 3.1.6).
+    const double gammaC = ce ? GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0) : e.TablaGammaC[s];
+    if (gammaC <= 0.0)
+        return;
+    e.fck = *fck;
+    e.gammaC = gammaC;
+    e.fcd = ce ? e.alphaCC * *fck / gammaC : *fck / gammaC;
+}
+
 const Campo& CampoResistenciaDe(Norma norma) {
     return norma == Norma::CodigoEstructural ? CampoResistenciaCE : CampoResistencia;
 }

@@ -2,6 +2,7 @@
 // Rótulos de la ventana de parámetros generales que dependen de las elecciones del usuario.
 
 #include "common/Descripcion.h"
+#include "design/EstadoDiseno.h"
 #include "norma/Norma.h"
 
 #include <array>
@@ -102,6 +103,12 @@ std::string TextoGammaC(Norma norma, int situacion, int control);
 
 // Opciones del nivel de control según la norma.
 [[nodiscard]] std::span<const std::string_view> OpcionesControl(Norma norma);
+
+// Devuelve fck, γc y fcd del estado a lo que dicen la resistencia escrita, la situación de
+// proyecto y la norma de los parámetros (sin control reducido ni hormigonado vertical; αcc del
+// estado en el Código Estructural). Si la resistencia escrita no es un número, el estado no
+// cambia.
+void HormigonDeLosParametros(EstadoDiseno& e, const EleccionParametros& p);
 
 // Intervalo de la resistencia del hormigón según la norma.
 [[nodiscard]] const Campo& CampoResistenciaDe(Norma norma);

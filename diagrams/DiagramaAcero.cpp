@@ -1,4 +1,5 @@
 #include "diagrams/DiagramaAcero.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
 #include "section/LeyesMateriales.h"
@@ -56,8 +57,8 @@ RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
     LeerDatosDiagrama(e, c);
     RotulosDiagrama r;
     r.Label20 = "f    =  " + Formatear(e.fyd, 4, 1) + "  N/mm";
-    r.Label28 = TextoCaracteristica("(0.002)   =  ", e, 0.002);
-    r.Label29 = TextoCaracteristica("(0.0035) =  ", e, 0.0035);
+    r.Label28 = TextoCaracteristica("(0.002)   =  ", e, ehe98::EpsilonC0);
+    r.Label29 = TextoCaracteristica("(0.0035) =  ", e, ehe98::EpsilonCU);
     r.Label30 = TextoCaracteristica("(0.01)     =  ", e, 0.01);
     r.ValorTension = "=";
     return r;

@@ -1,4 +1,5 @@
 #include "diagrams/GraficoBloque.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "diagrams/Grafico.h"
 
@@ -81,7 +82,7 @@ void PintarCanto(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, con
 // Ley de tensiones a la derecha de la sección, sobre el mismo canto, con la fibra neutra y la
 // resultante en su centro de gravedad.
 void PintarLey(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, const Lugar& l) {
-    const double sMax = 0.85 * d.fcd;
+    const double sMax = ehe98::Cansancio * d.fcd;
     auto X = [&](double s) { return sMax > 0.0 ? l.x0 + s / sMax * l.ancho : l.x0; };
     QPolygonF bloque;
     bloque << QPointF(l.x0, l.Y(0));

@@ -1,4 +1,5 @@
 #include "diagrams/ParabolaRectangulo.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
 #include "section/BloqueComprimido.h"
@@ -45,9 +46,9 @@ std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto) {
 double TensionHormigon(double eps, double fcd) {
     if (!(eps > 0.0))
         return 0.0;
-    if (eps <= 0.002)
-        return 0.85 * fcd * (1000.0 * eps - 250000.0 * eps * eps);
-    return 0.85 * fcd;
+    if (eps <= ehe98::EpsilonC0)
+        return ehe98::Cansancio * fcd * (1000.0 * eps - 250000.0 * eps * eps);
+    return ehe98::Cansancio * fcd;
 }
 
 double Fcd(double fck, double gammaC) {
@@ -62,18 +63,18 @@ struct FormaBloque {
 };
 
 FormaBloque Forma(double epsC) {
-    if (epsC >= 0.002) {
-        const double k = 0.002 / epsC;
+    if (epsC >= ehe98::EpsilonC0) {
+        const double k = ehe98::EpsilonC0 / epsC;
         return {1.0 - k / 3.0, (0.5 - k * k / 12.0) / (1.0 - k / 3.0)};
     }
-    const double m = epsC / 0.002;
+    const double m = epsC / ehe98::EpsilonC0;
     return {m - m * m / 3.0, (2.0 * m / 3.0 - m * m / 4.0) / (m - m * m / 3.0)};
 }
 
 } // namespace
 
 double ResultanteRectangular(double fcd, double b, double x, double epsC) {
-    return 0.85 * fcd * b * x * Forma(epsC).relleno;
+    return ehe98::Cansancio * fcd * b * x * Forma(epsC).relleno;
 }
 
 double CentroRectangular(double x, double epsC) {

@@ -1,4 +1,5 @@
 #include "diagrams/SvgDiagramas.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "common/Divisiones.h"
 #include "section/DibujoInteraccion.h"
@@ -187,7 +188,7 @@ void SeccionBloque(Lienzo& z, const DibujoBloque& d, double xs, double k, double
 void LeyBloque(Lienzo& z, const DibujoBloque& d, double x0, double ancho, double k,
                double arriba) {
     auto Y = [&](double y) { return arriba + y * k; };
-    const double sMax = 0.85 * d.fcd;
+    const double sMax = ehe98::Cansancio * d.fcd;
     auto X = [&](double s) { return sMax > 0.0 ? x0 + s / sMax * ancho : x0; };
     std::vector<PuntoTrazo> ley{{x0, Y(0)}};
     for (const auto& q : d.Tensiones)

@@ -2,6 +2,7 @@
 // 38.4) y el bloque parábola-rectángulo (art. 39.5), con las mismas leyes y números.
 
 #include "common/Numeros.h"
+#include "materiales/ehe98/Leyes.h"
 #include "common/PasosTraza.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
@@ -77,14 +78,14 @@ Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v) {
     t.Nota(todaComprimida
                ? "Sección toda comprimida (x > h): la deformación gira alrededor del punto a 3/7 "
                  "del canto con 2 ‰."
-               : (e.epsC >= 0.0035 - 1e-12
+               : (e.epsC >= ehe98::EpsilonCU - 1e-12
                       ? "Fibra más comprimida en 3.5 ‰ (agotamiento del hormigón)."
                       : "Armadura en 10 ‰: la fibra más comprimida no llega a 3.5 ‰."),
            "39.5");
     AnadirCalculo(t, {"ε<sub>c</sub>", "Deformación de la fibra más comprimida", "39.5",
                       "ε<sub>c</sub>", N(1000.0 * e.epsC), 1000.0 * e.epsC, "‰", 4});
     if (e.SeccionRectangular && !todaComprimida) {
-        const bool rectangulo = e.epsC >= 0.002;
+        const bool rectangulo = e.epsC >= ehe98::EpsilonC0;
         const std::string f = rectangulo ? "k = 0.002/ε<sub>c</sub>" : "m = ε<sub>c</sub>/0.002";
         const std::string q = rectangulo ? "(0.002/" + N(e.epsC) + ")" : "(" + N(e.epsC) + "/0.002)";
         AnadirCalculo(t, {"C", "Resultante de las compresiones", "39.5",

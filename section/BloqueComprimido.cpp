@@ -1,17 +1,19 @@
 #include "section/BloqueComprimido.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include <cmath>
 
 namespace velmora {
 
 double AreaDiagrama(double E, double fcd) {
-    if (E <= 0.002)
+    if (E <= ehe98::EpsilonC0)
         return fcd * 850.0 * (E * E / 2.0 - 250.0 * E * E * E / 3.0);
-    return fcd * 0.85 * (E + 0.002 / 1.5 - 0.002); // 0.002·2/3: área de la parábola
+    // εc0·2/3: área de la parábola.
+    return fcd * ehe98::Cansancio * (E + ehe98::EpsilonC0 / 1.5 - ehe98::EpsilonC0);
 }
 
 double CentroDiagrama(double E) {
-    if (E <= 0.002)
+    if (E <= ehe98::EpsilonC0)
         return E * (125.0 * E - 1.0) / (500.0 * E - 3.0);
     return (1500000.0 * E * E + 1.0 - 2000.0 * E) / (3000000.0 * E - 2000.0);
 }
@@ -30,10 +32,10 @@ void BloqueComprimido(EstadoDiseno& e, double x) {
     if (x <= pivote) {
         e.epsC = 0.01 * x / (d - x);
     } else if (x <= h) {
-        e.epsC = 0.0035;
+        e.epsC = ehe98::EpsilonCU;
     } else {
-        e.epsC = 0.002 * x / (x - tresSeptimos);
-        e.epsCInf = 0.002 * (x - h) / (x - tresSeptimos);
+        e.epsC = ehe98::EpsilonC0 * x / (x - tresSeptimos);
+        e.epsCInf = ehe98::EpsilonC0 * (x - h) / (x - tresSeptimos);
     }
 
     // 2. Bloque de ancho completo entre la fibra superior y min(x, h).
@@ -60,9 +62,9 @@ void BloqueComprimido(EstadoDiseno& e, double x) {
     if (x <= pivote)
         Ef = 0.01 * (x - e.hf) / (d - x);
     else if (x <= h)
-        Ef = 0.0035 * (1.0 - e.hf / x);
+        Ef = ehe98::EpsilonCU * (1.0 - e.hf / x);
     else
-        Ef = 0.002 * (x - e.hf) / (x - tresSeptimos);
+        Ef = ehe98::EpsilonC0 * (x - e.hf) / (x - tresSeptimos);
     const double aF = AreaDiagrama(Ef, fcd);
     const double Af = aSup - aF;
     const double cf = (aSup * cSup - aF * (CentroDiagrama(Ef) + e.epsC - Ef)) / Af;

@@ -1,4 +1,5 @@
 #include "section/BusquedaFibraNeutra.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "section/BloqueComprimido.h"
 #include "section/LeyesMateriales.h"
@@ -127,8 +128,8 @@ FinBusqueda EquilibrioSimetrico(EstadoDiseno& e, double M1, double& AsCara) {
     const double x = e.x;
     const double pivote = e.d * 7.0 / 27.0;
     if (x > pivote) {
-        e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-        e.epsS2 = 0.0035 * (x - e.d2) / x;
+        e.epsS1 = std::fabs(e.d / x - 1.0) * ehe98::EpsilonCU;
+        e.epsS2 = ehe98::EpsilonCU * (x - e.d2) / x;
     } else {
         e.epsS1 = 0.01;
         e.epsS2 = std::fabs((x - e.d2) / (e.d - x)) * 0.01;

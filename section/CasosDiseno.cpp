@@ -1,4 +1,5 @@
 #include "section/CasosDiseno.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "section/BusquedaFibraNeutra.h"
 #include "section/CuantiasMinimas.h"
@@ -32,7 +33,7 @@ Estado SinTope(const FinBusqueda& r) {
 void DominioPorProfundidad(EstadoDiseno& e) {
     if (e.x > e.d * 7.0 * (1.0 / 27.0)) {
         FijarDominio(e, DominioDeformacion::Tres);
-        e.epsS1 = (e.d / e.x - 1.0) * 0.0035;
+        e.epsS1 = (e.d / e.x - 1.0) * ehe98::EpsilonCU;
     } else {
         FijarDominio(e, DominioDeformacion::Dos);
         e.epsS1 = 0.01;
@@ -43,9 +44,9 @@ void DominioPorProfundidad(EstadoDiseno& e) {
 Estado ConfiguracionLimite(EstadoDiseno& e) {
     FijarDominio(e, DominioDeformacion::TresCuatro);
     e.x = e.xlim;
-    e.epsC = 0.0035;
-    e.epsS1 = (e.d / e.x - 1.0) * 0.0035;
-    e.epsS2 = (1.0 - (e.d2 / e.d) / e.xiLim) * 0.0035;
+    e.epsC = ehe98::EpsilonCU;
+    e.epsS1 = (e.d / e.x - 1.0) * ehe98::EpsilonCU;
+    e.epsS2 = (1.0 - (e.d2 / e.d) / e.xiLim) * ehe98::EpsilonCU;
     return TensionA2(e, e.epsS2) ? Correcto() : SinTension();
 }
 
@@ -58,7 +59,7 @@ Excentricidades CalcularExcentricidades(const EstadoDiseno& e) {
     r.e1 = e.e0 + (e.d - e.d1) / 2.0;
     r.e2 = std::fabs(e.e0 - (e.h / 2.0 - e.d2));
     r.eLimite = (e.h / 2.0 - e.d2) - (e.yLim - e.d2) * e.Clim / e.Nd;
-    r.eCentrada = (e.h / 2.0 - e.d2) * (1.0 - 0.85 * e.fcd * e.b * e.h / e.Nd);
+    r.eCentrada = (e.h / 2.0 - e.d2) * (1.0 - ehe98::Cansancio * e.fcd * e.b * e.h / e.Nd);
     return r;
 }
 
@@ -141,30 +142,30 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
         // Dominio 5: 0.002 a 3h/7 de la fibra superior.
         const double p = x - e.h * 3.0 * (1.0 / 7.0);
         FijarDominio(e, DominioDeformacion::Cinco);
-        e.epsC = 0.002 * x / p;
-        e.epsCInf = 0.002 * (x - e.h) / p;
+        e.epsC = ehe98::EpsilonC0 * x / p;
+        e.epsCInf = ehe98::EpsilonC0 * (x - e.h) / p;
         e.As1 = e.U1 / e.fycd;
-        e.epsS2 = 0.002 * (x - e.d2) / p;
+        e.epsS2 = ehe98::EpsilonC0 * (x - e.d2) / p;
         return CompletarA2(e, e.fycd, false);
     }
     FijarDominio(e, x > e.d ? DominioDeformacion::CuatroA : DominioDeformacion::Cuatro);
     e.As1 = e.U1 / e.fyd;
     if (x < e.d)
         MinimoMecanico(e);
-    e.epsC = 0.0035;
-    e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-    e.epsS2 = (1.0 - e.d2 / x) * 0.0035;
+    e.epsC = ehe98::EpsilonCU;
+    e.epsS1 = std::fabs(e.d / x - 1.0) * ehe98::EpsilonCU;
+    e.epsS2 = (1.0 - e.d2 / x) * ehe98::EpsilonCU;
     return CompletarA2(e, e.fyd, true);
 }
 
 // C. Compresión casi centrada: toda la sección a 0.002, bloque 0.85·fcd·b·h a media altura.
 Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
     const double Nd = e.Nd;
-    const double bloque = 0.85 * e.fcd * e.b * e.h;
+    const double bloque = ehe98::Cansancio * e.fcd * e.b * e.h;
     FijarDominio(e, DominioDeformacion::Cinco);
     e.x = XSeccionComprimida;
-    e.epsC = 0.002;
-    e.epsCInf = 0.002;
+    e.epsC = ehe98::EpsilonC0;
+    e.epsCInf = ehe98::EpsilonC0;
     e.U1 = (Nd * ex.e2 - bloque * (e.h / 2.0 - e.d2)) / (e.d - e.d2);
     e.U2 = Nd - bloque - e.U1;
     if (e.U1 < 0.05 * Nd) {
@@ -209,24 +210,25 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
     if (!*r) {
         FijarDominio(e, DominioDeformacion::Cinco);
         e.x = XSeccionComprimida;
-        e.epsC = 0.002;
-        e.epsCInf = 0.002;
-        if (!TensionA2(e, 0.002))
+        e.epsC = ehe98::EpsilonC0;
+        e.epsCInf = ehe98::EpsilonC0;
+        if (!TensionA2(e, ehe98::EpsilonC0))
             return SinTension();
-        AsCara = ((Nd * ex.e1 - 0.85 * e.fcd * e.b * e.h * (e.h / 2.0 - e.d1)) / e.sigmaS2) /
-                 (e.d - e.d2);
+        AsCara =
+            ((Nd * ex.e1 - ehe98::Cansancio * e.fcd * e.b * e.h * (e.h / 2.0 - e.d1)) / e.sigmaS2) /
+            (e.d - e.d2);
     } else if (x > e.h) {
         const double p = x - 3.0 * e.h / 7.0;
         FijarDominio(e, DominioDeformacion::Cinco);
-        e.epsS1 = (x - e.d) * 0.002 / p;
-        e.epsS2 = (x - e.d2) * 0.002 / p;
+        e.epsS1 = (x - e.d) * ehe98::EpsilonC0 / p;
+        e.epsS2 = (x - e.d2) * ehe98::EpsilonC0 / p;
         if (!TensionA2(e, e.epsS2))
             return SinTension();
         AsCara = (Nd - e.Cc) / e.sigmaS2;
     } else {
         FijarDominio(e, x > e.d ? DominioDeformacion::CuatroA : DominioDeformacion::Cuatro);
-        e.epsS1 = std::fabs(e.d / x - 1.0) * 0.0035;
-        e.epsS2 = (x - e.d2) * 0.0035 / x;
+        e.epsS1 = std::fabs(e.d / x - 1.0) * ehe98::EpsilonCU;
+        e.epsS2 = (x - e.d2) * ehe98::EpsilonCU / x;
         if (!TensionA2(e, e.epsS2))
             return SinTension();
         AsCara = (Nd - e.Cc) / e.sigmaS2;

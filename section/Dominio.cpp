@@ -1,4 +1,5 @@
 #include "section/Dominio.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "section/Resultados.h"
 
@@ -31,11 +32,11 @@ Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e) {
     r.Etiqueta = TituloDominio(e.Dominio);
 
     using D = DominioDeformacion;
-    const double epsYd = (e.d / e.xlim - 1.0) * 0.0035; // deformación del acero en xlim
+    const double epsYd = (e.d / e.xlim - 1.0) * ehe98::EpsilonCU; // deformación del acero en xlim
     double top = 149.0, bot = 0.0;
     switch (*dominio) {
     case D::Dos:
-        top = e.epsC * 149.0 * (1.0 / 0.0035);
+        top = e.epsC * 149.0 * (1.0 / ehe98::EpsilonCU);
         bot = 252.0;
         break;
     case D::Tres:
@@ -51,8 +52,8 @@ Resultado<DibujoDominio> CalcularDibujoDominio(const EstadoDiseno& e) {
         bot = (e.x - e.d) * 26.0 / e.d1;
         break;
     case D::Cinco:
-        top = (e.epsC - 0.002) * 56.0 * (1.0 / 0.0015) + 93.0;
-        bot = e.epsCInf * 93.0 * (1.0 / 0.002);
+        top = (e.epsC - ehe98::EpsilonC0) * 56.0 * (1.0 / 0.0015) + 93.0;
+        bot = e.epsCInf * 93.0 * (1.0 / ehe98::EpsilonC0);
         break;
     }
     if (!Pixeles(top, r.top) || !Pixeles(bot, r.bot))

@@ -1,4 +1,5 @@
 #include "section/LeyesSeccion.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "design/EstadoDiseno.h"
 #include "diagrams/ParabolaRectangulo.h"
@@ -20,11 +21,11 @@ double TensionEHE98(const LeyHormigon& l, double E) { return TensionHormigon(E, 
 
 LeyHormigon LeyHormigonEHE98(double fcd) {
     LeyHormigon l;
-    l.epsC2 = 0.002;
-    l.epsCU2 = 0.0035;
+    l.epsC2 = ehe98::EpsilonC0;
+    l.epsCU2 = ehe98::EpsilonCU;
     l.n = 2.0;
     l.fcd = fcd;
-    l.alfa = 0.85;
+    l.alfa = ehe98::Cansancio;
     l.Integral = IntegralEHE98;
     l.Momento = MomentoEHE98;
     l.Tension = TensionEHE98;

@@ -1,4 +1,5 @@
 #include "section/MomentoAgotamiento.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
 #include "section/BloqueComprimido.h"
@@ -23,14 +24,14 @@ Resultado<bool> Equilibrio(EstadoDiseno& e, const ArmaduraDada& a, MomentoResult
     if (x > e.xlim) {
         // Dominio 4: la armadura traccionada no llega a la cedencia.
         FijarDominio(e, DominioDeformacion::Cuatro);
-        e.epsS1 = 0.0035 * (e.d - x) / x;
+        e.epsS1 = ehe98::EpsilonCU * (e.d - x) / x;
         m.Fs1 = a.Traccionada ? a.As1Dada * TensionAcero(e, e.epsS1, e.fyd) : 0.0;
-        e.epsS2 = 0.0035 * (x - e.d2) / x;
+        e.epsS2 = ehe98::EpsilonCU * (x - e.d2) / x;
     } else {
         m.Fs1 = a.Traccionada ? a.As1Dada * e.fyd : 0.0;
         if (x > e.d * 7.0 / 27.0) {
             FijarDominio(e, DominioDeformacion::Tres);
-            e.epsS2 = 0.0035 * (x - e.d2) / x;
+            e.epsS2 = ehe98::EpsilonCU * (x - e.d2) / x;
         } else {
             FijarDominio(e, DominioDeformacion::Dos);
             e.epsS2 = 0.01 * (x - e.d2) / (e.d - x);
@@ -103,7 +104,7 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
         return R::Error(MensajeSinEquilibrio);
     const double x = e.x;
     if (e.Dominio != CodigoDominio(DominioDeformacion::Dos))
-        e.epsS1 = 0.0035 * (e.d - x) / x;
+        e.epsS1 = ehe98::EpsilonCU * (e.d - x) / x;
     const double mitad = e.h / 2.0;
     m.Mu = m.Fs1 * (mitad - e.d1) + m.Fs2 * (mitad - e.d2) + e.Cc * (mitad - e.yc);
     if (!std::isfinite(m.Mu))

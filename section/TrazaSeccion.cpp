@@ -1,4 +1,5 @@
 #include "section/TrazaSeccion.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include "section/LeyesSeccion.h"
 
@@ -74,14 +75,14 @@ void PasosBloque(Traza& t, const EstadoDiseno& datos, double x) {
     double psi, lambda;
     std::string fPsi, sPsi, fLambda, sLambda;
     if (ep <= 2.0) {
-        psi = 0.85 * (ep / 2.0 - ep * ep / 12.0);
+        psi = ehe98::Cansancio * (ep / 2.0 - ep * ep / 12.0);
         lambda = (8.0 - ep) / (4.0 * (6.0 - ep));
         fPsi = "0.85" + C + "(ε<sub>c</sub>/2 − ε<sub>c</sub>²/12)";
         sPsi = "0.85" + C + "(" + s + "/2 − " + s + "²/12)";
         fLambda = "(8 − ε<sub>c</sub>)/(4" + C + "(6 − ε<sub>c</sub>))";
         sLambda = "(8 − " + s + ")/(4" + C + "(6 − " + s + "))";
     } else {
-        psi = 0.85 * (1.0 - 2.0 / (3.0 * ep));
+        psi = ehe98::Cansancio * (1.0 - 2.0 / (3.0 * ep));
         lambda = (3.0 * ep * ep - 4.0 * ep + 2.0) / (2.0 * ep * (3.0 * ep - 2.0));
         fPsi = "0.85" + C + "(1 − 2/(3" + C + "ε<sub>c</sub>))";
         sPsi = "0.85" + C + "(1 − 2/(3" + C + s + "))";
@@ -250,7 +251,7 @@ Excentricidad PasosExcentricidades(Traza& t, const EstadoDiseno& e) {
     r.e1 = e.e0 + (e.d - e.d1) / 2.0;
     r.e2 = std::fabs(e.e0 - (e.h / 2.0 - e.d2));
     r.eLimite = (e.h / 2.0 - e.d2) - (e.yLim - e.d2) * e.Clim / e.Nd;
-    r.eCentrada = (e.h / 2.0 - e.d2) * (1.0 - 0.85 * e.fcd * e.b * e.h / e.Nd);
+    r.eCentrada = (e.h / 2.0 - e.d2) * (1.0 - ehe98::Cansancio * e.fcd * e.b * e.h / e.Nd);
     const std::string h2 = Cifras(e.h) + "/2 − " + Cifras(e.d2);
     t.Calculo("e<sub>0</sub>", "Excentricidad del axil", "", "M<sub>d</sub>/N<sub>d</sub>",
               Cifras(e.Md) + "/" + Cifras(e.Nd), 1.0, e.e0, "mm", 2);
@@ -329,7 +330,7 @@ void PasosCompresionCentrada(Traza& t, const EstadoDiseno& c, const Excentricida
            "el hormigón da 0.85" +
                C + "f<sub>cd</sub>" + C + "b" + C + "h a media altura.",
            "42.1.3");
-    const double bloque = 0.85 * c.fcd * c.b * c.h;
+    const double bloque = ehe98::Cansancio * c.fcd * c.b * c.h;
     t.Calculo("C<sub>c</sub>", "Resultante del hormigón", "39.5",
               "0.85" + C + "f<sub>cd</sub>" + C + "b" + C + "h",
               "0.85" + C + Cifras(c.fcd) + C + Cifras(c.b) + C + Cifras(c.h), 0.001, bloque * 0.001,
