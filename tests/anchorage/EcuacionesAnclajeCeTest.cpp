@@ -2,6 +2,8 @@
 // calculados a mano con sus fórmulas.
 #include "anchorage/ce/Ecuaciones.h"
 
+#include "common/Fixturas.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,11 +12,7 @@ using namespace velmora;
 
 namespace {
 
-struct CasoEcuacion {
-    const char* nombre;
-    std::function<double()> valor;
-    double esperado, tolerancia;
-};
+using pruebas::CasoEcuacion;
 class EcuacionAnclajeCe : public testing::TestWithParam<CasoEcuacion> {};
 
 TEST_P(EcuacionAnclajeCe, ValorCalculadoAMano) {

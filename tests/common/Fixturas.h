@@ -3,6 +3,8 @@
 
 #include "design/EstadoDiseno.h"
 
+#include <functional>
+
 namespace velmora::pruebas {
 
 // El estado de diseño de arranque: tablas y ranuras llenas, materiales sin confirmar.
@@ -11,5 +13,12 @@ inline EstadoDiseno EstadoInicial() {
     InicializarTablas(e);
     return e;
 }
+
+// Una fila de las tablas de ecuaciones: el valor que da la función frente al calculado a mano.
+struct CasoEcuacion {
+    const char* nombre;
+    std::function<double()> valor;
+    double esperado, tolerancia;
+};
 
 } // namespace velmora::pruebas

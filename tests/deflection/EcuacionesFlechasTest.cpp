@@ -2,6 +2,8 @@
 #include "common/Expresion.h"
 #include "deflection/DescripcionFlechas.h"
 
+#include "common/Fixturas.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,11 +12,7 @@ using namespace velmora;
 
 namespace {
 
-struct CasoEcuacion {
-    const char* nombre;
-    std::function<double()> valor;
-    double esperado, tolerancia;
-};
+using pruebas::CasoEcuacion;
 class EcuacionFlechas : public testing::TestWithParam<CasoEcuacion> {};
 
 TEST_P(EcuacionFlechas, ValorCalculadoAMano) {

@@ -2,6 +2,8 @@
 // valores calculados a mano con sus fórmulas.
 #include "shear/ce/Ecuaciones.h"
 
+#include "common/Fixturas.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,11 +13,7 @@ using namespace velmora;
 
 namespace {
 
-struct CasoEcuacion {
-    const char* nombre;
-    std::function<double()> valor;
-    double esperado, tolerancia;
-};
+using pruebas::CasoEcuacion;
 class EcuacionCortanteCe : public testing::TestWithParam<CasoEcuacion> {};
 
 TEST_P(EcuacionCortanteCe, ValorCalculadoAMano) {

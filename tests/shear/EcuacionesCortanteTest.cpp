@@ -2,6 +2,8 @@
 // los lectores de sus campos.
 #include "shear/DescripcionCortante.h"
 
+#include "common/Fixturas.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,11 +18,7 @@ constexpr double fcd25 = 25.0 / 1.5;
 constexpr double fyd400 = 400.0 / 1.15;
 const double cot30 = std::sqrt(3.0);
 
-struct CasoEcuacion {
-    const char* nombre;
-    std::function<double()> valor;
-    double esperado, tolerancia;
-};
+using pruebas::CasoEcuacion;
 class EcuacionCortante : public testing::TestWithParam<CasoEcuacion> {};
 
 TEST_P(EcuacionCortante, ValorCalculadoAMano) {
