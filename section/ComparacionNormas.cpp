@@ -52,13 +52,6 @@ std::string Profundidad(double x) {
 
 } // namespace
 
-std::string TextoDiferencia(double a, double b) {
-    if (a == 0.0 || !std::isfinite(a) || !std::isfinite(b))
-        return "—";
-    const double d = (b - a) / a * 100.0;
-    return (d >= 0.0 ? "+" : "") + Formatear(d, 0, 1) + " %";
-}
-
 Resultado<ComparacionNormas> CompararNormas(const EstadoDiseno& e, const EleccionParametros& p) {
     const auto a = Disenar(e, p, Norma::EHE98);
     if (!a)
@@ -78,14 +71,6 @@ Resultado<ComparacionNormas> CompararNormas(const EstadoDiseno& e, const Eleccio
                 x.Dominio == y.Dominio ? "igual" : "distinto"},
                {"Cuantía mínima que rige", x.Minimo, y.Minimo, "—"}};
     return c;
-}
-
-Traza TrazaComparacion(const ComparacionNormas& c) {
-    Traza t;
-    for (const auto& f : c.Filas)
-        t.Nota(f.Magnitud + ": EHE-98 " + f.EHE98 + "; Código Estructural " +
-               f.CodigoEstructural + (f.Diferencia == "—" ? "" : " (" + f.Diferencia + ")") + ".");
-    return t;
 }
 
 } // namespace velmora

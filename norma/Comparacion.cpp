@@ -1,0 +1,24 @@
+#include "norma/Comparacion.h"
+
+#include "common/Numeros.h"
+
+#include <cmath>
+
+namespace velmora {
+
+std::string TextoDiferencia(double a, double b) {
+    if (a == 0.0 || !std::isfinite(a) || !std::isfinite(b))
+        return "—";
+    const double d = (b - a) / a * 100.0;
+    return (d >= 0.0 ? "+" : "") + Formatear(d, 0, 1) + " %";
+}
+
+Traza TrazaComparacion(const ComparacionNormas& c) {
+    Traza t;
+    for (const auto& f : c.Filas)
+        t.Nota(f.Magnitud + ": EHE-98 " + f.EHE98 + "; Código Estructural " +
+               f.CodigoEstructural + (f.Diferencia == "—" ? "" : " (" + f.Diferencia + ")") + ".");
+    return t;
+}
+
+} // namespace velmora
