@@ -131,6 +131,10 @@ void CargarInforme(QTextDocument& doc, const QString& html) {
     }
     SepararColumnas(doc);
     edicion.endEditBlock();
+    // Las letras colocadas al componer se guardan para pintar: si no, se colocan otra vez.
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (QTextLayout* capa = b.layout())
+            capa->setCacheEnabled(true);
 }
 
 namespace {
