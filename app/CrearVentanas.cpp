@@ -18,6 +18,7 @@
 #include "timedep/Retraccion.h"
 #include "timedep/ce/VentanaFluenciaCE.h"
 #include "timedep/ce/VentanaRetraccionCE.h"
+#include "timedep/ComparacionDiferidas.h"
 #include "diagrams/VentanaParabola.h"
 #include "section/DatosSeccionT.h"
 #include "shear/VentanaTransversal1.h"
@@ -25,6 +26,7 @@
 #include "shear/VentanaTransversal2.h"
 #include "deflection/VentanaFlechas.h"
 #include "deflection/VentanaResultadosFlecha.h"
+#include "deflection/ComparacionFlechas.h"
 #include "app/VentanaAcercaDe.h"
 #include "tools/VentanaConversion.h"
 #include "design/VentanaArea.h"
@@ -38,7 +40,18 @@ namespace velmora {
 
 namespace {
 
-// Fluencia y retracción: la ventana de datos calcula y la de resultados los muestra.
+// «Comparar normas»: la tabla de las dos normas sobre la ventana que la pide, o el error.
+void AbrirComparacion(QWidget* padre, const Resultado<ComparacionNormas>& c) {
+    if (!c) {
+        MostrarError(padre, c.error());
+        return;
+    }
+    TVentanaComparacion ventana(padre);
+    ventana.Abrir(c.valor());
+}
+
+// Fluencia y retracción: la ventana de datos calcula y la de resultados los muestra. Las del
+// Código Estructural comparan sus datos con el modelo de la EHE-98.
 void ConectarDeformaciones(Aplicacion& app) {
     auto* fluencia = app.VentanaResultadosDeformacion;
     QObject::connect(app.VentanaDeformacion, &TVentanaDeformacion::calculado, fluencia,
@@ -53,6 +66,16 @@ void ConectarDeformaciones(Aplicacion& app) {
                                   const TextosRetraccion& textos) {
                          retraccion->Rellenar(textos);
                          retraccion->exec();
+                     });
+    auto* fluenciaCE = app.VentanaFluenciaCE;
+    QObject::connect(fluenciaCE, &TVentanaFluenciaCE::pideComparacion, fluenciaCE, [fluenciaCE] {
+        AbrirComparacion(fluenciaCE, CompararFluenciaCE(*fluenciaCE->DatosCalculados()));
+    });
+    auto* retraccionCE = app.VentanaRetraccionCE;
+    QObject::connect(retraccionCE, &TVentanaRetraccionCE::pideComparacion, retraccionCE,
+                     [retraccionCE] {
+                         AbrirComparacion(retraccionCE,
+                                          CompararRetraccionCE(*retraccionCE->DatosCalculados()));
                      });
 }
 
@@ -75,6 +98,12 @@ void CrearVentanasCortanteYFlechas(Aplicacion& app, QWidget* padre) {
     app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(padre);
     QObject::connect(app.VentanaFlechas, &TVentanaFlechas::calculado,
                      app.VentanaResultadosFlecha, &TVentanaResultadosFlecha::Mostrar);
+    auto* flecha = app.VentanaResultadosFlecha;
+    QObject::connect(flecha, &TVentanaResultadosFlecha::pideComparacion, flecha, [&app, flecha] {
+        AbrirComparacion(flecha, CompararFlechas(app.Estado, app.ParametrosGenerales->Eleccion(),
+                                                 flecha->DatosCalculados(),
+                                                 flecha->EntradasComparacion()));
+    });
 }
 
 // Las ventanas de la armadura longitudinal: los datos abren los resultados y el momento de
@@ -94,14 +123,9 @@ void ConectarSeccion(Aplicacion& app) {
     // «Comparar normas»: la sección del último cálculo con las elecciones de los parámetros.
     QObject::connect(app.VentanaResultados, &TVentanaResultados::pideComparacion,
                      app.VentanaResultados, [&app] {
-                         const auto c =
-                             CompararNormas(app.Estado, app.ParametrosGenerales->Eleccion());
-                         if (!c) {
-                             MostrarError(app.VentanaResultados, c.error());
-                             return;
-                         }
-                         TVentanaComparacion ventana(app.VentanaResultados);
-                         ventana.Abrir(c.valor());
+                         AbrirComparacion(app.VentanaResultados,
+                                          CompararNormas(app.Estado,
+                                                         app.ParametrosGenerales->Eleccion()));
                      });
 }
 

@@ -1,8 +1,11 @@
 // "fluencia_ce" y "retraccion_ce": el botón «Calcular» de las ventanas de fluencia y de
 // retracción del Código Estructural. Sólo usan los datos de su ventana: la respuesta no lleva el
-// estado de diseño.
+// estado de diseño. Con "BotonCompararNormas": true en la ventana, también la tabla de «Comparar
+// normas» con el modelo de la EHE-98.
 
 #include "cli/CamposLinea.h"
+#include "cli/Comparacion.h"
+#include "timedep/ComparacionDiferidas.h"
 #include "timedep/ce/FluenciaCE.h"
 #include "timedep/ce/RetraccionCE.h"
 
@@ -56,6 +59,8 @@ void CalcularFluenciaCELinea(Contexto& c) {
     };
     for (const auto& [control, texto] : rotulos)
         c.Poner(FluenciaCE, control, texto);
+    if (ComparacionPedida(c, FluenciaCE))
+        PonerComparacion(c, Exigir(CompararFluenciaCE(datos)));
 }
 
 void CalcularRetraccionCELinea(Contexto& c) {
@@ -83,6 +88,8 @@ void CalcularRetraccionCELinea(Contexto& c) {
     };
     for (const auto& [control, texto] : rotulos)
         c.Poner(RetraccionCE, control, texto);
+    if (ComparacionPedida(c, RetraccionCE))
+        PonerComparacion(c, Exigir(CompararRetraccionCE(datos)));
 }
 
 const RegistrarCalculo registroFluenciaCE{

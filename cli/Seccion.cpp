@@ -3,6 +3,7 @@
 // "momento": el momento de agotamiento de la sección de una de esas ventanas, con las armaduras
 // de las ranuras 1 (traccionada) y 2 (comprimida).
 
+#include "cli/Comparacion.h"
 #include "cli/Contexto.h"
 #include "cli/Seccion.h"
 #include "design/Ranuras.h"
@@ -87,15 +88,8 @@ void InformarSeccion(Contexto& c, const EleccionParametros& p, const std::string
 // «Comparar normas» («BotonCompararNormas»: true en la ventana de resultados): la tabla de la
 // ventana de comparación y, en la memoria, su capítulo.
 void CompararNormasLinea(Contexto& c, const EleccionParametros& p) {
-    if (!c.Presente(Resultados, "BotonCompararNormas") ||
-        !c.Casilla(Resultados, "BotonCompararNormas", false))
-        return;
-    const auto comparacion = Exigir(CompararNormas(c.Estado, p));
-    Json filas = Json::array();
-    for (const auto& f : comparacion.Filas)
-        filas.push_back({f.Magnitud, f.EHE98, f.CodigoEstructural, f.Diferencia});
-    c.Poner("VentanaComparacion", "TablaComparacion", filas);
-    c.Informar("Comparación de normas", [&] { return TrazaComparacion(comparacion); });
+    if (ComparacionPedida(c, Resultados))
+        PonerComparacion(c, Exigir(CompararNormas(c.Estado, p)));
 }
 
 void CalcularSeccionLinea(Contexto& c) {

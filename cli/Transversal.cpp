@@ -4,7 +4,9 @@
 // "flechas": el botón «Calcular» de las flechas, con A1 y A2 de las ranuras 1 y 2 y el factor
 // de flecha diferida de la duración elegida.
 
+#include "cli/Comparacion.h"
 #include "cli/TextosCampos.h"
+#include "deflection/ComparacionFlechas.h"
 #include "deflection/DescripcionFlechas.h"
 #include "deflection/ce/FlechasCE.h"
 #include "design/Ranuras.h"
@@ -108,8 +110,25 @@ void FactorFlechasCE(Contexto& c, const CalculoFlecha& r) {
                    [&] { return ce::TrazaFlechasCE(r, c.Estado.fck, (*f).phi, (*f).lambda); });
 }
 
+// «Comparar normas» en los resultados: la duración de la carga del Código Estructural, ξ y φ
+// se leen aunque la norma de la línea no los use (la tabla los da como supuestos).
+void CompararFlechasLinea(Contexto& c, const EleccionParametros& p, DatosFlecha d) {
+    if (!ComparacionPedida(c, ResultadosFlecha))
+        return;
+    d.Duracion = Exigir(ce::LeerDuracionCarga(
+        c.Indice(Flechas, ce::EleccionDuracionCargaCE.control, 0,
+                 static_cast<int>(ce::OpcionesDuracionCargaCE.size()))));
+    EntradasFlechaPorNorma x;
+    x.norma = c.Estado.norma;
+    x.IndiceDuracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", x.IndiceDuracion,
+                                static_cast<int>(OpcionesDuracionCarga.size()));
+    x.TextoXi = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
+    x.TextoPhi = c.Texto(ResultadosFlecha, ce::CampoPhi.control, ce::CampoPhi.defecto);
+    PonerComparacion(c, Exigir(CompararFlechas(c.Estado, p, d, x)));
+}
+
 void CalcularFlechasLinea(Contexto& c) {
-    c.ConfirmarParametros();
+    const auto p = c.ConfirmarParametros();
     const TextosCampos textos = TextosDeCampos(c, Flechas, CamposFlechas);
     const int tipo = c.Indice(Flechas, "GrupoTipoPieza", 0, 2);
     const auto [A1, rotuloA1] = Ranura(c, 1, "Armadura A1");
@@ -128,6 +147,7 @@ void CalcularFlechasLinea(Contexto& c) {
     c.Poner(Flechas, "ValorA2", rotuloA2);
     c.Poner(ResultadosFlecha, "MomentoInerciaEquivalente", TextoInercia(r.Ie));
     c.Poner(ResultadosFlecha, "ModuloDeformacion", TextoModulo(r.Ec));
+    CompararFlechasLinea(c, p, d);
     if (ce) {
         FactorFlechasCE(c, r);
         return;

@@ -79,13 +79,13 @@ void TVentanaFlechas::BotonCalcularClick() {
         MostrarError(this, datos.error());
         return;
     }
-    if (estado_.norma == Norma::CodigoEstructural) {
-        const auto duracion = ce::LeerDuracionCarga(ui->GrupoDuracionCarga->itemIndex());
-        if (!duracion) {
-            MostrarError(this, duracion.error());
-            return;
-        }
+    // Con la EHE-98 la duración no se ve ni se usa; viaja en los datos para «Comparar normas».
+    const auto duracion = ce::LeerDuracionCarga(ui->GrupoDuracionCarga->itemIndex());
+    if (duracion)
         datos.valor().Duracion = *duracion;
+    else if (estado_.norma == Norma::CodigoEstructural) {
+        MostrarError(this, duracion.error());
+        return;
     }
     const auto calculo = CalcularFlecha(estado_, *datos);
     if (!calculo) {

@@ -28,6 +28,8 @@ TVentanaResultadosFlecha::TVentanaResultadosFlecha(QWidget* parent)
     connect(ui->GrupoDuracionCarga, &GrupoOpciones::IndiceElegido, this,
             &TVentanaResultadosFlecha::GrupoDuracionCargaClick);
     connect(ui->Valor, &QLineEdit::textChanged, this, &TVentanaResultadosFlecha::ValorChange);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaResultadosFlecha::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -68,6 +70,16 @@ void TVentanaResultadosFlecha::Mostrar(const CalculoFlecha& calculo) {
     Preparar(calculo);
     ui->BotonOK->setFocus();
     exec();
+}
+
+EntradasFlechaPorNorma TVentanaResultadosFlecha::EntradasComparacion() const {
+    return {calculo_.norma, ui->GrupoDuracionCarga->itemIndex(), S(ui->Valor->text()),
+            S(ui->CoeficienteFluencia->text())};
+}
+
+void TVentanaResultadosFlecha::BotonCompararNormasClick() {
+    if (calculado_)
+        emit pideComparacion();
 }
 
 void TVentanaResultadosFlecha::GrupoDuracionCargaClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deflection/Flechas.h"
+#include "deflection/ComparacionFlechas.h"
 
 #include <QDialog>
 #include <memory>
@@ -23,11 +23,19 @@ public:
     void Mostrar(const CalculoFlecha& calculo);
     // Lo mismo sin abrir la ventana.
     void Preparar(const CalculoFlecha& calculo);
+    // Los datos del último cálculo y las entradas de cada norma, para «Comparar normas».
+    DatosFlecha DatosCalculados() const { return calculo_.datos; }
+    EntradasFlechaPorNorma EntradasComparacion() const;
+
+signals:
+    // «Comparar normas»: el último cálculo con las dos normas.
+    void pideComparacion();
 
 private:
     void GrupoDuracionCargaClick();
     void ValorChange();
     void CalcularFactor();
+    void BotonCompararNormasClick();
     // Los controles de la norma del cálculo: ξ con la EHE-98, φ, ζ y el método con el Código
     // Estructural.
     void MostrarNorma(Norma norma);

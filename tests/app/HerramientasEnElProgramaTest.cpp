@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 using namespace velmora;
@@ -162,6 +164,47 @@ private slots:
         Accion("Parmetrosgenerales1")->trigger();
         QCOMPARE(abierta("Deformacion1"), QStringLiteral("VentanaFluenciaCE"));
         QCOMPARE(abierta("Retraccion1"), QStringLiteral("VentanaRetraccionCE"));
+    }
+
+    // «Comparar normas» de la fluencia del Código Estructural, tras «Calcular» con los datos de
+    // arranque: fck = 25 N/mm² son 254.9 kp/cm² para la EHE-98; HR 50 % da «muy seca»
+    // supuesta; h0 = 2·1200/140 = 171.4 mm, fcm = 33: φ = 2.6741 por B.1–B.9.
+    void FluenciaCEComparaNormas() {
+        ResponderModal([](QWidget* w) {
+            ElegirOpcion(w, "GrupoNorma", 1);
+            PulsarBoton(w, "BotonOK");
+        });
+        Accion("Parmetrosgenerales1")->trigger();
+        bool antes = true;
+        QString nombre;
+        QStringList celdas;
+        ResponderModal([&](QWidget* w) {
+            antes = Hijo<QPushButton>(w, "BotonCompararNormas")->isEnabled();
+            PulsarBoton(w, "BotonCalcular");
+            ResponderModal(
+                [&](QWidget* tabla) {
+                    nombre = tabla->objectName();
+                    auto* t = Hijo<QTableWidget>(tabla, "TablaComparacion");
+                    for (int i = 0; i < t->rowCount(); ++i)
+                        celdas << t->item(i, 0)->text() + " | " + t->item(i, 1)->text() + " | " +
+                                      t->item(i, 2)->text();
+                    PulsarBoton(tabla, "BotonOK");
+                },
+                w);
+            PulsarBoton(w, "BotonCompararNormas");
+            PulsarBoton(w, "BotonOK");
+        });
+        Accion("Deformacion1")->trigger();
+        QVERIFY(!antes); // sin un cálculo no hay nada que comparar
+        QCOMPARE(nombre, QStringLiteral("VentanaComparacion"));
+        QVERIFY(celdas.contains(
+            QString::fromUtf8("Resistencia característica fck | 254.9 kp/cm² | 25.0 N/mm²")));
+        QVERIFY(celdas.contains(QString::fromUtf8(
+            "Ambiente | «Atmósfera muy seca», HR ≈ 40 % supuesta | HR 50 %")));
+        QVERIFY(std::any_of(celdas.begin(), celdas.end(), [](const QString& c) {
+            return c.startsWith(QString::fromUtf8("Coeficiente de fluencia φ(t,t0) |")) &&
+                   c.endsWith(QStringLiteral("| 2.6741"));
+        }));
     }
 };
 

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace velmora;
@@ -25,6 +26,16 @@ namespace {
 
 void Pulsar(QWidget* w, const char* nombre) {
     Hijo<QPushButton>(w, nombre)->click();
+}
+
+// Los textos de la tabla de «Comparar normas», fila a fila.
+QStringList CeldasTabla(QWidget* ventana) {
+    QStringList celdas;
+    auto* t = Hijo<QTableWidget>(ventana, "TablaComparacion");
+    for (int i = 0; i < t->rowCount(); ++i)
+        for (int j = 0; j < t->columnCount(); ++j)
+            celdas << (t->item(i, j) ? t->item(i, j)->text() : QString());
+    return celdas;
 }
 
 } // namespace
@@ -110,8 +121,12 @@ private slots:
         }
     }
 
+    // «Comparar normas» de los resultados abre la tabla de las dos normas: la viga de arranque
+    // (0.30 × 0.40, Ma = 1 kN·m, HA-25) no fisura, Ie = Ib = 160000 cm⁴ con las dos; Ec =
+    // 8500·∛33 = 27264.0 y Ecm = 22000·3.3^0.3 = 31475.8 N/mm².
     void FlechasDesdeElMenu() {
-        QString Ie;
+        QString Ie, tabla;
+        QStringList celdas;
         AbrirConDibujo("Calculodeflechas", QStringLiteral("seccion01.bmp"), app.VentanaFlechas,
                        [&](QWidget* w) {
                            QVERIFY(!Hijo<QLabel>(w, "Imagen")->pixmap().isNull());
@@ -119,11 +134,26 @@ private slots:
                                     [&](QWidget* r) {
                                         Ie =
                                             Hijo<QLineEdit>(r, "MomentoInerciaEquivalente")->text();
+                                        ConModal([&] { Pulsar(r, "BotonCompararNormas"); },
+                                                 [&](QWidget* c) {
+                                                     tabla = c->objectName();
+                                                     celdas = CeldasTabla(c);
+                                                     Pulsar(c, "BotonOK");
+                                                 });
                                         Pulsar(r, "BotonOK");
                                     });
                        });
-        if (QFileInfo::exists(RutaRecurso(QStringLiteral("seccion01.bmp"))))
-            QCOMPARE(Ie, QStringLiteral("  160000.0"));
+        if (!QFileInfo::exists(RutaRecurso(QStringLiteral("seccion01.bmp"))))
+            return;
+        QCOMPARE(Ie, QStringLiteral("  160000.0"));
+        QCOMPARE(tabla, QStringLiteral("VentanaComparacion"));
+        QCOMPARE(celdas.size(), 12 * 4);
+        QCOMPARE(celdas.mid(0, 3), (QStringList{QString::fromUtf8("Módulo del hormigón Ec (Ecm)"),
+                                                QString::fromUtf8("27264.0 N/mm²"),
+                                                QString::fromUtf8("31475.8 N/mm²")}));
+        QCOMPARE(celdas.mid(16, 3), (QStringList{QStringLiteral("Inercia equivalente Ie"),
+                                                 QString::fromUtf8("160000.0 cm⁴"),
+                                                 QString::fromUtf8("160000.0 cm⁴")}));
     }
 };
 

@@ -19,6 +19,8 @@ TVentanaFluenciaCE::TVentanaFluenciaCE(QWidget* parent)
             &TVentanaFluenciaCE::EspesorMedioConocidoClick);
     connect(ui->BotonCalcular, &QPushButton::clicked, this,
             &TVentanaFluenciaCE::BotonCalcularClick);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaFluenciaCE::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -40,6 +42,8 @@ void TVentanaFluenciaCE::BotonCalcularClick() {
         MostrarError(this, r.error());
         return;
     }
+    datos_ = *datos;
+    ui->BotonCompararNormas->setEnabled(true);
     const ce::TextosFluenciaCE t = ce::RotularFluenciaCE(*r);
     const std::pair<QLabel*, const std::string&> rotulos[] = {
         {ui->Valorh0, t.h0},
@@ -65,6 +69,11 @@ void TVentanaFluenciaCE::BotonCalcularClick() {
     };
     for (const auto& [etiqueta, texto] : rotulos)
         etiqueta->setText(Q(texto));
+}
+
+void TVentanaFluenciaCE::BotonCompararNormasClick() {
+    if (datos_)
+        emit pideComparacion();
 }
 
 } // namespace velmora

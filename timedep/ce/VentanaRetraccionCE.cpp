@@ -19,6 +19,8 @@ TVentanaRetraccionCE::TVentanaRetraccionCE(QWidget* parent)
             &TVentanaRetraccionCE::EspesorMedioConocidoClick);
     connect(ui->BotonCalcular, &QPushButton::clicked, this,
             &TVentanaRetraccionCE::BotonCalcularClick);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaRetraccionCE::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -41,6 +43,8 @@ void TVentanaRetraccionCE::BotonCalcularClick() {
         MostrarError(this, r.error());
         return;
     }
+    datos_ = *datos;
+    ui->BotonCompararNormas->setEnabled(true);
     const ce::TextosRetraccionCE t = ce::RotularRetraccionCE(*r);
     const std::pair<QLabel*, const std::string&> rotulos[] = {
         {ui->Valorh0, t.h0},
@@ -57,6 +61,11 @@ void TVentanaRetraccionCE::BotonCalcularClick() {
     };
     for (const auto& [etiqueta, texto] : rotulos)
         etiqueta->setText(Q(texto));
+}
+
+void TVentanaRetraccionCE::BotonCompararNormasClick() {
+    if (datos_)
+        emit pideComparacion();
 }
 
 } // namespace velmora

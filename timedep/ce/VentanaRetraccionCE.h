@@ -1,7 +1,10 @@
 #pragma once
 
+#include "timedep/ce/RetraccionCE.h"
+
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TVentanaRetraccionCE;
@@ -17,11 +20,20 @@ public:
     explicit TVentanaRetraccionCE(QWidget* parent = nullptr);
     ~TVentanaRetraccionCE() override;
 
+    // Los datos del último «Calcular» correcto, para «Comparar normas».
+    const std::optional<ce::DatosRetraccionCE>& DatosCalculados() const { return datos_; }
+
+signals:
+    // «Comparar normas»: los datos del último cálculo con las dos normas.
+    void pideComparacion();
+
 private:
     void EspesorMedioConocidoClick();
     void BotonCalcularClick();
+    void BotonCompararNormasClick();
 
     std::unique_ptr<Ui::TVentanaRetraccionCE> ui;
+    std::optional<ce::DatosRetraccionCE> datos_;
 };
 
 } // namespace velmora
