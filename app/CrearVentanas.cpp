@@ -50,22 +50,33 @@ void AbrirComparacion(QWidget* padre, const Resultado<ComparacionNormas>& c) {
     ventana.Abrir(c.valor());
 }
 
-// Fluencia y retracción: la ventana de datos calcula y la de resultados los muestra. Las del
-// Código Estructural comparan sus datos con el modelo de la EHE-98.
+// Fluencia y retracción: la ventana de datos calcula y la de resultados los muestra. Todas
+// comparan sus datos con la otra norma.
 void ConectarDeformaciones(Aplicacion& app) {
     auto* fluencia = app.VentanaResultadosDeformacion;
     QObject::connect(app.VentanaDeformacion, &TVentanaDeformacion::calculado, fluencia,
-                     [fluencia](const DatosFluencia&, const ResultadosFluencia&,
+                     [fluencia](const DatosFluencia& datos, const ResultadosFluencia&,
                                 const TextosFluencia& textos) {
+                         fluencia->RecordarDatos(datos);
                          fluencia->Rellenar(textos);
                          fluencia->exec();
                      });
     auto* retraccion = app.VentanaResultadosRetraccion;
     QObject::connect(app.VentanaRetraccion, &TVentanaRetraccion::calculado, retraccion,
-                     [retraccion](const DatosRetraccion&, const ResultadosRetraccion&,
+                     [retraccion](const DatosRetraccion& datos, const ResultadosRetraccion&,
                                   const TextosRetraccion& textos) {
+                         retraccion->RecordarDatos(datos);
                          retraccion->Rellenar(textos);
                          retraccion->exec();
+                     });
+    QObject::connect(fluencia, &TVentanaResultadosDeformacion::pideComparacion, fluencia,
+                     [fluencia] {
+                         AbrirComparacion(fluencia, CompararFluencia(*fluencia->DatosCalculados()));
+                     });
+    QObject::connect(retraccion, &TVentanaResultadosRetraccion::pideComparacion, retraccion,
+                     [retraccion] {
+                         AbrirComparacion(retraccion,
+                                          CompararRetraccion(*retraccion->DatosCalculados()));
                      });
     auto* fluenciaCE = app.VentanaFluenciaCE;
     QObject::connect(fluenciaCE, &TVentanaFluenciaCE::pideComparacion, fluenciaCE, [fluenciaCE] {

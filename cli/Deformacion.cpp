@@ -1,7 +1,11 @@
 // "fluencia" y "retraccion": el botón «Calcular» de las ventanas de fluencia y de retracción.
-// Sólo usan los datos de su ventana: la respuesta no lleva el estado de diseño.
+// Sólo usan los datos de su ventana: la respuesta no lleva el estado de diseño. Con
+// "BotonCompararNormas": true en la ventana de resultados, también la tabla de «Comparar normas»
+// con el Código Estructural.
 
 #include "cli/CamposLinea.h"
+#include "cli/Comparacion.h"
+#include "timedep/ComparacionDiferidas.h"
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
 
@@ -39,6 +43,8 @@ void CalcularFluenciaLinea(Contexto& c) {
     };
     for (const auto& [control, texto] : rotulos)
         c.Poner(ResultadosFluencia, control, texto);
+    if (ComparacionPedida(c, ResultadosFluencia))
+        PonerComparacion(c, Exigir(CompararFluencia(datos)));
 }
 
 void CalcularRetraccionLinea(Contexto& c) {
@@ -58,6 +64,8 @@ void CalcularRetraccionLinea(Contexto& c) {
     c.Poner(ResultadosRetraccion, "Valor11", t.Valor11);
     c.Poner(ResultadosRetraccion, "Valor12", t.Valor12);
     c.Poner(ResultadosRetraccion, "Valorrt", t.Valorrt);
+    if (ComparacionPedida(c, ResultadosRetraccion))
+        PonerComparacion(c, Exigir(CompararRetraccion(datos)));
 }
 
 const RegistrarCalculo registroFluencia{"fluencia",

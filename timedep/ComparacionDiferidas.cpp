@@ -1,6 +1,7 @@
 #include "timedep/ComparacionDiferidas.h"
 
 #include "common/Numeros.h"
+#include "norma/Norma.h"
 #include "timedep/Comun.h"
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
@@ -22,18 +23,25 @@ FilaComparacion FilaMilesima(std::string magnitud, double a, double b) {
             TextoDiferencia(a, b)};
 }
 
-constexpr std::array<const char*, 3> NombresCemento{"S", "N", "R"};
-
-// El ambiente de la EHE-98 para la humedad del Código Estructural, siempre supuesto.
-std::string TextoAmbiente(MedioAmbiente a) {
-    return "«" + std::string(OpcionesMedioAmbiente[static_cast<std::size_t>(a)]) + "», HR ≈ " +
-           Formatear(HumedadDelAmbiente(a), 0, 0) + " % supuesta";
+// « supuesta» detrás de un dato que la ventana no dio.
+std::string Supuesta(bool si) {
+    return si ? " supuesta" : "";
 }
 
-// La sección en el modelo de la EHE-98: Ac y u en cm² y cm, o el espesor ficticio e = λ·h0
-// (el espesor medio h0 = 2Ac/u multiplicado por el coeficiente λ del ambiente).
-// El ambiente, el más cercano a la humedad relativa. Vale para los datos de la fluencia y de la
-// retracción de la EHE-98, que comparten estos campos.
+constexpr std::array<const char*, 3> NombresCemento{"S", "N", "R"};
+
+// Los datos de las dos normas, ya convertidos, y de qué ventana vienen: lo supuesto está en la
+// columna de la otra norma.
+struct Pareja {
+    ce::DatosHormigonCE h;
+    MedioAmbiente ambiente = MedioAmbiente::Medio;
+    double e = 0; // espesor ficticio de la EHE-98, cm
+    bool desdeCE = true;
+};
+
+// El ambiente, el más cercano a la humedad relativa, y la sección: Ac y u en cm² y cm o, con el
+// espesor medio escrito, el espesor ficticio e = λ·h0. Vale para los datos de la fluencia y de
+// la retracción de la EHE-98, que comparten estos campos.
 template <typename DatosEHE> void SeccionYAmbiente(const ce::DatosHormigonCE& h, DatosEHE& x) {
     x.Ambiente = AmbienteDeLaHumedad(h.HR);
     x.EspesorConocido = h.EspesorConocido;
@@ -46,33 +54,137 @@ template <typename DatosEHE> void SeccionYAmbiente(const ce::DatosHormigonCE& h,
     x.u = h.u * 0.1;
 }
 
+// Lo contrario: la humedad del ambiente y la sección en mm² y mm o, con el espesor ficticio
+// escrito, h0 = e/λ. El cemento, el de endurecimiento normal.
+template <typename DatosEHE> Resultado<ce::DatosHormigonCE> HormigonCE(const DatosEHE& x) {
+    ce::DatosHormigonCE h;
+    h.HR = HumedadDelAmbiente(x.Ambiente);
+    h.Cemento = ce::ClaseCemento::N;
+    h.EspesorConocido = x.EspesorConocido;
+    if (x.EspesorConocido) {
+        h.h0 = 10.0 * x.u / FactorEspesor(x.Ambiente);
+    } else {
+        h.Ac = 100.0 * x.A, h.u = 10.0 * x.u;
+        h.h0 = ce::h0(h.Ac, h.u);
+    }
+    const Campo& campo = ce::CampoEspesorMedio;
+    if (h.h0 < campo.minimo || h.h0 > campo.maximo)
+        return Resultado<ce::DatosHormigonCE>::Error(
+            "Código Estructural: el espesor medio h0 = " + Formatear(h.h0, 0, 1) +
+                " mm debe estar entre 1 y 20000 mm.",
+            "Perimetro");
+    return h;
+}
+
+std::string TextoAmbiente(const Pareja& p) {
+    return "«" + std::string(OpcionesMedioAmbiente[static_cast<std::size_t>(p.ambiente)]) + "»" +
+           (p.desdeCE ? ", HR ≈ " + Formatear(HumedadDelAmbiente(p.ambiente), 0, 0) + " %" : "") +
+           Supuesta(p.desdeCE);
+}
+
 // Los datos comunes: resistencia (en la EHE-98, si interviene), ambiente, espesor y cemento.
-std::vector<FilaComparacion> FilasHormigon(const ce::DatosHormigonCE& h, MedioAmbiente a, double e,
-                                           bool conFck) {
+std::vector<FilaComparacion> FilasHormigon(const Pareja& p, bool fckEHE) {
+    const ce::DatosHormigonCE& h = p.h;
+    const std::string lambda = " (λ = " + Formatear(FactorEspesor(p.ambiente), 0, 1) + ")";
+    const bool escrito = h.EspesorConocido;
     std::vector<FilaComparacion> f;
     f.push_back({"Resistencia característica fck",
-                 conFck ? Con(h.fck / NmmPorKpcm2, 1, " kp/cm²") : std::string("no interviene"),
-                 Con(h.fck, 1, " N/mm²"), "—"});
-    f.push_back({"Ambiente", TextoAmbiente(a), "HR " + Formatear(h.HR, 0, 0) + " %", "—"});
+                 fckEHE ? Con(h.fck / NmmPorKpcm2, 1, " kp/cm²") : std::string("no interviene"),
+                 Con(h.fck, 1, " N/mm²") + Supuesta(!fckEHE && !p.desdeCE), "—"});
+    f.push_back({"Ambiente", TextoAmbiente(p),
+                 "HR " + Formatear(h.HR, 0, 0) + " %" + Supuesta(!p.desdeCE), "—"});
     f.push_back(
         {"Espesor",
-         "e = λ·2A/u = " + Con(e, 2, " cm") + " (λ = " + Formatear(FactorEspesor(a), 0, 1) + ")",
-         "h0 = 2Ac/u = " + Con(h.h0, 1, " mm"), "—"});
+         (escrito ? (p.desdeCE ? "e = λ·h0 = " : "e = ") : "e = λ·2A/u = ") + Con(p.e, 2, " cm") +
+             (escrito && !p.desdeCE ? "" : lambda),
+         (escrito ? (p.desdeCE ? "h0 = " : "h0 = e/λ = ") : "h0 = 2Ac/u = ") + Con(h.h0, 1, " mm"),
+         "—"});
     f.push_back({"Clase del cemento", "no interviene",
-                 NombresCemento[static_cast<std::size_t>(h.Cemento)], "—"});
+                 NombresCemento[static_cast<std::size_t>(h.Cemento)] + Supuesta(!p.desdeCE), "—"});
     return f;
 }
 
-// Un error de la EHE-98 con los datos convertidos: el campo es el de la ventana del Código
-// Estructural (el espesor escrito es EspesorMedio).
-ErrorCalculo ErrorEHE(const ErrorCalculo& e, bool espesorConocido) {
-    const std::string campo =
-        espesorConocido && e.campo == "Perimetro" ? std::string("EspesorMedio") : e.campo;
-    return {"EHE-98: " + e.mensaje, campo};
+// El error de una norma con su nombre delante. Con el espesor escrito, el campo es el de la
+// ventana que lo tiene (EspesorMedio en la del Código Estructural, Perimetro en la de la
+// EHE-98).
+ErrorCalculo ErrorNorma(Norma n, const ErrorCalculo& e, bool desdeCE, bool escrito) {
+    std::string campo = e.campo;
+    if (escrito && desdeCE && campo == "Perimetro")
+        campo = "EspesorMedio";
+    else if (escrito && !desdeCE && campo == "EspesorMedio")
+        campo = "Perimetro";
+    return {NombreNorma(n) + ": " + e.mensaje, campo};
 }
 
-ErrorCalculo ErrorCE(const ErrorCalculo& e) {
-    return {"Código Estructural: " + e.mensaje, e.campo};
+// Las dos fluencias con sus datos ya convertidos.
+Resultado<ComparacionNormas> Fluencias(const DatosFluencia& x, const ce::DatosFluenciaCE& d,
+                                       bool desdeCE) {
+    const bool escrito = x.EspesorConocido;
+    const auto b = ce::CalcularFluenciaCE(d);
+    if (!b)
+        return ErrorNorma(Norma::CodigoEstructural, b.error(), desdeCE, escrito);
+    // Las deformaciones de la EHE-98 son proporcionales a σ y φ no depende de ella: con σc = 0
+    // se calcula con 1 kp/cm² y las deformaciones se llevan a cero.
+    DatosFluencia y = x;
+    y.sigma = x.sigma > 0.0 ? x.sigma : 1.0;
+    const double escala = x.sigma / y.sigma;
+    const auto a = CalcularFluencia(y);
+    if (!a)
+        return ErrorNorma(Norma::EHE98, a.error(), desdeCE, escrito);
+    const ResultadosFluencia& ra = *a;
+    const ce::ResultadosFluenciaCE& rb = *b;
+    ComparacionNormas c;
+    c.Filas = FilasHormigon({d.hormigon, x.Ambiente, ra.e, desdeCE}, true);
+    const auto edades = [](const char* t0, double a0, double t) {
+        return std::string(t0) + " = " + NumeroLegible(a0) + ", t = " + NumeroLegible(t) + " días";
+    };
+    c.Filas.push_back({"Edades", edades("j", x.j, x.t), edades("t0", d.t0, d.t), "—"});
+    c.Filas.push_back({"Tensión σc", Con(x.sigma, 2, " kp/cm²"), Con(d.sigmaC, 2, " N/mm²"), "—"});
+    // El módulo al que va referido φ: Ec28 = 19000·√fck (kp/cm²) y Ec = 1.05·Ecm.
+    const double Ec28 = ra.Ec28 * NmmPorKpcm2;
+    c.Filas.push_back({"Módulo al que se refiere φ", "Ec28 = " + Con(Ec28, 1, " N/mm²"),
+                       "Ec = 1.05·Ecm = " + Con(rb.Ec, 1, " N/mm²"), TextoDiferencia(Ec28, rb.Ec)});
+    c.Filas.push_back({"Coeficiente de fluencia φ(t,t0)", Formatear(ra.phiTj, 0, 4),
+                       Formatear(rb.phi, 0, 4), TextoDiferencia(ra.phiTj, rb.phi)});
+    const double elastica = escala * ra.epsEi;
+    const double fluencia = escala * (ra.epsEd + ra.epsPi + ra.epsPd);
+    c.Filas.push_back(FilaMilesima("Deformación elástica", elastica, rb.epsElastica));
+    c.Filas.push_back(
+        FilaMilesima(rb.noLineal ? "Deformación de fluencia (φnl)" : "Deformación de fluencia",
+                     fluencia, rb.epsFluencia));
+    c.Filas.push_back(FilaMilesima("Deformación total", elastica + fluencia, rb.epsTotal));
+    return c;
+}
+
+// Las dos retracciones con sus datos ya convertidos.
+Resultado<ComparacionNormas> Retracciones(const DatosRetraccion& x, const ce::DatosRetraccionCE& d,
+                                          bool desdeCE) {
+    const auto b = ce::CalcularRetraccionCE(d);
+    if (!b)
+        return ErrorNorma(Norma::CodigoEstructural, b.error(), desdeCE, x.EspesorConocido);
+    const auto a = CalcularRetraccion(x);
+    if (!a)
+        return ErrorNorma(Norma::EHE98, a.error(), desdeCE, x.EspesorConocido);
+    const ResultadosRetraccion& ra = *a;
+    const ce::ResultadosRetraccionCE& rb = *b;
+    ComparacionNormas c;
+    c.Filas = FilasHormigon({d.hormigon, x.Ambiente, ra.e, desdeCE}, false);
+    const auto consistencia = static_cast<std::size_t>(x.Hormigon);
+    c.Filas.push_back({"Consistencia del hormigón",
+                       std::string(OpcionesConsistencia[consistencia]) +
+                           " (κ = " + Formatear(Kappa(x.Hormigon), 0, 2) + ")" + Supuesta(desdeCE),
+                       "no interviene", "—"});
+    c.Filas.push_back({"Edades", "t = " + NumeroLegible(x.t) + " días",
+                       "ts = " + NumeroLegible(d.ts) + Supuesta(!desdeCE) +
+                           ", t = " + NumeroLegible(d.t) + " días",
+                       "—"});
+    // La EHE-98 da el acortamiento negativo; aquí, como en el Código Estructural, positivo.
+    // Final: βr → κ cuando t crece; εcs(∞) = kh·εcd,0 + εca(∞).
+    const double finalEHE = -Kappa(x.Hormigon) * ra.epsS1 * ra.epsS2;
+    const double finalCE = rb.kh * rb.epsCd0 + rb.epsCaInf;
+    c.Filas.push_back(FilaMilesima("Retracción final εcs(∞), acortamiento +", finalEHE, finalCE));
+    c.Filas.push_back(FilaMilesima("Retracción εcs(t), acortamiento +", -ra.epsR, rb.epsCs));
+    return c;
 }
 
 } // namespace
@@ -91,76 +203,49 @@ MedioAmbiente AmbienteDeLaHumedad(double HR) {
 }
 
 Resultado<ComparacionNormas> CompararFluenciaCE(const ce::DatosFluenciaCE& d) {
-    const auto b = ce::CalcularFluenciaCE(d);
-    if (!b)
-        return ErrorCE(b.error());
-    const ce::DatosHormigonCE& h = d.hormigon;
     DatosFluencia x;
-    SeccionYAmbiente(h, x);
-    x.fck = h.fck / NmmPorKpcm2;
-    // Las deformaciones de la EHE-98 son proporcionales a σ y φ no depende de ella: con σc = 0
-    // se calcula con 1 kp/cm² y las deformaciones se llevan a cero.
-    const double sigma = d.sigmaC / NmmPorKpcm2;
-    x.sigma = sigma > 0.0 ? sigma : 1.0;
-    const double escala = sigma / x.sigma;
+    SeccionYAmbiente(d.hormigon, x);
+    x.fck = d.hormigon.fck / NmmPorKpcm2;
+    x.sigma = d.sigmaC / NmmPorKpcm2;
     x.j = d.t0;
     x.t = d.t;
-    const auto a = CalcularFluencia(x);
-    if (!a)
-        return ErrorEHE(a.error(), h.EspesorConocido);
-    const ResultadosFluencia& ra = *a;
-    const ce::ResultadosFluenciaCE& rb = *b;
-    ComparacionNormas c;
-    c.Filas = FilasHormigon(h, x.Ambiente, ra.e, true);
-    const auto edades = [](const char* t0, double a0, double t) {
-        return std::string(t0) + " = " + NumeroLegible(a0) + ", t = " + NumeroLegible(t) + " días";
-    };
-    c.Filas.push_back({"Edades", edades("j", d.t0, d.t), edades("t0", d.t0, d.t), "—"});
-    c.Filas.push_back({"Tensión σc", Con(sigma, 2, " kp/cm²"), Con(d.sigmaC, 2, " N/mm²"), "—"});
-    // El módulo al que va referido φ: Ec28 = 19000·√fck (kp/cm²) y Ec = 1.05·Ecm.
-    const double Ec28 = ra.Ec28 * NmmPorKpcm2;
-    c.Filas.push_back({"Módulo al que se refiere φ", "Ec28 = " + Con(Ec28, 1, " N/mm²"),
-                       "Ec = 1.05·Ecm = " + Con(rb.Ec, 1, " N/mm²"), TextoDiferencia(Ec28, rb.Ec)});
-    c.Filas.push_back({"Coeficiente de fluencia φ(t,t0)", Formatear(ra.phiTj, 0, 4),
-                       Formatear(rb.phi, 0, 4), TextoDiferencia(ra.phiTj, rb.phi)});
-    const double elastica = escala * ra.epsEi;
-    const double fluencia = escala * (ra.epsEd + ra.epsPi + ra.epsPd);
-    c.Filas.push_back(FilaMilesima("Deformación elástica", elastica, rb.epsElastica));
-    c.Filas.push_back(
-        FilaMilesima(rb.noLineal ? "Deformación de fluencia (φnl)" : "Deformación de fluencia",
-                     fluencia, rb.epsFluencia));
-    c.Filas.push_back(FilaMilesima("Deformación total", elastica + fluencia, rb.epsTotal));
-    return c;
+    return Fluencias(x, d, true);
 }
 
 Resultado<ComparacionNormas> CompararRetraccionCE(const ce::DatosRetraccionCE& d) {
-    const auto b = ce::CalcularRetraccionCE(d);
-    if (!b)
-        return ErrorCE(b.error());
-    const ce::DatosHormigonCE& h = d.hormigon;
     DatosRetraccion x;
-    SeccionYAmbiente(h, x);
+    SeccionYAmbiente(d.hormigon, x);
     x.Hormigon = Consistencia::Plastica;
     x.t = d.t;
-    const auto a = CalcularRetraccion(x);
-    if (!a)
-        return ErrorEHE(a.error(), h.EspesorConocido);
-    const ResultadosRetraccion& ra = *a;
-    const ce::ResultadosRetraccionCE& rb = *b;
-    ComparacionNormas c;
-    c.Filas = FilasHormigon(h, x.Ambiente, ra.e, false);
-    c.Filas.push_back(
-        {"Consistencia del hormigón", "Plástica (κ = 1.00) supuesta", "no interviene", "—"});
-    c.Filas.push_back({"Edades", "t = " + NumeroLegible(d.t) + " días",
-                       "ts = " + NumeroLegible(d.ts) + ", t = " + NumeroLegible(d.t) + " días",
-                       "—"});
-    // La EHE-98 da el acortamiento negativo; aquí, como en el Código Estructural, positivo.
-    // Final: βr → κ cuando t crece; εcs(∞) = kh·εcd,0 + εca(∞).
-    const double finalEHE = -Kappa(x.Hormigon) * ra.epsS1 * ra.epsS2;
-    const double finalCE = rb.kh * rb.epsCd0 + rb.epsCaInf;
-    c.Filas.push_back(FilaMilesima("Retracción final εcs(∞), acortamiento +", finalEHE, finalCE));
-    c.Filas.push_back(FilaMilesima("Retracción εcs(t), acortamiento +", -ra.epsR, rb.epsCs));
-    return c;
+    return Retracciones(x, d, true);
+}
+
+Resultado<ComparacionNormas> CompararFluencia(const DatosFluencia& x) {
+    using R = Resultado<ComparacionNormas>;
+    auto h = HormigonCE(x);
+    if (!h)
+        return h.error();
+    ce::DatosFluenciaCE d{*h, x.j, x.t, x.sigma * NmmPorKpcm2};
+    d.hormigon.fck = x.fck * NmmPorKpcm2;
+    if (d.hormigon.fck < FckMinimoTabla31 || d.hormigon.fck > ce::CampoFck.maximo)
+        return R::Error("Código Estructural: fck = " + NumeroEnMensaje(x.fck) + " kp/cm² son " +
+                            Formatear(d.hormigon.fck, 0, 2) +
+                            " N/mm², fuera de las clases de la tabla 3.1 (de 12 a 90 N/mm²).",
+                        "ResistenciaCaracteristica");
+    if (d.sigmaC < 0.0 || d.sigmaC > ce::CampoTensionCE.maximo)
+        return R::Error("Código Estructural: la fluencia se calcula con una compresión σc de 0 a "
+                        "100 N/mm² (1019.7 kp/cm²); se ha escrito " +
+                            NumeroEnMensaje(x.sigma) + " kp/cm².",
+                        "Tension");
+    return Fluencias(x, d, false);
+}
+
+Resultado<ComparacionNormas> CompararRetraccion(const DatosRetraccion& x) {
+    auto h = HormigonCE(x);
+    if (!h)
+        return h.error();
+    h.valor().fck = FckSupuestaRetraccion;
+    return Retracciones(x, {h.valor(), EdadCuradoSupuesta, x.t}, false);
 }
 
 } // namespace velmora

@@ -9,7 +9,20 @@ namespace velmora {
 TVentanaResultadosDeformacion::TVentanaResultadosDeformacion(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosDeformacion>()) {
     ui->setupUi(this);
+    ui->BotonCompararNormas->setEnabled(false); // hasta que haya datos calculados
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaResultadosDeformacion::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TVentanaResultadosDeformacion::RecordarDatos(const DatosFluencia& datos) {
+    datos_ = datos;
+    ui->BotonCompararNormas->setEnabled(true);
+}
+
+void TVentanaResultadosDeformacion::BotonCompararNormasClick() {
+    if (datos_)
+        emit pideComparacion();
 }
 
 TVentanaResultadosDeformacion::~TVentanaResultadosDeformacion() = default;

@@ -9,7 +9,20 @@ namespace velmora {
 TVentanaResultadosRetraccion::TVentanaResultadosRetraccion(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVentanaResultadosRetraccion>()) {
     ui->setupUi(this);
+    ui->BotonCompararNormas->setEnabled(false); // hasta que haya datos calculados
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaResultadosRetraccion::BotonCompararNormasClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TVentanaResultadosRetraccion::RecordarDatos(const DatosRetraccion& datos) {
+    datos_ = datos;
+    ui->BotonCompararNormas->setEnabled(true);
+}
+
+void TVentanaResultadosRetraccion::BotonCompararNormasClick() {
+    if (datos_)
+        emit pideComparacion();
 }
 
 TVentanaResultadosRetraccion::~TVentanaResultadosRetraccion() = default;

@@ -9,7 +9,9 @@ namespace {
 
 struct CasoLinea {
     const char* nombre;
-    std::string linea; // «@» marca dónde va la clave, dentro de la ventana de resultados
+    std::string base;    // la línea sin la ventana de resultados ni la llave final
+    const char* ventana; // la ventana de resultados, que lleva la clave
+    std::string campos;  // sus otros controles («"A": 1, "B": 2»), o ninguno
     std::size_t filas;
     // Una fila por comprobar (magnitud, EHE-98, Código Estructural), calculada a mano.
     std::size_t fila;
@@ -18,10 +20,15 @@ struct CasoLinea {
 
 class CompararNormasLinea : public ::testing::TestWithParam<CasoLinea> {};
 
-// La línea con la clave (true o false) o, con `valor` vacío, sin ella.
+// La línea con la clave (true o false) o, con `valor` vacío, sin ella (y sin la ventana si no
+// tiene otros controles).
 std::string Linea(const CasoLinea& k, const std::string& valor, bool informe = false) {
-    std::string l = k.linea;
-    l.replace(l.find('@'), 1, valor.empty() ? "" : R"(, "BotonCompararNormas": )" + valor);
+    std::string campos = k.campos;
+    if (!valor.empty())
+        campos += (campos.empty() ? "" : ", ") + std::string(R"("BotonCompararNormas": )") + valor;
+    std::string l = k.base;
+    if (!campos.empty())
+        l += R"(, ")" + std::string(k.ventana) + R"(": {)" + campos + "}";
     return l + (informe ? R"(, "informe": "html"})" : "}");
 }
 
@@ -53,20 +60,31 @@ INSTANTIATE_TEST_SUITE_P(
         // Ie = 51373.0 cm⁴ con la EHE-98 (Branson) y 41391.6 cm⁴ con (7.18), β = 1.
         CasoLinea{"Flechas",
                   R"({"calculo": "flechas", "ParametrosGenerales": {}, "VentanaFlechas":
-                  {"ValorMa": "60"}, "ranuras": {"1": [[3, 16]], "2": [[2, 12]]},
-                  "VentanaResultadosFlecha": {"GrupoDuracionCarga": 6@})",
-                  12, 4, "Inercia equivalente Ie", "51373.0 cm⁴", "41391.6 cm⁴"},
+                  {"ValorMa": "60"}, "ranuras": {"1": [[3, 16]], "2": [[2, 12]]})",
+                  "VentanaResultadosFlecha", R"("GrupoDuracionCarga": 6)", 12, 4,
+                  "Inercia equivalente Ie", "51373.0 cm⁴", "41391.6 cm⁴"},
         // fck = 30, HR 50 %, h0 = 2·1200/120 = 200 mm, t0 = 28, t = 10000, σc = 10
         // (timedep/ComparacionDiferidas): φ = 2.3293 con B.1–B.9 y 3.7171 con el modelo de la
         // EHE-98 en atmósfera muy seca.
-        CasoLinea{"FluenciaCE",
-                  R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica":
-                  "30", "Area": "1200", "Perimetro": "120"@})",
-                  11, 7, "Coeficiente de fluencia φ(t,t0)", "3.7171", "2.3293"},
-        CasoLinea{"RetraccionCE",
-                  R"({"calculo": "retraccion_ce", "VentanaRetraccionCE":
-                  {"ResistenciaCaracteristica": "30", "Area": "1200", "Perimetro": "120"@})",
-                  8, 7, "Retracción εcs(t), acortamiento +", "0.4789 ‰", "0.4553 ‰"}),
+        CasoLinea{"FluenciaCE", R"({"calculo": "fluencia_ce")", "VentanaFluenciaCE",
+                  R"("ResistenciaCaracteristica": "30", "Area": "1200", "Perimetro": "120")", 11, 7,
+                  "Coeficiente de fluencia φ(t,t0)", "3.7171", "2.3293"},
+        CasoLinea{"RetraccionCE", R"({"calculo": "retraccion_ce")", "VentanaRetraccionCE",
+                  R"("ResistenciaCaracteristica": "30", "Area": "1200", "Perimetro": "120")", 8, 7,
+                  "Retracción εcs(t), acortamiento +", "0.4789 ‰", "0.4553 ‰"},
+        // Desde las ventanas de la EHE-98: fck = 300 kp/cm², ambiente medio, A = 1200, u =
+        // 120, σ = 100 kp/cm², j = 28, t = 10000; retracción en atmósfera muy húmeda,
+        // semifluida, t = 10000.
+        CasoLinea{"Fluencia",
+                  R"({"calculo": "fluencia", "VentanaDeformacion": {"ResistenciaCaracteristica":
+                  "300", "Perimetro": "120", "Tension": "100", "Tiempo02": "10000"})",
+                  "VentanaResultadosDeformacion", "", 11, 7, "Coeficiente de fluencia φ(t,t0)",
+                  "2.6473", "1.9398"},
+        CasoLinea{"Retraccion",
+                  R"({"calculo": "retraccion", "VentanaRetraccion": {"Edad": "10000",
+                  "Perimetro": "120", "GrupoMedioAmbiente": 1, "GrupoConsistencia": 2})",
+                  "VentanaResultadosRetraccion", "", 8, 7, "Retracción εcs(t), acortamiento +",
+                  "0.1141 ‰", "0.1708 ‰"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 } // namespace
