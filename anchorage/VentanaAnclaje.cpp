@@ -11,6 +11,8 @@ TVentanaAnclaje::TVentanaAnclaje(QWidget* parent)
     ui->setupUi(this);
     ui->EtiquetaNorma->hide();
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaAnclaje::pideComparacion);
 }
 
 TVentanaAnclaje::~TVentanaAnclaje() = default;

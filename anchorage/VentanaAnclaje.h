@@ -23,6 +23,10 @@ public:
     // Rellena y abre la ventana (modal).
     void Mostrar(const SalidaAnclaje& salida);
 
+signals:
+    // «Comparar normas»: las mismas longitudes con las dos normas.
+    void pideComparacion();
+
 private:
     std::unique_ptr<Ui::TVentanaAnclaje> ui;
 };

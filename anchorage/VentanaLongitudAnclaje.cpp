@@ -125,7 +125,7 @@ void TVentanaLongitudAnclaje::ActualizarRecubrimiento() {
     ui->RecubrimientoHormigon->setText(Q(TextoRecubrimiento(estado_)));
 }
 
-void TVentanaLongitudAnclaje::BotonAnclajeClick() {
+EntradaAnclaje TVentanaLongitudAnclaje::Entrada() const {
     EntradaAnclaje entrada;
     entrada.DesignacionAcero = ui->GrupoDesignacionAcero->itemIndex();
     const TextosCampos textos = TextosDe(this, CamposAnclaje);
@@ -141,8 +141,11 @@ void TVentanaLongitudAnclaje::BotonAnclajeClick() {
     entrada.Traccion = {ui->PosicionITraccion->isChecked(), ui->PosicionIITraccion->isChecked()};
     entrada.AreaEstricta = {std::string(TextoCampo(textos, CampoAreaI)),
                             std::string(TextoCampo(textos, CampoAreaII))};
+    return entrada;
+}
 
-    const auto r = CalcularLongitudesAnclaje(estado_, valores_, entrada);
+void TVentanaLongitudAnclaje::BotonAnclajeClick() {
+    const auto r = CalcularLongitudesAnclaje(estado_, valores_, Entrada());
     if (!r) {
         MostrarError(this, r.error());
         return;

@@ -43,6 +43,8 @@ public:
 
     // Valores por posición conservados entre aperturas (φ, áreas y longitudes).
     const ValoresAnclaje& Valores() const { return valores_; }
+    // Lo que lee «Longitud anclaje» de la ventana, tal como está escrito.
+    EntradaAnclaje Entrada() const;
     // Como aceptar en el selector la ranura `ranura` (1: posición I, 2: posición II) (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
     void FijarArmadura(int ranura, bool definida);

@@ -8,6 +8,7 @@
 #include "section/ComparacionNormas.h"
 #include "section/VentanaComparacion.h"
 #include "diagrams/DiagramaCalculo.h"
+#include "anchorage/ComparacionNormas.h"
 #include "anchorage/VentanaAnclaje.h"
 #include "anchorage/VentanaLongitudAnclaje.h"
 #include "timedep/VentanaDeformacion.h"
@@ -21,6 +22,7 @@
 #include "timedep/ComparacionDiferidas.h"
 #include "diagrams/VentanaParabola.h"
 #include "section/DatosSeccionT.h"
+#include "shear/ComparacionNormas.h"
 #include "shear/VentanaTransversal1.h"
 #include "shear/VentanaResultadosTrans1.h"
 #include "shear/VentanaTransversal2.h"
@@ -97,6 +99,14 @@ void CrearVentanasAnclaje(Aplicacion& app, QWidget* padre) {
         [&app] { return app.ParametrosGenerales->Eleccion(); });
     QObject::connect(app.VentanaLongitudAnclaje, &TVentanaLongitudAnclaje::calculado,
                      app.VentanaAnclaje, &TVentanaAnclaje::Mostrar);
+    QObject::connect(app.VentanaAnclaje, &TVentanaAnclaje::pideComparacion, app.VentanaAnclaje,
+                     [&app] {
+                         const auto* datos = app.VentanaLongitudAnclaje;
+                         AbrirComparacion(app.VentanaAnclaje,
+                                          CompararNormasAnclaje(app.Estado,
+                                                                app.ParametrosGenerales->Eleccion(),
+                                                                datos->Valores(), datos->Entrada()));
+                     });
 }
 
 void CrearVentanasCortanteYFlechas(Aplicacion& app, QWidget* padre) {
@@ -104,7 +114,21 @@ void CrearVentanasCortanteYFlechas(Aplicacion& app, QWidget* padre) {
     app.VentanaResultadosTrans1 = new TVentanaResultadosTrans1(padre);
     QObject::connect(app.VentanaTransversal1, &TVentanaTransversal1::calculado,
                      app.VentanaResultadosTrans1, &TVentanaResultadosTrans1::Mostrar);
+    QObject::connect(app.VentanaResultadosTrans1, &TVentanaResultadosTrans1::pideComparacion,
+                     app.VentanaResultadosTrans1, [&app](const EleccionZonas& zonas) {
+                         auto entrada = app.VentanaTransversal1->EntradaComparacion();
+                         entrada.zonas = zonas;
+                         AbrirComparacion(app.VentanaResultadosTrans1,
+                                          CompararNormasCortante(
+                                              app.Estado, app.ParametrosGenerales->Eleccion(),
+                                              entrada));
+                     });
     app.VentanaTransversal2 = new TVentanaTransversal2(app.Estado, padre);
+    QObject::connect(app.VentanaTransversal2, &TVentanaTransversal2::pideComparacion,
+                     app.VentanaTransversal2, [&app](const DatosCercos& datos) {
+                         AbrirComparacion(app.VentanaTransversal2,
+                                          CompararNormasCercos(app.Estado, datos));
+                     });
     app.VentanaFlechas = new TVentanaFlechas(app.Estado, *app.VentanaArea, padre);
     app.VentanaResultadosFlecha = new TVentanaResultadosFlecha(padre);
     QObject::connect(app.VentanaFlechas, &TVentanaFlechas::calculado,

@@ -2,7 +2,9 @@
 // ranuras 1 y 2 como si se hubieran aceptado en el selector con «Defina armadura».
 
 #include "anchorage/Anclaje.h"
+#include "anchorage/ComparacionNormas.h"
 #include "anchorage/DescripcionAnclaje.h"
+#include "cli/Comparacion.h"
 #include "cli/TextosCampos.h"
 #include "design/Ranuras.h"
 
@@ -14,7 +16,10 @@ constexpr const char* Datos = "VentanaLongitudAnclaje";
 constexpr const char* Resultados = "VentanaAnclaje";
 
 void CalcularAnclajeLinea(Contexto& c) {
-    ConfirmarParametrosDados(c);
+    // Sin "ParametrosGenerales" la comparación toma las elecciones de arranque.
+    EleccionParametros p;
+    if (c.Presente("ParametrosGenerales"))
+        p = c.ConfirmarParametros();
     const TextosCampos textos = TextosDeCampos(c, Datos, CamposAnclaje);
     EntradaAnclaje e;
     e.DesignacionAcero = c.Indice(Datos, "GrupoDesignacionAcero", 0, 2);
@@ -60,6 +65,8 @@ void CalcularAnclajeLinea(Contexto& c) {
             c.Informar(p == PosicionAnclaje::I ? "Anclaje de las barras en posición I"
                                                 : "Anclaje de las barras en posición II",
                        [&] { return TrazaAnclaje(s.Datos[i], s.Longitud[i]); });
+    if (ComparacionPedida(c, Resultados))
+        PonerComparacion(c, Exigir(CompararNormasAnclaje(c.Estado, p, v, e)));
 }
 
 const RegistrarCalculo registro{"anclaje", "longitudes de anclaje básica y neta de las barras",

@@ -10,6 +10,7 @@
 #include "deflection/DescripcionFlechas.h"
 #include "deflection/ce/FlechasCE.h"
 #include "design/Ranuras.h"
+#include "shear/ComparacionNormas.h"
 #include "shear/DescripcionCortante.h"
 
 namespace velmora {
@@ -32,7 +33,7 @@ std::pair<double, std::string> Ranura(Contexto& c, int k, std::string rotulo) {
 }
 
 void CalcularCortanteLinea(Contexto& c) {
-    c.ConfirmarParametros();
+    const EleccionParametros p = c.ConfirmarParametros();
     const TextosCampos textos = TextosDeCampos(c, Viga, CamposCortante);
     const bool comprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
     if (!comprimida) // sin armadura comprimida sus diámetros no intervienen
@@ -72,6 +73,9 @@ void CalcularCortanteLinea(Contexto& c) {
     c.Poner(ResultadosViga, "Recordatorio", t.Recordatorio);
     PonerNorma(c, ResultadosViga);
     c.Informar("Armadura transversal de la viga", [&] { return TrazaCortante(calculo, t); });
+    if (ComparacionPedida(c, ResultadosViga))
+        PonerComparacion(c, Exigir(CompararNormasCortante(
+                                c.Estado, p, {textos, comprimida, Asl, eleccion})));
 }
 
 void CalcularPilarLinea(Contexto& c) {
@@ -93,6 +97,8 @@ void CalcularPilarLinea(Contexto& c) {
     PonerNorma(c, Pilar);
     c.Informar("Cercos del pilar",
                [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
+    if (ComparacionPedida(c, Pilar))
+        PonerComparacion(c, Exigir(CompararNormasCercos(c.Estado, d)));
 }
 
 // Con el Código Estructural: ζ, el método y el factor con el φ escrito en lugar de ξ.

@@ -1,7 +1,9 @@
 #include "design/EstadoDiseno.h"
 
 #include "common/Numeros.h"
+#include "design/MaterialesConNorma.h"
 #include "design/TextosParametros.h"
+#include "norma/Comparacion.h"
 
 #include <cmath>
 
@@ -145,6 +147,14 @@ Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p) {
         return DerivarMaterialesCE(e, p);
     }
     return DerivarMaterialesEHE(e, p);
+}
+
+Resultado<EstadoDiseno> MaterialesConNorma(const EstadoDiseno& e, EleccionParametros p, Norma n) {
+    p.norma = n;
+    EstadoDiseno copia = e;
+    if (auto r = DerivarMateriales(copia, p); !r)
+        return ErrorConNorma(n, r.error());
+    return copia;
 }
 
 } // namespace velmora

@@ -13,6 +13,17 @@ std::string TextoDiferencia(double a, double b) {
     return (d >= 0.0 ? "+" : "") + Formatear(d, 0, 1) + " %";
 }
 
+ErrorCalculo ErrorConNorma(Norma n, const ErrorCalculo& e) {
+    return {NombreNorma(n) + ": " + e.mensaje, e.campo};
+}
+
+FilaComparacion FilaValores(std::string magnitud, const ValorComparado& a,
+                            const ValorComparado& b, std::string (*texto)(double)) {
+    return {std::move(magnitud), a.valor ? texto(*a.valor) : a.motivo,
+            b.valor ? texto(*b.valor) : b.motivo,
+            a.valor && b.valor ? TextoDiferencia(*a.valor, *b.valor) : "—"};
+}
+
 Traza TrazaComparacion(const ComparacionNormas& c) {
     Traza t;
     for (const auto& f : c.Filas)

@@ -1,6 +1,7 @@
 #include "section/ComparacionNormas.h"
 
 #include "common/Numeros.h"
+#include "design/MaterialesConNorma.h"
 #include "norma/Norma.h"
 #include "section/DimensionarSeccion.h"
 #include "section/Resultados.h"
@@ -32,11 +33,12 @@ std::string MinimoQueRige(const EstadoDiseno& e, TipoDeElemento tipo) {
     return cuantia;
 }
 
-Resultado<Disenado> Disenar(const EstadoDiseno& datos, EleccionParametros p, Norma norma) {
-    p.norma = norma;
-    EstadoDiseno e = datos;
-    if (auto r = DerivarMateriales(e, p); !r)
-        return ErrorCalculo{NombreNorma(norma) + ": " + r.error().mensaje, r.error().campo};
+Resultado<Disenado> Disenar(const EstadoDiseno& datos, const EleccionParametros& p,
+                            Norma norma) {
+    auto materiales = MaterialesConNorma(datos, p, norma);
+    if (!materiales)
+        return materiales.error();
+    EstadoDiseno& e = materiales.valor();
     e.IndiceEs = 2;
     e.CuantiaMecanica = e.CuantiaGeometrica = e.MinimaCompresion = false;
     if (auto r = DimensionarSeccion(e, p.TipoElemento, p.DesignacionAcero); !r)

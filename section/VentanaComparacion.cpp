@@ -23,6 +23,8 @@ TVentanaComparacion::TVentanaComparacion(QWidget* parent)
 TVentanaComparacion::~TVentanaComparacion() = default;
 
 void TVentanaComparacion::MostrarComparacion(const ComparacionNormas& c) {
+    if (!c.Descripcion.empty())
+        ui->EtiquetaComparacion->setText(Q(c.Descripcion));
     auto* tabla = ui->TablaComparacion;
     tabla->setRowCount(static_cast<int>(c.Filas.size()));
     for (int i = 0; i < tabla->rowCount(); ++i) {

@@ -31,6 +31,8 @@ TVentanaResultadosTrans1::TVentanaResultadosTrans1(QWidget* parent)
     }
     ui->EtiquetaNorma->hide();
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            [this] { emit pideComparacion(Eleccion()); });
 }
 
 TVentanaResultadosTrans1::~TVentanaResultadosTrans1() = default;
@@ -62,15 +64,19 @@ void TVentanaResultadosTrans1::DiametroZona1Change() {
     CalcularZonas(true);
 }
 
-void TVentanaResultadosTrans1::CalcularZonas(bool reescribir) {
-    if (!calculado_)
-        return;
+EleccionZonas TVentanaResultadosTrans1::Eleccion() const {
     EleccionZonas eleccion;
     eleccion.NumeroCercosZona1 = S(ui->NumeroCercosZona1->currentText());
     eleccion.DiametroZona1 = S(ui->DiametroZona1->currentText());
     eleccion.NumeroCercosZona2 = S(ui->NumeroCercosZona2->currentText());
     eleccion.DiametroZona2 = S(ui->DiametroZona2->currentText());
-    const auto t = velmora::CalcularZonas(calculo_, eleccion);
+    return eleccion;
+}
+
+void TVentanaResultadosTrans1::CalcularZonas(bool reescribir) {
+    if (!calculado_)
+        return;
+    const auto t = velmora::CalcularZonas(calculo_, Eleccion());
 
     ui->Recordatorio->setText(Q(t.Recordatorio));
     struct Controles {

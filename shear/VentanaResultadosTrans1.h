@@ -25,7 +25,13 @@ public:
     // Escribe los resultados y diseña las zonas sin abrir la ventana.
     void Preparar(const CalculoCortante& calculo);
 
+signals:
+    // «Comparar normas»: el mismo cortante con los cercos elegidos, con las dos normas.
+    void pideComparacion(const velmora::EleccionZonas& zonas);
+
 private:
+    // Los cercos elegidos, tal como están escritos en sus cuadros.
+    EleccionZonas Eleccion() const;
     void DiametroZona1Change();
     // Diseña las dos zonas con los cercos elegidos. Con `reescribir`, un diámetro por debajo
     // del mínimo se sustituye también en su cuadro (no mientras el usuario escribe en él).

@@ -61,6 +61,14 @@ void TVentanaTransversal1::ArmaduraComprimidaClick() {
         w->setEnabled(marcada);
 }
 
+EntradaComparacionCortante TVentanaTransversal1::EntradaComparacion() const {
+    EntradaComparacionCortante entrada;
+    entrada.textos = TextosDe(this, CamposCortante);
+    entrada.ArmaduraComprimida = ui->ArmaduraComprimida->isChecked();
+    entrada.Asl = Asl_;
+    return entrada;
+}
+
 void TVentanaTransversal1::BotonCalcularClick() {
     const auto datos = LeerDatosCortante(TextosDe(this, CamposCortante),
                                          ui->ArmaduraComprimida->isChecked(), Asl_, estado_.norma);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shear/ComparacionNormas.h"
 #include "shear/Cortante.h"
 
 #include <QDialog>
@@ -25,6 +26,9 @@ public:
 
     // Área de la armadura longitudinal traccionada confirmada en el selector (mm²).
     double Asl() const { return Asl_; }
+    // Lo que lee «Comparar normas» de esta ventana: sus textos, la casilla y el área (los
+    // cercos los pone la ventana de resultados).
+    EntradaComparacionCortante EntradaComparacion() const;
     // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
     void FijarArmadura(int ranura, bool definida);

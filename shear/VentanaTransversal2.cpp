@@ -31,6 +31,8 @@ TVentanaTransversal2::TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent
     connect(ui->DiametroMaximo->lineEdit(), &QLineEdit::editingFinished, this,
             &TVentanaTransversal2::DiametroMaximoChange);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BotonCompararNormas, &QPushButton::clicked, this,
+            &TVentanaTransversal2::BotonCompararNormasClick);
     ui->BotonOK->setFocus();
 }
 
@@ -85,6 +87,16 @@ void TVentanaTransversal2::CalcularCercos() {
     ui->NotaSeparacion->setText(Q(c.valor().NotaSeparacion));
     ui->NotaSeparacion->setVisible(!c.valor().NotaSeparacion.empty());
     MostrarNorma(ui->EtiquetaNorma, c.valor().norma);
+}
+
+// Se pide con el botón: un dato que no vale se dice en un mensaje, no sólo bajo el resultado.
+void TVentanaTransversal2::BotonCompararNormasClick() {
+    const auto datos = LeerDatosCercos(TextosDe(this, CamposCercos));
+    if (!datos) {
+        MostrarError(this, datos.error());
+        return;
+    }
+    emit pideComparacion(*datos);
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "norma/Norma.h"
+#include "shear/DescripcionCortante.h"
 
 #include <QDialog>
 #include <memory>
@@ -22,6 +23,10 @@ public:
     explicit TVentanaTransversal2(EstadoDiseno& estado, QWidget* parent = nullptr);
     ~TVentanaTransversal2() override;
 
+signals:
+    // «Comparar normas»: los datos escritos, ya leídos, con las dos normas.
+    void pideComparacion(const velmora::DatosCercos& datos);
+
 protected:
     void showEvent(QShowEvent* evento) override;
 
@@ -30,6 +35,7 @@ private:
     void DiametroMaximoChange();
     void Ajustar(bool cambioMinimo);
     void CalcularCercos();
+    void BotonCompararNormasClick();
     void MostrarAviso(const QString& texto);
 
     EstadoDiseno& estado_;

@@ -121,6 +121,31 @@ private slots:
         }
     }
 
+    // «Comparar normas» en los resultados de la viga: los datos de arranque (d = 0.36 m,
+    // b = 0.30 m, α = 90º, θ = 45º, HA-25) con las dos normas. Vu1 = 0.60·16.667·300·360/2 =
+    // 540 kN; VRd,max = 300·324·0.54·16.667/2 = 437.4 kN.
+    void CompararNormasDeLaViga() {
+        if (!QFileInfo::exists(RutaRecurso(QStringLiteral("cortante.bmp"))))
+            QSKIP("falta cortante.bmp");
+        QStringList celdas;
+        QString titulo;
+        ConModal([&] { Accion("Datosdelaviga")->trigger(); }, [&](QWidget* w) {
+            ConModal([&] { Pulsar(w, "BotonCalcular"); }, [&](QWidget* r) {
+                ConModal([&] { Pulsar(r, "BotonCompararNormas"); }, [&](QWidget* c) {
+                    titulo = c->objectName();
+                    celdas = CeldasTabla(c);
+                    Pulsar(c, "BotonOK");
+                });
+                Pulsar(r, "BotonOK");
+            });
+            Pulsar(w, "BotonOK");
+        });
+        QCOMPARE(titulo, QStringLiteral("VentanaComparacion"));
+        QCOMPARE(celdas.mid(12, 4), (QStringList{QString::fromUtf8("Agotamiento por compresión oblicua Vu1 / "
+                                                      "VRd,max"),
+                                    "540.00 kN", "437.40 kN", "-19.0 %"}));
+    }
+
     // «Comparar normas» de los resultados abre la tabla de las dos normas: la viga de arranque
     // (0.30 × 0.40, Ma = 1 kN·m, HA-25) no fisura, Ie = Ib = 160000 cm⁴ con las dos; Ec =
     // 8500·∛33 = 27264.0 y Ecm = 22000·3.3^0.3 = 31475.8 N/mm².

@@ -72,4 +72,53 @@ TEST(CliNormaCe, SinParametrosGeneralesComoConLaEHE98) {
     }
 }
 
+// «BotonCompararNormas»: true en la ventana del botón: la tabla de las dos normas con los datos
+// de la línea y su capítulo en la memoria; sin la clave, ni la tabla ni el capítulo.
+TEST(CliNormaCe, CompararNormasEnCortantePilarYAnclaje) {
+    struct Caso {
+        const char* linea;
+        std::size_t fila;
+        const char* fila_esperada;
+    };
+    const Caso casos[] = {
+        // HA-25, B 500 S, d = 0.45, b = 0.30, sin armadura longitudinal: Vcu = 0 con ρl = 0 y
+        // VRd,c = vmin·bw·d = 0.035·1.6667^1.5·5·135 000 = 50.83 kN.
+        {R"({"calculo": "cortante", "ParametrosGenerales": {"GrupoDesignacionAcero": 1},
+            "VentanaTransversal1": {"CuadroCantoUtil": "0.45"},
+            "VentanaResultadosTrans1": {"BotonCompararNormas": true}, "informe": "html"})",
+         4, R"(["Contribución del hormigón Vcu / VRd,c","0.00 kN","50.83 kN","—"])"},
+        // 400 × 250, Ø20 a Ø25: 6 y 8 mm.
+        {R"({"calculo": "pilar", "VentanaTransversal2": {"Valor1": "0.40", "Valor2": "0.25",
+            "DiametroMinimo": "20", "DiametroMaximo": "25", "BotonCompararNormas": true},
+            "informe": "html"})",
+         2, R"(["Diámetro comercial de los cercos","6 mm","8 mm","+33.3 %"])"},
+        // 4Ø16 B 500 S, HA-25, posición I: 40 cm y 645.7 mm.
+        {R"({"calculo": "anclaje", "ranuras": {"1": [[4, 16]], "2": [[4, 16]]},
+            "VentanaLongitudAnclaje": {"GrupoDesignacionAcero": 1},
+            "VentanaAnclaje": {"BotonCompararNormas": true}, "informe": "html"})",
+         3, R"(["Longitud básica lb / lb,rqd, posición I","40.00 cm","64.57 cm","+61.4 %"])"},
+    };
+    for (const Caso& k : casos) {
+        const Json r = Procesar(k.linea);
+        ASSERT_EQ(r["ok"], true) << r.dump();
+        const Json& tabla = r["VentanaComparacion"]["TablaComparacion"];
+        ASSERT_GT(tabla.size(), k.fila) << r.dump();
+        EXPECT_EQ(tabla[k.fila].dump(), k.fila_esperada);
+        EXPECT_NE(r["informe"].get<std::string>().find("Comparación de normas"), std::string::npos);
+        // La misma línea sin la clave (y sin la ventana, si no le queda nada).
+        Json sin = Json::parse(k.linea);
+        for (const char* ventana :
+             {"VentanaResultadosTrans1", "VentanaTransversal2", "VentanaAnclaje"})
+            if (sin.contains(ventana)) {
+                sin[ventana].erase("BotonCompararNormas");
+                if (sin[ventana].empty())
+                    sin.erase(ventana);
+            }
+        const Json s = Procesar(sin.dump());
+        ASSERT_EQ(s["ok"], true) << s.dump();
+        EXPECT_FALSE(s.contains("VentanaComparacion"));
+        EXPECT_EQ(s["informe"].get<std::string>().find("Comparación de normas"), std::string::npos);
+    }
+}
+
 } // namespace
