@@ -6,6 +6,7 @@
 #include "ui_VentanaComparacion.h"
 
 #include <QHeaderView>
+#include <QScreen>
 #include <QTableWidgetItem>
 
 namespace velmora {
@@ -39,7 +40,10 @@ void TVentanaComparacion::MostrarComparacion(const ComparacionNormas& c) {
     }
     tabla->resizeColumnsToContents();
     tabla->resizeRowsToContents();
+    // adjustSize() no pasa de 2/3 de la pantalla: una tabla ancha quedaría cortada.
     adjustSize();
+    if (const QScreen* pantalla = screen())
+        resize(sizeHint().boundedTo(pantalla->availableGeometry().size()));
 }
 
 void TVentanaComparacion::Abrir(const ComparacionNormas& c) {

@@ -66,8 +66,8 @@ bool AlfaAdmitidaCE(double alfa) {
 std::vector<FilaComparacion> FilasAngulos(const DatosCortante& d, double tetaCE) {
     std::string teta = Angulo(tetaCE);
     if (tetaCE != d.teta)
-        teta += " (cot θ = " + Formatear(cortante::Cot(cortante::Radianes(tetaCE)), 0, 1) +
-                ", su límite; se escribió " + Angulo(d.teta) + ")";
+        teta += " (límite cot θ = " + Formatear(cortante::Cot(cortante::Radianes(tetaCE)), 0, 1) +
+                "; se escribió " + Angulo(d.teta) + ")";
     std::string alfa = Angulo(d.alfa);
     if (!AlfaAdmitidaCE(d.alfa))
         alfa += ": fuera de 45º a 90º (Anejo 19, 9.2.2(1))";
@@ -99,11 +99,11 @@ void AnadirZona(std::vector<FilaComparacion>& filas, const ColumnaCortante& a,
         std::string (*texto)(double);
     };
     static constexpr std::array<Magnitud, 3> magnitudes{{
-        {"Separación de los cercos",
-         [](const CalculoCortante&, const TextosZona& z) { return z.st; }, &Cm},
-        {"Contribución de los cercos Vsu / VRd,s",
-         [](const CalculoCortante&, const TextosZona& z) { return z.Vsu; }, &Kn},
-        {"Agotamiento por tracción del alma Vu2 / VRd",
+        {"Separación de cercos", [](const CalculoCortante&, const TextosZona& z) { return z.st; },
+         &Cm},
+        {"Cercos Vsu / VRd,s", [](const CalculoCortante&, const TextosZona& z) { return z.Vsu; },
+         &Kn},
+        {"Tracción del alma Vu2 / VRd",
          [](const CalculoCortante& c, const TextosZona& z) {
              return AgotamientoTraccion(c, z.Vsu);
          },
@@ -148,14 +148,14 @@ Resultado<ComparacionNormas> CompararNormasCortante(const EstadoDiseno& e,
     c.Descripcion = "La misma viga, los mismos cortantes y los mismos cercos con las dos normas:";
     c.Filas = FilasAngulos(*datos, datosCE.teta);
     const ColumnaCortante& x = a.valor();
-    c.Filas.push_back(FilaValores("Agotamiento por compresión oblicua Vu1 / VRd,max",
+    c.Filas.push_back(FilaValores("Compresión oblicua Vu1 / VRd,max",
                                   Valor(x, [](const CalculoCortante& k) { return k.Vu1; }),
                                   Valor(b, [](const CalculoCortante& k) { return k.Vu1; }), &Kn));
     c.Filas.push_back(FilaValores("Contribución del hormigón Vcu / VRd,c",
                                   Valor(x, [](const CalculoCortante& k) { return k.Vcu; }),
                                   Valor(b, [](const CalculoCortante& k) { return k.Vcu; }), &Kn));
     const std::string va = Veredicto(x), vb = Veredicto(b);
-    c.Filas.push_back({"Compresión oblicua del alma con Vd1", va, vb,
+    c.Filas.push_back({"Compresión oblicua con Vd1", va, vb,
                        !b.calculo ? "—" : (va == vb ? "igual" : "distinto")});
     for (std::size_t i = 0; i < 2; ++i)
         AnadirZona(c.Filas, x, b, i);
@@ -175,7 +175,7 @@ Resultado<ComparacionNormas> CompararNormasCercos(const EstadoDiseno& e, const D
     const Cercos &x = r[0], &y = r[1];
     ComparacionNormas c;
     c.Descripcion = "El mismo pilar y las mismas barras con las dos normas:";
-    c.Filas = {FilaValores("Separación de los cercos", {x.sT}, {y.sT}, &Cm),
+    c.Filas = {FilaValores("Separación de cercos", {x.sT}, {y.sT}, &Cm),
                FilaValores("Diámetro necesario de los cercos", {x.phiT}, {y.phiT}, &Mm),
                FilaValores("Diámetro comercial de los cercos", {x.phi}, {y.phi},
                            [](double phi) { return Formatear(phi, 0, 0) + " mm"; }),
