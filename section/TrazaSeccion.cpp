@@ -466,6 +466,32 @@ void PasosCuantiaGeometrica(Traza& t, const EstadoDiseno& a, const EstadoDiseno&
                "42.3.5");
 }
 
+// Capacidades de las caras con las áreas que dejan los mínimos (art. 42.3): las del cuadro de
+// resultados, que ya no son las de los pasos del dimensionamiento.
+void PasosCapacidadesFinales(Traza& t, const EstadoDiseno& antes, const EstadoDiseno& f) {
+    struct Cara {
+        const char* n;
+        bool cambia;
+        double As, U;
+    };
+    const Cara caras[] = {
+        {"1", f.CuantiaMecanica || f.CuantiaGeometrica || f.As1 != antes.As1, f.As1, f.U1},
+        {"2", f.MinimaCompresion || f.As2 != antes.As2, f.As2, f.U2}};
+    for (const Cara& c : caras) {
+        if (!c.cambia || !(c.As > 0.0))
+            continue;
+        // En el dominio 5 las capacidades van con fyc,d; en los demás, con fyd. Una capacidad
+        // que no es el área por una de las dos (el 5 % del axil) ya tiene su paso.
+        const bool fyc = std::abs(c.U - c.As * f.fycd) < std::abs(c.U - c.As * f.fyd);
+        if (std::abs(c.U - c.As * (fyc ? f.fycd : f.fyd)) > 1e-9 * c.U)
+            continue;
+        const std::string n = c.n;
+        t.Calculo("U<sub>" + n + "</sub>", "Capacidad de la armadura con el área mínima", "42.3",
+                  "A<sub>s" + n + "</sub>" + C + (fyc ? "f<sub>yc,d</sub>" : "f<sub>yd</sub>"),
+                  Cifras(c.As) + C + Cifras(fyc ? f.fycd : f.fyd), 0.001, c.U * 0.001, "kN", 3);
+    }
+}
+
 } // namespace
 
 Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento TipoElemento, int DesignacionAcero) {
@@ -508,6 +534,7 @@ Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento TipoElemento, int D
     EstadoDiseno f = c;
     AplicarCuantiaMinima(f, TipoElemento, DesignacionAcero);
     PasosCuantiaGeometrica(t, c, f, TipoElemento, DesignacionAcero);
+    PasosCapacidadesFinales(t, c, f);
     t.Nota(MensajesCuantia(f, TipoElemento).Cuantia, f.CuantiaMecanica ? "42.3.2" : "42.3.5");
     return t;
 }

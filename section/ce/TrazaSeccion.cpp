@@ -9,6 +9,7 @@
 #include "section/ce/Seccion.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace velmora::ce {
 
@@ -210,6 +211,11 @@ Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento tipo, int acero, co
     EstadoDiseno f = c;
     ce::AplicarCuantiaMinima(f, tipo, acero, fctmFl);
     PasosMinimo(t, c, f, tipo, fctmFl);
+    // Capacidades del cuadro de resultados, con las áreas finales.
+    for (const auto& [n, As, U] : {std::tuple{"1", f.As1, f.U1}, std::tuple{"2", f.As2, f.U2}})
+        t.Calculo("U<sub>" + std::string(n) + "</sub>", "Capacidad mecánica de la armadura",
+                  A19("6.1"), "A<sub>s" + std::string(n) + "</sub>" + C + "f<sub>yd</sub>",
+                  Cifras(As) + C + Cifras(f.fyd), 0.001, U * 0.001, "kN", 3);
     return t;
 }
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -36,6 +37,18 @@ const Paso* Buscar(const Traza& t, const std::string& simbolo, int n = 0) {
         if (p.simbolo == simbolo && n-- == 0)
             return &p;
     return nullptr;
+}
+
+// El último paso de U1 (o U2) da la capacidad del cuadro de resultados, mínimos incluidos.
+void CapacidadDelCuadro(const Traza& t, const std::string& cara, double U, int i) {
+    const std::string simbolo = "U<sub>" + cara + "</sub>";
+    const Paso* ultimo = nullptr;
+    for (const Paso& p : t.pasos)
+        if (p.tipo == Paso::Tipo::Calculo && p.simbolo.rfind(simbolo, 0) == 0)
+            ultimo = &p;
+    ASSERT_NE(ultimo, nullptr) << "diseño " << i << ": ningún paso da " << simbolo;
+    EXPECT_NEAR(ultimo->valor, U * 0.001, 1e-9 * std::max(1.0, U * 0.001))
+        << "diseño " << i << ": " << ultimo->formula << " = " << ultimo->sustitucion;
 }
 
 bool HayNota(const Traza& t, const std::string& trozo, const std::string& articulo) {
@@ -96,6 +109,7 @@ TEST(TrazaSeccion, CadaSustitucionDaSuValorEnDisenosAlAzar) {
         ASSERT_FALSE(t.pasos.empty()) << i;
         const auto p = pruebas::ProblemasTraza(t);
         ASSERT_TRUE(p.empty()) << "diseño " << i << ": " << p.front();
+        CapacidadDelCuadro(t, "1", e.U1, i);
         ++trazados;
     }
     EXPECT_GT(trazados, 500);
@@ -118,6 +132,8 @@ TEST(TrazaSeccion, CodigoEstructuralEnDisenosAlAzar) {
         ASSERT_FALSE(t.pasos.empty()) << i;
         const auto p = pruebas::ProblemasTraza(t);
         ASSERT_TRUE(p.empty()) << "diseño " << i << ": " << p.front();
+        CapacidadDelCuadro(t, "1", e.U1, i);
+        CapacidadDelCuadro(t, "2", e.U2, i);
         for (const Paso& paso : t.pasos)
             ASSERT_TRUE(paso.articulo.empty() || paso.articulo.rfind("Anejo 19, ", 0) == 0)
                 << paso.articulo;
