@@ -45,9 +45,10 @@ Resultado<ColumnaCortante> CalcularColumna(const EstadoDiseno& e, const Eleccion
     return ColumnaCortante{c.valor(), CalcularZonas(c.valor(), zonas)};
 }
 
-// θ que admite el Código Estructural: el escrito si 0.5 ≤ cot θ ≤ 2; si no, el del límite más
-// cercano (Anejo 19, 6.2.3(2)).
-double TetaAdmitidaCE(double teta) {
+// θ que admiten las dos normas: el escrito si 0.5 ≤ cot θ ≤ 2 (EHE-98, art. 44.2.3.1; Anejo 19,
+// 6.2.3(2)); si no, el del límite más cercano. Fuera de él el factor β de la EHE-98 sería
+// negativo, y con él Vcu.
+double TetaAdmitida(double teta) {
     const double cot = cortante::Cot(cortante::Radianes(teta));
     const auto grados = [](double cotLimite) {
         return std::atan(1.0 / cotLimite) * 180.0 / std::numbers::pi;
@@ -63,15 +64,17 @@ bool AlfaAdmitidaCE(double alfa) {
     return alfa >= ce::AlfaMinima && alfa <= ce::AlfaMaxima;
 }
 
-std::vector<FilaComparacion> FilasAngulos(const DatosCortante& d, double tetaCE) {
-    std::string teta = Angulo(tetaCE);
-    if (tetaCE != d.teta)
-        teta += " (límite cot θ = " + Formatear(cortante::Cot(cortante::Radianes(tetaCE)), 0, 1) +
-                "; se escribió " + Angulo(d.teta) + ")";
+// Filas de los ángulos escritos `d`; `tetaUsada`, la θ con que calculan las dos normas.
+std::vector<FilaComparacion> FilasAngulos(const DatosCortante& d, double tetaUsada) {
+    std::string teta = Angulo(tetaUsada);
+    if (tetaUsada != d.teta)
+        teta +=
+            " (límite cot θ = " + Formatear(cortante::Cot(cortante::Radianes(tetaUsada)), 0, 1) +
+            "; se escribió " + Angulo(d.teta) + ")";
     std::string alfa = Angulo(d.alfa);
     if (!AlfaAdmitidaCE(d.alfa))
         alfa += ": fuera de 45º a 90º (Anejo 19, 9.2.2(1))";
-    return {{"Ángulo θ de las bielas", Angulo(d.teta), teta, "—"},
+    return {{"Ángulo θ de las bielas", teta, teta, "—"},
             {"Ángulo θe de las fisuras", Angulo(d.tetae), "no se aplica", "—"},
             {"Ángulo α de los cercos", Angulo(d.alfa), alfa, "—"}};
 }
@@ -131,14 +134,14 @@ Resultado<ComparacionNormas> CompararNormasCortante(const EstadoDiseno& e,
         LeerDatosCortante(entrada.textos, entrada.ArmaduraComprimida, entrada.Asl, Norma::EHE98);
     if (!datos)
         return ErrorConNorma(Norma::EHE98, datos.error());
-    const auto a = CalcularColumna(e, p, Norma::EHE98, *datos, entrada.zonas);
+    DatosCortante usados = *datos;
+    usados.teta = TetaAdmitida(datos.valor().teta);
+    const auto a = CalcularColumna(e, p, Norma::EHE98, usados, entrada.zonas);
     if (!a)
         return a.error();
-    DatosCortante datosCE = *datos;
-    datosCE.teta = TetaAdmitidaCE(datos.valor().teta);
     ColumnaCortante b;
-    if (AlfaAdmitidaCE(datosCE.alfa)) {
-        const auto r = CalcularColumna(e, p, Norma::CodigoEstructural, datosCE, entrada.zonas);
+    if (AlfaAdmitidaCE(usados.alfa)) {
+        const auto r = CalcularColumna(e, p, Norma::CodigoEstructural, usados, entrada.zonas);
         if (!r)
             return r.error();
         b = r.valor();
@@ -146,7 +149,7 @@ Resultado<ComparacionNormas> CompararNormasCortante(const EstadoDiseno& e,
 
     ComparacionNormas c;
     c.Descripcion = "La misma viga, los mismos cortantes y los mismos cercos con las dos normas:";
-    c.Filas = FilasAngulos(*datos, datosCE.teta);
+    c.Filas = FilasAngulos(*datos, usados.teta);
     const ColumnaCortante& x = a.valor();
     c.Filas.push_back(FilaValores("Compresión oblicua Vu1 / VRd,max",
                                   Valor(x, [](const CalculoCortante& k) { return k.Vu1; }),

@@ -21,9 +21,10 @@ struct EntradaComparacionCortante {
 };
 
 // El cortante con las dos normas y las elecciones `p` de los parámetros generales. Los datos
-// se leen como los lee la EHE-98 (un dato que ésta no admite es un error que la nombra). Con
-// el Código Estructural θe no se aplica; un θ fuera de 0.5 ≤ cot θ ≤ 2 se toma en el límite más
-// cercano y su celda lo dice; un α fuera de 45º a 90º deja sus resultados sin calcular.
+// se leen como los lee la EHE-98 (un dato que ésta no admite es un error que la nombra). Un θ
+// fuera de 0.5 ≤ cot θ ≤ 2, que ninguna de las dos admite, se toma en el límite más cercano y
+// sus celdas lo dicen. Con el Código Estructural θe no se aplica y un α fuera de 45º a 90º
+// deja sus resultados sin calcular.
 [[nodiscard]] Resultado<ComparacionNormas>
 CompararNormasCortante(const EstadoDiseno& e, const EleccionParametros& p,
                        const EntradaComparacionCortante& entrada);

@@ -94,21 +94,28 @@ INSTANTIATE_TEST_SUITE_P(
         // θe sólo lo usa la EHE-98.
         CasoCortante{
             {{"CuadroTetae", "40"}}, 1, "Ángulo θe de las fisuras", "40º", "no se aplica", "—"},
-        // θ = 70º: cot θ = 0.364 < 0.5; el Código Estructural toma cot θ = 0.5 (63.43º):
-        // 300·405·0.54·16.667·0.5/1.25 = 437.40 kN; con θe = θ, β = 1 y
-        // 0.60·16.667·135 000·0.364/1.1325 = 433.88 kN.
-        CasoCortante{{{"CuadroTeta", "70"}, {"CuadroTetae", "70"}},
+        // θ = 70º: cot θ = 0.364 < 0.5, que no admite ninguna de las dos (art. 44.2.3.1 y
+        // 6.2.3(2)): las dos toman cot θ = 0.5 (63.43º). 0.60·16.667·135 000·0.5/1.25 = 540 kN
+        // y 300·405·0.54·16.667·0.5/1.25 = 437.40 kN.
+        CasoCortante{{{"CuadroTeta", "70"}},
                      0,
                      "Ángulo θ de las bielas",
-                     "70º",
+                     "63.4349º (límite cot θ = 0.5; se escribió 70º)",
                      "63.4349º (límite cot θ = 0.5; se escribió 70º)",
                      "—"},
-        CasoCortante{{{"CuadroTeta", "70"}, {"CuadroTetae", "70"}},
+        CasoCortante{{{"CuadroTeta", "70"}},
                      3,
                      "Compresión oblicua Vu1 / VRd,max",
-                     "433.88 kN",
+                     "540.00 kN",
                      "437.40 kN",
-                     "+0.8 %"},
+                     "-19.0 %"},
+        // θ = 20º con θe = 45º daría β = (2.747 − 2)/(1 − 2) < 0; con cot θ = 2, β = 0 y Vcu = 0.
+        CasoCortante{{{"CuadroTeta", "20"}},
+                     4,
+                     "Contribución del hormigón Vcu / VRd,c",
+                     "0.00 kN",
+                     "78.95 kN",
+                     "—"},
         // α = 30º no es una armadura de cortante del Anejo 19 (9.2.2(1)): no se calcula.
         CasoCortante{{{"CuadroAlfa", "30"}},
                      2,
