@@ -69,8 +69,8 @@ std::vector<FilaComparacion> FilasAngulos(const DatosCortante& d, double tetaUsa
     std::string teta = Angulo(tetaUsada);
     if (tetaUsada != d.teta)
         teta +=
-            " (límite cot θ = " + Formatear(cortante::Cot(cortante::Radianes(tetaUsada)), 0, 1) +
-            "; se escribió " + Angulo(d.teta) + ")";
+            " (cot θ = " + NumeroLegible(tetaUsada < 45.0 ? ce::CotTetaMaxima : ce::CotTetaMinima) +
+            "; escrito " + Angulo(d.teta) + ")";
     std::string alfa = Angulo(d.alfa);
     if (!AlfaAdmitidaCE(d.alfa))
         alfa += ": fuera de 45º a 90º (Anejo 19, 9.2.2(1))";
