@@ -87,8 +87,11 @@ private slots:
         QVERIFY(app.Estado.fcd > 0);
     }
 
+    // Con «Comparar normas» de la propia ventana: 300 × 300, Ø12 a Ø32, st = 15·12 = 180 mm y
+    // φ = 32/4 = 8 mm con las dos; junto a vigas y losas, 0.6·180 = 108 mm (Anejo 19).
     void PilarDesdeElMenu() {
         QString armadura;
+        QStringList celdas;
         QWidget* abierta = nullptr;
         QVERIFY(ConModal([&] { Accion("Datosdelpilar")->trigger(); },
                          [&](QWidget* w) {
@@ -96,10 +99,22 @@ private slots:
                              auto* max = Hijo<QComboBox>(w, "DiametroMaximo");
                              max->setCurrentIndex(max->findText(QStringLiteral("32")));
                              armadura = Hijo<QLabel>(w, "Armadura")->text();
+                             ConModal([&] { Pulsar(w, "BotonCompararNormas"); },
+                                      [&](QWidget* c) {
+                                          celdas = CeldasTabla(c);
+                                          Pulsar(c, "BotonOK");
+                                      });
                              Pulsar(w, "BotonOK");
                          }));
         QCOMPARE(abierta, static_cast<QWidget*>(app.VentanaTransversal2));
         QCOMPARE(armadura, QStringLiteral("  8/ 18"));
+        QCOMPARE(celdas.size(), 4 * 4);
+        QCOMPARE(celdas.mid(8, 4), (QStringList{QStringLiteral("Diámetro comercial de los cercos"),
+                                                QStringLiteral("8 mm"), QStringLiteral("8 mm"),
+                                                QStringLiteral("+0.0 %")}));
+        QCOMPARE(celdas.mid(13, 3), (QStringList{QStringLiteral("no se aplica"),
+                                                 QStringLiteral("10.8 cm"),
+                                                 QString::fromUtf8("—")}));
     }
 
     void VigaDesdeElMenu() {
