@@ -15,24 +15,20 @@ struct FlechaNorma {
     double coeficiente = 0; // ξ (EHE-98) o φ (Código Estructural)
 };
 
-ErrorCalculo ConNorma(Norma n, const ErrorCalculo& e) {
-    return {NombreNorma(n) + ": " + e.mensaje, e.campo};
-}
-
 Resultado<FlechaNorma> Calcular(const EstadoDiseno& datos, EleccionParametros p, Norma n,
                                 const DatosFlecha& d, const EntradasFlechaPorNorma& x) {
     p.norma = n;
     EstadoDiseno e = datos;
     if (auto r = DerivarMateriales(e, p); !r)
-        return ConNorma(n, r.error());
+        return ErrorConNorma(n, r.error());
     auto c = CalcularFlecha(e, d);
     if (!c)
-        return ConNorma(n, c.error());
+        return ErrorConNorma(n, c.error());
     FlechaNorma f{*c};
     if (n == Norma::CodigoEstructural) {
         const auto factor = ce::CalcularFactorCE(f.c, x.TextoPhi);
         if (!factor)
-            return ConNorma(n, factor.error());
+            return ErrorConNorma(n, factor.error());
         f.lambda = (*factor).lambda;
         f.coeficiente = (*factor).phi;
         return f;
@@ -40,7 +36,7 @@ Resultado<FlechaNorma> Calcular(const EstadoDiseno& datos, EleccionParametros p,
     const auto lambda =
         CalcularFactor(d.AreaA2, d.b, f.c.d, x.IndiceDuracion, x.TextoXi, f.coeficiente);
     if (!lambda)
-        return ConNorma(n, lambda.error());
+        return ErrorConNorma(n, lambda.error());
     f.lambda = *lambda;
     return f;
 }
@@ -101,6 +97,8 @@ Resultado<ComparacionNormas> CompararFlechas(const EstadoDiseno& e, const Elecci
     const double ka = a.c.Ec * a.c.Ie * 1e-9, kb = b.c.Ec * b.c.Ie * 1e-9;
     const double instantanea = ka / kb, total = instantanea * (1.0 + b.lambda) / (1.0 + a.lambda);
     ComparacionNormas c;
+    c.Descripcion = "La misma viga (sección, armaduras y momento Ma) con las dos normas.\nSin "
+                    "vano ni carga, las flechas son relativas a las de la EHE-98:";
     c.Filas = {Fila("Módulo del hormigón Ec (Ecm)", a.c.Ec, b.c.Ec, 1, " N/mm²"),
                Fila("Momento de fisuración Mf (Mcr)", a.c.Mf * 1e-6, b.c.Mf * 1e-6, 2, " kN·m"),
                {"Sección con Ma", estado(a.c), estado(b.c),

@@ -108,12 +108,20 @@ std::vector<FilaComparacion> FilasHormigon(const Pareja& p, bool fckEHE) {
 // ventana que lo tiene (EspesorMedio en la del Código Estructural, Perimetro en la de la
 // EHE-98).
 ErrorCalculo ErrorNorma(Norma n, const ErrorCalculo& e, bool desdeCE, bool escrito) {
-    std::string campo = e.campo;
-    if (escrito && desdeCE && campo == "Perimetro")
-        campo = "EspesorMedio";
-    else if (escrito && !desdeCE && campo == "EspesorMedio")
-        campo = "Perimetro";
-    return {NombreNorma(n) + ": " + e.mensaje, campo};
+    ErrorCalculo r = ErrorConNorma(n, e);
+    if (escrito && desdeCE && r.campo == "Perimetro")
+        r.campo = "EspesorMedio";
+    else if (escrito && !desdeCE && r.campo == "EspesorMedio")
+        r.campo = "Perimetro";
+    return r;
+}
+
+// Qué se compara, sobre la tabla.
+std::string Descripcion(const char* calculo, bool desdeCE) {
+    return std::string("Los datos de la ") + calculo +
+           (desdeCE ? " del Código Estructural llevados al modelo de la EHE-98"
+                    : " de la EHE-98 llevados al Código Estructural") +
+           "; lo supuesto se dice en su celda:";
 }
 
 // Las dos fluencias con sus datos ya convertidos.
@@ -134,6 +142,7 @@ Resultado<ComparacionNormas> Fluencias(const DatosFluencia& x, const ce::DatosFl
     const ResultadosFluencia& ra = *a;
     const ce::ResultadosFluenciaCE& rb = *b;
     ComparacionNormas c;
+    c.Descripcion = Descripcion("fluencia", desdeCE);
     c.Filas = FilasHormigon({d.hormigon, x.Ambiente, ra.e, desdeCE}, true);
     const auto edades = [](const char* t0, double a0, double t) {
         return std::string(t0) + " = " + NumeroLegible(a0) + ", t = " + NumeroLegible(t) + " días";
@@ -168,6 +177,7 @@ Resultado<ComparacionNormas> Retracciones(const DatosRetraccion& x, const ce::Da
     const ResultadosRetraccion& ra = *a;
     const ce::ResultadosRetraccionCE& rb = *b;
     ComparacionNormas c;
+    c.Descripcion = Descripcion("retracción", desdeCE);
     c.Filas = FilasHormigon({d.hormigon, x.Ambiente, ra.e, desdeCE}, false);
     const auto consistencia = static_cast<std::size_t>(x.Hormigon);
     c.Filas.push_back({"Consistencia del hormigón",
