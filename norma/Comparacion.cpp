@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora {
@@ -26,6 +27,12 @@ FilaComparacion FilaValores(std::string magnitud, const ValorComparado& a,
 
 Traza TrazaComparacion(const ComparacionNormas& c) {
     Traza t;
+    // Lo que se compara, en una línea, antes de las filas.
+    if (!c.Descripcion.empty()) {
+        std::string d = c.Descripcion;
+        std::replace(d.begin(), d.end(), '\n', ' ');
+        t.Nota(d);
+    }
     for (const auto& f : c.Filas)
         t.Nota(f.Magnitud + ": EHE-98 " + f.EHE98 + "; Código Estructural " +
                f.CodigoEstructural + (f.Diferencia == "—" ? "" : " (" + f.Diferencia + ")") + ".");

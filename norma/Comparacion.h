@@ -45,7 +45,7 @@ struct ValorComparado {
 // Diferencia en % de b respecto de a con un decimal y signo («+4.2 %»); «—» si a es cero.
 [[nodiscard]] std::string TextoDiferencia(double a, double b);
 
-// La tabla como capítulo de la memoria: una nota por fila.
+// La tabla como capítulo de la memoria: lo que se compara, si se dice, y una nota por fila.
 [[nodiscard]] Traza TrazaComparacion(const ComparacionNormas& c);
 
 } // namespace velmora

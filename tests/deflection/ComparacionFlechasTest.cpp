@@ -92,4 +92,21 @@ TEST(ComparacionFlechas, XiIlegibleNombraCampoYNorma) {
     EXPECT_EQ(r.error().campo, "Valor");
 }
 
+// La memoria dice primero qué se compara, en una línea, y luego una nota por fila.
+TEST(ComparacionFlechas, LaMemoriaDiceQueSeCompara) {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    DatosFlecha d{400.0, 300.0, 30.0, 30.0, 10e6, 0.0, 0.0};
+    const auto r = CompararFlechas(e, EleccionParametros{}, d, {});
+    ASSERT_TRUE(r.ok()) << r.error().mensaje;
+    const Traza t = TrazaComparacion(r.valor());
+    ASSERT_EQ(t.pasos.size(), r.valor().Filas.size() + 1);
+    EXPECT_EQ(t.pasos.front().descripcion,
+              "La misma viga (sección, armaduras y momento Ma) con las dos normas. Sin vano ni "
+              "carga, las flechas son relativas a las de la EHE-98:");
+    EXPECT_EQ(t.pasos[1].descripcion,
+              "Módulo del hormigón Ec (Ecm): EHE-98 27264.0 N/mm²; Código Estructural 31475.8 "
+              "N/mm² (+15.4 %).");
+}
+
 } // namespace
