@@ -1,10 +1,12 @@
 // "acero", "parabola" y "conversion": las dos herramientas de diagramas de los materiales y la
-// conversión de unidades. Ninguna confirma los parámetros generales: el diagrama del acero y el
-// parábola-rectángulo escriben sus propios materiales, y la conversión no usa el estado.
+// conversión de unidades. El diagrama del acero y el parábola-rectángulo escriben sus propios
+// materiales; confirman los parámetros generales sólo si la línea los trae, por la norma (y αcc
+// en el Código Estructural). La conversión no usa el estado.
 
 #include "common/Numeros.h"
 #include "diagrams/SvgDiagramas.h"
 #include "cli/CamposLinea.h"
+#include "cli/TextosCampos.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
 #include "tools/Conversion.h"
@@ -53,6 +55,7 @@ void CalcularAcero(Contexto& c) {
 }
 
 void CalcularParabolaRectangulo(Contexto& c) {
+    ConfirmarParametrosDados(c);
     const TextosCampos textos = TextosDeLinea(c, Parabola, CamposParabola);
     const int tipo = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
     const int situacion = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
@@ -66,10 +69,13 @@ void CalcularParabolaRectangulo(Contexto& c) {
                        : SituacionDeProyecto::PersistenteOTransitoria));
     const RotulosParabola r = Exigir(CalcularParabola(c.Estado, datos));
     c.Poner(Parabola, "EtiquetaHormigon",
-            TextoEtiquetaHormigon(TextoCampo(textos, CampoFckParabola)));
+            TextoEtiquetaHormigon(TextoCampo(textos, CampoFckParabola), c.Estado.norma));
     c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, situacion));
     c.Poner(Parabola, "Compresion", r.Compresion);
     c.Poner(Parabola, "CentroGravedad", r.CentroGravedad);
+    if (c.Estado.norma == Norma::CodigoEstructural)
+        c.Poner(Parabola, "EtiquetaLeyHormigon",
+                TextoLeyHormigonCE(c.Estado.fck, c.Estado.alphaCC, c.Estado.gammaC));
     c.Informar("Bloque parábola-rectángulo", [&] { return TrazaParabola(c.Estado, datos); });
     c.Dibujar("Bloque de compresiones sobre el canto",
               [&] { return SvgBloque(CalcularDibujoBloque(c.Estado)); });

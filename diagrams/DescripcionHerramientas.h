@@ -37,6 +37,10 @@ inline constexpr Campo CampoFckParabola{"ResistenciaCaracteristica",
                                         100.0,
                                         "25"};
 
+// Con el Código Estructural, las resistencias de la tabla 3.1 del Anejo 19 que admite el programa
+// (las mismas que en los parámetros generales, 20 a 90 N/mm²).
+inline constexpr Campo CampoFckParabolaCE = CampoResistenciaCE;
+
 inline constexpr std::array CamposParabola{CampoCanto,     CampoAncho,     CampoRecubrimiento,
                                            CampoCantoAla,  CampoAnchoAlma, CampoFibraNeutra,
                                            CampoFckParabola};

@@ -1,5 +1,4 @@
 #include "diagrams/GraficoBloque.h"
-#include "materiales/ehe98/Leyes.h"
 
 #include "diagrams/Grafico.h"
 
@@ -79,10 +78,35 @@ void PintarCanto(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, con
     p.restore();
 }
 
+// Con el Código Estructural, la meseta y las deformaciones de la tabla 3.1 para la fck usada
+// (sobre la sección y la ley: son más largas que las de la EHE-98), y la profundidad en que la ley
+// pasa de la parábola a la meseta (εc2).
+void PintarLeyCE(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, const Lugar& l,
+                 double xMeseta) {
+    DibujarTextoRico(p, l.xs, l.arriba - fm.height() * 2 - 4,
+                     QStringLiteral("Anejo 19, 3.1.7: f<sub>cd</sub> = %1 N/mm²")
+                         .arg(d.tensionMaxima, 0, 'f', 2));
+    DibujarTextoRico(p, l.xs, l.arriba - fm.height() - 4,
+                     QStringLiteral("ε<sub>c</sub> = %1 ‰ arriba; ε<sub>c2</sub> = %2 ‰, "
+                                    "ε<sub>cu2</sub> = %3 ‰")
+                         .arg(d.epsC * 1000.0, 0, 'f', 2)
+                         .arg(d.epsC2 * 1000.0, 0, 'f', 2)
+                         .arg(d.epsCU2 * 1000.0, 0, 'f', 2));
+    if (!(d.epsC > d.epsC2) || !(d.epsC > d.epsInf))
+        return;
+    const double y2 = d.x <= d.h ? d.x * (1.0 - d.epsC2 / d.epsC)
+                                 : d.h * (d.epsC - d.epsC2) / (d.epsC - d.epsInf);
+    p.setPen(QPen(QColor(30, 80, 170), 1, Qt::DotLine));
+    p.drawLine(QPointF(l.x0, l.Y(y2)), QPointF(xMeseta + 16, l.Y(y2)));
+    p.setPen(QColor(30, 80, 170));
+    DibujarTextoRico(p, xMeseta + 20, l.Y(y2) - fm.height() / 2.0,
+                     QStringLiteral("ε<sub>c2</sub>"));
+}
+
 // Ley de tensiones a la derecha de la sección, sobre el mismo canto, con la fibra neutra y la
 // resultante en su centro de gravedad.
 void PintarLey(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, const Lugar& l) {
-    const double sMax = ehe98::Cansancio * d.fcd;
+    const double sMax = d.tensionMaxima;
     auto X = [&](double s) { return sMax > 0.0 ? l.x0 + s / sMax * l.ancho : l.x0; };
     QPolygonF bloque;
     bloque << QPointF(l.x0, l.Y(0));
@@ -98,10 +122,15 @@ void PintarLey(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, const
     p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     p.drawLine(QPointF(X(sMax), l.Y(0) - 6), QPointF(X(sMax), l.Y(std::min(d.x, d.h))));
     p.setPen(Qt::black);
-    DibujarTextoRico(p, l.x0, l.arriba - fm.height() * 2 - 4,
-                     QStringLiteral("0.85·f<sub>cd</sub> = %1 N/mm²").arg(sMax, 0, 'f', 2));
-    DibujarTextoRico(p, l.x0, l.arriba - fm.height() - 4,
-                     QStringLiteral("ε<sub>c</sub> = %1 ‰ arriba").arg(d.epsC * 1000.0, 0, 'f', 2));
+    if (d.norma == Norma::CodigoEstructural) {
+        PintarLeyCE(p, fm, d, l, X(sMax));
+    } else {
+        DibujarTextoRico(p, l.x0, l.arriba - fm.height() * 2 - 4,
+                         QStringLiteral("0.85·f<sub>cd</sub> = %1 N/mm²").arg(sMax, 0, 'f', 2));
+        DibujarTextoRico(
+            p, l.x0, l.arriba - fm.height() - 4,
+            QStringLiteral("ε<sub>c</sub> = %1 ‰ arriba").arg(d.epsC * 1000.0, 0, 'f', 2));
+    }
 
     p.setPen(QPen(QColor(170, 30, 30), 1.2, Qt::DashDotLine));
     if (d.x <= d.h) {

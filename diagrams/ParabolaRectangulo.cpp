@@ -2,8 +2,11 @@
 #include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
+#include "materiales/ce/Hormigon.h"
 #include "section/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
+#include "section/ce/Ecuaciones.h"
+#include "section/ce/Seccion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,11 +29,48 @@ double DeformacionEn(const EstadoDiseno& e, double y) {
     return e.epsC * (e.x - y) / e.x;
 }
 
+// La ley de Anejo 19, 3.1.7 con εc2, εcu2 y n de la tabla 3.1 para la fck del estado.
+LeyHormigon LeyCE(const EstadoDiseno& e) {
+    return ce::LeyHormigonCE(e.fcd, ce::EpsilonC2(e.fck), ce::EpsilonCU2(e.fck),
+                             ce::ExponenteN(e.fck));
+}
+
+bool CodigoEstructural(const EstadoDiseno& e) {
+    return e.norma == Norma::CodigoEstructural;
+}
+
 } // namespace
 
-std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica) {
-    const auto fck = LeerNumero(ResistenciaCaracteristica, CampoFckParabola.nombre);
-    if (!fck || !ComprobarIntervalo(CampoFckParabola, *fck))
+const Campo& CampoFckParabolaDe(Norma norma) {
+    return norma == Norma::CodigoEstructural ? CampoFckParabolaCE : CampoFckParabola;
+}
+
+double GammaCParabola(const EstadoDiseno& e, int SituacionProyecto) {
+    if (CodigoEstructural(e))
+        return GammaCCE(static_cast<int>(Situacion(SituacionProyecto)), 0);
+    return e.TablaGammaC[Situacion(SituacionProyecto)];
+}
+
+std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC) {
+    if (!ComprobarIntervalo(CampoFckParabolaCE, fck) || !(gammaC > 0.0))
+        return {};
+    return "Código Estructural, Anejo 19, 3.1.7: εc2 = " +
+           Formatear(1000.0 * ce::EpsilonC2(fck), 0, 2) +
+           " ‰, εcu2 = " + Formatear(1000.0 * ce::EpsilonCU2(fck), 0, 2) +
+           " ‰, n = " + Formatear(ce::ExponenteN(fck), 0, 2) +
+           ", fcd = αcc·fck/γc = " + Formatear(alphaCC * fck / gammaC, 0, 2) + " N/mm²";
+}
+
+double TensionParabola(const EstadoDiseno& e, double eps) {
+    if (CodigoEstructural(e))
+        return ce::SigmaC(LeyCE(e), eps);
+    return TensionHormigon(eps, e.fcd);
+}
+
+std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica, Norma norma) {
+    const Campo& campo = CampoFckParabolaDe(norma);
+    const auto fck = LeerNumero(ResistenciaCaracteristica, campo.nombre);
+    if (!fck || !ComprobarIntervalo(campo, *fck))
         return "Hormigón";
     // Un texto largo (ceros de más) se muestra como el número que es.
     constexpr std::size_t LargoMaximo = 6;
@@ -40,7 +80,7 @@ std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica) {
 }
 
 std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto) {
-    return "= " + Formatear(e.TablaGammaC[Situacion(SituacionProyecto)], 4, 2);
+    return "= " + Formatear(GammaCParabola(e, SituacionProyecto), 4, 2);
 }
 
 double TensionHormigon(double eps, double fcd) {
@@ -137,7 +177,7 @@ Estado ComprobarGeometriaParabola(const EstadoDiseno& t) {
     return ComprobarGeometria(g, nombres);
 }
 
-Estado ComprobarIntervalos(const ValoresParabola& v) {
+Estado ComprobarIntervalos(const ValoresParabola& v, Norma norma) {
     const bool enT = v.Forma == FormaSeccion::EnT;
     const std::pair<const Campo*, double> campos[] = {
         {&CampoCanto, v.h},
@@ -146,13 +186,26 @@ Estado ComprobarIntervalos(const ValoresParabola& v) {
         {enT ? &CampoCantoAla : nullptr, v.hf},
         {enT ? &CampoAnchoAlma : nullptr, v.bw},
         {&CampoFibraNeutra, v.x},
-        {&CampoFckParabola, v.fck},
+        {&CampoFckParabolaDe(norma), v.fck},
     };
     for (const auto& [campo, valor] : campos)
         if (campo)
             if (auto r = ComprobarIntervalo(*campo, valor / campo->factor); !r)
                 return r;
     return Correcto();
+}
+
+// El bloque de Anejo 19, 3.1.7 en el plano último de 6.1 para la fibra neutra x (mm, x > 0):
+// Cc, yc, epsC y, con la sección toda comprimida, epsCInf (lo mismo que BloqueComprimido).
+void BloqueCE(EstadoDiseno& t, double x) {
+    const LeyHormigon ley = LeyCE(t);
+    const PlanoDeformacion plano = ce::PlanoUltimo(ley, t.h, x);
+    const BloqueHormigon bloque = ce::Bloque(t, ley, x);
+    t.Cc = bloque.Cc;
+    t.yc = bloque.yc;
+    t.epsC = plano.epsSup;
+    if (x > t.h)
+        t.epsCInf = DeformacionEn(plano, t.h);
 }
 
 // Rótulos de C (kN) y de su centro de gravedad (m): 8:3, como mucho 14 caracteres.
@@ -174,8 +227,10 @@ Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const ValoresParabo
         t.bw = v.bw;
     }
     t.fck = v.fck;
-    t.gammaC = t.TablaGammaC[static_cast<std::size_t>(v.Situacion)];
-    t.fcd = Fcd(t.fck, t.gammaC);
+    t.gammaC = GammaCParabola(t, static_cast<int>(v.Situacion));
+    // Código Estructural (Anejo 19, 3.15): αcc de los parámetros generales en lugar del 0.85
+    // que la EHE-98 pone en el diagrama.
+    t.fcd = CodigoEstructural(t) ? t.alphaCC * t.fck / t.gammaC : Fcd(t.fck, t.gammaC);
     t.x = v.x;
 
     if (const auto r = ComprobarGeometriaParabola(t); !r)
@@ -183,10 +238,13 @@ Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const ValoresParabo
     if (!(t.x > 0.0))
         return Resultado<RotulosParabola>::Error(
             "La profundidad de la fibra neutra x debe ser mayor que cero.", "Valor6");
-    BloqueComprimido(t, t.x);
+    if (CodigoEstructural(t))
+        BloqueCE(t, t.x);
+    else
+        BloqueComprimido(t, t.x);
     if (!std::isfinite(t.Cc) || !std::isfinite(t.yc) || !(t.Cc > 0.0) || t.yc < 0.0 || t.yc > t.h)
         return Resultado<RotulosParabola>::Error(MensajeValoresNoFinitos, "Valor6");
-    if (const auto r = ComprobarIntervalos(v); !r)
+    if (const auto r = ComprobarIntervalos(v, t.norma); !r)
         return r.error();
     if (!CabeEnRotulo(t.Cc * 0.001, AnchoMaximoRotulo, DecimalesRotulo) ||
         !CabeEnRotulo(t.yc * 0.001, AnchoMaximoRotulo, DecimalesRotulo))
@@ -220,6 +278,16 @@ DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e) {
     d.yc = e.yc;
     d.Cc = e.Cc;
     d.fcd = e.fcd;
+    d.norma = e.norma;
+    if (CodigoEstructural(e)) {
+        d.tensionMaxima = e.fcd;
+        d.epsC2 = ce::EpsilonC2(e.fck);
+        d.epsCU2 = ce::EpsilonCU2(e.fck);
+    } else {
+        d.tensionMaxima = ehe98::Cansancio * e.fcd;
+        d.epsC2 = ehe98::EpsilonC0;
+        d.epsCU2 = ehe98::EpsilonCU;
+    }
     if (!(e.x > 0.0) || !(e.h > 0.0) || !(e.epsC > 0.0))
         return d;
     d.epsC = e.epsC;
@@ -227,7 +295,7 @@ DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e) {
     const double fondo = std::min(e.x, e.h);
     for (int i = 0; i <= PuntosBloque; ++i) {
         const double y = fondo * i / PuntosBloque;
-        d.Tensiones.push_back({y, TensionHormigon(DeformacionEn(e, y), e.fcd)});
+        d.Tensiones.push_back({y, TensionParabola(e, DeformacionEn(e, y))});
     }
     return d;
 }

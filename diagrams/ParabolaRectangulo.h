@@ -1,7 +1,8 @@
 #pragma once
-// Bloque de compresiones del hormigón con el diagrama parábola-rectángulo (EHE-98, art. 39.5),
-// evaluado por sí mismo para una sección rectangular o en T y una profundidad de la fibra neutra
-// escrita por el usuario. Escribe en el estado de diseño la sección y el hormigón que usa.
+// Bloque de compresiones del hormigón con el diagrama parábola-rectángulo (EHE-98, art. 39.5;
+// con el Código Estructural, Anejo 19, 3.1.7 y los planos de 6.1), evaluado por sí mismo para
+// una sección rectangular o en T y una profundidad de la fibra neutra escrita por el usuario.
+// Escribe en el estado de diseño la sección y el hormigón que usa. La norma es la del estado.
 
 #include "common/Descripcion.h"
 #include "common/Resultado.h"
@@ -52,13 +53,28 @@ struct RotulosParabola {
 
 // "Hormigón HA-" seguido del texto de la resistencia si es un número de su intervalo; si no,
 // sólo "Hormigón" (nada derivado de un dato rechazado queda en la ventana).
-std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica);
+// El intervalo es el de la resistencia de la norma (CampoFckParabolaDe).
+std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica,
+                                  Norma norma = Norma::EHE98);
 // "= " + γc de la situación (4:2): "= 1.50" o "= 1.30".
 std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
 
+// Intervalo de la resistencia fck del diagrama con la norma: 10 a 100 N/mm² en la EHE-98, 20 a
+// 90 N/mm² (tabla 3.1) en el Código Estructural.
+[[nodiscard]] const Campo& CampoFckParabolaDe(Norma norma);
+
+// Con el Código Estructural, la ley que se usa: «Código Estructural, Anejo 19, 3.1.7: εc2 =
+// 2.00 ‰, εcu2 = 3.50 ‰, n = 2.00, fcd = αcc·fck/γc = 16.67 N/mm²» (εc2, εcu2 y n de la tabla
+// 3.1 para fck en N/mm²); vacío si fck no está en su intervalo.
+std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
+// γc del diagrama para la situación de proyecto (0 o 1) con la norma del estado.
+[[nodiscard]] double GammaCParabola(const EstadoDiseno& e, int SituacionProyecto);
+
 // «Calcular»: lee los campos, comprueba la sección y la fibra neutra, escribe h, b, d1, d,
-// SeccionRectangular, hf y bw (en T), fck, gammaC, fcd = fck/γc, x, y con BloqueComprimido Cc,
-// yc, epsC (y epsCInf). Ante un dato que no es un número o no tiene sentido devuelve el error
+// SeccionRectangular, hf y bw (en T), fck, gammaC, fcd, x, y el bloque Cc, yc, epsC (y epsCInf).
+// EHE-98: fcd = fck/γc y BloqueComprimido. Código Estructural: γc de Anejo 19, 2.4.2.4, fcd =
+// αcc·fck/γc con αcc del estado (3.15), el diagrama de 3.1.7 con la tabla 3.1 y el plano
+// último de 6.1 (εcu2 arriba si x ≤ h; si no, εc2 en el pivote a (1 − εc2/εcu2)·h). Ante un dato que no es un número o no tiene sentido devuelve el error
 // que nombra el campo y no cambia el estado.
 // Después de esas comprobaciones, un dato fuera de su intervalo o un resultado que no cabe en su
 // rótulo también se rechazan.
@@ -84,6 +100,11 @@ std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto);
 // positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.
 double TensionHormigon(double eps, double fcd);
 
+// Tensión (N/mm²) del diagrama de la norma del estado con su fck y fcd: TensionHormigon en la
+// EHE-98; en el Código Estructural σc = fcd·[1 − (1 − ε/εc2)^n] hasta εc2 y fcd hasta εcu2
+// (Anejo 19, (3.17) y (3.18)); 0 si ε ≤ 0.
+[[nodiscard]] double TensionParabola(const EstadoDiseno& e, double eps);
+
 // --- Dibujo del bloque sobre el canto ---
 
 struct PuntoBloque {
@@ -95,6 +116,9 @@ struct DibujoBloque {
     bool Rectangular = true;
     double h = 0, b = 0, bw = 0, hf = 0, d1 = 0, x = 0, yc = 0, Cc = 0, fcd = 0;
     double epsC = 0, epsInf = 0;        // deformación arriba y en la fibra inferior
+    Norma norma = Norma::EHE98;
+    double tensionMaxima = 0;           // la meseta: 0.85·fcd (EHE-98) o fcd (Anejo 19)
+    double epsC2 = 0, epsCU2 = 0;       // deformaciones de la ley (tabla 3.1 en el Anejo 19)
     std::vector<PuntoBloque> Tensiones; // de 0 a min(x, h)
 };
 

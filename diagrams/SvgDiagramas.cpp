@@ -1,5 +1,4 @@
 #include "diagrams/SvgDiagramas.h"
-#include "materiales/ehe98/Leyes.h"
 
 #include "common/Divisiones.h"
 #include "section/DibujoInteraccion.h"
@@ -188,7 +187,7 @@ void SeccionBloque(Lienzo& z, const DibujoBloque& d, double xs, double k, double
 void LeyBloque(Lienzo& z, const DibujoBloque& d, double x0, double ancho, double k,
                double arriba) {
     auto Y = [&](double y) { return arriba + y * k; };
-    const double sMax = ehe98::Cansancio * d.fcd;
+    const double sMax = d.tensionMaxima;
     auto X = [&](double s) { return sMax > 0.0 ? x0 + s / sMax * ancho : x0; };
     std::vector<PuntoTrazo> ley{{x0, Y(0)}};
     for (const auto& q : d.Tensiones)
@@ -197,8 +196,16 @@ void LeyBloque(Lienzo& z, const DibujoBloque& d, double x0, double ancho, double
     Poligono(z, std::move(ley), "#1e50aa", "#becdeb", 1.6);
     Linea(z, x0, Y(0), x0, Y(d.h), "#000000", 1.2);
     Linea(z, X(sMax), Y(0) - 6, X(sMax), Y(std::min(d.x, d.h)), "#5a5a5a", 1.0, true);
-    Texto(z, x0, arriba - Renglon - 6, "0.85·fcd = " + Fijo(sMax, 2) + " N/mm²");
-    Texto(z, x0, arriba - 4, "εc = " + Fijo(d.epsC * 1000.0, 2) + " ‰ arriba");
+    if (d.norma == Norma::CodigoEstructural) {
+        // Más largos que los de la EHE-98: empiezan sobre la sección.
+        Texto(z, 34, arriba - Renglon - 6, "Anejo 19, 3.1.7: fcd = " + Fijo(sMax, 2) + " N/mm²");
+        Texto(z, 34, arriba - 4,
+              "εc = " + Fijo(d.epsC * 1000.0, 2) + " ‰ arriba; εc2 = " +
+                  Fijo(d.epsC2 * 1000.0, 2) + " ‰, εcu2 = " + Fijo(d.epsCU2 * 1000.0, 2) + " ‰");
+    } else {
+        Texto(z, x0, arriba - Renglon - 6, "0.85·fcd = " + Fijo(sMax, 2) + " N/mm²");
+        Texto(z, x0, arriba - 4, "εc = " + Fijo(d.epsC * 1000.0, 2) + " ‰ arriba");
+    }
     if (d.x <= d.h) {
         Linea(z, x0 - 6, Y(d.x), X(sMax) + 16, Y(d.x), "#aa1e1e", 1.2, true);
         Texto(z, X(sMax) + 20, Y(d.x) + 4, "x", "#aa1e1e");

@@ -1,11 +1,13 @@
 // Pasos de las herramientas de diagramas para la memoria: el diagrama del acero (EHE-98, art.
-// 38.4) y el bloque parábola-rectángulo (art. 39.5), con las mismas leyes y números.
+// 38.4) y el bloque parábola-rectángulo (art. 39.5), con las mismas leyes y números; con el
+// Código Estructural, Anejo 19, 3.1.7, 3.2.7 y 6.1.
 
 #include "common/Numeros.h"
 #include "materiales/ehe98/Leyes.h"
 #include "common/PasosTraza.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
+#include "materiales/ce/Hormigon.h"
 #include "section/LeyesMateriales.h"
 
 #include <cmath>
@@ -69,7 +71,88 @@ Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c, doubl
     return t;
 }
 
+namespace {
+
+// εc2, εcu2 y n de la tabla 3.1 (Anejo 19) con su expresión para fck; las potencias van ya
+// calculadas en la sustitución.
+void PasosTablaCE(Traza& t, double fck) {
+    const std::string cita = Cita(Norma::CodigoEstructural, "3.1.7");
+    const bool alta = fck > 50.0;
+    const double p053 = alta ? std::pow(fck - 50.0, 0.53) : 0.0;
+    const double p4 = std::pow((90.0 - fck) / 100.0, 4.0);
+    AnadirCalculo(t, {"ε<sub>c2</sub>", "Deformación al alcanzar la resistencia (tabla 3.1)", cita,
+                      alta ? "2.0 + 0.085·(f<sub>ck</sub> − 50)<sup>0.53</sup>" : "2.0",
+                      alta ? "2.0 + 0.085·" + N(p053) : "2.0", 1000.0 * ce::EpsilonC2(fck), "‰",
+                      3});
+    AnadirCalculo(t, {"ε<sub>cu2</sub>", "Deformación de rotura (tabla 3.1)", cita,
+                      alta ? "2.6 + 35·((90 − f<sub>ck</sub>)/100)<sup>4</sup>" : "3.5",
+                      alta ? "2.6 + 35·" + N(p4) : "3.5", 1000.0 * ce::EpsilonCU2(fck), "‰", 3});
+    AnadirCalculo(t, {"n", "Exponente de la parábola (tabla 3.1)", cita,
+                      alta ? "1.4 + 23.4·((90 − f<sub>ck</sub>)/100)<sup>4</sup>" : "2.0",
+                      alta ? "1.4 + 23.4·" + N(p4) : "2.0", ce::ExponenteN(fck), "", 3});
+}
+
+// La resultante y su profundidad en forma cerrada: bloque rectangular con εcu2 arriba (x ≤ h).
+void PasosBloqueRectangularCE(Traza& t, const EstadoDiseno& e, double n, double r) {
+    const std::string cita = Cita(Norma::CodigoEstructural, "3.1.7");
+    const std::string q = "(" + N(r) + ")", m1 = N(n + 1.0), m2 = N(n + 2.0);
+    AnadirCalculo(t, {"C", "Resultante de las compresiones", cita,
+                      "f<sub>cd</sub>·b·x·(1 − r/(n + 1)), r = ε<sub>c2</sub>/ε<sub>cu2</sub>",
+                      N(e.fcd) + "·" + N(e.b) + "·" + N(e.x) + "·(1 − " + q + "/" + m1 + ")",
+                      e.Cc * 0.001, "kN", 3, 0.001});
+    AnadirCalculo(t, {"x<sub>g</sub>", "Profundidad de la resultante", cita,
+                      "x·(1 − (1/2 − r²/((n + 1)·(n + 2)))/(1 − r/(n + 1)))",
+                      N(e.x) + "·(1 − (0.5 − " + q + "²/(" + m1 + "·" + m2 + "))/(1 − " + q +
+                          "/" + m1 + "))",
+                      e.yc * 0.001, "m", 3, 0.001});
+}
+
+Traza TrazaParabolaCE(const EstadoDiseno& e, const ValoresParabola& v) {
+    Traza t;
+    AnadirCalculo(t, {"f<sub>cd</sub>", "Resistencia de cálculo del hormigón (3.15)",
+                      Cita(Norma::CodigoEstructural, "3.1.6"),
+                      "α<sub>cc</sub>·f<sub>ck</sub>/γ<sub>c</sub>",
+                      N(e.alphaCC) + "·" + N(v.fck) + "/" + N(e.gammaC), e.fcd, "N/mm²", 2});
+    t.Nota("Diagrama parábola-rectángulo (3.17) y (3.18): σc = fcd·[1 − (1 − εc/εc2)^n] hasta "
+           "εc2 y σc = fcd de εc2 a εcu2, sin otro factor sobre fcd.",
+           Cita(Norma::CodigoEstructural, "3.1.7"));
+    PasosTablaCE(t, v.fck);
+    const double ec2 = ce::EpsilonC2(v.fck), ecu2 = ce::EpsilonCU2(v.fck);
+    const bool todaComprimida = e.x > e.h;
+    t.Nota(todaComprimida
+               ? "Sección toda comprimida (x > h): la deformación gira alrededor del punto a "
+                 "(1 − εc2/εcu2)·h con εc2; sin pivote en la armadura."
+               : "Fibra más comprimida en εcu2 (sin pivote en la armadura: rama horizontal del "
+                 "acero sin límite de deformación).",
+           Cita(Norma::CodigoEstructural, "6.1"));
+    AnadirCalculo(t, {"ε<sub>c</sub>", "Deformación de la fibra más comprimida",
+                      Cita(Norma::CodigoEstructural, "6.1"),
+                      todaComprimida ? "ε<sub>c2</sub>·x/(x − (1 − ε<sub>c2</sub>/ε<sub>cu2</sub>)·h)"
+                                     : "ε<sub>cu2</sub>",
+                      todaComprimida ? N(1000.0 * ec2) + "·" + N(e.x) + "/(" + N(e.x) + " − (1 − " +
+                                           N(ec2) + "/" + N(ecu2) + ")·" + N(e.h) + ")"
+                                     : N(1000.0 * ecu2),
+                      1000.0 * e.epsC, "‰", 4});
+    if (e.SeccionRectangular && !todaComprimida) {
+        PasosBloqueRectangularCE(t, e, ce::ExponenteN(v.fck), ec2 / ecu2);
+        return t;
+    }
+    t.Nota("Sección en T o toda comprimida: la ley de tensiones se integra en forma cerrada "
+           "capa a capa sobre la anchura de la sección.",
+           Cita(Norma::CodigoEstructural, "3.1.7"));
+    AnadirCalculo(t, {"C", "Resultante de las compresiones", Cita(Norma::CodigoEstructural, "3.1.7"),
+                      "∫ σ<sub>c</sub>(y)·b(y) dy", N(e.Cc), e.Cc * 0.001, "kN", 3, 0.001});
+    AnadirCalculo(t, {"x<sub>g</sub>", "Profundidad de la resultante",
+                      Cita(Norma::CodigoEstructural, "3.1.7"), "∫ σ<sub>c</sub>·b·y dy / C",
+                      N(e.yc), e.yc * 0.001, "m", 3, 0.001});
+    return t;
+}
+
+} // namespace
+
 Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v) {
+    if (e.norma == Norma::CodigoEstructural)
+        return TrazaParabolaCE(e, v);
     Traza t;
     AnadirCalculo(t, {"f<sub>cd</sub>", "Resistencia de cálculo del hormigón", "39.4",
                       "f<sub>ck</sub>/γ<sub>c</sub>", N(v.fck) + "/" + N(e.gammaC), e.fcd,

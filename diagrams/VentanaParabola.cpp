@@ -34,6 +34,7 @@ TVentanaParabola::TVentanaParabola(EstadoDiseno& estado, QWidget* parent)
          {ui->EtiquetaHormigon, ui->Label21, ui->Label20, ui->Label26, ui->Label23, ui->Label25})
         l->setFont(negrita);
     GrupoTipoSeccionClick(0);
+    ui->EtiquetaLeyHormigon->setVisible(false);
 
     connect(ui->ResistenciaCaracteristica, &QComboBox::currentTextChanged, this,
             &TVentanaParabola::ResistenciaCaracteristicaChange);
@@ -63,15 +64,36 @@ DatosParabola TVentanaParabola::Datos() const {
 
 void TVentanaParabola::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    // La norma puede haber cambiado con un OK de los parámetros generales: con la EHE-98 los
+    // rótulos son los de siempre.
+    if (estado_.norma != Norma::EHE98 || !ui->EtiquetaLeyHormigon->isHidden()) {
+        ResistenciaCaracteristicaChange(ui->ResistenciaCaracteristica->currentText());
+        GrupoSituacionProyectoClick(ui->GrupoSituacionProyecto->itemIndex());
+    }
     ui->BotonOK->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TVentanaParabola::ResistenciaCaracteristicaChange(const QString& texto) {
-    ui->EtiquetaHormigon->setText(Q(TextoEtiquetaHormigon(S(texto))));
+    ui->EtiquetaHormigon->setText(Q(TextoEtiquetaHormigon(S(texto), estado_.norma)));
+    MostrarLey();
 }
 
 void TVentanaParabola::GrupoSituacionProyectoClick(int indice) {
     ui->EtiquetaGammac->setText(Q(TextoEtiquetaGammac(estado_, indice)));
+    MostrarLey();
+}
+
+void TVentanaParabola::MostrarLey() {
+    const bool ce = estado_.norma == Norma::CodigoEstructural;
+    ui->EtiquetaLeyHormigon->setVisible(ce);
+    if (!ce)
+        return;
+    const TextosCampos textos = TextosDe(this, std::span(&CampoFckParabolaCE, 1));
+    const auto fck = LeerCampo(textos, CampoFckParabolaCE);
+    ui->EtiquetaLeyHormigon->setText(
+        fck ? Q(TextoLeyHormigonCE(*fck, estado_.alphaCC,
+                                   GammaCParabola(estado_, ui->GrupoSituacionProyecto->itemIndex())))
+            : QString());
 }
 
 void TVentanaParabola::GrupoTipoSeccionClick(int indice) {

@@ -37,6 +37,9 @@ private:
     void GrupoSituacionProyectoClick(int indice);
     void GrupoTipoSeccionClick(int indice);
     void BotonCalcularClick();
+    // Con el Código Estructural, la ley que se usa (εc2, εcu2, n y fcd para la fck escrita);
+    // oculta con la EHE-98.
+    void MostrarLey();
 
     EstadoDiseno& estado_;
     std::unique_ptr<Ui::TVentanaParabola> ui;

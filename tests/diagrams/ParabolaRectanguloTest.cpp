@@ -261,4 +261,150 @@ TEST(TensionHormigon, ParabolaYRectangulo) {
     EXPECT_NEAR(TensionHormigon(0.0035, 20.0), 0.85 * 20.0, 1e-12);
 }
 
+// --- Código Estructural (Anejo 19, 3.1.7 con la tabla 3.1 y los planos de 6.1) ---
+
+EstadoDiseno EstadoCE(double alphaCC = 1.0) {
+    EstadoDiseno e = EstadoInicial();
+    e.norma = Norma::CodigoEstructural;
+    e.alphaCC = alphaCC;
+    return e;
+}
+
+// σc de (3.17) y (3.18) con fcd = fck/1.5; εc2 y n de la tabla 3.1: HA-70, εc2 = 2.0 +
+// 0.085·20^0.53 = 2.41588 ‰, n = 1.4 + 23.4·0.2⁴ = 1.43744; HA-90, εc2 = 2.60050 ‰, n = 1.4;
+// HA-60, εc2 = 2.28802 ‰, n = 1.58954.
+struct CasoTensionCE {
+    double fck, eps, sigma;
+};
+
+class TensionParabolaCETest : public ::testing::TestWithParam<CasoTensionCE> {};
+
+TEST_P(TensionParabolaCETest, LeyDe317Y318) {
+    const auto& c = GetParam();
+    EstadoDiseno e = EstadoCE();
+    e.fck = c.fck;
+    e.fcd = c.fck / 1.5;
+    EXPECT_NEAR(TensionParabola(e, c.eps), c.sigma, 1e-4) << c.fck << " " << c.eps;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla31, TensionParabolaCETest,
+    ::testing::Values(CasoTensionCE{25, -0.001, 0.0}, CasoTensionCE{25, 0.0, 0.0},
+                      CasoTensionCE{25, 0.0005, 16.666667 * (1.0 - 0.75 * 0.75)},
+                      CasoTensionCE{25, 0.001, 12.5},           // 16.667·(1 − 0.5²)
+                      CasoTensionCE{25, 0.002, 16.666667},      // εc2: llega a fcd
+                      CasoTensionCE{25, 0.003, 16.666667},      // meseta, sin 0.85
+                      CasoTensionCE{70, 0.001, 25.01707},       // 46.667·(1 − 0.58607^1.43744)
+                      CasoTensionCE{70, 0.0025, 46.666667},     // pasado εc2 = 2.416 ‰
+                      CasoTensionCE{90, 0.001, 29.58911},       // 60·(1 − 0.61546^1.4)
+                      CasoTensionCE{60, 0.002, 38.51608}));     // 40·(1 − 0.12589^1.58954)
+
+// Resultante y profundidad integradas aparte (regla del punto medio, 200 000 franjas) de la ley de
+// la norma sobre el plano último de 6.1: sección 0.30 × 0.40 m (T: ala 0.30 × 0.10, alma 0.10),
+// γc = 1.5. En el rectángulo con x ≤ h, C/(fcd·b·x) = 1 − εc2/((n + 1)·εcu2): 0.80952 con n = 2
+// (HA-25), 0.62682 en HA-70 y 0.58325 en HA-90.
+struct CasoBloqueCE {
+    const char* nombre;
+    const char* fck;
+    const char* x;
+    int tipo;
+    double alphaCC, C, yc; // kN, mm
+};
+
+class BloqueCETest : public ::testing::TestWithParam<CasoBloqueCE> {};
+
+TEST_P(BloqueCETest, ResultanteYProfundidad) {
+    const auto& c = GetParam();
+    EstadoDiseno e = EstadoCE(c.alphaCC);
+    DatosParabola d;
+    d.ResistenciaCaracteristica = c.fck;
+    d.Valor6 = c.x;
+    d.TipoSeccion = c.tipo;
+    const auto r = CalcularParabola(e, d);
+    ASSERT_TRUE(r.ok()) << r.error().mensaje;
+    EXPECT_NEAR(e.Cc * 0.001, c.C, 0.002);
+    EXPECT_NEAR(e.yc, c.yc, 0.002);
+    EXPECT_NEAR(e.fcd, c.alphaCC * std::stod(c.fck) / 1.5, 1e-9);
+    EXPECT_EQ(e.gammaC, 1.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlanosUltimos, BloqueCETest,
+    ::testing::Values(
+        CasoBloqueCE{"HA25", "25", "0.1", 0, 1.0, 404.7619, 41.5966},
+        // αcc = 0.85 da el bloque de la EHE-98 con n = 2: 344.048 kN.
+        CasoBloqueCE{"HA25AlfaCC085", "25", "0.1", 0, 0.85, 344.0476, 41.5966},
+        CasoBloqueCE{"HA60", "60", "0.2", 0, 1.0, 1664.5926, 75.3528},
+        CasoBloqueCE{"HA70", "70", "0.1", 0, 1.0, 877.5547, 35.9864},
+        CasoBloqueCE{"HA90", "90", "0.1", 0, 1.0, 1049.8567, 35.2933},
+        CasoBloqueCE{"TodaComprimidaHA25", "25", "0.5", 0, 1.0, 1815.6450, 185.4947},
+        CasoBloqueCE{"TodaComprimidaHA70", "70", "0.5", 0, 1.0, 4125.9559, 166.3622},
+        CasoBloqueCE{"EnTHA25", "25", "0.25", 1, 1.0, 670.6349, 77.1555},
+        CasoBloqueCE{"EnTHA70", "70", "0.25", 1, 1.0, 1601.6740, 67.1675},
+        CasoBloqueCE{"EnTTodaComprimida", "25", "0.6", 1, 1.0, 963.8801, 142.7730}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+TEST(CalcularParabolaCE, DeformacionesDeLosPlanosUltimos) {
+    EstadoDiseno e = EstadoCE();
+    DatosParabola d;
+    d.ResistenciaCaracteristica = "70";
+    d.Valor6 = "0.03"; // fibra neutra muy alta: sin pivote en la armadura, εcu2 arriba
+    ASSERT_TRUE(CalcularParabola(e, d).ok());
+    EXPECT_NEAR(e.epsC, 0.002656, 1e-9);
+    d.Valor6 = "0.5"; // toda comprimida: εc2 a (1 − εc2/εcu2)·h
+    ASSERT_TRUE(CalcularParabola(e, d).ok());
+    const double y0 = (1.0 - 2.4158769 / 2.656) * 400.0;
+    EXPECT_NEAR(e.epsC, 0.0024158769 * 500.0 / (500.0 - y0), 1e-8);
+    EXPECT_NEAR(e.epsCInf, 0.0024158769 * 100.0 / (500.0 - y0), 1e-8);
+}
+
+TEST(CalcularParabolaCE, ResistenciaFueraDeLaTabla31) {
+    for (const char* fck : {"15", "95"}) {
+        EstadoDiseno e = EstadoCE();
+        DatosParabola d;
+        d.ResistenciaCaracteristica = fck;
+        const auto r = CalcularParabola(e, d);
+        ASSERT_FALSE(r.ok()) << fck;
+        EXPECT_EQ(r.error().campo, "ResistenciaCaracteristica");
+        EXPECT_NE(r.error().mensaje.find("entre 20 y 90"), std::string::npos) << r.error().mensaje;
+        EXPECT_EQ(e.fcd, 0.0); // el estado no cambia
+    }
+    // La EHE-98 sigue admitiendo de 10 a 100.
+    EstadoDiseno e = EstadoInicial();
+    DatosParabola d;
+    d.ResistenciaCaracteristica = "95";
+    EXPECT_TRUE(CalcularParabola(e, d).ok());
+}
+
+TEST(ParabolaRotulosCE, LeyYEtiquetas) {
+    EXPECT_EQ(TextoLeyHormigonCE(25.0, 1.0, 1.5),
+              "Código Estructural, Anejo 19, 3.1.7: εc2 = 2.00 ‰, εcu2 = 3.50 ‰, n = 2.00, "
+              "fcd = αcc·fck/γc = 16.67 N/mm²");
+    EXPECT_EQ(TextoLeyHormigonCE(70.0, 0.85, 1.5),
+              "Código Estructural, Anejo 19, 3.1.7: εc2 = 2.42 ‰, εcu2 = 2.66 ‰, n = 1.44, "
+              "fcd = αcc·fck/γc = 39.67 N/mm²");
+    EXPECT_EQ(TextoLeyHormigonCE(95.0, 1.0, 1.5), "");
+    EXPECT_EQ(TextoEtiquetaHormigon("95", Norma::CodigoEstructural), "Hormigón");
+    EXPECT_EQ(TextoEtiquetaHormigon("95"), "Hormigón HA-95");
+    const EstadoDiseno e = EstadoCE();
+    EXPECT_EQ(TextoEtiquetaGammac(e, 1), "= 1.30");
+}
+
+TEST(DibujoBloqueCE, MesetaSinFactorYDeformacionesDeLaTabla) {
+    EstadoDiseno e = EstadoCE();
+    DatosParabola d;
+    d.ResistenciaCaracteristica = "70";
+    ASSERT_TRUE(CalcularParabola(e, d).ok());
+    const DibujoBloque b = CalcularDibujoBloque(e);
+    EXPECT_EQ(b.norma, Norma::CodigoEstructural);
+    EXPECT_NEAR(b.tensionMaxima, 70.0 / 1.5, 1e-9);
+    EXPECT_NEAR(b.epsC2, 0.0024158769, 1e-9);
+    EXPECT_NEAR(b.epsCU2, 0.002656, 1e-12);
+    ASSERT_FALSE(b.Tensiones.empty());
+    EXPECT_NEAR(b.Tensiones.front().sigma, 70.0 / 1.5, 1e-9);
+    // A media profundidad de x = 100 mm, ε = 1.328 ‰: 46.667·(1 − (1 − 1.328/2.41588)^1.43744).
+    EXPECT_NEAR(b.Tensiones[50].sigma, 46.666667 * (1.0 - std::pow(1.0 - 1.328 / 2.4158769, 1.43744)),
+                1e-3);
+}
+
 } // namespace

@@ -143,6 +143,8 @@ struct CasoParabola {
     const char* nombre;
     int tipo;
     const char* x;
+    const char* fck = "25";
+    bool ce = false; // Código Estructural, Anejo 19
 };
 
 class TrazaParabolaTest : public ::testing::TestWithParam<CasoParabola> {};
@@ -150,9 +152,12 @@ class TrazaParabolaTest : public ::testing::TestWithParam<CasoParabola> {};
 TEST_P(TrazaParabolaTest, SustitucionesYResultante) {
     EstadoDiseno e;
     InicializarTablas(e);
+    if (GetParam().ce)
+        e.norma = Norma::CodigoEstructural;
     DatosParabola d;
     d.TipoSeccion = GetParam().tipo;
     d.Valor6 = GetParam().x;
+    d.ResistenciaCaracteristica = GetParam().fck;
     const auto v = LeerDatosParabola(TextosParabola(d),
                                      d.TipoSeccion == 1 ? FormaSeccion::EnT
                                                         : FormaSeccion::Rectangular,
@@ -166,13 +171,22 @@ TEST_P(TrazaParabolaTest, SustitucionesYResultante) {
     EXPECT_EQ(C.simbolo, "C");
     EXPECT_NEAR(C.valor, e.Cc * 0.001, 1e-3);
     EXPECT_NEAR(t.pasos.back().valor, e.yc * 0.001, 1e-6);
+    if (GetParam().ce) { // cada paso cita su apartado del Anejo 19
+        for (const Paso& p : t.pasos) {
+            EXPECT_TRUE(p.articulo.starts_with("Anejo 19, ")) << p.descripcion;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pivotes, TrazaParabolaTest,
                          ::testing::Values(CasoParabola{"Agotamiento", 0, "0.1"},
                                            CasoParabola{"PivoteAcero", 0, "0.03"},
                                            CasoParabola{"TodaComprimida", 0, "0.5"},
-                                           CasoParabola{"EnT", 1, "0.2"}),
+                                           CasoParabola{"EnT", 1, "0.2"},
+                                           CasoParabola{"CE", 0, "0.1", "25", true},
+                                           CasoParabola{"CEAlta", 0, "0.1", "70", true},
+                                           CasoParabola{"CETodaComprimida", 0, "0.5", "60", true},
+                                           CasoParabola{"CEEnT", 1, "0.2", "25", true}),
                          [](const auto& i) { return std::string(i.param.nombre); });
 
 } // namespace
