@@ -68,6 +68,28 @@ Traza ehe98::TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
     t.Nota("Longitudes: básica " + Formatear(r.lb * 0.1, 0, 2) + " cm, neta " +
                Formatear(r.lbneta * 0.1, 0, 2) + " cm.",
            "66.5");
+    // Las longitudes del cuadro de resultados: la cota, el mínimo, los efectos dinámicos y el
+    // decalaje, cada uno con su número.
+    std::string suma, sumaNumeros;
+    if (d.Dinamicos) {
+        suma += " + 10·φ";
+        sumaNumeros += " + 10·" + N(phi);
+    }
+    if (r.DecalajeSumado) {
+        suma += " + s<sub>d</sub>";
+        sumaNumeros += " + " + N(d.Decalaje * 0.1);
+    }
+    t.Calculo(PasoCalculo("l<sub>b</sub>", "Longitud básica del resultado", "66.5.2",
+                          "máx(" + std::string(II ? "1.4·m·φ²" : "m·φ²") + "; l<sub>b,mín</sub>)" +
+                              suma,
+                          "máx(" + N(mphi) + "; " + N(cota) + ")" + sumaNumeros, r.lb * 0.1, "cm",
+                          2));
+    t.Calculo(PasoCalculo("l<sub>b,neta</sub>", "Longitud neta del resultado", "66.5.3",
+                          "máx(l<sub>b,neta</sub>; 10·φ; 15; " +
+                              std::string(d.Traccion ? "" : "2·") + (II ? "1.4·m·φ²" : "m·φ²") +
+                              "/3)" + suma,
+                          "máx(" + N(neta) + "; " + N(minima) + ")" + sumaNumeros,
+                          r.lbneta * 0.1, "cm", 2));
     return t;
 }
 

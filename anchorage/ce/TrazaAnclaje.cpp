@@ -78,9 +78,11 @@ Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
                "; α2 = α3 = α5 = 1.0 (del lado seguro).",
            A("8.4.4(1)"));
     const double minima = lbmin(basica, d.phi, d.Traccion);
-    t.Nota("l<sub>b,min</sub> = máx(" + std::string(d.Traccion ? "0.3" : "0.6") +
-               "·lb,rqd; 10φ; 100 mm) = " + Formatear(minima * 0.1, 0, 2) + " cm.",
-           A("8.4.4(1)"));
+    const std::string k = d.Traccion ? "0.3" : "0.6";
+    t.Calculo(PasoCalculo("l<sub>b,min</sub>", "Longitud mínima de anclaje", A("8.4.4(1)"),
+                          "máx(" + k + "·l<sub>b,rqd</sub>; 10·φ; 100)",
+                          "máx(" + k + "·" + N(basica) + "; 10·" + N(d.phi) + "; 100)",
+                          minima * 0.1, "cm", 2, 0.1));
     t.Calculo(PasoCalculo("α<sub>1</sub>·α<sub>4</sub>·l<sub>b,rqd</sub>",
                           "Longitud neta antes del mínimo, posición " + pos, A("8.4.4(1)"),
                           "α<sub>1</sub>·α<sub>4</sub>·l<sub>b,rqd</sub>",
@@ -95,6 +97,16 @@ Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
     t.Nota("Longitudes: básica " + Formatear(r.lb * 0.1, 0, 2) + " cm, neta " +
                Formatear(r.lbneta * 0.1, 0, 2) + " cm.",
            A("8.4.4(1)"));
+    // Las longitudes del cuadro de resultados, con el decalaje si se suma.
+    const std::string fsd = r.DecalajeSumado ? " + s<sub>d</sub>" : "";
+    const std::string sd = r.DecalajeSumado ? " + " + N(d.Decalaje) : "";
+    t.Calculo(PasoCalculo("l<sub>b</sub>", "Longitud básica del resultado", A("8.4.3(2)"),
+                          "l<sub>b,rqd</sub>" + fsd, N(basica) + sd, r.lb * 0.1, "cm", 2, 0.1));
+    t.Calculo(PasoCalculo("l<sub>bd</sub>", "Longitud neta del resultado", A("8.4.4(1)"),
+                          "máx(α<sub>1</sub>·α<sub>4</sub>·l<sub>b,rqd</sub>; l<sub>b,min</sub>)" +
+                              fsd,
+                          "máx(" + N(a1 * a4 * basica) + "; " + N(minima) + ")" + sd,
+                          r.lbneta * 0.1, "cm", 2, 0.1));
     return t;
 }
 

@@ -69,6 +69,10 @@ TEST_P(AnclajeCe, LongitudBasicaYNeta) {
     EXPECT_EQ(s.valor().LongitudBasica[i], TextoLongitudAnclaje(p.lb, false));
     const Traza t = TrazaAnclaje(s.valor().Datos[i], s.valor().Longitud[i]);
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
+    // Los dos últimos pasos dan las longitudes del cuadro (cm).
+    ASSERT_GE(t.pasos.size(), 2u);
+    EXPECT_NEAR(t.pasos[t.pasos.size() - 2].valor, p.lb * 0.1, 0.001);
+    EXPECT_NEAR(t.pasos.back().valor, p.lbd * 0.1, 0.001);
     for (const Paso& paso : t.pasos) {
         if (!paso.articulo.empty()) {
             EXPECT_EQ(paso.articulo.rfind("Anejo 19, ", 0), 0u) << paso.articulo;

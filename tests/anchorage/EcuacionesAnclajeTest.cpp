@@ -72,6 +72,10 @@ TEST_P(TrazaAnclajeTabla, SustitucionesQueDanElValor) {
     ASSERT_TRUE(r.ok());
     const Traza t = TrazaAnclaje(d, *r);
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{}) << Todo(t);
+    // Los dos últimos pasos dan las longitudes del cuadro de resultados (cm).
+    ASSERT_GE(t.pasos.size(), 2u);
+    EXPECT_DOUBLE_EQ(t.pasos[t.pasos.size() - 2].valor, r.valor().lb * 0.1) << Todo(t);
+    EXPECT_DOUBLE_EQ(t.pasos.back().valor, r.valor().lbneta * 0.1) << Todo(t);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,7 +2,7 @@
 // Evaluador de las sustituciones de las trazas de la memoria («0.60·16.67·300·360/(1 + 1)»), para
 // que una prueba compruebe que los números escritos dan el valor del paso. Admite cifras, punto
 // decimal, exponente («1e-3»), blancos, '+', '-', '−', '·', '*', '/', '(', ')', '²', '³',
-// '√(…)', 'mín(a; b)' y 'máx(a; b)'. Sólo para pruebas: una expresión mal escrita es un error, nunca un valor.
+// '√(…)', 'mín(a; b; …)' y 'máx(a; b; …)'. Sólo para pruebas: una expresión mal escrita es un error, nunca un valor.
 
 #include "common/Traza.h"
 
@@ -100,10 +100,13 @@ private:
             auto a = Suma();
             if (!a || !Toma(";"))
                 return std::nullopt;
-            auto b = Suma();
-            if (!b || !Toma(")"))
-                return std::nullopt;
-            return minimo ? std::min(*a, *b) : std::max(*a, *b);
+            do { // dos o más argumentos
+                auto b = Suma();
+                if (!b)
+                    return std::nullopt;
+                a = minimo ? std::min(*a, *b) : std::max(*a, *b);
+            } while (Toma(";"));
+            return Toma(")") ? a : std::nullopt;
         }
         if (Toma("\u221A")) {
             if (!Toma("("))

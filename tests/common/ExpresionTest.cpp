@@ -26,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoExpresion{"2 − 3 − 4", -5.0}, CasoExpresion{"12/3/2", 2.0},
                       CasoExpresion{"-2²", -4.0}, CasoExpresion{"(1+2)³", 27.0},
                       CasoExpresion{"√(9 + 16)·2", 10.0}, CasoExpresion{"1e-3·2", 0.002},
-                      CasoExpresion{"3*-2", -6.0}, CasoExpresion{" 7 ", 7.0}));
+                      CasoExpresion{"3*-2", -6.0}, CasoExpresion{" 7 ", 7.0}, CasoExpresion{"máx(0.3·645; 10·16; 100)", 193.5},
+                      CasoExpresion{"mín(3; 1 + 1)", 2.0}));
 
 class ExpresionMala : public ::testing::TestWithParam<const char*> {};
 
