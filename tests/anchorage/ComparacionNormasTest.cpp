@@ -34,16 +34,16 @@ EntradaAnclaje Entrada(const char* fck) {
     return e;
 }
 
-struct CasoAnclaje {
+struct CasoAnclajeComparado {
     const char* fck;
     std::size_t fila;
     const char *magnitud, *ehe, *ce, *diferencia;
 };
 
-class ComparacionAnclaje : public ::testing::TestWithParam<CasoAnclaje> {};
+class ComparacionAnclaje : public ::testing::TestWithParam<CasoAnclajeComparado> {};
 
 TEST_P(ComparacionAnclaje, Celda) {
-    const CasoAnclaje& k = GetParam();
+    const CasoAnclajeComparado& k = GetParam();
     const auto c = CompararNormasAnclaje(Estado(), EleccionParametros{}, Barras(), Entrada(k.fck));
     ASSERT_TRUE(c.ok()) << c.error().mensaje;
     ASSERT_EQ(c.valor().Filas.size(), 5u);
@@ -54,26 +54,26 @@ TEST_P(ComparacionAnclaje, Celda) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, ComparacionAnclaje,
     ::testing::Values(
-        CasoAnclaje{"25", 0, "Resistencia característica fck", "25 N/mm²", "25 N/mm²", "—"},
+        CasoAnclajeComparado{"25", 0, "Resistencia característica fck", "25 N/mm²", "25 N/mm²", "—"},
         // Posición II, compresión: máx(1.4·15·1.6², 500/14·1.6) = 57.14 cm;
         // fbd = 2.25·0.7·0.21·25^(2/3)/1.5 = 1.885: 16/4·434.78/1.885 = 922.5 mm.
-        CasoAnclaje{"25", 1, "Longitud básica lb / lb,rqd, posición II", "57.14 cm", "92.25 cm",
+        CasoAnclajeComparado{"25", 1, "Longitud básica lb / lb,rqd, posición II", "57.14 cm", "92.25 cm",
                     "+61.4 %"},
-        CasoAnclaje{"25", 2, "Longitud neta lb,neta / lbd, posición II", "57.14 cm", "92.25 cm",
+        CasoAnclajeComparado{"25", 2, "Longitud neta lb,neta / lbd, posición II", "57.14 cm", "92.25 cm",
                     "+61.4 %"},
         // Posición I: máx(15·1.6², 500/20·1.6) = 40 cm; fbd = 2.693: 645.7 mm.
-        CasoAnclaje{"25", 3, "Longitud básica lb / lb,rqd, posición I", "40.00 cm", "64.57 cm",
+        CasoAnclajeComparado{"25", 3, "Longitud básica lb / lb,rqd, posición I", "40.00 cm", "64.57 cm",
                     "+61.4 %"},
-        CasoAnclaje{"25", 4, "Longitud neta lb,neta / lbd, posición I", "40.00 cm", "64.57 cm",
+        CasoAnclajeComparado{"25", 4, "Longitud neta lb,neta / lbd, posición I", "40.00 cm", "64.57 cm",
                     "+61.4 %"},
         // fck = 20: la EHE-98 no tiene coeficiente m; fbd = 2.25·0.21·20^(2/3)/1.5 = 2.321:
         // 16/4·434.78/2.321 = 749.3 mm.
-        CasoAnclaje{"20", 0, "Resistencia característica fck",
+        CasoAnclajeComparado{"20", 0, "Resistencia característica fck",
                     "20 N/mm²: fuera de 25 ≤ fck < 55 N/mm² (art. 66.5.2)", "20 N/mm²", "—"},
-        CasoAnclaje{"20", 3, "Longitud básica lb / lb,rqd, posición I", "no se calcula", "74.93 cm",
+        CasoAnclajeComparado{"20", 3, "Longitud básica lb / lb,rqd, posición I", "no se calcula", "74.93 cm",
                     "—"},
         // fck = 55: fuera de la tabla de m; el Anejo 19 llega a 90 N/mm².
-        CasoAnclaje{"55", 0, "Resistencia característica fck",
+        CasoAnclajeComparado{"55", 0, "Resistencia característica fck",
                     "55 N/mm²: fuera de 25 ≤ fck < 55 N/mm² (art. 66.5.2)", "55 N/mm²", "—"}));
 
 TEST(ComparacionAnclaje, ResistenciaQueNingunaAdmite) {

@@ -11,12 +11,12 @@ using namespace velmora;
 
 namespace {
 
-struct CasoEcuacion {
+struct CasoEcuacionAnclaje {
     const char* nombre;
     std::function<double()> valor;
     double esperado;
 };
-class EcuacionAnclaje : public testing::TestWithParam<CasoEcuacion> {};
+class EcuacionAnclaje : public testing::TestWithParam<CasoEcuacionAnclaje> {};
 
 TEST_P(EcuacionAnclaje, ValorCalculadoAMano) {
     EXPECT_NEAR(GetParam().valor(), GetParam().esperado, 1e-9);
@@ -26,16 +26,16 @@ INSTANTIATE_TEST_SUITE_P(
     Tabla, EcuacionAnclaje,
     testing::Values(
         // 12·1.6² = 30.72 cm; 1.4·12·1.6² = 43.008 cm.
-        CasoEcuacion{"LbI", [] { return LbI(12, 16); }, 307.2},
-        CasoEcuacion{"LbII", [] { return LbII(12, 16); }, 430.08},
+        CasoEcuacionAnclaje{"LbI", [] { return LbI(12, 16); }, 307.2},
+        CasoEcuacionAnclaje{"LbII", [] { return LbII(12, 16); }, 430.08},
         // 400/20·16 = 320 mm; 400/14·16 = 457.14 mm.
-        CasoEcuacion{"CotaLbI", [] { return CotaLbI(400, 16); }, 320},
-        CasoEcuacion{"CotaLbII", [] { return CotaLbII(400, 16); }, 6400.0 / 14},
+        CasoEcuacionAnclaje{"CotaLbI", [] { return CotaLbI(400, 16); }, 320},
+        CasoEcuacionAnclaje{"CotaLbII", [] { return CotaLbII(400, 16); }, 6400.0 / 14},
         // 0.7·320·200/400 = 112 mm.
-        CasoEcuacion{"LbNeta", [] { return LbNeta(0.7, 320, 200, 400); }, 112},
-        CasoEcuacion{"MinimaQuinceCm", [] { return LbNetaMinima(8, 102.4); }, 150},
-        CasoEcuacion{"MinimaDiezDiametros", [] { return LbNetaMinima(20, 50); }, 200},
-        CasoEcuacion{"MinimaTercio", [] { return LbNetaMinima(25, 312.5); }, 312.5}),
+        CasoEcuacionAnclaje{"LbNeta", [] { return LbNeta(0.7, 320, 200, 400); }, 112},
+        CasoEcuacionAnclaje{"MinimaQuinceCm", [] { return LbNetaMinima(8, 102.4); }, 150},
+        CasoEcuacionAnclaje{"MinimaDiezDiametros", [] { return LbNetaMinima(20, 50); }, 200},
+        CasoEcuacionAnclaje{"MinimaTercio", [] { return LbNetaMinima(25, 312.5); }, 312.5}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 std::string Todo(const Traza& t) {

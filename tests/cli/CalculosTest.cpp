@@ -72,13 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& i) { return std::string(i.param.nombre); });
 
 // Un error del motor llega con el nombre del control que lo causa.
-struct CasoError {
+struct CasoErrorMotor {
     const char* nombre;
     const char* linea;
     const char* campo;
 };
 
-class ErrorDeCalculo : public ::testing::TestWithParam<CasoError> {};
+class ErrorDeCalculo : public ::testing::TestWithParam<CasoErrorMotor> {};
 
 TEST_P(ErrorDeCalculo, NombraElControl) {
     const Json r = Procesar(GetParam().linea);
@@ -90,27 +90,27 @@ TEST_P(ErrorDeCalculo, NombraElControl) {
 INSTANTIATE_TEST_SUITE_P(
     Errores, ErrorDeCalculo,
     ::testing::Values(
-        CasoError{"Acero", R"({"calculo": "acero", "DiagramaCalculo": {"Valor1": "0.0x"}})",
+        CasoErrorMotor{"Acero", R"({"calculo": "acero", "DiagramaCalculo": {"Valor1": "0.0x"}})",
                   "Valor1"},
-        CasoError{"Parabola", R"({"calculo": "parabola", "VentanaParabola": {"Valor6": "0"}})",
+        CasoErrorMotor{"Parabola", R"({"calculo": "parabola", "VentanaParabola": {"Valor6": "0"}})",
                   "Valor6"},
-        CasoError{"Conversion",
+        CasoErrorMotor{"Conversion",
                   R"({"calculo": "conversion", "VentanaConversion": {"ValorOrigen": "uno"}})",
                   "ValorOrigen"},
-        CasoError{"Cortante",
+        CasoErrorMotor{"Cortante",
                   R"({"calculo": "cortante", "VentanaTransversal1": {"CuadroAncho": "0"}})",
                   "CuadroAncho"},
-        CasoError{"Pilar", R"({"calculo": "pilar", "VentanaTransversal2": {"Valor3": "0.30"}})",
+        CasoErrorMotor{"Pilar", R"({"calculo": "pilar", "VentanaTransversal2": {"Valor3": "0.30"}})",
                   "Valor3"},
-        CasoError{"Flechas", R"({"calculo": "flechas", "VentanaFlechas": {"ValorMa": "60"}})",
+        CasoErrorMotor{"Flechas", R"({"calculo": "flechas", "VentanaFlechas": {"ValorMa": "60"}})",
                   "ValorA1"},
-        CasoError{"AnclajeSinBarras", R"({"calculo": "anclaje"})", "AreaPosicionII"},
-        CasoError{"AnclajeTipoInexistente",
+        CasoErrorMotor{"AnclajeSinBarras", R"({"calculo": "anclaje"})", "AreaPosicionII"},
+        CasoErrorMotor{"AnclajeTipoInexistente",
                   R"({"calculo": "anclaje", "VentanaLongitudAnclaje": {"GrupoTipoAnclaje": 3}})",
                   "GrupoTipoAnclaje"},
-        CasoError{"Fluencia", R"({"calculo": "fluencia", "VentanaDeformacion": {"Tiempo02": "7"}})",
+        CasoErrorMotor{"Fluencia", R"({"calculo": "fluencia", "VentanaDeformacion": {"Tiempo02": "7"}})",
                   "Tiempo02"},
-        CasoError{"Retraccion", R"({"calculo": "retraccion", "VentanaRetraccion": {"Edad": "-1"}})",
+        CasoErrorMotor{"Retraccion", R"({"calculo": "retraccion", "VentanaRetraccion": {"Edad": "-1"}})",
                   "Edad"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
@@ -165,23 +165,23 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ErroresCodigoEstructural, ErrorDeCalculo,
     ::testing::Values(
-        CasoError{"EdadAnteriorALaCarga", FLUENCIA R"(, "Tiempo02": "20"}})", "Tiempo02"},
-        CasoError{"ResistenciaFueraDeLasClases",
+        CasoErrorMotor{"EdadAnteriorALaCarga", FLUENCIA R"(, "Tiempo02": "20"}})", "Tiempo02"},
+        CasoErrorMotor{"ResistenciaFueraDeLasClases",
                   R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "95"}})",
                   "ResistenciaCaracteristica"},
-        CasoError{"HumedadFuera",
+        CasoErrorMotor{"HumedadFuera",
                   R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"HumedadRelativa": "101"}})",
                   "HumedadRelativa"},
-        CasoError{"ResistenciaTempranaNoPositiva",
+        CasoErrorMotor{"ResistenciaTempranaNoPositiva",
                   R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"Tiempo01": "0.2", "GrupoClaseCemento": 0}})",
                   "Tiempo01"},
-        CasoError{"EspesorMedioSinSentido",
+        CasoErrorMotor{"EspesorMedioSinSentido",
                   R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"Area": "4000000", "Perimetro": "1"}})",
                   "Perimetro"},
-        CasoError{"ClaseDeCemento",
+        CasoErrorMotor{"ClaseDeCemento",
                   R"({"calculo": "retraccion_ce", "VentanaRetraccionCE": {"GrupoClaseCemento": 3}})",
                   "GrupoClaseCemento"},
-        CasoError{"EspesorEscritoNoNumero",
+        CasoErrorMotor{"EspesorEscritoNoNumero",
                   R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"EspesorMedioConocido": true, "EspesorMedio": "x"}})",
                   "EspesorMedio"}),
     [](const auto& i) { return std::string(i.param.nombre); });

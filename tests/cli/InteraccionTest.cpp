@@ -58,14 +58,14 @@ TEST(CliInteraccion, AreasEscritasEnCm2) {
     EXPECT_NEAR(r["N0"].get<double>(), 1455.0, 1.455);
 }
 
-struct CasoError {
+struct CasoErrorInteraccion {
     const char* nombre;
     const char* resto;
     const char* campo;
     const char* fragmento;
 };
 
-class CliInteraccionErrores : public ::testing::TestWithParam<CasoError> {};
+class CliInteraccionErrores : public ::testing::TestWithParam<CasoErrorInteraccion> {};
 
 TEST_P(CliInteraccionErrores, MensajeConCampo) {
     const auto& c = GetParam();
@@ -78,19 +78,19 @@ TEST_P(CliInteraccionErrores, MensajeConCampo) {
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliInteraccionErrores,
     ::testing::Values(
-        CasoError{"sinArmadura", "", "AreaA1", "Defina la armadura"},
-        CasoError{"cargaIlegible",
+        CasoErrorInteraccion{"sinArmadura", "", "AreaA1", "Defina la armadura"},
+        CasoErrorInteraccion{"cargaIlegible",
                   R"(, "ranuras": {"1": [[2, 16]]}, "combinaciones": [["a", "1", "2"], ["b", "x", "2"]])",
                   "combinaciones", "Nd (kN) de la fila 2"},
-        CasoError{"combinacionMalFormada",
+        CasoErrorInteraccion{"combinacionMalFormada",
                   R"(, "ranuras": {"1": [[2, 16]]}, "combinaciones": [["a", 1, 2]])",
                   "combinaciones", "tres textos"},
-        CasoError{"areaYRanura",
+        CasoErrorInteraccion{"areaYRanura",
                   R"(, "ranuras": {"1": [[2, 16]]}, "VentanaInteraccion": {"AreaA1": "4"})",
                   "AreaA1", "no con las dos"},
-        CasoError{"areaFueraDeIntervalo", R"(, "VentanaInteraccion": {"AreaA1": "-4"})", "AreaA1",
+        CasoErrorInteraccion{"areaFueraDeIntervalo", R"(, "VentanaInteraccion": {"AreaA1": "-4"})", "AreaA1",
                   "Área A1 debe estar entre"},
-        CasoError{"areaIlegible", R"(, "VentanaInteraccion": {"AreaA2": "4..0"})", "AreaA2",
+        CasoErrorInteraccion{"areaIlegible", R"(, "VentanaInteraccion": {"AreaA2": "4..0"})", "AreaA2",
                   "Área A2"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 

@@ -3,6 +3,7 @@
 
 #include "design/EstadoDiseno.h"
 
+#include <cstdlib>
 #include <functional>
 
 namespace velmora::pruebas {
@@ -11,6 +12,14 @@ namespace velmora::pruebas {
 inline EstadoDiseno EstadoInicial() {
     EstadoDiseno e;
     InicializarTablas(e);
+    return e;
+}
+
+// El estado de arranque con los parámetros generales por defecto confirmados (EHE-98).
+inline EstadoDiseno Confirmado() {
+    EstadoDiseno e = EstadoInicial();
+    if (!DerivarMateriales(e, EleccionParametros{}).ok())
+        std::abort();
     return e;
 }
 

@@ -1,19 +1,12 @@
+#include "tests/common/Fixturas.h"
 #include "design/EstadoDiseno.h"
 
 #include <gtest/gtest.h>
 
 using namespace velmora;
 
-namespace {
-EstadoDiseno Nuevo() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    return e;
-}
-} // namespace
-
 TEST(InicializarTablas, RanurasYTablas) {
-    const auto e = Nuevo();
+    const auto e = pruebas::EstadoInicial();
     for (int k = 0; k < NumeroRanuras; ++k) {
         EXPECT_EQ(e.NumeroDiametros[k], 1);
         for (const GrupoBarras& g : e.Barras[k]) {
@@ -28,7 +21,7 @@ TEST(InicializarTablas, RanurasYTablas) {
 }
 
 TEST(DerivarMateriales, ValoresDeArranque) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     ASSERT_TRUE(DerivarMateriales(e, {}).ok());
     EXPECT_TRUE(e.ArmaduraPasiva);
     EXPECT_DOUBLE_EQ(e.fyk, 400);
@@ -50,7 +43,7 @@ struct CasoMateriales {
 class Materiales : public ::testing::TestWithParam<CasoMateriales> {};
 
 TEST_P(Materiales, Derivados) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     const auto& c = GetParam();
     ASSERT_TRUE(DerivarMateriales(e, c.p).ok()) << c.nombre;
     EXPECT_NEAR(e.fyd, c.fyd, 0.005) << c.nombre;
@@ -101,7 +94,7 @@ TEST(AplicarTipoElemento, CasillasSegunElElemento) {
     AplicarTipoElemento(p, TipoDeElemento::Viga); // vuelve a Viga: inhabilitadas pero con la marca puesta
     EXPECT_FALSE(p.ArmaduraSimetricaHabilitada);
     EXPECT_TRUE(p.ArmaduraSimetricaMarcada);
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     ASSERT_TRUE(DerivarMateriales(e, p).ok());
     EXPECT_FALSE(e.Simetrica);
     EXPECT_NEAR(e.fcd, 25 / 1.5, 1e-12); // sin el factor 0,9
@@ -115,7 +108,7 @@ TEST(AplicarTipoElemento, CasillasSegunElElemento) {
 
 TEST(DerivarMateriales, RechazaResistenciaNoValidaSinTocarElEstado) {
     for (const char* texto : {"abc", "0", "-25"}) {
-        auto e = Nuevo();
+        auto e = pruebas::EstadoInicial();
         EleccionParametros p;
         p.ResistenciaCaracteristica = texto;
         const auto r = DerivarMateriales(e, p);

@@ -1,26 +1,19 @@
+#include "tests/common/Fixturas.h"
 #include "design/Ranuras.h"
 
 #include <gtest/gtest.h>
 
 using namespace velmora;
 
-namespace {
-EstadoDiseno Nuevo() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    return e;
-}
-} // namespace
-
 TEST(SumarArea, PrimeraAperturaUnaBarraDe10) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     EXPECT_NEAR(SumarArea(e), 78.5398, 1e-4);
     EXPECT_EQ(TextoAreaTotal(e), "    0.7854");
     EXPECT_EQ(TextoArmadura(e, 0), "1Ø10");
 }
 
 TEST(SumarArea, DosGruposYGruposOcultos) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     e.IndiceArmadura = 2;
     e.NumeroDiametros[2] = 2;
     e.Barras[2][0].Numero = 3;
@@ -36,7 +29,7 @@ TEST(SumarArea, DosGruposYGruposOcultos) {
 }
 
 TEST(TextoArmadura, SeCortaAVeinteCaracteres) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     e.NumeroDiametros[1] = 3;
     for (int j = 0; j < GruposPorRanura; ++j)
         e.Barras[1][j] = GrupoBarras{1001 + j, 25};
@@ -45,7 +38,7 @@ TEST(TextoArmadura, SeCortaAVeinteCaracteres) {
 }
 
 TEST(SumarArea, NumeroDeGruposFueraDeIntervalo) {
-    auto e = Nuevo();
+    auto e = pruebas::EstadoInicial();
     e.NumeroDiametros[0] = 7;
     EXPECT_NEAR(SumarArea(e), 3 * 78.5398, 1e-3);
     e.NumeroDiametros[0] = 0;

@@ -1,3 +1,4 @@
+#include "tests/common/Fixturas.h"
 #include "diagrams/DiagramaAcero.h"
 
 #include "section/LeyesMateriales.h"
@@ -7,12 +8,6 @@
 using namespace velmora;
 
 namespace {
-
-EstadoDiseno EstadoInicial() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    return e;
-}
 
 struct CasoDiagrama {
     const char* nombre;
@@ -28,7 +23,7 @@ class MostrarDiagramaTest : public ::testing::TestWithParam<CasoDiagrama> {};
 
 TEST_P(MostrarDiagramaTest, RotulosYEstado) {
     const auto& c = GetParam();
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     const RotulosDiagrama r = MostrarDiagrama(e, c.eleccion);
     EXPECT_EQ(r.Label20, c.Label20);
     EXPECT_EQ(r.Label28, c.Label28);
@@ -98,7 +93,7 @@ class RotuloCalcularTest : public ::testing::TestWithParam<CasoCalcular> {};
 
 TEST_P(RotuloCalcularTest, TensionParaLaDeformacionEscrita) {
     const auto& c = GetParam();
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     EleccionDiagrama eleccion;
     eleccion.TipoDiagrama = static_cast<TipoDiagramaAcero>(c.TipoDiagrama);
     const auto r = RotuloCalcular(e, eleccion, c.Valor1);
@@ -124,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(DiagramaAceroCalcular, TextoNoNumericoNoCambiaNada) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     const auto r = RotuloCalcular(e, EleccionDiagrama{}, "0.0o1");
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().campo, "Valor1");
@@ -133,7 +128,7 @@ TEST(DiagramaAceroCalcular, TextoNoNumericoNoCambiaNada) {
 }
 
 TEST(DiagramaAceroCalcular, FueraDelDiagramaEsUnErrorParaQuienPideElNumero) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     EleccionDiagrama activa;
     activa.TipoDiagrama = TipoDiagramaAcero::Activa;
     const auto r = CalcularTension(e, activa, 50.0);
@@ -143,7 +138,7 @@ TEST(DiagramaAceroCalcular, FueraDelDiagramaEsUnErrorParaQuienPideElNumero) {
 }
 
 TEST(DiagramaAceroDibujo, PasivoBilineal) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     LeerDatosDiagrama(e, EleccionDiagrama{});
     const DibujoAcero d = CalcularDibujoAcero(e, true, 0.001);
     EXPECT_FALSE(d.Activo);
@@ -159,7 +154,7 @@ TEST(DiagramaAceroDibujo, PasivoBilineal) {
 }
 
 TEST(DiagramaAceroDibujo, ActivoCurvoYPlastificacionSobreLaCurva) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     EleccionDiagrama activa;
     activa.TipoDiagrama = TipoDiagramaAcero::Activa;
     LeerDatosDiagrama(e, activa);
@@ -178,7 +173,7 @@ TEST(DiagramaAceroDibujo, ActivoCurvoYPlastificacionSobreLaCurva) {
 }
 
 TEST(DiagramaAceroDibujo, PuntoFueraDeEscalaNoSeDibuja) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     LeerDatosDiagrama(e, EleccionDiagrama{});
     const DibujoAcero lejos = CalcularDibujoAcero(e, true, 0.5);
     EXPECT_FALSE(lejos.HayPunto);

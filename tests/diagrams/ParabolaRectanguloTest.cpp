@@ -1,3 +1,4 @@
+#include "tests/common/Fixturas.h"
 #include "diagrams/ParabolaRectangulo.h"
 
 #include "section/DimensionarSeccion.h"
@@ -11,12 +12,6 @@ using namespace velmora;
 
 namespace {
 
-EstadoDiseno EstadoInicial() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    return e;
-}
-
 DatosParabola SeccionEnT(const char* x) {
     DatosParabola d;
     d.TipoSeccion = 1;
@@ -25,7 +20,7 @@ DatosParabola SeccionEnT(const char* x) {
 }
 
 TEST(CalcularParabola, PorOmisionRectangular) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     const auto r = CalcularParabola(e, DatosParabola{});
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_EQ(r.valor().Compresion, "C  =  344.048 kN");
@@ -46,7 +41,7 @@ TEST(CalcularParabola, PorOmisionRectangular) {
 }
 
 TEST(CalcularParabola, AccidentalSinFactoresDeControl) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola d;
     d.SituacionProyecto = 1;
     const auto r = CalcularParabola(e, d);
@@ -56,7 +51,7 @@ TEST(CalcularParabola, AccidentalSinFactoresDeControl) {
 }
 
 TEST(CalcularParabola, TConFibraNeutraEnElAlaEsElRectanguloDelAla) {
-    EstadoDiseno rect = EstadoInicial(), t = EstadoInicial();
+    EstadoDiseno rect = pruebas::EstadoInicial(), t = pruebas::EstadoInicial();
     const auto r = CalcularParabola(rect, DatosParabola{});
     const auto enT = CalcularParabola(t, SeccionEnT("0.1")); // x = hf
     ASSERT_TRUE(r.ok() && enT.ok());
@@ -68,7 +63,7 @@ TEST(CalcularParabola, TConFibraNeutraEnElAlaEsElRectanguloDelAla) {
 }
 
 TEST(CalcularParabola, SeccionTodaComprimida) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola d;
     d.Valor6 = "0.5";
     const auto r = CalcularParabola(e, d);
@@ -81,7 +76,7 @@ TEST(CalcularParabola, SeccionTodaComprimida) {
 }
 
 TEST(CalcularParabola, FibraNeutraMuyLejanaTiendeAlBloqueUniforme) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola d;
     d.Valor6 = "1e6";
     const auto r = CalcularParabola(e, d);
@@ -103,7 +98,7 @@ class IntegralNumericaTest : public ::testing::TestWithParam<CasoIntegral> {};
 
 TEST_P(IntegralNumericaTest, ResultanteYCentroDeGravedad) {
     const auto& c = GetParam();
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola datos;
     datos.TipoSeccion = c.TipoSeccion;
     datos.Valor6 = c.x;
@@ -182,7 +177,7 @@ TEST_P(ErroresParabolaTest, RechazaYNoTocaElEstado) {
                            : control == "Valor6" ? &d.Valor6
                                                  : &d.ResistenciaCaracteristica;
     *destino = c.texto;
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     e.fcd = 9.0;
     e.h = 123.0;
     const auto r = CalcularParabola(e, d);
@@ -221,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(CalcularParabola, CamposDeLaTOcultosNoSeLeenEnRectangular) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola d;
     d.Valor4 = "diez";
     d.Valor5 = "-1";
@@ -229,14 +224,14 @@ TEST(CalcularParabola, CamposDeLaTOcultosNoSeLeenEnRectangular) {
 }
 
 TEST(ParabolaRotulos, EtiquetasDeLosGrupos) {
-    const EstadoDiseno e = EstadoInicial();
+    const EstadoDiseno e = pruebas::EstadoInicial();
     EXPECT_EQ(TextoEtiquetaHormigon("30"), "Hormigón HA-30");
     EXPECT_EQ(TextoEtiquetaGammac(e, 0), "= 1.50");
     EXPECT_EQ(TextoEtiquetaGammac(e, 1), "= 1.30");
 }
 
 TEST(DibujoBloque, LeyDeTensionesSobreElCanto) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     ASSERT_TRUE(CalcularParabola(e, DatosParabola{}).ok());
     const DibujoBloque d = CalcularDibujoBloque(e);
     ASSERT_FALSE(d.Tensiones.empty());
@@ -264,7 +259,7 @@ TEST(TensionHormigon, ParabolaYRectangulo) {
 // --- Código Estructural (Anejo 19, 3.1.7 con la tabla 3.1 y los planos de 6.1) ---
 
 EstadoDiseno EstadoCE(double alphaCC = 1.0) {
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     e.norma = Norma::CodigoEstructural;
     e.alphaCC = alphaCC;
     return e;
@@ -370,7 +365,7 @@ TEST(CalcularParabolaCE, ResistenciaFueraDeLaTabla31) {
         EXPECT_EQ(e.fcd, 0.0); // el estado no cambia
     }
     // La EHE-98 sigue admitiendo de 10 a 100.
-    EstadoDiseno e = EstadoInicial();
+    EstadoDiseno e = pruebas::EstadoInicial();
     DatosParabola d;
     d.ResistenciaCaracteristica = "95";
     EXPECT_TRUE(CalcularParabola(e, d).ok());

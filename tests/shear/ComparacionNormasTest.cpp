@@ -158,16 +158,16 @@ TEST(ComparacionCortante, ErroresQueNombranLaNormaYElCampo) {
     EXPECT_EQ(c.error().campo, "ResistenciaCaracteristica");
 }
 
-struct CasoCercos {
+struct CasoCercosComparados {
     DatosCercos datos;
     std::size_t fila;
     const char *ehe, *ce, *diferencia;
 };
 
-class ComparacionCercos : public ::testing::TestWithParam<CasoCercos> {};
+class ComparacionCercos : public ::testing::TestWithParam<CasoCercosComparados> {};
 
 TEST_P(ComparacionCercos, Celda) {
-    const CasoCercos& k = GetParam();
+    const CasoCercosComparados& k = GetParam();
     const auto c = CompararNormasCercos(Estado(), k.datos);
     ASSERT_TRUE(c.ok()) << c.error().mensaje;
     ASSERT_EQ(c.valor().Filas.size(), 4u);
@@ -184,14 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, ComparacionCercos,
     ::testing::Values(
         // 300 × 300: mín(0.8·270, 300, 15·12) = 180 mm y mín(15·12, 300, 300) = 180 mm.
-        CasoCercos{Cuadrado, 0, "18.0 cm", "18.0 cm", "+0.0 %"},
+        CasoCercosComparados{Cuadrado, 0, "18.0 cm", "18.0 cm", "+0.0 %"},
         // φmax/4 = 4 mm; el Anejo 19 no baja de 6 mm (9.5.3(1)).
-        CasoCercos{Cuadrado, 1, "4.00 mm", "6.00 mm", "+50.0 %"},
-        CasoCercos{Cuadrado, 2, "6 mm", "6 mm", "+0.0 %"},
-        CasoCercos{Cuadrado, 3, "no se aplica", "10.8 cm", "—"},
+        CasoCercosComparados{Cuadrado, 1, "4.00 mm", "6.00 mm", "+50.0 %"},
+        CasoCercosComparados{Cuadrado, 2, "6 mm", "6 mm", "+0.0 %"},
+        CasoCercosComparados{Cuadrado, 3, "no se aplica", "10.8 cm", "—"},
         // 400 × 250: st = 250 mm < 15·20; 25·√(250/(240·20)) = 5.71 mm → 6 mm; 25/4 = 6.25 → 8.
-        CasoCercos{Rectangulo, 0, "25.0 cm", "25.0 cm", "+0.0 %"},
-        CasoCercos{Rectangulo, 1, "5.71 mm", "6.25 mm", "+9.5 %"},
-        CasoCercos{Rectangulo, 2, "6 mm", "8 mm", "+33.3 %"}));
+        CasoCercosComparados{Rectangulo, 0, "25.0 cm", "25.0 cm", "+0.0 %"},
+        CasoCercosComparados{Rectangulo, 1, "5.71 mm", "6.25 mm", "+9.5 %"},
+        CasoCercosComparados{Rectangulo, 2, "6 mm", "8 mm", "+33.3 %"}));
 
 } // namespace

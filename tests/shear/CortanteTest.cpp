@@ -1,3 +1,4 @@
+#include "tests/common/Fixturas.h"
 #include "shear/Cortante.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,6 @@ namespace {
 
 // Estado con los parámetros generales de arranque confirmados: fck = 25, fcd = 25/1.5,
 // fyd = 400/1.15.
-EstadoDiseno Confirmado() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    EXPECT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
-    return e;
-}
-
 // Datos por defecto de la ventana: d = 0.36 m, b = 0.30 m, 90º/45º/45º, cortantes de 1 kN.
 DatosCortante Defecto() {
     DatosCortante d;
@@ -32,14 +26,14 @@ DatosCortante Defecto() {
 }
 
 CalculoCortante Calcular(DatosCortante datos) {
-    auto e = Confirmado();
+    auto e = pruebas::Confirmado();
     const auto r = CalcularCortante(e, datos);
     EXPECT_TRUE(r.ok()) << r.error().mensaje;
     return *r;
 }
 
 TEST(CalcularCortante, DatosPorDefecto) {
-    auto e = Confirmado();
+    auto e = pruebas::Confirmado();
     const auto r = CalcularCortante(e, Defecto());
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     EXPECT_EQ(TextoFuerza(r.valor().Vu1), "=   540.000");
@@ -133,7 +127,7 @@ class CortanteDatosNoValidos : public testing::TestWithParam<CasoError> {};
 
 TEST_P(CortanteDatosNoValidos, SeRechazanSinTocarElEstado) {
     const auto p = GetParam();
-    auto e = Confirmado();
+    auto e = pruebas::Confirmado();
     e.d = 11;
     e.b = 22;
     const auto r = CalcularCortante(e, p.datos);

@@ -1,4 +1,5 @@
 // Trazas del cortante y de los cercos: cada sustitución, vuelta a evaluar, da el valor del paso.
+#include "tests/common/Fixturas.h"
 #include "common/Expresion.h"
 #include "common/Numeros.h"
 #include "shear/Cercos.h"
@@ -9,13 +10,6 @@
 using namespace velmora;
 
 namespace {
-
-EstadoDiseno Confirmado() {
-    EstadoDiseno e;
-    InicializarTablas(e);
-    EXPECT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
-    return e;
-}
 
 std::string Todo(const Traza& t) {
     std::string s;
@@ -34,7 +28,7 @@ class TrazaCortanteTabla : public testing::TestWithParam<CasoTraza> {};
 
 TEST_P(TrazaCortanteTabla, SustitucionesQueDanElValor) {
     const auto& p = GetParam();
-    auto e = Confirmado();
+    auto e = pruebas::Confirmado();
     DatosCortante d;
     d.d = 360;
     d.b = 300;
@@ -61,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(TrazaCortante, CompresionOblicuaConSuArticulo) {
-    auto e = Confirmado();
+    auto e = pruebas::Confirmado();
     DatosCortante d;
     d.d = 360;
     d.b = 300;

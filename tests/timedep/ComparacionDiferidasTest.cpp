@@ -47,7 +47,7 @@ const FilaComparacion& Fila(const ComparacionNormas& c, const std::string& magni
     return ninguna;
 }
 
-struct CasoFluencia {
+struct CasoFluenciaComparada {
     const char* nombre;
     double fck, HR;
     bool h0Conocido;
@@ -55,7 +55,7 @@ struct CasoFluencia {
     double t0, t, sigma;
     const char *ambiente, *espesor, *phiEHE, *phiCE, *totalEHE, *totalCE;
 };
-class FluenciaDeLasDosNormas : public ::testing::TestWithParam<CasoFluencia> {};
+class FluenciaDeLasDosNormas : public ::testing::TestWithParam<CasoFluenciaComparada> {};
 
 TEST_P(FluenciaDeLasDosNormas, LasDosNormasConLosDatosConvertidos) {
     const auto& k = GetParam();
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         // = 1.12·51/37 = 1.54378; βf(10000) = 0.997652, βf(28) = 0.334920; φ = 0.4·0.997003 +
         // 0.24906 + 3·1.54378·0.662732 = 3.7171; εei = σ/Ecj = 0.3068 ‰, total 0.3068
         // + 3.7171·101.97/332316 = 1.4474 ‰.
-        CasoFluencia{"HR50", 30.0, 50.0, false, ce::ClaseCemento::N, 28.0, 10000.0, 10.0,
+        CasoFluenciaComparada{"HR50", 30.0, 50.0, false, ce::ClaseCemento::N, 28.0, 10000.0, 10.0,
                      "«Atmósfera muy seca», HR ≈ 40 % supuesta", "e = λ·2A/u = 20.00 cm (λ = 1.0)",
                      "3.7171", "2.3293", "1.4474 ‰", "0.9801 ‰"},
         // h0 = 200 mm escrito, HR 70 % → «ambiente medio» (λ = 1.5, φf1 = 2): e = 1.5·20 =
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         // EHE-98: βd(358) = 0.90852; fcj/fc∞ = 7^0.75/(7^0.75 + 5.5) = 0.43898, βa(7) =
         // 0.8·(1 − 0.43898) = 0.44882; φf2 = 1.12·61/47 = 1.45362; βf(365) = 0.71301, βf(7) =
         // 0.21865; φ = 0.4·0.90852 + 0.44882 + 2·1.45362·0.49437 = 2.2495.
-        CasoFluencia{"H0EscritoSinTension", 25.0, 70.0, true, ce::ClaseCemento::R, 7.0, 365.0, 0.0,
+        CasoFluenciaComparada{"H0EscritoSinTension", 25.0, 70.0, true, ce::ClaseCemento::R, 7.0, 365.0, 0.0,
                      "«Ambiente medio (exterior)», HR ≈ 70 % supuesta",
                      "e = λ·h0 = 30.00 cm (λ = 1.5)", "2.2495", "1.9079", "0.0000 ‰", "0.0000 ‰"}),
     [](const auto& info) { return std::string(info.param.nombre); });

@@ -5,7 +5,7 @@
 using namespace velmora;
 
 namespace {
-DatosRetraccion Defecto() {
+DatosRetraccion DefectoRetraccion() {
     const auto d = LeerDatosRetraccion(EntradaRetraccion{});
     EXPECT_TRUE(d.ok());
     return d.valor();
@@ -13,7 +13,7 @@ DatosRetraccion Defecto() {
 } // namespace
 
 TEST(CalcularRetraccion, ValoresPorDefecto) {
-    const auto r = CalcularRetraccion(Defecto());
+    const auto r = CalcularRetraccion(DefectoRetraccion());
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     const auto& x = r.valor();
     EXPECT_NEAR(x.e, 25.714, 5e-4);
@@ -38,7 +38,7 @@ struct CasoAmbiente {
 class AmbienteRetraccionTest : public ::testing::TestWithParam<CasoAmbiente> {};
 
 TEST_P(AmbienteRetraccionTest, SignoYEspesor) {
-    auto d = Defecto();
+    auto d = DefectoRetraccion();
     d.Ambiente = static_cast<MedioAmbiente>(GetParam().ambiente);
     const auto r = CalcularRetraccion(d);
     ASSERT_TRUE(r.ok());
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Ambientes, AmbienteRetraccionTest,
                                            CasoAmbiente{2, -0.00032}, CasoAmbiente{3, -0.00052}));
 
 TEST(CalcularRetraccion, ConsistenciaMultiplicaBetaR) {
-    auto d = Defecto();
+    auto d = DefectoRetraccion();
     const double base = CalcularRetraccion(d).valor().betaR;
     d.Hormigon = Consistencia::Semifluida;
     EXPECT_NEAR(CalcularRetraccion(d).valor().betaR, 1.25 * base, 1e-15);
@@ -62,7 +62,7 @@ TEST(CalcularRetraccion, ConsistenciaMultiplicaBetaR) {
 }
 
 TEST(CalcularRetraccion, EspesorConocidoEsElPropioDato) {
-    auto d = Defecto();
+    auto d = DefectoRetraccion();
     d.EspesorConocido = true;
     d.u = 25.714285714285715;
     d.A = 0;
