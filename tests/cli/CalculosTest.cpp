@@ -166,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
     ErroresCodigoEstructural, ErrorDeCalculo,
     ::testing::Values(
         CasoErrorMotor{"EdadAnteriorALaCarga", FLUENCIA R"(, "Tiempo02": "20"}})", "Tiempo02"},
+        CasoErrorMotor{"TensionMayorQueLaResistencia", FLUENCIA R"(, "Tension": "30.5"}})", "Tension"},
         CasoErrorMotor{"ResistenciaFueraDeLasClases",
                   R"({"calculo": "fluencia_ce", "VentanaFluenciaCE": {"ResistenciaCaracteristica": "95"}})",
                   "ResistenciaCaracteristica"},

@@ -84,6 +84,14 @@ Resultado<ResultadosFluenciaCE> CalcularFluenciaCE(const DatosFluenciaCE& d) {
                             " días la resistencia estimada fck(t0) = βcc(t0)·fcm − 8 no es "
                             "positiva: a esa edad la resistencia debe obtenerse de ensayos.",
                         std::string(CampoEdadCarga.control));
+    // Más allá de fck(t0) el hormigón no resiste la carga: no hay fluencia que calcular, y (3.7)
+    // crecería sin límite.
+    if (d.sigmaC > r.fckT0)
+        return R::Error("La tensión σc = " + NumeroEnMensaje(d.sigmaC) +
+                            " N/mm² pasa de la resistencia del hormigón al cargarlo, fck(t0) = " +
+                            Formatear(r.fckT0, 0, 2) +
+                            " N/mm²: el hormigón no la resiste y la fluencia no se calcula.",
+                        std::string(CampoTensionCE.control));
     r.kSigma = KSigma(d.sigmaC, r.fckT0);
     r.noLineal = FluenciaNoLineal(r.kSigma);
     r.factorNoLineal = r.noLineal ? FactorNoLineal(r.kSigma) : 1.0;
