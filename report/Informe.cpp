@@ -158,8 +158,13 @@ std::string Capitulo(const CapituloInforme& c, int numero) {
 std::string EscaparHtml(std::string_view texto) {
     std::string r;
     r.reserve(texto.size());
-    for (const char ch : texto) {
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const char ch = texto[i];
         switch (ch) {
+        case '\r': // el salto de línea de un rótulo («…no\rse agota…») sigue siéndolo
+            if (i + 1 == texto.size() || texto[i + 1] != '\n')
+                r += '\n';
+            break;
         case '&':
             r += "&amp;";
             break;

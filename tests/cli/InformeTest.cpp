@@ -84,6 +84,14 @@ TEST(Informe, EjemploDeLaSeccion) {
         EXPECT_EQ(h.find(externo), std::string::npos) << externo;
 }
 
+// El rótulo de dos líneas de la ventana («…éste no\rse agota…») conserva su salto en el cuadro.
+TEST(Informe, RotuloDeDosLineasConservaElSalto) {
+    const std::string h =
+        Informe(R"({"calculo": "cortante", "ranuras": {"0": [[4, 20]]}, "informe": "html"})");
+    EXPECT_NE(h.find("éste no\nse agota"), std::string::npos);
+    EXPECT_EQ(h.find("nose agota"), std::string::npos);
+}
+
 TEST(Informe, ValorNoValidoEsUnErrorQueLoNombra) {
     const Json r = Procesar(R"({"calculo": "seccion", "informe": "pdf"})");
     EXPECT_EQ(r["ok"], false);
