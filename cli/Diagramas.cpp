@@ -19,15 +19,36 @@ constexpr const char* Acero = "DiagramaCalculo";
 constexpr const char* Parabola = "VentanaParabola";
 constexpr const char* Conversion = "VentanaConversion";
 
-// Los grupos elegidos (como sus clics) y «Calcular» con la deformación de Valor1.
+// Código Estructural: la rama superior y, con la inclinada, k y εuk (se leen siempre, como los
+// tiene la ventana; con la horizontal no intervienen).
+void LeerRamaCE(Contexto& c, EleccionDiagrama& e) {
+    const int rama = c.Indice(Acero, EleccionRamaSuperior.control, 0, 2);
+    const TextosCampos textos = TextosDeLinea(c, Acero, CamposRamaInclinada);
+    if (rama != 1) {
+        for (const Campo& campo : CamposRamaInclinada)
+            c.NoUsado(Acero, campo.control);
+        return;
+    }
+    e.Rama = RamaSuperior::Inclinada;
+    EstadoDiseno copia = c.Estado;
+    LeerDatosDiagrama(copia, e);
+    e.Inclinada = Exigir(LeerRamaInclinada(textos, copia.fyd));
+}
+
+// Los grupos elegidos (como sus clics) y «Calcular» con la deformación de Valor1. Con el Código
+// Estructural no hay tipo de diagrama (sólo armadura pasiva) ni Es que elegir.
 void CalcularAcero(Contexto& c) {
+    ConfirmarParametrosDados(c);
+    const bool ce = c.Estado.norma == Norma::CodigoEstructural;
     // Uno tras otro: cada lectura queda anotada en su orden para la memoria.
     const int designacion = c.Indice(Acero, "GrupoDesignacionAcero", 0, 2);
-    const int tipo = c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
+    const int tipo = ce ? 0 : c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
     const int control = c.Indice(Acero, "GrupoControlAcero", 0, 2);
     const int situacion = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
-    const int es = c.Indice(Acero, "GrupoValorEs", 1, 3);
-    const EleccionDiagrama e = EleccionDeIndices(designacion, tipo, control, situacion, es);
+    const int es = ce ? 1 : c.Indice(Acero, "GrupoValorEs", 1, 3);
+    EleccionDiagrama e = EleccionDeIndices(designacion, tipo, control, situacion, es);
+    if (ce)
+        LeerRamaCE(c, e);
     const TextosCampos textos = TextosDeLinea(c, Acero, std::span(&CampoDeformacionAcero, 1));
     const std::string_view valor1 = TextoCampo(textos, CampoDeformacionAcero);
 
@@ -36,21 +57,23 @@ void CalcularAcero(Contexto& c) {
     c.Poner(Acero, "EtiquetaAcero", TextoEtiquetaAcero(e.DesignacionAcero));
     // Sin clic en el grupo, la etiqueta conserva su rótulo de arranque.
     c.Poner(Acero, "EtiquetaTipoDiagrama",
-            c.Presente(Acero, "GrupoTipoDiagrama") ? TextoEtiquetaTipoDiagrama(e.TipoDiagrama)
-                                                   : std::string("ar. pasiva"));
-    c.Poner(Acero, "EtiquetaGammas", TextoEtiquetaGammas(c.Estado, e.SituacionProyecto));
-    c.Poner(Acero, "EtiquetaEs", TextoEtiquetaEs(e.ValorEs));
+            ce || c.Presente(Acero, "GrupoTipoDiagrama") ? TextoEtiquetaTipoDiagrama(c.Estado, e)
+                                                         : std::string("ar. pasiva"));
+    c.Poner(Acero, "EtiquetaGammas", TextoEtiquetaGammas(c.Estado, e));
+    c.Poner(Acero, "EtiquetaEs", TextoEtiquetaEs(c.Estado, e.ValorEs));
     c.Poner(Acero, "Label20", r.Label20);
     c.Poner(Acero, "Label28", r.Label28);
     c.Poner(Acero, "Label29", r.Label29);
     c.Poner(Acero, "Label30", r.Label30);
     c.Poner(Acero, "ValorTension", tension);
+    if (ce)
+        c.Poner(Acero, "EtiquetaLeyAcero", TextoLeyAceroCE(c.Estado, e));
     // Memoria: la tensión de la deformación escrita (ya leída sin error por RotuloCalcular).
     if (const auto eps = LeerNumero(valor1, "Deformación"); eps) {
         c.Informar("Diagrama de cálculo del acero",
                    [&] { return TrazaDiagramaAcero(c.Estado, e, *eps); });
         c.Dibujar("Diagrama σ–ε de cálculo del acero con el punto de la deformación escrita",
-                  [&] { return SvgDiagramaAcero(CalcularDibujoAcero(c.Estado, true, *eps)); });
+                  [&] { return SvgDiagramaAcero(CalcularDibujoAcero(c.Estado, true, *eps, e)); });
     }
 }
 

@@ -71,6 +71,7 @@ const std::vector<DescripcionVentana>& Descripciones() {
         {"VentanaFluenciaCE", ce::CamposFluenciaCE, ce::EleccionesDiferidasCE},
         {"VentanaRetraccionCE", ce::CamposRetraccionCE, ce::EleccionesDiferidasCE},
         {"DiagramaCalculo", span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
+        {"DiagramaCalculo", CamposRamaInclinada, span(&EleccionRamaSuperior, 1)},
         {"VentanaParabola", span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
         {"VentanaParabola", CamposParabola, EleccionesParabola},
         {"VentanaConversion", span(&CampoValorOrigen, 1), EleccionesConversion},
@@ -400,6 +401,7 @@ const TablaNombres& NombresResultadosHerramientas() {
          {"Tensión σ<sub>s</sub> para una deformación característica", "", "", "²"}},
         {{"DiagramaCalculo", "ValorTension"},
          {"Tensión σ<sub>s</sub> para la deformación dada", "N/mm²"}},
+        {{"DiagramaCalculo", "EtiquetaLeyAcero"}, {"Diagrama de cálculo del acero"}},
         // Parábola-rectángulo.
         {{"VentanaParabola", "EtiquetaHormigon"}, {"Hormigón"}},
         {{"VentanaParabola", "EtiquetaGammac"},
@@ -407,6 +409,7 @@ const TablaNombres& NombresResultadosHerramientas() {
         {{"VentanaParabola", "Compresion"}, {"Resultante de las compresiones C"}},
         {{"VentanaParabola", "CentroGravedad"},
          {"Profundidad de la resultante x<sub>g</sub>"}},
+        {{"VentanaParabola", "EtiquetaLeyHormigon"}, {"Diagrama del hormigón"}},
         // Conversión.
         {{"VentanaConversion", "ValorFinal"}, {"Valor convertido"}},
         {{"VentanaConversion", "EtiquetaUnidadesOrigen01"}, {"Unidades de origen"}},

@@ -61,6 +61,19 @@ inline constexpr std::array<Eleccion, 5> EleccionesDiagramaAcero{{
     {"GrupoValorEs", "Módulo de deformación Es", OpcionesValorEs, "N/mm²"},
 }};
 
+// Código Estructural: rama superior del diagrama del acero (Anejo 19, 3.2.7(2)), en el orden de
+// RamaSuperior, y los datos de la rama inclinada: k = (ft/fy)k de 1 a 1.5 y εuk en % (5 % al
+// arrancar, el mínimo de los aceros B 400 S y B 500 S; la comprobación εuk > εyd es aparte).
+inline constexpr std::array<std::string_view, 2> OpcionesRamaSuperior{
+    "Rama horizontal (Anejo 19, 3.2.7(2)b)", "Rama inclinada (Anejo 19, 3.2.7(2)a)"};
+inline constexpr Eleccion EleccionRamaSuperior{"GrupoRamaSuperior", "Rama superior del diagrama",
+                                               OpcionesRamaSuperior};
+inline constexpr Campo CampoCoeficienteK{"CoeficienteK", "Coeficiente k = (ft/fy)k", "", 1.0,
+                                         1.0, 1.5, "1.05"};
+inline constexpr Campo CampoDeformacionUk{
+    "DeformacionUk", "Deformación bajo carga máxima εuk", "%", 0.01, 0.0, 100.0, "5.0"};
+inline constexpr std::array CamposRamaInclinada{CampoCoeficienteK, CampoDeformacionUk};
+
 // Grupos del diagrama parábola-rectángulo, en el orden de FormaSeccion y SituacionDeProyecto.
 inline constexpr std::array<std::string_view, 2> OpcionesFormaSeccion{"Rectangular",
                                                                       "Seccion en T"};

@@ -2,10 +2,12 @@
 #include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
+#include "diagrams/ce/AceroCE.h"
 #include "section/LeyesMateriales.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace velmora {
 
@@ -24,11 +26,63 @@ constexpr double EpsDibujoPorOmision = 0.01;
 constexpr double EpsDibujoMaximo = 0.1;
 constexpr int PuntosCurva = 120;
 
-std::string TextoCaracteristica(const char* prefijo, const EstadoDiseno& e, double eps) {
-    return std::string(prefijo) + Formatear(TensionAcero(e, eps, e.fyd), 4, 1) + "  N/mm";
+bool CodigoEstructural(const EstadoDiseno& e) {
+    return e.norma == Norma::CodigoEstructural;
+}
+
+int IndiceSituacion(const EleccionDiagrama& c) {
+    return c.SituacionProyecto == SituacionDeProyecto::Accidental ? 1 : 0;
+}
+
+int IndiceControl(const EleccionDiagrama& c) {
+    return c.ControlAcero == ControlDeAcero::Reducido ? 1 : 0; // intenso en el Código Estructural
+}
+
+// Tensión del diagrama del estado (tras LeerDatosDiagrama) para eps; NaN fuera del diagrama: el
+// activo fuera de 100..1000 N/mm² o, con el Código Estructural, la rama inclinada más allá de εud.
+double TensionDiagrama(const EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
+    if (!CodigoEstructural(e))
+        return TensionAcero(e, eps, e.fyd);
+    if (c.Rama == RamaSuperior::Horizontal)
+        return ce::SigmaRamaHorizontal(eps, e.fyd);
+    if (std::fabs(eps) > ce::EpsilonUd(c.Inclinada.epsUk))
+        return std::numeric_limits<double>::quiet_NaN();
+    return ce::SigmaRamaInclinada(eps, e.fyd, c.Inclinada.k, c.Inclinada.epsUk);
+}
+
+std::string TextoCaracteristica(const char* prefijo, const EstadoDiseno& e,
+                                const EleccionDiagrama& c, double eps) {
+    const double sigma = TensionDiagrama(e, c, eps);
+    if (!std::isfinite(sigma)) // sólo la rama inclinada del Código Estructural
+        return std::string(prefijo) + "sin valor: ε > εud";
+    return std::string(prefijo) + Formatear(sigma, 4, 1) + "  N/mm";
+}
+
+std::string MensajeMasAllaUd(const EleccionDiagrama& c, double eps) {
+    return "La deformación del acero εs = " + NumeroLegible(eps) + " pasa del límite εud = " +
+           "0.9·εuk = " + Formatear(1000.0 * ce::EpsilonUd(c.Inclinada.epsUk), 0, 2) +
+           " ‰ de la rama inclinada (Anejo 19, 3.2.7(2)a).";
 }
 
 } // namespace
+
+Resultado<RamaInclinada> LeerRamaInclinada(const TextosCampos& textos, double fyd) {
+    const auto k = LeerCampoEnIntervalo(textos, CampoCoeficienteK);
+    if (!k)
+        return k.error();
+    const auto epsUk = LeerCampoEnIntervalo(textos, CampoDeformacionUk);
+    if (!epsUk)
+        return epsUk.error();
+    const double epsYd = ce::EpsilonYd(fyd);
+    if (!(*epsUk > epsYd))
+        return Resultado<RamaInclinada>::Error(
+            std::string(CampoDeformacionUk.nombre) + " debe ser mayor que la deformación del " +
+                "límite elástico εyd = fyd/Es = " + Formatear(1000.0 * epsYd, 0, 2) +
+                " ‰ (Anejo 19, 3.2.7(2)a); se ha leído «" +
+                std::string(TextoCampo(textos, CampoDeformacionUk)) + "» %.",
+            std::string(CampoDeformacionUk.control));
+    return RamaInclinada{*k, *epsUk};
+}
 
 EleccionDiagrama EleccionDeIndices(int designacion, int tipo, int control, int situacion,
                                    int es) {
@@ -42,6 +96,15 @@ EleccionDiagrama EleccionDeIndices(int designacion, int tipo, int control, int s
 }
 
 void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
+    if (CodigoEstructural(e)) {
+        // Anejo 19: sólo armadura pasiva, Es de 3.2.7(4) y γs de 2.4.2.4 y 2.4.2.6.
+        e.ArmaduraPasiva = true;
+        e.IndiceEs = static_cast<int>(ModuloDelAcero::Es200000) + 1;
+        e.fyk = c.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0;
+        e.gammaS = GammaSCE(IndiceSituacion(c), IndiceControl(c));
+        e.fyd = e.fyk / e.gammaS;
+        return;
+    }
     e.ArmaduraPasiva = c.TipoDiagrama == TipoDiagramaAcero::Pasiva;
     e.IndiceEs = Indice(static_cast<int>(c.ValorEs), 3, 1) + 1;
     e.fyk = c.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0;
@@ -57,9 +120,9 @@ RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
     LeerDatosDiagrama(e, c);
     RotulosDiagrama r;
     r.Label20 = "f    =  " + Formatear(e.fyd, 4, 1) + "  N/mm";
-    r.Label28 = TextoCaracteristica("(0.002)   =  ", e, ehe98::EpsilonC0);
-    r.Label29 = TextoCaracteristica("(0.0035) =  ", e, ehe98::EpsilonCU);
-    r.Label30 = TextoCaracteristica("(0.01)     =  ", e, 0.01);
+    r.Label28 = TextoCaracteristica("(0.002)   =  ", e, c, ehe98::EpsilonC0);
+    r.Label29 = TextoCaracteristica("(0.0035) =  ", e, c, ehe98::EpsilonCU);
+    r.Label30 = TextoCaracteristica("(0.01)     =  ", e, c, 0.01);
     r.ValorTension = "=";
     return r;
 }
@@ -81,15 +144,47 @@ std::string TextoEtiquetaEs(ModuloDelAcero m) {
     return textos[Indice(static_cast<int>(m), 3, 1)];
 }
 
+std::string TextoEtiquetaGammas(const EstadoDiseno& e, const EleccionDiagrama& c) {
+    if (!CodigoEstructural(e))
+        return TextoEtiquetaGammas(e, c.SituacionProyecto);
+    return "= " + Formatear(GammaSCE(IndiceSituacion(c), IndiceControl(c)), 4, 2);
+}
+
+std::string TextoEtiquetaEs(const EstadoDiseno& e, ModuloDelAcero m) {
+    return TextoEtiquetaEs(CodigoEstructural(e) ? ModuloDelAcero::Es200000 : m);
+}
+
+std::string TextoEtiquetaTipoDiagrama(const EstadoDiseno& e, const EleccionDiagrama& c) {
+    if (!CodigoEstructural(e))
+        return TextoEtiquetaTipoDiagrama(c.TipoDiagrama);
+    return c.Rama == RamaSuperior::Inclinada ? "ar.pasiva, rama inclinada"
+                                             : "ar.pasiva, rama horizontal";
+}
+
+std::string TextoLeyAceroCE(const EstadoDiseno& e, const EleccionDiagrama& c) {
+    const std::string fyd = "fyd = " + Formatear(e.fyd, 0, 1) + " N/mm²";
+    const std::string eyd = "εyd = " + Formatear(1000.0 * ce::EpsilonYd(e.fyd), 0, 2) + " ‰";
+    if (c.Rama == RamaSuperior::Horizontal)
+        return "Código Estructural, Anejo 19, 3.2.7(2)b: rama horizontal en " + fyd + " desde " +
+               eyd + ", sin límite de deformación; Es = 200000 N/mm²";
+    const RamaInclinada& r = c.Inclinada;
+    return "Código Estructural, Anejo 19, 3.2.7(2)a: de " + fyd + " en " + eyd +
+           " a k·fyk/γs = " + Formatear(r.k * e.fyd, 0, 1) + " N/mm² en εuk = " +
+           Formatear(1000.0 * r.epsUk, 0, 1) + " ‰; límite εud = 0.9·εuk = " +
+           Formatear(1000.0 * ce::EpsilonUd(r.epsUk), 0, 1) + " ‰";
+}
+
 std::string TextoValorTension(double sigma) {
     return "=   " + Formatear(sigma, 4, 1);
 }
 
 Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
     LeerDatosDiagrama(e, c);
-    const double sigma = TensionAcero(e, eps, e.fyd);
+    const double sigma = TensionDiagrama(e, c, eps);
     if (!std::isfinite(sigma))
-        return Resultado<double>::Error(MensajeFueraDiagramaActivo, "Valor1");
+        return Resultado<double>::Error(
+            CodigoEstructural(e) ? MensajeMasAllaUd(c, eps) : MensajeFueraDiagramaActivo,
+            "Valor1");
     return sigma;
 }
 
@@ -99,6 +194,14 @@ Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c
     const auto eps = LeerCampo(textos, CampoDeformacionAcero);
     if (!eps)
         return eps.error();
+    if (CodigoEstructural(e)) { // sin diagrama activo: fuera de εud es un error
+        if (auto r = ComprobarIntervalo(CampoDeformacionAcero, *eps); !r)
+            return r.error();
+        const auto sigma = CalcularTension(e, c, *eps);
+        if (!sigma)
+            return sigma.error();
+        return TextoValorTension(*sigma);
+    }
     const auto sigma = CalcularTension(e, c, *eps);
     if (!sigma)
         return std::string(TextoFueraDiagrama);
@@ -108,7 +211,55 @@ Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c
     return TextoValorTension(*sigma);
 }
 
-DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double eps) {
+namespace {
+
+// Código Estructural: rama elástica hasta εyd y la superior elegida, en compresión también si la
+// deformación escrita lo pide; la inclinada hasta εud.
+DibujoAcero DibujoAceroCE(const EstadoDiseno& e, bool puntoValido, double eps,
+                          const EleccionDiagrama& c) {
+    DibujoAcero d;
+    d.CodigoEstructural = true;
+    const double fyd = e.fyd;
+    if (!(fyd > 0.0))
+        return d;
+    const double eyd = ce::EpsilonYd(fyd);
+    const bool inclinada = c.Rama == RamaSuperior::Inclinada;
+    const double eud = inclinada ? ce::EpsilonUd(c.Inclinada.epsUk)
+                                 : std::numeric_limits<double>::infinity();
+    d.epsMin = 0.0;
+    d.epsMax = inclinada ? std::max(EpsDibujoPorOmision, eud) : EpsDibujoPorOmision;
+    if (puntoValido && std::isfinite(eps) && std::fabs(eps) <= EpsDibujoMaximo &&
+        std::fabs(eps) <= eud) {
+        d.HayPunto = true;
+        d.Punto = {eps, TensionDiagrama(e, c, eps)};
+        d.epsMin = std::min(d.epsMin, eps);
+        d.epsMax = std::max(d.epsMax, eps);
+    }
+    const auto sigma = [&](double x) { return TensionDiagrama(e, c, x); };
+    const double inicio = std::max(d.epsMin, -eyd);
+    d.RamaElastica = {{inicio, sigma(inicio)}, {eyd, fyd}};
+    d.Plastificacion = {eyd, fyd};
+    d.LimiteProporcional = {0.7 * eyd, 0.7 * fyd};
+    const double fin = inclinada ? eud : d.epsMax;
+    d.RamaPlastica = {{eyd, fyd}, {fin, sigma(fin)}};
+    if (inclinada) {
+        d.HayLimite = true;
+        d.Limite = d.RamaPlastica.back();
+    }
+    if (d.epsMin < -eyd)
+        d.RamaCompresion = {{d.epsMin, sigma(d.epsMin)}, {-eyd, -fyd}};
+    d.sigmaMin = std::min(0.0, d.RamaCompresion.empty() ? d.RamaElastica.front().sigma
+                                                        : d.RamaCompresion.front().sigma);
+    d.sigmaMax = std::max(fyd, d.RamaPlastica.back().sigma);
+    return d;
+}
+
+} // namespace
+
+DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double eps,
+                                const EleccionDiagrama& c) {
+    if (CodigoEstructural(e))
+        return DibujoAceroCE(e, puntoValido, eps, c);
     DibujoAcero d;
     d.Activo = !e.ArmaduraPasiva;
     const double Es = ModuloAcero(e);

@@ -6,6 +6,7 @@
 #include "diagrams/Rotulos.h"
 #include "ui_DiagramaCalculo.h"
 
+#include <QRadioButton>
 #include <QStyle>
 
 namespace velmora {
@@ -23,6 +24,11 @@ TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
     ui->GrupoControlAcero->FijarElementos(OpcionesNivelControl, 0);
     ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
     ui->GrupoValorEs->FijarElementos(OpcionesValorEs, 1);
+    ui->GrupoRamaSuperior->FijarElementos(OpcionesRamaSuperior, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->GrupoRamaSuperior,
+                                                      ui->MarcoRamaInclinada, ui->EtiquetaLeyAcero})
+        w->setVisible(false);
+    ui->MarcoRamaInclinada->setEnabled(false);
 
     for (QLabel* indice :
          {ui->Label10, ui->Label14, ui->Label12, ui->Label22, ui->Sub28, ui->Sup28, ui->Sub29,
@@ -48,6 +54,12 @@ TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
             &TDiagramaCalculo::GrupoControlAceroClick);
     connect(ui->GrupoValorEs, &GrupoOpciones::IndiceElegido, this,
             &TDiagramaCalculo::GrupoValorEsClick);
+    connect(ui->GrupoRamaSuperior, &GrupoOpciones::IndiceElegido, this,
+            &TDiagramaCalculo::GrupoRamaSuperiorClick);
+    connect(ui->CoeficienteK, &QLineEdit::editingFinished, this,
+            &TDiagramaCalculo::RamaInclinadaChange);
+    connect(ui->DeformacionUk, &QLineEdit::editingFinished, this,
+            &TDiagramaCalculo::RamaInclinadaChange);
     connect(ui->BotonCalcular, &QPushButton::clicked, this, &TDiagramaCalculo::BotonCalcularClick);
     connect(ui->BotonOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -60,14 +72,88 @@ TDiagramaCalculo::TDiagramaCalculo(EstadoDiseno& estado, QWidget* parent)
 TDiagramaCalculo::~TDiagramaCalculo() = default;
 
 EleccionDiagrama TDiagramaCalculo::Eleccion() const {
-    return EleccionDeIndices(ui->GrupoDesignacionAcero->itemIndex(),
-                             ui->GrupoTipoDiagrama->itemIndex(), ui->GrupoControlAcero->itemIndex(),
-                             ui->GrupoSituacionProyecto->itemIndex(), ui->GrupoValorEs->itemIndex());
+    EleccionDiagrama c = EleccionDeIndices(
+        ui->GrupoDesignacionAcero->itemIndex(), ui->GrupoTipoDiagrama->itemIndex(),
+        ui->GrupoControlAcero->itemIndex(), ui->GrupoSituacionProyecto->itemIndex(),
+        ui->GrupoValorEs->itemIndex());
+    c.Rama = ui->GrupoRamaSuperior->itemIndex() == 1 ? RamaSuperior::Inclinada
+                                                     : RamaSuperior::Horizontal;
+    return c;
+}
+
+Resultado<EleccionDiagrama> TDiagramaCalculo::EleccionLeida() const {
+    EleccionDiagrama c = Eleccion();
+    if (estado_.norma != Norma::CodigoEstructural || c.Rama != RamaSuperior::Inclinada)
+        return c;
+    EstadoDiseno copia = estado_;
+    LeerDatosDiagrama(copia, c);
+    const auto r = LeerRamaInclinada(TextosDe(this, CamposRamaInclinada), copia.fyd);
+    if (!r)
+        return r.error();
+    c.Inclinada = *r;
+    return c;
 }
 
 void TDiagramaCalculo::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    if (estado_.norma != normaMostrada_)
+        AplicarNorma();
     ui->BotonOK->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TDiagramaCalculo::AplicarNorma() {
+    normaMostrada_ = estado_.norma;
+    const bool ce = normaMostrada_ == Norma::CodigoEstructural;
+    ui->GrupoRamaSuperior->setVisible(ce);
+    ui->MarcoRamaInclinada->setVisible(ce);
+    ui->EtiquetaLeyAcero->setVisible(ce);
+    if (ce) {
+        // Sitio para el rótulo más largo (la rama inclinada), para que la ventana no cambie de
+        // ancho al cambiar de rama.
+        EstadoDiseno muestra = estado_;
+        EleccionDiagrama inclinada = EleccionDeIndices(1, 0, 0, 0, 1);
+        inclinada.Rama = RamaSuperior::Inclinada;
+        LeerDatosDiagrama(muestra, inclinada);
+        ui->EtiquetaLeyAcero->setMinimumWidth(
+            ui->EtiquetaLeyAcero->fontMetrics().horizontalAdvance(
+                Q(TextoLeyAceroCE(muestra, inclinada))) +
+            8);
+    }
+    // Anejo 19: sólo armadura pasiva y Es = 200 000 N/mm² (3.2.7(4)).
+    ui->GrupoTipoDiagrama->setEnabled(!ce);
+    ui->GrupoValorEs->setEnabled(!ce);
+    const auto control = OpcionesControl(normaMostrada_);
+    for (int i = 0; i < ui->GrupoControlAcero->count(); ++i)
+        ui->GrupoControlAcero->Boton(i)->setText(
+            QString::fromUtf8(control[static_cast<std::size_t>(i)].data(),
+                              static_cast<qsizetype>(control[static_cast<std::size_t>(i)].size())));
+    // Los rótulos de la otra norma, sin tocar el estado de diseño: se abre, no se calcula.
+    EstadoDiseno copia = estado_;
+    MostrarRotulos(copia);
+}
+
+void TDiagramaCalculo::MostrarRotulos(EstadoDiseno& e) {
+    const auto leida = EleccionLeida();
+    const EleccionDiagrama c = leida ? *leida : Eleccion();
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(e, c)));
+    ui->EtiquetaEs->setText(Q(TextoEtiquetaEs(e, c.ValorEs)));
+    ui->EtiquetaTipoDiagrama->setText(Q(TextoEtiquetaTipoDiagrama(e, c)));
+    ui->MarcoRamaInclinada->setEnabled(e.norma == Norma::CodigoEstructural &&
+                                       c.Rama == RamaSuperior::Inclinada);
+    PonerRotulos(velmora::MostrarDiagrama(e, c));
+    // Una tensión característica sin valor (más allá de εud, o con k o εuk rechazados) no lleva
+    // unidades.
+    for (auto [etiqueta, sup] : {std::pair{ui->Label28, ui->Sup28}, std::pair{ui->Label29, ui->Sup29},
+                                 std::pair{ui->Label30, ui->Sup30}}) {
+        if (!leida)
+            etiqueta->setText(etiqueta->text().section(QStringLiteral("=  "), 0, 0) +
+                              QStringLiteral("=  dato no válido"));
+        sup->setVisible(etiqueta->text().endsWith(QStringLiteral("N/mm")));
+    }
+    if (e.norma == Norma::CodigoEstructural)
+        ui->EtiquetaLeyAcero->setText(leida ? Q(TextoLeyAceroCE(e, c)) : QString());
+    ui->GraficoTensionDeformacion->Fijar(leida ? CalcularDibujoAcero(e, false, 0.0, c)
+                                               : DibujoAcero{});
 }
 
 void TDiagramaCalculo::GrupoDesignacionAceroClick(int) {
@@ -76,7 +162,7 @@ void TDiagramaCalculo::GrupoDesignacionAceroClick(int) {
 }
 
 void TDiagramaCalculo::GrupoSituacionProyectoClick(int) {
-    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, Eleccion().SituacionProyecto)));
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, Eleccion())));
     MostrarDiagrama();
 }
 
@@ -86,7 +172,26 @@ void TDiagramaCalculo::GrupoTipoDiagramaClick(int) {
 }
 
 void TDiagramaCalculo::GrupoControlAceroClick(int) {
+    // Con la EHE-98 γs no depende del control: el rótulo no cambia.
+    ui->EtiquetaGammas->setText(Q(TextoEtiquetaGammas(estado_, Eleccion())));
     MostrarDiagrama();
+}
+
+void TDiagramaCalculo::GrupoRamaSuperiorClick(int) {
+    MostrarDiagrama();
+    if (const auto c = EleccionLeida(); !c)
+        MostrarError(this, c.error());
+}
+
+void TDiagramaCalculo::RamaInclinadaChange() {
+    // editingFinished llega también al cerrar un aviso: sólo se avisa una vez por cambio.
+    if (!ui->CoeficienteK->isModified() && !ui->DeformacionUk->isModified())
+        return;
+    ui->CoeficienteK->setModified(false);
+    ui->DeformacionUk->setModified(false);
+    MostrarDiagrama();
+    if (const auto c = EleccionLeida(); !c)
+        MostrarError(this, c.error());
 }
 
 void TDiagramaCalculo::GrupoValorEsClick(int) {
@@ -94,8 +199,7 @@ void TDiagramaCalculo::GrupoValorEsClick(int) {
     MostrarDiagrama();
 }
 
-void TDiagramaCalculo::MostrarDiagrama() {
-    const RotulosDiagrama r = velmora::MostrarDiagrama(estado_, Eleccion());
+void TDiagramaCalculo::PonerRotulos(const RotulosDiagrama& r) {
     ui->Label20->setText(Q(r.Label20));
     ui->Label28->setText(Q(r.Label28));
     ui->Label29->setText(Q(r.Label29));
@@ -103,14 +207,26 @@ void TDiagramaCalculo::MostrarDiagrama() {
     ui->ValorTension->setText(Q(r.ValorTension));
     ui->Label40->setVisible(true);
     ui->Label43->setVisible(true);
-    Dibujar(false, 0.0);
+}
+
+void TDiagramaCalculo::MostrarDiagrama() {
+    if (estado_.norma == Norma::EHE98 && normaMostrada_ == Norma::EHE98) {
+        PonerRotulos(velmora::MostrarDiagrama(estado_, Eleccion()));
+        Dibujar(false, 0.0);
+        return;
+    }
+    if (estado_.norma != normaMostrada_)
+        AplicarNorma();
+    MostrarRotulos(estado_);
 }
 
 void TDiagramaCalculo::BotonCalcularClick() {
+    const auto eleccion = EleccionLeida();
     LeerDatosDiagrama(estado_, Eleccion());
     const TextosCampos textos = TextosDe(this, std::span(&CampoDeformacionAcero, 1));
     const auto rotulo =
-        RotuloCalcular(estado_, Eleccion(), TextoCampo(textos, CampoDeformacionAcero));
+        eleccion ? RotuloCalcular(estado_, *eleccion, TextoCampo(textos, CampoDeformacionAcero))
+                 : Resultado<std::string>(eleccion.error());
     if (!rotulo) {
         // Nada del dato rechazado queda a la vista: ni tensión ni punto en el dibujo; el rótulo
         // dice que la deformación no vale, sin unidades (no hay número).
@@ -128,11 +244,13 @@ void TDiagramaCalculo::BotonCalcularClick() {
     ui->Label43->setVisible(enDiagrama);
     const double eps = *LeerCampo(textos, CampoDeformacionAcero);
     Dibujar(true, eps);
-    emit calculado(Eleccion(), eps);
+    emit calculado(*eleccion, eps);
 }
 
 void TDiagramaCalculo::Dibujar(bool conPunto, double eps) {
-    ui->GraficoTensionDeformacion->Fijar(CalcularDibujoAcero(estado_, conPunto, eps));
+    const auto c = EleccionLeida();
+    ui->GraficoTensionDeformacion->Fijar(
+        c ? CalcularDibujoAcero(estado_, conPunto, eps, *c) : DibujoAcero{});
 }
 
 } // namespace velmora

@@ -67,6 +67,23 @@ void PintarRamas(QPainter& p, const DibujoAcero& d, const Marco& m) {
         rama.lineTo(m.P(q));
     p.setPen(QPen(QColor(190, 40, 40), 2.2));
     p.drawPath(rama);
+    if (d.RamaCompresion.size() == 2)
+        p.drawLine(m.P(d.RamaCompresion.front()), m.P(d.RamaCompresion.back()));
+}
+
+// Código Estructural, rama inclinada: el límite εud, donde acaba el diagrama.
+void PintarLimite(QPainter& p, const QFontMetrics& fm, const DibujoAcero& d, const Marco& m) {
+    const QPointF u = m.P(d.Limite);
+    p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
+    p.drawLine(u, QPointF(u.x(), m.ey(0.0)));
+    p.setPen(Qt::black);
+    p.setBrush(Qt::black);
+    p.drawEllipse(u, 3.5, 3.5);
+    p.setBrush(Qt::NoBrush);
+    const QString texto = QStringLiteral("ε<sub>ud</sub> = %1 ‰, σ = %2 N/mm²")
+                              .arg(QString::number(d.Limite.eps * 1000.0, 'f', 2),
+                                   QString::number(d.Limite.sigma, 'f', 1));
+    DibujarTextoRico(p, u.x() - AnchoTextoRico(p, texto), u.y() - fm.height() * 2.2, texto);
 }
 
 // Punto de fyd con sus cotas, y el límite de proporcionalidad en la activa.
@@ -81,7 +98,9 @@ void PintarPlastificacion(QPainter& p, const QFontMetrics& fm, const DibujoAcero
     p.drawEllipse(fy, 3.5, 3.5);
     p.setBrush(Qt::NoBrush);
     DibujarTextoRico(p, fy.x() + 6, fy.y() + 3,
-                     QStringLiteral("f<sub>yd</sub> = %1 N/mm²,  ε<sub>y</sub> = %2 ‰")
+                     (d.CodigoEstructural
+                          ? QStringLiteral("f<sub>yd</sub> = %1 N/mm²,  ε<sub>yd</sub> = %2 ‰")
+                          : QStringLiteral("f<sub>yd</sub> = %1 N/mm²,  ε<sub>y</sub> = %2 ‰"))
                          .arg(QString::number(d.Plastificacion.sigma, 'f', 1),
                               QString::number(d.Plastificacion.eps * 1000.0, 'f', 2)));
     if (d.Activo) {
@@ -119,7 +138,9 @@ void GraficoAcero::paintEvent(QPaintEvent*) {
     const DibujoAcero& d = dibujo_;
     PintarFondo(p, *this,
                 d.Activo ? QStringLiteral("Diagrama σ–ε de cálculo, armadura activa")
-                         : QStringLiteral("Diagrama σ–ε de cálculo, armadura pasiva"));
+                : d.CodigoEstructural
+                    ? QStringLiteral("Diagrama σ–ε de cálculo, armadura pasiva (Anejo 19, 3.2.7)")
+                    : QStringLiteral("Diagrama σ–ε de cálculo, armadura pasiva"));
     const QFontMetrics fm(font());
     if (d.RamaElastica.empty() || d.RamaPlastica.empty())
         return;
@@ -134,6 +155,8 @@ void GraficoAcero::paintEvent(QPaintEvent*) {
     PintarEjes(p, fm, m);
     PintarRamas(p, d, m);
     PintarPlastificacion(p, fm, d, m);
+    if (d.HayLimite)
+        PintarLimite(p, fm, d, m);
     if (d.HayPunto)
         PintarPunto(p, fm, d, m, width());
 }

@@ -113,8 +113,11 @@ void EjesAcero(Lienzo& z, const EscalaLineal& ex, const EscalaLineal& ey, double
 } // namespace
 
 std::string SvgDiagramaAcero(const DibujoAcero& d, double ancho, double alto) {
-    Lienzo z = Fondo(ancho, alto, d.Activo ? "Diagrama σ–ε de cálculo, armadura activa"
-                                           : "Diagrama σ–ε de cálculo, armadura pasiva");
+    Lienzo z = Fondo(ancho, alto,
+                     d.Activo ? "Diagrama σ–ε de cálculo, armadura activa"
+                     : d.CodigoEstructural
+                         ? "Diagrama σ–ε de cálculo, armadura pasiva (Anejo 19, 3.2.7)"
+                         : "Diagrama σ–ε de cálculo, armadura pasiva");
     if (d.RamaElastica.empty() || d.RamaPlastica.empty())
         return SvgDibujo(z);
     const double izq = 62, der = ancho - 54, arriba = Renglon * 2 + 12,
@@ -129,18 +132,31 @@ std::string SvgDiagramaAcero(const DibujoAcero& d, double ancho, double alto) {
     for (std::size_t i = 1; i < d.RamaPlastica.size(); ++i)
         Linea(z, X(d.RamaPlastica[i - 1].eps), ey(d.RamaPlastica[i - 1].sigma),
               X(d.RamaPlastica[i].eps), ey(d.RamaPlastica[i].sigma), "#be2828", 2.2);
+    if (d.RamaCompresion.size() == 2)
+        Linea(z, X(d.RamaCompresion[0].eps), ey(d.RamaCompresion[0].sigma),
+              X(d.RamaCompresion[1].eps), ey(d.RamaCompresion[1].sigma), "#be2828", 2.2);
 
     const double fx = X(d.Plastificacion.eps), fy = ey(d.Plastificacion.sigma);
     Linea(z, ex(0.0), fy, fx, fy, "#5a5a5a", 1.0, true);
     Linea(z, fx, fy, fx, ey(0.0), "#5a5a5a", 1.0, true);
     Punto(z, fx, fy, 3.5, "#000000");
     Texto(z, fx + 6, fy + 14,
-          "fyd = " + Fijo(d.Plastificacion.sigma, 1) + " N/mm²,  εy = " +
+          "fyd = " + Fijo(d.Plastificacion.sigma, 1) +
+              (d.CodigoEstructural ? " N/mm²,  εyd = " : " N/mm²,  εy = ") +
               Fijo(d.Plastificacion.eps * 1000.0, 2) + " ‰");
     if (d.Activo) {
         const double lx = X(d.LimiteProporcional.eps), ly = ey(d.LimiteProporcional.sigma);
         Punto(z, lx, ly, 3.0, "#000000");
         Texto(z, lx + 6, ly, "0.7·fyd");
+    }
+    if (d.HayLimite) {
+        const double ux = X(d.Limite.eps), uy = ey(d.Limite.sigma);
+        Linea(z, ux, uy, ux, ey(0.0), "#5a5a5a", 1.0, true);
+        Punto(z, ux, uy, 3.5, "#000000");
+        Texto(z, ux, uy - 2 * Renglon,
+              "εud = " + Fijo(d.Limite.eps * 1000.0, 2) + " ‰, σ = " + Fijo(d.Limite.sigma, 1) +
+                  " N/mm²",
+              "#000000", AnclaTexto::Fin);
     }
     if (d.HayPunto) {
         const double qx = X(d.Punto.eps), qy = ey(d.Punto.sigma);

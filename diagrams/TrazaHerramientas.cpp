@@ -7,6 +7,7 @@
 #include "common/PasosTraza.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
+#include "diagrams/ce/AceroCE.h"
 #include "materiales/ce/Hormigon.h"
 #include "section/LeyesMateriales.h"
 
@@ -29,9 +30,81 @@ void PasoTensionActiva(Traza& t, double Es, double fyd, double eps, double sigma
                       sigma, "N/mm²", 1});
 }
 
+// Código Estructural, rama inclinada (3.2.7(2)a): k·fyk/γs, εud y, dentro de εud, la tensión.
+void PasosRamaInclinada(Traza& t, const EstadoDiseno& e, const RamaInclinada& r, double eps) {
+    const std::string cita = Cita(Norma::CodigoEstructural, "3.2.7(2)a");
+    AnadirCalculo(t, {"k·f<sub>yk</sub>/γ<sub>s</sub>", "Tensión de la rama inclinada en εuk",
+                      cita, "k·f<sub>yk</sub>/γ<sub>s</sub>",
+                      N(r.k) + "·" + N(e.fyk) + "/" + N(e.gammaS), r.k * e.fyd, "N/mm²", 1});
+    const double eud = ce::EpsilonUd(r.epsUk);
+    AnadirCalculo(t, {"ε<sub>ud</sub>", "Límite de deformación", cita, "0.9·ε<sub>uk</sub>",
+                      "0.9·" + N(1000.0 * r.epsUk), 1000.0 * eud, "‰", 3});
+    const double eyd = ce::EpsilonYd(e.fyd);
+    if (std::fabs(eps) > eud) {
+        t.Nota("|εs| = " + NumeroLegible(1000.0 * std::fabs(eps)) +
+                   " ‰ pasa de εud: la deformación no se admite en esta rama.",
+               cita);
+        return;
+    }
+    const double sigma = ce::SigmaRamaInclinada(eps, e.fyd, r.k, r.epsUk);
+    if (std::fabs(eps) <= eyd) {
+        t.Nota("Rama elástica: σs = Es·εs.", Cita(Norma::CodigoEstructural, "3.2.7"));
+        AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero", cita,
+                          "E<sub>s</sub>·ε<sub>s</sub>", N(ce::EsArmadura) + "·" + N(eps), sigma,
+                          "N/mm²", 1});
+        return;
+    }
+    const std::string signo = eps < 0.0 ? "−" : "";
+    AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero en la rama inclinada", cita,
+                      signo + "(f<sub>yd</sub> + (k·f<sub>yd</sub> − f<sub>yd</sub>)·(|ε<sub>s</sub>| − "
+                              "ε<sub>yd</sub>)/(ε<sub>uk</sub> − ε<sub>yd</sub>))",
+                      signo + "(" + N(e.fyd) + " + (" + N(r.k * e.fyd) + " − " + N(e.fyd) + ")·(" +
+                          N(std::fabs(eps)) + " − " + N(eyd) + ")/(" + N(r.epsUk) + " − " +
+                          N(eyd) + "))",
+                      sigma, "N/mm²", 1});
+}
+
+Traza TrazaDiagramaAceroCE(const EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
+    Traza t;
+    const bool inclinada = c.Rama == RamaSuperior::Inclinada;
+    const bool intenso = c.ControlAcero == ControlDeAcero::Reducido;
+    t.Nota(TextoEtiquetaAcero(c.DesignacionAcero) + ", diagrama de la armadura pasiva, control " +
+               (intenso ? "intenso" : "normal") + ", " +
+               (inclinada ? "rama superior inclinada con límite εud."
+                          : "rama superior horizontal sin límite de deformación."),
+           Cita(Norma::CodigoEstructural, inclinada ? "3.2.7(2)a" : "3.2.7(2)b"));
+    AnadirCalculo(t, {"f<sub>yd</sub>", "Resistencia de cálculo del acero",
+                      Cita(Norma::CodigoEstructural, "3.2.7"), "f<sub>yk</sub>/γ<sub>s</sub>",
+                      N(e.fyk) + "/" + N(e.gammaS), e.fyd, "N/mm²", 1});
+    const double eyd = ce::EpsilonYd(e.fyd);
+    AnadirCalculo(t, {"ε<sub>yd</sub>", "Deformación del límite elástico de cálculo",
+                      Cita(Norma::CodigoEstructural, "3.2.7(4)"), "f<sub>yd</sub>/E<sub>s</sub>",
+                      N(e.fyd) + "/" + N(ce::EsArmadura), 1000.0 * eyd, "‰", 4, 1000.0});
+    if (inclinada) {
+        PasosRamaInclinada(t, e, c.Inclinada, eps);
+        return t;
+    }
+    const double sigma = ce::SigmaRamaHorizontal(eps, e.fyd);
+    const std::string cita = Cita(Norma::CodigoEstructural, "3.2.7(2)b");
+    if (std::fabs(eps) >= eyd) {
+        t.Nota("|εs| ≥ εyd: rama horizontal, σs = fyd sin límite de deformación.", cita);
+        AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero", cita,
+                          eps < 0.0 ? "−f<sub>yd</sub>" : "f<sub>yd</sub>", N(sigma), sigma,
+                          "N/mm²", 1});
+    } else {
+        t.Nota("Rama elástica: σs = Es·εs.", cita);
+        AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero", cita,
+                          "E<sub>s</sub>·ε<sub>s</sub>", N(ce::EsArmadura) + "·" + N(eps), sigma,
+                          "N/mm²", 1});
+    }
+    return t;
+}
+
 } // namespace
 
 Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
+    if (e.norma == Norma::CodigoEstructural)
+        return TrazaDiagramaAceroCE(e, c, eps);
     Traza t;
     const bool reducido = c.ControlAcero == ControlDeAcero::Reducido;
     t.Nota(TextoEtiquetaAcero(c.DesignacionAcero) + ", diagrama de la armadura " +

@@ -34,4 +34,42 @@ TEST(CliDiagramasCe, ParabolaConLaLeyDel317) {
     EXPECT_FALSE(ehe["VentanaParabola"].contains("EtiquetaLeyHormigon"));
 }
 
+TEST(CliDiagramasCe, AceroConLaRamaInclinada) {
+    // B 500 S, γs = 1.15: fyd = 434.78, εyd = 2.174 ‰; k = 1.05, εuk = 5 %: en εud = 45 ‰,
+    // σ = 434.78 + (456.52 − 434.78)·(45 − 2.174)/(50 − 2.174) = 454.25 N/mm².
+    const std::string linea =
+        R"({"calculo": "acero", "ParametrosGenerales": {"GrupoNorma": 1}, "DiagramaCalculo":
+        {"GrupoDesignacionAcero": 1, "GrupoRamaSuperior": 1, "Valor1": "VALOR"}, "informe": "html"})";
+    const auto con = [&](const char* valor) {
+        std::string l = linea;
+        l.replace(l.find("VALOR"), 5, valor);
+        return Procesar(l);
+    };
+    const Json r = con("0.045");
+    ASSERT_EQ(r["ok"], true) << r.dump();
+    const Json& v = r["DiagramaCalculo"];
+    EXPECT_EQ(v["ValorTension"], "=   454.2");
+    EXPECT_EQ(v["EtiquetaTipoDiagrama"], "ar.pasiva, rama inclinada");
+    EXPECT_EQ(v["EtiquetaEs"], "= 200000 N/mm");
+    EXPECT_NE(v["EtiquetaLeyAcero"].get<std::string>().find("εud = 0.9·εuk = 45.0 ‰"),
+              std::string::npos);
+    const std::string memoria = r["informe"].get<std::string>();
+    EXPECT_NE(memoria.find("Anejo 19, 3.2.7(2)a"), std::string::npos);
+    EXPECT_NE(memoria.find("434.7826087 + (456.5217391 − 434.7826087)"), std::string::npos);
+
+    // Más allá de εud: error que nombra la deformación y cita el apartado.
+    const Json fuera = con("0.046");
+    EXPECT_EQ(fuera["ok"], false);
+    EXPECT_EQ(fuera["campo"], "Valor1");
+    EXPECT_NE(fuera["error"].get<std::string>().find("3.2.7(2)a"), std::string::npos);
+
+    // Sin tipo de diagrama ni Es con el Código Estructural; sin rama con la EHE-98.
+    EXPECT_EQ(Procesar(R"({"calculo": "acero", "ParametrosGenerales": {"GrupoNorma": 1},
+        "DiagramaCalculo": {"GrupoValorEs": 0}})")["campo"],
+              "GrupoValorEs");
+    EXPECT_EQ(Procesar(R"({"calculo": "acero", "DiagramaCalculo": {"GrupoRamaSuperior": 1}})")
+                  ["campo"],
+              "GrupoRamaSuperior");
+}
+
 } // namespace

@@ -72,6 +72,7 @@ private slots:
         QVERIFY(TextosDeArranqueIguales(&deformacion.Retraccion, CamposRetraccion));
         QVERIFY(TextosDeArranqueIguales(&parabola, CamposParabola));
         QVERIFY(TextosDeArranqueIguales(&diagramaAcero, std::span(&CampoDeformacionAcero, 1)));
+        QVERIFY(TextosDeArranqueIguales(&diagramaAcero, CamposRamaInclinada));
         QVERIFY(TextosDeArranqueIguales(&conversion, std::span(&CampoValorOrigen, 1)));
     }
 

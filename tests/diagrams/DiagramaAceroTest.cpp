@@ -203,3 +203,158 @@ TEST(EleccionDeIndices, FueraDelGrupoEsLaDeArranque) {
     EXPECT_EQ(u.SituacionProyecto, SituacionDeProyecto::Accidental);
     EXPECT_EQ(u.ValorEs, ModuloDelAcero::Es210000);
 }
+
+// --- Código Estructural (Anejo 19, 3.2.7): Es = 200 000 N/mm², rama superior elegida ---
+
+namespace {
+
+EstadoDiseno EstadoAceroCE() {
+    EstadoDiseno e = pruebas::EstadoInicial();
+    e.norma = Norma::CodigoEstructural;
+    return e;
+}
+
+EleccionDiagrama EleccionAceroCE(int designacion, int control, int situacion, bool inclinada,
+                            double k = 1.05, double epsUk = 0.05) {
+    EleccionDiagrama c = EleccionDeIndices(designacion, 0, control, situacion, 1);
+    c.Rama = inclinada ? RamaSuperior::Inclinada : RamaSuperior::Horizontal;
+    c.Inclinada = {k, epsUk};
+    return c;
+}
+
+// Tensiones a mano: B 500 S, γs = 1.15: fyd = 434.783, εyd = 2.174 ‰; rama inclinada con k =
+// 1.05, εuk = 50 ‰: σ = fyd + (1.05·fyd − fyd)·(ε − εyd)/(εuk − εyd), en εud = 45 ‰ 454.249.
+// B 400 S intenso (γs = 1.10): fyd = 363.636. B 400 S accidental (γs = 1.0): fyd = 400, εyd =
+// 2 ‰, k = 1.08, εuk = 75 ‰: en 30 ‰, 400 + 32·28/73 = 412.274.
+struct CasoTensionAceroCE {
+    const char* nombre;
+    EleccionDiagrama eleccion;
+    double eps, fyd, gammaS, sigma;
+};
+
+class TensionAceroCETest : public ::testing::TestWithParam<CasoTensionAceroCE> {};
+
+TEST_P(TensionAceroCETest, RamaElegida) {
+    const auto& c = GetParam();
+    EstadoDiseno e = EstadoAceroCE();
+    const auto sigma = CalcularTension(e, c.eleccion, c.eps);
+    ASSERT_TRUE(sigma.ok()) << sigma.error().mensaje;
+    EXPECT_NEAR(*sigma, c.sigma, 1e-3);
+    EXPECT_NEAR(e.fyd, c.fyd, 1e-3);
+    EXPECT_EQ(e.gammaS, c.gammaS);
+    EXPECT_TRUE(e.ArmaduraPasiva);
+    EXPECT_EQ(e.IndiceEs, 2); // 200 000 N/mm²
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Anejo19, TensionAceroCETest,
+    ::testing::Values(
+        CasoTensionAceroCE{"HorizontalElastica", EleccionAceroCE(1, 0, 0, false), 0.002, 434.783,
+                           1.15, 400.0},
+        CasoTensionAceroCE{"HorizontalEnFyd", EleccionAceroCE(1, 0, 0, false), 0.01, 434.783, 1.15,
+                           434.783},
+        // Sin límite de deformación: un 50 % sigue en fyd.
+        CasoTensionAceroCE{"HorizontalSinLimite", EleccionAceroCE(1, 0, 0, false), 0.5, 434.783,
+                           1.15, 434.783},
+        CasoTensionAceroCE{"HorizontalCompresion", EleccionAceroCE(1, 0, 0, false), -0.003, 434.783,
+                           1.15, -434.783},
+        CasoTensionAceroCE{"HorizontalIntenso", EleccionAceroCE(0, 1, 0, false), 0.01, 363.636, 1.10,
+                           363.636},
+        CasoTensionAceroCE{"InclinadaElastica", EleccionAceroCE(1, 0, 0, true), 0.001, 434.783, 1.15,
+                           200.0},
+        CasoTensionAceroCE{"InclinadaEn10", EleccionAceroCE(1, 0, 0, true), 0.01, 434.783, 1.15,
+                           434.7826 + 21.73913 * (0.01 - 0.00217391) / (0.05 - 0.00217391)},
+        CasoTensionAceroCE{"InclinadaEnEud", EleccionAceroCE(1, 0, 0, true), 0.045, 434.783, 1.15,
+                           454.249},
+        CasoTensionAceroCE{"InclinadaCompresion", EleccionAceroCE(1, 0, 0, true), -0.02, 434.783,
+                           1.15, -442.886},
+        CasoTensionAceroCE{"InclinadaAccidental", EleccionAceroCE(0, 0, 1, true, 1.08, 0.075), 0.03,
+                           400.0, 1.0, 412.274}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+TEST(DiagramaAceroCE, MasAlladeEudSeRechazaNombrandoElCampo) {
+    EstadoDiseno e = EstadoAceroCE();
+    const auto c = EleccionAceroCE(1, 0, 0, true);
+    EXPECT_TRUE(CalcularTension(e, c, -0.045).ok()); // εud incluido, también en compresión
+    const auto r = RotuloCalcular(e, c, "0.0451");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().campo, "Valor1");
+    EXPECT_NE(r.error().mensaje.find("εud = 0.9·εuk = 45.00 ‰"), std::string::npos);
+    EXPECT_NE(r.error().mensaje.find("Anejo 19, 3.2.7(2)a"), std::string::npos);
+    // La rama horizontal no tiene límite.
+    EXPECT_EQ(*RotuloCalcular(e, EleccionAceroCE(1, 0, 0, false), "0.2"), "=   434.8");
+}
+
+struct CasoRamaInclinada {
+    const char* k;
+    const char* epsUk;
+    const char* campo; // "" si se admite
+};
+
+class LeerRamaInclinadaTest : public ::testing::TestWithParam<CasoRamaInclinada> {};
+
+// B 500 S, γs = 1.15: εyd = 2.174 ‰ = 0.2174 %.
+TEST_P(LeerRamaInclinadaTest, IntervalosYEpsilonYd) {
+    const auto& c = GetParam();
+    const TextosCampos textos{{"CoeficienteK", c.k}, {"DeformacionUk", c.epsUk}};
+    const auto r = LeerRamaInclinada(textos, 500.0 / 1.15);
+    if (std::string(c.campo).empty()) {
+        ASSERT_TRUE(r.ok()) << r.error().mensaje;
+        return;
+    }
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().campo, c.campo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Datos, LeerRamaInclinadaTest,
+                         ::testing::Values(CasoRamaInclinada{"1.05", "5.0", ""},
+                                           CasoRamaInclinada{"1", "0.22", ""},
+                                           CasoRamaInclinada{"1.5", "100", ""},
+                                           CasoRamaInclinada{"0.99", "5", "CoeficienteK"},
+                                           CasoRamaInclinada{"1.51", "5", "CoeficienteK"},
+                                           CasoRamaInclinada{"abc", "5", "CoeficienteK"},
+                                           // εuk apenas por encima y apenas por debajo de εyd.
+                                           CasoRamaInclinada{"1.05", "0.2174", ""},
+                                           CasoRamaInclinada{"1.05", "0.2173", "DeformacionUk"},
+                                           CasoRamaInclinada{"1.05", "0", "DeformacionUk"},
+                                           CasoRamaInclinada{"1.05", "101", "DeformacionUk"},
+                                           CasoRamaInclinada{"1.05", "5,0.1", "DeformacionUk"}));
+
+TEST(DiagramaAceroCE, RotulosDeLaNorma) {
+    EstadoDiseno e = EstadoAceroCE();
+    const auto c = EleccionAceroCE(1, 0, 0, true);
+    const RotulosDiagrama r = MostrarDiagrama(e, c);
+    EXPECT_EQ(r.Label20, "f    =  434.8  N/mm");
+    EXPECT_EQ(r.Label28, "(0.002)   =  400.0  N/mm");
+    EXPECT_EQ(r.Label30, "(0.01)     =  438.3  N/mm");
+    EXPECT_EQ(TextoLeyAceroCE(e, c),
+              "Código Estructural, Anejo 19, 3.2.7(2)a: de fyd = 434.8 N/mm² en εyd = 2.17 ‰ a "
+              "k·fyk/γs = 456.5 N/mm² en εuk = 50.0 ‰; límite εud = 0.9·εuk = 45.0 ‰");
+    EXPECT_EQ(TextoEtiquetaTipoDiagrama(e, c), "ar.pasiva, rama inclinada");
+    EXPECT_EQ(TextoEtiquetaGammas(e, EleccionAceroCE(1, 1, 0, false)), "= 1.10");
+    EXPECT_EQ(TextoEtiquetaEs(e, ModuloDelAcero::Es190000), "= 200000 N/mm");
+    // εuk = 1 %: εud = 9 ‰ < 10 ‰, la tensión característica de 0.01 no existe.
+    EXPECT_EQ(MostrarDiagrama(e, EleccionAceroCE(1, 0, 0, true, 1.05, 0.01)).Label30,
+              "(0.01)     =  sin valor: ε > εud");
+}
+
+TEST(DiagramaAceroCE, DibujoDeLaRamaInclinadaHastaEud) {
+    EstadoDiseno e = EstadoAceroCE();
+    const auto c = EleccionAceroCE(1, 0, 0, true);
+    LeerDatosDiagrama(e, c);
+    const DibujoAcero d = CalcularDibujoAcero(e, true, -0.02, c);
+    EXPECT_TRUE(d.CodigoEstructural);
+    ASSERT_TRUE(d.HayLimite);
+    EXPECT_NEAR(d.Limite.eps, 0.045, 1e-12);
+    EXPECT_NEAR(d.Limite.sigma, 454.249, 1e-3);
+    EXPECT_NEAR(d.epsMax, 0.045, 1e-12);
+    EXPECT_NEAR(d.Plastificacion.eps, 500.0 / 1.15 / 200000.0, 1e-12);
+    // La compresión escrita lleva la rama superior en compresión hasta el punto.
+    ASSERT_EQ(d.RamaCompresion.size(), 2u);
+    EXPECT_NEAR(d.RamaCompresion.front().sigma, -442.886, 1e-3);
+    EXPECT_TRUE(d.HayPunto);
+    // Más allá de εud no hay punto que marcar.
+    EXPECT_FALSE(CalcularDibujoAcero(e, true, 0.05, c).HayPunto);
+}
+
+} // namespace

@@ -258,7 +258,7 @@ TEST(TensionHormigon, ParabolaYRectangulo) {
 
 // --- Código Estructural (Anejo 19, 3.1.7 con la tabla 3.1 y los planos de 6.1) ---
 
-EstadoDiseno EstadoCE(double alphaCC = 1.0) {
+EstadoDiseno EstadoParabolaCE(double alphaCC = 1.0) {
     EstadoDiseno e = pruebas::EstadoInicial();
     e.norma = Norma::CodigoEstructural;
     e.alphaCC = alphaCC;
@@ -276,7 +276,7 @@ class TensionParabolaCETest : public ::testing::TestWithParam<CasoTensionCE> {};
 
 TEST_P(TensionParabolaCETest, LeyDe317Y318) {
     const auto& c = GetParam();
-    EstadoDiseno e = EstadoCE();
+    EstadoDiseno e = EstadoParabolaCE();
     e.fck = c.fck;
     e.fcd = c.fck / 1.5;
     EXPECT_NEAR(TensionParabola(e, c.eps), c.sigma, 1e-4) << c.fck << " " << c.eps;
@@ -310,7 +310,7 @@ class BloqueCETest : public ::testing::TestWithParam<CasoBloqueCE> {};
 
 TEST_P(BloqueCETest, ResultanteYProfundidad) {
     const auto& c = GetParam();
-    EstadoDiseno e = EstadoCE(c.alphaCC);
+    EstadoDiseno e = EstadoParabolaCE(c.alphaCC);
     DatosParabola d;
     d.ResistenciaCaracteristica = c.fck;
     d.Valor6 = c.x;
@@ -340,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& i) { return std::string(i.param.nombre); });
 
 TEST(CalcularParabolaCE, DeformacionesDeLosPlanosUltimos) {
-    EstadoDiseno e = EstadoCE();
+    EstadoDiseno e = EstadoParabolaCE();
     DatosParabola d;
     d.ResistenciaCaracteristica = "70";
     d.Valor6 = "0.03"; // fibra neutra muy alta: sin pivote en la armadura, εcu2 arriba
@@ -355,7 +355,7 @@ TEST(CalcularParabolaCE, DeformacionesDeLosPlanosUltimos) {
 
 TEST(CalcularParabolaCE, ResistenciaFueraDeLaTabla31) {
     for (const char* fck : {"15", "95"}) {
-        EstadoDiseno e = EstadoCE();
+        EstadoDiseno e = EstadoParabolaCE();
         DatosParabola d;
         d.ResistenciaCaracteristica = fck;
         const auto r = CalcularParabola(e, d);
@@ -381,12 +381,12 @@ TEST(ParabolaRotulosCE, LeyYEtiquetas) {
     EXPECT_EQ(TextoLeyHormigonCE(95.0, 1.0, 1.5), "");
     EXPECT_EQ(TextoEtiquetaHormigon("95", Norma::CodigoEstructural), "Hormigón");
     EXPECT_EQ(TextoEtiquetaHormigon("95"), "Hormigón HA-95");
-    const EstadoDiseno e = EstadoCE();
+    const EstadoDiseno e = EstadoParabolaCE();
     EXPECT_EQ(TextoEtiquetaGammac(e, 1), "= 1.30");
 }
 
 TEST(DibujoBloqueCE, MesetaSinFactorYDeformacionesDeLaTabla) {
-    EstadoDiseno e = EstadoCE();
+    EstadoDiseno e = EstadoParabolaCE();
     DatosParabola d;
     d.ResistenciaCaracteristica = "70";
     ASSERT_TRUE(CalcularParabola(e, d).ok());

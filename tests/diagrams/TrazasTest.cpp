@@ -86,6 +86,7 @@ struct CasoAcero {
     int tipo; // 0 pasiva, 1 activa
     double eps;
     double sigma; // tensión a mano (NaN: fuera del diagrama)
+    int rama = -1; // Código Estructural: 0 horizontal, 1 inclinada (B 500 S); -1 EHE-98
 };
 
 class TrazaAceroTest : public ::testing::TestWithParam<CasoAcero> {};
@@ -96,9 +97,17 @@ TEST_P(TrazaAceroTest, SustitucionesYTension) {
     InicializarTablas(e);
     EleccionDiagrama eleccion;
     eleccion.TipoDiagrama = static_cast<TipoDiagramaAcero>(c.tipo);
+    if (c.rama >= 0) {
+        e.norma = Norma::CodigoEstructural;
+        eleccion.DesignacionAcero = DesignacionDeAcero::B500S;
+        eleccion.Rama = c.rama == 1 ? RamaSuperior::Inclinada : RamaSuperior::Horizontal;
+    }
     LeerDatosDiagrama(e, eleccion);
     const Traza t = TrazaDiagramaAcero(e, eleccion, c.eps);
     EXPECT_EQ(Problemas(t), "");
+    for (const Paso& p : t.pasos) {
+        EXPECT_EQ(p.articulo.starts_with("Anejo 19, "), c.rama >= 0) << p.descripcion;
+    }
     if (std::isnan(c.sigma)) {
         EXPECT_EQ(t.pasos.back().tipo, Paso::Tipo::Nota);
         return;
@@ -115,7 +124,15 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoAcero{"PasivaCompresion", 0, -0.003, -600.0},
                       CasoAcero{"ActivaElastica", 1, 0.001, 200.0},
                       CasoAcero{"ActivaCurva", 1, 0.01, 381.5},
-                      CasoAcero{"ActivaFuera", 1, 50.0, std::nan("")}),
+                      CasoAcero{"ActivaFuera", 1, 50.0, std::nan("")},
+                      // B 500 S: fyd = 434.78, εyd = 2.174 ‰, k = 1.05, εuk = 50 ‰.
+                      CasoAcero{"CEHorizontal", 0, 0.2, 434.783, 0},
+                      CasoAcero{"CEHorizontalCompresion", 0, -0.01, -434.783, 0},
+                      CasoAcero{"CEHorizontalElastica", 0, 0.001, 200.0, 0},
+                      CasoAcero{"CEInclinada", 0, 0.045, 454.249, 1},
+                      CasoAcero{"CEInclinadaCompresion", 0, -0.02, -442.886, 1},
+                      CasoAcero{"CEInclinadaElastica", 0, -0.001, -200.0, 1},
+                      CasoAcero{"CEInclinadaFuera", 0, 0.05, std::nan(""), 1}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
 // Bloque de ancho constante: valores a mano con fcd = 20 N/mm², b = 300 mm, x = 100 mm.

@@ -137,6 +137,57 @@ private slots:
         QVERIFY(!ventana->findChild<QLabel*>(QStringLiteral("Label40"))->isHidden());
     }
 
+    // Con el Código Estructural confirmado (Anejo 19, 3.2.7): rama superior a elegir, sin tipo de
+    // diagrama ni Es; con la EHE-98 de nuevo, todo como antes.
+    void CodigoEstructuralRamaInclinada() {
+        RecogerAvisos avisos;
+        const auto visible = [&](const char* nombre) {
+            return !ventana->findChild<QWidget*>(QLatin1String(nombre))->isHidden();
+        };
+        QVERIFY(!visible("GrupoRamaSuperior"));
+        ventana->accept();
+        app.Estado.norma = Norma::CodigoEstructural;
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowActive(ventana));
+        QVERIFY(visible("GrupoRamaSuperior") && visible("MarcoRamaInclinada"));
+        QVERIFY(!Hijo<QWidget>(ventana, "GrupoValorEs")->isEnabled());
+        QVERIFY(!Hijo<QWidget>(ventana, "GrupoTipoDiagrama")->isEnabled());
+        QVERIFY(!Hijo<QWidget>(ventana, "CoeficienteK")->isEnabled()); // rama horizontal
+        QCOMPARE(Hijo<QRadioButton>(ventana, "GrupoControlAcero_1")->text(),
+                 QStringLiteral("Intenso"));
+        QCOMPARE(app.Estado.fyd, 0.0); // abrirla no escribe el estado
+
+        // B 500 S, k = 1.05, εuk = 5 %: en εud = 45 ‰, 434.78 + 21.74·42.83/47.83 = 454.2.
+        Elegir("GrupoDesignacionAcero", 1);
+        Elegir("GrupoRamaSuperior", 1);
+        QVERIFY(Hijo<QWidget>(ventana, "CoeficienteK")->isEnabled());
+        QCOMPARE(Texto("EtiquetaTipoDiagrama"), QStringLiteral("ar.pasiva, rama inclinada"));
+        Calcular(QStringLiteral("0.045"));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("=   454.2"));
+        QVERIFY(ventana->findChild<GraficoAcero*>()->Dibujo().HayLimite);
+        QVERIFY(avisos.avisos.isEmpty());
+
+        // Más allá de εud, y un k fuera de su intervalo: avisos que nombran el dato.
+        Calcular(QStringLiteral("0.046"));
+        QCOMPARE(avisos.avisos.size(), 1);
+        QVERIFY(avisos.avisos.back().contains(QStringLiteral("3.2.7(2)a")));
+        QCOMPARE(Texto("ValorTension"), QStringLiteral("Deformación no válida"));
+        Teclear(ventana, "CoeficienteK", QStringLiteral("0.9"));
+        PulsarBoton(ventana, "BotonCalcular");
+        QVERIFY(avisos.avisos.size() >= 2);
+        QVERIFY2(avisos.avisos.back().contains(QStringLiteral("Coeficiente k")),
+                 qPrintable(avisos.avisos.back()));
+        QVERIFY(Hijo<QLineEdit>(ventana, "CoeficienteK")->hasFocus());
+
+        ventana->accept();
+        app.Estado.norma = Norma::EHE98;
+        ventana->show();
+        QVERIFY(!visible("GrupoRamaSuperior"));
+        QVERIFY(Hijo<QWidget>(ventana, "GrupoValorEs")->isEnabled());
+        QCOMPARE(Hijo<QRadioButton>(ventana, "GrupoControlAcero_1")->text(),
+                 QStringLiteral("Reducido"));
+    }
+
     void ConservaLosRotulosAlCerrarYAbrir() {
         Elegir("GrupoTipoDiagrama", 1);
         Calcular(QStringLiteral("0.001"));
