@@ -64,9 +64,12 @@ DatosParabola TVentanaParabola::Datos() const {
 
 void TVentanaParabola::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    // La norma puede haber cambiado con un OK de los parámetros generales: con la EHE-98 los
-    // rótulos son los de siempre.
-    if (estado_.norma != Norma::EHE98 || !ui->EtiquetaLeyHormigon->isHidden()) {
+    // La norma puede haber cambiado con un OK de los parámetros generales: el resultado de la
+    // otra ley no se queda a la vista. Con la EHE-98 de siempre nada cambia.
+    if (estado_.norma != Norma::EHE98 || normaMostrada_ != Norma::EHE98) {
+        if (estado_.norma != normaMostrada_)
+            BorrarResultado();
+        normaMostrada_ = estado_.norma;
         ResistenciaCaracteristicaChange(ui->ResistenciaCaracteristica->currentText());
         GrupoSituacionProyectoClick(ui->GrupoSituacionProyecto->itemIndex());
     }
@@ -105,6 +108,12 @@ void TVentanaParabola::GrupoTipoSeccionClick(int indice) {
         w->setVisible(enT);
 }
 
+void TVentanaParabola::BorrarResultado() {
+    ui->Compresion->setText(QStringLiteral("C  = 0.00 kN"));
+    ui->CentroGravedad->setText(QStringLiteral("x   =  0.00 m"));
+    ui->GraficoBloqueCompresiones->Vaciar();
+}
+
 void TVentanaParabola::BotonCalcularClick() {
     const auto forma = ui->GrupoTipoSeccion->itemIndex() == 1 ? FormaSeccion::EnT
                                                                : FormaSeccion::Rectangular;
@@ -115,9 +124,7 @@ void TVentanaParabola::BotonCalcularClick() {
     const auto r = datos ? CalcularParabola(estado_, *datos) : Resultado<RotulosParabola>(datos.error());
     if (!r) {
         // Ningún resultado anterior queda junto a unos datos rechazados.
-        ui->Compresion->setText(QStringLiteral("C  = 0.00 kN"));
-        ui->CentroGravedad->setText(QStringLiteral("x   =  0.00 m"));
-        ui->GraficoBloqueCompresiones->Vaciar();
+        BorrarResultado();
         MostrarError(this, r.error());
         return;
     }

@@ -41,7 +41,11 @@ private:
     // oculta con la EHE-98.
     void MostrarLey();
 
+    // Sin resultado a la vista (un dato rechazado, o la norma ha cambiado).
+    void BorrarResultado();
+
     EstadoDiseno& estado_;
+    Norma normaMostrada_ = Norma::EHE98;
     std::unique_ptr<Ui::TVentanaParabola> ui;
 };
 

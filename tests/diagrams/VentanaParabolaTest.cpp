@@ -110,6 +110,27 @@ private slots:
         QVERIFY(qAbs(app.Estado.fcd - 27.5 / 1.5) < 1e-12);
     }
 
+    // Con el Código Estructural confirmado: la ley de Anejo 19, 3.1.7 a la vista y el resultado
+    // de la otra norma borrado. HA-70, x = 0.1 m: fcd·b·x·(1 − εc2/((n + 1)·εcu2)) =
+    // 46.667·300·100·0.626825 = 877.555 kN.
+    void CodigoEstructural() {
+        Calcular();
+        QVERIFY(ventana->findChild<QLabel*>(QStringLiteral("EtiquetaLeyHormigon"))->isHidden());
+        ventana->accept();
+        app.Estado.norma = Norma::CodigoEstructural;
+        ventana->show();
+        QCOMPARE(Texto("Compresion"), QStringLiteral("C  = 0.00 kN"));
+        auto* combo = ventana->findChild<QComboBox*>(QStringLiteral("ResistenciaCaracteristica"));
+        combo->lineEdit()->clear();
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("70"));
+        QCOMPARE(Texto("EtiquetaLeyHormigon"),
+                 QStringLiteral("Código Estructural, Anejo 19, 3.1.7: εc2 = 2.42 ‰, εcu2 = 2.66 ‰, "
+                                "n = 1.44, fcd = αcc·fck/γc = 46.67 N/mm²"));
+        Calcular();
+        QCOMPARE(Texto("Compresion"), QStringLiteral("C  =  877.555 kN"));
+        QCOMPARE(ventana->findChild<GraficoBloque*>()->Dibujo().tensionMaxima, app.Estado.fcd);
+    }
+
     void DatosRechazadosNoDejanResultado() {
         Calcular();
         RecogerAvisos avisos;
