@@ -5,9 +5,25 @@
 #include "diagrams/Rotulos.h"
 #include "ui_VentanaParabola.h"
 
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace velmora {
+
+namespace {
+
+// Resistencias de la lista: HA-25 a HA-50; con el Código Estructural también las altas de la
+// tabla 3.1 del Anejo 19 (hasta 90 N/mm²), en las que cambian εc2, εcu2 y n.
+QStringList ResistenciasDeLaLista(Norma norma) {
+    QStringList lista{QStringLiteral("25"), QStringLiteral("30"), QStringLiteral("35"),
+                      QStringLiteral("40"), QStringLiteral("45"), QStringLiteral("50")};
+    if (norma == Norma::CodigoEstructural)
+        lista << QStringLiteral("55") << QStringLiteral("60") << QStringLiteral("70")
+              << QStringLiteral("80") << QStringLiteral("90");
+    return lista;
+}
+
+} // namespace
 
 TVentanaParabola::TVentanaParabola(EstadoDiseno& estado, QWidget* parent)
     : QDialog(parent), estado_(estado), ui(std::make_unique<Ui::TVentanaParabola>()) {
@@ -17,9 +33,7 @@ TVentanaParabola::TVentanaParabola(EstadoDiseno& estado, QWidget* parent)
     ui->BotonOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ui->BotonCalcular->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
 
-    ui->ResistenciaCaracteristica->addItems({QStringLiteral("25"), QStringLiteral("30"),
-                                             QStringLiteral("35"), QStringLiteral("40"),
-                                             QStringLiteral("45"), QStringLiteral("50")});
+    ui->ResistenciaCaracteristica->addItems(ResistenciasDeLaLista(Norma::EHE98));
     ui->ResistenciaCaracteristica->setCurrentIndex(0);
     ui->GrupoTipoSeccion->FijarElementos(OpcionesFormaSeccion, 0);
     ui->GrupoSituacionProyecto->FijarElementos(OpcionesSituacion, 0);
@@ -67,8 +81,17 @@ void TVentanaParabola::showEvent(QShowEvent* evento) {
     // La norma puede haber cambiado con un OK de los parámetros generales: el resultado de la
     // otra ley no se queda a la vista. Con la EHE-98 de siempre nada cambia.
     if (estado_.norma != Norma::EHE98 || normaMostrada_ != Norma::EHE98) {
-        if (estado_.norma != normaMostrada_)
+        if (estado_.norma != normaMostrada_) {
             BorrarResultado();
+            // La lista de la norma, con la resistencia escrita tal como estaba.
+            const QString escrita = ui->ResistenciaCaracteristica->currentText();
+            const QSignalBlocker bloqueo(ui->ResistenciaCaracteristica);
+            ui->ResistenciaCaracteristica->clear();
+            ui->ResistenciaCaracteristica->addItems(ResistenciasDeLaLista(estado_.norma));
+            ui->ResistenciaCaracteristica->setCurrentIndex(
+                ui->ResistenciaCaracteristica->findText(escrita));
+            ui->ResistenciaCaracteristica->setEditText(escrita);
+        }
         normaMostrada_ = estado_.norma;
         ResistenciaCaracteristicaChange(ui->ResistenciaCaracteristica->currentText());
         GrupoSituacionProyectoClick(ui->GrupoSituacionProyecto->itemIndex());

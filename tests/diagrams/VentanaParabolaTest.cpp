@@ -121,6 +121,8 @@ private slots:
         ventana->show();
         QCOMPARE(Texto("Compresion"), QStringLiteral("C  = 0.00 kN"));
         auto* combo = ventana->findChild<QComboBox*>(QStringLiteral("ResistenciaCaracteristica"));
+        QCOMPARE(combo->count(), 11); // hasta HA-90, con la resistencia escrita intacta
+        QCOMPARE(combo->currentText(), QStringLiteral("25"));
         combo->lineEdit()->clear();
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("70"));
         QCOMPARE(Texto("EtiquetaLeyHormigon"),
