@@ -281,7 +281,11 @@ DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double 
 
     // Fin de la rama elástica: fyd/Es en el diagrama pasivo, 0.7·fyd/Es en el activo.
     const double epsElastico = d.Activo ? 0.7 * fyd / Es : fyd / Es;
-    d.RamaElastica = {{d.epsMin, Es * d.epsMin}, {epsElastico, Es * epsElastico}};
+    // La armadura pasiva es simétrica: en compresión, más allá de −fyd/Es, la rama es −fyd.
+    const double inicio = d.Activo ? d.epsMin : std::max(d.epsMin, -fyd / Es);
+    d.RamaElastica = {{inicio, Es * inicio}, {epsElastico, Es * epsElastico}};
+    if (!d.Activo && d.epsMin < -fyd / Es)
+        d.RamaCompresion = {{d.epsMin, -fyd}, {-fyd / Es, -fyd}};
     d.LimiteProporcional = {0.7 * fyd / Es, 0.7 * fyd};
     if (d.Activo) {
         d.Plastificacion = {DeformacionPlastificacionActiva(fyd, Es), fyd};
@@ -297,6 +301,8 @@ DibujoAcero CalcularDibujoAcero(const EstadoDiseno& e, bool puntoValido, double 
     }
 
     d.sigmaMin = std::min(0.0, d.RamaElastica.front().sigma);
+    if (!d.RamaCompresion.empty())
+        d.sigmaMin = std::min(d.sigmaMin, d.RamaCompresion.front().sigma);
     d.sigmaMax = fyd;
     for (const auto& p : d.RamaPlastica)
         d.sigmaMax = std::max(d.sigmaMax, p.sigma);

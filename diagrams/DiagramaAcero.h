@@ -121,7 +121,7 @@ struct DibujoAcero {
     PuntoDiagrama Plastificacion{};          // punto de fyd
     PuntoDiagrama LimiteProporcional{};      // 0.7·fyd (sólo diagrama activo)
     bool CodigoEstructural = false;          // Anejo 19, 3.2.7
-    std::vector<PuntoDiagrama> RamaCompresion; // Código Estructural: la rama superior en compresión
+    std::vector<PuntoDiagrama> RamaCompresion; // la rama horizontal en compresión, si se llega a ella
     bool HayLimite = false;                  // rama inclinada: el punto de εud
     PuntoDiagrama Limite{};
     bool Activo = false;

@@ -134,6 +134,10 @@ Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c, doubl
         t.Nota("ε ≥ εy: rama horizontal, σs = fyd.", "38.4");
         AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero", "38.4", "f<sub>yd</sub>",
                           N(sigma), sigma, "N/mm²", 1});
+    } else if (eps <= -limite / Es && e.ArmaduraPasiva) {
+        t.Nota("ε ≤ −εy: rama horizontal de compresión, σs = −fyd.", "38.4");
+        AnadirCalculo(t, {"σ<sub>s</sub>", "Tensión del acero", "38.4", "−f<sub>yd</sub>",
+                          "−" + N(-sigma), sigma, "N/mm²", 1});
     } else if (sigma > 0.7 * e.fyd && !e.ArmaduraPasiva) {
         PasoTensionActiva(t, Es, e.fyd, eps, sigma);
     } else {

@@ -23,9 +23,12 @@ double TensionAcero(const EstadoDiseno& e, double eps, double fyd) {
     const double Es = ModuloAcero(e);
     if (!(Es > 0.0) || !(fyd > 0.0) || !std::isfinite(eps))
         return NoCalculable;
-    // Diagrama bilineal de la armadura pasiva (art. 38.4): sin rama de compresión límite.
+    // Diagrama bilineal de la armadura pasiva (art. 38.4), simétrico: la rama horizontal en
+    // ±fyd, también en compresión (una deformación de −3 ‰ no da −600 N/mm²).
     if (eps >= fyd / Es)
         return fyd;
+    if (eps <= -fyd / Es)
+        return -fyd;
     return Es * eps;
 }
 

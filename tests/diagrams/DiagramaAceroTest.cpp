@@ -106,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
     Deformaciones, RotuloCalcularTest,
     ::testing::Values(CasoCalcular{"PasivaElastica", 0, "0.001", "=   200.0"},
                       CasoCalcular{"PasivaPlastica", 0, "0.05", "=   347.8"},
-                      // Sin límite inferior: la recta sigue por debajo de −fyd.
-                      CasoCalcular{"PasivaCompresion", 0, "-0.003", "=   -600.0"},
+                      // Simétrica: en compresión la rama horizontal es −fyd.
+                      CasoCalcular{"PasivaCompresion", 0, "-0.003", "=   -347.8"},
                       CasoCalcular{"ActivaElastica", 1, "0.001", "=   200.0"},
                       CasoCalcular{"ActivaCurva", 1, "0.01", "=   381.5"},
                       CasoCalcular{"ActivaCompresion", 1, "-0.001", "=   -200.0"},
@@ -181,7 +181,9 @@ TEST(DiagramaAceroDibujo, PuntoFueraDeEscalaNoSeDibuja) {
     const DibujoAcero negativo = CalcularDibujoAcero(e, true, -0.003);
     ASSERT_TRUE(negativo.HayPunto);
     EXPECT_DOUBLE_EQ(negativo.epsMin, -0.003);
-    EXPECT_NEAR(negativo.sigmaMin, -600.0, 1e-9);
+    EXPECT_NEAR(negativo.sigmaMin, -e.fyd, 1e-9);
+    ASSERT_EQ(negativo.RamaCompresion.size(), 2u);
+    EXPECT_DOUBLE_EQ(negativo.RamaElastica.front().eps, -e.fyd / 200000.0);
     const DibujoAcero sinPunto = CalcularDibujoAcero(e, false, 0.001);
     EXPECT_FALSE(sinPunto.HayPunto);
 }

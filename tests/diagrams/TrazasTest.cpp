@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
     Ramas, TrazaAceroTest,
     ::testing::Values(CasoAcero{"PasivaElastica", 0, 0.001, 200.0},
                       CasoAcero{"PasivaPlastica", 0, 0.01, 347.826},
-                      CasoAcero{"PasivaCompresion", 0, -0.003, -600.0},
+                      CasoAcero{"PasivaCompresion", 0, -0.003, -347.826},
                       CasoAcero{"ActivaElastica", 1, 0.001, 200.0},
                       CasoAcero{"ActivaCurva", 1, 0.01, 381.5},
                       CasoAcero{"ActivaFuera", 1, 50.0, std::nan("")},

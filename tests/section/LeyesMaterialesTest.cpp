@@ -35,11 +35,12 @@ constexpr double fyd500 = 500.0 / 1.15;
 INSTANTIATE_TEST_SUITE_P(
     Diagramas, TensionAceroTabla,
     ::testing::Values(
-        // Pasiva: recta Es·eps hasta fyd/Es y fyd después; sin límite en compresión.
+        // Pasiva: recta Es·eps hasta ±fyd/Es y ±fyd después (simétrica, art. 38.4).
         CasoAcero{"pasiva elastica", true, 2, fyd400, 0.001, 200.0, 1e-9},
         CasoAcero{"pasiva en el codo", true, 2, fyd400, fyd400 / 200000.0, fyd400, 1e-9},
         CasoAcero{"pasiva plastica", true, 2, fyd400, 0.01, fyd400, 1e-9},
-        CasoAcero{"pasiva sin limite inferior", true, 2, fyd400, -0.01, -2000.0, 1e-9},
+        CasoAcero{"pasiva compresion elastica", true, 2, fyd400, -0.001, -200.0, 1e-9},
+        CasoAcero{"pasiva compresion plastica", true, 2, fyd400, -0.01, -fyd400, 1e-9},
         CasoAcero{"pasiva Es 190000", true, 1, fyd500, 0.002, 380.0, 1e-9},
         CasoAcero{"pasiva Es 190000 plastica", true, 1, fyd500, 0.0035, fyd500, 1e-9},
         CasoAcero{"pasiva Es 210000", true, 3, fyd400, 0.001, 210.0, 1e-9},
