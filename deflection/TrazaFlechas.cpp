@@ -61,7 +61,7 @@ Traza TrazaFlechas(const CalculoFlecha& c, double fck) {
     t.Calculo(PasoCalculo("M<sub>f</sub>", "Momento de fisuración", "50.2.2.2",
                       "0.37·f<sub>ck</sub><sup>2/3</sup>·2·I<sub>b</sub>/h",
                       "0.37·" + N(potencia) + "·2·" + N(c.Ib) + "/" + N(d.h), c.Mf * 1e-6, "kN·m",
-                      3, 1e-6));
+                      2, 1e-6));
     if (c.Fisurada) {
         t.Nota("Ma > Mf: la sección fisura.", "50.2.2.2");
         PasosFisurada(t, c);

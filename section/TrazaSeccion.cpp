@@ -33,10 +33,12 @@ std::string cm2(double mm2) {
     return Formatear(mm2 * 0.01, 0, 3) + " cm²";
 }
 
-// Un área en cm² desde una fuerza y una resistencia (N, N/mm²).
+// Un área en cm² desde una fuerza y una resistencia (N, N/mm²): fyd (art. 38.4) o fyc,d
+// (art. 40.2).
 void Area(Traza& t, const std::string& simbolo, const std::string& U, double fuerza,
           const std::string& f, double resistencia, double area) {
-    t.Calculo(simbolo, "Área de la armadura", "", U + "/" + f,
+    const char* articulo = f == "f<sub>yc,d</sub>" ? "40.2" : "38.4";
+    t.Calculo(simbolo, "Área de la armadura", articulo, U + "/" + f,
               Cifras(fuerza) + "/" + Cifras(resistencia), 0.01, area * 0.01, "cm²", 3);
 }
 
@@ -104,7 +106,7 @@ void PasosBloque(Traza& t, const EstadoDiseno& datos, double x) {
 }
 
 void PasosLimites(Traza& t, const EstadoDiseno& e) {
-    t.Calculo("d", "Canto útil", "", "h − d<sub>1</sub>", Cifras(e.h) + " − " + Cifras(e.d1), 1.0,
+    t.Calculo("d", "Canto útil", "42.1.1", "h − d<sub>1</sub>", Cifras(e.h) + " − " + Cifras(e.d1), 1.0,
               e.d, "mm", 1);
     t.Calculo("ξ<sub>lim</sub>",
               "Profundidad relativa límite (ε<sub>c</sub> = 3.5 ‰, ε<sub>s1</sub> = "
@@ -139,7 +141,7 @@ void PasosFibraNeutra(Traza& t, const EstadoDiseno& e, const std::string& ecuaci
     t.Nota("Se busca la profundidad x de la fibra neutra que cumple " + ecuacion +
                " (en pasos de 0.01 mm desde la fibra superior).",
            "42.1.3");
-    t.Calculo("x", "Profundidad de la fibra neutra hallada", "", ecuacion, Cifras(e.x), 1.0, e.x,
+    t.Calculo("x", "Profundidad de la fibra neutra hallada", "42.1.2", ecuacion, Cifras(e.x), 1.0, e.x,
               "mm", 2);
     PasosBloque(t, e, e.x);
 }
@@ -225,7 +227,7 @@ void PasosRespectoDeA1(Traza& t, const EstadoDiseno& c, double M1, double N, con
                "42.1.3");
         PasosFibraNeutra(t, c, "C<sub>c</sub>(x)" + C + "(d − y<sub>c</sub>(x)) = " + M);
         t.Calculo("C<sub>c</sub>" + C + "(d − y<sub>c</sub>)",
-                  "Momento del bloque respecto de A<sub>1</sub>", "",
+                  "Momento del bloque respecto de A<sub>1</sub>", "42.1.2",
                   "C<sub>c</sub>" + C + "(d − y<sub>c</sub>)",
                   Cifras(c.Cc) + C + "(" + Cifras(c.d) + " − " + Cifras(c.yc) + ")", 1e-6,
                   c.Cc * (c.d - c.yc) * 1e-6, "kN·m", 2);
@@ -253,13 +255,13 @@ Excentricidad PasosExcentricidades(Traza& t, const EstadoDiseno& e) {
     r.eLimite = (e.h / 2.0 - e.d2) - (e.yLim - e.d2) * e.Clim / e.Nd;
     r.eCentrada = (e.h / 2.0 - e.d2) * (1.0 - ehe98::Cansancio * e.fcd * e.b * e.h / e.Nd);
     const std::string h2 = Cifras(e.h) + "/2 − " + Cifras(e.d2);
-    t.Calculo("e<sub>0</sub>", "Excentricidad del axil", "", "M<sub>d</sub>/N<sub>d</sub>",
+    t.Calculo("e<sub>0</sub>", "Excentricidad del axil", "42.1.2", "M<sub>d</sub>/N<sub>d</sub>",
               Cifras(e.Md) + "/" + Cifras(e.Nd), 1.0, e.e0, "mm", 2);
-    t.Calculo("e<sub>1</sub>", "Excentricidad respecto de A<sub>1</sub>", "",
+    t.Calculo("e<sub>1</sub>", "Excentricidad respecto de A<sub>1</sub>", "42.1.2",
               "e<sub>0</sub> + (d − d<sub>1</sub>)/2",
               Cifras(e.e0) + " + (" + Cifras(e.d) + " − " + Cifras(e.d1) + ")/2", 1.0, r.e1, "mm",
               2);
-    t.Calculo("e<sub>2</sub>", "Excentricidad respecto de A<sub>2</sub>", "",
+    t.Calculo("e<sub>2</sub>", "Excentricidad respecto de A<sub>2</sub>", "42.1.2",
               "|e<sub>0</sub> − (h/2 − d<sub>2</sub>)|",
               Cifras(std::fabs(e.e0 - (e.h / 2.0 - e.d2))), 1.0, r.e2, "mm", 2);
     t.Calculo("e<sub>lím</sub>", "Excentricidad de la configuración límite", "42.1.3",
@@ -293,7 +295,7 @@ void PasosPequenaExcentricidad(Traza& t, const EstadoDiseno& c, const Excentrici
         "e<sub>c</sub> ≤ e<sub>0</sub> < e<sub>lím</sub>: pequeña excentricidad; se toman momentos "
         "respecto de A<sub>2</sub> sin contar A<sub>1</sub>, que recibe la capacidad mínima.",
         "42.1.3");
-    t.Calculo("M<sub>2</sub>", "Momento del axil respecto de A<sub>2</sub>", "",
+    t.Calculo("M<sub>2</sub>", "Momento del axil respecto de A<sub>2</sub>", "42.1.2",
               "N<sub>d</sub>" + C + "e<sub>2</sub>", Cifras(c.Nd) + C + Cifras(ex.e2), 1e-6,
               M2 * 1e-6, "kN·m", 2);
     PasosFibraNeutra(t, c,
@@ -362,7 +364,7 @@ void PasosCompuesta(Traza& t, const EstadoDiseno& c) {
         t.Nota("e<sub>0</sub> ≥ e<sub>lím</sub>: gran excentricidad; momentos respecto de "
                "A<sub>1</sub>.",
                "42.1.3");
-        t.Calculo("M<sub>1</sub>", "Momento del axil respecto de A<sub>1</sub>", "",
+        t.Calculo("M<sub>1</sub>", "Momento del axil respecto de A<sub>1</sub>", "42.1.2",
                   "N<sub>d</sub>" + C + "e<sub>1</sub>", Cifras(c.Nd) + C + Cifras(ex.e1), 1e-6,
                   c.Nd * ex.e1 * 1e-6, "kN·m", 2);
         PasosRespectoDeA1(t, c, c.Nd * ex.e1, c.Nd, "M<sub>1</sub>");
@@ -552,7 +554,7 @@ Traza TrazaMomento(const EstadoDiseno& e, const ArmaduraDada& a, const MomentoRe
                " se busca la profundidad x de la fibra neutra que equilibra las fuerzas, "
                "F<sub>s1</sub> − F<sub>s2</sub> = C<sub>c</sub>, en pasos de 0.01 mm.",
            "42.1");
-    t.Calculo("x", "Profundidad de la fibra neutra hallada", "",
+    t.Calculo("x", "Profundidad de la fibra neutra hallada", "42.1.2",
               "F<sub>s1</sub>(x) − F<sub>s2</sub>(x) = C<sub>c</sub>(x)", Cifras(e.x), 1.0, e.x,
               "mm", 2);
     PasosBloque(t, e, e.x);

@@ -95,7 +95,7 @@ Traza TrazaFlechasCE(const CalculoFlecha& c, double fck, double phi, double lamb
                       N(c.fctm), c.fctm, "N/mm²", 3});
     AnadirCalculo(t, {"M<sub>cr</sub>", "Momento de fisuración con f<sub>ctm</sub>",
                       A19("7.4.3(4)"), "f<sub>ctm</sub>·2·I<sub>I</sub>/h",
-                      N(c.fctm) + "·2·" + N(c.Ib) + "/" + N(d.h), c.Mf * 1e-6, "kN·m", 3, 1e-6});
+                      N(c.fctm) + "·2·" + N(c.Ib) + "/" + N(d.h), c.Mf * 1e-6, "kN·m", 2, 1e-6});
     if (!c.Fisurada) {
         t.Nota("M<sub>a</sub> ≤ M<sub>cr</sub>: la sección no fisura, ζ = 0 e I = I<sub>I</sub>.",
                A19("7.4.3(3)"));

@@ -74,7 +74,7 @@ void PasosBloque(Traza& t, const EstadoDiseno& e, const LeyesSeccion& l, double 
 }
 
 void PasosLimites(Traza& t, const EstadoDiseno& e, const LeyesSeccion& l) {
-    t.Calculo("d", "Canto útil", "", "h − d<sub>1</sub>", Cifras(e.h) + " − " + Cifras(e.d1), 1.0,
+    t.Calculo("d", "Canto útil", A19("6.1"), "h − d<sub>1</sub>", Cifras(e.h) + " − " + Cifras(e.d1), 1.0,
               e.d, "mm", 1);
     t.Calculo("ξ<sub>lim</sub>",
               "Profundidad relativa límite (ε<sub>cu2</sub> arriba y f<sub>yd</sub>/E<sub>s</sub> "
@@ -110,7 +110,7 @@ void PasoFibraNeutra(Traza& t, const EstadoDiseno& e, const LeyesSeccion& l,
                " (bisección sobre x, con ε<sub>cu2</sub> arriba si x ≤ h y el pivote de "
                "ε<sub>c2</sub> a (1 − ε<sub>c2</sub>/ε<sub>cu2</sub>)" + C + "h si x > h).",
            A19("6.1"));
-    t.Calculo("x", "Profundidad de la fibra neutra hallada", "", ecuacion, Cifras(e.x), 1.0, e.x,
+    t.Calculo("x", "Profundidad de la fibra neutra hallada", A19("6.1"), ecuacion, Cifras(e.x), 1.0, e.x,
               "mm", 2);
     PasosBloque(t, e, l, e.x);
 }
@@ -192,14 +192,14 @@ Traza TrazaSeccion(const EstadoDiseno& datos, TipoDeElemento tipo, int acero, co
                    ": N<sub>d</sub> = " + Formatear(c.Nd * 0.001, 0, 2) + " kN, M<sub>d</sub> = " +
                    kNm(c.Md) + ".",
                A19("6.1"));
-        t.Calculo("M<sub>1</sub>", "Momento respecto de A<sub>1</sub>", "",
+        t.Calculo("M<sub>1</sub>", "Momento respecto de A<sub>1</sub>", A19("6.1"),
                   "M<sub>d</sub> + N<sub>d</sub>" + C + "(h/2 − d<sub>1</sub>)",
                   Cifras(c.Md) + " + " + Cifras(c.Nd) + C + "(" + Cifras(c.h) + "/2 − " +
                       Cifras(c.d1) + ")",
                   1e-6, (c.Md + c.Nd * (c.h / 2.0 - c.d1)) * 1e-6, "kN·m", 2);
         if (!c.Simetrica && c.As1 == 0.0)
             t.Calculo("M<sub>2</sub>", "Momento respecto de A<sub>2</sub> (A<sub>1</sub> no hace "
-                      "falta a tracción)", "",
+                      "falta a tracción)", A19("6.1"),
                       "N<sub>d</sub>" + C + "(h/2 − d<sub>2</sub>) − M<sub>d</sub>",
                       Cifras(c.Nd) + C + "(" + Cifras(c.h) + "/2 − " + Cifras(c.d2) + ") − " +
                           Cifras(c.Md),
@@ -228,7 +228,7 @@ Traza TrazaMomento(const EstadoDiseno& e, const ArmaduraDada& a, const MomentoRe
                "F<sub>s2</sub> = C<sub>c</sub> (rama horizontal del acero sin límite de "
                "alargamiento).",
            A19("6.1"));
-    t.Calculo("x", "Profundidad de la fibra neutra hallada", "",
+    t.Calculo("x", "Profundidad de la fibra neutra hallada", A19("6.1"),
               "F<sub>s1</sub>(x) − F<sub>s2</sub>(x) = C<sub>c</sub>(x)", Cifras(e.x), 1.0, e.x,
               "mm", 2);
     PasosBloque(t, e, l, e.x);

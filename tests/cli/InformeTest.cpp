@@ -251,6 +251,27 @@ TEST(Informe, CabeceraYCitasSegunLaNorma) {
     EXPECT_NE(ce.find("Intenso"), std::string::npos) << "el nivel de control se nombra como en la ventana";
 }
 
+// El momento de fisuración de las flechas se escribe con dos decimales en kN·m, como los demás
+// momentos de la memoria, con las dos normas.
+class FisuracionDeLasFlechas : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FisuracionDeLasFlechas, MomentoConDosDecimales) {
+    const std::string h = Informe(GetParam());
+    const auto i = h.find("<span class=\"descripcion\">Momento de fisuración");
+    ASSERT_NE(i, std::string::npos);
+    const auto b = h.find("<b>", i), fin = h.find("</b>", i);
+    ASSERT_LT(b, fin);
+    const std::string valor = h.substr(b + 3, fin - b - 3);
+    EXPECT_TRUE(std::regex_match(valor, std::regex("[0-9]+\\.[0-9]{2}\u00A0kN·m"))) << valor;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, FisuracionDeLasFlechas,
+    ::testing::Values(
+        R"({"calculo": "flechas", "ranuras": {"1": [[3, 16]]}, "informe": "html"})",
+        R"({"calculo": "flechas", "ParametrosGenerales": {"GrupoNorma": 1},
+            "ranuras": {"1": [[3, 16]]}, "informe": "html"})"));
+
 // El capítulo dice qué sección se calculó, sin nombres de ventanas.
 TEST(Informe, TituloConLaSeccion) {
     const std::string t = Informe(

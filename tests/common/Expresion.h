@@ -155,10 +155,10 @@ inline std::optional<double> EvaluarExpresion(std::string_view texto) {
     return Expresion(texto).Valor();
 }
 
-// Problemas de una traza: un paso de cálculo sin fórmula o sin sustitución, una sustitución que
-// no se puede evaluar o que, por `escala`, no da el valor del paso a su precisión escrita (una
-// unidad de la última cifra; 2·10⁻⁷ del valor si es mayor), un valor no finito. Vacío si está
-// bien.
+// Problemas de una traza: un paso de cálculo sin artículo que lo cite, sin fórmula o sin
+// sustitución, una sustitución que no se puede evaluar o que, por `escala`, no da el valor del
+// paso a su precisión escrita (una unidad de la última cifra; 2·10⁻⁷ del valor si es mayor), un
+// valor no finito. Vacío si está bien.
 inline std::vector<std::string> ProblemasTraza(const Traza& traza) {
     std::vector<std::string> problemas;
     for (const Paso& p : traza.pasos) {
@@ -168,6 +168,8 @@ inline std::vector<std::string> ProblemasTraza(const Traza& traza) {
             continue;
         }
         const std::string quien = p.simbolo + " (" + p.descripcion + ")";
+        if (p.articulo.empty())
+            problemas.push_back(quien + ": sin artículo");
         if (p.formula.empty() || p.sustitucion.empty()) {
             problemas.push_back(quien + ": sin fórmula o sin sustitución");
             continue;

@@ -43,13 +43,27 @@ TEST(ProblemasTraza, SenalaLaSustitucionQueNoDaElValor) {
     Traza t;
     t.Calculo({Paso::Tipo::Calculo, "V<sub>u1</sub>", "Compresión oblicua", "44.2.3.1", "K·f",
                "0.60·16.6667·300·360·(1 + 0)/(1 + 1)", 0.001, 540.0, "kN", 1});
-    t.Calculo({Paso::Tipo::Calculo, "x", "mal", "", "a", "2·3", 1.0, 6.2, "", 1});
-    t.Calculo({Paso::Tipo::Calculo, "y", "sin fórmula", "", "", "2", 1.0, 2.0, "", 1});
+    t.Calculo({Paso::Tipo::Calculo, "x", "mal", "42.1.2", "a", "2·3", 1.0, 6.2, "", 1});
+    t.Calculo({Paso::Tipo::Calculo, "y", "sin fórmula", "42.1.2", "", "2", 1.0, 2.0, "", 1});
     t.Nota("Rige la cuantía mínima.", "42.3.5");
+    t.Nota("Una nota puede no citar nada.");
     const auto p = ProblemasTraza(t);
     ASSERT_EQ(p.size(), 2u);
     EXPECT_NE(p[0].find("x (mal)"), std::string::npos) << p[0];
     EXPECT_NE(p[1].find("sin fórmula"), std::string::npos) << p[1];
+}
+
+// Un paso de cálculo cuya aritmética es buena pero que no cita su artículo es un problema, con
+// la norma que sea.
+TEST(ProblemasTraza, SenalaElPasoSinArticulo) {
+    Traza t;
+    t.Calculo({Paso::Tipo::Calculo, "d", "Canto útil", "", "h − d<sub>1</sub>", "500 − 40", 1.0,
+               460.0, "mm", 1});
+    t.Calculo({Paso::Tipo::Calculo, "d", "Canto útil", "Anejo 19, 6.1", "h − d<sub>1</sub>",
+               "500 − 40", 1.0, 460.0, "mm", 1});
+    const auto p = ProblemasTraza(t);
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0], "d (Canto útil): sin artículo");
 }
 
 } // namespace

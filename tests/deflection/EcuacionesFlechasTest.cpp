@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace velmora;
@@ -103,24 +104,42 @@ TEST(CalcularFactor, CoeficienteFueraDeSuIntervalo) {
 // La traza rehace el cálculo: cada sustitución da el valor de su paso, fisure o no la sección.
 class TrazaFlechasTabla : public testing::TestWithParam<double> {};
 
-TEST_P(TrazaFlechasTabla, SustitucionesQueDanElValor) {
+// Traza de una viga de 30×40 cm con 3Ø16 y 2Ø12, HA-25 y B 500 S, bajo el momento Ma (N·mm).
+Traza TrazaDeLaViga(double Ma) {
     EstadoDiseno e;
     InicializarTablas(e);
-    ASSERT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
+    EXPECT_TRUE(DerivarMateriales(e, EleccionParametros{}).ok());
     DatosFlecha d;
     d.h = 400;
     d.b = 300;
     d.d1 = d.d2 = 30;
-    d.Ma = GetParam();
+    d.Ma = Ma;
     d.AreaA1 = 603.19; // 3Ø16
     d.AreaA2 = 226.19; // 2Ø12
     const auto c = CalcularFlecha(e, d);
-    ASSERT_TRUE(c.ok()) << c.error().mensaje;
-    const Traza t = TrazaFlechas(*c, e.fck);
+    EXPECT_TRUE(c.ok()) << c.error().mensaje;
+    return c.ok() ? TrazaFlechas(*c, e.fck) : Traza{};
+}
+
+TEST_P(TrazaFlechasTabla, SustitucionesQueDanElValor) {
+    const Traza t = TrazaDeLaViga(GetParam());
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
     EXPECT_GE(t.pasos.size(), 5u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Momentos, TrazaFlechasTabla, testing::Values(1e6, 30e6, 60e6, 120e6));
+
+// El momento de fisuración se escribe en kN·m con dos decimales, como los demás momentos y la
+// fila «Momento de fisuración» de la comparación de normas: con fck = 25, b = 300 y h = 400,
+// Mf = 0.37·25^(2/3)·2·(300·400³/12)/400 = 0.37·8.5498797·8·10⁶ N·mm = 25.31 kN·m.
+TEST(TrazaFlechas, MomentoDeFisuracionConLosDecimalesDeUnMomento) {
+    const Traza t = TrazaDeLaViga(60e6);
+    const auto mf = std::find_if(t.pasos.begin(), t.pasos.end(),
+                                 [](const Paso& p) { return p.simbolo == "M<sub>f</sub>"; });
+    ASSERT_NE(mf, t.pasos.end());
+    EXPECT_EQ(mf->unidad, "kN·m");
+    EXPECT_EQ(mf->decimales, 2);
+    EXPECT_NEAR(mf->valor, 25.308, 0.001);
+}
 
 } // namespace
