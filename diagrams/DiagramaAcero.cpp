@@ -3,7 +3,7 @@
 
 #include "common/Numeros.h"
 #include "diagrams/ce/AceroCE.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
 #include <algorithm>
 #include <cmath>

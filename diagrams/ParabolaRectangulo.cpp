@@ -3,10 +3,9 @@
 
 #include "common/Numeros.h"
 #include "materiales/ce/Hormigon.h"
-#include "section/BloqueComprimido.h"
-#include "section/DimensionarSeccion.h"
-#include "section/ce/Ecuaciones.h"
-#include "section/ce/Seccion.h"
+#include "materiales/BloqueComprimido.h"
+#include "design/GeometriaSeccion.h"
+#include "materiales/ce/Leyes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,18 +80,6 @@ std::string TextoEtiquetaHormigon(std::string_view ResistenciaCaracteristica, No
 
 std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto) {
     return "= " + Formatear(GammaCParabola(e, SituacionProyecto), 4, 2);
-}
-
-double TensionHormigon(double eps, double fcd) {
-    if (!(eps > 0.0))
-        return 0.0;
-    if (eps <= ehe98::EpsilonC0)
-        return ehe98::Cansancio * fcd * (1000.0 * eps - 250000.0 * eps * eps);
-    return ehe98::Cansancio * fcd;
-}
-
-double Fcd(double fck, double gammaC) {
-    return fck / gammaC;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "common/Traza.h"
 #include "diagrams/DescripcionHerramientas.h"
 #include "design/EstadoDiseno.h"
+#include "materiales/BloqueComprimido.h"
 
 #include <string>
 #include <string_view>
@@ -83,9 +84,6 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
 [[nodiscard]] Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e,
                                                           const DatosParabola& datos);
 
-// fcd = fck/γc, resistencia de cálculo del hormigón (EHE-98, art. 39.4), N/mm².
-[[nodiscard]] double Fcd(double fck, double gammaC);
-
 // Bloque parábola-rectángulo de ancho constante b (mm), profundidad x (mm) y deformación εc en la
 // fibra más comprimida, nula en la fibra neutra (EHE-98, art. 39.5): resultante (N) y
 // profundidad de su centro de gravedad bajo la fibra más comprimida (mm). Con k = 0.002/εc:
@@ -95,10 +93,6 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
 
 // Pasos del último CalcularParabola (estado `e` que dejó) para la memoria.
 [[nodiscard]] Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v);
-
-// Tensión del diagrama parábola-rectángulo (N/mm²) para la deformación `eps` (acortamiento
-// positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.
-double TensionHormigon(double eps, double fcd);
 
 // Tensión (N/mm²) del diagrama de la norma del estado con su fck y fcd: TensionHormigon en la
 // EHE-98; en el Código Estructural σc = fcd·[1 − (1 − ε/εc2)^n] hasta εc2 y fcd hasta εcu2

@@ -1,7 +1,7 @@
 #include "diagrams/SvgDiagramas.h"
 
 #include "common/Divisiones.h"
-#include "section/DibujoInteraccion.h"
+#include "common/Lienzo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +11,7 @@ namespace velmora {
 
 namespace {
 
-// La lista de trazos del dibujo de interacción sirve para cualquier dibujo.
-using Lienzo = DibujoInteraccion;
+using Lienzo = DibujoTrazos;
 
 constexpr double Letra = 12.0, Renglon = 15.0;
 

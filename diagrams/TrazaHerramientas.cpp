@@ -9,7 +9,7 @@
 #include "diagrams/ParabolaRectangulo.h"
 #include "diagrams/ce/AceroCE.h"
 #include "materiales/ce/Hormigon.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "section/BusquedaFibraNeutra.h"
 #include "materiales/ehe98/Leyes.h"
 
-#include "section/BloqueComprimido.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/BloqueComprimido.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/PasosBusqueda.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "section/BusquedaFibraNeutra.h"
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
 #include <cmath>
 

@@ -1,35 +1,15 @@
 #pragma once
-// Dibujo del diagrama de interacción como una lista de trazos sin Qt: la ventana los pinta y el
-// mismo dibujo se escribe como SVG autónomo (para exportarlo o para el informe de cálculo).
+// Dibujo del diagrama de interacción como una lista de trazos sin Qt (common/Lienzo.h): la ventana
+// los pinta y el mismo dibujo se escribe como SVG autónomo (para exportarlo o para el informe).
 // Ejes: M (kN·m) en horizontal, N (kN) en vertical con la compresión hacia arriba.
 
+#include "common/Lienzo.h"
 #include "section/Interaccion.h"
 
 #include <string>
 #include <vector>
 
 namespace velmora {
-
-enum class TipoTrazo { Linea, Poligono, Circulo, Texto, Rectangulo };
-enum class AnclaTexto { Inicio, Centro, Fin };
-
-struct PuntoTrazo {
-    double x = 0, y = 0; // píxeles, y hacia abajo
-};
-
-struct Trazo {
-    TipoTrazo Tipo = TipoTrazo::Linea;
-    std::vector<PuntoTrazo> Puntos; // Linea: 2; Poligono: n; Circulo/Texto: 1; Rectangulo: 2 esquinas
-    std::string Color = "#000000";   // trazo (o letra)
-    std::string Relleno;             // vacío: sin relleno
-    double Grosor = 1.0;
-    double Radio = 0.0;     // círculos
-    std::string Texto;      // UTF-8
-    double Tamano = 12.0;   // letra, píxeles
-    AnclaTexto Ancla = AnclaTexto::Inicio;
-    bool Negrita = false;
-    bool Discontinuo = false;
-};
 
 // Posición de una combinación en el dibujo, para las pistas al pasar el ratón.
 struct MarcaCombinacion {
@@ -38,9 +18,8 @@ struct MarcaCombinacion {
     bool Recortada = false; // fuera de la zona dibujada: se pone en el borde
 };
 
-struct DibujoInteraccion {
-    double Ancho = 0, Alto = 0;
-    std::vector<Trazo> Trazos;
+// Un lienzo con las marcas de las combinaciones y la zona de los ejes.
+struct DibujoInteraccion : DibujoTrazos {
     std::vector<MarcaCombinacion> Marcas;
     // Zona de los ejes (píxeles) y lo que abarca (kN·m en x, kN en y).
     double X0 = 0, X1 = 0, Y0 = 0, Y1 = 0;
@@ -57,9 +36,6 @@ inline constexpr const char* ColorNoCumple = "#c62828";
 ComponerDibujoInteraccion(const DiagramaInteraccion& d,
                           const std::vector<ComprobacionCombinacion>& c, double ancho,
                           double alto);
-
-// El dibujo como documento SVG autónomo (UTF-8).
-[[nodiscard]] std::string SvgDibujo(const DibujoInteraccion& dibujo);
 
 // ComponerDibujoInteraccion y SvgDibujo.
 [[nodiscard]] std::string SvgInteraccion(const DiagramaInteraccion& d,

@@ -4,33 +4,17 @@
 
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
+#include "design/GeometriaSeccion.h"
 #include "section/BusquedaFibraNeutra.h"
 
 #include <string>
+
 
 namespace velmora {
 
 // Error de las búsquedas de la fibra neutra que llegan a x > 5·h sin cumplir su condición.
 inline constexpr const char* MensajeSinEquilibrio =
     "No se alcanza el equilibrio de la sección con estos esfuerzos.";
-
-// Error de un cálculo que no da valores finitos (datos fuera de escala).
-inline constexpr const char* MensajeValoresNoFinitos =
-    "Los datos dan resultados fuera del intervalo de cálculo; revise las dimensiones y los "
-    "esfuerzos.";
-
-// Nombres de los controles de la geometría, para que los errores señalen el campo de la ventana
-// que los tiene. Por omisión, los nombres de las magnitudes.
-struct CamposGeometria {
-    std::string h = "h", b = "b", d2 = "d2", d1 = "d1", hf = "hf", bw = "bw";
-};
-CamposGeometria CamposDatosSeccion();  // Valor1..Valor4
-CamposGeometria CamposDatosSeccionT(); // Valorh, Valorhf, Valorb, Valorbw, Valord2, Valord1
-
-// Comprueba, antes de calcular, la geometría del estado (h, b, d1, d2 en mm; hf y bw si la
-// sección es en T): rechaza h ≤ 0, h > 20 m, b ≤ 0, recubrimientos negativos, d = h − d1 ≤ 0,
-// d2 ≥ d, y en T hf ≤ 0, hf ≥ h, bw ≤ 0, bw > b. El error nombra el control.
-Estado ComprobarGeometria(const EstadoDiseno& e, const CamposGeometria& campos = {});
 
 // Comprueba que los parámetros generales estén confirmados (fyd, fycd y fcd positivos); si no,
 // MensajeConfirmarParametros.

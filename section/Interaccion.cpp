@@ -2,7 +2,7 @@
 
 #include "common/Numeros.h"
 #include "section/DimensionarSeccion.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/ce/Ecuaciones.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include "common/Descripcion.h"
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 
 #include <array>
 #include <string>

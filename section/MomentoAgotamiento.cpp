@@ -2,11 +2,11 @@
 #include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/PasosBusqueda.h"
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 #include "section/ce/Seccion.h"
 
 #include <algorithm>

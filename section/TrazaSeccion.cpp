@@ -1,17 +1,17 @@
 #include "section/TrazaSeccion.h"
 #include "materiales/ehe98/Leyes.h"
 
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 
 #include "common/Numeros.h"
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 #include "section/CasosDiseno.h"
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/Resultados.h"
 #include "materiales/ce/Hormigon.h"
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 #include "section/ce/TrazaSeccion.h"
 
 #include <cmath>

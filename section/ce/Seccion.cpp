@@ -34,10 +34,6 @@ template <typename F> double Biseccion(F f, double lo, double hi) {
     return hi;
 }
 
-CapasSeccion CapasDelEstado(const EstadoDiseno& e) {
-    return CapasDe(e.SeccionRectangular, e.h, e.b, e.bw, e.hf);
-}
-
 // Guarda la fibra neutra x, el bloque y las deformaciones de las armaduras (epsS1 alargamiento,
 // epsS2 acortamiento) y sus tensiones de compresión.
 void GuardarPlano(EstadoDiseno& e, const LeyesSeccion& l, double x) {
@@ -268,12 +264,6 @@ Estado FlexionSimetrica(EstadoDiseno& e, const LeyesSeccion& l) {
 }
 
 } // namespace
-
-BloqueHormigon Bloque(const EstadoDiseno& e, const LeyHormigon& l, double x) {
-    if (!(x > 0.0))
-        return {};
-    return IntegrarHormigon(CapasDelEstado(e), PlanoUltimo(l, e.h, x), l);
-}
 
 void CalcularLimites(EstadoDiseno& e, const LeyesSeccion& l) {
     e.d = e.h - e.d1;

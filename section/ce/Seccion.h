@@ -6,15 +6,12 @@
 
 #include "common/Resultado.h"
 #include "design/EstadoDiseno.h"
-#include "section/IntegradorSeccion.h"
-#include "section/LeyesSeccion.h"
+#include "materiales/IntegradorSeccion.h"
+#include "materiales/LeyesSeccion.h"
+#include "materiales/ce/Leyes.h"
 #include "section/MomentoAgotamiento.h"
 
 namespace velmora::ce {
-
-// Resultante del hormigón y su profundidad con la fibra neutra en x (mm; infinito: εc2
-// uniforme; x ≤ 0: sin bloque) en la sección del estado (h, b, bw, hf, SeccionRectangular).
-[[nodiscard]] BloqueHormigon Bloque(const EstadoDiseno& e, const LeyHormigon& l, double x);
 
 // Límites, 6.1: d := h − d1; ξlim := εcu2/(εcu2 + fyd/Es); xlim := ξlim·d; yLim, Clim con el
 // bloque en xlim; Mlim := Clim·(d − yLim).

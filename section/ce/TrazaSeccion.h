@@ -5,7 +5,7 @@
 
 #include "common/Traza.h"
 #include "design/EstadoDiseno.h"
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 #include "section/MomentoAgotamiento.h"
 
 namespace velmora::ce {

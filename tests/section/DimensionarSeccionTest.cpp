@@ -1,7 +1,7 @@
 #include "section/DimensionarSeccion.h"
 
 #include "SeccionReferencia.h"
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 
 #include <gtest/gtest.h>
 #include <string>

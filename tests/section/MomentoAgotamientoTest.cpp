@@ -1,9 +1,9 @@
 #include "section/MomentoAgotamiento.h"
 
 #include "SeccionReferencia.h"
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 #include "materiales/ehe98/Leyes.h"
 
 #include <cmath>
@@ -16,6 +16,18 @@ double CentroDiagrama(double E) {
     if (E <= ehe98::EpsilonC0)
         return E * (125.0 * E - 1.0) / (500.0 * E - 3.0);
     return (1500000.0 * E * E + 1.0 - 2000.0 * E) / (3000000.0 * E - 2000.0);
+}
+
+double TensionHormigon(double eps, double fcd) {
+    if (!(eps > 0.0))
+        return 0.0;
+    if (eps <= ehe98::EpsilonC0)
+        return ehe98::Cansancio * fcd * (1000.0 * eps - 250000.0 * eps * eps);
+    return ehe98::Cansancio * fcd;
+}
+
+double Fcd(double fck, double gammaC) {
+    return fck / gammaC;
 }
 
 void BloqueComprimido(EstadoDiseno& e, double x) {

@@ -3,7 +3,7 @@
 // de los materiales de LeyesSeccion: el hormigón por capas de ancho constante, en forma cerrada,
 // y cada armadura con el diagrama del acero.
 
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 
 #include <array>
 

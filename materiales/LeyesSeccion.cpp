@@ -1,12 +1,11 @@
-#include "section/LeyesSeccion.h"
+#include "materiales/LeyesSeccion.h"
 #include "materiales/ehe98/Leyes.h"
 
 #include "design/EstadoDiseno.h"
-#include "diagrams/ParabolaRectangulo.h"
 #include "materiales/ce/Hormigon.h"
-#include "section/BloqueComprimido.h"
-#include "section/LeyesMateriales.h"
-#include "section/ce/Ecuaciones.h"
+#include "materiales/BloqueComprimido.h"
+#include "materiales/LeyesMateriales.h"
+#include "materiales/ce/Leyes.h"
 
 namespace velmora {
 

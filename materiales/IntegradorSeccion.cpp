@@ -1,4 +1,4 @@
-#include "section/IntegradorSeccion.h"
+#include "materiales/IntegradorSeccion.h"
 
 #include <algorithm>
 

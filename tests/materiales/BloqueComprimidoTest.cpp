@@ -1,6 +1,6 @@
-#include "section/BloqueComprimido.h"
+#include "materiales/BloqueComprimido.h"
 
-#include "SeccionReferencia.h"
+#include "section/SeccionReferencia.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "section/LeyesMateriales.h"
+#include "materiales/LeyesMateriales.h"
 
-#include "SeccionReferencia.h"
+#include "section/SeccionReferencia.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
