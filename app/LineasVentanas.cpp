@@ -3,14 +3,14 @@
 #include "anchorage/VentanaLongitudAnclaje.h"
 #include "app/Aplicacion.h"
 #include "app/VentanaPrincipal.h"
-#include "cli/Proyecto.h"
 #include "common/Campos.h"
 #include "common/GrupoOpciones.h"
+#include "cracking/VentanaFisuracion.h"
 #include "deflection/VentanaFlechas.h"
 #include "design/ParametrosGenerales.h"
 #include "design/Ranuras.h"
+#include "documento/Proyecto.h"
 #include "section/VentanaMomento.h"
-#include "cracking/VentanaFisuracion.h"
 #include "shear/VentanaTransversal1.h"
 
 #include <QCheckBox>
@@ -104,8 +104,8 @@ std::optional<Json> ValorDe(Aplicacion& app, const ControlLeido& c) {
         // Una casilla de los parámetros inhabilitada por el tipo de elemento no se puede pedir
         // marcada (el OK no la aplica): se deja con su valor de arranque, que es la marca.
         if (auto* casilla = qobject_cast<QCheckBox*>(w);
-            casilla && !(c.ventana == "ParametrosGenerales" && !casilla->isEnabled() &&
-                         casilla->isChecked()))
+            casilla &&
+            !(c.ventana == "ParametrosGenerales" && !casilla->isEnabled() && casilla->isChecked()))
             return casilla->isChecked();
         break;
     }
@@ -175,7 +175,7 @@ Json Sonda(const Aplicacion& app, const EntradaProyecto& e) {
 
 // Los controles de una entrada no cambian durante la sesión: se sondean una vez.
 const std::vector<ControlLeido>& ControlesDeEntrada(const Aplicacion& app,
-                                                   const EntradaProyecto& e) {
+                                                    const EntradaProyecto& e) {
     static std::map<std::string, std::vector<ControlLeido>> memoria;
     const Json sonda = Sonda(app, e);
     const std::string clave = e.calculo + sonda.dump();
@@ -228,8 +228,8 @@ Json LineaDeEntrada(Aplicacion& app, const EntradaProyecto& entrada) {
         if (r.calculo != entrada.calculo)
             continue;
         const QWidget* ventana = Ventana(app, std::string(r.ventana));
-        const QWidget* boton = ventana ? ventana->findChild<QWidget*>(QLatin1String(r.boton))
-                                       : nullptr;
+        const QWidget* boton =
+            ventana ? ventana->findChild<QWidget*>(QLatin1String(r.boton)) : nullptr;
         if (boton && TextoDe(boton) != QString::fromUtf8(r.sinDefinir))
             ranuras[std::to_string(r.ranura)] = Ranura(app.Estado, r.ranura);
     }
@@ -276,7 +276,8 @@ void AplicarLinea(Aplicacion& app, const Json& linea) {
         if (c.ventana.empty()) {
             if (const auto v = linea.find(c.control); v != linea.end())
                 valor = &*v;
-        } else if (const auto w = linea.find(c.ventana); w != linea.end() && w->contains(c.control)) {
+        } else if (const auto w = linea.find(c.ventana);
+                   w != linea.end() && w->contains(c.control)) {
             valor = &(*w)[c.control];
         }
         if (valor)
@@ -311,7 +312,8 @@ std::vector<std::string> PartesDistintas(const Json& linea, const Json& mostrada
         if (std::find(partes.begin(), partes.end(), parte) == partes.end())
             partes.push_back(parte);
     };
-    for (const ControlLeido& c : ControlesDelCalculo(linea.value("calculo", std::string()), linea)) {
+    for (const ControlLeido& c :
+         ControlesDelCalculo(linea.value("calculo", std::string()), linea)) {
         const Json* pedido = ValorEnLinea(linea, c);
         const Json* visto = ValorEnLinea(mostrada, c);
         if ((visto ? *visto : c.defecto) != (pedido ? *pedido : c.defecto))

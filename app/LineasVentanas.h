@@ -5,7 +5,7 @@
 // grupo de opciones, casilla, contador), de modo que la línea lleva exactamente lo que
 // velmora-calc lee de cada cálculo.
 
-#include "cli/Contexto.h"
+#include "documento/Contexto.h"
 
 #include <QString>
 #include <optional>

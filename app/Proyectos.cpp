@@ -3,13 +3,13 @@
 #include "app/Aplicacion.h"
 #include "app/LineasVentanas.h"
 #include "app/VentanaPrincipal.h"
-#include "cli/Lote.h"
-#include "cli/Proyecto.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
 #include "common/DialogoGuardar.h"
 #include "common/GrupoOpciones.h"
 #include "design/ParametrosGenerales.h"
+#include "documento/Lote.h"
+#include "documento/Proyecto.h"
 #include "report/DialogoDatosProyecto.h"
 
 #include <QAction>
@@ -209,9 +209,8 @@ QString TProyectos::Nombre() const {
 
 void TProyectos::ActualizarTitulo() {
     TVentanaPrincipal* principal = app_.VentanaPrincipal;
-    principal->setWindowTitle(ruta_.isEmpty()
-                                  ? QStringLiteral("Velmora[*]")
-                                  : QStringLiteral("Velmora — %1[*]").arg(Nombre()));
+    principal->setWindowTitle(ruta_.isEmpty() ? QStringLiteral("Velmora[*]")
+                                              : QStringLiteral("Velmora — %1[*]").arg(Nombre()));
     principal->setWindowModified(modificado_);
 }
 
@@ -266,7 +265,8 @@ void TProyectos::Empezar() {
 void TProyectos::ConfirmarParametros() {
     (void)DerivarMateriales(app_.Estado, app_.ParametrosGenerales->Eleccion());
     app_.VentanaPrincipal->Desbloquear();
-    app_.VentanaPrincipal->MostrarNorma(Q(TextoNormaEnUso(app_.ParametrosGenerales->NormaElegida())));
+    app_.VentanaPrincipal->MostrarNorma(
+        Q(TextoNormaEnUso(app_.ParametrosGenerales->NormaElegida())));
 }
 
 void TProyectos::Nuevo() {
@@ -282,8 +282,8 @@ QString TProyectos::Cargar(const Proyecto& proyecto) {
     Empezar();
     datos_ = proyecto.datos;
     // Los datos del proyecto abierto encabezan desde ahora sus memorias de cálculo.
-    if (const DatosProyecto d = Datos(); !d.proyecto.empty() || !d.elemento.empty() ||
-                                         !d.autor.empty())
+    if (const DatosProyecto d = Datos();
+        !d.proyecto.empty() || !d.elemento.empty() || !d.autor.empty())
         GuardarDatosProyecto(d);
     for (const Json& linea : proyecto.lineas)
         if (const auto r = linea.find("ranuras"); r != linea.end())
@@ -333,7 +333,7 @@ QString TProyectos::AvisoDeLineas(const Proyecto& proyecto,
             return QStringLiteral("la ranura de armadura %1").arg(Q(parte.substr(8)));
         const QWidget* v = app_.VentanaPrincipal->findChild<QWidget*>(Q(parte));
         return QStringLiteral("«%1»").arg(v && !v->windowTitle().isEmpty() ? v->windowTitle()
-                                                                            : Q(parte));
+                                                                           : Q(parte));
     };
     QStringList lineas;
     for (std::size_t i = 0; i < orden_.size(); ++i) {
@@ -348,11 +348,12 @@ QString TProyectos::AvisoDeLineas(const Proyecto& proyecto,
             continue;
         QStringList partes;
         for (const std::string& parte : distintas)
-            partes << (duenos.contains(parte)
-                           ? QStringLiteral("%1 muestra la línea %2")
-                                 .arg(nombre(parte))
-                                 .arg(duenos.at(parte))
-                           : QStringLiteral("%1 muestra sus valores de arranque").arg(nombre(parte)));
+            partes
+                << (duenos.contains(parte)
+                        ? QStringLiteral("%1 muestra la línea %2")
+                              .arg(nombre(parte))
+                              .arg(duenos.at(parte))
+                        : QStringLiteral("%1 muestra sus valores de arranque").arg(nombre(parte)));
         lineas << QStringLiteral("• Línea %1 («%2»): %3.")
                       .arg(renglon(i))
                       .arg(Q(r.literal.value("calculo", std::string())),

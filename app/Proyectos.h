@@ -1,10 +1,10 @@
 #pragma once
 // Proyectos: el menú «Archivo» (Nuevo, Abrir, Guardar, Guardar como, Recientes, Salir), el
 // título de la ventana principal con el nombre del proyecto y la marca de cambios sin guardar,
-// y la pregunta de guardar antes de perderlos. El formato del fichero está en cli/Proyecto.h.
+// y la pregunta de guardar antes de perderlos. El formato del fichero está en documento/Proyecto.h.
 
-#include "cli/Proyecto.h"
 #include "common/Resultado.h"
+#include "documento/Proyecto.h"
 
 #include <QObject>
 #include <QString>

@@ -2,9 +2,10 @@
 // elementos, los dos aceros, esfuerzos desde cero hasta más allá del equilibrio), en diseños por
 // segundo. Mide también, por separado, la lectura del JSON, para saber qué domina.
 
-#include "cli/Contexto.h"
+#include "cli/Tanda.h"
+#include "documento/Contexto.h"
+#include "documento/Lote.h"
 #include "materiales/ehe98/Leyes.h"
-#include "cli/Lote.h"
 
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>
@@ -28,7 +29,9 @@ std::string Metros(double m) {
 const std::vector<std::string>& TandaMixta() {
     static const std::vector<std::string> lineas = [] {
         std::mt19937_64 g(14);
-        auto u = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(g); };
+        auto u = [&](double a, double b) {
+            return std::uniform_real_distribution<double>(a, b)(g);
+        };
         auto n = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(g); };
         std::vector<std::string> v;
         for (int i = 0; i < 10000; ++i) {
@@ -42,9 +45,8 @@ const std::vector<std::string>& TandaMixta() {
                         Metros(b) + R"(", "Valor3": "0.04", "Valor4": "0.04", )";
             else
                 datos = R"("DatosSeccionT": {"Valorh": ")" + Metros(h) + R"(", "Valorb": ")" +
-                        Metros(b) + R"(", "Valorhf": ")" + Metros(0.2 * h) +
-                        R"(", "Valorbw": ")" + Metros(0.3 * b) +
-                        R"(", "Valord2": "0.04", "Valord1": "0.04", )";
+                        Metros(b) + R"(", "Valorhf": ")" + Metros(0.2 * h) + R"(", "Valorbw": ")" +
+                        Metros(0.3 * b) + R"(", "Valord2": "0.04", "Valord1": "0.04", )";
             v.push_back(R"({"calculo": "seccion", "ParametrosGenerales": {"GrupoTipoElemento": )" +
                         std::to_string(n(0, 4)) + R"(, "GrupoDesignacionAcero": )" +
                         std::to_string(n(0, 1)) + "}, " + datos + R"("Valor5": ")" +
@@ -78,7 +80,6 @@ void TandaSoloLectura(benchmark::State& estado) {
 
 BENCHMARK(TandaVelmoraCalc)->Unit(benchmark::kMillisecond);
 BENCHMARK(TandaSoloLectura)->Unit(benchmark::kMillisecond);
-
 
 namespace {
 // El volcado de `estado` de una respuesta: construirlo y escribirlo.

@@ -1,5 +1,5 @@
-#include "cli/Lote.h"
 #include "common/Version.h"
+#include "cli/Tanda.h"
 
 #include <cerrno>
 #include <cstring>

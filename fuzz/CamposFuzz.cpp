@@ -6,7 +6,7 @@
 // Un campo sin texto conserva su valor de arranque.
 
 #include "Comprobar.h"
-#include "cli/Lote.h"
+#include "documento/Lote.h"
 
 #include <nlohmann/json.hpp>
 
@@ -123,8 +123,7 @@ const std::vector<CamposCalculo> Tabla = {
       {"VentanaParabola", "Valor5"},
       {"VentanaParabola", "Valor6"},
       {"VentanaParabola", "ResistenciaCaracteristica"}},
-     {{"VentanaParabola", "GrupoTipoSeccion", 2},
-      {"VentanaParabola", "GrupoSituacionProyecto", 2}},
+     {{"VentanaParabola", "GrupoTipoSeccion", 2}, {"VentanaParabola", "GrupoSituacionProyecto", 2}},
      {}},
     {"conversion",
      {{"VentanaConversion", "ValorOrigen"}},
@@ -188,9 +187,7 @@ const std::vector<CamposCalculo> Tabla = {
      {}},
     {"retraccion",
      {{VR, "Edad"}, {VR, "Area"}, {VR, "Perimetro"}},
-     {{VR, "GrupoConsistencia", 3},
-      {VR, "GrupoMedioAmbiente", 4},
-      {VR, "EspesorFicticioConocido"}},
+     {{VR, "GrupoConsistencia", 3}, {VR, "GrupoMedioAmbiente", 4}, {VR, "EspesorFicticioConocido"}},
      {}},
     {"fisuracion",
      {{VF, "Valorh"},

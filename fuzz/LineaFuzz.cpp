@@ -2,7 +2,7 @@
 // respuesta. Toda línea tiene una respuesta de una línea, correcta o de error.
 
 #include "Comprobar.h"
-#include "cli/Lote.h"
+#include "documento/Lote.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,7 +6,7 @@
 // página es un documento completo en UTF-8 con un capítulo por línea calculada.
 
 #include "Comprobar.h"
-#include "cli/MemoriaTanda.h"
+#include "documento/MemoriaTanda.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -62,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     if (memoria.capitulos.size() > renglones)
         Infraccion("Más capítulos que renglones", std::string(texto));
     const std::string pagina = PaginaInforme(CabeceraDeHoy(memoria.cabecera), memoria.capitulos);
-    if (!pagina.starts_with("<!DOCTYPE html>") || !pagina.ends_with("</html>\n") ||
-        !EsUtf8(pagina))
+    if (!pagina.starts_with("<!DOCTYPE html>") || !pagina.ends_with("</html>\n") || !EsUtf8(pagina))
         Infraccion("La memoria no es una página completa en UTF-8", std::string(texto));
     return 0;
 }

@@ -5,8 +5,8 @@
 // contestan como en velmora-calc.
 
 #include "Comprobar.h"
-#include "cli/Lote.h"
-#include "cli/Proyecto.h"
+#include "documento/Lote.h"
+#include "documento/Proyecto.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "report/MemoriaLote.h"
 
-#include "cli/MemoriaTanda.h"
+#include "documento/MemoriaTanda.h"
 #include "report/DocumentoInforme.h"
 
 #include <QFile>
@@ -30,8 +30,9 @@ bool EscribirMemoriaDeTanda(const QString& entrada, const QString& salida,
     MemoriaTanda memoria{proyecto, {}};
     std::size_t renglon = 0;
     std::string e;
-    if (!LeerMemoriaTanda(std::string_view(texto.constData(), static_cast<std::size_t>(texto.size())),
-                          memoria, renglon, e)) {
+    if (!LeerMemoriaTanda(
+            std::string_view(texto.constData(), static_cast<std::size_t>(texto.size())), memoria,
+            renglon, e)) {
         error = QStringLiteral("Línea %1 de «%2»: %3")
                     .arg(renglon)
                     .arg(entrada, QString::fromStdString(e));

@@ -3,7 +3,7 @@
 
 #include "Programa.h"
 #include "app/LineasVentanas.h"
-#include "cli/Contexto.h"
+#include "documento/Contexto.h"
 #include "report/VentanaMemoria.h"
 #include "ventanas/Controles.h"
 
@@ -36,9 +36,11 @@ private slots:
         // Datos de arranque salvo donde hace falta una armadura; lo esperado es un resultado
         // del caso y, donde lo hay, el artículo que lo rige.
         const auto fila = [](const char* v, const char* l, const char* e) {
-            QTest::newRow(v) << QString::fromUtf8(v) << QString::fromUtf8(l) << QString::fromUtf8(e);
+            QTest::newRow(v) << QString::fromUtf8(v) << QString::fromUtf8(l)
+                             << QString::fromUtf8(e);
         };
-        fila("VentanaResultados", R"({"calculo":"seccion","DatosSeccion":{"Valor5":"100"}})", "8.622");
+        fila("VentanaResultados", R"({"calculo":"seccion","DatosSeccion":{"Valor5":"100"}})",
+             "8.622");
         fila("VentanaMomento",
              R"({"calculo":"momento","DatosSeccion":{},"VentanaMomento":{"Comprimida":false},)"
              R"("ranuras":{"1":[[3,16]]}})",

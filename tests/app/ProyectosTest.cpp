@@ -3,19 +3,19 @@
 // que no deja el fichero a medias y la tanda de un proyecto con los mismos rótulos que las
 // ventanas.
 
-#include "Programa.h"
-#include "app/LineasVentanas.h"
 #include "app/Proyectos.h"
-#include "app/VentanaPrincipal.h"
+#include "Programa.h"
 #include "anchorage/VentanaLongitudAnclaje.h"
-#include "deflection/VentanaFlechas.h"
-#include "section/VentanaMomento.h"
-#include "cracking/VentanaFisuracion.h"
-#include "shear/VentanaTransversal1.h"
-#include "cli/Lote.h"
-#include "cli/Proyecto.h"
+#include "app/LineasVentanas.h"
+#include "app/VentanaPrincipal.h"
 #include "common/Avisar.h"
 #include "common/GrupoOpciones.h"
+#include "cracking/VentanaFisuracion.h"
+#include "deflection/VentanaFlechas.h"
+#include "documento/Lote.h"
+#include "documento/Proyecto.h"
+#include "section/VentanaMomento.h"
+#include "shear/VentanaTransversal1.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 
@@ -24,8 +24,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -92,9 +92,7 @@ class PruebaProyectos : public QObject {
 
     TProyectos& P() { return *app_->Proyectos; }
     QString Ruta(const char* nombre) { return carpeta_.filePath(QString::fromUtf8(nombre)); }
-    QWidget* Ventana(const char* nombre) {
-        return Hijo<QWidget>(app_->VentanaPrincipal, nombre);
-    }
+    QWidget* Ventana(const char* nombre) { return Hijo<QWidget>(app_->VentanaPrincipal, nombre); }
     // Las líneas de todas las entradas, usadas o no: todos los controles y ranuras.
     std::vector<Json> Todo() {
         std::vector<Json> v;
@@ -112,7 +110,8 @@ class PruebaProyectos : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")).remove(QStringLiteral("Recientes"));
+        QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora"))
+            .remove(QStringLiteral("Recientes"));
     }
     void init() {
         programa_ = std::make_unique<pruebas::Programa>();
@@ -166,7 +165,8 @@ private slots:
         app_->VentanaFisuracion->FijarArmadura(2, true);
         const auto antes = Todo();
         QVERIFY(P().GuardarEn(Ruta("todo.velmora")));
-        QCOMPARE(app_->VentanaPrincipal->windowTitle(), QStringLiteral("Velmora — todo.velmora[*]"));
+        QCOMPARE(app_->VentanaPrincipal->windowTitle(),
+                 QStringLiteral("Velmora — todo.velmora[*]"));
 
         P().Nuevo();
         QVERIFY(Todo() != antes);
@@ -175,8 +175,8 @@ private slots:
         const auto despues = Todo();
         QCOMPARE(despues.size(), antes.size());
         for (std::size_t i = 0; i < antes.size(); ++i)
-            QVERIFY2(despues[i] == antes[i],
-                     qPrintable(QString::fromStdString(antes[i].dump() + "\n" + despues[i].dump())));
+            QVERIFY2(despues[i] == antes[i], qPrintable(QString::fromStdString(
+                                                 antes[i].dump() + "\n" + despues[i].dump())));
         QVERIFY(!P().Modificado());
         // Una sola línea por entrada usada, más la cabecera.
         QCOMPARE(Leer(Ruta("todo.velmora")).count(QLatin1Char('\n')),
@@ -232,8 +232,7 @@ private slots:
             texto += l + '\n';
         Escribir(Ruta("propias.velmora"), texto);
         QStringList avisos;
-        const auto anterior =
-            FijarSumideroAvisos([&](QWidget*, const QString& t) { avisos << t; });
+        const auto anterior = FijarSumideroAvisos([&](QWidget*, const QString& t) { avisos << t; });
         QVERIFY(P().AbrirFichero(Ruta("propias.velmora")));
         FijarSumideroAvisos(anterior);
         QCOMPARE(avisos.size(), 1);
@@ -248,7 +247,8 @@ private slots:
               "• Línea 8 («flechas»): «Parámetros generales» muestra la línea 2",
               "• Línea 9 («anclaje»): la ranura de armadura 1 muestra la línea 16"})
             QVERIFY2(avisos[0].contains(QString::fromUtf8(esperado)),
-                     qPrintable(QStringLiteral("falta «%1» en:\n%2").arg(QString::fromUtf8(esperado), avisos[0])));
+                     qPrintable(QStringLiteral("falta «%1» en:\n%2")
+                                    .arg(QString::fromUtf8(esperado), avisos[0])));
         QVERIFY2(!avisos[0].contains(QStringLiteral("Línea 2 (")), qPrintable(avisos[0]));
         for (const char* sinAviso : {"«pilar»", "«conversion»", "«acero»"})
             QVERIFY2(!avisos[0].contains(QString::fromUtf8(sinAviso)), qPrintable(avisos[0]));
@@ -360,10 +360,12 @@ private slots:
         RecogerAvisos avisos;
         QVERIFY(!P().GuardarEn(imposible));
         QCOMPARE(avisos.avisos.size(), 1);
-        QVERIFY2(avisos.avisos[0].startsWith(QStringLiteral("No se ha podido guardar el proyecto en «") +
-                                             QDir::toNativeSeparators(imposible) + QStringLiteral("»: ")),
+        QVERIFY2(avisos.avisos[0].startsWith(
+                     QStringLiteral("No se ha podido guardar el proyecto en «") +
+                     QDir::toNativeSeparators(imposible) + QStringLiteral("»: ")),
                  qPrintable(avisos.avisos[0]));
-        QVERIFY(avisos.avisos[0].endsWith(QStringLiteral("Los datos siguen en las ventanas, sin guardar.")));
+        QVERIFY(avisos.avisos[0].endsWith(
+            QStringLiteral("Los datos siguen en las ventanas, sin guardar.")));
         QCOMPARE(P().Ruta(), QFileInfo(Ruta("viejo.velmora")).absoluteFilePath());
     }
 
@@ -387,22 +389,37 @@ private slots:
     void LaTandaDaLosRotulosDeLasVentanas_data() {
         QTest::addColumn<QString>("ventana");
         QTest::addColumn<QByteArray>("linea");
-        QTest::newRow("sección") << "DatosSeccion"
-                                 << QByteArray(R"({"calculo":"seccion","DatosSeccion":{"Valor5":"120","Valor6":"50"}})");
-        QTest::newRow("cortante") << "VentanaTransversal1"
-                                  << QByteArray(R"({"calculo":"cortante","VentanaTransversal1":{"CuadroVd2":"150"},"ranuras":{"0":[[4,20]]}})");
-        QTest::newRow("flechas") << "VentanaFlechas"
-                                 << QByteArray(R"({"calculo":"flechas","VentanaFlechas":{"ValorMa":"60"},"ranuras":{"1":[[3,16]],"2":[[2,12]]}})");
-        QTest::newRow("fisuración") << "VentanaFisuracion"
-                                    << QByteArray(R"({"calculo":"fisuracion","VentanaFisuracion":{"MomentoCP":"130","ClaseExposicion":2},"ranuras":{"1":[[4,16]],"2":[[2,12]]}})");
-        QTest::newRow("retracción") << "VentanaRetraccion"
-                                    << QByteArray(R"({"calculo":"retraccion","VentanaRetraccion":{"GrupoConsistencia":2}})");
-        QTest::newRow("fluencia CE") << "VentanaFluenciaCE"
-                                     << QByteArray(R"({"calculo":"fluencia_ce","VentanaFluenciaCE":{"ResistenciaCaracteristica":"30","Tiempo01":"7","Tension":"12"}})");
-        QTest::newRow("retracción CE") << "VentanaRetraccionCE"
-                                       << QByteArray(R"({"calculo":"retraccion_ce","VentanaRetraccionCE":{"Edad":"365","GrupoClaseCemento":2}})");
-        QTest::newRow("flechas CE") << "VentanaFlechas"
-                                    << QByteArray(R"({"calculo":"flechas","ParametrosGenerales":{"GrupoNorma":1},"VentanaFlechas":{"ValorMa":"60","GrupoDuracionCarga":1},"ranuras":{"1":[[3,16]],"2":[[2,12]]},"VentanaResultadosFlecha":{"CoeficienteFluencia":"2.5"}})");
+        QTest::newRow("sección")
+            << "DatosSeccion"
+            << QByteArray(R"({"calculo":"seccion","DatosSeccion":{"Valor5":"120","Valor6":"50"}})");
+        QTest::newRow("cortante")
+            << "VentanaTransversal1"
+            << QByteArray(
+                   R"({"calculo":"cortante","VentanaTransversal1":{"CuadroVd2":"150"},"ranuras":{"0":[[4,20]]}})");
+        QTest::newRow("flechas")
+            << "VentanaFlechas"
+            << QByteArray(
+                   R"({"calculo":"flechas","VentanaFlechas":{"ValorMa":"60"},"ranuras":{"1":[[3,16]],"2":[[2,12]]}})");
+        QTest::newRow("fisuración")
+            << "VentanaFisuracion"
+            << QByteArray(
+                   R"({"calculo":"fisuracion","VentanaFisuracion":{"MomentoCP":"130","ClaseExposicion":2},"ranuras":{"1":[[4,16]],"2":[[2,12]]}})");
+        QTest::newRow("retracción")
+            << "VentanaRetraccion"
+            << QByteArray(
+                   R"({"calculo":"retraccion","VentanaRetraccion":{"GrupoConsistencia":2}})");
+        QTest::newRow("fluencia CE")
+            << "VentanaFluenciaCE"
+            << QByteArray(
+                   R"({"calculo":"fluencia_ce","VentanaFluenciaCE":{"ResistenciaCaracteristica":"30","Tiempo01":"7","Tension":"12"}})");
+        QTest::newRow("retracción CE")
+            << "VentanaRetraccionCE"
+            << QByteArray(
+                   R"({"calculo":"retraccion_ce","VentanaRetraccionCE":{"Edad":"365","GrupoClaseCemento":2}})");
+        QTest::newRow("flechas CE")
+            << "VentanaFlechas"
+            << QByteArray(
+                   R"({"calculo":"flechas","ParametrosGenerales":{"GrupoNorma":1},"VentanaFlechas":{"ValorMa":"60","GrupoDuracionCarga":1},"ranuras":{"1":[[3,16]],"2":[[2,12]]},"VentanaResultadosFlecha":{"CoeficienteFluencia":"2.5"}})");
     }
     void LaTandaDaLosRotulosDeLasVentanas() {
         QFETCH(QString, ventana);
@@ -429,8 +446,8 @@ private slots:
                     continue;
                 ++comparados;
                 // La tanda escribe con \r el salto de línea de Label7 (así está en su contrato).
-                const QString texto = Q(esperado.get<std::string>()).replace(QLatin1Char('\r'),
-                                                                             QLatin1Char('\n'));
+                const QString texto =
+                    Q(esperado.get<std::string>()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
                 if (TextoVisible(c) != texto)
                     diferencias << QStringLiteral("%1: «%2» / «%3»")
                                        .arg(Q(control), TextoVisible(c), texto);

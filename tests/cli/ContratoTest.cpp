@@ -1,7 +1,8 @@
 // Contrato de velmora-calc: forma de las respuestas, errores de línea y tandas.
 
 #include "Procesar.h"
-#include "cli/Lote.h"
+#include "cli/Tanda.h"
+#include "documento/Lote.h"
 
 #include <gtest/gtest.h>
 
@@ -204,8 +205,7 @@ TEST(Tanda, RespuestaCorrectaEnOrden) {
 // --sin-estado: la misma respuesta sin "estado", en los cálculos que lo llevan y en los errores.
 TEST(Tanda, SinEstadoEsLaRespuestaSinEstado) {
     for (const char* linea : {R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})",
-                              R"({"calculo": "parametros"})",
-                              R"({"calculo": "conversion"})",
+                              R"({"calculo": "parametros"})", R"({"calculo": "conversion"})",
                               R"({"calculo": "seccion", "DatosSeccion": {"Valor1": "0"}})"}) {
         Json completa = Procesar(linea);
         completa.erase("estado");

@@ -3,7 +3,7 @@
 // usó (ni un divisor «0», ni 16 cifras, ni los controles que no intervienen).
 
 #include "Procesar.h"
-#include "cli/Contexto.h"
+#include "documento/Contexto.h"
 #include "tests/common/Expresion.h"
 
 #include <gtest/gtest.h>
@@ -156,7 +156,7 @@ TEST(MemoriaConDatosExtremos, NingunDivisorCeroNiDieciseisCifras) {
     EXPECT_FALSE(DieciseisCifras(h));
     const Json entrada = Json::parse(linea);
     Contexto c(entrada, "seccion");
-    Calculos().at("seccion").funcion(c);
+    Catalogo().at("seccion").funcion(c);
     for (const auto& a : c.Capitulo().apartados) {
         const auto p = pruebas::ProblemasTraza(a.traza);
         EXPECT_TRUE(p.empty()) << a.titulo << ": " << p.front();

@@ -3,7 +3,7 @@
 // sin «nan», sin «inf» y con cada sustitución de sus trazas dando su valor.
 
 #include "Procesar.h"
-#include "cli/Contexto.h"
+#include "documento/Contexto.h"
 #include "tests/common/Expresion.h"
 
 #include <gtest/gtest.h>
@@ -226,7 +226,7 @@ TEST_P(InformeDeCadaCalculo, BienFormadoFinitoYConSusValores) {
 
     const std::string nombre = entrada["calculo"].get<std::string>();
     Contexto c(entrada, nombre);
-    Calculos().at(nombre).funcion(c);
+    Catalogo().at(nombre).funcion(c);
     for (const auto& a : c.Capitulo().apartados) {
         const auto p = pruebas::ProblemasTraza(a.traza);
         EXPECT_TRUE(p.empty()) << a.titulo << ": " << p.front();
@@ -248,7 +248,8 @@ TEST(Informe, CabeceraYCitasSegunLaNorma) {
               std::string::npos);
     EXPECT_NE(ce.find("Anejo 19, 3.1.6(1)"), std::string::npos);
     EXPECT_EQ(ce.find("art.\u00A0"), std::string::npos);
-    EXPECT_NE(ce.find("Intenso"), std::string::npos) << "el nivel de control se nombra como en la ventana";
+    EXPECT_NE(ce.find("Intenso"), std::string::npos)
+        << "el nivel de control se nombra como en la ventana";
 }
 
 // El momento de fisuración de las flechas se escribe con dos decimales en kN·m, como los demás
@@ -274,11 +275,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // El capítulo dice qué sección se calculó, sin nombres de ventanas.
 TEST(Informe, TituloConLaSeccion) {
-    const std::string t = Informe(
-        R"({"calculo": "seccion", "DatosSeccionT": {"Valor5": "100"}, "informe": "html"})");
+    const std::string t =
+        Informe(R"({"calculo": "seccion", "DatosSeccionT": {"Valor5": "100"}, "informe": "html"})");
     EXPECT_NE(t.find("Armadura longitudinal de la sección en T</h2>"), std::string::npos);
-    const std::string r = Informe(
-        R"({"calculo": "momento", "ranuras": {"1": [[3, 16]]}, "informe": "html"})");
+    const std::string r =
+        Informe(R"({"calculo": "momento", "ranuras": {"1": [[3, 16]]}, "informe": "html"})");
     EXPECT_NE(r.find("Momento de agotamiento de la sección rectangular</h2>"), std::string::npos);
     EXPECT_EQ(r.find("DatosSeccion"), std::string::npos);
 }

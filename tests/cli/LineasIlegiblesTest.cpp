@@ -1,7 +1,8 @@
 // Líneas que la biblioteca de JSON no puede leer: cada una da su línea de error y la tanda
 // sigue con la siguiente.
 
-#include "cli/Lote.h"
+#include "cli/Tanda.h"
+#include "documento/Lote.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Respuesta de velmora-calc a una línea, ya leída como JSON, para las pruebas.
 
-#include "cli/Lote.h"
+#include "documento/Lote.h"
 
 #include <nlohmann/json.hpp>
 

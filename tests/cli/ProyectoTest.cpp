@@ -1,8 +1,9 @@
 // Ficheros de proyecto: lo que se rechaza entero (con la línea y la causa), lo que se acepta tal
 // cual, la escritura y la tanda de velmora-calc sobre un proyecto.
 
-#include "cli/Lote.h"
-#include "cli/Proyecto.h"
+#include "documento/Proyecto.h"
+#include "cli/Tanda.h"
+#include "documento/Lote.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Cabecera + "{\"calculo\": \"seccion\", \"DatosSecion\": {\"Valor1\": \"1\"}}\n",
                     "Línea 2: «DatosSecion» no interviene en el cálculo «seccion»."},
         CasoRechazo{"VentanaDeOtroCalculo",
-                    Cabecera + "{\"calculo\": \"pilar\", \"VentanaFlechas\": {\"Valorh\": \"1\"}}\n",
+                    Cabecera +
+                        "{\"calculo\": \"pilar\", \"VentanaFlechas\": {\"Valorh\": \"1\"}}\n",
                     "Línea 2: «VentanaFlechas» no interviene en el cálculo «pilar»."},
         CasoRechazo{"ControlDesconocido",
-                    Cabecera + "\n{\"calculo\": \"seccion\", \"DatosSeccion\": {\"Valor9\": \"1\"}}\n",
+                    Cabecera +
+                        "\n{\"calculo\": \"seccion\", \"DatosSeccion\": {\"Valor9\": \"1\"}}\n",
                     "Línea 3: El control «Valor9» no existe en la ventana «DatosSeccion»"},
         CasoRechazo{"TextoComoNumero",
                     Cabecera + "{\"calculo\": \"seccion\", \"DatosSeccion\": {\"Valor1\": 0.4}}\n",
@@ -90,21 +93,21 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"DiametroNulo",
                     Cabecera + "{\"calculo\": \"area\", \"ranuras\": {\"1\": [[3, 0]]}}\n",
                     "Línea 2: El diámetro del grupo 1 de la ranura «1» debe estar entre 1 y 999"},
-        CasoRechazo{"ClaveRepetida",
-                    Cabecera + "{\"calculo\": \"pilar\", \"calculo\": \"area\"}\n",
+        CasoRechazo{"ClaveRepetida", Cabecera + "{\"calculo\": \"pilar\", \"calculo\": \"area\"}\n",
                     "Línea 2: la clave «calculo» aparece dos veces en el mismo objeto."},
         CasoRechazo{"ByteNulo", Cabecera + std::string("{\"calculo\": \"area\"}\0{", 21) + "\n",
                     "Línea 2: contiene un carácter nulo (byte 0) en la posición 20."},
-        CasoRechazo{"NoEsUtf8", Cabecera + "{\"calculo\": \"pilar\", \"VentanaTransversal2\": "
-                                           "{\"Valor1\": \"0,4\xF1\"}}\n",
+        CasoRechazo{"NoEsUtf8",
+                    Cabecera + "{\"calculo\": \"pilar\", \"VentanaTransversal2\": "
+                               "{\"Valor1\": \"0,4\xF1\"}}\n",
                     "Línea 2: no es JSON válido"},
         CasoRechazo{"DemasiadoHondo", Cabecera + std::string(100, '[') + std::string(100, ']'),
                     "Línea 2: anida más de 64 niveles"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
 TEST(Proyecto, UnTextoQueElCalculoRechazariaSeLeeTalCual) {
-    const auto r = LeerProyecto(Cabecera +
-                                "{\"calculo\": \"seccion\", \"DatosSeccion\": {\"Valor1\": \"abc\"}}\n");
+    const auto r = LeerProyecto(
+        Cabecera + "{\"calculo\": \"seccion\", \"DatosSeccion\": {\"Valor1\": \"abc\"}}\n");
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
     ASSERT_EQ(r.valor().lineas.size(), 1u);
     EXPECT_EQ(r.valor().lineas[0]["DatosSeccion"]["Valor1"], "abc");
@@ -123,9 +126,11 @@ TEST(Proyecto, UnaTandaSinCabeceraEsUnProyecto) {
 
 // Lo que un cálculo sólo lee cuando la línea lo trae también se admite, y sólo eso.
 TEST(Proyecto, ControlesQueSoloSeLeenSiSeDan) {
-    const auto bien = LeerProyecto(
-        Cabecera + R"({"calculo":"interaccion","VentanaInteraccion":{"AreaA1":"12.5"},)"
-                   R"("combinaciones":[["ELU-1","300","90"]]})" + "\n");
+    const auto bien =
+        LeerProyecto(Cabecera +
+                     R"({"calculo":"interaccion","VentanaInteraccion":{"AreaA1":"12.5"},)"
+                     R"("combinaciones":[["ELU-1","300","90"]]})" +
+                     "\n");
     EXPECT_TRUE(bien.ok()) << bien.error().mensaje;
     const auto mal = LeerProyecto(
         Cabecera + R"({"calculo":"interaccion","VentanaInteraccion":{"AreaA3":"1"}})" + "\n");
@@ -140,7 +145,8 @@ TEST(Proyecto, EscribirYLeerDevuelveLoMismo) {
     p.datos = {{"obra", "Nave en Écija"}, {"autor", "M. Ruiz"}};
     p.lineas.push_back(Json::parse(R"({"calculo":"area","IndiceArmadura":3,"ranuras":)"
                                    R"({"0":[[1,10]],"3":[[2,12],[3,16],[1,8]]}})"));
-    p.lineas.push_back(Json::parse(R"({"calculo":"pilar","VentanaTransversal2":{"Valor1":"0,45"}})"));
+    p.lineas.push_back(
+        Json::parse(R"({"calculo":"pilar","VentanaTransversal2":{"Valor1":"0,45"}})"));
     const std::string texto = EscribirProyecto(p);
     EXPECT_EQ(texto.substr(0, texto.find('\n')),
               R"({"velmora":1,"proyecto":{"obra":"Nave en Écija","autor":"M. Ruiz"}})");
@@ -199,7 +205,7 @@ TEST(Proyecto, ControlesQueLeeCadaCalculo) {
 // Una línea con todos los controles de un cálculo en su valor de arranque es una línea válida
 // de proyecto, para cada cálculo inscrito.
 TEST(Proyecto, LosValoresDeArranqueSonValidos) {
-    for (const auto& [nombre, _] : Calculos()) {
+    for (const auto& [nombre, _] : Catalogo()) {
         Json linea = {{"calculo", nombre}};
         const auto controles = ControlesDelCalculo(nombre);
         EXPECT_FALSE(controles.empty()) << nombre;

@@ -1,9 +1,9 @@
 // Selector de área de barras manejado por sus controles y por el protocolo de los llamadores.
 
 #include "design/VentanaArea.h"
-#include "cli/Contexto.h"
 #include "design/EstadoDiseno.h"
 #include "design/Ranuras.h"
+#include "documento/Contexto.h"
 #include "ventanas/Controles.h"
 #include "ventanas/Modal.h"
 

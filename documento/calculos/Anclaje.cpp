@@ -1,0 +1,79 @@
+// "anclaje": el botón «Longitud anclaje», con las barras de las posiciones I y II tomadas de las
+// ranuras 1 y 2 como si se hubieran aceptado en el selector con «Defina armadura».
+
+#include "anchorage/Anclaje.h"
+#include "anchorage/ComparacionNormas.h"
+#include "anchorage/DescripcionAnclaje.h"
+#include "design/Ranuras.h"
+#include "documento/Comparacion.h"
+#include "documento/TextosCampos.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* Datos = "VentanaLongitudAnclaje";
+constexpr const char* Resultados = "VentanaAnclaje";
+
+void CalcularAnclajeLinea(Contexto& c) {
+    // Sin "ParametrosGenerales" la comparación toma las elecciones de arranque.
+    EleccionParametros p;
+    if (c.Presente("ParametrosGenerales"))
+        p = c.ConfirmarParametros();
+    const TextosCampos textos = TextosDeCampos(c, Datos, CamposAnclaje);
+    EntradaAnclaje e;
+    e.DesignacionAcero = c.Indice(Datos, "GrupoDesignacionAcero", 0, 2);
+    e.ResistenciaCaracteristica = TextoCampo(textos, CampoResistenciaAnclaje);
+    e.Tipo = static_cast<TipoAnclaje>(c.Indice(Datos, "GrupoTipoAnclaje", 0, 3));
+    e.Decalaje = TextoCampo(textos, CampoDecalaje);
+    e.Recubrimiento = c.Casilla(Datos, "RecubrimientoHormigon", false);
+    e.Dinamicos = c.Casilla(Datos, "EfectosDinamicos", false);
+    e.Estricta = c.Casilla(Datos, "ArmaduraSuperabundante", false);
+    const std::size_t I = Indice(PosicionAnclaje::I), II = Indice(PosicionAnclaje::II);
+    e.Posicion[II] = c.Casilla(Datos, "PosicionII", true);
+    e.Traccion[II] = c.Casilla(Datos, "PosicionIITraccion", false);
+    e.Posicion[I] = c.Casilla(Datos, "PosicionI", true);
+    e.Traccion[I] = c.Casilla(Datos, "PosicionITraccion", true);
+    e.AreaEstricta[II] = TextoCampo(textos, CampoAreaII);
+    e.AreaEstricta[I] = TextoCampo(textos, CampoAreaI);
+
+    ValoresAnclaje v;
+    std::array<std::string, 2> boton{"Defina armadura", "Defina armadura"};
+    for (PosicionAnclaje p : PosicionesAnclaje) {
+        const int ranura = RanuraDe(p);
+        if (!c.RanuraDada(ranura))
+            continue;
+        c.Estado.IndiceArmadura = ranura;
+        SumarArea(c.Estado);
+        TomarArmaduraRanura(c.Estado, v, p);
+        boton[Indice(p)] = TextoArmadura(c.Estado, ranura);
+    }
+    const auto s = Exigir(CalcularLongitudesAnclaje(c.Estado, v, e));
+
+    c.Poner(Datos, "AreaPosicionII", boton[II]);
+    c.Poner(Datos, "AreaPosicionI", boton[I]);
+    c.Poner(Datos, "RecubrimientoHormigon", TextoRecubrimiento(c.Estado));
+    // Una posición no calculada tiene sus filas ocultas: rótulo vacío.
+    c.Poner(Resultados, "LongitudBasicaII", s.Calculada[II] ? s.LongitudBasica[II] : "");
+    c.Poner(Resultados, "LongitudNetaII", s.Calculada[II] ? s.LongitudNeta[II] : "");
+    c.Poner(Resultados, "LongitudBasicaI", s.Calculada[I] ? s.LongitudBasica[I] : "");
+    c.Poner(Resultados, "LongitudNetaI", s.Calculada[I] ? s.LongitudNeta[I] : "");
+    c.Poner(Resultados, "EtiquetaDecalaje", s.Nota ? "* Se ha sumado el decalaje" : "");
+    PonerNorma(c, Resultados);
+    for (PosicionAnclaje p : PosicionesAnclaje)
+        if (const std::size_t i = Indice(p); s.Calculada[i])
+            c.Informar(p == PosicionAnclaje::I ? "Anclaje de las barras en posición I"
+                                               : "Anclaje de las barras en posición II",
+                       [&] { return TrazaAnclaje(s.Datos[i], s.Longitud[i]); });
+    if (ComparacionPedida(c, Resultados))
+        PonerComparacion(c, Exigir(CompararNormasAnclaje(c.Estado, p, v, e)));
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoAnclaje() {
+    return {"anclaje", "Longitudes de anclaje de las barras",
+            "longitudes de anclaje básica y neta de las barras", &CalcularAnclajeLinea};
+}
+
+} // namespace velmora

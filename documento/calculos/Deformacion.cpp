@@ -1,0 +1,83 @@
+// "fluencia" y "retraccion": el botón «Calcular» de las ventanas de fluencia y de retracción.
+// Sólo usan los datos de su ventana: la respuesta no lleva el estado de diseño. Con
+// "BotonCompararNormas": true en la ventana de resultados, también la tabla de «Comparar normas»
+// con el Código Estructural.
+
+#include "documento/CamposLinea.h"
+#include "documento/Comparacion.h"
+#include "timedep/ComparacionDiferidas.h"
+#include "timedep/Fluencia.h"
+#include "timedep/Retraccion.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* Fluencia = "VentanaDeformacion";
+constexpr const char* ResultadosFluencia = "VentanaResultadosDeformacion";
+constexpr const char* Retraccion = "VentanaRetraccion";
+constexpr const char* ResultadosRetraccion = "VentanaResultadosRetraccion";
+
+MedioAmbiente Ambiente(Contexto& c, const char* ventana) {
+    return Exigir(LeerMedioAmbiente(
+        c.Indice(ventana, "GrupoMedioAmbiente", static_cast<int>(MedioAmbiente::Medio), 4)));
+}
+
+void CalcularFluenciaLinea(Contexto& c) {
+    const TextosCampos textos = TextosDeLinea(c, Fluencia, CamposFluencia);
+    const bool conocido = c.Casilla(Fluencia, "EspesorFicticioConocido", false);
+    if (conocido) // con el espesor ficticio el área no interviene
+        c.NoUsado(Fluencia, "Area");
+    const auto datos = Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)));
+    const auto r = Exigir(CalcularFluencia(datos));
+    c.Informar("Fluencia", [&] { return TrazaFluencia(datos, r); });
+    const auto t = RotularFluencia(r, textos.at(std::string(CampoEdadCarga.control)),
+                                   textos.at(std::string(CampoEdadCalculo.control)));
+    const std::pair<const char*, const std::string&> rotulos[] = {
+        {"Valor1", t.Valor1},           {"Valor2", t.Valor2},         {"Valor3", t.Valor3},
+        {"Valor4", t.Valor4},           {"Valor5", t.Valor5},         {"Valor10", t.Valor10},
+        {"Valor11", t.Valor11},         {"Valor12", t.Valor12},       {"Valor13", t.Valor13},
+        {"Valor14", t.Valor14},         {"Valor15", t.Valor15},       {"Valor16", t.Valor16},
+        {"Valor17", t.Valor17},         {"ValorEcj", t.ValorEcj},     {"Valorfcj", t.Valorfcj},
+        {"Valorbetatj", t.Valorbetatj}, {"Valorbetaj", t.Valorbetaj}, {"Valorbetat", t.Valorbetat},
+    };
+    for (const auto& [control, texto] : rotulos)
+        c.Poner(ResultadosFluencia, control, texto);
+    if (ComparacionPedida(c, ResultadosFluencia))
+        PonerComparacion(c, Exigir(CompararFluencia(datos)));
+}
+
+void CalcularRetraccionLinea(Contexto& c) {
+    const TextosCampos textos = TextosDeLinea(c, Retraccion, CamposRetraccion);
+    const auto consistencia = Exigir(LeerConsistencia(
+        c.Indice(Retraccion, "GrupoConsistencia", static_cast<int>(Consistencia::Plastica), 3)));
+    const auto ambiente = Ambiente(c, Retraccion);
+    const bool conocido = c.Casilla(Retraccion, "EspesorFicticioConocido", false);
+    if (conocido) // con el espesor ficticio el área no interviene
+        c.NoUsado(Retraccion, "Area");
+    const auto datos = Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia));
+    const auto r = Exigir(CalcularRetraccion(datos));
+    c.Informar("Retracción", [&] { return TrazaRetraccion(datos, r); });
+    const auto t = RotularRetraccion(r, textos.at(std::string(CampoEdad.control)));
+    c.Poner(ResultadosRetraccion, "Valor1", t.Valor1);
+    c.Poner(ResultadosRetraccion, "Valor10", t.Valor10);
+    c.Poner(ResultadosRetraccion, "Valor11", t.Valor11);
+    c.Poner(ResultadosRetraccion, "Valor12", t.Valor12);
+    c.Poner(ResultadosRetraccion, "Valorrt", t.Valorrt);
+    if (ComparacionPedida(c, ResultadosRetraccion))
+        PonerComparacion(c, Exigir(CompararRetraccion(datos)));
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoFluencia() {
+    return {"fluencia", "Fluencia del hormigón",
+            "deformaciones y coeficiente de fluencia del hormigón", &CalcularFluenciaLinea, false};
+}
+
+EntradaCatalogo CatalogoRetraccion() {
+    return {"retraccion", "Retracción del hormigón", "retracción del hormigón en masa",
+            &CalcularRetraccionLinea, false};
+}
+
+} // namespace velmora

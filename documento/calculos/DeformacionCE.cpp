@@ -1,0 +1,114 @@
+// "fluencia_ce" y "retraccion_ce": el botón «Calcular» de las ventanas de fluencia y de
+// retracción del Código Estructural. Sólo usan los datos de su ventana: la respuesta no lleva el
+// estado de diseño. Con "BotonCompararNormas": true en la ventana, también la tabla de «Comparar
+// normas» con el modelo de la EHE-98.
+
+#include "documento/CamposLinea.h"
+#include "documento/Comparacion.h"
+#include "timedep/ComparacionDiferidas.h"
+#include "timedep/ce/FluenciaCE.h"
+#include "timedep/ce/RetraccionCE.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* FluenciaCE = "VentanaFluenciaCE";
+constexpr const char* RetraccionCE = "VentanaRetraccionCE";
+
+ce::ClaseCemento Cemento(Contexto& c, const char* ventana) {
+    return Exigir(ce::LeerClaseCemento(
+        c.Indice(ventana, ce::EleccionClaseCemento.control, ce::ClaseCementoDeArranque,
+                 static_cast<int>(ce::OpcionesClaseCemento.size()))));
+}
+
+bool EspesorConocido(Contexto& c, const char* ventana) {
+    return c.Casilla(ventana, ce::EleccionEspesorMedio.control, false);
+}
+
+void CalcularFluenciaCELinea(Contexto& c) {
+    c.FijarNorma(Norma::CodigoEstructural);
+    const TextosCampos textos = TextosDeLinea(c, FluenciaCE, ce::CamposFluenciaCE);
+    const bool conocido = EspesorConocido(c, FluenciaCE);
+    const auto datos = Exigir(ce::LeerDatosFluenciaCE(textos, conocido, Cemento(c, FluenciaCE)));
+    const auto r = Exigir(ce::CalcularFluenciaCE(datos));
+    c.Informar("Fluencia (Código Estructural)", [&] { return ce::TrazaFluenciaCE(datos, r); });
+    const ce::TextosFluenciaCE t = ce::RotularFluenciaCE(r);
+    const std::pair<const char*, const std::string&> rotulos[] = {
+        {"Valorh0", t.h0},
+        {"Valorfcm", t.fcm},
+        {"ValorEcm", t.Ecm},
+        {"ValorEc", t.Ec},
+        {"ValorPhiHR", t.PhiHR},
+        {"ValorBetaFcm", t.BetaFcm},
+        {"ValorT0", t.T0Corregida},
+        {"ValorBetaT0", t.BetaT0},
+        {"ValorPhi0", t.Phi0},
+        {"ValorBetaH", t.BetaH},
+        {"ValorBetaC", t.BetaC},
+        {"ValorPhi", t.Phi},
+        {"ValorFckT0", t.FckT0},
+        {"ValorKSigma", t.KSigma},
+        {"ValorFactorNoLineal", t.FactorNoLineal},
+        {"ValorPhiNl", t.PhiNl},
+        {"DeformacionElastica", t.DeformacionElastica},
+        {"DeformacionFluencia", t.DeformacionFluencia},
+        {"DeformacionTotal", t.DeformacionTotal},
+        {"AvisoNoLineal", t.Aviso},
+    };
+    for (const auto& [control, texto] : rotulos)
+        c.Poner(FluenciaCE, control, texto);
+    if (ComparacionPedida(c, FluenciaCE))
+        PonerComparacion(c, Exigir(CompararFluenciaCE(datos)));
+}
+
+void CalcularRetraccionCELinea(Contexto& c) {
+    c.FijarNorma(Norma::CodigoEstructural);
+    const TextosCampos textos = TextosDeLinea(c, RetraccionCE, ce::CamposRetraccionCE);
+    const bool conocido = EspesorConocido(c, RetraccionCE);
+    const auto datos =
+        Exigir(ce::LeerDatosRetraccionCE(textos, conocido, Cemento(c, RetraccionCE)));
+    const auto r = Exigir(ce::CalcularRetraccionCE(datos));
+    c.Informar("Retracción (Código Estructural)", [&] { return ce::TrazaRetraccionCE(datos, r); });
+    const ce::TextosRetraccionCE t = ce::RotularRetraccionCE(r);
+    const std::pair<const char*, const std::string&> rotulos[] = {
+        {"Valorh0", t.h0},
+        {"Valorfcm", t.fcm},
+        {"ValorBetaHR", t.BetaHR},
+        {"ValorEpsilonCd0", t.EpsilonCd0},
+        {"Valorkh", t.kh},
+        {"ValorBetaDs", t.BetaDs},
+        {"ValorEpsilonCd", t.EpsilonCd},
+        {"ValorEpsilonCaInf", t.EpsilonCaInf},
+        {"ValorBetaAs", t.BetaAs},
+        {"ValorEpsilonCa", t.EpsilonCa},
+        {"ValorEpsilonCs", t.EpsilonCs},
+    };
+    for (const auto& [control, texto] : rotulos)
+        c.Poner(RetraccionCE, control, texto);
+    if (ComparacionPedida(c, RetraccionCE))
+        PonerComparacion(c, Exigir(CompararRetraccionCE(datos)));
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoFluenciaCE() {
+    return {"fluencia_ce", "Fluencia del hormigón (Código Estructural)",
+            "coeficiente de fluencia y deformaciones del hormigón (Código Estructural);\n"
+            "              VentanaFluenciaCE: ResistenciaCaracteristica, HumedadRelativa, Area y\n"
+            "              Perimetro (o EspesorMedioConocido y EspesorMedio), GrupoClaseCemento,\n"
+            "              Tiempo01 (t0), Tiempo02 (t), Tension",
+            &CalcularFluenciaCELinea, false};
+}
+
+EntradaCatalogo CatalogoRetraccionCE() {
+    return {
+        "retraccion_ce", "Retracción del hormigón (Código Estructural)",
+        "retracción por secado, autógena y total (Código Estructural);\n"
+        "              VentanaRetraccionCE: ResistenciaCaracteristica, HumedadRelativa, Area y\n"
+        "              Perimetro (o EspesorMedioConocido y EspesorMedio), GrupoClaseCemento,\n"
+        "              EdadCurado (ts), Edad (t)",
+        &CalcularRetraccionCELinea, false};
+}
+
+} // namespace velmora

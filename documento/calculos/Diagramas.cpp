@@ -1,0 +1,148 @@
+// "acero", "parabola" y "conversion": las dos herramientas de diagramas de los materiales y la
+// conversión de unidades. El diagrama del acero y el parábola-rectángulo escriben sus propios
+// materiales; confirman los parámetros generales sólo si la línea los trae, por la norma (y αcc
+// en el Código Estructural). La conversión no usa el estado.
+
+#include "common/Numeros.h"
+#include "diagrams/DiagramaAcero.h"
+#include "diagrams/ParabolaRectangulo.h"
+#include "diagrams/SvgDiagramas.h"
+#include "documento/CamposLinea.h"
+#include "documento/TextosCampos.h"
+#include "tools/Conversion.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* Acero = "DiagramaCalculo";
+constexpr const char* Parabola = "VentanaParabola";
+constexpr const char* Conversion = "VentanaConversion";
+
+// Código Estructural: la rama superior y, con la inclinada, k y εuk (se leen siempre, como los
+// tiene la ventana; con la horizontal no intervienen).
+void LeerRamaCE(Contexto& c, EleccionDiagrama& e) {
+    const int rama = c.Indice(Acero, EleccionRamaSuperior.control, 0, 2);
+    const TextosCampos textos = TextosDeLinea(c, Acero, CamposRamaInclinada);
+    if (rama != 1) {
+        for (const Campo& campo : CamposRamaInclinada)
+            c.NoUsado(Acero, campo.control);
+        return;
+    }
+    e.Rama = RamaSuperior::Inclinada;
+    EstadoDiseno copia = c.Estado;
+    LeerDatosDiagrama(copia, e);
+    e.Inclinada = Exigir(LeerRamaInclinada(textos, copia.fyd));
+}
+
+// Los grupos elegidos (como sus clics) y «Calcular» con la deformación de Valor1. Con el Código
+// Estructural no hay tipo de diagrama (sólo armadura pasiva) ni Es que elegir.
+void CalcularAcero(Contexto& c) {
+    ConfirmarParametrosDados(c);
+    const bool ce = c.Estado.norma == Norma::CodigoEstructural;
+    // Uno tras otro: cada lectura queda anotada en su orden para la memoria.
+    const int designacion = c.Indice(Acero, "GrupoDesignacionAcero", 0, 2);
+    const int tipo = ce ? 0 : c.Indice(Acero, "GrupoTipoDiagrama", 0, 2);
+    const int control = c.Indice(Acero, "GrupoControlAcero", 0, 2);
+    const int situacion = c.Indice(Acero, "GrupoSituacionProyecto", 0, 2);
+    const int es = ce ? 1 : c.Indice(Acero, "GrupoValorEs", 1, 3);
+    EleccionDiagrama e = EleccionDeIndices(designacion, tipo, control, situacion, es);
+    if (ce)
+        LeerRamaCE(c, e);
+    const TextosCampos textos = TextosDeLinea(c, Acero, std::span(&CampoDeformacionAcero, 1));
+    const std::string_view valor1 = TextoCampo(textos, CampoDeformacionAcero);
+
+    const RotulosDiagrama r = MostrarDiagrama(c.Estado, e);
+    const std::string tension = Exigir(RotuloCalcular(c.Estado, e, valor1));
+    c.Poner(Acero, "EtiquetaAcero", TextoEtiquetaAcero(e.DesignacionAcero));
+    // Sin clic en el grupo, la etiqueta conserva su rótulo de arranque.
+    c.Poner(Acero, "EtiquetaTipoDiagrama",
+            ce || c.Presente(Acero, "GrupoTipoDiagrama") ? TextoEtiquetaTipoDiagrama(c.Estado, e)
+                                                         : std::string("ar. pasiva"));
+    c.Poner(Acero, "EtiquetaGammas", TextoEtiquetaGammas(c.Estado, e));
+    c.Poner(Acero, "EtiquetaEs", TextoEtiquetaEs(c.Estado, e.ValorEs));
+    c.Poner(Acero, "Label20", r.Label20);
+    c.Poner(Acero, "Label28", r.Label28);
+    c.Poner(Acero, "Label29", r.Label29);
+    c.Poner(Acero, "Label30", r.Label30);
+    c.Poner(Acero, "ValorTension", tension);
+    if (ce)
+        c.Poner(Acero, "EtiquetaLeyAcero", TextoLeyAceroCE(c.Estado, e));
+    // Memoria: la tensión de la deformación escrita (ya leída sin error por RotuloCalcular).
+    if (const auto eps = LeerNumero(valor1, "Deformación"); eps) {
+        c.Informar("Diagrama de cálculo del acero",
+                   [&] { return TrazaDiagramaAcero(c.Estado, e, *eps); });
+        c.Dibujar("Diagrama σ–ε de cálculo del acero con el punto de la deformación escrita",
+                  [&] { return SvgDiagramaAcero(CalcularDibujoAcero(c.Estado, true, *eps, e)); });
+    }
+}
+
+void CalcularParabolaRectangulo(Contexto& c) {
+    ConfirmarParametrosDados(c);
+    const TextosCampos textos = TextosDeLinea(c, Parabola, CamposParabola);
+    const int tipo = c.Indice(Parabola, "GrupoTipoSeccion", 0, 2);
+    const int situacion = c.Indice(Parabola, "GrupoSituacionProyecto", 0, 2);
+    if (tipo != 1) { // la sección rectangular no tiene ala ni alma
+        c.NoUsado(Parabola, CampoCantoAla.control);
+        c.NoUsado(Parabola, CampoAnchoAlma.control);
+    }
+    const auto datos =
+        Exigir(LeerDatosParabola(textos, tipo == 1 ? FormaSeccion::EnT : FormaSeccion::Rectangular,
+                                 situacion == 1 ? SituacionDeProyecto::Accidental
+                                                : SituacionDeProyecto::PersistenteOTransitoria));
+    const RotulosParabola r = Exigir(CalcularParabola(c.Estado, datos));
+    c.Poner(Parabola, "EtiquetaHormigon",
+            TextoEtiquetaHormigon(TextoCampo(textos, CampoFckParabola), c.Estado.norma));
+    c.Poner(Parabola, "EtiquetaGammac", TextoEtiquetaGammac(c.Estado, situacion));
+    c.Poner(Parabola, "Compresion", r.Compresion);
+    c.Poner(Parabola, "CentroGravedad", r.CentroGravedad);
+    if (c.Estado.norma == Norma::CodigoEstructural)
+        c.Poner(Parabola, "EtiquetaLeyHormigon",
+                TextoLeyHormigonCE(c.Estado.fck, c.Estado.alphaCC, c.Estado.gammaC));
+    c.Informar("Bloque parábola-rectángulo", [&] { return TrazaParabola(c.Estado, datos); });
+    c.Dibujar("Bloque de compresiones sobre el canto",
+              [&] { return SvgBloque(CalcularDibujoBloque(c.Estado)); });
+}
+
+// La forma científica lleva aquí siempre punto decimal: la salida de una tanda no depende de
+// la configuración regional de la máquina.
+void CalcularConversion(Contexto& c) {
+    const int tipo = c.Indice(Conversion, "GrupoTipoConversion", 0, NumeroTiposConversion);
+    const std::string valor =
+        c.Texto(Conversion, CampoValorOrigen.control, CampoValorOrigen.defecto);
+    UnidadesConversion u;
+    u.LongitudOrigen = c.Indice(Conversion, "GrupoTipoLongitudOrigen", 0, NumeroUnidadesLongitud);
+    u.FuerzaOrigen = c.Indice(Conversion, "GrupoTipoFuerzaOrigen", 0, NumeroUnidadesFuerza);
+    u.LongitudFinal = c.Indice(Conversion, "GrupoTipoLongitudFinal", 0, NumeroUnidadesLongitud);
+    u.FuerzaFinal = c.Indice(Conversion, "GrupoTipoFuerzaFinal", 0, NumeroUnidadesFuerza);
+    const bool cientifico = c.Indice(Conversion, "GrupoTipoSalida", 0, 2) == 1;
+
+    const auto t = static_cast<TipoConversion>(tipo);
+    c.Poner(Conversion, "ValorFinal", Exigir(ConvertirTexto(t, valor, u, cientifico)));
+    c.Poner(
+        Conversion, "EtiquetaUnidadesOrigen01",
+        TextoUnidad(t, NombreUnidadFuerza(u.FuerzaOrigen), NombreUnidadLongitud(u.LongitudOrigen)));
+    c.Poner(
+        Conversion, "EtiquetaUnidadesFinal01",
+        TextoUnidad(t, NombreUnidadFuerza(u.FuerzaFinal), NombreUnidadLongitud(u.LongitudFinal)));
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoAcero() {
+    return {"acero", "Diagrama de cálculo del acero",
+            "diagrama de cálculo tensión-deformación del acero", &CalcularAcero};
+}
+
+EntradaCatalogo CatalogoParabola() {
+    return {"parabola", "Diagrama parábola-rectángulo del hormigón",
+            "bloque parábola-rectángulo del hormigón para una fibra neutra dada",
+            &CalcularParabolaRectangulo};
+}
+
+EntradaCatalogo CatalogoConversion() {
+    return {"conversion", "Conversión de unidades", "conversión de unidades", &CalcularConversion,
+            false};
+}
+
+} // namespace velmora

@@ -1,0 +1,66 @@
+// "fisuracion": la comprobación en servicio de la ventana «Fisuración» (Código Estructural,
+// Anejo 19, 7.2 y 7.3) con las barras de las ranuras 1 (cara traccionada) y 2 (cara superior).
+
+#include "cracking/DescripcionFisuracion.h"
+#include "cracking/DibujoFisuracion.h"
+#include "cracking/RotulosFisuracion.h"
+#include "design/Ranuras.h"
+#include "documento/TextosCampos.h"
+
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* Ventana = "VentanaFisuracion";
+
+// Las barras aceptadas de la ranura k (ninguna si la línea no la da) y el rótulo de su botón.
+std::vector<GrupoBarras> Barras(Contexto& c, int k, std::string& rotulo) {
+    if (!c.RanuraDada(k)) {
+        rotulo = "Defina armadura";
+        return {};
+    }
+    rotulo = TextoArmadura(c.Estado, k);
+    const auto g = GruposEnUso(c.Estado, k);
+    return {g.begin(), g.end()};
+}
+
+void CalcularFisuracionLinea(Contexto& c) {
+    c.ConfirmarParametros();
+    const TextosCampos textos = TextosDeCampos(c, Ventana, CamposFisuracion);
+    EleccionFisuracion e;
+    e.Rectangular = c.Indice(Ventana, "GrupoTipoSeccion", SeccionFisuracionDefecto, 2) == 0;
+    e.LargaDuracion = c.Indice(Ventana, "GrupoDuracion", DuracionDefecto, 2) == 1;
+    e.Clase = c.Indice(Ventana, "ClaseExposicion", ExposicionDefecto,
+                       static_cast<int>(OpcionesExposicion.size()));
+    e.Caracteristica = c.Casilla(Ventana, "Caracteristica", false);
+    std::string rotuloA1, rotuloA2;
+    const auto A1 = Barras(c, 1, rotuloA1);
+    const auto A2 = Barras(c, 2, rotuloA2);
+    c.Poner(Ventana, "BotonA1", rotuloA1);
+    c.Poner(Ventana, "BotonA2", rotuloA2);
+    const auto datos = Exigir(LeerDatosFisuracion(textos, e, A1, A2, c.Estado.fck, c.Estado.fyk));
+    const auto r = Exigir(CalcularFisuracion(datos));
+    for (const auto& [control, texto] : RotulosFisuracion(r))
+        c.Poner(Ventana, control, texto);
+    c.Informar("Fisuración y tensiones en servicio (Código Estructural, Anejo 19)", [&] {
+        Traza t;
+        (void)CalcularFisuracion(datos, &t);
+        return t;
+    });
+    c.Dibujar("Sección en servicio con su diagrama de tensiones (combinación cuasipermanente)",
+              [&] { return SvgFisuracion(r); });
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoFisuracion() {
+    return {
+        "fisuracion", "Fisuración y tensiones en servicio",
+        "fisuración y tensiones en servicio (Código Estructural, Anejo 19, 7.2 y 7.3) con A1 y A2 "
+        "(ranuras 1 y 2)",
+        &CalcularFisuracionLinea};
+}
+
+} // namespace velmora

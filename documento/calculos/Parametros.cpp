@@ -1,0 +1,29 @@
+// "parametros": el botón OK de la ventana de parámetros generales.
+
+#include "design/TextosParametros.h"
+#include "documento/Contexto.h"
+
+namespace velmora {
+
+namespace {
+
+void CalcularParametros(Contexto& c) {
+    const auto p = c.ConfirmarParametros();
+    const char* v = "ParametrosGenerales";
+    c.Poner(v, "EtiquetaAcero", TextoAcero(p.DesignacionAcero));
+    // El rótulo dice el hormigón que se usa: con control reducido (EHE-98), fck = 10·γc.
+    c.Poner(v, "EtiquetaHormigon",
+            ControlReducidoHormigon(p) ? TextoHormigonReducido(c.Estado.gammaC)
+                                       : TextoHormigon(p.ResistenciaCaracteristica));
+    c.Poner(v, "EtiquetaGammas", TextoGammaS(p.norma, p.SituacionProyecto, p.ControlAcero));
+    c.Poner(v, "EtiquetaGammac", TextoGammaC(p.norma, p.SituacionProyecto, p.ControlHormigon));
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoParametros() {
+    return {"parametros", "Parámetros generales", "parámetros generales confirmados con OK",
+            &CalcularParametros};
+}
+
+} // namespace velmora

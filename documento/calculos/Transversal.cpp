@@ -1,0 +1,189 @@
+// "cortante": el botón «Calcular» de la armadura transversal de la viga, con los cercos elegidos
+// en la ventana de resultados y la armadura longitudinal de la ranura 0.
+// "pilar": los cercos del pilar.
+// "flechas": el botón «Calcular» de las flechas, con A1 y A2 de las ranuras 1 y 2 y el factor
+// de flecha diferida de la duración elegida.
+
+#include "deflection/ComparacionFlechas.h"
+#include "deflection/DescripcionFlechas.h"
+#include "deflection/ce/FlechasCE.h"
+#include "design/Ranuras.h"
+#include "documento/Comparacion.h"
+#include "documento/TextosCampos.h"
+#include "shear/ComparacionNormas.h"
+#include "shear/DescripcionCortante.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* Viga = "VentanaTransversal1";
+constexpr const char* ResultadosViga = "VentanaResultadosTrans1";
+constexpr const char* Pilar = "VentanaTransversal2";
+constexpr const char* Flechas = "VentanaFlechas";
+constexpr const char* ResultadosFlecha = "VentanaResultadosFlecha";
+
+// Área aceptada en el selector para la ranura k (cero si la línea no la da, como al arrancar
+// antes de abrir el selector) y el rótulo del botón que la abre.
+std::pair<double, std::string> Ranura(Contexto& c, int k, std::string rotulo) {
+    if (!c.RanuraDada(k))
+        return {0.0, rotulo};
+    c.Estado.IndiceArmadura = k;
+    return {SumarArea(c.Estado), TextoArmadura(c.Estado, k)};
+}
+
+void CalcularCortanteLinea(Contexto& c) {
+    const EleccionParametros p = c.ConfirmarParametros();
+    const TextosCampos textos = TextosDeCampos(c, Viga, CamposCortante);
+    const bool comprimida = c.Casilla(Viga, "ArmaduraComprimida", false);
+    if (!comprimida) // sin armadura comprimida sus diámetros no intervienen
+        for (const char* control : {"CuadroDiametroMinimo", "CuadroDiametroMaximo"})
+            c.NoUsado(Viga, control);
+    const auto [Asl, rotuloArea] = Ranura(c, 0, "Defina armadura");
+    const auto calculo = Exigir(CalcularCortante(
+        c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl, c.Estado.norma))));
+
+    EleccionZonas eleccion;
+    eleccion.NumeroCercosZona1 =
+        c.Texto(ResultadosViga, "NumeroCercosZona1", eleccion.NumeroCercosZona1);
+    eleccion.DiametroZona1 = c.Texto(ResultadosViga, "DiametroZona1", eleccion.DiametroZona1);
+    eleccion.NumeroCercosZona2 =
+        c.Texto(ResultadosViga, "NumeroCercosZona2", eleccion.NumeroCercosZona2);
+    eleccion.DiametroZona2 = c.Texto(ResultadosViga, "DiametroZona2", eleccion.DiametroZona2);
+    const auto t = CalcularZonas(calculo, eleccion);
+
+    c.Poner(Viga, "ValorArea", rotuloArea);
+    c.Poner(ResultadosViga, "AgotamientoCompresionOblicua", TextoFuerza(calculo.Vu1));
+    c.Poner(ResultadosViga, "ContribucionHormigon", TextoFuerza(calculo.Vcu));
+    const std::string diametros[2] = {eleccion.DiametroZona1, eleccion.DiametroZona2};
+    const std::string numeros[2] = {eleccion.NumeroCercosZona1, eleccion.NumeroCercosZona2};
+    for (int i = 0; i < 2; ++i) {
+        const auto& z = t.zona[i];
+        const std::string n = std::to_string(i + 1);
+        c.Poner(ResultadosViga, "NumeroCercosZona" + n, numeros[i]);
+        c.Poner(ResultadosViga, "DiametroZona" + n,
+                z.DiametroElevado.empty() ? diametros[i] : z.DiametroElevado);
+        c.Poner(ResultadosViga, "LongitudZona" + n, z.Longitud);
+        c.Poner(ResultadosViga, "EtiquetaSeparacion0" + n,
+                z.SeparacionMaxima ? "Separacion máxima" : "");
+        c.Poner(ResultadosViga, "ContribucionArmadura0" + n, z.ContribucionArmadura);
+        c.Poner(ResultadosViga, "AgotamientoTraccion0" + n, z.AgotamientoTraccion);
+    }
+    c.Poner(ResultadosViga, "Label7", TextoCompresionOblicua(calculo));
+    c.Poner(ResultadosViga, "Recordatorio", t.Recordatorio);
+    PonerNorma(c, ResultadosViga);
+    c.Informar("Armadura transversal de la viga", [&] { return TrazaCortante(calculo, t); });
+    if (ComparacionPedida(c, ResultadosViga))
+        PonerComparacion(
+            c, Exigir(CompararNormasCortante(c.Estado, p, {textos, comprimida, Asl, eleccion})));
+}
+
+void CalcularPilarLinea(Contexto& c) {
+    ConfirmarParametrosDados(c);
+    TextosCampos textos = TextosDeCampos(c, Pilar, CamposCercos);
+    // Si la línea sólo cambia el diámetro máximo, el que se mueve es el mínimo; en otro caso,
+    // como al cambiar el mínimo o salir de un campo, se mueve el máximo.
+    const bool cambioMinimo =
+        !(c.Presente(Pilar, "DiametroMaximo") && !c.Presente(Pilar, "DiametroMinimo"));
+    if (std::string texto = DiametroAjustado(textos, cambioMinimo); !texto.empty())
+        textos[cambioMinimo ? "DiametroMaximo" : "DiametroMinimo"] = texto;
+    const DatosCercos d = Exigir(LeerDatosCercos(textos));
+    const auto r = Exigir(CalcularCercos(c.Estado, d.h, d.b, d.d1, d.phiMin, d.phiMax));
+    c.Poner(Pilar, "DiametroMinimo", textos["DiametroMinimo"]);
+    c.Poner(Pilar, "DiametroMaximo", textos["DiametroMaximo"]);
+    c.Poner(Pilar, "Armadura", r.Armadura);
+    if (!r.NotaSeparacion.empty())
+        c.Poner(Pilar, "NotaSeparacion", r.NotaSeparacion);
+    PonerNorma(c, Pilar);
+    c.Informar("Cercos del pilar",
+               [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
+    if (ComparacionPedida(c, Pilar))
+        PonerComparacion(c, Exigir(CompararNormasCercos(c.Estado, d)));
+}
+
+// Con el Código Estructural: ζ, el método y el factor con el φ escrito en lugar de ξ.
+void FactorFlechasCE(Contexto& c, const CalculoFlecha& r) {
+    c.Poner(ResultadosFlecha, "ValorZeta", ce::TextoZeta(r));
+    c.Poner(ResultadosFlecha, "EtiquetaMetodo", std::string(ce::TextoMetodoCE));
+    c.Poner(ResultadosFlecha, "EtiquetaNorma", TextoNormaEnUso(r.norma));
+    const std::string phi = c.Texto(ResultadosFlecha, ce::CampoPhi.control, ce::CampoPhi.defecto);
+    const auto f = ce::CalcularFactorCE(r, phi);
+    // Como en la ventana: un φ que no sirve deja λ vacío y se explica aparte.
+    c.Poner(ResultadosFlecha, "Factor", f ? TextoFactor((*f).lambda) : "");
+    c.Poner(ResultadosFlecha, "Aviso", f ? "" : f.error().mensaje);
+    if (f)
+        c.Informar("Flechas",
+                   [&] { return ce::TrazaFlechasCE(r, c.Estado.fck, (*f).phi, (*f).lambda); });
+}
+
+// «Comparar normas» en los resultados: la duración de la carga del Código Estructural, ξ y φ
+// se leen aunque la norma de la línea no los use (la tabla los da como supuestos).
+void CompararFlechasLinea(Contexto& c, const EleccionParametros& p, DatosFlecha d) {
+    if (!ComparacionPedida(c, ResultadosFlecha))
+        return;
+    d.Duracion = Exigir(
+        ce::LeerDuracionCarga(c.Indice(Flechas, ce::EleccionDuracionCargaCE.control, 0,
+                                       static_cast<int>(ce::OpcionesDuracionCargaCE.size()))));
+    EntradasFlechaPorNorma x;
+    x.norma = c.Estado.norma;
+    x.IndiceDuracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", x.IndiceDuracion,
+                                static_cast<int>(OpcionesDuracionCarga.size()));
+    x.TextoXi = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
+    x.TextoPhi = c.Texto(ResultadosFlecha, ce::CampoPhi.control, ce::CampoPhi.defecto);
+    PonerComparacion(c, Exigir(CompararFlechas(c.Estado, p, d, x)));
+}
+
+void CalcularFlechasLinea(Contexto& c) {
+    const auto p = c.ConfirmarParametros();
+    const TextosCampos textos = TextosDeCampos(c, Flechas, CamposFlechas);
+    const int tipo = c.Indice(Flechas, "GrupoTipoPieza", 0, 2);
+    const auto [A1, rotuloA1] = Ranura(c, 1, "Armadura A1");
+    const auto [A2, rotuloA2] = Ranura(c, 2, "Armadura A2");
+    DatosFlecha d = Exigir(LeerDatosFlecha(textos, A1, A2));
+    const bool ce = c.Estado.norma == Norma::CodigoEstructural;
+    if (ce)
+        d.Duracion = Exigir(
+            ce::LeerDuracionCarga(c.Indice(Flechas, ce::EleccionDuracionCargaCE.control, 0,
+                                           static_cast<int>(ce::OpcionesDuracionCargaCE.size()))));
+    const auto r = Exigir(CalcularFlecha(c.Estado, d));
+
+    c.Poner(Flechas, "EtiquetaTipoSeccion",
+            tipo == 0 ? "Armadura sección central" : "Armadura sección arranque");
+    c.Poner(Flechas, "ValorA1", rotuloA1);
+    c.Poner(Flechas, "ValorA2", rotuloA2);
+    c.Poner(ResultadosFlecha, "MomentoInerciaEquivalente", TextoInercia(r.Ie));
+    c.Poner(ResultadosFlecha, "ModuloDeformacion", TextoModulo(r.Ec));
+    CompararFlechasLinea(c, p, d);
+    if (ce) {
+        FactorFlechasCE(c, r);
+        return;
+    }
+    c.Informar("Flechas", [&] { return TrazaFlechas(r, c.Estado.fck); });
+    const int duracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", 6, 7);
+    const std::string valor = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
+    double xi = 0;
+    const auto lambda = CalcularFactor(d.AreaA2, c.Estado.b, c.Estado.d, duracion, valor, xi);
+    // Como en la ventana: un coeficiente que no es un número deja λ vacío y se explica aparte.
+    c.Poner(ResultadosFlecha, "Factor", lambda ? TextoFactor(*lambda) : "");
+    c.Poner(ResultadosFlecha, "Aviso", lambda ? "" : lambda.error().mensaje);
+}
+
+} // namespace
+
+EntradaCatalogo CatalogoCortante() {
+    return {"cortante", "Armadura transversal de una viga",
+            "armadura transversal de una viga (separación de cercos por zonas)",
+            &CalcularCortanteLinea};
+}
+
+EntradaCatalogo CatalogoPilar() {
+    return {"pilar", "Cercos de un pilar", "cercos de un pilar", &CalcularPilarLinea};
+}
+
+EntradaCatalogo CatalogoFlechas() {
+    return {"flechas", "Flechas: inercia equivalente y factor de flecha diferida",
+            "inercia equivalente, módulo del hormigón y factor de flecha diferida",
+            &CalcularFlechasLinea};
+}
+
+} // namespace velmora
