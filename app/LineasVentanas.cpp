@@ -9,6 +9,7 @@
 #include "deflection/VentanaFlechas.h"
 #include "design/ParametrosGenerales.h"
 #include "design/Ranuras.h"
+#include "documento/Catalogo.h"
 #include "documento/Proyecto.h"
 #include "section/VentanaMomento.h"
 #include "shear/VentanaTransversal1.h"
@@ -19,32 +20,11 @@
 #include <QSpinBox>
 #include <algorithm>
 #include <map>
+#include <span>
 
 namespace velmora {
 
 namespace {
-
-// Una ranura de armadura que una ventana acepta con un botón del selector; el botón muestra
-// `sinDefinir` mientras no se ha aceptado.
-struct RanuraAceptada {
-    std::string_view calculo;
-    int ranura;
-    std::string_view ventana;
-    const char* boton;
-    const char* sinDefinir;
-};
-
-constexpr RanuraAceptada Aceptadas[] = {
-    {"cortante", 0, "VentanaTransversal1", "ValorArea", "Defina armadura"},
-    {"flechas", 1, "VentanaFlechas", "ValorA1", "Armadura A1"},
-    {"flechas", 2, "VentanaFlechas", "ValorA2", "Armadura A2"},
-    {"anclaje", 1, "VentanaLongitudAnclaje", "AreaPosicionI", "Defina armadura"},
-    {"anclaje", 2, "VentanaLongitudAnclaje", "AreaPosicionII", "Defina armadura"},
-    {"momento", 1, "VentanaMomento", "AreaTraccionada", "Defina armadura"},
-    {"momento", 2, "VentanaMomento", "AreaComprimida", "Defina armadura"},
-    {"fisuracion", 1, "VentanaFisuracion", "BotonA1", "Defina armadura"},
-    {"fisuracion", 2, "VentanaFisuracion", "BotonA2", "Defina armadura"},
-};
 
 // Ventanas de resultados: su línea es la de su ventana de datos.
 const std::map<QString, QString> DatosDeResultados = {
@@ -55,6 +35,12 @@ const std::map<QString, QString> DatosDeResultados = {
     {QStringLiteral("VentanaResultadosRetraccion"), QStringLiteral("VentanaRetraccion")},
 };
 
+// Las ranuras que aceptan los botones de armadura de las ventanas del cálculo `calculo`.
+std::span<const RanuraCatalogo> RanurasDe(const std::string& calculo) {
+    const auto e = Catalogo().find(calculo);
+    return e != Catalogo().end() ? std::span(e->second.ranuras) : std::span<const RanuraCatalogo>();
+}
+
 QWidget* Ventana(Aplicacion& app, const std::string& nombre) {
     return app.VentanaPrincipal->findChild<QWidget*>(Q(nombre), Qt::FindDirectChildrenOnly);
 }
@@ -64,7 +50,7 @@ QWidget* Control(Aplicacion& app, const ControlLeido& c) {
     return ventana ? ventana->findChild<QWidget*>(Q(c.control)) : nullptr;
 }
 
-void FijarArmadura(Aplicacion& app, const RanuraAceptada& r, bool definida) {
+void FijarArmadura(Aplicacion& app, const RanuraCatalogo& r, bool definida) {
     if (r.ventana == "VentanaTransversal1")
         app.VentanaTransversal1->FijarArmadura(r.ranura, definida);
     else if (r.ventana == "VentanaFlechas")
@@ -224,13 +210,11 @@ Json LineaDeEntrada(Aplicacion& app, const EntradaProyecto& entrada) {
     Json ranuras = Json::object();
     for (int k = 0; k < NumeroRanuras && entrada.calculo == "area"; ++k)
         ranuras[std::to_string(k)] = Ranura(app.Estado, k);
-    for (const RanuraAceptada& r : Aceptadas) {
-        if (r.calculo != entrada.calculo)
-            continue;
+    for (const RanuraCatalogo& r : RanurasDe(entrada.calculo)) {
         const QWidget* ventana = Ventana(app, std::string(r.ventana));
         const QWidget* boton =
-            ventana ? ventana->findChild<QWidget*>(QLatin1String(r.boton)) : nullptr;
-        if (boton && TextoDe(boton) != QString::fromUtf8(r.sinDefinir))
+            ventana ? ventana->findChild<QWidget*>(Q(std::string(r.boton))) : nullptr;
+        if (boton && TextoDe(boton) != Q(std::string(r.sinDefinir)))
             ranuras[std::to_string(r.ranura)] = Ranura(app.Estado, r.ranura);
     }
     if (!ranuras.empty())
@@ -284,9 +268,8 @@ void AplicarLinea(Aplicacion& app, const Json& linea) {
             PonerValor(app, c, *valor);
     }
     const Json ranuras = linea.value("ranuras", Json::object());
-    for (const RanuraAceptada& r : Aceptadas)
-        if (r.calculo == calculo)
-            FijarArmadura(app, r, ranuras.contains(std::to_string(r.ranura)));
+    for (const RanuraCatalogo& r : RanurasDe(calculo))
+        FijarArmadura(app, r, ranuras.contains(std::to_string(r.ranura)));
 }
 
 namespace {
@@ -331,8 +314,9 @@ void ValoresDeArranque(Aplicacion& app) {
     for (const EntradaProyecto& e : EntradasProyecto())
         for (const ControlLeido& c : ControlesDeEntrada(app, e))
             PonerValor(app, c, c.defecto);
-    for (const RanuraAceptada& r : Aceptadas)
-        FijarArmadura(app, r, false);
+    for (const auto& [_, entrada] : Catalogo())
+        for (const RanuraCatalogo& r : entrada.ranuras)
+            FijarArmadura(app, r, false);
 }
 
 } // namespace velmora

@@ -37,7 +37,7 @@ std::vector<EntradaCatalogo> Entradas() {
             CatalogoRetraccionCE(), CatalogoSeccion()};
 }
 
-bool Anadir(std::map<std::string, EntradaCatalogo>& tabla, EntradaCatalogo entrada) {
+bool Anadir(std::map<std::string, EntradaCatalogo, std::less<>>& tabla, EntradaCatalogo entrada) {
     if (entrada.funcion == nullptr || tabla.contains(entrada.nombre))
         return false;
     auto clave = entrada.nombre;
@@ -45,9 +45,9 @@ bool Anadir(std::map<std::string, EntradaCatalogo>& tabla, EntradaCatalogo entra
     return true;
 }
 
-std::map<std::string, EntradaCatalogo>& Tabla() {
-    static std::map<std::string, EntradaCatalogo> tabla = [] {
-        std::map<std::string, EntradaCatalogo> t;
+std::map<std::string, EntradaCatalogo, std::less<>>& Tabla() {
+    static std::map<std::string, EntradaCatalogo, std::less<>> tabla = [] {
+        std::map<std::string, EntradaCatalogo, std::less<>> t;
         for (auto& entrada : Entradas()) {
             const std::string nombre = entrada.nombre;
             if (!Anadir(t, std::move(entrada))) {
@@ -65,7 +65,7 @@ std::map<std::string, EntradaCatalogo>& Tabla() {
 
 } // namespace
 
-const std::map<std::string, EntradaCatalogo>& Catalogo() {
+const std::map<std::string, EntradaCatalogo, std::less<>>& Catalogo() {
     return Tabla();
 }
 

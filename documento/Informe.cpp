@@ -57,7 +57,7 @@ void Contexto::Anotar(std::string_view ventana, std::string_view control, TipoCo
 std::vector<DatoInforme> Contexto::DatosInforme() const {
     std::vector<DatoInforme> datos;
     for (const auto& l : lecturas_)
-        if (auto d = DatoDeLectura(l, lecturas_))
+        if (auto d = DatoDeLectura(l, lecturas_, calculo_))
             datos.push_back(std::move(*d));
     return datos;
 }

@@ -24,61 +24,6 @@ namespace velmora {
 
 namespace {
 
-// Controles de texto que no tienen campo propio: los diámetros de la ventana de resultados de la
-// sección (una lista) y la ranura del selector de área.
-constexpr std::array<Campo, 2> DiametrosResultados{{
-    {"DiametroTraccion", "Diámetro de la armadura de tracción", "mm", 1.0, 0.0, 0.0, "10"},
-    {"DiametroCompresion", "Diámetro de la armadura de compresión", "mm", 1.0, 0.0, 0.0, "10"},
-}};
-constexpr Campo CampoRanura{"IndiceArmadura", "Ranura de armadura", "", 1.0, 0.0, 0.0, "0"};
-constexpr std::array<Campo, 2> AreasInteraccion{CampoAreaA1, CampoAreaA2};
-
-// Campos y elecciones de una ventana. Con `si`, la entrada sólo vale cuando la elección `si` de
-// la misma ventana se leyó con el índice `vale`; va antes que la entrada general de la ventana.
-struct DescripcionVentana {
-    std::string_view ventana;
-    std::span<const Campo> campos;
-    std::span<const Eleccion> elecciones;
-    std::string_view si = {};
-    int vale = 0;
-};
-
-const std::vector<DescripcionVentana>& Descripciones() {
-    using std::span;
-    static const std::vector<DescripcionVentana> d{
-        {"", span(&CampoRanura, 1), {}},
-        {"ParametrosGenerales", CamposParametros, EleccionesParametros},
-        {"DatosSeccion", span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},
-        {"DatosSeccion", CamposVentanaSeccion(TipoSeccion::Rectangular), EleccionesSeccion},
-        {"DatosSeccionT", span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},
-        {"DatosSeccionT", CamposVentanaSeccion(TipoSeccion::EnT), EleccionesSeccion},
-        {"VentanaResultados", DiametrosResultados, {}},
-        {"VentanaMomento", {}, EleccionesMomento},
-        {"VentanaInteraccion", AreasInteraccion, {}},
-        {"VentanaFisuracion", CamposFisuracion, EleccionesFisuracion},
-        {"VentanaTransversal1", CamposCortante, EleccionesCortante},
-        {"VentanaResultadosTrans1", CamposZonas, {}},
-        {"VentanaTransversal2", CamposCercos, {}},
-        {"VentanaFlechas", CamposFlechas, EleccionesFlechas},
-        {"VentanaResultadosFlecha", span(&CampoXi, 1), EleccionesResultadosFlecha},
-        {"VentanaFlechas", {}, span(&ce::EleccionDuracionCargaCE, 1)},
-        {"VentanaResultadosFlecha", span(&ce::CampoPhi, 1), {}},
-        {"VentanaLongitudAnclaje", CamposAnclaje, EleccionesAnclaje},
-        {"VentanaDeformacion", span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
-        {"VentanaDeformacion", CamposFluencia, EleccionesFluencia},
-        {"VentanaRetraccion", span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
-        {"VentanaRetraccion", CamposRetraccion, EleccionesRetraccion},
-        {"VentanaFluenciaCE", ce::CamposFluenciaCE, ce::EleccionesDiferidasCE},
-        {"VentanaRetraccionCE", ce::CamposRetraccionCE, ce::EleccionesDiferidasCE},
-        {"DiagramaCalculo", span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
-        {"DiagramaCalculo", CamposRamaInclinada, span(&EleccionRamaSuperior, 1)},
-        {"VentanaParabola", span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
-        {"VentanaParabola", CamposParabola, EleccionesParabola},
-        {"VentanaConversion", span(&CampoValorOrigen, 1), EleccionesConversion},
-    };
-    return d;
-}
-
 // Nombres de los mensajes que la memoria escribe de otra forma: con el símbolo de la EHE-98 o
 // más completos que en el rótulo de la ventana.
 const std::map<std::string_view, std::string_view>& NombresCompletos() {
@@ -132,11 +77,12 @@ std::optional<std::string> ValorUsado(const Campo& c, const std::string& texto) 
     return texto.size() <= LargoMaximo ? texto : NumeroLegible(*v);
 }
 
-} // namespace
-
-std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& l,
-                                         std::span<const LecturaInforme> lecturas) {
-    for (const DescripcionVentana& d : Descripciones()) {
+// Nada si `ventanas` no describe el control; si lo describe, su fila (que no hay si es un campo
+// numérico con un texto que el cálculo no usó).
+std::optional<std::optional<DatoInforme>>
+DatoDeVentanas(std::span<const VentanaCatalogo> ventanas, const LecturaInforme& l,
+               std::span<const LecturaInforme> lecturas) {
+    for (const VentanaCatalogo& d : ventanas) {
         if (d.ventana != l.ventana)
             continue;
         if (!d.si.empty()) {
@@ -149,7 +95,7 @@ std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& l,
                 continue;
             const auto valor = ValorUsado(c, l.texto);
             if (!valor)
-                return std::nullopt;
+                return std::optional<DatoInforme>();
             return DatoInforme{ConSubindice(c.nombre), *valor, std::string(c.unidad)};
         }
         for (const Eleccion& e : d.elecciones) {
@@ -164,6 +110,21 @@ std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& l,
             return DatoInforme{ConSubindice(e.nombre), valor, std::string(e.unidad)};
         }
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& l,
+                                         std::span<const LecturaInforme> lecturas,
+                                         std::string_view calculo) {
+    // Las ventanas del cálculo de la línea y, si no lo describen, las de los demás cálculos.
+    if (const auto propio = Catalogo().find(calculo); propio != Catalogo().end())
+        if (auto d = DatoDeVentanas(propio->second.ventanas, l, lecturas))
+            return *d;
+    for (const auto& [_, entrada] : Catalogo())
+        if (auto d = DatoDeVentanas(entrada.ventanas, l, lecturas))
+            return *d;
     // Un control sin descripción se nombra por su objeto: las pruebas de la memoria lo detectan.
     return DatoInforme{l.ventana.empty() ? l.control : l.control + " (" + l.ventana + ")", l.texto,
                        ""};

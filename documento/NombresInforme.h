@@ -17,9 +17,12 @@ namespace velmora {
 // nombre y la unidad de un campo pueden depender de una elección de la misma ventana (el momento
 // o la excentricidad de Valor5, el perímetro o el espesor ficticio). Un campo numérico que no es
 // un número de su intervalo no lo usó el cálculo (que lo habría rechazado): no da fila. Un número
-// escrito con más de 20 caracteres se da en la forma legible de los mensajes («1e-300»).
+// escrito con más de 20 caracteres se da en la forma legible de los mensajes («1e-300»). El
+// nombre y la unidad son los de la descripción de la ventana en el catálogo: la del cálculo
+// `calculo` y, si no la describe, la de otro cálculo que lee esa ventana.
 [[nodiscard]] std::optional<DatoInforme> DatoDeLectura(const LecturaInforme& lectura,
-                                                       std::span<const LecturaInforme> lecturas);
+                                                       std::span<const LecturaInforme> lecturas,
+                                                       std::string_view calculo);
 
 // Filas de resultados de un valor de la respuesta: un rótulo (texto) con su nombre y, si no la
 // lleva, su unidad; un número con nombre (los valores del diagrama de interacción) o la lista de

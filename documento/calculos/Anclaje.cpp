@@ -7,6 +7,7 @@
 #include "design/Ranuras.h"
 #include "documento/Comparacion.h"
 #include "documento/TextosCampos.h"
+#include "documento/calculos/Ventanas.h"
 
 namespace velmora {
 
@@ -72,8 +73,13 @@ void CalcularAnclajeLinea(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoAnclaje() {
-    return {"anclaje", "Longitudes de anclaje de las barras",
-            "longitudes de anclaje básica y neta de las barras", &CalcularAnclajeLinea};
+    return {.nombre = "anclaje",
+            .titulo = "Longitudes de anclaje de las barras",
+            .descripcion = "longitudes de anclaje básica y neta de las barras",
+            .funcion = &CalcularAnclajeLinea,
+            .ventanas = {VentanaParametros(), {Datos, CamposAnclaje, EleccionesAnclaje}},
+            .ranuras = {{1, Datos, "AreaPosicionI", "Defina armadura"},
+                        {2, Datos, "AreaPosicionII", "Defina armadura"}}};
 }
 
 } // namespace velmora

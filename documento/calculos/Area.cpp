@@ -15,11 +15,17 @@ void CalcularArea(Contexto& c) {
     c.Poner("", "TextoArmadura", TextoArmadura(e, e.IndiceArmadura));
 }
 
+// La ranura del selector de área, un número sin campo propio en la ventana.
+constexpr Campo CampoRanura{"IndiceArmadura", "Ranura de armadura", "", 1.0, 0.0, 0.0, "0"};
+
 } // namespace
 
 EntradaCatalogo CatalogoArea() {
-    return {"area", "Área de las armaduras", "área de una ranura de barras (selector de área)",
-            &CalcularArea};
+    return {.nombre = "area",
+            .titulo = "Área de las armaduras",
+            .descripcion = "área de una ranura de barras (selector de área)",
+            .funcion = &CalcularArea,
+            .ventanas = {{"", std::span(&CampoRanura, 1)}}};
 }
 
 } // namespace velmora

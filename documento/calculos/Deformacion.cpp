@@ -6,6 +6,7 @@
 #include "documento/CamposLinea.h"
 #include "documento/Comparacion.h"
 #include "timedep/ComparacionDiferidas.h"
+#include "timedep/DescripcionDiferidas.h"
 #include "timedep/Fluencia.h"
 #include "timedep/Retraccion.h"
 
@@ -71,13 +72,24 @@ void CalcularRetraccionLinea(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoFluencia() {
-    return {"fluencia", "Fluencia del hormigón",
-            "deformaciones y coeficiente de fluencia del hormigón", &CalcularFluenciaLinea, false};
+    return {.nombre = "fluencia",
+            .titulo = "Fluencia del hormigón",
+            .descripcion = "deformaciones y coeficiente de fluencia del hormigón",
+            .funcion = &CalcularFluenciaLinea,
+            .volcarEstado = false,
+            .ventanas = {{Fluencia, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
+                         {Fluencia, CamposFluencia, EleccionesFluencia}}};
 }
 
 EntradaCatalogo CatalogoRetraccion() {
-    return {"retraccion", "Retracción del hormigón", "retracción del hormigón en masa",
-            &CalcularRetraccionLinea, false};
+    return {
+        .nombre = "retraccion",
+        .titulo = "Retracción del hormigón",
+        .descripcion = "retracción del hormigón en masa",
+        .funcion = &CalcularRetraccionLinea,
+        .volcarEstado = false,
+        .ventanas = {{Retraccion, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
+                     {Retraccion, CamposRetraccion, EleccionesRetraccion}}};
 }
 
 } // namespace velmora

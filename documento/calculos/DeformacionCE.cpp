@@ -6,6 +6,7 @@
 #include "documento/CamposLinea.h"
 #include "documento/Comparacion.h"
 #include "timedep/ComparacionDiferidas.h"
+#include "timedep/ce/DescripcionDiferidasCE.h"
 #include "timedep/ce/FluenciaCE.h"
 #include "timedep/ce/RetraccionCE.h"
 
@@ -93,22 +94,32 @@ void CalcularRetraccionCELinea(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoFluenciaCE() {
-    return {"fluencia_ce", "Fluencia del hormigón (Código Estructural)",
+    return {
+        .nombre = "fluencia_ce",
+        .titulo = "Fluencia del hormigón (Código Estructural)",
+        .descripcion =
             "coeficiente de fluencia y deformaciones del hormigón (Código Estructural);\n"
             "              VentanaFluenciaCE: ResistenciaCaracteristica, HumedadRelativa, Area y\n"
             "              Perimetro (o EspesorMedioConocido y EspesorMedio), GrupoClaseCemento,\n"
             "              Tiempo01 (t0), Tiempo02 (t), Tension",
-            &CalcularFluenciaCELinea, false};
+        .funcion = &CalcularFluenciaCELinea,
+        .volcarEstado = false,
+        .ventanas = {{FluenciaCE, ce::CamposFluenciaCE, ce::EleccionesDiferidasCE}}};
 }
 
 EntradaCatalogo CatalogoRetraccionCE() {
     return {
-        "retraccion_ce", "Retracción del hormigón (Código Estructural)",
-        "retracción por secado, autógena y total (Código Estructural);\n"
-        "              VentanaRetraccionCE: ResistenciaCaracteristica, HumedadRelativa, Area y\n"
-        "              Perimetro (o EspesorMedioConocido y EspesorMedio), GrupoClaseCemento,\n"
-        "              EdadCurado (ts), Edad (t)",
-        &CalcularRetraccionCELinea, false};
+        .nombre = "retraccion_ce",
+        .titulo = "Retracción del hormigón (Código Estructural)",
+        .descripcion =
+            "retracción por secado, autógena y total (Código Estructural);\n"
+            "              VentanaRetraccionCE: ResistenciaCaracteristica, HumedadRelativa, Area "
+            "y\n"
+            "              Perimetro (o EspesorMedioConocido y EspesorMedio), GrupoClaseCemento,\n"
+            "              EdadCurado (ts), Edad (t)",
+        .funcion = &CalcularRetraccionCELinea,
+        .volcarEstado = false,
+        .ventanas = {{RetraccionCE, ce::CamposRetraccionCE, ce::EleccionesDiferidasCE}}};
 }
 
 } // namespace velmora

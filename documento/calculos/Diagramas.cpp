@@ -4,11 +4,13 @@
 // en el Código Estructural). La conversión no usa el estado.
 
 #include "common/Numeros.h"
+#include "diagrams/DescripcionHerramientas.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ParabolaRectangulo.h"
 #include "diagrams/SvgDiagramas.h"
 #include "documento/CamposLinea.h"
 #include "documento/TextosCampos.h"
+#include "documento/calculos/Ventanas.h"
 #include "tools/Conversion.h"
 
 namespace velmora {
@@ -130,19 +132,32 @@ void CalcularConversion(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoAcero() {
-    return {"acero", "Diagrama de cálculo del acero",
-            "diagrama de cálculo tensión-deformación del acero", &CalcularAcero};
+    return {.nombre = "acero",
+            .titulo = "Diagrama de cálculo del acero",
+            .descripcion = "diagrama de cálculo tensión-deformación del acero",
+            .funcion = &CalcularAcero,
+            .ventanas = {VentanaParametros(),
+                         {Acero, std::span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
+                         {Acero, CamposRamaInclinada, std::span(&EleccionRamaSuperior, 1)}}};
 }
 
 EntradaCatalogo CatalogoParabola() {
-    return {"parabola", "Diagrama parábola-rectángulo del hormigón",
-            "bloque parábola-rectángulo del hormigón para una fibra neutra dada",
-            &CalcularParabolaRectangulo};
+    return {.nombre = "parabola",
+            .titulo = "Diagrama parábola-rectángulo del hormigón",
+            .descripcion = "bloque parábola-rectángulo del hormigón para una fibra neutra dada",
+            .funcion = &CalcularParabolaRectangulo,
+            .ventanas = {VentanaParametros(),
+                         {Parabola, std::span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
+                         {Parabola, CamposParabola, EleccionesParabola}}};
 }
 
 EntradaCatalogo CatalogoConversion() {
-    return {"conversion", "Conversión de unidades", "conversión de unidades", &CalcularConversion,
-            false};
+    return {.nombre = "conversion",
+            .titulo = "Conversión de unidades",
+            .descripcion = "conversión de unidades",
+            .funcion = &CalcularConversion,
+            .volcarEstado = false,
+            .ventanas = {{Conversion, std::span(&CampoValorOrigen, 1), EleccionesConversion}}};
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "cracking/RotulosFisuracion.h"
 #include "design/Ranuras.h"
 #include "documento/TextosCampos.h"
+#include "documento/calculos/Ventanas.h"
 
 #include <vector>
 
@@ -56,11 +57,15 @@ void CalcularFisuracionLinea(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoFisuracion() {
-    return {
-        "fisuracion", "Fisuración y tensiones en servicio",
-        "fisuración y tensiones en servicio (Código Estructural, Anejo 19, 7.2 y 7.3) con A1 y A2 "
-        "(ranuras 1 y 2)",
-        &CalcularFisuracionLinea};
+    return {.nombre = "fisuracion",
+            .titulo = "Fisuración y tensiones en servicio",
+            .descripcion = "fisuración y tensiones en servicio (Código Estructural, Anejo 19, 7.2 "
+                           "y 7.3) con A1 y A2 "
+                           "(ranuras 1 y 2)",
+            .funcion = &CalcularFisuracionLinea,
+            .ventanas = {VentanaParametros(), {Ventana, CamposFisuracion, EleccionesFisuracion}},
+            .ranuras = {{1, Ventana, "BotonA1", "Defina armadura"},
+                        {2, Ventana, "BotonA2", "Defina armadura"}}};
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "design/Ranuras.h"
 #include "documento/Contexto.h"
 #include "documento/calculos/Seccion.h"
+#include "documento/calculos/Ventanas.h"
 #include "section/CalculoSeccion.h"
 #include "section/DibujoInteraccion.h"
 
@@ -94,13 +95,17 @@ void CalcularInteraccionLinea(Contexto& c) {
               [&] { return SvgInteraccion(d, comprobaciones, 640, 480); });
 }
 
+constexpr std::array<Campo, 2> AreasInteraccion{CampoAreaA1, CampoAreaA2};
+
 } // namespace
 
 EntradaCatalogo CatalogoInteraccion() {
-    return {
-        "interaccion", "Diagrama de interacción N–M de la sección",
-        "diagrama de interacción N–M con A1 y A2 (ranuras 1 y 2) y comprobación de combinaciones",
-        &CalcularInteraccionLinea};
+    return {.nombre = "interaccion",
+            .titulo = "Diagrama de interacción N–M de la sección",
+            .descripcion = "diagrama de interacción N–M con A1 y A2 (ranuras 1 y 2) y comprobación "
+                           "de combinaciones",
+            .funcion = &CalcularInteraccionLinea,
+            .ventanas = VentanasSeccion({Ventana, AreasInteraccion})};
 }
 
 } // namespace velmora

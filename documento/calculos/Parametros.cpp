@@ -2,6 +2,7 @@
 
 #include "design/TextosParametros.h"
 #include "documento/Contexto.h"
+#include "documento/calculos/Ventanas.h"
 
 namespace velmora {
 
@@ -21,9 +22,16 @@ void CalcularParametros(Contexto& c) {
 
 } // namespace
 
+VentanaCatalogo VentanaParametros() {
+    return {"ParametrosGenerales", CamposParametros, EleccionesParametros};
+}
+
 EntradaCatalogo CatalogoParametros() {
-    return {"parametros", "Parámetros generales", "parámetros generales confirmados con OK",
-            &CalcularParametros};
+    return {.nombre = "parametros",
+            .titulo = "Parámetros generales",
+            .descripcion = "parámetros generales confirmados con OK",
+            .funcion = &CalcularParametros,
+            .ventanas = {VentanaParametros()}};
 }
 
 } // namespace velmora

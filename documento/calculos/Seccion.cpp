@@ -7,9 +7,11 @@
 #include "design/Ranuras.h"
 #include "documento/Comparacion.h"
 #include "documento/Contexto.h"
+#include "documento/calculos/Ventanas.h"
 #include "report/DibujosInforme.h"
 #include "section/CalculoSeccion.h"
 #include "section/ComparacionNormas.h"
+#include "section/DescripcionSeccion.h"
 #include "section/Dominio.h"
 #include "section/MomentoAgotamiento.h"
 #include "section/TrazaSeccion.h"
@@ -169,17 +171,41 @@ void CalcularMomentoLinea(Contexto& c) {
               [&] { return SvgDeformaciones(c.Estado); });
 }
 
+// Los diámetros de la ventana de resultados de la sección, controles de texto sin campo propio.
+constexpr std::array<Campo, 2> DiametrosResultados{{
+    {"DiametroTraccion", "Diámetro de la armadura de tracción", "mm", 1.0, 0.0, 0.0, "10"},
+    {"DiametroCompresion", "Diámetro de la armadura de compresión", "mm", 1.0, 0.0, 0.0, "10"},
+}};
+
 } // namespace
 
+std::vector<VentanaCatalogo> VentanasSeccion(VentanaCatalogo propia) {
+    using std::span;
+    return {VentanaParametros(),
+            {Rectangular, span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},
+            {Rectangular, CamposVentanaSeccion(TipoSeccion::Rectangular), EleccionesSeccion},
+            {EnT, span(&CampoExcentricidad, 1), {}, "GrupoDatoConocido", 1},
+            {EnT, CamposVentanaSeccion(TipoSeccion::EnT), EleccionesSeccion},
+            propia};
+}
+
 EntradaCatalogo CatalogoSeccion() {
-    return {"seccion", "Armadura longitudinal de la sección",
-            "armadura longitudinal de la sección («Calcular» de DatosSeccion o DatosSeccionT)",
-            &CalcularSeccionLinea};
+    return {.nombre = "seccion",
+            .titulo = "Armadura longitudinal de la sección",
+            .descripcion =
+                "armadura longitudinal de la sección («Calcular» de DatosSeccion o DatosSeccionT)",
+            .funcion = &CalcularSeccionLinea,
+            .ventanas = VentanasSeccion({Resultados, DiametrosResultados})};
 }
 
 EntradaCatalogo CatalogoMomento() {
-    return {"momento", "Momento de agotamiento de la sección",
-            "momento de agotamiento con las armaduras de las ranuras 1 y 2", &CalcularMomentoLinea};
+    return {.nombre = "momento",
+            .titulo = "Momento de agotamiento de la sección",
+            .descripcion = "momento de agotamiento con las armaduras de las ranuras 1 y 2",
+            .funcion = &CalcularMomentoLinea,
+            .ventanas = VentanasSeccion({Momento, {}, EleccionesMomento}),
+            .ranuras = {{1, Momento, "AreaTraccionada", "Defina armadura"},
+                        {2, Momento, "AreaComprimida", "Defina armadura"}}};
 }
 
 } // namespace velmora

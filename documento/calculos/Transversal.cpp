@@ -10,6 +10,7 @@
 #include "design/Ranuras.h"
 #include "documento/Comparacion.h"
 #include "documento/TextosCampos.h"
+#include "documento/calculos/Ventanas.h"
 #include "shear/ComparacionNormas.h"
 #include "shear/DescripcionCortante.h"
 
@@ -171,19 +172,37 @@ void CalcularFlechasLinea(Contexto& c) {
 } // namespace
 
 EntradaCatalogo CatalogoCortante() {
-    return {"cortante", "Armadura transversal de una viga",
-            "armadura transversal de una viga (separación de cercos por zonas)",
-            &CalcularCortanteLinea};
+    return {.nombre = "cortante",
+            .titulo = "Armadura transversal de una viga",
+            .descripcion = "armadura transversal de una viga (separación de cercos por zonas)",
+            .funcion = &CalcularCortanteLinea,
+            .ventanas = {VentanaParametros(),
+                         {"VentanaTransversal1", CamposCortante, EleccionesCortante},
+                         {"VentanaResultadosTrans1", CamposZonas}},
+            .ranuras = {{0, "VentanaTransversal1", "ValorArea", "Defina armadura"}}};
 }
 
 EntradaCatalogo CatalogoPilar() {
-    return {"pilar", "Cercos de un pilar", "cercos de un pilar", &CalcularPilarLinea};
+    return {.nombre = "pilar",
+            .titulo = "Cercos de un pilar",
+            .descripcion = "cercos de un pilar",
+            .funcion = &CalcularPilarLinea,
+            .ventanas = {VentanaParametros(), {"VentanaTransversal2", CamposCercos}}};
 }
 
 EntradaCatalogo CatalogoFlechas() {
-    return {"flechas", "Flechas: inercia equivalente y factor de flecha diferida",
-            "inercia equivalente, módulo del hormigón y factor de flecha diferida",
-            &CalcularFlechasLinea};
+    return {.nombre = "flechas",
+            .titulo = "Flechas: inercia equivalente y factor de flecha diferida",
+            .descripcion = "inercia equivalente, módulo del hormigón y factor de flecha diferida",
+            .funcion = &CalcularFlechasLinea,
+            .ventanas = {VentanaParametros(),
+                         {"VentanaFlechas", CamposFlechas, EleccionesFlechas},
+                         {"VentanaResultadosFlecha", std::span(&CampoXi, 1),
+                          EleccionesResultadosFlecha},
+                         {"VentanaFlechas", {}, std::span(&ce::EleccionDuracionCargaCE, 1)},
+                         {"VentanaResultadosFlecha", std::span(&ce::CampoPhi, 1)}},
+            .ranuras = {{1, "VentanaFlechas", "ValorA1", "Armadura A1"},
+                        {2, "VentanaFlechas", "ValorA2", "Armadura A2"}}};
 }
 
 } // namespace velmora

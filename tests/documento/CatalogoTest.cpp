@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <span>
 #include <string>
 
 using namespace velmora;
@@ -29,8 +30,12 @@ void CalcularCuadrado(Contexto& c) {
 }
 
 EntradaCatalogo EntradaCuadrado() {
-    return {"cuadrado", "Área de un cuadrado", "área de un cuadrado de lado dado",
-            &CalcularCuadrado, false};
+    return {.nombre = "cuadrado",
+            .titulo = "Área de un cuadrado",
+            .descripcion = "área de un cuadrado de lado dado",
+            .funcion = &CalcularCuadrado,
+            .volcarEstado = false,
+            .ventanas = {{Ventana, std::span(&CampoLado, 1)}}};
 }
 
 // Cada prueba corre en su propio proceso: el cálculo se añade la primera vez que se pide.
@@ -140,6 +145,9 @@ TEST(Catalogo, ElCalculoNuevoTieneSuCapituloEnLaMemoria) {
     ASSERT_EQ(r["ok"], true) << r.dump();
     const std::string html = r["informe"].get<std::string>();
     EXPECT_NE(html.find("<h2>1. Área de un cuadrado</h2>"), std::string::npos) << html;
+    // El dato con el nombre y la unidad de su campo en la entrada.
+    EXPECT_NE(html.find("<td>Lado del cuadrado a</td><td>3</td><td>m</td>"), std::string::npos)
+        << html;
     EXPECT_NE(html.find("9.00"), std::string::npos);
 
     // En la memoria de una tanda, el capítulo del cálculo nuevo va junto a los demás.
@@ -164,6 +172,37 @@ TEST(Catalogo, UnNombreRepetidoNoSeAnade) {
     EXPECT_EQ(Responder({{"calculo", "cuadrado"}})[Ventana]["EtiquetaArea"], "4.00");
     EXPECT_EQ(Responder({{"calculo", "area"}})["ok"], true);
     EXPECT_NE(NombresCatalogo().find("cuadrado"), std::string::npos);
+}
+
+// Lo que describe una entrada: el campo o la elección de `control` en alguna de sus ventanas.
+bool Describe(const EntradaCatalogo& e, const std::string& ventana, const std::string& control) {
+    for (const VentanaCatalogo& v : e.ventanas) {
+        if (v.ventana != ventana)
+            continue;
+        for (const Campo& c : v.campos)
+            if (c.control == control)
+                return true;
+        for (const Eleccion& k : v.elecciones)
+            if (k.control == control)
+                return true;
+    }
+    return false;
+}
+
+// Cada control que lee un cálculo (con EHE-98 y con el Código Estructural) está descrito en su
+// entrada: la memoria lo nombra por su descripción, no por su nombre de objeto.
+TEST(Catalogo, CadaEntradaDescribeLosControlesQueLeeSuCalculo) {
+    for (const auto& [nombre, e] : Catalogo()) {
+        for (const int norma : {0, 1}) {
+            const Json linea = {{"ParametrosGenerales", {{"GrupoNorma", norma}}}};
+            for (const ControlLeido& c : ControlesDelCalculo(nombre, linea)) {
+                if (c.tipo == TipoControl::Valor)
+                    continue;
+                EXPECT_TRUE(Describe(e, c.ventana, c.control))
+                    << nombre << ": " << c.ventana << "/" << c.control;
+            }
+        }
+    }
 }
 
 // Los cálculos del programa, cada uno con su nombre, su título de capítulo, su línea de ayuda y
