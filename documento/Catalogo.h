@@ -1,9 +1,9 @@
 #pragma once
 // El catálogo de los cálculos: una entrada por cálculo, con su nombre (el valor de "calculo" en
 // una línea), el título de su capítulo en la memoria, la línea que lo describe en la ayuda, la
-// función que lo calcula sobre un Contexto, las ventanas que lee y las ranuras de armadura que
-// aceptan sus botones. Cada cálculo declara su entrada junto a su adaptador (documento/calculos/) y
-// documento/Catalogo.cpp las reúne todas en un solo sitio.
+// función que lo calcula sobre un Contexto, las ventanas que lee, las ranuras de armadura que
+// aceptan sus botones y los nombres de sus resultados. Cada cálculo declara su entrada junto a su
+// adaptador (documento/calculos/) y documento/Catalogo.cpp las reúne todas en un solo sitio.
 //
 // Cómo se añade un cálculo:
 //   1. Su adaptador, un fichero en documento/calculos/ (p. ej. documento/calculos/Anclaje.cpp)
@@ -64,6 +64,14 @@ struct RanuraCatalogo {
     std::string_view sinDefinir;
 };
 
+// Un rótulo que escribe el cálculo, con el nombre y la unidad con que lo lista la memoria.
+struct ResultadoCatalogo {
+    std::string_view ventana;
+    std::string_view control;
+    std::string_view nombre;
+    std::string_view unidad = {};
+};
+
 struct EntradaCatalogo {
     std::string nombre;      // valor de "calculo" en la línea de entrada
     std::string titulo;      // título de su capítulo en la memoria de cálculo
@@ -72,6 +80,7 @@ struct EntradaCatalogo {
     bool volcarEstado = true; // la salida lleva "estado" con todo el estado de diseño
     std::vector<VentanaCatalogo> ventanas = {}; // las ventanas que lee, descritas
     std::vector<RanuraCatalogo> ranuras = {};   // las ranuras que aceptan sus botones de armadura
+    std::vector<ResultadoCatalogo> resultados = {}; // sus rótulos, con nombre y unidad
 };
 
 // Todos los cálculos, por nombre (el orden de la ayuda). La primera llamada reúne la lista y

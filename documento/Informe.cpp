@@ -106,7 +106,7 @@ CapituloInforme Contexto::Capitulo() const {
     c.datos = DatosInforme();
     c.apartados = apartados_;
     const auto poner = [&](std::string_view ventana, std::string_view control, const Json& v) {
-        for (auto& fila : FilasDeResultado(ventana, control, v))
+        for (auto& fila : FilasDeResultado(ventana, control, v, calculo_))
             c.resultados.push_back(std::move(fila));
     };
     for (const auto& [ventana, controles] : salida_.items()) {

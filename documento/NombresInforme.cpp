@@ -79,9 +79,9 @@ std::optional<std::string> ValorUsado(const Campo& c, const std::string& texto) 
 
 // Nada si `ventanas` no describe el control; si lo describe, su fila (que no hay si es un campo
 // numérico con un texto que el cálculo no usó).
-std::optional<std::optional<DatoInforme>>
-DatoDeVentanas(std::span<const VentanaCatalogo> ventanas, const LecturaInforme& l,
-               std::span<const LecturaInforme> lecturas) {
+std::optional<std::optional<DatoInforme>> DatoDeVentanas(std::span<const VentanaCatalogo> ventanas,
+                                                         const LecturaInforme& l,
+                                                         std::span<const LecturaInforme> lecturas) {
     for (const VentanaCatalogo& d : ventanas) {
         if (d.ventana != l.ventana)
             continue;
@@ -418,14 +418,25 @@ const TablaNombres& NombresResultadosCE() {
 
 // Nombre (con su unidad si el rótulo no la lleva) y texto de un rótulo de resultados; nada si el
 // rótulo no dice nada en la memoria (el texto de arranque de un botón, un subíndice suelto).
-std::optional<std::pair<std::string, std::string>>
-ResultadoDeRotulo(std::string_view ventana, std::string_view control, const std::string& rotulo) {
+// Primero las tablas de los cálculos del programa y, si no lo nombran, los resultados de la
+// entrada del cálculo `calculo` en el catálogo.
+std::optional<std::pair<std::string, std::string>> ResultadoDeRotulo(std::string_view ventana,
+                                                                     std::string_view control,
+                                                                     const std::string& rotulo,
+                                                                     std::string_view calculo) {
     const ClaveResultado clave{ventana, control};
     const NombreResultado* encontrado = nullptr;
     for (const auto* tabla :
          {&NombresResultados(), &NombresResultadosHerramientas(), &NombresResultadosCE()})
         if (const auto i = tabla->find(clave); i != tabla->end())
             encontrado = &i->second;
+    NombreResultado deEntrada;
+    if (const auto e = Catalogo().find(calculo); !encontrado && e != Catalogo().end())
+        for (const ResultadoCatalogo& r : e->second.resultados)
+            if (r.ventana == ventana && r.control == control) {
+                deEntrada = {r.nombre, r.unidad};
+                encontrado = &deEntrada;
+            }
     // Un rótulo sin nombre se nombra por su objeto: las pruebas de la memoria lo detectan.
     if (!encontrado)
         return std::pair{ventana.empty() ? std::string(control)
@@ -456,8 +467,10 @@ std::string TextoCombinacion(const Json& k) {
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>>
-FilasDeResultado(std::string_view ventana, std::string_view control, const Json& valor) {
+std::vector<std::pair<std::string, std::string>> FilasDeResultado(std::string_view ventana,
+                                                                  std::string_view control,
+                                                                  const Json& valor,
+                                                                  std::string_view calculo) {
     std::vector<std::pair<std::string, std::string>> filas;
     if (valor.is_array() && ventana.empty() && control == "combinaciones") {
         for (const Json& k : valor)
@@ -471,7 +484,7 @@ FilasDeResultado(std::string_view ventana, std::string_view control, const Json&
     else if (valor.is_number() && NombresResultados().contains({ventana, control}))
         rotulo = Formatear(valor.get<double>(), 0, 3);
     if (!rotulo.empty())
-        if (auto r = ResultadoDeRotulo(ventana, control, rotulo))
+        if (auto r = ResultadoDeRotulo(ventana, control, rotulo, calculo))
             filas.push_back(std::move(*r));
     return filas;
 }

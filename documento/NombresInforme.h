@@ -28,8 +28,10 @@ namespace velmora {
 // lleva, su unidad; un número con nombre (los valores del diagrama de interacción) o la lista de
 // combinaciones comprobadas, una fila cada una. El texto de arranque de un botón de armadura se
 // lee «sin definir»; un texto vacío, un subíndice suelto y los valores sin nombre (los puntos de
-// un dibujo) no dan ninguna fila.
+// un dibujo) no dan ninguna fila. Un rótulo que no nombran las tablas de la memoria toma el nombre
+// y la unidad de los resultados de la entrada de `calculo` en el catálogo.
 [[nodiscard]] std::vector<std::pair<std::string, std::string>>
-FilasDeResultado(std::string_view ventana, std::string_view control, const Json& valor);
+FilasDeResultado(std::string_view ventana, std::string_view control, const Json& valor,
+                 std::string_view calculo);
 
 } // namespace velmora

@@ -35,7 +35,8 @@ EntradaCatalogo EntradaCuadrado() {
             .descripcion = "área de un cuadrado de lado dado",
             .funcion = &CalcularCuadrado,
             .volcarEstado = false,
-            .ventanas = {{Ventana, std::span(&CampoLado, 1)}}};
+            .ventanas = {{Ventana, std::span(&CampoLado, 1)}},
+            .resultados = {{Ventana, "EtiquetaArea", "Área del cuadrado A", "m²"}}};
 }
 
 // Cada prueba corre en su propio proceso: el cálculo se añade la primera vez que se pide.
@@ -148,7 +149,11 @@ TEST(Catalogo, ElCalculoNuevoTieneSuCapituloEnLaMemoria) {
     // El dato con el nombre y la unidad de su campo en la entrada.
     EXPECT_NE(html.find("<td>Lado del cuadrado a</td><td>3</td><td>m</td>"), std::string::npos)
         << html;
-    EXPECT_NE(html.find("9.00"), std::string::npos);
+    // El resultado con el nombre y la unidad de la entrada.
+    EXPECT_NE(html.find("<td>Área del cuadrado A (m²)</td><td class=\"rotulo\">9.00</td>"),
+              std::string::npos)
+        << html;
+    EXPECT_EQ(html.find("EtiquetaArea"), std::string::npos);
 
     // En la memoria de una tanda, el capítulo del cálculo nuevo va junto a los demás.
     InformeLinea informe;
