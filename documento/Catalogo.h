@@ -64,12 +64,17 @@ struct RanuraCatalogo {
     std::string_view sinDefinir;
 };
 
-// Un rótulo que escribe el cálculo, con el nombre y la unidad con que lo lista la memoria.
+// Un rótulo que escribe el cálculo, con el nombre con que lo lista la memoria (sin nombre, no se
+// lista) y la unidad, si el rótulo no la lleva. `boton` es el texto de arranque de un botón que
+// muestra la armadura elegida: con él, la armadura está sin definir. `sufijo` es lo que la
+// ventana escribe en otro rótulo a continuación (el ² de «N/mm²»).
 struct ResultadoCatalogo {
     std::string_view ventana;
     std::string_view control;
     std::string_view nombre;
     std::string_view unidad = {};
+    std::string_view boton = {};
+    std::string_view sufijo = {};
 };
 
 struct EntradaCatalogo {

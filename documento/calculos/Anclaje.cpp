@@ -70,6 +70,26 @@ void CalcularAnclajeLinea(Contexto& c) {
         PonerComparacion(c, Exigir(CompararNormasAnclaje(c.Estado, p, v, e)));
 }
 
+// Los rótulos de «anclaje» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeAnclaje() {
+    return {
+        {"VentanaLongitudAnclaje", "AreaPosicionII", "Barras en posición II", "",
+         "Defina armadura"},
+        {"VentanaLongitudAnclaje", "AreaPosicionI", "Barras en posición I", "", "Defina armadura"},
+        {"VentanaLongitudAnclaje", "RecubrimientoHormigon", ""},
+        {"VentanaAnclaje", "LongitudBasicaII",
+         "Longitud básica de anclaje en posición II l<sub>bII</sub>"},
+        {"VentanaAnclaje", "LongitudNetaII",
+         "Longitud neta de anclaje en posición II l<sub>nII</sub>"},
+        {"VentanaAnclaje", "LongitudBasicaI",
+         "Longitud básica de anclaje en posición I l<sub>bI</sub>"},
+        {"VentanaAnclaje", "LongitudNetaI",
+         "Longitud neta de anclaje en posición I l<sub>nI</sub>"},
+        {"VentanaAnclaje", "EtiquetaDecalaje", "Nota"},
+        {"VentanaAnclaje", "EtiquetaNorma", "Norma"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoAnclaje() {
@@ -79,7 +99,8 @@ EntradaCatalogo CatalogoAnclaje() {
             .funcion = &CalcularAnclajeLinea,
             .ventanas = {VentanaParametros(), {Datos, CamposAnclaje, EleccionesAnclaje}},
             .ranuras = {{1, Datos, "AreaPosicionI", "Defina armadura"},
-                        {2, Datos, "AreaPosicionII", "Defina armadura"}}};
+                        {2, Datos, "AreaPosicionII", "Defina armadura"}},
+            .resultados = ResultadosDeAnclaje()};
 }
 
 } // namespace velmora

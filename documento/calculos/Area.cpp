@@ -18,6 +18,14 @@ void CalcularArea(Contexto& c) {
 // La ranura del selector de área, un número sin campo propio en la ventana.
 constexpr Campo CampoRanura{"IndiceArmadura", "Ranura de armadura", "", 1.0, 0.0, 0.0, "0"};
 
+// Los rótulos de «area» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeArea() {
+    return {
+        {"VentanaArea", "EtiquetaArea", "Área de la armadura", "cm²"},
+        {"", "TextoArmadura", "Armadura"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoArea() {
@@ -25,7 +33,8 @@ EntradaCatalogo CatalogoArea() {
             .titulo = "Área de las armaduras",
             .descripcion = "área de una ranura de barras (selector de área)",
             .funcion = &CalcularArea,
-            .ventanas = {{"", std::span(&CampoRanura, 1)}}};
+            .ventanas = {{"", std::span(&CampoRanura, 1)}},
+            .resultados = ResultadosDeArea()};
 }
 
 } // namespace velmora

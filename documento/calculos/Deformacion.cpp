@@ -69,6 +69,53 @@ void CalcularRetraccionLinea(Contexto& c) {
         PonerComparacion(c, Exigir(CompararRetraccion(datos)));
 }
 
+// Los rótulos de «fluencia» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeFluencia() {
+    return {
+        {"VentanaResultadosDeformacion", "Valor1",
+         "Deformación elástica instantánea ε<sub>ei</sub>", "‰"},
+        {"VentanaResultadosDeformacion", "Valor2", "Deformación elástica diferida ε<sub>ed</sub>",
+         "‰"},
+        {"VentanaResultadosDeformacion", "Valor3",
+         "Deformación plástica instantánea ε<sub>pi</sub>", "‰"},
+        {"VentanaResultadosDeformacion", "Valor4", "Deformación plástica diferida ε<sub>pd</sub>",
+         "‰"},
+        {"VentanaResultadosDeformacion", "Valor5", "Coeficiente de fluencia φ(t,j)"},
+        {"VentanaResultadosDeformacion", "Valor10",
+         "Módulo de deformación a la edad j, E<sub>cj</sub>", "kp/cm²"},
+        {"VentanaResultadosDeformacion", "Valor11",
+         "Módulo de deformación a 28 días, E<sub>c28</sub>", "kp/cm²"},
+        {"VentanaResultadosDeformacion", "Valor12", "Resistencia a la edad j, f<sub>cj</sub>",
+         "kp/cm²"},
+        {"VentanaResultadosDeformacion", "Valor13",
+         "Función de la deformación elástica diferida β<sub>d</sub>(t−j)"},
+        {"VentanaResultadosDeformacion", "Valor14", "Coeficiente del ambiente φ<sub>f1</sub>"},
+        {"VentanaResultadosDeformacion", "Valor15",
+         "Coeficiente del espesor ficticio φ<sub>f2</sub>"},
+        {"VentanaResultadosDeformacion", "Valor16",
+         "Función de la deformación plástica diferida β<sub>f</sub>(j)"},
+        {"VentanaResultadosDeformacion", "Valor17",
+         "Función de la deformación plástica diferida β<sub>f</sub>(t)"},
+        {"VentanaResultadosDeformacion", "ValorEcj", ""},
+        {"VentanaResultadosDeformacion", "Valorfcj", ""},
+        {"VentanaResultadosDeformacion", "Valorbetatj", ""},
+        {"VentanaResultadosDeformacion", "Valorbetaj", ""},
+        {"VentanaResultadosDeformacion", "Valorbetat", ""},
+    };
+}
+
+// Los rótulos de «retraccion» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeRetraccion() {
+    return {
+        {"VentanaResultadosRetraccion", "Valor1", "Deformación por retracción ε<sub>r</sub>", "‰"},
+        {"VentanaResultadosRetraccion", "Valor10", "Coeficiente del ambiente ε<sub>01</sub>"},
+        {"VentanaResultadosRetraccion", "Valor11",
+         "Coeficiente del espesor ficticio ε<sub>02</sub>"},
+        {"VentanaResultadosRetraccion", "Valor12", "Evolución en el tiempo β<sub>r</sub>(t)"},
+        {"VentanaResultadosRetraccion", "Valorrt", ""},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoFluencia() {
@@ -78,7 +125,8 @@ EntradaCatalogo CatalogoFluencia() {
             .funcion = &CalcularFluenciaLinea,
             .volcarEstado = false,
             .ventanas = {{Fluencia, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
-                         {Fluencia, CamposFluencia, EleccionesFluencia}}};
+                         {Fluencia, CamposFluencia, EleccionesFluencia}},
+            .resultados = ResultadosDeFluencia()};
 }
 
 EntradaCatalogo CatalogoRetraccion() {
@@ -89,7 +137,8 @@ EntradaCatalogo CatalogoRetraccion() {
         .funcion = &CalcularRetraccionLinea,
         .volcarEstado = false,
         .ventanas = {{Retraccion, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
-                     {Retraccion, CamposRetraccion, EleccionesRetraccion}}};
+                     {Retraccion, CamposRetraccion, EleccionesRetraccion}},
+        .resultados = ResultadosDeRetraccion()};
 }
 
 } // namespace velmora

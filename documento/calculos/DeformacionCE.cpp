@@ -91,6 +91,57 @@ void CalcularRetraccionCELinea(Contexto& c) {
         PonerComparacion(c, Exigir(CompararRetraccionCE(datos)));
 }
 
+// Los rótulos de «fluencia_ce» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeFluenciaCE() {
+    return {
+        {"VentanaFluenciaCE", "Valorh0", "Espesor medio h<sub>0</sub>"},
+        {"VentanaFluenciaCE", "Valorfcm", "Resistencia media f<sub>cm</sub>"},
+        {"VentanaFluenciaCE", "ValorEcm", "Módulo de elasticidad secante E<sub>cm</sub>"},
+        {"VentanaFluenciaCE", "ValorEc", "Módulo tangente E<sub>c</sub>"},
+        {"VentanaFluenciaCE", "ValorPhiHR", "Efecto de la humedad relativa φ<sub>HR</sub>"},
+        {"VentanaFluenciaCE", "ValorBetaFcm", "Efecto de la resistencia β(f<sub>cm</sub>)"},
+        {"VentanaFluenciaCE", "ValorT0", "Edad de carga corregida por el cemento t<sub>0</sub>"},
+        {"VentanaFluenciaCE", "ValorBetaT0", "Efecto de la edad de carga β(t<sub>0</sub>)"},
+        {"VentanaFluenciaCE", "ValorPhi0", "Coeficiente básico de fluencia φ<sub>0</sub>"},
+        {"VentanaFluenciaCE", "ValorBetaH",
+         "Coeficiente de la humedad y del espesor β<sub>H</sub>"},
+        {"VentanaFluenciaCE", "ValorBetaC",
+         "Desarrollo de la fluencia β<sub>c</sub>(t,t<sub>0</sub>)"},
+        {"VentanaFluenciaCE", "ValorPhi", "Coeficiente de fluencia φ(t,t<sub>0</sub>)"},
+        {"VentanaFluenciaCE", "ValorFckT0",
+         "Resistencia a la edad de carga f<sub>ck</sub>(t<sub>0</sub>)"},
+        {"VentanaFluenciaCE", "ValorKSigma", "Relación tensión-resistencia k<sub>σ</sub>"},
+        {"VentanaFluenciaCE", "ValorFactorNoLineal", "Factor de la fluencia no lineal"},
+        {"VentanaFluenciaCE", "ValorPhiNl", "Coeficiente de fluencia no lineal φ<sub>nl</sub>"},
+        {"VentanaFluenciaCE", "DeformacionElastica", "Deformación elástica ε<sub>c,el</sub>"},
+        {"VentanaFluenciaCE", "DeformacionFluencia",
+         "Deformación de fluencia ε<sub>cc</sub>(t,t<sub>0</sub>)"},
+        {"VentanaFluenciaCE", "DeformacionTotal", "Deformación total ε<sub>c</sub>"},
+        {"VentanaFluenciaCE", "AvisoNoLineal", "Aviso"},
+    };
+}
+
+// Los rótulos de «retraccion_ce» con el nombre (y la unidad, si el rótulo no la lleva) de la
+// memoria; sin nombre, el rótulo no se lista. `boton`: el texto de un botón de armadura sin
+// definir.
+std::vector<ResultadoCatalogo> ResultadosDeRetraccionCE() {
+    return {
+        {"VentanaRetraccionCE", "Valorh0", "Espesor medio h<sub>0</sub>"},
+        {"VentanaRetraccionCE", "Valorfcm", "Resistencia media f<sub>cm</sub>"},
+        {"VentanaRetraccionCE", "ValorBetaHR", "Efecto de la humedad relativa β<sub>HR</sub>"},
+        {"VentanaRetraccionCE", "ValorEpsilonCd0", "Retracción básica por secado ε<sub>cd,0</sub>"},
+        {"VentanaRetraccionCE", "Valorkh", "Coeficiente del espesor medio k<sub>h</sub>"},
+        {"VentanaRetraccionCE", "ValorBetaDs",
+         "Desarrollo del secado β<sub>ds</sub>(t,t<sub>s</sub>)"},
+        {"VentanaRetraccionCE", "ValorEpsilonCd", "Retracción por secado ε<sub>cd</sub>(t)"},
+        {"VentanaRetraccionCE", "ValorEpsilonCaInf", "Retracción autógena final ε<sub>ca</sub>(∞)"},
+        {"VentanaRetraccionCE", "ValorBetaAs",
+         "Desarrollo de la retracción autógena β<sub>as</sub>(t)"},
+        {"VentanaRetraccionCE", "ValorEpsilonCa", "Retracción autógena ε<sub>ca</sub>(t)"},
+        {"VentanaRetraccionCE", "ValorEpsilonCs", "Retracción total ε<sub>cs</sub>"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoFluenciaCE() {
@@ -104,7 +155,8 @@ EntradaCatalogo CatalogoFluenciaCE() {
             "              Tiempo01 (t0), Tiempo02 (t), Tension",
         .funcion = &CalcularFluenciaCELinea,
         .volcarEstado = false,
-        .ventanas = {{FluenciaCE, ce::CamposFluenciaCE, ce::EleccionesDiferidasCE}}};
+        .ventanas = {{FluenciaCE, ce::CamposFluenciaCE, ce::EleccionesDiferidasCE}},
+        .resultados = ResultadosDeFluenciaCE()};
 }
 
 EntradaCatalogo CatalogoRetraccionCE() {
@@ -119,7 +171,8 @@ EntradaCatalogo CatalogoRetraccionCE() {
             "              EdadCurado (ts), Edad (t)",
         .funcion = &CalcularRetraccionCELinea,
         .volcarEstado = false,
-        .ventanas = {{RetraccionCE, ce::CamposRetraccionCE, ce::EleccionesDiferidasCE}}};
+        .ventanas = {{RetraccionCE, ce::CamposRetraccionCE, ce::EleccionesDiferidasCE}},
+        .resultados = ResultadosDeRetraccionCE()};
 }
 
 } // namespace velmora

@@ -129,6 +129,50 @@ void CalcularConversion(Contexto& c) {
         TextoUnidad(t, NombreUnidadFuerza(u.FuerzaFinal), NombreUnidadLongitud(u.LongitudFinal)));
 }
 
+// Los rótulos de «acero» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeAcero() {
+    return {
+        {"DiagramaCalculo", "EtiquetaAcero", "Acero"},
+        {"DiagramaCalculo", "EtiquetaTipoDiagrama", "Diagrama"},
+        {"DiagramaCalculo", "EtiquetaGammas",
+         "Coeficiente parcial de seguridad del acero γ<sub>s</sub>"},
+        {"DiagramaCalculo", "EtiquetaEs", "Módulo de deformación longitudinal E<sub>s</sub>", "",
+         "", "²"},
+        {"DiagramaCalculo", "Label20", "Resistencia de cálculo del acero f<sub>yd</sub>", "", "",
+         "²"},
+        {"DiagramaCalculo", "Label28", "Tensión σ<sub>s</sub> para una deformación característica",
+         "", "", "²"},
+        {"DiagramaCalculo", "Label29", "Tensión σ<sub>s</sub> para una deformación característica",
+         "", "", "²"},
+        {"DiagramaCalculo", "Label30", "Tensión σ<sub>s</sub> para una deformación característica",
+         "", "", "²"},
+        {"DiagramaCalculo", "ValorTension", "Tensión σ<sub>s</sub> para la deformación dada",
+         "N/mm²"},
+        {"DiagramaCalculo", "EtiquetaLeyAcero", "Diagrama de cálculo del acero"},
+    };
+}
+
+// Los rótulos de «parabola» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeParabola() {
+    return {
+        {"VentanaParabola", "EtiquetaHormigon", "Hormigón"},
+        {"VentanaParabola", "EtiquetaGammac",
+         "Coeficiente parcial de seguridad del hormigón γ<sub>c</sub>"},
+        {"VentanaParabola", "Compresion", "Resultante de las compresiones C"},
+        {"VentanaParabola", "CentroGravedad", "Profundidad de la resultante x<sub>g</sub>"},
+        {"VentanaParabola", "EtiquetaLeyHormigon", "Diagrama del hormigón"},
+    };
+}
+
+// Los rótulos de «conversion» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeConversion() {
+    return {
+        {"VentanaConversion", "ValorFinal", "Valor convertido"},
+        {"VentanaConversion", "EtiquetaUnidadesOrigen01", "Unidades de origen"},
+        {"VentanaConversion", "EtiquetaUnidadesFinal01", "Unidades finales"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoAcero() {
@@ -138,7 +182,8 @@ EntradaCatalogo CatalogoAcero() {
             .funcion = &CalcularAcero,
             .ventanas = {VentanaParametros(),
                          {Acero, std::span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
-                         {Acero, CamposRamaInclinada, std::span(&EleccionRamaSuperior, 1)}}};
+                         {Acero, CamposRamaInclinada, std::span(&EleccionRamaSuperior, 1)}},
+            .resultados = ResultadosDeAcero()};
 }
 
 EntradaCatalogo CatalogoParabola() {
@@ -148,7 +193,8 @@ EntradaCatalogo CatalogoParabola() {
             .funcion = &CalcularParabolaRectangulo,
             .ventanas = {VentanaParametros(),
                          {Parabola, std::span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
-                         {Parabola, CamposParabola, EleccionesParabola}}};
+                         {Parabola, CamposParabola, EleccionesParabola}},
+            .resultados = ResultadosDeParabola()};
 }
 
 EntradaCatalogo CatalogoConversion() {
@@ -157,7 +203,8 @@ EntradaCatalogo CatalogoConversion() {
             .descripcion = "conversión de unidades",
             .funcion = &CalcularConversion,
             .volcarEstado = false,
-            .ventanas = {{Conversion, std::span(&CampoValorOrigen, 1), EleccionesConversion}}};
+            .ventanas = {{Conversion, std::span(&CampoValorOrigen, 1), EleccionesConversion}},
+            .resultados = ResultadosDeConversion()};
 }
 
 } // namespace velmora

@@ -54,6 +54,31 @@ void CalcularFisuracionLinea(Contexto& c) {
               [&] { return SvgFisuracion(r); });
 }
 
+// Los rótulos de «fisuracion» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeFisuracion() {
+    return {
+        {"VentanaFisuracion", "BotonA1", "Armadura traccionada A<sub>1</sub>", "",
+         "Defina armadura"},
+        {"VentanaFisuracion", "BotonA2", "Armadura superior A<sub>2</sub>", "", "Defina armadura"},
+        {"VentanaFisuracion", "EtiquetaNorma", "Norma de la comprobación"},
+        {"VentanaFisuracion", "EtiquetaMateriales", "Materiales del Anejo 19"},
+        {"VentanaFisuracion", "EtiquetaMcr", "Momento de fisuración M<sub>cr</sub>"},
+        {"VentanaFisuracion", "EtiquetaFibraNeutra", "Fibra neutra (cuasipermanente)"},
+        {"VentanaFisuracion", "EtiquetaTensiones", "Tensiones (cuasipermanente)"},
+        {"VentanaFisuracion", "EtiquetaAbertura", "Abertura de fisura w<sub>k</sub>"},
+        {"VentanaFisuracion", "VeredictoAbertura", "Comprobación de w<sub>k</sub>"},
+        {"VentanaFisuracion", "VeredictoCuasipermanente",
+         "Compresión del hormigón (cuasipermanente)"},
+        {"VentanaFisuracion", "EtiquetaCaracteristica", "Tensiones (característica)"},
+        {"VentanaFisuracion", "VeredictoCaracteristica",
+         "Limitación de tensiones (característica)"},
+        {"VentanaFisuracion", "EtiquetaAsMin", "Armadura mínima A<sub>s,min</sub>"},
+        {"VentanaFisuracion", "VeredictoAsMin", "Comprobación de A<sub>s,min</sub>"},
+        {"VentanaFisuracion", "EtiquetaTablas", "Tablas 7.2N y 7.3N"},
+        {"VentanaFisuracion", "VeredictoTablas", "Control sin cálculo directo"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoFisuracion() {
@@ -65,7 +90,8 @@ EntradaCatalogo CatalogoFisuracion() {
             .funcion = &CalcularFisuracionLinea,
             .ventanas = {VentanaParametros(), {Ventana, CamposFisuracion, EleccionesFisuracion}},
             .ranuras = {{1, Ventana, "BotonA1", "Defina armadura"},
-                        {2, Ventana, "BotonA2", "Defina armadura"}}};
+                        {2, Ventana, "BotonA2", "Defina armadura"}},
+            .resultados = ResultadosDeFisuracion()};
 }
 
 } // namespace velmora

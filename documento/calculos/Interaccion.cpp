@@ -97,6 +97,18 @@ void CalcularInteraccionLinea(Contexto& c) {
 
 constexpr std::array<Campo, 2> AreasInteraccion{CampoAreaA1, CampoAreaA2};
 
+// Los rótulos de «interaccion» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeInteraccion() {
+    return {
+        {"VentanaInteraccion", "AreaA1", "Área A<sub>1</sub>", "cm²"},
+        {"VentanaInteraccion", "AreaA2", "Área A<sub>2</sub>", "cm²"},
+        {"", "N0", "Esfuerzo normal último en compresión centrada N<sub>0</sub>", "kN"},
+        {"", "Ntraccion", "Esfuerzo normal último en tracción centrada", "kN"},
+        {"", "Mmax", "Momento último positivo máximo", "kN·m"},
+        {"", "Mmin", "Momento último negativo máximo", "kN·m"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoInteraccion() {
@@ -105,7 +117,8 @@ EntradaCatalogo CatalogoInteraccion() {
             .descripcion = "diagrama de interacción N–M con A1 y A2 (ranuras 1 y 2) y comprobación "
                            "de combinaciones",
             .funcion = &CalcularInteraccionLinea,
-            .ventanas = VentanasSeccion({Ventana, AreasInteraccion})};
+            .ventanas = VentanasSeccion({Ventana, AreasInteraccion}),
+            .resultados = ResultadosDeInteraccion()};
 }
 
 } // namespace velmora

@@ -20,6 +20,18 @@ void CalcularParametros(Contexto& c) {
     c.Poner(v, "EtiquetaGammac", TextoGammaC(p.norma, p.SituacionProyecto, p.ControlHormigon));
 }
 
+// Los rótulos de «parametros» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeParametros() {
+    return {
+        {"ParametrosGenerales", "EtiquetaAcero", "Acero"},
+        {"ParametrosGenerales", "EtiquetaHormigon", "Hormigón"},
+        {"ParametrosGenerales", "EtiquetaGammas",
+         "Coeficiente parcial de seguridad del acero γ<sub>s</sub>"},
+        {"ParametrosGenerales", "EtiquetaGammac",
+         "Coeficiente parcial de seguridad del hormigón γ<sub>c</sub>"},
+    };
+}
+
 } // namespace
 
 VentanaCatalogo VentanaParametros() {
@@ -31,7 +43,8 @@ EntradaCatalogo CatalogoParametros() {
             .titulo = "Parámetros generales",
             .descripcion = "parámetros generales confirmados con OK",
             .funcion = &CalcularParametros,
-            .ventanas = {VentanaParametros()}};
+            .ventanas = {VentanaParametros()},
+            .resultados = ResultadosDeParametros()};
 }
 
 } // namespace velmora

@@ -177,6 +177,37 @@ constexpr std::array<Campo, 2> DiametrosResultados{{
     {"DiametroCompresion", "Diámetro de la armadura de compresión", "mm", 1.0, 0.0, 0.0, "10"},
 }};
 
+// Los rótulos de «seccion» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeSeccion() {
+    return {
+        {"VentanaResultados", "AreaTraccion", "Área de la armadura de tracción A<sub>s1</sub>",
+         "cm²"},
+        {"VentanaResultados", "AreaCompresion", "Área de la armadura de compresión A<sub>s2</sub>",
+         "cm²"},
+        {"VentanaResultados", "CapacidadTraccion", "Capacidad mecánica U<sub>1</sub>", "kN"},
+        {"VentanaResultados", "CapacidadCompresion", "Capacidad mecánica U<sub>2</sub>", "kN"},
+        {"VentanaResultados", "NumeroA1", "Número de barras de tracción"},
+        {"VentanaResultados", "NumeroA2", "Número de barras de compresión"},
+        {"VentanaResultados", "DiametroTraccion", "Diámetro de la armadura de tracción", "mm"},
+        {"VentanaResultados", "DiametroCompresion", "Diámetro de la armadura de compresión", "mm"},
+        {"VentanaResultados", "Cuantia", "Cuantías mínimas"},
+        {"VentanaResultados", "Recomendada", "Recomendación"},
+        {"VentanaResultados", "DomDeform", "Dominio de deformación"},
+        {"VentanaResultados", "Profundidad", "Fibra neutra"},
+        {"VentanaResultados", "xlimite", "Profundidad límite"},
+        {"DominioDeDeformacion", "Etiqueta", ""},
+    };
+}
+
+// Los rótulos de «momento» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeMomento() {
+    return {
+        {"VentanaMomento", "EtiquetaMomento", "Momento de agotamiento M<sub>u</sub>"},
+        {"VentanaMomento", "AreaTraccionada", "Armadura traccionada", "", "Defina armadura"},
+        {"VentanaMomento", "AreaComprimida", "Armadura comprimida", "", "Defina armadura"},
+    };
+}
+
 } // namespace
 
 std::vector<VentanaCatalogo> VentanasSeccion(VentanaCatalogo propia) {
@@ -195,7 +226,8 @@ EntradaCatalogo CatalogoSeccion() {
             .descripcion =
                 "armadura longitudinal de la sección («Calcular» de DatosSeccion o DatosSeccionT)",
             .funcion = &CalcularSeccionLinea,
-            .ventanas = VentanasSeccion({Resultados, DiametrosResultados})};
+            .ventanas = VentanasSeccion({Resultados, DiametrosResultados}),
+            .resultados = ResultadosDeSeccion()};
 }
 
 EntradaCatalogo CatalogoMomento() {
@@ -205,7 +237,8 @@ EntradaCatalogo CatalogoMomento() {
             .funcion = &CalcularMomentoLinea,
             .ventanas = VentanasSeccion({Momento, {}, EleccionesMomento}),
             .ranuras = {{1, Momento, "AreaTraccionada", "Defina armadura"},
-                        {2, Momento, "AreaComprimida", "Defina armadura"}}};
+                        {2, Momento, "AreaComprimida", "Defina armadura"}},
+            .resultados = ResultadosDeMomento()};
 }
 
 } // namespace velmora

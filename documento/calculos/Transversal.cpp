@@ -169,6 +169,72 @@ void CalcularFlechasLinea(Contexto& c) {
     c.Poner(ResultadosFlecha, "Aviso", lambda ? "" : lambda.error().mensaje);
 }
 
+// Los rótulos de «cortante» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeCortante() {
+    return {
+        {"VentanaTransversal1", "ValorArea", "Armadura longitudinal traccionada", "",
+         "Defina armadura"},
+        {"VentanaResultadosTrans1", "AgotamientoCompresionOblicua",
+         "Agotamiento por compresión oblicua en el alma V<sub>u1</sub>", "kN"},
+        {"VentanaResultadosTrans1", "ContribucionHormigon",
+         "Contribución del hormigón V<sub>cu</sub>", "kN"},
+        {"VentanaResultadosTrans1", "Label7", "Compresión oblicua"},
+        {"VentanaResultadosTrans1", "Recordatorio", "Diámetro de los cercos"},
+        {"VentanaResultadosTrans1", "NumeroCercosZona1",
+         "Número de ramas de los cercos, zona de apoyo"},
+        {"VentanaResultadosTrans1", "DiametroZona1", "Diámetro de los cercos, zona de apoyo", "mm"},
+        {"VentanaResultadosTrans1", "LongitudZona1", "Separación de los cercos, zona de apoyo",
+         "cm"},
+        {"VentanaResultadosTrans1", "EtiquetaSeparacion01", "Separación que rige, zona de apoyo"},
+        {"VentanaResultadosTrans1", "ContribucionArmadura01",
+         "Contribución de la armadura transversal V<sub>su</sub>, zona de apoyo", "kN"},
+        {"VentanaResultadosTrans1", "AgotamientoTraccion01",
+         "Agotamiento por tracción en el alma V<sub>u2</sub>, zona de apoyo", "kN"},
+        {"VentanaResultadosTrans1", "NumeroCercosZona2",
+         "Número de ramas de los cercos, zona central"},
+        {"VentanaResultadosTrans1", "DiametroZona2", "Diámetro de los cercos, zona central", "mm"},
+        {"VentanaResultadosTrans1", "LongitudZona2", "Separación de los cercos, zona central",
+         "cm"},
+        {"VentanaResultadosTrans1", "EtiquetaSeparacion02", "Separación que rige, zona central"},
+        {"VentanaResultadosTrans1", "ContribucionArmadura02",
+         "Contribución de la armadura transversal V<sub>su</sub>, zona central", "kN"},
+        {"VentanaResultadosTrans1", "AgotamientoTraccion02",
+         "Agotamiento por tracción en el alma V<sub>u2</sub>, zona central", "kN"},
+        {"VentanaResultadosTrans1", "EtiquetaNorma", "Norma"},
+    };
+}
+
+// Los rótulos de «pilar» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDePilar() {
+    return {
+        {"VentanaTransversal2", "DiametroMinimo",
+         "Diámetro de la barra más delgada φ<sub>min</sub>", "mm"},
+        {"VentanaTransversal2", "DiametroMaximo", "Diámetro de la barra más gruesa φ<sub>max</sub>",
+         "mm"},
+        {"VentanaTransversal2", "Armadura", "Cerco φ diámetro/separación", "mm/cm"},
+        {"VentanaTransversal2", "NotaSeparacion", "Separación reducida"},
+        {"VentanaTransversal2", "EtiquetaNorma", "Norma"},
+    };
+}
+
+// Los rótulos de «flechas» con su nombre en la memoria.
+std::vector<ResultadoCatalogo> ResultadosDeFlechas() {
+    return {
+        {"VentanaFlechas", "EtiquetaTipoSeccion", "Sección de las armaduras"},
+        {"VentanaFlechas", "ValorA1", "Armadura A<sub>1</sub>", "", "Armadura A1"},
+        {"VentanaFlechas", "ValorA2", "Armadura A<sub>2</sub>", "", "Armadura A2"},
+        {"VentanaResultadosFlecha", "MomentoInerciaEquivalente",
+         "Momento de inercia equivalente I<sub>e</sub>", "cm⁴"},
+        {"VentanaResultadosFlecha", "ModuloDeformacion",
+         "Módulo de deformación longitudinal del hormigón E<sub>c</sub>", "N/mm²"},
+        {"VentanaResultadosFlecha", "Factor", "Factor de flecha diferida λ"},
+        {"VentanaResultadosFlecha", "Aviso", "Aviso"},
+        {"VentanaResultadosFlecha", "ValorZeta", "Coeficiente de distribución"},
+        {"VentanaResultadosFlecha", "EtiquetaMetodo", "Método"},
+        {"VentanaResultadosFlecha", "EtiquetaNorma", "Norma"},
+    };
+}
+
 } // namespace
 
 EntradaCatalogo CatalogoCortante() {
@@ -179,7 +245,8 @@ EntradaCatalogo CatalogoCortante() {
             .ventanas = {VentanaParametros(),
                          {"VentanaTransversal1", CamposCortante, EleccionesCortante},
                          {"VentanaResultadosTrans1", CamposZonas}},
-            .ranuras = {{0, "VentanaTransversal1", "ValorArea", "Defina armadura"}}};
+            .ranuras = {{0, "VentanaTransversal1", "ValorArea", "Defina armadura"}},
+            .resultados = ResultadosDeCortante()};
 }
 
 EntradaCatalogo CatalogoPilar() {
@@ -187,7 +254,8 @@ EntradaCatalogo CatalogoPilar() {
             .titulo = "Cercos de un pilar",
             .descripcion = "cercos de un pilar",
             .funcion = &CalcularPilarLinea,
-            .ventanas = {VentanaParametros(), {"VentanaTransversal2", CamposCercos}}};
+            .ventanas = {VentanaParametros(), {"VentanaTransversal2", CamposCercos}},
+            .resultados = ResultadosDePilar()};
 }
 
 EntradaCatalogo CatalogoFlechas() {
@@ -202,7 +270,8 @@ EntradaCatalogo CatalogoFlechas() {
                          {"VentanaFlechas", {}, std::span(&ce::EleccionDuracionCargaCE, 1)},
                          {"VentanaResultadosFlecha", std::span(&ce::CampoPhi, 1)}},
             .ranuras = {{1, "VentanaFlechas", "ValorA1", "Armadura A1"},
-                        {2, "VentanaFlechas", "ValorA2", "Armadura A2"}}};
+                        {2, "VentanaFlechas", "ValorA2", "Armadura A2"}},
+            .resultados = ResultadosDeFlechas()};
 }
 
 } // namespace velmora

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <span>
 #include <string>
 
@@ -208,6 +209,22 @@ TEST(Catalogo, CadaEntradaDescribeLosControlesQueLeeSuCalculo) {
             }
         }
     }
+}
+
+// Un rótulo que escriben dos cálculos se llama igual en la memoria de los dos: cada par ventana y
+// control se nombra en una sola entrada.
+TEST(Catalogo, CadaRotuloSeNombraUnaSolaVez) {
+    std::map<std::pair<std::string_view, std::string_view>, std::string> donde;
+    for (const auto& [nombre, e] : Catalogo())
+        for (const ResultadoCatalogo& r : e.resultados) {
+            const auto [i, nuevo] = donde.emplace(std::pair{r.ventana, r.control}, nombre);
+            EXPECT_TRUE(nuevo) << r.ventana << "/" << r.control << " en " << i->second << " y en "
+                               << nombre;
+        }
+    // Los del selector de área, de la sección y de la fisuración, donde se escriben.
+    EXPECT_EQ(donde.at({"VentanaArea", "EtiquetaArea"}), "area");
+    EXPECT_EQ(donde.at({"VentanaResultados", "AreaTraccion"}), "seccion");
+    EXPECT_EQ(donde.at({"VentanaFisuracion", "BotonA1"}), "fisuracion");
 }
 
 // Los cálculos del programa, cada uno con su nombre, su título de capítulo, su línea de ayuda y
