@@ -237,8 +237,9 @@ QImage Cortante() {
 
 // Dominios de deformación. 577 × 304, en las coordenadas que usa el dibujo del estado de
 // deformación: eje de deformación nula en x = 312; fibra más comprimida en y = 20, armadura A1
-// en y = 196, fibra menos comprimida en y = 222; a la derecha 149 px = 0.0035 y 93 px = 0.002;
-// a la izquierda 78 px = εyd y 252 px = 0.01. Fondo oscuro: el estado se traza en blanco.
+// en y = 196, fibra menos comprimida en y = 222; a la derecha 149 px = εcu (3.5 ‰) y 93 px =
+// εc0 (2 ‰); a la izquierda 78 px = εyd y 252 px = 0.01. Fondo oscuro: el estado se traza en
+// blanco.
 QImage Dominio01() {
     QImage imagen = Lienzo(577, 304, QColor(22, 44, 66));
     QPainter p(&imagen);
@@ -257,8 +258,8 @@ QImage Dominio01() {
     p.setPen(QPen(QColor(230, 230, 230), 2));
     p.drawLine(QPointF(eje, arriba - 14), QPointF(eje, abajo + 14));
 
-    // Rectas límite de los dominios: pivote A (0.01 en A1), pivote B (0.0035 arriba) y
-    // pivote C (0.002 a 3h/7 de la fibra más comprimida).
+    // Rectas límite de los dominios: pivote A (10 ‰ en A1), pivote B (εcu = 3.5 ‰ arriba) y
+    // pivote C (εc0 = 2 ‰ a 3h/7 de la fibra más comprimida).
     p.setPen(QPen(lineas, 1.6));
     p.drawLine(QPointF(e10, a1), QPointF(e10, arriba));    // dominio 1: tracción uniforme
     p.drawLine(QPointF(e10, a1), QPointF(eje, arriba));    // límite 1-2

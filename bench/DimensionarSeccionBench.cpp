@@ -3,6 +3,7 @@
 // del momento de agotamiento; y, uno a uno, de 10 000 diseños al azar.
 
 #include "design/EstadoDiseno.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/DimensionarSeccion.h"
 #include "section/MomentoAgotamiento.h"
 
@@ -28,7 +29,7 @@ EstadoDiseno Seccion(int seccion, bool simetrica) {
         AplicarTipoElemento(p, TipoDeElemento::Soporte);
     if (!DerivarMateriales(e, p).ok())
         std::abort();
-    e.IndiceEs = 2;
+    e.IndiceEs = IndiceEsSecciones;
     e.SeccionRectangular = !enT;
     if (enT) {
         e.h = 1000;

@@ -2,6 +2,7 @@
 // la comprobación de una combinación sobre ella.
 
 #include "design/EstadoDiseno.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/Interaccion.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +20,7 @@ EstadoDiseno Materiales() {
     p.DesignacionAcero = 1;
     if (!DerivarMateriales(e, p).ok())
         std::abort();
-    e.IndiceEs = 2;
+    e.IndiceEs = IndiceEsSecciones;
     return e;
 }
 

@@ -3,6 +3,7 @@
 #include "common/Numeros.h"
 #include "design/MaterialesConNorma.h"
 #include "design/TextosParametros.h"
+#include "materiales/Resistencias.h"
 #include "norma/Comparacion.h"
 
 #include <cmath>
@@ -81,11 +82,11 @@ Resultado<double> LeerResistencia(const EleccionParametros& p, const Campo& camp
 }
 
 Estado DerivarMaterialesEHE(EstadoDiseno& e, const EleccionParametros& p) {
-    const int s = p.SituacionProyecto == 1 ? 1 : 0;
+    const int s = IndiceSituacion(p);
     const double gammaS = e.TablaGammaS[s];
     const double gammaC = e.TablaGammaC[s];
     double fck;
-    if (p.ControlHormigon == 1) {
+    if (p.ControlHormigon == IndiceSegundoControl) {
         fck = FckControlReducido(gammaC); // control reducido: fcd = 10 N/mm²
     } else {
         const auto r = LeerResistencia(p, CampoResistencia);
@@ -97,16 +98,17 @@ Estado DerivarMaterialesEHE(EstadoDiseno& e, const EleccionParametros& p) {
     e.norma = Norma::EHE98;
     e.alphaCC = 1.0;
     e.ArmaduraPasiva = true;
-    e.fyk = 400.0 + 100.0 * (p.DesignacionAcero == 1 ? 1 : 0);
+    e.fyk = Fyk(DesignacionDelIndice(p.DesignacionAcero));
     e.gammaS = gammaS;
     e.gammaC = gammaC;
     e.fck = fck;
-    e.fyd = p.ControlAcero == 1 ? 0.75 * e.fyk / e.gammaS : e.fyk / e.gammaS;
+    e.fyd = p.ControlAcero == IndiceSegundoControl ? ehe98::FydControlReducido(e.fyk, e.gammaS)
+                                                   : ehe98::Fyd(e.fyk, e.gammaS);
     e.Simetrica = p.ArmaduraSimetricaHabilitada && p.ArmaduraSimetricaMarcada;
     e.fcd = (p.HormigonadoVerticalHabilitado && p.HormigonadoVerticalMarcado)
-                ? 0.9 * e.fck / e.gammaC
-                : e.fck / e.gammaC;
-    e.fycd = e.fyd > 400.0 ? 400.0 : e.fyd;
+                ? ehe98::FcdHormigonadoVertical(e.fck, e.gammaC)
+                : ehe98::Fcd(e.fck, e.gammaC);
+    e.fycd = ehe98::Fycd(e.fyd);
     return Correcto();
 }
 
@@ -122,17 +124,17 @@ Estado DerivarMaterialesCE(EstadoDiseno& e, const EleccionParametros& p) {
     if (!alfa)
         return alfa.error();
 
-    const int s = p.SituacionProyecto == 1 ? 1 : 0;
+    const int s = IndiceSituacion(p);
     e.norma = Norma::CodigoEstructural;
     e.alphaCC = *alfa;
     e.ArmaduraPasiva = true;
-    e.fyk = 400.0 + 100.0 * (p.DesignacionAcero == 1 ? 1 : 0);
-    e.gammaS = GammaSCE(s, p.ControlAcero == 1 ? 1 : 0);
-    e.gammaC = GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0);
+    e.fyk = Fyk(DesignacionDelIndice(p.DesignacionAcero));
+    e.gammaS = GammaSCE(s, IndiceControl(p.ControlAcero));
+    e.gammaC = GammaCCE(s, IndiceControl(p.ControlHormigon));
     e.fck = *fck;
-    e.fyd = e.fyk / e.gammaS;
+    e.fyd = ce::Fyd(e.fyk, e.gammaS);
     e.Simetrica = p.ArmaduraSimetricaHabilitada && p.ArmaduraSimetricaMarcada;
-    e.fcd = e.alphaCC * e.fck / e.gammaC;
+    e.fcd = ce::Fcd(e.alphaCC, e.fck, e.gammaC);
     e.fycd = e.fyd;
     return Correcto();
 }

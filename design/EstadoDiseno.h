@@ -83,8 +83,19 @@ inline void FijarDominio(EstadoDiseno& e, DominioDeformacion d) {
 }
 
 // Profundidad de la fibra neutra que el estado guarda cuando toda la sección está comprimida
-// (x = +∞, dominio 5 sin eje neutro): el rótulo dice «+Infinito».
+// (x = +∞, dominio 5 sin eje neutro): el rótulo dice «+Infinito». Sólo se escribe; para leerla,
+// ProfundidadFibraNeutra.
 inline constexpr double XSeccionComprimida = 1000.0; // mm
+
+// La profundidad x (mm) que guarda un estado; nada si es la de la sección toda comprimida.
+[[nodiscard]] constexpr std::optional<double> ProfundidadFinita(double x) {
+    if (x == XSeccionComprimida)
+        return std::nullopt;
+    return x;
+}
+[[nodiscard]] inline std::optional<double> ProfundidadFibraNeutra(const EstadoDiseno& e) {
+    return ProfundidadFinita(e.x);
+}
 
 // Tipo de elemento de los parámetros generales (índices 0..4 de su grupo de opciones).
 enum class TipoDeElemento { Viga, Soporte, Placa, MuroHorizontal, MuroVertical };
@@ -117,19 +128,33 @@ struct EleccionParametros {
     bool HormigonadoVerticalMarcado = true;
 };
 
+// Índice 1 de los grupos de opciones de los parámetros generales: situación accidental y
+// segundo nivel de control (reducido en la EHE-98, intenso en el Código Estructural).
+inline constexpr int IndiceAccidental = 1;
+inline constexpr int IndiceSegundoControl = 1;
+// Índice 0 (persistente o transitoria) o 1 (accidental) de la situación elegida; fuera de
+// intervalo cuenta como persistente.
+[[nodiscard]] constexpr int IndiceSituacion(const EleccionParametros& p) {
+    return p.SituacionProyecto == IndiceAccidental ? IndiceAccidental : 0;
+}
+// Índice 0 (normal) o 1 (segundo nivel) de un nivel de control.
+[[nodiscard]] constexpr int IndiceControl(int control) {
+    return control == IndiceSegundoControl ? IndiceSegundoControl : 0;
+}
+
 // Efecto de elegir un tipo de elemento sobre las dos casillas (habilitada/marcada).
 void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo);
 
 // Control reducido del hormigón de la EHE-98: la resistencia escrita no se usa (fcd = 10 N/mm²).
 [[nodiscard]] inline bool ControlReducidoHormigon(const EleccionParametros& p) {
-    return p.norma == Norma::EHE98 && p.ControlHormigon == 1;
+    return p.norma == Norma::EHE98 && p.ControlHormigon == IndiceSegundoControl;
 }
 
 // Deriva y guarda los materiales como el botón OK de los parámetros generales (EHE-98, art. 15
 // y 39.4; Código Estructural, Anejo 19, 2.4.2.4, 3.1.6 y 3.2.7). Con control normal del hormigón
 // (o siempre, en el Código Estructural), una resistencia que no es un número o está fuera de su
 // intervalo se rechaza (campo "ResistenciaCaracteristica"), lo mismo que un αcc fuera de
-// 0.85..1.00 (campo "CoeficienteAlfaCC"), y el estado no cambia.
+// su intervalo (CampoAlfaCC, campo "CoeficienteAlfaCC"), y el estado no cambia.
 [[nodiscard]] Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
 
 // Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.

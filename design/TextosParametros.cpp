@@ -1,6 +1,7 @@
 #include "design/TextosParametros.h"
 
 #include "common/Numeros.h"
+#include "materiales/Resistencias.h"
 
 namespace velmora {
 
@@ -68,15 +69,16 @@ void HormigonDeLosParametros(EstadoDiseno& e, const EleccionParametros& p) {
                                 CampoResistencia.control);
     if (!fck)
         return;
-    const int s = p.SituacionProyecto == 1 ? 1 : 0;
-    const bool ce = p.norma == Norma::CodigoEstructural;
+    const int s = IndiceSituacion(p);
+    const bool codigoEstructural = p.norma == Norma::CodigoEstructural;
     // Código Estructural: γc del nivel de control y fcd = αcc·fck/γc (Anejo 19, 3.1.6).
-    const double gammaC = ce ? GammaCCE(s, p.ControlHormigon == 1 ? 1 : 0) : e.TablaGammaC[s];
+    const double gammaC =
+        codigoEstructural ? GammaCCE(s, IndiceControl(p.ControlHormigon)) : e.TablaGammaC[s];
     if (gammaC <= 0.0)
         return;
     e.fck = *fck;
     e.gammaC = gammaC;
-    e.fcd = ce ? e.alphaCC * *fck / gammaC : *fck / gammaC;
+    e.fcd = codigoEstructural ? ce::Fcd(e.alphaCC, *fck, gammaC) : ehe98::Fcd(*fck, gammaC);
 }
 
 const Campo& CampoResistenciaDe(Norma norma) {

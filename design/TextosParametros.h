@@ -3,6 +3,7 @@
 
 #include "common/Descripcion.h"
 #include "design/EstadoDiseno.h"
+#include "materiales/ce/Hormigon.h"
 #include "norma/Norma.h"
 
 #include <array>
@@ -30,9 +31,10 @@ inline constexpr Campo CampoResistenciaCE{"ResistenciaCaracteristica",
                                           90.0,
                                           "25"};
 
-// Coeficiente αcc del Código Estructural (Anejo 19, 3.1.6(1)): 1.00, o hasta 0.85.
-inline constexpr Campo CampoAlfaCC{"CoeficienteAlfaCC", "Coeficiente αcc", "", 1.0, 0.85, 1.0,
-                                   "1.00"};
+// Coeficiente αcc del Código Estructural (Anejo 19, 3.1.6(1)), de ce::AlfaCCMinimo a
+// ce::AlfaCCMaximo.
+inline constexpr Campo CampoAlfaCC{
+    "CoeficienteAlfaCC", "Coeficiente αcc", "", 1.0, ce::AlfaCCMinimo, ce::AlfaCCMaximo, "1.00"};
 
 // Campos de texto de los parámetros generales, para la memoria.
 inline constexpr std::array<Campo, 2> CamposParametros{CampoResistencia, CampoAlfaCC};

@@ -17,7 +17,7 @@ int Indice(int i, int n, int omision) {
     return (i >= 0 && i < n) ? i : omision;
 }
 
-// Deformación del diagrama activo para σ = fyd: fyd/Es + 0.823·0.3^5 (≈ fyd/Es + 0.002).
+// Deformación del diagrama activo para σ = fyd: fyd/Es + 0.823·0.3^5 (≈ fyd/Es + 2 ‰).
 double DeformacionPlastificacionActiva(double fyd, double Es) {
     return fyd / Es + 0.823 * std::pow(0.3, 5.0);
 }
@@ -50,7 +50,7 @@ double TensionDiagrama(const EstadoDiseno& e, const EleccionDiagrama& c, double 
     return ce::SigmaRamaInclinada(eps, e.fyd, c.Inclinada.k, c.Inclinada.epsUk);
 }
 
-std::string TextoCaracteristica(const char* prefijo, const EstadoDiseno& e,
+std::string TextoCaracteristica(const std::string& prefijo, const EstadoDiseno& e,
                                 const EleccionDiagrama& c, double eps) {
     const double sigma = TensionDiagrama(e, c, eps);
     if (!std::isfinite(sigma)) // sólo la rama inclinada del Código Estructural
@@ -100,29 +100,32 @@ void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
         // Anejo 19: sólo armadura pasiva, Es de 3.2.7(4) y γs de 2.4.2.4 y 2.4.2.6.
         e.ArmaduraPasiva = true;
         e.IndiceEs = static_cast<int>(ModuloDelAcero::Es200000) + 1;
-        e.fyk = c.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0;
+        e.fyk = Fyk(c.DesignacionAcero);
         e.gammaS = GammaSCE(IndiceSituacion(c), IndiceControl(c));
-        e.fyd = e.fyk / e.gammaS;
+        e.fyd = ce::Fyd(e.fyk, e.gammaS);
         return;
     }
     e.ArmaduraPasiva = c.TipoDiagrama == TipoDiagramaAcero::Pasiva;
     e.IndiceEs = Indice(static_cast<int>(c.ValorEs), 3, 1) + 1;
-    e.fyk = c.DesignacionAcero == DesignacionDeAcero::B500S ? 500.0 : 400.0;
+    e.fyk = Fyk(c.DesignacionAcero);
     e.gammaS = e.TablaGammaS[c.SituacionProyecto == SituacionDeProyecto::Accidental ? 1 : 0];
     // Control reducido del acero (EHE-98, art. 90): 0.75·fyk/γs.
     if (c.ControlAcero == ControlDeAcero::Reducido)
-        e.fyd = 0.75 * e.fyk / e.gammaS;
+        e.fyd = ehe98::FydControlReducido(e.fyk, e.gammaS);
     else
-        e.fyd = e.fyk / e.gammaS;
+        e.fyd = ehe98::Fyd(e.fyk, e.gammaS);
 }
 
 RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
     LeerDatosDiagrama(e, c);
     RotulosDiagrama r;
     r.Label20 = "f    =  " + Formatear(e.fyd, 4, 1) + "  N/mm";
-    r.Label28 = TextoCaracteristica("(0.002)   =  ", e, c, ehe98::EpsilonC0);
-    r.Label29 = TextoCaracteristica("(0.0035) =  ", e, c, ehe98::EpsilonCU);
-    r.Label30 = TextoCaracteristica("(0.01)     =  ", e, c, 0.01);
+    r.Label28 =
+        TextoCaracteristica("(" + Cifras(ehe98::EpsilonC0) + ")   =  ", e, c, ehe98::EpsilonC0);
+    r.Label29 =
+        TextoCaracteristica("(" + Cifras(ehe98::EpsilonCU) + ") =  ", e, c, ehe98::EpsilonCU);
+    r.Label30 =
+        TextoCaracteristica("(" + Cifras(ehe98::EpsilonSU) + ")     =  ", e, c, ehe98::EpsilonSU);
     r.ValorTension = "=";
     return r;
 }

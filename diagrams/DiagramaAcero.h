@@ -7,8 +7,9 @@
 
 #include "common/Resultado.h"
 #include "common/Traza.h"
-#include "diagrams/DescripcionHerramientas.h"
 #include "design/EstadoDiseno.h"
+#include "diagrams/DescripcionHerramientas.h"
+#include "materiales/Resistencias.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +18,6 @@ namespace velmora {
 
 // Las opciones de los grupos de la ventana, en el orden de sus botones (índices 0, 1, 2); la
 // situación de proyecto es SituacionDeProyecto, la del diagrama parábola-rectángulo.
-enum class DesignacionDeAcero { B400S, B500S };
 enum class TipoDiagramaAcero { Pasiva, Activa };
 enum class ControlDeAcero { Normal, Reducido };
 enum class ModuloDelAcero { Es190000, Es200000, Es210000 }; // N/mm²
@@ -59,8 +59,8 @@ void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
 // Rótulos que reescribe cada clic en un grupo de opciones.
 struct RotulosDiagrama {
     std::string Label20;      // "f    =  347.8  N/mm"
-    std::string Label28;      // "(0.002)   =  347.8  N/mm"
-    std::string Label29;      // "(0.0035) =  347.8  N/mm"
+    std::string Label28;      // σ para εc0 = 2 ‰:   "(εc0)   =  347.8  N/mm"
+    std::string Label29;      // σ para εcu = 3.5 ‰: "(εcu) =  347.8  N/mm"
     std::string Label30;      // "(0.01)     =  347.8  N/mm"
     std::string ValorTension; // "=" (se borra el resultado anterior)
 };

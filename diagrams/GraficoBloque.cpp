@@ -1,6 +1,8 @@
 #include "diagrams/GraficoBloque.h"
 
+#include "common/Traza.h"
 #include "diagrams/Grafico.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -31,7 +33,7 @@ QString Metros(double mm) {
 // Escala común de longitudes (px por mm) y posición de la sección y de la ley.
 struct Lugar {
     double arriba, k, xs; // borde superior, escala, borde izquierdo del ala
-    double x0, ancho;     // eje de la ley de tensiones y su ancho para 0.85·fcd
+    double x0, ancho;     // eje de la ley de tensiones y su ancho para la meseta
     double Y(double y) const { return arriba + y * k; }
 };
 
@@ -126,7 +128,9 @@ void PintarLey(QPainter& p, const QFontMetrics& fm, const DibujoBloque& d, const
         PintarLeyCE(p, fm, d, l, X(sMax));
     } else {
         DibujarTextoRico(p, l.x0, l.arriba - fm.height() * 2 - 4,
-                         QStringLiteral("0.85·f<sub>cd</sub> = %1 N/mm²").arg(sMax, 0, 'f', 2));
+                         QStringLiteral("%1·f<sub>cd</sub> = %2 N/mm²")
+                             .arg(QString::fromStdString(Cifras(ehe98::Cansancio)))
+                             .arg(sMax, 0, 'f', 2));
         DibujarTextoRico(
             p, l.x0, l.arriba - fm.height() - 4,
             QStringLiteral("ε<sub>c</sub> = %1 ‰ arriba").arg(d.epsC * 1000.0, 0, 'f', 2));

@@ -2,9 +2,10 @@
 #include "materiales/ehe98/Leyes.h"
 
 #include "common/Numeros.h"
-#include "materiales/ce/Hormigon.h"
-#include "materiales/BloqueComprimido.h"
 #include "design/GeometriaSeccion.h"
+#include "materiales/BloqueComprimido.h"
+#include "materiales/Resistencias.h"
+#include "materiales/ce/Hormigon.h"
 #include "materiales/ce/Leyes.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ std::string TextoEtiquetaGammac(const EstadoDiseno& e, int SituacionProyecto) {
 
 namespace {
 
-// Fracción media de 0.85·fcd sobre la profundidad x y brazo respecto de la fibra neutra, en x.
+// Fracción media de la meseta (Cansancio·fcd) sobre la profundidad x y brazo respecto de la fibra
+// neutra, en x.
 struct FormaBloque {
     double relleno, brazo;
 };
@@ -215,9 +217,10 @@ Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e, const ValoresParabo
     }
     t.fck = v.fck;
     t.gammaC = GammaCParabola(t, static_cast<int>(v.Situacion));
-    // Código Estructural (Anejo 19, 3.15): αcc de los parámetros generales en lugar del 0.85
+    // Código Estructural (Anejo 19, 3.15): αcc de los parámetros generales en lugar del factor
     // que la EHE-98 pone en el diagrama.
-    t.fcd = CodigoEstructural(t) ? t.alphaCC * t.fck / t.gammaC : Fcd(t.fck, t.gammaC);
+    t.fcd =
+        CodigoEstructural(t) ? ce::Fcd(t.alphaCC, t.fck, t.gammaC) : ehe98::Fcd(t.fck, t.gammaC);
     t.x = v.x;
 
     if (const auto r = ComprobarGeometriaParabola(t); !r)

@@ -86,8 +86,9 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
 
 // Bloque parábola-rectángulo de ancho constante b (mm), profundidad x (mm) y deformación εc en la
 // fibra más comprimida, nula en la fibra neutra (EHE-98, art. 39.5): resultante (N) y
-// profundidad de su centro de gravedad bajo la fibra más comprimida (mm). Con k = 0.002/εc:
-// C = 0.85·fcd·b·x·(1 − k/3) si εc ≥ 0.002; con m = εc/0.002: C = 0.85·fcd·b·x·(m − m²/3).
+// profundidad de su centro de gravedad bajo la fibra más comprimida (mm). Con k = εc0/εc y la
+// meseta α·fcd (α = ehe98::Cansancio): C = α·fcd·b·x·(1 − k/3) si εc ≥ εc0; con m = εc/εc0:
+// C = α·fcd·b·x·(m − m²/3).
 [[nodiscard]] double ResultanteRectangular(double fcd, double b, double x, double epsC);
 [[nodiscard]] double CentroRectangular(double x, double epsC);
 
@@ -111,7 +112,7 @@ struct DibujoBloque {
     double h = 0, b = 0, bw = 0, hf = 0, d1 = 0, x = 0, yc = 0, Cc = 0, fcd = 0;
     double epsC = 0, epsInf = 0;        // deformación arriba y en la fibra inferior
     Norma norma = Norma::EHE98;
-    double tensionMaxima = 0;           // la meseta: 0.85·fcd (EHE-98) o fcd (Anejo 19)
+    double tensionMaxima = 0;           // la meseta: Cansancio·fcd (EHE-98) o fcd (Anejo 19)
     double epsC2 = 0, epsCU2 = 0;       // deformaciones de la ley (tabla 3.1 en el Anejo 19)
     std::vector<PuntoBloque> Tensiones; // de 0 a min(x, h)
 };

@@ -2,6 +2,8 @@
 
 #include "common/Divisiones.h"
 #include "common/Lienzo.h"
+#include "common/Traza.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -218,7 +220,8 @@ void LeyBloque(Lienzo& z, const DibujoBloque& d, double x0, double ancho, double
               "εc = " + Fijo(d.epsC * 1000.0, 2) + " ‰ arriba; εc2 = " +
                   Fijo(d.epsC2 * 1000.0, 2) + " ‰, εcu2 = " + Fijo(d.epsCU2 * 1000.0, 2) + " ‰");
     } else {
-        Texto(z, x0, arriba - Renglon - 6, "0.85·fcd = " + Fijo(sMax, 2) + " N/mm²");
+        Texto(z, x0, arriba - Renglon - 6,
+              Cifras(ehe98::Cansancio) + "·fcd = " + Fijo(sMax, 2) + " N/mm²");
         Texto(z, x0, arriba - 4, "εc = " + Fijo(d.epsC * 1000.0, 2) + " ‰ arriba");
     }
     if (d.x <= d.h) {

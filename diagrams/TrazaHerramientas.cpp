@@ -246,12 +246,15 @@ Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v) {
                       "ε<sub>c</sub>", N(1000.0 * e.epsC), 1000.0 * e.epsC, "‰", 4});
     if (e.SeccionRectangular && !todaComprimida) {
         const bool rectangulo = e.epsC >= ehe98::EpsilonC0;
-        const std::string f = rectangulo ? "k = 0.002/ε<sub>c</sub>" : "m = ε<sub>c</sub>/0.002";
-        const std::string q = rectangulo ? "(0.002/" + N(e.epsC) + ")" : "(" + N(e.epsC) + "/0.002)";
+        const std::string c0 = Cifras(ehe98::EpsilonC0), bloque = Cifras(ehe98::Cansancio);
+        const std::string f =
+            rectangulo ? "k = " + c0 + "/ε<sub>c</sub>" : "m = ε<sub>c</sub>/" + c0;
+        const std::string q =
+            rectangulo ? "(" + c0 + "/" + N(e.epsC) + ")" : "(" + N(e.epsC) + "/" + c0 + ")";
         AnadirCalculo(t, {"C", "Resultante de las compresiones", "39.5",
-                          rectangulo ? "0.85·f<sub>cd</sub>·b·x·(1 − k/3), " + f
-                                     : "0.85·f<sub>cd</sub>·b·x·(m − m²/3), " + f,
-                          "0.85·" + N(e.fcd) + "·" + N(e.b) + "·" + N(e.x) +
+                          rectangulo ? bloque + "·f<sub>cd</sub>·b·x·(1 − k/3), " + f
+                                     : bloque + "·f<sub>cd</sub>·b·x·(m − m²/3), " + f,
+                          bloque + "·" + N(e.fcd) + "·" + N(e.b) + "·" + N(e.x) +
                               (rectangulo ? "·(1 − " + q + "/3)" : "·(" + q + " − " + q + "²/3)"),
                           e.Cc * 0.001, "kN", 3, 0.001});
         const std::string brazo = rectangulo

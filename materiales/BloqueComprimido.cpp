@@ -26,10 +26,6 @@ double TensionHormigon(double eps, double fcd) {
     return ehe98::Cansancio * fcd;
 }
 
-double Fcd(double fck, double gammaC) {
-    return fck / gammaC;
-}
-
 void BloqueComprimido(EstadoDiseno& e, double x) {
     if (!(x > 0.0) || !std::isfinite(x)) {
         e.Cc = e.yc = e.epsC = 0.0;

@@ -18,9 +18,6 @@ double CentroDiagrama(double E);
 // positivo): 0.85·fcd·(1000ε − 250000ε²) hasta 0.002, 0.85·fcd después, 0 si ε ≤ 0.
 double TensionHormigon(double eps, double fcd);
 
-// fcd = fck/γc, resistencia de cálculo del hormigón (EHE-98, art. 39.4), N/mm².
-[[nodiscard]] double Fcd(double fck, double gammaC);
-
 // Resultante Cc (N) de las compresiones del hormigón y su profundidad yc (mm) bajo la fibra más
 // comprimida para la fibra neutra a la profundidad x (mm, x > 0), en la sección rectangular o en
 // T (SeccionRectangular, b, bw, hf, h, d, fcd). Guarda Cc, yc y epsC; y epsCInf sólo si x > h.

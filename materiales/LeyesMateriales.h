@@ -5,6 +5,10 @@
 
 namespace velmora {
 
+// Módulo de elasticidad del acero con que dimensionan las secciones: TablaEs[IndiceEs − 1] =
+// 200000 N/mm².
+inline constexpr int IndiceEsSecciones = 2;
+
 // Texto para el usuario cuando la tensión del acero activo cae fuera del intervalo en que se
 // resuelve su diagrama (100 a 1000 N/mm²).
 inline constexpr const char* MensajeFueraDiagramaActivo =

@@ -22,7 +22,7 @@ LeyHormigon LeyHormigonEHE98(double fcd) {
     LeyHormigon l;
     l.epsC2 = ehe98::EpsilonC0;
     l.epsCU2 = ehe98::EpsilonCU;
-    l.n = 2.0;
+    l.n = ehe98::ExponenteN;
     l.fcd = fcd;
     l.alfa = ehe98::Cansancio;
     l.Integral = IntegralEHE98;
@@ -32,7 +32,7 @@ LeyHormigon LeyHormigonEHE98(double fcd) {
 }
 
 LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es) {
-    return {LeyHormigonEHE98(fcd), LeyAcero{Es, fyd, fycd, 0.010}};
+    return {LeyHormigonEHE98(fcd), LeyAcero{Es, fyd, fycd, ehe98::EpsilonSU}};
 }
 
 LeyesSeccion LeyesDelEstado(const EstadoDiseno& e) {

@@ -1,6 +1,8 @@
 #include "report/DibujosInforme.h"
 
 #include "common/Numeros.h"
+#include "common/Traza.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,9 +111,13 @@ std::string SvgSeccion(const EstadoDiseno& e, BarrasCara a1, BarrasCara a2) {
 
 std::string SvgDeformaciones(const EstadoDiseno& e) {
     const double W = 420, H = 280, top = 30, alto = 200;
-    const double izq = 50, cero = 50 + 300.0 * 10.0 / 13.5; // -10 ‰ .. 3.5 ‰ en 300 px
+    // Pivotes de la EHE-98 en ‰: A (alargamiento máximo en la armadura), B (εcu arriba) y C (εc0
+    // a 3h/7). De −εsu a εcu en 300 px.
+    const double su = 1000.0 * ehe98::EpsilonSU, cu = 1000.0 * ehe98::EpsilonCU,
+                 c0 = 1000.0 * ehe98::EpsilonC0;
+    const double izq = 50, cero = 50 + 300.0 * su / (su + cu);
     const double h = e.h > 0 ? e.h : 1.0;
-    auto X = [&](double permil) { return cero + permil * 300.0 / 13.5; };
+    auto X = [&](double permil) { return cero + permil * 300.0 / (su + cu); };
     auto Y = [&](double y) { return top + y / h * alto; };
     const double d = e.d > 0 ? e.d : h;
     std::string g = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + N(W) + "\" height=\"" +
@@ -119,18 +125,18 @@ std::string SvgDeformaciones(const EstadoDiseno& e) {
     g += "<rect x=\"" + N(cero - 6) + "\" y=\"" + N(top) + "\" width=\"12\" height=\"" + N(alto) +
          "\" fill=\"#e8e8e8\" stroke=\"#222\"/>\n";
     const char* guia = "stroke=\"#9ab\" stroke-width=\"0.8\" stroke-dasharray=\"4,3\"";
-    // Pivotes: A (10 ‰ en la armadura), B (3.5 ‰ arriba), C (2 ‰ a 3h/7).
-    g += Linea(X(-10), Y(d), X(0), Y(0), guia) + Linea(X(-10), Y(d), X(3.5), Y(0), guia) +
-         Linea(X(3.5), Y(0), X(0), Y(d), guia) + Linea(X(3.5), Y(0), X(0), Y(h), guia) +
-         Linea(X(2), Y(0), X(2), Y(h), guia);
+    g += Linea(X(-su), Y(d), X(0), Y(0), guia) + Linea(X(-su), Y(d), X(cu), Y(0), guia) +
+         Linea(X(cu), Y(0), X(0), Y(d), guia) + Linea(X(cu), Y(0), X(0), Y(h), guia) +
+         Linea(X(c0), Y(0), X(c0), Y(h), guia);
     g += Linea(cero, top - 10, cero, top + alto + 10, "stroke=\"#222\" stroke-width=\"0.8\"");
-    g += Linea(izq - 10, Y(d), X(3.5) + 20, Y(d), "stroke=\"#ccc\" stroke-width=\"0.6\"");
-    g += Texto(X(-10), Y(d) + 14, "−10 ‰") + Texto(X(3.5), top - 8, "3.5 ‰") +
-         Texto(X(2), Y(h) + 14, "2 ‰") + Texto(izq - 12, Y(d) + 4, "d", "end");
+    g += Linea(izq - 10, Y(d), X(cu) + 20, Y(d), "stroke=\"#ccc\" stroke-width=\"0.6\"");
+    g += Texto(X(-su), Y(d) + 14, "−" + Cifras(su) + " ‰") +
+         Texto(X(cu), top - 8, Cifras(cu) + " ‰") + Texto(X(c0), Y(h) + 14, Cifras(c0) + " ‰") +
+         Texto(izq - 12, Y(d) + 4, "d", "end");
     // Perfil del cálculo: deformación a la profundidad y (acortamiento positivo).
     double arriba, abajo;
-    if (e.x == 1000.0 || !(e.x > 0)) {
-        arriba = abajo = 2.0;
+    if (!ProfundidadFibraNeutra(e) || !(e.x > 0)) {
+        arriba = abajo = c0;
     } else {
         arriba = e.epsC * 1000.0;
         abajo = arriba * (e.x - h) / e.x;

@@ -17,8 +17,8 @@ namespace velmora {
 
 // Monotonía en x de lo que miden las condiciones de parada (x > 0; b(y) el ancho a la
 // profundidad y, no creciente en T y rectángulo):
-// - La deformación de cada fibra no decrece con x: 0.01·(x − y)/(d − x) y 0.0035·(1 − y/x)
-//   crecen; con x > h, 0.002·(x − y)/(x − 3h/7) sólo decrece para y < 3h/7, donde pasa de 0.002
+// - La deformación de cada fibra no decrece con x: εsu·(x − y)/(d − x) y εcu·(1 − y/x)
+//   crecen; con x > h, εc0·(x − y)/(x − 3h/7) sólo decrece para y < 3h/7, donde pasa de εc0
 //   y la tensión es la de la meseta. Luego σ(y) no decrece, Cc = ∫σ·b crece, y también el
 //   momento respecto de la fibra superior Cc·yc = ∫σ·y·b.
 // - yc no decrece: su derivada tiene el signo de ∫σ'·(y − yc)·b, con σ' = ∂σ/∂x ≥ 0. El cociente

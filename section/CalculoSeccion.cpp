@@ -1,6 +1,7 @@
 #include "section/CalculoSeccion.h"
 
 #include "common/Numeros.h"
+#include "materiales/LeyesMateriales.h"
 #include "section/DimensionarSeccion.h"
 
 #include <cmath>
@@ -135,7 +136,7 @@ CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, D
         return s.error();
     // Se trabaja sobre una copia: un error deja el estado como estaba.
     EstadoDiseno t = e;
-    t.IndiceEs = 2;
+    t.IndiceEs = IndiceEsSecciones;
     t.CuantiaMecanica = t.CuantiaGeometrica = t.MinimaCompresion = false;
     GuardarGeometria(t, *g);
     t.Md = s.valor().Md;
@@ -169,7 +170,7 @@ Estado PrepararMomento(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion 
     if (!g)
         return g.error();
     EstadoDiseno t = e;
-    t.IndiceEs = 2;
+    t.IndiceEs = IndiceEsSecciones;
     GuardarGeometria(t, *g);
     if (auto r = ComprobarMateriales(t); !r)
         return r;

@@ -139,7 +139,7 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
     e.U1 = 0.05 * Nd;
     const double x = e.x;
     if (x > e.h) {
-        // Dominio 5: 0.002 a 3h/7 de la fibra superior.
+        // Dominio 5: εc0 a 3h/7 de la fibra superior.
         const double p = x - e.h * 3.0 * (1.0 / 7.0);
         FijarDominio(e, DominioDeformacion::Cinco);
         e.epsC = ehe98::EpsilonC0 * x / p;
@@ -158,7 +158,7 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
     return CompletarA2(e, e.fyd, true);
 }
 
-// C. Compresión casi centrada: toda la sección a 0.002, bloque 0.85·fcd·b·h a media altura.
+// C. Compresión casi centrada: toda la sección a εc0, bloque Cansancio·fcd·b·h a media altura.
 Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
     const double Nd = e.Nd;
     const double bloque = ehe98::Cansancio * e.fcd * e.b * e.h;
@@ -199,7 +199,7 @@ Estado GranExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex, do
 }
 
 // S. Pequeña excentricidad simétrica: momentos respecto de A2; pasado 5·h, toda la sección
-// comprimida con deformación uniforme (x = 1000).
+// comprimida con deformación uniforme (XSeccionComprimida).
 Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex, double& AsCara,
                                      Busqueda modo) {
     const double Nd = e.Nd;

@@ -21,8 +21,8 @@ namespace velmora {
 [[nodiscard]] Estado FlexionCompuesta(EstadoDiseno& e, Busqueda modo = Busqueda::Rapida);
 
 // Nd > 0, armadura simétrica (As1 = As2, U1 = U2). La búsqueda de gran excentricidad que pasa de
-// x = 5·h devuelve MensajeSinEquilibrio; la de pequeña excentricidad termina en x = 1000
-// (sección toda comprimida con deformación uniforme).
+// x = 5·h devuelve MensajeSinEquilibrio; la de pequeña excentricidad termina con
+// XSeccionComprimida (sección toda comprimida con deformación uniforme).
 [[nodiscard]] Estado FlexionCompuestaSimetrica(EstadoDiseno& e,
                                                Busqueda modo = Busqueda::Rapida);
 

@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 #include "design/MaterialesConNorma.h"
+#include "materiales/LeyesMateriales.h"
 #include "norma/Norma.h"
 #include "section/DimensionarSeccion.h"
 #include "section/Resultados.h"
@@ -39,7 +40,7 @@ Resultado<Disenado> Disenar(const EstadoDiseno& datos, const EleccionParametros&
     if (!materiales)
         return materiales.error();
     EstadoDiseno& e = materiales.valor();
-    e.IndiceEs = 2;
+    e.IndiceEs = IndiceEsSecciones;
     e.CuantiaMecanica = e.CuantiaGeometrica = e.MinimaCompresion = false;
     if (auto r = DimensionarSeccion(e, p.TipoElemento, p.DesignacionAcero); !r)
         return ErrorCalculo{NombreNorma(norma) + ": " + r.error().mensaje, r.error().campo};
@@ -49,7 +50,8 @@ Resultado<Disenado> Disenar(const EstadoDiseno& datos, const EleccionParametros&
 std::string Cm2(double mm2) { return Formatear(mm2 * 0.01, 0, 3) + " cm²"; }
 
 std::string Profundidad(double x) {
-    return x == XSeccionComprimida ? std::string("+Infinito") : Formatear(x * 0.1, 0, 2) + " cm";
+    const auto finita = ProfundidadFinita(x);
+    return finita ? Formatear(*finita * 0.1, 0, 2) + " cm" : std::string("+Infinito");
 }
 
 } // namespace
@@ -63,7 +65,7 @@ Resultado<ComparacionNormas> CompararNormas(const EstadoDiseno& e, const Eleccio
         return b.error();
     const Disenado& x = a.valor();
     const Disenado& y = b.valor();
-    const bool infinita = x.x == XSeccionComprimida || y.x == XSeccionComprimida;
+    const bool infinita = !ProfundidadFinita(x.x) || !ProfundidadFinita(y.x);
     ComparacionNormas c;
     c.Filas = {{"A1", Cm2(x.As1), Cm2(y.As1), TextoDiferencia(x.As1, y.As1)},
                {"A2", Cm2(x.As2), Cm2(y.As2), TextoDiferencia(x.As2, y.As2)},

@@ -1,5 +1,7 @@
 #include "section/CuantiasMinimas.h"
 
+#include "norma/ehe98/Cuantias.h"
+
 namespace velmora {
 
 bool MinimoMecanico(EstadoDiseno& e) {
@@ -11,9 +13,7 @@ bool MinimoMecanico(EstadoDiseno& e) {
 }
 
 double CuantiaGeometricaMinima(TipoDeElemento TipoElemento, int DesignacionAcero) {
-    // Filas: Viga, Soporte, Placa, Muro Horiz., Muro Vert.; columnas: B 400 S, B 500 S.
-    static constexpr double tabla[5][2] = {
-        {0.0033, 0.0028}, {0.004, 0.004}, {0.002, 0.0018}, {0.004, 0.0032}, {0.0012, 0.0009}};
+    const auto& tabla = ehe98::CuantiasGeometricasMinimas;
     const int fila = IndiceElemento(TipoElemento);
     if (fila < 0 || fila > 4 || DesignacionAcero < 0 || DesignacionAcero > 1)
         return 0.0;

@@ -2,10 +2,11 @@
 
 #include "common/Numeros.h"
 #include "materiales/BloqueComprimido.h"
+#include "materiales/LeyesSeccion.h"
+#include "materiales/ce/Hormigon.h"
+#include "materiales/ehe98/Leyes.h"
 #include "section/CasosDiseno.h"
 #include "section/CuantiasMinimas.h"
-#include "materiales/ce/Hormigon.h"
-#include "materiales/LeyesSeccion.h"
 #include "section/ce/CuantiasMinimas.h"
 #include "section/ce/Seccion.h"
 
@@ -35,7 +36,7 @@ void CalcularLimites(EstadoDiseno& e) {
         break;
     }
     e.d = e.h - e.d1;
-    e.xiLim = 1.0 / (e.fyd * (1.0 / 700.0) + 1.0); // 700 = 0.0035·Es con Es = 200000
+    e.xiLim = 1.0 / (e.fyd * (1.0 / ehe98::TensionLimite) + 1.0);
     e.xlim = e.xiLim * e.d;
     if (e.SeccionRectangular) {
         e.yLim = e.xlim * 99.0 * (1.0 / 68000.0) * (2000.0 / 7.0);
@@ -122,10 +123,10 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
 
 std::string TextoProfundidad(const EstadoDiseno& e) {
     std::string t = "Profundidad de la fibra neutra = ";
-    if (e.x == XSeccionComprimida)
-        t += "+Infinito";
+    if (const auto x = ProfundidadFibraNeutra(e))
+        t += Formatear(*x * 0.1, 6, 2) + " cm";
     else
-        t += Formatear(e.x * 0.1, 6, 2) + " cm";
+        t += "+Infinito";
     t += e.SeccionRectangular ? " (Secc. rectangular)" : " (Secc. en T)";
     return t;
 }

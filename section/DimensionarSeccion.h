@@ -23,8 +23,9 @@ Estado ComprobarMateriales(const EstadoDiseno& e);
 // ComprobarGeometria y ComprobarMateriales.
 Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos = {});
 
-// Límites (art. 42.1.3): d := h − d1; xiLim := 1/(1 + fyd/700); xlim := xiLim·d; yLim, Clim en
-// x = xlim (cerrados en rectángulo, BloqueComprimido en T); Mlim := Clim·(d − yLim).
+// Límites (art. 42.1.3): d := h − d1; xiLim := 1/(1 + fyd/(εcu·Es)) con Es = 200000 N/mm²;
+// xlim := xiLim·d; yLim, Clim en x = xlim (cerrados en rectángulo, BloqueComprimido en T);
+// Mlim := Clim·(d − yLim).
 // No comprueba nada: llámese tras ComprobarSeccion.
 void CalcularLimites(EstadoDiseno& e);
 
@@ -41,7 +42,8 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
                           Busqueda modo = Busqueda::Rapida);
 
 // Rótulo de Profundidad: "Profundidad de la fibra neutra = " + x en cm (6:2) + " cm", o
-// "+Infinito" si x vale exactamente 1000; seguido de " (Secc. rectangular)" o " (Secc. en T)".
+// "+Infinito" con la sección toda comprimida (XSeccionComprimida); seguido de " (Secc.
+// rectangular)" o " (Secc. en T)".
 std::string TextoProfundidad(const EstadoDiseno& e);
 
 // Rótulo de xlimite: "xlim = " + xlim en cm (6:2) + " cm".

@@ -1,7 +1,7 @@
 #pragma once
 // Dibujo del dominio de deformación sobre la imagen de los dominios: eje de deformación nula en
 // x = 312, fibra más comprimida en y = 20, armadura A1 en y = 196, fibra menos comprimida en
-// y = 222; 149 px a la derecha son 0.0035, 93 px son 0.002; a la izquierda 78 px son la
+// y = 222; 149 px a la derecha son εcu = 3.5 ‰, 93 px son εc0 = 2 ‰; a la izquierda 78 px son la
 // deformación de cedencia y 252 px son 0.01.
 
 #include "common/Resultado.h"

@@ -95,7 +95,7 @@ double TensionAceroMateriales(const MaterialesInteraccion& m, double eps) {
     EstadoDiseno e;
     e.ArmaduraPasiva = false;
     e.TablaEs[2] = m.Es;
-    e.IndiceEs = 2;
+    e.IndiceEs = IndiceEsSecciones;
     const double sigma = -TensionAceroActiva(e, -eps, m.fyd);
     return std::clamp(sigma, -m.fyd, m.fycd);
 }

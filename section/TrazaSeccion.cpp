@@ -55,11 +55,13 @@ void PasosBloque(Traza& t, const EstadoDiseno& datos, double x) {
                   e.epsC * 1000.0, "‰", 4);
     else if (x <= e.h)
         t.Calculo("ε<sub>c</sub>", "Deformación del hormigón (pivote en el hormigón)", "42.1.3",
-                  "ε<sub>cu</sub>", "0.0035", 1000.0, 3.5, "‰", 4);
+                  "ε<sub>cu</sub>", Cifras(ehe98::EpsilonCU), 1000.0, ehe98::EpsilonCU * 1000.0,
+                  "‰", 4);
     else
         t.Calculo("ε<sub>c</sub>", "Deformación del hormigón (pivote a 3h/7)", "42.1.3",
-                  "0.002" + C + "x/(x − 3" + C + "h/7)",
-                  "0.002" + C + Cifras(x) + "/(" + Cifras(x) + " − 3" + C + Cifras(e.h) + "/7)",
+                  Cifras(ehe98::EpsilonC0) + C + "x/(x − 3" + C + "h/7)",
+                  Cifras(ehe98::EpsilonC0) + C + Cifras(x) + "/(" + Cifras(x) + " − 3" + C +
+                      Cifras(e.h) + "/7)",
                   1000.0, e.epsC * 1000.0, "‰", 4);
     const bool simple = (e.SeccionRectangular || x <= e.hf) && x <= e.h;
     if (!simple) {
@@ -79,15 +81,15 @@ void PasosBloque(Traza& t, const EstadoDiseno& datos, double x) {
     if (ep <= 2.0) {
         psi = ehe98::Cansancio * (ep / 2.0 - ep * ep / 12.0);
         lambda = (8.0 - ep) / (4.0 * (6.0 - ep));
-        fPsi = "0.85" + C + "(ε<sub>c</sub>/2 − ε<sub>c</sub>²/12)";
-        sPsi = "0.85" + C + "(" + s + "/2 − " + s + "²/12)";
+        fPsi = Cifras(ehe98::Cansancio) + C + "(ε<sub>c</sub>/2 − ε<sub>c</sub>²/12)";
+        sPsi = Cifras(ehe98::Cansancio) + C + "(" + s + "/2 − " + s + "²/12)";
         fLambda = "(8 − ε<sub>c</sub>)/(4" + C + "(6 − ε<sub>c</sub>))";
         sLambda = "(8 − " + s + ")/(4" + C + "(6 − " + s + "))";
     } else {
         psi = ehe98::Cansancio * (1.0 - 2.0 / (3.0 * ep));
         lambda = (3.0 * ep * ep - 4.0 * ep + 2.0) / (2.0 * ep * (3.0 * ep - 2.0));
-        fPsi = "0.85" + C + "(1 − 2/(3" + C + "ε<sub>c</sub>))";
-        sPsi = "0.85" + C + "(1 − 2/(3" + C + s + "))";
+        fPsi = Cifras(ehe98::Cansancio) + C + "(1 − 2/(3" + C + "ε<sub>c</sub>))";
+        sPsi = Cifras(ehe98::Cansancio) + C + "(1 − 2/(3" + C + s + "))";
         fLambda = "(3" + C + "ε<sub>c</sub>² − 4" + C + "ε<sub>c</sub> + 2)/(2" + C +
                   "ε<sub>c</sub>" + C + "(3" + C + "ε<sub>c</sub> − 2))";
         sLambda = "(3" + C + s + "² − 4" + C + s + " + 2)/(2" + C + s + C + "(3" + C + s + " − 2))";
@@ -106,13 +108,14 @@ void PasosBloque(Traza& t, const EstadoDiseno& datos, double x) {
 }
 
 void PasosLimites(Traza& t, const EstadoDiseno& e) {
+    const std::string limite = Cifras(ehe98::TensionLimite); // εcu·Es, N/mm²
     t.Calculo("d", "Canto útil", "42.1.1", "h − d<sub>1</sub>", Cifras(e.h) + " − " + Cifras(e.d1), 1.0,
               e.d, "mm", 1);
     t.Calculo("ξ<sub>lim</sub>",
               "Profundidad relativa límite (ε<sub>c</sub> = 3.5 ‰, ε<sub>s1</sub> = "
               "f<sub>yd</sub>/E<sub>s</sub>, E<sub>s</sub> = 200000 N/mm²)",
-              "42.1.3", "1/(1 + f<sub>yd</sub>/700)", "1/(1 + " + Cifras(e.fyd) + "/700)", 1.0,
-              e.xiLim, "", 4);
+              "42.1.3", "1/(1 + f<sub>yd</sub>/" + limite + ")",
+              "1/(1 + " + Cifras(e.fyd) + "/" + limite + ")", 1.0, e.xiLim, "", 4);
     t.Calculo("x<sub>lim</sub>", "Profundidad límite de la fibra neutra", "42.1.3",
               "ξ<sub>lim</sub>" + C + "d", Cifras(e.xiLim) + C + Cifras(e.d), 0.1, e.xlim * 0.1,
               "cm", 2);
@@ -205,9 +208,9 @@ void PasosRespectoDeA1(Traza& t, const EstadoDiseno& c, double M1, double N, con
                 ": hace falta armadura de compresión y la fibra neutra se fija en x<sub>lim</sub>.",
             "42.1.3");
         t.Calculo("ε<sub>s2</sub>", "Deformación de la armadura comprimida", "42.1.3",
-                  "0.0035" + C + "(1 − (d<sub>2</sub>/d)/ξ<sub>lim</sub>)",
-                  "0.0035" + C + "(1 − (" + Cifras(c.d2) + "/" + Cifras(c.d) + ")/" +
-                      Cifras(c.xiLim) + ")",
+                  Cifras(ehe98::EpsilonCU) + C + "(1 − (d<sub>2</sub>/d)/ξ<sub>lim</sub>)",
+                  Cifras(ehe98::EpsilonCU) + C + "(1 − (" + Cifras(c.d2) + "/" + Cifras(c.d) +
+                      ")/" + Cifras(c.xiLim) + ")",
                   1000.0, c.epsS2 * 1000.0, "‰", 4);
         PasoTension(t, "2", c, c.epsS2, c.sigmaS2);
         const double As2 = ((M1 - c.Mlim) / (c.d - c.d2)) / c.sigmaS2;
@@ -271,10 +274,10 @@ Excentricidad PasosExcentricidades(Traza& t, const EstadoDiseno& e) {
                   Cifras(e.Clim) + "/" + Cifras(e.Nd),
               1.0, r.eLimite, "mm", 2);
     t.Calculo("e<sub>c</sub>", "Excentricidad de la compresión casi centrada", "42.1.3",
-              "(h/2 − d<sub>2</sub>)" + C + "(1 − 0.85" + C + "f<sub>cd</sub>" + C + "b" + C +
-                  "h/N<sub>d</sub>)",
-              "(" + h2 + ")" + C + "(1 − 0.85" + C + Cifras(e.fcd) + C + Cifras(e.b) + C +
-                  Cifras(e.h) + "/" + Cifras(e.Nd) + ")",
+              "(h/2 − d<sub>2</sub>)" + C + "(1 − " + Cifras(ehe98::Cansancio) + C +
+                  "f<sub>cd</sub>" + C + "b" + C + "h/N<sub>d</sub>)",
+              "(" + h2 + ")" + C + "(1 − " + Cifras(ehe98::Cansancio) + C + Cifras(e.fcd) + C +
+                  Cifras(e.b) + C + Cifras(e.h) + "/" + Cifras(e.Nd) + ")",
               1.0, r.eCentrada, "mm", 2);
     return r;
 }
@@ -325,18 +328,19 @@ void PasosPequenaExcentricidad(Traza& t, const EstadoDiseno& c, const Excentrici
         PasosMinimoMecanico(t, c, As1, c.As1);
 }
 
-// Compresión casi centrada: toda la sección a 2 ‰ con el bloque 0.85·fcd·b·h.
+// Compresión casi centrada: toda la sección a εc0 = 2 ‰ con el bloque de meseta
+// (Cansancio·fcd·b·h).
 void PasosCompresionCentrada(Traza& t, const EstadoDiseno& c, const Excentricidad& ex) {
     t.Nota("e<sub>0</sub> < e<sub>c</sub>: compresión casi centrada; toda la sección se acorta un "
            "2 ‰ y "
-           "el hormigón da 0.85" +
-               C + "f<sub>cd</sub>" + C + "b" + C + "h a media altura.",
+           "el hormigón da " +
+               Cifras(ehe98::Cansancio) + C + "f<sub>cd</sub>" + C + "b" + C + "h a media altura.",
            "42.1.3");
     const double bloque = ehe98::Cansancio * c.fcd * c.b * c.h;
     t.Calculo("C<sub>c</sub>", "Resultante del hormigón", "39.5",
-              "0.85" + C + "f<sub>cd</sub>" + C + "b" + C + "h",
-              "0.85" + C + Cifras(c.fcd) + C + Cifras(c.b) + C + Cifras(c.h), 0.001, bloque * 0.001,
-              "kN", 2);
+              Cifras(ehe98::Cansancio) + C + "f<sub>cd</sub>" + C + "b" + C + "h",
+              Cifras(ehe98::Cansancio) + C + Cifras(c.fcd) + C + Cifras(c.b) + C + Cifras(c.h),
+              0.001, bloque * 0.001, "kN", 2);
     const double U1 = (c.Nd * ex.e2 - bloque * (c.h / 2.0 - c.d2)) / (c.d - c.d2);
     t.Calculo("U<sub>1</sub>", "Capacidad de A<sub>1</sub> por momentos respecto de A<sub>2</sub>",
               "42.1.3",
@@ -387,7 +391,7 @@ void PasosSimetrica(Traza& t, const EstadoDiseno& c) {
                               : "e<sub>0</sub> < e<sub>lím</sub>: pequeña excentricidad") +
                " con armadura simétrica (A<sub>s1</sub> = A<sub>s2</sub>).",
            "42.1.3");
-    if (c.x == 1000.0) {
+    if (!ProfundidadFibraNeutra(c)) {
         t.Nota("No hay profundidad de la fibra neutra hasta 5" + C +
                    "h que equilibre la sección: "
                    "toda ella se acorta un 2 ‰ (x = +∞).",

@@ -4,6 +4,10 @@
 
 namespace velmora::ce {
 
+// Intervalo que se admite para αcc en fcd = αcc·fck/γc (3.1.6(1)): 1.00, o hasta 0.85.
+inline constexpr double AlfaCCMinimo = 0.85;
+inline constexpr double AlfaCCMaximo = 1.0;
+
 // Resistencia media a compresión fcm = fck + 8 (tabla 3.1).
 [[nodiscard]] double fcm(double fck);
 // Resistencia media a tracción: 0.30·fck^(2/3) hasta fck = 50; 2.12·ln(1 + fcm/10) por encima
@@ -22,5 +26,13 @@ namespace velmora::ce {
 [[nodiscard]] double ExponenteN(double fck);
 // Resistencia media a flexotracción de un canto h (mm): max((1.6 − h/1000)·fctm; fctm) (3.23).
 [[nodiscard]] double fctmFl(double fck, double h);
+
+// Retracción por secado (3.1.4(6) y anejo B): factor de la retracción básica de (B.11) y los
+// puntos (h0 en mm, kh) de la tabla 3.3.
+inline constexpr double FactorRetraccionSecado = 0.85;
+struct PuntoKh {
+    double h0, kh;
+};
+inline constexpr PuntoKh TablaKh[] = {{100.0, 1.00}, {200.0, 0.85}, {300.0, 0.75}, {500.0, 0.70}};
 
 } // namespace velmora::ce

@@ -1,5 +1,8 @@
 #include "section/ce/CuantiasMinimas.h"
 
+#include "common/Traza.h"
+#include "norma/ce/Cuantias.h"
+
 #include <algorithm>
 
 namespace velmora::ce {
@@ -33,10 +36,12 @@ double AsMinCaraComprimida(double Nd, double fyd) {
 
 double AsMinCompresionSimple(double Nd, double fyd) { return 0.10 * Nd / fyd; }
 
-double AsMinMuroVertical(double Ac) { return 0.002 * Ac; }
+double AsMinMuroVertical(double Ac) {
+    return CuantiaVerticalMuro * Ac;
+}
 
 double AsMinMuroHorizontal(double Ac, int DesignacionAcero) {
-    return (DesignacionAcero == 1 ? 0.0032 : 0.004) * Ac;
+    return (DesignacionAcero == 1 ? CuantiaHorizontalMuroB500 : CuantiaHorizontalMuroB400) * Ac;
 }
 
 double AsMax(double Ac) { return 0.04 * Ac; }
@@ -142,12 +147,14 @@ std::string MensajeMinimo(const EstadoDiseno& e, TipoDeElemento t) {
         return "Rige la armadura mínima de cada cara comprimida 0.05·Nd/fyc,d (Anejo 19, "
                "9.5.2(2)).";
     case TipoDeElemento::MuroVertical:
-        return "Rige la cuantía mínima vertical 0.002·Ac, el 60 % en la cara traccionada "
-               "(Anejo 19, 9.6.2(1)).";
+        return "Rige la cuantía mínima vertical " + Cifras(CuantiaVerticalMuro) +
+               "·Ac, el 60 % en la cara traccionada (Anejo 19, 9.6.2(1)).";
     case TipoDeElemento::MuroHorizontal:
         break;
     }
-    return "Rige la cuantía mínima horizontal 0.004·Ac (B 400 S) o 0.0032·Ac (B 500 S), "
+    return "Rige la cuantía mínima horizontal " + Cifras(CuantiaHorizontalMuroB400) +
+           "·Ac (B 400 S) o " + Cifras(CuantiaHorizontalMuroB500) +
+           "·Ac (B 500 S), "
            "repartida en las dos caras (Anejo 19, 9.6.3(1)).";
 }
 
@@ -170,9 +177,10 @@ TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento t) {
                         ClausulaMaxima(t) + ").";
     if (t == TipoDeElemento::MuroHorizontal)
         Juntar(r.Recomendada,
-               "Puede bajar a 0.002·Ac si el fuste mide más de 2.5 m y no menos de la mitad de "
-               "la altura del muro, o con juntas verticales de contracción a menos de 7.5 m "
-               "(Anejo 19, 9.6.3(1)).");
+               "Puede bajar a " + Cifras(CuantiaHorizontalMuroReducida) +
+                   "·Ac si el fuste mide más de 2.5 m y no menos de la mitad de "
+                   "la altura del muro, o con juntas verticales de contracción a menos de 7.5 m "
+                   "(Anejo 19, 9.6.3(1)).");
     return r;
 }
 

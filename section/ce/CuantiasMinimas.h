@@ -20,7 +20,7 @@ struct SeccionBruta {
 [[nodiscard]] double AsMinCaraComprimida(double Nd, double fyd);
 // (9.12): 0.10·Nd/fyd en total, compresión simple con armadura simétrica.
 [[nodiscard]] double AsMinCompresionSimple(double Nd, double fyd);
-// 9.6.2(1): 0.002·Ac de armadura vertical, el 60 % en la cara traccionada.
+// 9.6.2(1): CuantiaVerticalMuro·Ac de armadura vertical, el 60 % en la cara traccionada.
 [[nodiscard]] double AsMinMuroVertical(double Ac);
 // 9.6.3(1): 0.004·Ac (B 400 S) o 0.0032·Ac (B 500 S) de armadura horizontal.
 [[nodiscard]] double AsMinMuroHorizontal(double Ac, int DesignacionAcero);

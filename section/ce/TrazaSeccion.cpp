@@ -2,6 +2,7 @@
 
 #include "common/Numeros.h"
 #include "norma/Norma.h"
+#include "norma/ce/Cuantias.h"
 #include "section/DimensionarSeccion.h"
 #include "section/Resultados.h"
 #include "section/ce/CuantiasMinimas.h"
@@ -102,7 +103,7 @@ void PasoDominio(Traza& t, const EstadoDiseno& e) {
 
 void PasoFibraNeutra(Traza& t, const EstadoDiseno& e, const LeyesSeccion& l,
                      const std::string& ecuacion) {
-    if (e.x == XSeccionComprimida) {
+    if (!ProfundidadFibraNeutra(e)) {
         t.Nota("Toda la sección con ε<sub>c2</sub> uniforme (x = +∞).", A19("6.1"));
         return;
     }
@@ -158,8 +159,9 @@ void PasosMinimo(Traza& t, const EstadoDiseno& c, const EstadoDiseno& f, TipoDeE
                   AsMinCaraComprimida(c.Nd, c.fyd) * 0.01, "cm²", 3);
     } else if (tipo == TipoDeElemento::MuroVertical) {
         t.Calculo("A<sub>s,vmin</sub>", "Armadura vertical mínima (60 % en la cara traccionada)",
-                  A19("9.6.2(1)"), "0.002" + C + "A<sub>c</sub>", "0.002" + C + Cifras(s.Ac),
-                  0.01, AsMinMuroVertical(s.Ac) * 0.01, "cm²", 3);
+                  A19("9.6.2(1)"), Cifras(CuantiaVerticalMuro) + C + "A<sub>c</sub>",
+                  Cifras(CuantiaVerticalMuro) + C + Cifras(s.Ac), 0.01,
+                  AsMinMuroVertical(s.Ac) * 0.01, "cm²", 3);
     } else if (tipo == TipoDeElemento::MuroHorizontal) {
         const double rho = AsMinMuroHorizontal(1.0, c.fyk > 450.0 ? 1 : 0);
         t.Calculo("A<sub>s,hmin</sub>", "Armadura horizontal mínima", A19("9.6.3(1)"),

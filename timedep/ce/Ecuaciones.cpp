@@ -1,8 +1,11 @@
 #include "timedep/ce/Ecuaciones.h"
 
+#include "materiales/ce/Hormigon.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace velmora::ce {
 
@@ -128,22 +131,18 @@ double BetaHR(double HR) {
 
 double EpsilonCd0(double fcm, double betaHR, ClaseCemento clase) {
     constexpr double fcm0 = 10.0;
-    return 0.85 * (220.0 + 110.0 * AlfaDs1(clase)) * std::exp(-AlfaDs2(clase) * fcm / fcm0) *
-           1e-6 * betaHR;
+    return FactorRetraccionSecado * (220.0 + 110.0 * AlfaDs1(clase)) *
+           std::exp(-AlfaDs2(clase) * fcm / fcm0) * 1e-6 * betaHR;
 }
 
 double kh(double h0) {
-    struct Punto {
-        double h0, kh;
-    };
-    static constexpr std::array<Punto, 4> tabla{{{100.0, 1.00}, {200.0, 0.85}, {300.0, 0.75},
-                                                 {500.0, 0.70}}};
+    const std::span<const PuntoKh> tabla = TablaKh;
     if (h0 <= tabla.front().h0)
         return tabla.front().kh;
     for (std::size_t i = 1; i < tabla.size(); ++i)
         if (h0 <= tabla[i].h0) {
-            const Punto& a = tabla[i - 1];
-            const Punto& b = tabla[i];
+            const PuntoKh& a = tabla[i - 1];
+            const PuntoKh& b = tabla[i];
             return a.kh + (b.kh - a.kh) * (h0 - a.h0) / (b.h0 - a.h0);
         }
     return tabla.back().kh;

@@ -63,10 +63,11 @@ enum class ClaseCemento { S, N, R };
 [[nodiscard]] double AlfaDs2(ClaseCemento clase);
 // (B.12) βHR = 1.55·(1 − (HR/HR0)³), HR0 = 100 %.
 [[nodiscard]] double BetaHR(double HR);
-// (B.11) εcd,0 = 0.85·(220 + 110·αds1)·exp(−αds2·fcm/fcm0)·10⁻⁶·βHR, fcm0 = 10 N/mm².
+// (B.11) εcd,0 = k·(220 + 110·αds1)·exp(−αds2·fcm/fcm0)·10⁻⁶·βHR, fcm0 = 10 N/mm², con el
+// factor k = FactorRetraccionSecado de materiales/ce/Hormigon.h.
 [[nodiscard]] double EpsilonCd0(double fcm, double betaHR, ClaseCemento clase);
-// Tabla 3.3 kh por h0 (mm): 1.00 hasta 100, 0.85 en 200, 0.75 en 300, 0.70 desde 500; lineal
-// entre ellos.
+// Tabla 3.3 (TablaKh de materiales/ce/Hormigon.h) kh por h0 (mm): 1 hasta 100 mm, 0.70 desde
+// 500 mm; lineal entre sus puntos.
 [[nodiscard]] double kh(double h0);
 // (3.10) βds(t,ts) = (t − ts)/((t − ts) + 0.04·√(h0³)); 0 mientras no ha empezado el secado.
 [[nodiscard]] double BetaDs(double t, double ts, double h0);

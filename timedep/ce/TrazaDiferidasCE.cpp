@@ -206,16 +206,17 @@ Traza TrazaRetraccionCE(const DatosRetraccionCE& d, const ResultadosRetraccionCE
                       "1.55·(1 − (HR/HR<sub>0</sub>)³)", "1.55·(1 − " + N(r3) + "³)", r.betaHR,
                       "", 4});
     const double ex = std::exp(-AlfaDs2(h.Cemento) * r.fcm / 10.0);
-    AnadirCalculo(t, {"ε<sub>cd,0</sub>", "Retracción básica por secado (α<sub>ds1</sub> = " +
-                                               NumeroLegible(AlfaDs1(h.Cemento)) +
-                                               ", α<sub>ds2</sub> = " +
-                                               NumeroLegible(AlfaDs2(h.Cemento)) + ")",
-                      A19("B.11"),
-                      "0.85·(220 + 110·α<sub>ds1</sub>)·exp(−α<sub>ds2</sub>·f<sub>cm</sub>/"
-                      "f<sub>cm0</sub>)·10⁻⁶·β<sub>HR</sub>",
-                      "0.85·(220 + 110·" + N(AlfaDs1(h.Cemento)) + ")·" + N(ex) + "·0.000001·" +
-                          N(r.betaHR),
-                      1000.0 * r.epsCd0, "‰", 4, 1000.0});
+    AnadirCalculo(
+        t, {"ε<sub>cd,0</sub>",
+            "Retracción básica por secado (α<sub>ds1</sub> = " + NumeroLegible(AlfaDs1(h.Cemento)) +
+                ", α<sub>ds2</sub> = " + NumeroLegible(AlfaDs2(h.Cemento)) + ")",
+            A19("B.11"),
+            Cifras(FactorRetraccionSecado) +
+                "·(220 + 110·α<sub>ds1</sub>)·exp(−α<sub>ds2</sub>·f<sub>cm</sub>/"
+                "f<sub>cm0</sub>)·10⁻⁶·β<sub>HR</sub>",
+            Cifras(FactorRetraccionSecado) + "·(220 + 110·" + N(AlfaDs1(h.Cemento)) + ")·" + N(ex) +
+                "·0.000001·" + N(r.betaHR),
+            1000.0 * r.epsCd0, "‰", 4, 1000.0});
     AnadirCalculo(t, {"k<sub>h</sub>", "Coeficiente del espesor medio (interpolado)",
                       A19("tabla 3.3"), "k<sub>h</sub>(h<sub>0</sub>)", N(r.kh), r.kh, "", 3});
     const std::string dt = N(d.t - d.ts), raiz = N(std::sqrt(r.h0 * r.h0 * r.h0));
