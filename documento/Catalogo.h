@@ -16,13 +16,15 @@
 //                      .descripcion = "longitudes de anclaje ...",
 //                      .funcion = &CalcularAnclajeLinea,
 //                      .ventanas = {{"VentanaLongitudAnclaje", CamposAnclaje, EleccionesAnclaje}},
-//                      .ranuras = {{1, "VentanaLongitudAnclaje", "AreaPosicionI", ...}}};
+//                      .ranuras = {{1, "VentanaLongitudAnclaje", "AreaPosicionI", ...}},
+//                      .resultados = {{"VentanaAnclaje", "LongitudNetaI", ...}, ...}};
 //          }
 //
 //      con las ventanas que lee, descritas por los campos y elecciones de su descripción
-//      (anchorage/DescripcionAnclaje.h), y las ranuras que aceptan sus botones de armadura.
+//      (anchorage/DescripcionAnclaje.h), las ranuras que aceptan sus botones de armadura y el
+//      nombre de cada rótulo en la memoria.
 //
-//   2. Una línea en la lista de documento/Catalogo.cpp con esa función.
+//   2. En documento/Catalogo.cpp, la declaración de esa función y una línea en la lista.
 //   3. El fichero en target_sources(velmora_documento ...) de documento/CMakeLists.txt.
 
 #include "common/Descripcion.h"
