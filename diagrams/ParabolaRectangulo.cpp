@@ -4,6 +4,7 @@
 #include "common/Numeros.h"
 #include "design/GeometriaSeccion.h"
 #include "materiales/BloqueComprimido.h"
+#include "materiales/Materiales.h"
 #include "materiales/Resistencias.h"
 #include "materiales/ce/Hormigon.h"
 #include "materiales/ce/Leyes.h"
@@ -58,7 +59,7 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC) {
            Formatear(1000.0 * ce::EpsilonC2(fck), 0, 2) +
            " ‰, εcu2 = " + Formatear(1000.0 * ce::EpsilonCU2(fck), 0, 2) +
            " ‰, n = " + Formatear(ce::ExponenteN(fck), 0, 2) +
-           ", fcd = αcc·fck/γc = " + Formatear(alphaCC * fck / gammaC, 0, 2) + " N/mm²";
+           ", fcd = αcc·fck/γc = " + Formatear(ce::Fcd(alphaCC, fck, gammaC), 0, 2) + " N/mm²";
 }
 
 double TensionParabola(const EstadoDiseno& e, double eps) {
@@ -269,15 +270,12 @@ DibujoBloque CalcularDibujoBloque(const EstadoDiseno& e) {
     d.Cc = e.Cc;
     d.fcd = e.fcd;
     d.norma = e.norma;
-    if (CodigoEstructural(e)) {
-        d.tensionMaxima = e.fcd;
-        d.epsC2 = ce::EpsilonC2(e.fck);
-        d.epsCU2 = ce::EpsilonCU2(e.fck);
-    } else {
-        d.tensionMaxima = ehe98::Cansancio * e.fcd;
-        d.epsC2 = ehe98::EpsilonC0;
-        d.epsCU2 = ehe98::EpsilonCU;
-    }
+    // La ley del hormigón de la norma del estado: meseta alfa·fcd (el factor de la EHE-98, o fcd
+    // con αcc en el Código Estructural) y sus dos deformaciones.
+    const LeyHormigon ley = MaterialesConfirmados(e).hormigon;
+    d.tensionMaxima = ley.alfa * ley.fcd;
+    d.epsC2 = ley.epsC2;
+    d.epsCU2 = ley.epsCU2;
     if (!(e.x > 0.0) || !(e.h > 0.0) || !(e.epsC > 0.0))
         return d;
     d.epsC = e.epsC;
