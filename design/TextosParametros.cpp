@@ -31,15 +31,15 @@ std::string TextoGammaC(int situacion) {
 }
 
 double GammaSCE(int situacion, int control) {
-    if (situacion == 1)
+    if (situacion == IndiceAccidental)
         return 1.0;
-    return control == 1 ? 1.10 : 1.15;
+    return control == IndiceSegundoControl ? 1.10 : 1.15;
 }
 
 double GammaCCE(int situacion, int control) {
-    if (situacion == 1)
+    if (situacion == IndiceAccidental)
         return 1.3;
-    return control == 1 ? 1.40 : 1.5;
+    return control == IndiceSegundoControl ? 1.40 : 1.5;
 }
 
 std::string TextoGammaS(Norma norma, int situacion, int control) {
