@@ -108,69 +108,26 @@ void SumarDecalaje(const DatosAnclaje& d, LongitudAnclaje& r) {
 
 } // namespace anclaje
 
-namespace ehe98 {
-
-namespace {
-
-Resultado<int> CoeficienteM(const EstadoDiseno& e, double fck, int acero) {
-    const auto fila = FilaTablaM(fck);
-    if (!fila)
-        return fila.error();
-    return e.TablaM[static_cast<std::size_t>(*fila)][static_cast<std::size_t>(acero)];
-}
-
-Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
-    if (auto e = anclaje::ComprobarPosicion(d); !e)
-        return e.error();
-    const bool II = d.posicion == PosicionAnclaje::II;
-    double lb = II ? LbII(d.m, d.phi) : LbI(d.m, d.phi);
-    // El tercio (o los dos tercios en compresión) se toma de m·φ², antes de la cota inferior.
-    const double tercio = d.Traccion ? lb / 3.0 : 2.0 * lb / 3.0;
-    lb = Mayor(lb, II ? CotaLbII(d.fyk, d.phi) : CotaLbI(d.fyk, d.phi));
-    double neta = d.Estricta ? LbNeta(d.beta, lb, d.AsEstricta, d.AsReal) : lb * d.beta;
-    neta = Mayor(neta, LbNetaMinima(d.phi, tercio));
-
-    LongitudAnclaje r;
-    if (d.Dinamicos) {
-        lb += 10.0 * d.phi;
-        neta += 10.0 * d.phi;
-    }
-    r.lb = lb;
-    r.lbneta = neta;
-    anclaje::SumarDecalaje(d, r);
-    return r;
-}
-
-} // namespace
-
-} // namespace ehe98
-
 namespace {
 
 // Las ecuaciones de cada norma, elegidas en un solo sitio.
 struct ReglasAnclaje {
     Resultado<int> (*coeficienteM)(const EstadoDiseno&, double fck, int acero);
-    Resultado<LongitudAnclaje> (*calcular)(const DatosAnclaje&);
-    Traza (*traza)(const DatosAnclaje&, const LongitudAnclaje&);
+    Resultado<LongitudAnclaje> (*calcular)(const DatosAnclaje&, Traza*);
     bool dinamicos; // «Efectos dinámicos» se aplica
 };
 
 const ReglasAnclaje& Reglas(Norma norma) {
-    static constexpr ReglasAnclaje EHE98{&ehe98::CoeficienteM, &ehe98::CalcularAnclaje,
-                                         &ehe98::TrazaAnclaje, true};
+    static constexpr ReglasAnclaje EHE98{&ehe98::CoeficienteM, &ehe98::CalcularAnclaje, true};
     static constexpr ReglasAnclaje CodigoEstructural{&ce::CoeficienteM, &ce::CalcularAnclaje,
-                                                     &ce::TrazaAnclaje, false};
+                                                     false};
     return SegunNorma(norma, EHE98, CodigoEstructural);
 }
 
 } // namespace
 
-Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d) {
-    return Reglas(d.norma).calcular(d);
-}
-
-Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r) {
-    return Reglas(d.norma).traza(d, r);
+Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d, Traza* traza) {
+    return Reglas(d.norma).calcular(d, traza);
 }
 
 bool UsaEfectosDinamicos(Norma norma) {

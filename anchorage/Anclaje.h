@@ -83,11 +83,10 @@ struct LongitudAnclaje {
 
 // Longitud básica y neta de una posición por la norma de sus datos. Una posición sin barras
 // definidas (φ ≤ 0) o, con "Armadura estricta", sin área real positiva se rechaza en lugar de dar
-// una longitud sin sentido.
-[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
-
-// Pasos del cálculo de una posición para la memoria, con sus datos y su resultado.
-[[nodiscard]] Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r);
+// una longitud sin sentido. Con `traza` (para la memoria) cada paso se anota según se calcula, con
+// los mismos números y la misma rama; sin ella (nullptr) no se compone ningún texto.
+[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d,
+                                                         Traza* traza = nullptr);
 
 // "= " + longitud en cm (6:2) + " cm*" si se sumó el decalaje, o " cm". El número cabe en
 // AnchoLongitudAnclaje caracteres: una longitud más larga no se puede mostrar (nunca se corta).

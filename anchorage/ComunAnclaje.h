@@ -16,13 +16,15 @@ void SumarDecalaje(const DatosAnclaje& d, LongitudAnclaje& r);
 
 } // namespace velmora::anclaje
 
+// Cada norma calcula una posición y, con `traza`, anota cada paso con los números que usa.
 namespace velmora::ehe98 {
-[[nodiscard]] Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r);
+// m de TablaM por fck y el acero (0 B 400 S, 1 B 500 S).
+[[nodiscard]] Resultado<int> CoeficienteM(const EstadoDiseno& e, double fck, int acero);
+[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d, Traza* traza);
 } // namespace velmora::ehe98
 
 namespace velmora::ce {
 // fck en 20..90 N/mm² y parámetros generales confirmados (γc, γs); no hay coeficiente m: 0.
 [[nodiscard]] Resultado<int> CoeficienteM(const EstadoDiseno& e, double fck, int acero);
-[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d);
-[[nodiscard]] Traza TrazaAnclaje(const DatosAnclaje& d, const LongitudAnclaje& r);
+[[nodiscard]] Resultado<LongitudAnclaje> CalcularAnclaje(const DatosAnclaje& d, Traza* traza);
 } // namespace velmora::ce

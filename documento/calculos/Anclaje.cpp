@@ -65,7 +65,12 @@ void CalcularAnclajeLinea(Contexto& c) {
         if (const std::size_t i = Indice(p); s.Calculada[i])
             c.Informar(p == PosicionAnclaje::I ? "Anclaje de las barras en posición I"
                                                : "Anclaje de las barras en posición II",
-                       [&] { return TrazaAnclaje(s.Datos[i], s.Longitud[i]); });
+                       [&] {
+                           // El mismo cálculo de la posición, ahora anotando sus pasos.
+                           Traza t;
+                           (void)CalcularAnclaje(s.Datos[i], &t);
+                           return t;
+                       });
     if (ComparacionPedida(c, Resultados))
         PonerComparacion(c, Exigir(CompararNormasAnclaje(c.Estado, p, v, e)));
 }

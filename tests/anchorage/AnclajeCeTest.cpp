@@ -67,7 +67,8 @@ TEST_P(AnclajeCe, LongitudBasicaYNeta) {
     EXPECT_NEAR(s.valor().Longitud[i].lb, p.lb, 0.01);
     EXPECT_NEAR(s.valor().Longitud[i].lbneta, p.lbd, 0.01);
     EXPECT_EQ(s.valor().LongitudBasica[i], TextoLongitudAnclaje(p.lb, false));
-    const Traza t = TrazaAnclaje(s.valor().Datos[i], s.valor().Longitud[i]);
+    Traza t;
+    ASSERT_TRUE(CalcularAnclaje(s.valor().Datos[i], &t).ok());
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
     // Los dos últimos pasos dan las longitudes del cuadro (cm).
     ASSERT_GE(t.pasos.size(), 2u);
