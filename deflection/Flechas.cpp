@@ -57,7 +57,7 @@ Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, 
                                         "ValorA1");
     const double b = c.datos.b, d = c.d, d2 = c.datos.d2, n = c.nEq;
     c.x = ProfundidadFisurada(n, A1 / b / d, A2 / b / d, d, d2);
-    e.x = c.x;
+    FijarProfundidad(e, c.x);
     c.Ifis = Ifis(n, A1, A2, d, d2, c.x);
     return Ie(c.Mf, Ma, c.Ib, c.Ifis);
 }
@@ -86,7 +86,7 @@ Estado ComprobarDatosFlecha(const DatosFlecha& datos) {
 
 void GuardarSeccion(EstadoDiseno& e, const CalculoFlecha& c) {
     if (c.Fisurada)
-        e.x = c.x;
+        FijarProfundidad(e, c.x);
     e.h = c.datos.h;
     e.b = c.datos.b;
     e.d2 = c.datos.d2;
@@ -122,6 +122,7 @@ Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& dato
     if (!InerciaMostrable(c.Ie) || !CabeEnRotulo(c.Ec, 10, 1) || !std::isfinite(copia.x))
         return ResultadoNoRepresentable("flechas");
     e.x = copia.x;
+    e.SeccionTodaComprimida = copia.SeccionTodaComprimida;
     GuardarSeccion(e, c);
     return c;
 }

@@ -50,6 +50,9 @@ struct EstadoDiseno {
 
     // --- Valores intermedios y resultados ---
     double x = 0;
+    // Toda la sección comprimida con deformación uniforme (x = +∞): x guarda entonces
+    // XSeccionComprimida, que velmora-calc escribe; se lee con ProfundidadFibraNeutra.
+    bool SeccionTodaComprimida = false;
     double epsC = 0, epsCInf = 0, epsS1 = 0, epsS2 = 0, sigmaS1 = 0, sigmaS2 = 0;
     double Cc = 0, yc = 0;
     double xiLim = 0, xlim = 0, Clim = 0, yLim = 0, Mlim = 0;
@@ -83,18 +86,26 @@ inline void FijarDominio(EstadoDiseno& e, DominioDeformacion d) {
 }
 
 // Profundidad de la fibra neutra que el estado guarda cuando toda la sección está comprimida
-// (x = +∞, dominio 5 sin eje neutro): el rótulo dice «+Infinito». Sólo se escribe; para leerla,
-// ProfundidadFibraNeutra.
+// (x = +∞, dominio 5 sin eje neutro): el rótulo dice «+Infinito». Sólo se escribe, con
+// FijarSeccionComprimida; para leer la profundidad, ProfundidadFibraNeutra. Una profundidad
+// hallada de 1000.00 mm justos es una profundidad como otra cualquiera.
 inline constexpr double XSeccionComprimida = 1000.0; // mm
 
-// La profundidad x (mm) que guarda un estado; nada si es la de la sección toda comprimida.
-[[nodiscard]] constexpr std::optional<double> ProfundidadFinita(double x) {
-    if (x == XSeccionComprimida)
-        return std::nullopt;
-    return x;
+// Guarda una profundidad x (mm) hallada.
+inline void FijarProfundidad(EstadoDiseno& e, double x) {
+    e.x = x;
+    e.SeccionTodaComprimida = false;
 }
+// Guarda la sección toda comprimida (x = +∞).
+inline void FijarSeccionComprimida(EstadoDiseno& e) {
+    e.x = XSeccionComprimida;
+    e.SeccionTodaComprimida = true;
+}
+// La profundidad x (mm) que guarda un estado; nada si toda la sección está comprimida.
 [[nodiscard]] inline std::optional<double> ProfundidadFibraNeutra(const EstadoDiseno& e) {
-    return ProfundidadFinita(e.x);
+    if (e.SeccionTodaComprimida)
+        return std::nullopt;
+    return e.x;
 }
 
 // Tipo de elemento de los parámetros generales (índices 0..4 de su grupo de opciones).

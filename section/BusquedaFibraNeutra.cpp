@@ -44,7 +44,7 @@ bool CumpleEn(EstadoDiseno& e, Paso k, const std::function<FinBusqueda()>& parad
 } // namespace
 
 void EvaluarPaso(EstadoDiseno& e, std::int64_t k) {
-    e.x = ProfundidadPaso(k);
+    FijarProfundidad(e, ProfundidadPaso(k));
     BloqueComprimido(e, e.x);
 }
 
@@ -67,7 +67,7 @@ template <typename Parada> FinBusqueda PasoAPaso(EstadoDiseno& e, Parada parada)
     double x = 0.0;
     for (;;) {
         x += PasoBusqueda;
-        e.x = x;
+        FijarProfundidad(e, x);
         BloqueComprimido(e, x);
         if (x > tope)
             return false;

@@ -43,7 +43,7 @@ void DominioPorProfundidad(EstadoDiseno& e) {
 // Frontera de los dominios 3 y 4: x = xlim, con armadura de compresión.
 Estado ConfiguracionLimite(EstadoDiseno& e) {
     FijarDominio(e, DominioDeformacion::TresCuatro);
-    e.x = e.xlim;
+    FijarProfundidad(e, e.xlim);
     e.epsC = ehe98::EpsilonCU;
     e.epsS1 = (e.d / e.x - 1.0) * ehe98::EpsilonCU;
     e.epsS2 = (1.0 - (e.d2 / e.d) / e.xiLim) * ehe98::EpsilonCU;
@@ -163,7 +163,7 @@ Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
     const double Nd = e.Nd;
     const double bloque = ehe98::Cansancio * e.fcd * e.b * e.h;
     FijarDominio(e, DominioDeformacion::Cinco);
-    e.x = XSeccionComprimida;
+    FijarSeccionComprimida(e);
     e.epsC = ehe98::EpsilonC0;
     e.epsCInf = ehe98::EpsilonC0;
     e.U1 = (Nd * ex.e2 - bloque * (e.h / 2.0 - e.d2)) / (e.d - e.d2);
@@ -209,7 +209,7 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
     const double x = e.x;
     if (!*r) {
         FijarDominio(e, DominioDeformacion::Cinco);
-        e.x = XSeccionComprimida;
+        FijarSeccionComprimida(e);
         e.epsC = ehe98::EpsilonC0;
         e.epsCInf = ehe98::EpsilonC0;
         if (!TensionA2(e, ehe98::EpsilonC0))

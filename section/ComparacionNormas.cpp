@@ -8,6 +8,7 @@
 #include "section/Resultados.h"
 
 #include <array>
+#include <optional>
 #include <cmath>
 
 namespace velmora {
@@ -16,7 +17,8 @@ namespace {
 
 // Lo que se compara de un dimensionamiento.
 struct Disenado {
-    double As1 = 0, As2 = 0, x = 0;
+    double As1 = 0, As2 = 0;
+    std::optional<double> x; // nada con la sección toda comprimida
     unsigned Dominio = 0;
     std::string Minimo;
 };
@@ -44,14 +46,13 @@ Resultado<Disenado> Disenar(const EstadoDiseno& datos, const EleccionParametros&
     e.CuantiaMecanica = e.CuantiaGeometrica = e.MinimaCompresion = false;
     if (auto r = DimensionarSeccion(e, p.TipoElemento, p.DesignacionAcero); !r)
         return ErrorCalculo{NombreNorma(norma) + ": " + r.error().mensaje, r.error().campo};
-    return Disenado{e.As1, e.As2, e.x, e.Dominio, MinimoQueRige(e, p.TipoElemento)};
+    return Disenado{e.As1, e.As2, ProfundidadFibraNeutra(e), e.Dominio, MinimoQueRige(e, p.TipoElemento)};
 }
 
 std::string Cm2(double mm2) { return Formatear(mm2 * 0.01, 0, 3) + " cm²"; }
 
-std::string Profundidad(double x) {
-    const auto finita = ProfundidadFinita(x);
-    return finita ? Formatear(*finita * 0.1, 0, 2) + " cm" : std::string("+Infinito");
+std::string Profundidad(std::optional<double> x) {
+    return x ? Formatear(*x * 0.1, 0, 2) + " cm" : std::string("+Infinito");
 }
 
 } // namespace
@@ -65,12 +66,12 @@ Resultado<ComparacionNormas> CompararNormas(const EstadoDiseno& e, const Eleccio
         return b.error();
     const Disenado& x = a.valor();
     const Disenado& y = b.valor();
-    const bool infinita = !ProfundidadFinita(x.x) || !ProfundidadFinita(y.x);
+    const bool infinita = !x.x || !y.x;
     ComparacionNormas c;
     c.Filas = {{"A1", Cm2(x.As1), Cm2(y.As1), TextoDiferencia(x.As1, y.As1)},
                {"A2", Cm2(x.As2), Cm2(y.As2), TextoDiferencia(x.As2, y.As2)},
                {"Profundidad de la fibra neutra x", Profundidad(x.x), Profundidad(y.x),
-                infinita ? "—" : TextoDiferencia(x.x, y.x)},
+                infinita ? "—" : TextoDiferencia(*x.x, *y.x)},
                {"Dominio de deformación", Dominio(x.Dominio), Dominio(y.Dominio),
                 x.Dominio == y.Dominio ? "igual" : "distinto"},
                {"Cuantía mínima que rige", x.Minimo, y.Minimo, "—"}};

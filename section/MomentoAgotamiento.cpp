@@ -49,7 +49,7 @@ FinBusqueda PasoAPaso(EstadoDiseno& e, const ArmaduraDada& a, MomentoResultado& 
     double x = 0.0;
     for (;;) {
         x += 0.01;
-        e.x = x;
+        FijarProfundidad(e, x);
         BloqueComprimido(e, x);
         const auto r = Equilibrio(e, a, m);
         if (!r || *r)

@@ -40,7 +40,10 @@ void GuardarPlano(EstadoDiseno& e, const LeyesSeccion& l, double x) {
     const BloqueHormigon b = Bloque(e, l.hormigon, x);
     e.Cc = b.Cc;
     e.yc = b.yc;
-    e.x = std::isinf(x) ? XSeccionComprimida : std::max(x, 0.0);
+    if (std::isinf(x))
+        FijarSeccionComprimida(e);
+    else
+        FijarProfundidad(e, std::max(x, 0.0));
     if (!(x > 0.0)) {
         e.epsC = e.epsS1 = e.epsS2 = e.sigmaS2 = e.sigmaS1 = 0.0;
         return;

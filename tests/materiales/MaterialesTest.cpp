@@ -181,16 +181,16 @@ TEST(Resistencias, ConstantesDelDiagramaEHE98) {
 }
 
 TEST(ProfundidadFibraNeutra, LaSeccionTodaComprimidaNoTieneProfundidad) {
-    EXPECT_FALSE(ProfundidadFinita(XSeccionComprimida).has_value());
-    ASSERT_TRUE(ProfundidadFinita(999.99).has_value());
-    EXPECT_EQ(*ProfundidadFinita(999.99), 999.99);
-    EXPECT_EQ(*ProfundidadFinita(1000.01), 1000.01);
-    EXPECT_EQ(*ProfundidadFinita(0.0), 0.0);
     EstadoDiseno e;
-    e.x = XSeccionComprimida;
-    EXPECT_FALSE(ProfundidadFibraNeutra(e).has_value());
-    e.x = 123.0;
-    EXPECT_EQ(ProfundidadFibraNeutra(e).value_or(-1.0), 123.0);
+    // Una profundidad hallada de 1000.00 mm justos (100 000 pasos de 0.01 mm en un canto de más
+    // de 1 m) es una profundidad, no la sección toda comprimida.
+    for (const double x : {0.0, 123.0, 999.99, 1000.0, 1000.01}) {
+        FijarSeccionComprimida(e);
+        EXPECT_FALSE(ProfundidadFibraNeutra(e).has_value());
+        EXPECT_EQ(e.x, 1000.0); // el valor que velmora-calc escribe en "x"
+        FijarProfundidad(e, x);
+        EXPECT_EQ(ProfundidadFibraNeutra(e).value_or(-1.0), x);
+    }
 }
 
 } // namespace

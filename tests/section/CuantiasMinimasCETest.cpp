@@ -96,7 +96,7 @@ TEST(CuantiasCE, SoporteSimetricoEnCompresionSimple) {
     e.Nd = 1000e3;
     e.Md = 0.0;
     e.Simetrica = true;
-    e.x = XSeccionComprimida;
+    FijarSeccionComprimida(e);
     ce::AplicarCuantiaMinima(e, TipoDeElemento::Soporte, 1, 3.0);
     EXPECT_NEAR(e.As1 + e.As2, 230.0, 0.01);
     EXPECT_EQ(e.As1, e.As2);

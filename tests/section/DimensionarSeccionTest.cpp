@@ -4,6 +4,8 @@
 #include "materiales/BloqueComprimido.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <string>
 
 using namespace velmora;
@@ -41,7 +43,7 @@ TEST(CalcularLimites, SeccionEnTUsaElBloque) {
 }
 
 struct CasoTexto {
-    double x;
+    double x; // infinito: toda la sección comprimida
     bool rectangular;
     const char* esperado;
 };
@@ -50,7 +52,10 @@ class Profundidad : public ::testing::TestWithParam<CasoTexto> {};
 
 TEST_P(Profundidad, Rotulo) {
     auto e = SeccionReferencia();
-    e.x = GetParam().x;
+    if (std::isinf(GetParam().x))
+        FijarSeccionComprimida(e);
+    else
+        FijarProfundidad(e, GetParam().x);
     e.SeccionRectangular = GetParam().rectangular;
     EXPECT_EQ(TextoProfundidad(e), GetParam().esperado);
 }
@@ -59,8 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
     Textos, Profundidad,
     ::testing::Values(
         CasoTexto{123.5, true, "Profundidad de la fibra neutra =  12.35 cm (Secc. rectangular)"},
-        CasoTexto{1000.0, false, "Profundidad de la fibra neutra = +Infinito (Secc. en T)"},
-        CasoTexto{1000.0, true, "Profundidad de la fibra neutra = +Infinito (Secc. rectangular)"},
+        CasoTexto{INFINITY, false, "Profundidad de la fibra neutra = +Infinito (Secc. en T)"},
+        CasoTexto{INFINITY, true, "Profundidad de la fibra neutra = +Infinito (Secc. rectangular)"},
+        // 1000 mm hallados no son la sección toda comprimida, aunque ésta se guarde como 1000.
+        CasoTexto{1000.0, true, "Profundidad de la fibra neutra = 100.00 cm (Secc. rectangular)"},
         CasoTexto{1000.01, true, "Profundidad de la fibra neutra = 100.00 cm (Secc. rectangular)"},
         CasoTexto{24291.7, false, "Profundidad de la fibra neutra = 2429.17 cm (Secc. en T)"}));
 
