@@ -1,6 +1,9 @@
 #include "cli/Tanda.h"
 
+#include "common/Numeros.h"
 #include "documento/Lote.h"
+#include "materiales/ce/Hormigon.h"
+#include "materiales/ehe98/Leyes.h"
 
 #include <istream>
 #include <ostream>
@@ -58,7 +61,9 @@ std::string TextoAyuda() {
         "Norma:\n"
         "  \"ParametrosGenerales\": {\"GrupoNorma\": 1} calcula según el Código Estructural\n"
         "  (Real Decreto 470/2021, Anejo 19); sin él, o con 0, según la EHE-98. Con el Código\n"
-        "  Estructural, \"CoeficienteAlfaCC\" es αcc (texto, de \"0.85\" a \"1.00\", \"1.00\" si\n"
+        "  Estructural, \"CoeficienteAlfaCC\" es αcc (texto, de \"" +
+        Formatear(ce::AlfaCCMinimo, 0, 2) + "\" a \"" + Formatear(ce::AlfaCCMaximo, 0, 2) +
+        "\", \"1.00\" si\n"
         "  no se da; fcd = αcc·fck/γc), la opción 1 de los niveles de control es el control\n"
         "  intenso (γs = 1.10, γc = 1.40 en situación persistente), fck va de 20 a 90 N/mm² y\n"
         "  \"HormigonadoVertical\" no interviene. Con la EHE-98 \"CoeficienteAlfaCC\" no\n"
@@ -96,7 +101,8 @@ std::string TextoAyuda() {
         "              se aplica. EHE-98: fck de 25 a 55 (coeficiente m).\n"
         "  Con el Código Estructural sus respuestas llevan EtiquetaNorma.\n"
         "  parabola    toma \"ParametrosGenerales\" sólo si la línea los trae: la norma y,\n"
-        "              con el Código Estructural, αcc (fcd = αcc·fck/γc, sin el 0.85 de la\n"
+        "              con el Código Estructural, αcc (fcd = αcc·fck/γc, sin el " +
+        Formatear(ehe98::Cansancio, 0, 2) + " de la\n"
         "              EHE-98). Código Estructural: diagrama de Anejo 19, 3.1.7 con εc2,\n"
         "              εcu2 y n de la tabla 3.1 y planos de 6.1 (εcu2 arriba si x ≤ h);\n"
         "              ResistenciaCaracteristica de 20 a 90; la respuesta lleva\n"
