@@ -17,12 +17,18 @@
 //                      .funcion = &CalcularAnclajeLinea,
 //                      .ventanas = {{"VentanaLongitudAnclaje", CamposAnclaje, EleccionesAnclaje}},
 //                      .ranuras = {{1, "VentanaLongitudAnclaje", "AreaPosicionI", ...}},
-//                      .resultados = {{"VentanaAnclaje", "LongitudNetaI", ...}, ...}};
+//                      .resultados = {{"VentanaAnclaje", "LongitudNetaI", ...}, ...},
+//                      .lecturas = Seguidas(LecturasParametros(Cuando::ConParametros),
+//                                           {LeeTexto(Datos, "ResistenciaCaracteristica", "25"),
+//                                            ...})};
 //          }
 //
 //      con las ventanas que lee, descritas por los campos y elecciones de su descripción
-//      (anchorage/DescripcionAnclaje.h), las ranuras que aceptan sus botones de armadura y el
-//      nombre de cada rótulo en la memoria.
+//      (anchorage/DescripcionAnclaje.h), las ranuras que aceptan sus botones de armadura, el
+//      nombre de cada rótulo en la memoria y los controles que lee, en su orden de lectura (el
+//      de las claves de la línea al guardar un proyecto), con su clase, su valor de arranque y
+//      cuándo los lee (documento/calculos/Ventanas.h tiene los de ParametrosGenerales). Sin
+//      `lecturas`, el proyecto toma los campos y las elecciones de `ventanas`.
 //
 //   2. En documento/Catalogo.cpp, la declaración de esa función y una línea en la lista.
 //   3. El fichero en target_sources(velmora_documento ...) de documento/CMakeLists.txt.
@@ -57,6 +63,62 @@ struct VentanaCatalogo {
     int vale = 0;
 };
 
+// Clase de valor que lleva un control en la línea de entrada.
+// Valor: cualquier valor JSON (una lista, p. ej.), que comprueba el propio cálculo.
+enum class TipoControl { Texto, Indice, Entero, Casilla, Valor };
+
+// Cuándo lee un cálculo un control: lo que cambia con las ventanas que trae la línea y con la
+// norma elegida en ella (no con sus valores).
+enum class Cuando {
+    Siempre,
+    ConParametros,         // si la línea trae "ParametrosGenerales"
+    SoloEHE98,             // con la EHE-98 (GrupoNorma 0 o sin darlo)
+    SoloCodigoEstructural, // con el Código Estructural (GrupoNorma 1)
+    Rectangular,           // con la sección rectangular: "DatosSeccion" o ninguna de las dos
+    EnT,                   // con la sección en T: "DatosSeccionT" sin "DatosSeccion"
+    SiSeDa, // sólo si la línea lo trae (p. ej. un área escrita en vez de su ranura)
+};
+
+// Un control que lee el cálculo, en su orden de lectura: su ventana ("" para una clave del nivel
+// superior de la línea), su clase, su valor de arranque (`texto` en un cuadro de texto; `valor`
+// en un grupo, un entero o una casilla, 1 marcada) y los valores admitidos (minimo..maximo).
+struct LecturaCatalogo {
+    std::string_view ventana;
+    std::string_view control;
+    TipoControl tipo = TipoControl::Texto;
+    std::string_view texto = {};
+    int valor = 0;
+    int minimo = 0;
+    int maximo = 0;
+    Cuando cuando = Cuando::Siempre;
+};
+
+constexpr LecturaCatalogo LeeTexto(std::string_view ventana, std::string_view control,
+                                   std::string_view defecto, Cuando cuando = Cuando::Siempre) {
+    return {ventana, control, TipoControl::Texto, defecto, 0, 0, 0, cuando};
+}
+
+// Un grupo de `opciones` opciones (índices 0 a opciones - 1).
+constexpr LecturaCatalogo LeeIndice(std::string_view ventana, std::string_view control, int defecto,
+                                    int opciones, Cuando cuando = Cuando::Siempre) {
+    return {ventana, control, TipoControl::Indice, {}, defecto, 0, opciones - 1, cuando};
+}
+
+constexpr LecturaCatalogo LeeEntero(std::string_view ventana, std::string_view control, int defecto,
+                                    int minimo, int maximo, Cuando cuando = Cuando::Siempre) {
+    return {ventana, control, TipoControl::Entero, {}, defecto, minimo, maximo, cuando};
+}
+
+constexpr LecturaCatalogo LeeCasilla(std::string_view ventana, std::string_view control,
+                                     bool defecto, Cuando cuando = Cuando::Siempre) {
+    return {ventana, control, TipoControl::Casilla, {}, defecto ? 1 : 0, 0, 0, cuando};
+}
+
+// Una clave del nivel superior con cualquier valor JSON, que comprueba el propio cálculo.
+constexpr LecturaCatalogo LeeValor(std::string_view control, Cuando cuando = Cuando::Siempre) {
+    return {{}, control, TipoControl::Valor, {}, 0, 0, 0, cuando};
+}
+
 // Una ranura de armadura que una ventana del cálculo acepta con un botón del selector; el botón
 // muestra `sinDefinir` mientras no se ha aceptado.
 struct RanuraCatalogo {
@@ -88,6 +150,12 @@ struct EntradaCatalogo {
     std::vector<VentanaCatalogo> ventanas = {}; // las ventanas que lee, descritas
     std::vector<RanuraCatalogo> ranuras = {};   // las ranuras que aceptan sus botones de armadura
     std::vector<ResultadoCatalogo> resultados = {}; // sus rótulos, con nombre y unidad
+    // Los controles que lee, en su orden de lectura. Sin ninguno, los campos (textos) y las
+    // elecciones (grupos desde la opción 0, casillas sin marcar) de `ventanas`, en su orden.
+    std::vector<LecturaCatalogo> lecturas = {};
+    // Con "DatosSeccion" y "DatosSeccionT" a la vez, el cálculo se detiene antes de leer la
+    // primera de las dos (una línea da una sola sección).
+    bool unaSeccion = false;
 };
 
 // Todos los cálculos, por nombre (el orden de la ayuda). La primera llamada reúne la lista y

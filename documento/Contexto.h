@@ -23,10 +23,6 @@
 
 namespace velmora {
 
-// Clase de valor que lleva un control en la línea de entrada.
-// Valor: cualquier valor JSON (una lista, p. ej.), que comprueba el propio cálculo.
-enum class TipoControl { Texto, Indice, Entero, Casilla, Valor };
-
 // Un control leído por un cálculo: su ventana ("" para una clave del nivel superior), su nombre,
 // su clase, su valor de arranque y, para Indice y Entero, los valores admitidos (minimo..maximo).
 struct ControlLeido {

@@ -3,6 +3,7 @@
 #include "common/Numeros.h"
 #include "documento/LecturaJson.h"
 #include "documento/Lote.h"
+#include "norma/Norma.h"
 
 #include <algorithm>
 
@@ -71,13 +72,103 @@ Estado ComprobarCabecera(const Json& cabecera) {
     return Correcto();
 }
 
-// Ranuras para sondear los cálculos: todas definidas con su barra de arranque, para que ningún
-// cálculo se detenga por una armadura sin definir antes de leer todos sus controles.
-Json RanurasDeSonda() {
-    Json r = Json::object();
-    for (int k = 0; k < NumeroRanuras; ++k)
-        r[std::to_string(k)] = Json::array({Json::array({1, 10})});
-    return r;
+// El valor de arranque de una lectura del catálogo, como lo anota Contexto.
+Json Defecto(const LecturaCatalogo& l) {
+    switch (l.tipo) {
+    case TipoControl::Texto:
+        return std::string(l.texto);
+    case TipoControl::Casilla:
+        return l.valor != 0;
+    case TipoControl::Valor:
+        return nullptr;
+    case TipoControl::Indice:
+    case TipoControl::Entero:
+        break;
+    }
+    return l.valor;
+}
+
+// Las lecturas de una entrada que sólo describe sus ventanas: sus campos y sus elecciones.
+std::vector<LecturaCatalogo> LecturasDeVentanas(const EntradaCatalogo& e) {
+    std::vector<LecturaCatalogo> lecturas;
+    for (const VentanaCatalogo& v : e.ventanas) {
+        for (const Campo& c : v.campos)
+            lecturas.push_back(LeeTexto(v.ventana, c.control, c.defecto));
+        for (const Eleccion& k : v.elecciones)
+            lecturas.push_back(k.opciones.empty() ? LeeCasilla(v.ventana, k.control, false)
+                                                  : LeeIndice(v.ventana, k.control, 0,
+                                                              static_cast<int>(k.opciones.size())));
+    }
+    return lecturas;
+}
+
+// Si la línea `sonda` da el control de la lectura.
+bool Trae(const Json& sonda, const LecturaCatalogo& l) {
+    if (l.ventana.empty())
+        return sonda.contains(l.control);
+    const auto w = sonda.find(l.ventana);
+    return w != sonda.end() && w->is_object() && w->contains(l.control);
+}
+
+// Las ventanas y la norma de una línea, que deciden qué controles lee un cálculo.
+struct Variante {
+    bool parametros = false;
+    bool codigoEstructural = false;
+    bool rectangular = false;
+    bool enT = false;
+};
+
+Variante VarianteDe(const Json& sonda) {
+    Variante v;
+    if (const auto p = sonda.find("ParametrosGenerales"); p != sonda.end()) {
+        v.parametros = true;
+        if (p->is_object())
+            if (const auto n = p->find("GrupoNorma"); n != p->end() && n->is_number_integer())
+                v.codigoEstructural = n->get<long long>() == IndiceNorma(Norma::CodigoEstructural);
+    }
+    v.rectangular = sonda.contains("DatosSeccion");
+    v.enT = sonda.contains("DatosSeccionT");
+    return v;
+}
+
+bool SeLee(const LecturaCatalogo& l, const Variante& v, const Json& sonda) {
+    switch (l.cuando) {
+    case Cuando::Siempre:
+        return true;
+    case Cuando::ConParametros:
+        return v.parametros;
+    case Cuando::SoloEHE98:
+        return !v.codigoEstructural;
+    case Cuando::SoloCodigoEstructural:
+        return v.codigoEstructural;
+    case Cuando::Rectangular:
+        return v.rectangular || !v.enT;
+    case Cuando::EnT:
+        return v.enT && !v.rectangular;
+    case Cuando::SiSeDa:
+        return Trae(sonda, l);
+    }
+    return false;
+}
+
+// Anota, en su orden, los controles que el cálculo lee con la línea `sonda` (sus ventanas, la
+// norma elegida y las claves que trae; no sus valores); los ya anotados no se repiten.
+void LeerSegunCatalogo(const EntradaCatalogo& e, const std::vector<LecturaCatalogo>& lecturas,
+                       const Json& sonda, std::vector<ControlLeido>& leidos) {
+    const Variante v = VarianteDe(sonda);
+    for (const LecturaCatalogo& l : lecturas) {
+        const bool deSeccion = l.cuando == Cuando::Rectangular || l.cuando == Cuando::EnT;
+        if (e.unaSeccion && deSeccion && v.rectangular && v.enT)
+            return;
+        if (!SeLee(l, v, sonda))
+            continue;
+        const bool anotado = std::any_of(leidos.begin(), leidos.end(), [&](const ControlLeido& c) {
+            return c.ventana == l.ventana && c.control == l.control;
+        });
+        if (!anotado)
+            leidos.push_back({std::string(l.ventana), std::string(l.control), l.tipo, Defecto(l),
+                              l.minimo, l.maximo});
+    }
 }
 
 // Pone `valor` en la clave de la sonda; un objeto se junta con el que ya hay (la norma de la
@@ -99,17 +190,18 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
     const auto calc = Catalogo().find(calculo);
     if (calc == Catalogo().end())
         return {};
+    return ControlesSegunEntrada(calc->second, linea);
+}
+
+std::vector<ControlLeido> ControlesSegunEntrada(const EntradaCatalogo& entrada, const Json& linea) {
+    const std::string& calculo = entrada.nombre;
+    const std::vector<LecturaCatalogo> lecturas =
+        entrada.lecturas.empty() ? LecturasDeVentanas(entrada) : entrada.lecturas;
     std::vector<ControlLeido> leidos;
     const auto sondear = [&](const Json& sonda) {
-        Contexto c(sonda, calculo);
-        c.Registrar(&leidos);
-        try {
-            calc->second.funcion(c);
-        } catch (const std::exception&) {
-            // Sólo interesan los controles leídos hasta aquí.
-        }
+        LeerSegunCatalogo(entrada, lecturas, sonda, leidos);
     };
-    Json base = {{"calculo", calculo}, {"ranuras", RanurasDeSonda()}};
+    Json base = {{"calculo", calculo}};
     // La norma cambia lo que lee un cálculo (la duración de la carga y φ de las flechas con el
     // Código Estructural): todas las sondas llevan la de la línea.
     if (linea.is_object())
@@ -133,22 +225,16 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
         });
     };
     for (const auto& [clave, _] : sonda.items()) {
-        if (clave == "calculo" || clave == "ranuras" || leido(clave, ""))
+        if (clave == "calculo" || leido(clave, ""))
             continue;
         Json sola = base;
         Juntar(sola, clave, Json::object());
         sondear(sola);
     }
-    // Con las ranuras de la sonda y, si no basta, sin ellas (un área escrita no se admite a la
-    // vez que su ranura).
     const auto sondearSolo = [&](const std::string& clave, const Json& valor) {
-        for (const bool conRanuras : {true, false}) {
-            Json sola = base;
-            if (!conRanuras)
-                sola.erase("ranuras");
-            Juntar(sola, clave, valor);
-            sondear(sola);
-        }
+        Json sola = base;
+        Juntar(sola, clave, valor);
+        sondear(sola);
     };
     // Lo que un cálculo sólo lee si la línea lo trae (un área escrita en lugar de su ranura, una
     // lista de combinaciones): una sonda con ese valor solo.

@@ -46,11 +46,16 @@ void EscribirDatosProyecto(Json& datos, const DatosProyecto& d);
 [[nodiscard]] Estado ComprobarLineaProyecto(const Json& linea);
 
 // Controles que lee el cálculo `calculo`, en su orden de lectura, con su clase y su valor de
-// arranque. Las ventanas que trae `linea` eligen entre las que el cálculo admite como
-// alternativas (p. ej. "DatosSeccionT" en lugar de "DatosSeccion" en "seccion"); sus valores
-// no cuentan. Vacío si el cálculo no existe.
+// arranque, según su entrada del catálogo (sin calcular nada). Las ventanas que trae `linea` y la
+// norma que elige eligen entre las variantes que el cálculo admite (p. ej. "DatosSeccionT" en
+// lugar de "DatosSeccion" en "seccion"); sus valores no cuentan, salvo las claves que el cálculo
+// sólo lee si se dan. Vacío si el cálculo no existe.
 [[nodiscard]] std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo,
                                                             const Json& linea = Json::object());
+
+// Lo mismo para una entrada que no está (o todavía no está) en el catálogo.
+[[nodiscard]] std::vector<ControlLeido> ControlesSegunEntrada(const EntradaCatalogo& entrada,
+                                                              const Json& linea = Json::object());
 
 // Si `entrada` es una cabecera de proyecto, la respuesta de velmora-calc para ella: la propia
 // cabecera con "ok": true (o el error si su versión no se puede leer). Si no lo es, nada.

@@ -97,6 +97,28 @@ std::vector<ResultadoCatalogo> ResultadosDeAnclaje() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «anclaje», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasAnclaje() {
+    return Seguidas(LecturasParametros(Cuando::ConParametros),
+                    {LeeTexto("VentanaLongitudAnclaje", "ResistenciaCaracteristica", "25"),
+                     LeeTexto("VentanaLongitudAnclaje", "CuadroDecalaje", "0"),
+                     LeeTexto("VentanaLongitudAnclaje", "AreaI", "1"),
+                     LeeTexto("VentanaLongitudAnclaje", "AreaII", "1"),
+                     LeeIndice("VentanaLongitudAnclaje", "GrupoDesignacionAcero", 0, 2),
+                     LeeIndice("VentanaLongitudAnclaje", "GrupoTipoAnclaje", 0, 3),
+                     LeeCasilla("VentanaLongitudAnclaje", "RecubrimientoHormigon", false),
+                     LeeCasilla("VentanaLongitudAnclaje", "EfectosDinamicos", false),
+                     LeeCasilla("VentanaLongitudAnclaje", "ArmaduraSuperabundante", false),
+                     LeeCasilla("VentanaLongitudAnclaje", "PosicionII", true),
+                     LeeCasilla("VentanaLongitudAnclaje", "PosicionIITraccion", false),
+                     LeeCasilla("VentanaLongitudAnclaje", "PosicionI", true),
+                     LeeCasilla("VentanaLongitudAnclaje", "PosicionITraccion", true)});
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoAnclaje() {
     return {.nombre = "anclaje",
             .titulo = "Longitudes de anclaje de las barras",
@@ -105,7 +127,8 @@ EntradaCatalogo CatalogoAnclaje() {
             .ventanas = {VentanaParametros(), {Datos, CamposAnclaje, EleccionesAnclaje}},
             .ranuras = {{1, Datos, "AreaPosicionI", "Defina armadura"},
                         {2, Datos, "AreaPosicionII", "Defina armadura"}},
-            .resultados = ResultadosDeAnclaje()};
+            .resultados = ResultadosDeAnclaje(),
+            .lecturas = LecturasAnclaje()};
 }
 
 } // namespace velmora

@@ -28,13 +28,23 @@ std::vector<ResultadoCatalogo> ResultadosDeArea() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «area», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasArea() {
+    return {LeeEntero("", "IndiceArmadura", 0, 0, 4)};
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoArea() {
     return {.nombre = "area",
             .titulo = "Área de las armaduras",
             .descripcion = "área de una ranura de barras (selector de área)",
             .funcion = &CalcularArea,
             .ventanas = {{"", std::span(&CampoRanura, 1)}},
-            .resultados = ResultadosDeArea()};
+            .resultados = ResultadosDeArea(),
+            .lecturas = LecturasArea()};
 }
 
 } // namespace velmora

@@ -118,6 +118,22 @@ std::vector<ResultadoCatalogo> ResultadosDeRetraccion() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «fluencia», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasFluencia() {
+    return {LeeTexto("VentanaDeformacion", "ResistenciaCaracteristica", "200"),
+            LeeTexto("VentanaDeformacion", "Area", "1200"),
+            LeeTexto("VentanaDeformacion", "Perimetro", "140"),
+            LeeTexto("VentanaDeformacion", "Tension", "1000"),
+            LeeTexto("VentanaDeformacion", "Tiempo01", "28"),
+            LeeTexto("VentanaDeformacion", "Tiempo02", "100"),
+            LeeCasilla("VentanaDeformacion", "EspesorFicticioConocido", false),
+            LeeIndice("VentanaDeformacion", "GrupoMedioAmbiente", 2, 4)};
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoFluencia() {
     return {.nombre = "fluencia",
             .titulo = "Fluencia del hormigón",
@@ -126,8 +142,23 @@ EntradaCatalogo CatalogoFluencia() {
             .volcarEstado = false,
             .ventanas = {{Fluencia, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
                          {Fluencia, CamposFluencia, EleccionesFluencia}},
-            .resultados = ResultadosDeFluencia()};
+            .resultados = ResultadosDeFluencia(),
+            .lecturas = LecturasFluencia()};
 }
+
+namespace {
+
+// Los controles que lee «retraccion», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasRetraccion() {
+    return {LeeTexto("VentanaRetraccion", "Edad", "28"),
+            LeeTexto("VentanaRetraccion", "Area", "1200"),
+            LeeTexto("VentanaRetraccion", "Perimetro", "140"),
+            LeeIndice("VentanaRetraccion", "GrupoConsistencia", 1, 3),
+            LeeIndice("VentanaRetraccion", "GrupoMedioAmbiente", 2, 4),
+            LeeCasilla("VentanaRetraccion", "EspesorFicticioConocido", false)};
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoRetraccion() {
     return {
@@ -138,7 +169,8 @@ EntradaCatalogo CatalogoRetraccion() {
         .volcarEstado = false,
         .ventanas = {{Retraccion, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
                      {Retraccion, CamposRetraccion, EleccionesRetraccion}},
-        .resultados = ResultadosDeRetraccion()};
+        .resultados = ResultadosDeRetraccion(),
+        .lecturas = LecturasRetraccion()};
 }
 
 } // namespace velmora

@@ -144,6 +144,24 @@ std::vector<ResultadoCatalogo> ResultadosDeRetraccionCE() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «fluencia_ce», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasFluenciaCE() {
+    return {LeeTexto("VentanaFluenciaCE", "ResistenciaCaracteristica", "25"),
+            LeeTexto("VentanaFluenciaCE", "HumedadRelativa", "50"),
+            LeeTexto("VentanaFluenciaCE", "Area", "1200"),
+            LeeTexto("VentanaFluenciaCE", "Perimetro", "140"),
+            LeeTexto("VentanaFluenciaCE", "EspesorMedio", "200"),
+            LeeTexto("VentanaFluenciaCE", "Tiempo01", "28"),
+            LeeTexto("VentanaFluenciaCE", "Tiempo02", "10000"),
+            LeeTexto("VentanaFluenciaCE", "Tension", "10"),
+            LeeCasilla("VentanaFluenciaCE", "EspesorMedioConocido", false),
+            LeeIndice("VentanaFluenciaCE", "GrupoClaseCemento", 1, 3)};
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoFluenciaCE() {
     return {
         .nombre = "fluencia_ce",
@@ -156,8 +174,26 @@ EntradaCatalogo CatalogoFluenciaCE() {
         .funcion = &CalcularFluenciaCELinea,
         .volcarEstado = false,
         .ventanas = {{FluenciaCE, ce::CamposFluenciaCE, ce::EleccionesDiferidasCE}},
-        .resultados = ResultadosDeFluenciaCE()};
+        .resultados = ResultadosDeFluenciaCE(),
+        .lecturas = LecturasFluenciaCE()};
 }
+
+namespace {
+
+// Los controles que lee «retraccion_ce», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasRetraccionCE() {
+    return {LeeTexto("VentanaRetraccionCE", "ResistenciaCaracteristica", "25"),
+            LeeTexto("VentanaRetraccionCE", "HumedadRelativa", "50"),
+            LeeTexto("VentanaRetraccionCE", "Area", "1200"),
+            LeeTexto("VentanaRetraccionCE", "Perimetro", "140"),
+            LeeTexto("VentanaRetraccionCE", "EspesorMedio", "200"),
+            LeeTexto("VentanaRetraccionCE", "EdadCurado", "7"),
+            LeeTexto("VentanaRetraccionCE", "Edad", "10000"),
+            LeeCasilla("VentanaRetraccionCE", "EspesorMedioConocido", false),
+            LeeIndice("VentanaRetraccionCE", "GrupoClaseCemento", 1, 3)};
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoRetraccionCE() {
     return {
@@ -172,7 +208,8 @@ EntradaCatalogo CatalogoRetraccionCE() {
         .funcion = &CalcularRetraccionCELinea,
         .volcarEstado = false,
         .ventanas = {{RetraccionCE, ce::CamposRetraccionCE, ce::EleccionesDiferidasCE}},
-        .resultados = ResultadosDeRetraccionCE()};
+        .resultados = ResultadosDeRetraccionCE(),
+        .lecturas = LecturasRetraccionCE()};
 }
 
 } // namespace velmora

@@ -175,6 +175,25 @@ std::vector<ResultadoCatalogo> ResultadosDeConversion() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «acero», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasAcero() {
+    return Seguidas(
+        LecturasParametros(Cuando::ConParametros),
+        {LeeIndice("DiagramaCalculo", "GrupoDesignacionAcero", 0, 2),
+         LeeIndice("DiagramaCalculo", "GrupoTipoDiagrama", 0, 2, Cuando::SoloEHE98),
+         LeeIndice("DiagramaCalculo", "GrupoControlAcero", 0, 2),
+         LeeIndice("DiagramaCalculo", "GrupoSituacionProyecto", 0, 2),
+         LeeIndice("DiagramaCalculo", "GrupoValorEs", 1, 3, Cuando::SoloEHE98),
+         LeeIndice("DiagramaCalculo", "GrupoRamaSuperior", 0, 2, Cuando::SoloCodigoEstructural),
+         LeeTexto("DiagramaCalculo", "CoeficienteK", "1.05", Cuando::SoloCodigoEstructural),
+         LeeTexto("DiagramaCalculo", "DeformacionUk", "5.0", Cuando::SoloCodigoEstructural),
+         LeeTexto("DiagramaCalculo", "Valor1", "0.01")});
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoAcero() {
     return {.nombre = "acero",
             .titulo = "Diagrama de cálculo del acero",
@@ -183,8 +202,27 @@ EntradaCatalogo CatalogoAcero() {
             .ventanas = {VentanaParametros(),
                          {Acero, std::span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
                          {Acero, CamposRamaInclinada, std::span(&EleccionRamaSuperior, 1)}},
-            .resultados = ResultadosDeAcero()};
+            .resultados = ResultadosDeAcero(),
+            .lecturas = LecturasAcero()};
 }
+
+namespace {
+
+// Los controles que lee «parabola», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasParabola() {
+    return Seguidas(LecturasParametros(Cuando::ConParametros),
+                    {LeeTexto("VentanaParabola", "Valor1", "0.40"),
+                     LeeTexto("VentanaParabola", "Valor2", "0.30"),
+                     LeeTexto("VentanaParabola", "Valor3", "0.03"),
+                     LeeTexto("VentanaParabola", "Valor4", "0.10"),
+                     LeeTexto("VentanaParabola", "Valor5", "0.10"),
+                     LeeTexto("VentanaParabola", "Valor6", "0.1"),
+                     LeeTexto("VentanaParabola", "ResistenciaCaracteristica", "25"),
+                     LeeIndice("VentanaParabola", "GrupoTipoSeccion", 0, 2),
+                     LeeIndice("VentanaParabola", "GrupoSituacionProyecto", 0, 2)});
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoParabola() {
     return {.nombre = "parabola",
@@ -194,8 +232,24 @@ EntradaCatalogo CatalogoParabola() {
             .ventanas = {VentanaParametros(),
                          {Parabola, std::span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
                          {Parabola, CamposParabola, EleccionesParabola}},
-            .resultados = ResultadosDeParabola()};
+            .resultados = ResultadosDeParabola(),
+            .lecturas = LecturasParabola()};
 }
+
+namespace {
+
+// Los controles que lee «conversion», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasConversion() {
+    return {LeeIndice("VentanaConversion", "GrupoTipoConversion", 0, 5),
+            LeeTexto("VentanaConversion", "ValorOrigen", "1.0"),
+            LeeIndice("VentanaConversion", "GrupoTipoLongitudOrigen", 0, 3),
+            LeeIndice("VentanaConversion", "GrupoTipoFuerzaOrigen", 0, 4),
+            LeeIndice("VentanaConversion", "GrupoTipoLongitudFinal", 0, 3),
+            LeeIndice("VentanaConversion", "GrupoTipoFuerzaFinal", 0, 4),
+            LeeIndice("VentanaConversion", "GrupoTipoSalida", 0, 2)};
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoConversion() {
     return {.nombre = "conversion",
@@ -204,7 +258,8 @@ EntradaCatalogo CatalogoConversion() {
             .funcion = &CalcularConversion,
             .volcarEstado = false,
             .ventanas = {{Conversion, std::span(&CampoValorOrigen, 1), EleccionesConversion}},
-            .resultados = ResultadosDeConversion()};
+            .resultados = ResultadosDeConversion(),
+            .lecturas = LecturasConversion()};
 }
 
 } // namespace velmora

@@ -81,6 +81,31 @@ std::vector<ResultadoCatalogo> ResultadosDeFisuracion() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «fisuracion», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasFisuracion() {
+    return Seguidas(LecturasParametros(),
+                    {LeeTexto("VentanaFisuracion", "Valorh", "0.50"),
+                     LeeTexto("VentanaFisuracion", "Valorb", "0.30"),
+                     LeeTexto("VentanaFisuracion", "Valorhf", "0.10"),
+                     LeeTexto("VentanaFisuracion", "Valorbw", "0.20"),
+                     LeeTexto("VentanaFisuracion", "Valord2", "0.04"),
+                     LeeTexto("VentanaFisuracion", "Recubrimiento", "30"),
+                     LeeTexto("VentanaFisuracion", "Separacion", "0"),
+                     LeeTexto("VentanaFisuracion", "MomentoCP", "80"),
+                     LeeTexto("VentanaFisuracion", "AxilCP", "0"),
+                     LeeTexto("VentanaFisuracion", "MomentoCar", "0"),
+                     LeeTexto("VentanaFisuracion", "AxilCar", "0"),
+                     LeeTexto("VentanaFisuracion", "Fluencia", "0"),
+                     LeeIndice("VentanaFisuracion", "GrupoTipoSeccion", 0, 2),
+                     LeeIndice("VentanaFisuracion", "GrupoDuracion", 1, 2),
+                     LeeIndice("VentanaFisuracion", "ClaseExposicion", 1, 18),
+                     LeeCasilla("VentanaFisuracion", "Caracteristica", false)});
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoFisuracion() {
     return {.nombre = "fisuracion",
             .titulo = "Fisuración y tensiones en servicio",
@@ -91,7 +116,8 @@ EntradaCatalogo CatalogoFisuracion() {
             .ventanas = {VentanaParametros(), {Ventana, CamposFisuracion, EleccionesFisuracion}},
             .ranuras = {{1, Ventana, "BotonA1", "Defina armadura"},
                         {2, Ventana, "BotonA2", "Defina armadura"}},
-            .resultados = ResultadosDeFisuracion()};
+            .resultados = ResultadosDeFisuracion(),
+            .lecturas = LecturasFisuracion()};
 }
 
 } // namespace velmora

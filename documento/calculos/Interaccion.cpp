@@ -118,7 +118,12 @@ EntradaCatalogo CatalogoInteraccion() {
                            "de combinaciones",
             .funcion = &CalcularInteraccionLinea,
             .ventanas = VentanasSeccion({Ventana, AreasInteraccion}),
-            .resultados = ResultadosDeInteraccion()};
+            .resultados = ResultadosDeInteraccion(),
+            .lecturas = LecturasDatosSeccion(
+                false, {LeeValor("combinaciones"),
+                        LeeTexto("VentanaInteraccion", "AreaA1", "0", Cuando::SiSeDa),
+                        LeeTexto("VentanaInteraccion", "AreaA2", "0", Cuando::SiSeDa)}),
+            .unaSeccion = true};
 }
 
 } // namespace velmora

@@ -38,13 +38,34 @@ VentanaCatalogo VentanaParametros() {
     return {"ParametrosGenerales", CamposParametros, EleccionesParametros};
 }
 
+std::vector<LecturaCatalogo> LecturasParametros(Cuando cuando) {
+    constexpr const char* Parametros = "ParametrosGenerales";
+    return {LeeIndice(Parametros, "GrupoNorma", 0, 2, cuando),
+            LeeTexto(Parametros, "CoeficienteAlfaCC", "1.00", cuando),
+            LeeIndice(Parametros, "GrupoDesignacionAcero", 0, 2, cuando),
+            LeeIndice(Parametros, "GrupoControlAcero", 0, 2, cuando),
+            LeeTexto(Parametros, "ResistenciaCaracteristica", "25", cuando),
+            LeeIndice(Parametros, "GrupoControlHormigon", 0, 2, cuando),
+            LeeIndice(Parametros, "GrupoSituacionProyecto", 0, 2, cuando),
+            LeeIndice(Parametros, "GrupoTipoElemento", 0, 5, cuando),
+            LeeCasilla(Parametros, "ArmaduraSimetrica", true, cuando),
+            LeeCasilla(Parametros, "HormigonadoVertical", true, cuando)};
+}
+
+std::vector<LecturaCatalogo> Seguidas(std::vector<LecturaCatalogo> primeras,
+                                      std::initializer_list<LecturaCatalogo> siguientes) {
+    primeras.insert(primeras.end(), siguientes.begin(), siguientes.end());
+    return primeras;
+}
+
 EntradaCatalogo CatalogoParametros() {
     return {.nombre = "parametros",
             .titulo = "Parámetros generales",
             .descripcion = "parámetros generales confirmados con OK",
             .funcion = &CalcularParametros,
             .ventanas = {VentanaParametros()},
-            .resultados = ResultadosDeParametros()};
+            .resultados = ResultadosDeParametros(),
+            .lecturas = LecturasParametros()};
 }
 
 } // namespace velmora

@@ -16,6 +16,10 @@
 #include "section/MomentoAgotamiento.h"
 #include "section/TrazaSeccion.h"
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 namespace velmora {
 
 namespace {
@@ -220,6 +224,33 @@ std::vector<VentanaCatalogo> VentanasSeccion(VentanaCatalogo propia) {
             propia};
 }
 
+std::vector<LecturaCatalogo>
+LecturasDatosSeccion(bool conEsfuerzos, std::initializer_list<LecturaCatalogo> siguientes) {
+    std::vector<LecturaCatalogo> l = LecturasParametros();
+    for (const auto& [ventana, cuando, geometria] :
+         {std::tuple{
+              Rectangular, Cuando::Rectangular,
+              std::vector<std::pair<const char*, const char*>>{
+                  {"Valor1", "0.40"}, {"Valor2", "0.30"}, {"Valor3", "0.03"}, {"Valor4", "0.03"}}},
+          std::tuple{EnT, Cuando::EnT,
+                     std::vector<std::pair<const char*, const char*>>{{"Valorh", "1.00"},
+                                                                      {"Valorhf", "0.20"},
+                                                                      {"Valorb", "1.00"},
+                                                                      {"Valorbw", "0.20"},
+                                                                      {"Valord2", "0.10"},
+                                                                      {"Valord1", "0.10"}}}}) {
+        for (const auto& [control, defecto] : geometria)
+            l.push_back(LeeTexto(ventana, control, defecto, cuando));
+        if (conEsfuerzos) {
+            l.push_back(LeeTexto(ventana, "Valor5", "", cuando));
+            l.push_back(LeeTexto(ventana, "Valor6", "", cuando));
+            l.push_back(LeeIndice(ventana, "GrupoDatoConocido", 0, 2, cuando));
+        }
+    }
+    l.insert(l.end(), siguientes.begin(), siguientes.end());
+    return l;
+}
+
 EntradaCatalogo CatalogoSeccion() {
     return {.nombre = "seccion",
             .titulo = "Armadura longitudinal de la sección",
@@ -227,7 +258,11 @@ EntradaCatalogo CatalogoSeccion() {
                 "armadura longitudinal de la sección («Calcular» de DatosSeccion o DatosSeccionT)",
             .funcion = &CalcularSeccionLinea,
             .ventanas = VentanasSeccion({Resultados, DiametrosResultados}),
-            .resultados = ResultadosDeSeccion()};
+            .resultados = ResultadosDeSeccion(),
+            .lecturas =
+                LecturasDatosSeccion(true, {LeeTexto(Resultados, "DiametroTraccion", "10"),
+                                            LeeTexto(Resultados, "DiametroCompresion", "10")}),
+            .unaSeccion = true};
 }
 
 EntradaCatalogo CatalogoMomento() {
@@ -238,7 +273,11 @@ EntradaCatalogo CatalogoMomento() {
             .ventanas = VentanasSeccion({Momento, {}, EleccionesMomento}),
             .ranuras = {{1, Momento, "AreaTraccionada", "Defina armadura"},
                         {2, Momento, "AreaComprimida", "Defina armadura"}},
-            .resultados = ResultadosDeMomento()};
+            .resultados = ResultadosDeMomento(),
+            .lecturas =
+                LecturasDatosSeccion(false, {LeeCasilla("VentanaMomento", "Traccionada", true),
+                                             LeeCasilla("VentanaMomento", "Comprimida", true)}),
+            .unaSeccion = true};
 }
 
 } // namespace velmora

@@ -237,6 +237,30 @@ std::vector<ResultadoCatalogo> ResultadosDeFlechas() {
 
 } // namespace
 
+namespace {
+
+// Los controles que lee «cortante», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasCortante() {
+    return Seguidas(LecturasParametros(),
+                    {LeeTexto("VentanaTransversal1", "CuadroCantoUtil", "0.36"),
+                     LeeTexto("VentanaTransversal1", "CuadroAncho", "0.30"),
+                     LeeTexto("VentanaTransversal1", "CuadroAlfa", "90"),
+                     LeeTexto("VentanaTransversal1", "CuadroTeta", "45"),
+                     LeeTexto("VentanaTransversal1", "CuadroTetae", "45"),
+                     LeeTexto("VentanaTransversal1", "CuadroVd1", "1.00"),
+                     LeeTexto("VentanaTransversal1", "CuadroVd2", "1.00"),
+                     LeeTexto("VentanaTransversal1", "CuadroVd3", "1.00"),
+                     LeeTexto("VentanaTransversal1", "CuadroDiametroMinimo", "10"),
+                     LeeTexto("VentanaTransversal1", "CuadroDiametroMaximo", "10"),
+                     LeeCasilla("VentanaTransversal1", "ArmaduraComprimida", false),
+                     LeeTexto("VentanaResultadosTrans1", "NumeroCercosZona1", "2"),
+                     LeeTexto("VentanaResultadosTrans1", "DiametroZona1", "10"),
+                     LeeTexto("VentanaResultadosTrans1", "NumeroCercosZona2", "2"),
+                     LeeTexto("VentanaResultadosTrans1", "DiametroZona2", "10")});
+}
+
+} // namespace
+
 EntradaCatalogo CatalogoCortante() {
     return {.nombre = "cortante",
             .titulo = "Armadura transversal de una viga",
@@ -246,8 +270,23 @@ EntradaCatalogo CatalogoCortante() {
                          {"VentanaTransversal1", CamposCortante, EleccionesCortante},
                          {"VentanaResultadosTrans1", CamposZonas}},
             .ranuras = {{0, "VentanaTransversal1", "ValorArea", "Defina armadura"}},
-            .resultados = ResultadosDeCortante()};
+            .resultados = ResultadosDeCortante(),
+            .lecturas = LecturasCortante()};
 }
+
+namespace {
+
+// Los controles que lee «pilar», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasPilar() {
+    return Seguidas(LecturasParametros(Cuando::ConParametros),
+                    {LeeTexto("VentanaTransversal2", "Valor1", "0.30"),
+                     LeeTexto("VentanaTransversal2", "Valor2", "0.30"),
+                     LeeTexto("VentanaTransversal2", "Valor3", "0.03"),
+                     LeeTexto("VentanaTransversal2", "DiametroMinimo", "12"),
+                     LeeTexto("VentanaTransversal2", "DiametroMaximo", "16")});
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoPilar() {
     return {.nombre = "pilar",
@@ -255,8 +294,29 @@ EntradaCatalogo CatalogoPilar() {
             .descripcion = "cercos de un pilar",
             .funcion = &CalcularPilarLinea,
             .ventanas = {VentanaParametros(), {"VentanaTransversal2", CamposCercos}},
-            .resultados = ResultadosDePilar()};
+            .resultados = ResultadosDePilar(),
+            .lecturas = LecturasPilar()};
 }
+
+namespace {
+
+// Los controles que lee «flechas», en su orden de lectura.
+std::vector<LecturaCatalogo> LecturasFlechas() {
+    return Seguidas(
+        LecturasParametros(),
+        {LeeTexto("VentanaFlechas", "Valorh", "0.40"), LeeTexto("VentanaFlechas", "Valorb", "0.30"),
+         LeeTexto("VentanaFlechas", "Valord2", "0.03"),
+         LeeTexto("VentanaFlechas", "Valord1", "0.03"),
+         LeeTexto("VentanaFlechas", "ValorMa", "1.00"),
+         LeeIndice("VentanaFlechas", "GrupoTipoPieza", 0, 2),
+         LeeIndice("VentanaResultadosFlecha", "GrupoDuracionCarga", 6, 7, Cuando::SoloEHE98),
+         LeeTexto("VentanaResultadosFlecha", "Valor", "1.0", Cuando::SoloEHE98),
+         LeeIndice("VentanaFlechas", "GrupoDuracionCarga", 0, 2, Cuando::SoloCodigoEstructural),
+         LeeTexto("VentanaResultadosFlecha", "CoeficienteFluencia", "2.0",
+                  Cuando::SoloCodigoEstructural)});
+}
+
+} // namespace
 
 EntradaCatalogo CatalogoFlechas() {
     return {.nombre = "flechas",
@@ -271,7 +331,8 @@ EntradaCatalogo CatalogoFlechas() {
                          {"VentanaResultadosFlecha", std::span(&ce::CampoPhi, 1)}},
             .ranuras = {{1, "VentanaFlechas", "ValorA1", "Armadura A1"},
                         {2, "VentanaFlechas", "ValorA2", "Armadura A2"}},
-            .resultados = ResultadosDeFlechas()};
+            .resultados = ResultadosDeFlechas(),
+            .lecturas = LecturasFlechas()};
 }
 
 } // namespace velmora
