@@ -34,8 +34,7 @@ void LimitarQuinceDiametros(const CalculoCortante& c, Separacion& s);
 } // namespace velmora::cortante
 
 namespace velmora::ehe98 {
-// Pasos del cortante y de los cercos del pilar por la EHE-98 para la memoria.
-[[nodiscard]] Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas);
+// Pasos de los cercos del pilar por la EHE-98 para la memoria.
 [[nodiscard]] Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
                                 const Cercos& c);
 } // namespace velmora::ehe98

@@ -16,6 +16,8 @@ namespace {
 
 constexpr double Pi = std::numbers::pi;
 
+constexpr std::array<const char*, 2> NombresZonas{"zona de apoyo", "zona central"};
+
 // Denominadores de β más pequeños que esto se tratan como nulos: β no estaría definido.
 constexpr double ToleranciaBeta = 1e-9;
 
@@ -229,7 +231,127 @@ ErrorCalculo CortanteDesmesurado(const CalculoCortante& c) {
 
 namespace ehe98 {
 
-Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
+// Pasos de la memoria por la EHE-98. Sólo escriben los valores que el cálculo acaba de obtener.
+namespace {
+
+std::string N(double v) {
+    return Cifras(v, 8);
+}
+
+void PasosCompresionOblicua(Traza& t, const CalculoCortante& c) {
+    const DatosCortante& d = c.datos;
+    t.Calculo(PasoCalculo("f<sub>yα,d</sub>", "Resistencia de cálculo de la armadura transversal",
+                          "40.2", "f<sub>yd</sub> ≤ 400 N/mm²", N(c.fyad), c.fyad, "N/mm²", 2));
+    t.Calculo(PasoCalculo("V<sub>u1</sub>", "Agotamiento por compresión oblicua del alma",
+                          "44.2.3.1",
+                          "0.60·f<sub>cd</sub>·b<sub>0</sub>·d·(cot θ + cot α)/(1 + cot²θ)",
+                          "0.60·" + N(c.fcd) + "·" + N(d.b) + "·" + N(d.d) + "·(" + N(c.cotTeta) +
+                              " + " + N(c.cotAlfa) + ")/(1 + " + N(c.cotTeta) + "²)",
+                          c.Vu1 * 0.001, "kN", 1, 0.001));
+    t.Nota(c.Agotamiento ? "Vd1 > Vu1: el hormigón se agota por compresión oblicua."
+                         : "Vd1 ≤ Vu1: el hormigón no se agota por compresión oblicua.",
+           "44.2.3.1");
+}
+
+// ρl se escribe antes de su límite; la raíz cúbica de Vcu, ya calculada.
+void PasosHormigon(Traza& t, const CalculoCortante& c) {
+    const DatosCortante& d = c.datos;
+    const double rho = d.Asl / d.b / d.d;
+    t.Calculo(PasoCalculo("ρ<sub>l</sub>", "Cuantía de la armadura longitudinal traccionada",
+                          "44.2.3.2.2", "A<sub>s</sub>/(b<sub>0</sub>·d)",
+                          N(d.Asl) + "/(" + N(d.b) + "·" + N(d.d) + ")", rho, "", 5));
+    if (rho > 0.02)
+        t.Nota("La cuantía ρl se limita a 0.02.", "44.2.3.2.2");
+    t.Calculo(PasoCalculo("ξ", "Factor del canto útil", "44.2.3.2.2", "1 + √(200/d)",
+                          "1 + √(200/" + N(d.d) + ")", c.xi, "", 4));
+    const double ce = Cot(c.tetaeRad);
+    const bool primera = c.cotTeta < ce; // la rama de FactorBeta
+    t.Calculo(PasoCalculo("β", "Factor de la inclinación de las bielas", "44.2.3.2.2",
+                          primera ? "(2·cot θ − 1)/(2·cot θ<sub>e</sub> − 1)"
+                                  : "(cot θ − 2)/(cot θ<sub>e</sub> − 2)",
+                          primera ? "(2·" + N(c.cotTeta) + " - 1)/(2·" + N(ce) + " - 1)"
+                                  : "(" + N(c.cotTeta) + " - 2)/(" + N(ce) + " - 2)",
+                          c.beta, "", 4));
+    const double raiz = std::cbrt(100.0 * c.rhoL * c.fck);
+    t.Calculo(
+        PasoCalculo("V<sub>cu</sub>", "Contribución del hormigón", "44.2.3.2.2",
+                    "β·0.10·ξ·(100·ρ<sub>l</sub>·f<sub>ck</sub>)<sup>1/3</sup>·b<sub>0</sub>·d",
+                    N(c.beta) + "·0.10·" + N(c.xi) + "·" + N(raiz) + "·" + N(d.b) + "·" + N(d.d),
+                    c.Vcu * 0.001, "kN", 1, 0.001));
+}
+
+void PasoMinima(Traza& t, const CalculoCortante& c, double Aalfa, double smin,
+                const std::string& zona) {
+    t.Calculo(PasoCalculo("s<sub>t,mín</sub>", "Separación con la cuantía mínima, " + zona,
+                          "44.2.3.4.1",
+                          "50·A<sub>α</sub>·f<sub>yα,d</sub>/(f<sub>cd</sub>·b<sub>0</sub>·sen α)",
+                          "50·" + N(Aalfa) + "·" + N(c.fyad) + "/(" + N(c.fcd) + "·" +
+                              N(c.datos.b) + "·" + N(c.senAlfa) + ")",
+                          smin, "mm", 1));
+}
+
+void PasosResistenteYFisuracion(Traza& t, const CalculoCortante& c, double Vd, double Aalfa,
+                                double st, double sigma, double sf, const std::string& zona) {
+    const DatosCortante& d = c.datos;
+    t.Calculo(PasoCalculo(
+        "s<sub>t</sub>",
+        "Separación con la que V<sub>cu</sub> + V<sub>su</sub> = V<sub>d</sub>, " + zona,
+        "44.2.3.2.2",
+        "0.9·d·sen α·(cot α + cot θ)·f<sub>yα,d</sub>·A<sub>α</sub>/(V<sub>d</sub> − "
+        "V<sub>cu</sub>)",
+        "0.9·" + N(d.d) + "·" + N(c.senAlfa) + "·(" + N(c.cotAlfa) + " + " + N(c.cotTeta) + ")·" +
+            N(c.fyad) + "·" + N(Aalfa) + "/(" + N(Vd) + " - " + N(c.Vcu) + ")",
+        st, "mm", 1));
+    t.Calculo(PasoCalculo("σ<sub>sw</sub>", "Tensión de la armadura transversal, " + zona, "49.3",
+                          "(V<sub>d</sub> − 3·V<sub>cu</sub>)·sen α/(A<sub>α</sub>·d)",
+                          "(" + N(Vd) + " - 3·" + N(c.Vcu) + ")·" + N(c.senAlfa) + "/(" + N(Aalfa) +
+                              "·" + N(d.d) + ")",
+                          sigma, "N/mm²", 2));
+    t.Nota("Con σsw = " + Formatear(sigma, 0, 2) + " N/mm² la separación no pasa de " +
+               Formatear(sf, 0, 0) + " mm.",
+           "49.3");
+}
+
+const char* TextoRegla(ReglaSeparacion r) {
+    switch (r) {
+    case ReglaSeparacion::Minima:
+        return "Rige la cuantía mínima de armadura transversal.";
+    case ReglaSeparacion::Resistente:
+        return "Rige la resistencia: Vcu + Vsu = Vd.";
+    case ReglaSeparacion::Fisuracion:
+        return "Rige el control de la fisuración por cortante.";
+    case ReglaSeparacion::Maxima:
+        return "Rige la separación máxima de los cercos.";
+    case ReglaSeparacion::QuinceDiametros:
+        return "Rigen quince veces el diámetro comprimido más delgado.";
+    }
+    return "";
+}
+
+void PasoArea(Traza& t, const TextosZona& z, const std::string& zona) {
+    t.Calculo(PasoCalculo("A<sub>α</sub>", "Área de los cercos, " + zona, "44.2.3.2.2", "n·π·φ²/4",
+                          N(z.ramas) + "·" + N(Pi) + "·" + N(z.diametro) + "²/4", z.Aalfa, "mm²",
+                          2));
+}
+
+void PasosResistencia(Traza& t, const CalculoCortante& c, const TextosZona& z, double Vu2,
+                      const std::string& zona) {
+    const DatosCortante& d = c.datos;
+    t.Calculo(PasoCalculo(
+        "V<sub>su</sub>", "Contribución de la armadura transversal, " + zona, "44.2.3.2.2",
+        "A<sub>α</sub>·0.9·d·sen α·(cot α + cot θ)·f<sub>yα,d</sub>/s<sub>t</sub>",
+        N(z.Aalfa) + "·0.9·" + N(d.d) + "·" + N(c.senAlfa) + "·(" + N(c.cotAlfa) + " + " +
+            N(c.cotTeta) + ")·" + N(c.fyad) + "/" + N(z.st),
+        z.Vsu * 0.001, "kN", 1, 0.001));
+    t.Calculo(PasoCalculo("V<sub>u2</sub>", "Agotamiento por tracción en el alma, " + zona,
+                          "44.2.3.2.2", "V<sub>cu</sub> + V<sub>su</sub>",
+                          N(c.Vcu) + " + " + N(z.Vsu), Vu2 * 0.001, "kN", 1, 0.001));
+}
+
+} // namespace
+
+Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos,
+                                            Traza* traza) {
     if (e.fcd <= 0 || e.fyd <= 0 || e.fck <= 0)
         return ErrorCalculo{MensajeConfirmarParametros, {}};
     if (auto r = velmora::ComprobarDatosCortante(datos); !r)
@@ -245,10 +367,14 @@ Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante
 
     c.Vu1 = Vu1(c.fcd, datos.b, datos.d, c.cotTeta, c.cotAlfa);
     c.Agotamiento = datos.Vd1 > c.Vu1;
+    if (traza)
+        PasosCompresionOblicua(*traza, c);
     c.rhoL = RhoL(datos.Asl, datos.b, datos.d);
     c.beta = FactorBeta(c.tetaRad, c.tetaeRad);
     c.xi = Xi(datos.d);
     c.Vcu = Vcu(c.beta, c.xi, c.rhoL, c.fck, datos.b, datos.d);
+    if (traza)
+        PasosHormigon(*traza, c);
     if (!FuerzaMostrable(c.Vu1) || !FuerzaMostrable(c.Vcu))
         return CortanteDesmesurado(c);
     e.d = datos.d;
@@ -264,12 +390,15 @@ double AgotamientoTraccion(const CalculoCortante& c, double Vsu) {
     return c.Vcu + Vsu;
 }
 
-Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa) {
+Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa,
+                                         Traza* traza, const std::string& zona) {
     if (!(Aalfa > 0))
         return Resultado<Separacion>::Error(MensajeSinCercos);
     const double d = c.datos.d;
     Separacion s;
     const double smin = StMinima(Aalfa, c.fyad, c.fcd, c.datos.b, c.senAlfa);
+    if (traza)
+        PasoMinima(*traza, c, Aalfa, smin, zona);
     s.st = smin;
     s.marca = "*";
     if (Vd > c.Vcu) {
@@ -279,19 +408,31 @@ Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, do
             s.marca.clear();
             s.regla = ReglaSeparacion::Resistente;
         }
-        const double sf = StFisuracion(SigmaFisuracion(Vd, c.Vcu, c.senAlfa, Aalfa, d));
+        const double sigma = SigmaFisuracion(Vd, c.Vcu, c.senAlfa, Aalfa, d);
+        const double sf = StFisuracion(sigma);
+        if (traza)
+            PasosResistenteYFisuracion(*traza, c, Vd, Aalfa, st, sigma, sf, zona);
         if (s.st > sf) {
             s.st = sf;
             s.regla = ReglaSeparacion::Fisuracion;
         }
+    } else if (traza) {
+        traza->Nota("Vd ≤ Vcu en la " + zona + ": basta la armadura mínima.", "44.2.3.4.1");
     }
     const double smax = StMaxima(Vd, c.Vu1, d);
+    if (traza)
+        traza->Nota("Separación máxima por Vd frente a Vu1: " + Formatear(smax, 0, 1) + " mm.",
+                    "44.2.3.4.1");
     s.limitada = s.st > smax;
     if (s.limitada) {
         s.st = smax;
         s.regla = ReglaSeparacion::Maxima;
     }
     LimitarQuinceDiametros(c, s);
+    if (traza)
+        traza->Nota(std::string(TextoRegla(s.regla)) + " s<sub>t</sub> = " + Formatear(s.st, 0, 1) +
+                        " mm.",
+                    "44.2.3.4.1");
     return s;
 }
 
@@ -302,26 +443,40 @@ namespace {
 // Las ecuaciones de cada norma, elegidas en un solo sitio.
 struct ReglasCortante {
     Estado (*comprobar)(const DatosCortante&);
-    Resultado<CalculoCortante> (*calcular)(EstadoDiseno&, const DatosCortante&);
-    Resultado<Separacion> (*separacion)(const CalculoCortante&, double Vd, double Aalfa);
+    Resultado<CalculoCortante> (*calcular)(EstadoDiseno&, const DatosCortante&, Traza*);
+    Resultado<Separacion> (*separacion)(const CalculoCortante&, double Vd, double Aalfa, Traza*,
+                                        const std::string& zona);
     double (*vsu)(const CalculoCortante&, double Aalfa, double st);
     double (*agotamiento)(const CalculoCortante&, double Vsu);
-    Traza (*traza)(const CalculoCortante&, const TextosZonas&);
+    // Pasos de la memoria de una zona: el área de sus cercos y sus resistencias.
+    void (*pasoArea)(Traza&, const TextosZona&, const std::string& zona);
+    void (*pasosResistencia)(Traza&, const CalculoCortante&, const TextosZona&, double Vu2,
+                             const std::string& zona);
     // Símbolos de las filas de la ventana de resultados.
     std::array<const char*, 6> simbolos;
     bool tetae; // usa θe
 };
 
 const ReglasCortante& Reglas(Norma norma) {
-    static constexpr ReglasCortante EHE98{
-        &velmora::ComprobarDatosCortante, &ehe98::CalcularCortante, &ehe98::CalcularSeparacion,
-        &ehe98::CalcularVsu, &ehe98::AgotamientoTraccion, &ehe98::TrazaCortante,
-        {"V<sub>u1</sub>", "V<sub>cu</sub>", "V<sub>su, apoyo</sub>", "V<sub>su,central</sub>",
-         "V<sub>u2, apoyo</sub>", "V<sub>u2,central</sub>"},
-        true};
+    static constexpr ReglasCortante EHE98{&velmora::ComprobarDatosCortante,
+                                          &ehe98::CalcularCortante,
+                                          &ehe98::CalcularSeparacion,
+                                          &ehe98::CalcularVsu,
+                                          &ehe98::AgotamientoTraccion,
+                                          &ehe98::PasoArea,
+                                          &ehe98::PasosResistencia,
+                                          {"V<sub>u1</sub>", "V<sub>cu</sub>",
+                                           "V<sub>su, apoyo</sub>", "V<sub>su,central</sub>",
+                                           "V<sub>u2, apoyo</sub>", "V<sub>u2,central</sub>"},
+                                          true};
     static constexpr ReglasCortante CodigoEstructural{
-        &ce::ComprobarDatosCortante, &ce::CalcularCortante, &ce::CalcularSeparacion,
-        &ce::CalcularVsu, &ce::AgotamientoTraccion, &ce::TrazaCortante,
+        &ce::ComprobarDatosCortante,
+        &ce::CalcularCortante,
+        &ce::CalcularSeparacion,
+        &ce::CalcularVsu,
+        &ce::AgotamientoTraccion,
+        &ce::PasoArea,
+        &ce::PasosResistencia,
         {"V<sub>Rd,max</sub>", "V<sub>Rd,c</sub>", "V<sub>Rd,s, apoyo</sub>",
          "V<sub>Rd,s,central</sub>", "V<sub>Rd, apoyo</sub>", "V<sub>Rd,central</sub>"},
         false};
@@ -334,8 +489,9 @@ Estado ComprobarDatosCortante(const DatosCortante& datos, Norma norma) {
     return Reglas(norma).comprobar(datos);
 }
 
-Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos) {
-    return Reglas(e.norma).calcular(e, datos);
+Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e, const DatosCortante& datos,
+                                            Traza* traza) {
+    return Reglas(e.norma).calcular(e, datos, traza);
 }
 
 double CalcularVsu(const CalculoCortante& c, double Aalfa, double st) {
@@ -346,12 +502,9 @@ double AgotamientoTraccion(const CalculoCortante& c, double Vsu) {
     return Reglas(c.norma).agotamiento(c, Vsu);
 }
 
-Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa) {
-    return Reglas(c.norma).separacion(c, Vd, Aalfa);
-}
-
-Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas) {
-    return Reglas(c.norma).traza(c, zonas);
+Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa,
+                                         Traza* traza, const std::string& zona) {
+    return Reglas(c.norma).separacion(c, Vd, Aalfa, traza, zona);
 }
 
 Resultado<int> DiametroComercial(double x) {
@@ -378,8 +531,8 @@ TextosCampos TextosDeZona(const EleccionZonas& eleccion, std::size_t i) {
 
 // Separación y contribuciones de una zona con sus cercos. `phiT` es el diámetro mínimo de los
 // cercos (0 sin armadura comprimida): un diámetro menor se eleva a él.
-Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::size_t i,
-                   double Vd, int phiT, TextosZona& z) {
+Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::size_t i, double Vd,
+                   int phiT, TextosZona& z, Traza* traza) {
     const auto campos = std::span(CamposZonas).subspan(2 * i, 2);
     const auto v = LeerEscritos(textos, campos);
     if (!v)
@@ -401,12 +554,17 @@ Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::si
     z.ramas = n;
     z.diametro = phiCerco;
     z.Aalfa = n * Pi * phiCerco * phiCerco * 0.25;
-    const auto s = CalcularSeparacion(c, Vd, z.Aalfa);
+    const std::string zona = NombresZonas[i];
+    if (traza)
+        Reglas(c.norma).pasoArea(*traza, z, zona);
+    const auto s = CalcularSeparacion(c, Vd, z.Aalfa, traza, zona);
     if (!s)
         return s.error();
     z.st = s.valor().st;
     z.Vsu = CalcularVsu(c, z.Aalfa, z.st);
     const double Vu2 = AgotamientoTraccion(c, z.Vsu);
+    if (traza)
+        Reglas(c.norma).pasosResistencia(*traza, c, z, Vu2, zona);
     if (!CabeEnRotulo(z.st * 0.1, 3, 0) || !FuerzaMostrable(z.Vsu) || !FuerzaMostrable(Vu2))
         return ResultadoNoRepresentable(NombreCalculo);
     z.valida = true;
@@ -419,7 +577,7 @@ Estado DisenarZona(const CalculoCortante& c, const TextosCampos& textos, std::si
 
 } // namespace
 
-TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion) {
+TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion, Traza* traza) {
     TextosZonas t;
     // Diámetro mínimo de los cercos con armadura comprimida: la cuarta parte de la barra
     // comprimida más gruesa (art. 42.3.1).
@@ -441,13 +599,22 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
     for (std::size_t i = 0; i < 2; ++i) {
         TextosZona& z = t.zona[i];
         z.ContribucionArmadura = z.AgotamientoTraccion = "=";
-        if (auto e = DisenarZona(c, TextosDeZona(eleccion, i), i, cortantes[i], phiT, z); !e) {
+        // Los pasos de la zona sólo pasan a la memoria si la zona da resultado.
+        Traza pasos;
+        if (auto e = DisenarZona(c, TextosDeZona(eleccion, i), i, cortantes[i], phiT, z,
+                                 traza ? &pasos : nullptr);
+            !e) {
             // El porqué está en el rótulo de la separación de la zona; Vsu y Vu2 no muestran
             // un «=» sin número.
             z.valida = false;
             z.Longitud = e.error().mensaje;
             z.ContribucionArmadura.clear();
             z.AgotamientoTraccion.clear();
+            if (traza)
+                traza->Nota("Sin resultado en la " + std::string(NombresZonas[i]) + ": " +
+                            z.Longitud);
+        } else if (traza) {
+            traza->pasos.insert(traza->pasos.end(), pasos.pasos.begin(), pasos.pasos.end());
         }
     }
     return t;

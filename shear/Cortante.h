@@ -81,10 +81,11 @@ struct CalculoCortante {
 [[nodiscard]] Estado ComprobarDatosCortante(const DatosCortante& datos, Norma norma);
 
 // Pasos de «Calcular» por la norma del estado: comprueba los datos, deja d y b en el estado de
-// diseño y calcula Vu1, rhoL y Vcu. Sin parámetros generales confirmados (fcd, fyd o fck nulos) devuelve el mensaje
-// de confirmación; un resultado que no cabe en su rótulo es un error.
-[[nodiscard]] Resultado<CalculoCortante> CalcularCortante(EstadoDiseno& e,
-                                                          const DatosCortante& datos);
+// diseño y calcula Vu1, rhoL y Vcu. Sin parámetros generales confirmados (fcd, fyd o fck nulos)
+// devuelve el mensaje de confirmación; un resultado que no cabe en su rótulo es un error. Con
+// `traza` anota cada paso para la memoria a medida que lo calcula.
+[[nodiscard]] Resultado<CalculoCortante>
+CalcularCortante(EstadoDiseno& e, const DatosCortante& datos, Traza* traza = nullptr);
 
 // Contribución de la armadura transversal de área Aalfa (mm²) separada st (mm), en N.
 [[nodiscard]] double CalcularVsu(const CalculoCortante& c, double Aalfa, double st);
@@ -109,7 +110,10 @@ struct Separacion {
 };
 
 // Separación de los cercos de área Aalfa (mm²) para el cortante Vd (N). Aalfa ha de ser > 0.
-[[nodiscard]] Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd, double Aalfa);
+// Con `traza` anota las separaciones candidatas y la que rige, con el nombre de la zona.
+[[nodiscard]] Resultado<Separacion> CalcularSeparacion(const CalculoCortante& c, double Vd,
+                                                       double Aalfa, Traza* traza = nullptr,
+                                                       const std::string& zona = {});
 
 // Menor diámetro comercial (6, 8, 10, 12, 14, 16, 20, 25, 32, 40 mm) no inferior a x redondeado
 // hacia arriba. Por debajo de 1 mm da 6 mm; por encima de 40 mm no hay diámetro y es un error.
@@ -136,11 +140,10 @@ struct TextosZonas {
     std::array<TextosZona, 2> zona; // 0: zona de apoyo (Vd2), 1: zona central (Vd3)
 };
 
-// Diseña las dos zonas con los cercos elegidos y devuelve los rótulos de la ventana.
-[[nodiscard]] TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion);
-
-// Pasos del cálculo y de las dos zonas para la memoria.
-[[nodiscard]] Traza TrazaCortante(const CalculoCortante& c, const TextosZonas& zonas);
+// Diseña las dos zonas con los cercos elegidos y devuelve los rótulos de la ventana. Con `traza`
+// anota los pasos de cada zona que da resultado, y el motivo de la que no lo da.
+[[nodiscard]] TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccion,
+                                        Traza* traza = nullptr);
 
 // El ángulo θe (CuadroTetae) se usa con la norma (sólo la EHE-98: su factor β).
 [[nodiscard]] bool UsaTetae(Norma norma);

@@ -41,8 +41,8 @@ void CalcularCortanteLinea(Contexto& c) {
         for (const char* control : {"CuadroDiametroMinimo", "CuadroDiametroMaximo"})
             c.NoUsado(Viga, control);
     const auto [Asl, rotuloArea] = Ranura(c, 0, "Defina armadura");
-    const auto calculo = Exigir(CalcularCortante(
-        c.Estado, Exigir(LeerDatosCortante(textos, comprimida, Asl, c.Estado.norma))));
+    const DatosCortante datos = Exigir(LeerDatosCortante(textos, comprimida, Asl, c.Estado.norma));
+    const auto calculo = Exigir(CalcularCortante(c.Estado, datos));
 
     EleccionZonas eleccion;
     eleccion.NumeroCercosZona1 =
@@ -73,7 +73,14 @@ void CalcularCortanteLinea(Contexto& c) {
     c.Poner(ResultadosViga, "Label7", TextoCompresionOblicua(calculo));
     c.Poner(ResultadosViga, "Recordatorio", t.Recordatorio);
     PonerNorma(c, ResultadosViga);
-    c.Informar("Armadura transversal de la viga", [&] { return TrazaCortante(calculo, t); });
+    // La memoria vuelve a hacer el mismo cálculo con una traza: sus pasos son los del diseño.
+    c.Informar("Armadura transversal de la viga", [&] {
+        Traza traza;
+        EstadoDiseno e = c.Estado;
+        if (const auto r = CalcularCortante(e, datos, &traza))
+            (void)CalcularZonas(*r, eleccion, &traza);
+        return traza;
+    });
     if (ComparacionPedida(c, ResultadosViga))
         PonerComparacion(
             c, Exigir(CompararNormasCortante(c.Estado, p, {textos, comprimida, Asl, eleccion})));

@@ -214,9 +214,10 @@ TEST_P(TrazaCortanteCe, SustitucionesQueDanElValorConSuClausula) {
     datos.teta = p.teta;
     datos.d = p.d;
     datos.Asl = p.Asl;
-    const auto c = CalcularCortante(e, datos);
+    Traza t;
+    const auto c = CalcularCortante(e, datos, &t);
     ASSERT_TRUE(c.ok()) << c.error().mensaje;
-    const Traza t = TrazaCortante(*c, CalcularZonas(*c, EleccionZonas{}));
+    (void)CalcularZonas(*c, EleccionZonas{}, &t);
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
     EXPECT_GE(t.pasos.size(), 20u);
     for (const Paso& paso : t.pasos) {
