@@ -57,20 +57,19 @@ struct CalculoFlecha {
 
 // Inercia equivalente de Branson (art. 50.2.2.2) para los valores de c (d, nEq, Ib, Mf, b y
 // d2). Si la sección fisura guarda x e Ifis en c y x en el estado de diseño. Una sección que
-// fisura sin armadura A1 es un error.
+// fisura sin armadura A1 es un error. Con `traza` anota si fisura y, si fisura, x, If e Ie.
 [[nodiscard]] Resultado<double> CalcularInerciaEquivalente(EstadoDiseno& e, CalculoFlecha& c, double Ma,
-                                             double A1, double A2);
+                                             double A1, double A2, Traza* traza = nullptr);
 
 // Comprobaciones de los datos antes de calcular, con sus mensajes.
 [[nodiscard]] Estado ComprobarDatosFlecha(const DatosFlecha& datos);
 
 // Pasos de «Calcular»: comprueba los datos, deja h, b, d1, d2 y d en el estado de diseño y
 // calcula Ec, Ib, Mf e Ie con la norma del estado (la EHE-98 o el Código Estructural,
-// deflection/ce/FlechasCE.h). Con fck nulo devuelve el mensaje de confirmación.
-[[nodiscard]] Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos);
-
-// Pasos del cálculo para la memoria, con el fck con que se hizo (EHE-98).
-[[nodiscard]] Traza TrazaFlechas(const CalculoFlecha& c, double fck);
+// deflection/ce/FlechasCE.h). Con fck nulo devuelve el mensaje de confirmación. Con `traza`
+// anota cada paso de la memoria a medida que lo calcula; sin ella no escribe ningún texto.
+[[nodiscard]] Resultado<CalculoFlecha> CalcularFlecha(EstadoDiseno& e, const DatosFlecha& datos,
+                                                      Traza* traza = nullptr);
 
 // Deja la sección de un cálculo correcto en el estado de diseño: h, b, d1, d2, d y, si fisura, x.
 void GuardarSeccion(EstadoDiseno& e, const CalculoFlecha& c);

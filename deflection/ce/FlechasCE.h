@@ -25,17 +25,18 @@ inline constexpr Campo CampoPhi{"CoeficienteFluencia", "Coeficiente de fluencia 
 [[nodiscard]] Resultado<DuracionCarga> LeerDuracionCarga(int indice);
 
 // «Calcular» con el Código Estructural: los mismos datos y comprobaciones que con la EHE-98.
-[[nodiscard]] Resultado<CalculoFlecha> CalcularFlechaCE(EstadoDiseno& e, const DatosFlecha& datos);
+// Con `traza` anota cada paso de la memoria a medida que lo calcula.
+[[nodiscard]] Resultado<CalculoFlecha> CalcularFlechaCE(EstadoDiseno& e, const DatosFlecha& datos,
+                                                        Traza* traza = nullptr);
 
-// Factor de flecha diferida λ con el φ escrito, y el Ec,eff con que se obtiene.
+// Factor de flecha diferida λ con el φ escrito, y el Ec,eff con que se obtiene. Con `traza`
+// anota Ec,eff, n∞, la inercia a largo plazo y λ.
 struct FactorDiferidoCE {
     double phi = 0, EcEff = 0, lambda = 0;
 };
 [[nodiscard]] Resultado<FactorDiferidoCE> CalcularFactorCE(const CalculoFlecha& c,
-                                                           std::string_view textoPhi);
-
-// Pasos del cálculo para la memoria (con el φ y λ del factor).
-[[nodiscard]] Traza TrazaFlechasCE(const CalculoFlecha& c, double fck, double phi, double lambda);
+                                                           std::string_view textoPhi,
+                                                           Traza* traza = nullptr);
 
 // Rótulos: ζ («ζ = 0.883») y el método usado.
 std::string TextoZeta(const CalculoFlecha& c);

@@ -120,8 +120,14 @@ void FactorFlechasCE(Contexto& c, const CalculoFlecha& r) {
     c.Poner(ResultadosFlecha, "Factor", f ? TextoFactor((*f).lambda) : "");
     c.Poner(ResultadosFlecha, "Aviso", f ? "" : f.error().mensaje);
     if (f)
-        c.Informar("Flechas",
-                   [&] { return ce::TrazaFlechasCE(r, c.Estado.fck, (*f).phi, (*f).lambda); });
+        c.Informar("Flechas", [&] {
+            // El mismo cálculo y el mismo factor, ahora anotando sus pasos.
+            Traza t;
+            EstadoDiseno estado = c.Estado;
+            (void)CalcularFlecha(estado, r.datos, &t);
+            (void)ce::CalcularFactorCE(r, phi, &t);
+            return t;
+        });
 }
 
 // «Comparar normas» en los resultados: la duración de la carga del Código Estructural, ξ y φ
@@ -166,7 +172,13 @@ void CalcularFlechasLinea(Contexto& c) {
         FactorFlechasCE(c, r);
         return;
     }
-    c.Informar("Flechas", [&] { return TrazaFlechas(r, c.Estado.fck); });
+    c.Informar("Flechas", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        Traza t;
+        EstadoDiseno estado = c.Estado;
+        (void)CalcularFlecha(estado, d, &t);
+        return t;
+    });
     const int duracion = c.Indice(ResultadosFlecha, "GrupoDuracionCarga", 6, 7);
     const std::string valor = c.Texto(ResultadosFlecha, CampoXi.control, CampoXi.defecto);
     double xi = 0;

@@ -101,7 +101,7 @@ TEST(CalcularFactor, CoeficienteFueraDeSuIntervalo) {
     EXPECT_EQ(r.error().mensaje, "ξ debe estar entre 0 y 10 (se ha leído 1e+300).");
 }
 
-// La traza rehace el cálculo: cada sustitución da el valor de su paso, fisure o no la sección.
+// La traza del cálculo: cada sustitución da el valor de su paso, fisure o no la sección.
 class TrazaFlechasTabla : public testing::TestWithParam<double> {};
 
 // Traza de una viga de 30×40 cm con 3Ø16 y 2Ø12, HA-25 y B 500 S, bajo el momento Ma (N·mm).
@@ -116,9 +116,10 @@ Traza TrazaDeLaViga(double Ma) {
     d.Ma = Ma;
     d.AreaA1 = 603.19; // 3Ø16
     d.AreaA2 = 226.19; // 2Ø12
-    const auto c = CalcularFlecha(e, d);
+    Traza t;
+    const auto c = CalcularFlecha(e, d, &t);
     EXPECT_TRUE(c.ok()) << c.error().mensaje;
-    return c.ok() ? TrazaFlechas(*c, e.fck) : Traza{};
+    return t;
 }
 
 TEST_P(TrazaFlechasTabla, SustitucionesQueDanElValor) {
