@@ -1,11 +1,13 @@
 #include "timedep/Comun.h"
 
 #include "common/Numeros.h"
+#include "common/PasosTraza.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace velmora {
 
@@ -57,6 +59,21 @@ std::string NumeroEnMensaje(double v) {
 
 double EspesorFicticio(double lambda, double A, double u) {
     return lambda * 2.0 * A / u;
+}
+
+void AnadirPasos(Traza& destino, Traza&& pasos) {
+    destino.pasos.insert(destino.pasos.end(), std::make_move_iterator(pasos.pasos.begin()),
+                         std::make_move_iterator(pasos.pasos.end()));
+}
+
+void PasoEspesorFicticio(Traza& t, double A, double u, bool conocido, MedioAmbiente ambiente,
+                         double e) {
+    if (conocido) {
+        t.Nota("Espesor ficticio conocido: e = " + NumeroLegible(e) + " cm.", "39.7");
+        return;
+    }
+    AnadirCalculo(t, {"e", "Espesor ficticio", "39.7", "λ·2A/u",
+                      N(FactorEspesor(ambiente)) + "·2·" + N(A) + "/" + N(u), e, "cm", 3});
 }
 
 Resultado<double> EspesorFicticio(MedioAmbiente ambiente, double A, double u, bool conocido) {

@@ -3,6 +3,7 @@
 // y el espesor ficticio e = λ·2A/u (EHE-98, art. 39.7 y 39.8), en cm.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "timedep/DescripcionDiferidas.h"
 
 #include <span>
@@ -25,6 +26,11 @@ inline constexpr int NumeroAmbientes = 4;
 
 // Espesor ficticio: el número de Perimetro si es conocido, si no λ·2A/u. Rechaza un área, un
 // perímetro o un espesor que no sea positivo, nombrando el campo.
+// Añade a `destino` los pasos de `pasos`, en su orden.
+void AnadirPasos(Traza& destino, Traza&& pasos);
+// Paso del espesor ficticio e = λ·2A/u (cm) de la memoria, o la nota del espesor escrito (art. 39.7).
+void PasoEspesorFicticio(Traza& t, double A, double u, bool conocido, MedioAmbiente ambiente,
+                         double e);
 [[nodiscard]] Resultado<double> EspesorFicticio(MedioAmbiente ambiente, double A, double u,
                                                 bool conocido);
 

@@ -81,11 +81,11 @@ struct ResultadosFluencia {
 
 // Rechaza, nombrando el campo, los datos con los que el cálculo no tiene sentido (resistencia,
 // área, perímetro o espesor ≤ 0, tensión nula, edades ≤ 0 y t < j), después los que salen de su
-// intervalo, y por último un resultado que no se puede mostrar.
-[[nodiscard]] Resultado<ResultadosFluencia> CalcularFluencia(const DatosFluencia& d);
-
-// Pasos del cálculo para la memoria, con las mismas ecuaciones y los mismos números.
-[[nodiscard]] Traza TrazaFluencia(const DatosFluencia& d, const ResultadosFluencia& r);
+// intervalo, y por último un resultado que no se puede mostrar. Con `traza`, añade a ella los
+// pasos del cálculo para la memoria a medida que los calcula (nada si los datos se rechazan);
+// sin ella no se escribe ningún texto.
+[[nodiscard]] Resultado<ResultadosFluencia> CalcularFluencia(const DatosFluencia& d,
+                                                             Traza* traza = nullptr);
 
 // Rótulos de la ventana de resultados ("=  " + número) y subíndices formados con los textos
 // escritos de las edades.

@@ -1,6 +1,7 @@
 #include "timedep/Retraccion.h"
 
 #include "common/Numeros.h"
+#include "common/PasosTraza.h"
 #include "timedep/Comun.h"
 
 #include <array>
@@ -81,7 +82,44 @@ double EpsR(double epsS1, double epsS2, double betaR) {
     return epsS1 * epsS2 * betaR;
 }
 
-Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d) {
+namespace {
+
+constexpr const char* Art = "39.7";
+
+void PasosBasicos(Traza& t, const DatosRetraccion& d, const ResultadosRetraccion& r) {
+    t.Nota("Retracción del hormigón en masa a la edad t = " + NumeroLegible(d.t) +
+               " días (corregida con la temperatura).",
+           Art);
+    PasoEspesorFicticio(t, d.A, d.u, d.EspesorConocido, d.Ambiente, r.e);
+    AnadirCalculo(t, {"ε<sub>s1</sub>", "Deformación básica del ambiente (tabla)", Art,
+                      "ε<sub>s1</sub>", N(r.epsS1), r.epsS1, "", 6});
+    AnadirCalculo(t, {"ε<sub>s2</sub>", "Coeficiente del espesor ficticio", Art,
+                      "0.7·(e + 16)/(e + 7)", "0.7·(" + N(r.e) + " + 16)/(" + N(r.e) + " + 7)",
+                      r.epsS2, "", 6});
+    const std::string T = N(d.t);
+    AnadirCalculo(t, {"p", "Exponente del término del espesor", Art,
+                      "1.34·(1 − t/60000)·(1 − 0.9/t²)",
+                      "1.34·(1 − " + T + "/60000)·(1 − 0.9/" + T + "²)", r.p, "", 6});
+}
+
+void PasosTiempo(Traza& t, const DatosRetraccion& d, double kappa, const ResultadosRetraccion& r) {
+    if (kappa != 1.0)
+        t.Nota("Consistencia " + std::string(kappa < 1.0 ? "seca" : "semifluida") +
+                   ": κ = " + NumeroLegible(kappa) + ".",
+               Art);
+    const std::string tk = N(Potencia(d.t, 0.875)), ep = N(Potencia(r.e, r.p));
+    AnadirCalculo(t, {"β<sub>r</sub>(t)", "Evolución de la retracción en el tiempo", Art,
+                      "κ·t<sup>0.875</sup>/(t<sup>0.875</sup> + 1.5·e<sup>p</sup>)",
+                      N(kappa) + "·" + tk + "/(" + tk + " + 1.5·" + ep + ")", r.betaR, "", 6});
+    AnadirCalculo(t, {"ε<sub>r</sub>", "Deformación de retracción", Art,
+                      "ε<sub>s1</sub>·ε<sub>s2</sub>·β<sub>r</sub>(t)",
+                      N(r.epsS1) + "·" + N(r.epsS2) + "·" + N(r.betaR), 1000.0 * r.epsR, "‰", 6,
+                      1000.0});
+}
+
+} // namespace
+
+Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d, Traza* traza) {
     if (!(d.t > 0.0))
         return R::Error("La edad del hormigón t debe ser mayor que cero (valor recibido: " +
                             NumeroEnMensaje(d.t) + " días).",
@@ -101,14 +139,22 @@ Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d) {
     r.epsS1 = EpsS1(d.Ambiente);
     r.epsS2 = EpsS2(r.e);
     r.p = ExponenteP(d.t);
-    r.betaR = BetaR(Kappa(d.Hormigon), d.t, r.e, r.p);
+    Traza pasos; // se pasan a `traza` solo si el resultado vale
+    if (traza)
+        PasosBasicos(pasos, d, r);
+    const double kappa = Kappa(d.Hormigon);
+    r.betaR = BetaR(kappa, d.t, r.e, r.p);
     r.epsR = EpsR(r.epsS1, r.epsS2, r.betaR);
+    if (traza)
+        PasosTiempo(pasos, d, kappa, r);
     for (double v : {r.e, r.p, r.epsS2, r.betaR, r.epsR})
         if (!std::isfinite(v))
             return R::Error("Con estos datos la retracción no tiene un resultado finito: revise "
                             "la edad y la sección.");
     if (!SeMuestran(ValoresMostrados(r)))
         return ResultadoNoRepresentable("la retracción");
+    if (traza)
+        AnadirPasos(*traza, std::move(pasos));
     return r;
 }
 

@@ -59,11 +59,10 @@ struct ResultadosRetraccion {
 [[nodiscard]] double EpsR(double epsS1, double epsS2, double betaR);
 
 // Rechaza, nombrando el campo, una edad, un área, un perímetro o un espesor ≤ 0, después los
-// datos fuera de su intervalo y un resultado que no se puede mostrar.
-[[nodiscard]] Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d);
-
-// Pasos del cálculo para la memoria.
-[[nodiscard]] Traza TrazaRetraccion(const DatosRetraccion& d, const ResultadosRetraccion& r);
+// datos fuera de su intervalo y un resultado que no se puede mostrar. Con `traza`, añade a ella
+// los pasos del cálculo a medida que los calcula (nada si los datos se rechazan).
+[[nodiscard]] Resultado<ResultadosRetraccion> CalcularRetraccion(const DatosRetraccion& d,
+                                                                 Traza* traza = nullptr);
 
 struct TextosRetraccion {
     std::string Valor1, Valor10, Valor11, Valor12, Valorrt;

@@ -31,7 +31,12 @@ void CalcularFluenciaLinea(Contexto& c) {
         c.NoUsado(Fluencia, "Area");
     const auto datos = Exigir(LeerDatosFluencia(textos, conocido, Ambiente(c, Fluencia)));
     const auto r = Exigir(CalcularFluencia(datos));
-    c.Informar("Fluencia", [&] { return TrazaFluencia(datos, r); });
+    c.Informar("Fluencia", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        Traza t;
+        (void)CalcularFluencia(datos, &t);
+        return t;
+    });
     const auto t = RotularFluencia(r, textos.at(std::string(CampoEdadCarga.control)),
                                    textos.at(std::string(CampoEdadCalculo.control)));
     const std::pair<const char*, const std::string&> rotulos[] = {
@@ -58,7 +63,12 @@ void CalcularRetraccionLinea(Contexto& c) {
         c.NoUsado(Retraccion, "Area");
     const auto datos = Exigir(LeerDatosRetraccion(textos, conocido, ambiente, consistencia));
     const auto r = Exigir(CalcularRetraccion(datos));
-    c.Informar("Retracción", [&] { return TrazaRetraccion(datos, r); });
+    c.Informar("Retracción", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        Traza t;
+        (void)CalcularRetraccion(datos, &t);
+        return t;
+    });
     const auto t = RotularRetraccion(r, textos.at(std::string(CampoEdad.control)));
     c.Poner(ResultadosRetraccion, "Valor1", t.Valor1);
     c.Poner(ResultadosRetraccion, "Valor10", t.Valor10);

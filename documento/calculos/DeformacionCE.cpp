@@ -33,7 +33,12 @@ void CalcularFluenciaCELinea(Contexto& c) {
     const bool conocido = EspesorConocido(c, FluenciaCE);
     const auto datos = Exigir(ce::LeerDatosFluenciaCE(textos, conocido, Cemento(c, FluenciaCE)));
     const auto r = Exigir(ce::CalcularFluenciaCE(datos));
-    c.Informar("Fluencia (Código Estructural)", [&] { return ce::TrazaFluenciaCE(datos, r); });
+    c.Informar("Fluencia (Código Estructural)", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        Traza t;
+        (void)ce::CalcularFluenciaCE(datos, &t);
+        return t;
+    });
     const ce::TextosFluenciaCE t = ce::RotularFluenciaCE(r);
     const std::pair<const char*, const std::string&> rotulos[] = {
         {"Valorh0", t.h0},
@@ -70,7 +75,12 @@ void CalcularRetraccionCELinea(Contexto& c) {
     const auto datos =
         Exigir(ce::LeerDatosRetraccionCE(textos, conocido, Cemento(c, RetraccionCE)));
     const auto r = Exigir(ce::CalcularRetraccionCE(datos));
-    c.Informar("Retracción (Código Estructural)", [&] { return ce::TrazaRetraccionCE(datos, r); });
+    c.Informar("Retracción (Código Estructural)", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        Traza t;
+        (void)ce::CalcularRetraccionCE(datos, &t);
+        return t;
+    });
     const ce::TextosRetraccionCE t = ce::RotularRetraccionCE(r);
     const std::pair<const char*, const std::string&> rotulos[] = {
         {"Valorh0", t.h0},

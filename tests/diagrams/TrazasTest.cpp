@@ -32,9 +32,9 @@ class TrazaFluenciaTest : public ::testing::TestWithParam<CasoFluencia> {};
 TEST_P(TrazaFluenciaTest, SustitucionesYResultado) {
     const auto d = LeerDatosFluencia(GetParam().entrada);
     ASSERT_TRUE(d.ok());
-    const auto r = CalcularFluencia(*d);
+    Traza t;
+    const auto r = CalcularFluencia(*d, &t);
     ASSERT_TRUE(r.ok()) << r.error().mensaje;
-    const Traza t = TrazaFluencia(*d, *r);
     EXPECT_EQ(Problemas(t), "");
     ASSERT_FALSE(t.pasos.empty());
     EXPECT_EQ(t.pasos.back().simbolo, "φ(t,j)");
@@ -73,9 +73,9 @@ TEST(TrazaRetraccion, SustitucionesYResultado) {
         e.Edad = "365";
         const auto d = LeerDatosRetraccion(e);
         ASSERT_TRUE(d.ok());
-        const auto r = CalcularRetraccion(*d);
+        Traza t;
+        const auto r = CalcularRetraccion(*d, &t);
         ASSERT_TRUE(r.ok());
-        const Traza t = TrazaRetraccion(*d, *r);
         EXPECT_EQ(Problemas(t), "") << ambiente;
         EXPECT_DOUBLE_EQ(t.pasos.back().valor, 1000.0 * r.valor().epsR);
     }

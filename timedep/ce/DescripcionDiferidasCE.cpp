@@ -1,6 +1,8 @@
 #include "timedep/ce/DescripcionDiferidasCE.h"
 
 #include "common/Numeros.h"
+#include "common/PasosTraza.h"
+#include "norma/Norma.h"
 
 #include <string>
 
@@ -50,6 +52,26 @@ Resultado<DatosHormigonCE> LeerHormigonCE(const TextosCampos& textos, bool espes
                 " mm debe estar entre 1 y 20000 mm: revise el área y el perímetro.",
             std::string(CampoPerimetroCE.control));
     return d;
+}
+
+std::string CitaAnejo(std::string_view clausula) {
+    return Cita(Norma::CodigoEstructural, clausula);
+}
+
+std::string NombreClaseCemento(ClaseCemento c) {
+    static constexpr const char* nombres[] = {"S", "N", "R"};
+    return nombres[static_cast<int>(c)];
+}
+
+void PasosSeccionYHormigonCE(Traza& t, const DatosHormigonCE& h, double valorFcm) {
+    if (h.EspesorConocido)
+        t.Nota("Espesor medio conocido: h<sub>0</sub> = " + NumeroLegible(h.h0) + " mm.",
+               CitaAnejo("B.6"));
+    else
+        AnadirCalculo(t, {"h<sub>0</sub>", "Espesor medio de la sección", CitaAnejo("B.6"),
+                          "2·A<sub>c</sub>/u", "2·" + N(h.Ac) + "/" + N(h.u), h.h0, "mm", 1});
+    AnadirCalculo(t, {"f<sub>cm</sub>", "Resistencia media a compresión", CitaAnejo("tabla 3.1"),
+                      "f<sub>ck</sub> + 8", N(h.fck) + " + 8", valorFcm, "N/mm²", 1});
 }
 
 } // namespace velmora::ce

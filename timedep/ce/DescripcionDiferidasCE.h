@@ -4,6 +4,7 @@
 // en N/mm², mm y días.
 
 #include "common/Descripcion.h"
+#include "common/Traza.h"
 #include "timedep/ce/Ecuaciones.h"
 
 #include <array>
@@ -85,5 +86,13 @@ using CampoDestino = std::pair<const Campo*, double*>;
 [[nodiscard]] Resultado<DatosHormigonCE> LeerHormigonCE(const TextosCampos& textos,
                                                         bool espesorConocido,
                                                         ClaseCemento cemento);
+
+// Cita de una cláusula del Anejo 19 para la memoria.
+[[nodiscard]] std::string CitaAnejo(std::string_view clausula);
+// Nombre de la clase de cemento: «S», «N» o «R».
+[[nodiscard]] std::string NombreClaseCemento(ClaseCemento c);
+// Pasos de la memoria comunes a la fluencia y a la retracción: h0 = 2·Ac/u (mm) o la nota del
+// espesor escrito, y fcm de la tabla 3.1.
+void PasosSeccionYHormigonCE(Traza& t, const DatosHormigonCE& h, double valorFcm);
 
 } // namespace velmora::ce

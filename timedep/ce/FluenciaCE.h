@@ -33,11 +33,10 @@ struct ResultadosFluenciaCE {
                                                              ClaseCemento cemento);
 
 // Rechaza t anterior a t0 y una resistencia estimada a la edad de carga que no sea positiva;
-// después, un resultado que no se puede mostrar.
-[[nodiscard]] Resultado<ResultadosFluenciaCE> CalcularFluenciaCE(const DatosFluenciaCE& d);
-
-// Pasos del cálculo para la memoria, con los mismos números.
-[[nodiscard]] Traza TrazaFluenciaCE(const DatosFluenciaCE& d, const ResultadosFluenciaCE& r);
+// después, un resultado que no se puede mostrar. Con `traza`, añade a ella los pasos del cálculo
+// para la memoria a medida que los calcula (nada si los datos se rechazan).
+[[nodiscard]] Resultado<ResultadosFluenciaCE> CalcularFluenciaCE(const DatosFluenciaCE& d,
+                                                                 Traza* traza = nullptr);
 
 // Rótulos de los resultados («=  2.3293», «=   0.3177 ‰»).
 struct TextosFluenciaCE {

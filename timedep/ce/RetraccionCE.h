@@ -29,10 +29,9 @@ struct ResultadosRetraccionCE {
 
 // Antes del final del curado no hay retracción por secado (βds = 0); un resultado que no se
 // puede mostrar se rechaza.
-[[nodiscard]] Resultado<ResultadosRetraccionCE> CalcularRetraccionCE(const DatosRetraccionCE& d);
-
-[[nodiscard]] Traza TrazaRetraccionCE(const DatosRetraccionCE& d,
-                                      const ResultadosRetraccionCE& r);
+// Con `traza`, añade a ella los pasos del cálculo a medida que los calcula.
+[[nodiscard]] Resultado<ResultadosRetraccionCE> CalcularRetraccionCE(const DatosRetraccionCE& d,
+                                                                     Traza* traza = nullptr);
 
 struct TextosRetraccionCE {
     std::string h0, fcm, BetaHR, EpsilonCd0, kh, BetaDs, EpsilonCd, EpsilonCaInf, BetaAs,
