@@ -1,9 +1,10 @@
 #pragma once
 // Traza de un cálculo para la memoria: los pasos que dieron sus resultados, en orden, cada uno
 // con su símbolo, su artículo de la EHE-98, la fórmula en símbolos, la misma fórmula con los
-// números de este caso y el valor. Los cálculos no la llenan al calcular (un cálculo por lotes no
-// debe pagar el texto): una función aparte la rehace con las mismas funciones y los mismos datos
-// cuando se pide una memoria.
+// números de este caso y el valor. Un cálculo la recibe como puntero opcional y anota cada paso
+// al calcularlo, con los mismos valores que usa; sin traza (un cálculo por lotes) no escribe
+// ningún texto. Los temas que aún no lo hacen la rehacen en una función aparte, con las mismas
+// funciones y los mismos datos, cuando se pide una memoria.
 
 #include <string>
 #include <vector>
