@@ -13,7 +13,6 @@ objetivos=("$@")
 [ "${#objetivos[@]}" -gt 0 ] || read -r -a objetivos <<< "$(tr ';' ' ' < "$carpeta/fuzz/objetivos.txt")"
 
 mkdir -p "$carpeta/hallazgos"
-nucleos="$(nproc 2>/dev/null || echo 2)"
 
 # Un objetivo; deja su resumen en hallazgos/NOMBRE.resumen y su resultado en NOMBRE.estado.
 probar() {
@@ -36,9 +35,9 @@ probar() {
         tail -n 3 || true
 }
 
-# Cada objetivo usa un núcleo: se ejecutan tantos a la vez como núcleos haya.
+# Todos a la vez: -max_total_time es tiempo de reloj, así que la tanda dura SEGUNDOS y no
+# SEGUNDOS por objetivo; con más objetivos que núcleos cada uno ejecuta menos entradas.
 for nombre in "${objetivos[@]}"; do
-    while [ "$(jobs -rp | wc -l)" -ge "$nucleos" ]; do wait -n || true; done
     rm -f "$carpeta/hallazgos/$nombre.estado"
     ( estado=0; probar "$nombre" > "$carpeta/hallazgos/$nombre.resumen" 2>&1 || estado=1
       echo "$estado" > "$carpeta/hallazgos/$nombre.estado" ) &
