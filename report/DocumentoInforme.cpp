@@ -1,5 +1,6 @@
 #include "report/DocumentoInforme.h"
 
+#include "report/MaquetaInforme.h"
 #include "report/TextosSvg.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -36,8 +37,8 @@ public:
 
     int Anadir(const QString& svg) {
         SvgSeparado separado = SepararTextos(svg);
-        dibujos_.push_back({std::make_unique<QSvgRenderer>(separado.svg),
-                            std::move(separado.textos)});
+        dibujos_.push_back(
+            {std::make_unique<QSvgRenderer>(separado.svg), std::move(separado.textos)});
         return static_cast<int>(dibujos_.size()) - 1;
     }
 
@@ -69,8 +70,9 @@ private:
     };
     const Dibujo* Buscar(const QTextFormat& formato) const {
         const int i = formato.intProperty(PropiedadSvg);
-        return i >= 0 && i < static_cast<int>(dibujos_.size()) ? &dibujos_[static_cast<std::size_t>(i)]
-                                                               : nullptr;
+        return i >= 0 && i < static_cast<int>(dibujos_.size())
+                   ? &dibujos_[static_cast<std::size_t>(i)]
+                   : nullptr;
     }
     std::vector<Dibujo> dibujos_;
 };
@@ -137,98 +139,16 @@ void CargarInforme(QTextDocument& doc, const QString& html) {
             capa->setCacheEnabled(true);
 }
 
-namespace {
-
-// Tramo vertical del documento que no se puede partir entre dos páginas.
-struct Tramo {
-    double arriba, abajo;
-};
-
-QRectF Rectangulo(const QTextDocument& doc, const QTextBlock& b) {
-    return doc.documentLayout()->blockBoundingRect(b);
-}
-
-// Lo que no se parte: cada línea de texto (con sus dibujos), cada fila de una tabla (un paso de
-// la memoria con su descripción, su fórmula y su artículo) y cada título con lo que le sigue.
-std::vector<Tramo> TramosSinCorte(const QTextDocument& doc) {
-    std::vector<Tramo> tramos;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        const QRectF r = Rectangulo(doc, b);
-        const QTextLayout* capa = b.layout();
-        for (int i = 0; capa && i < capa->lineCount(); ++i) {
-            const QTextLine linea = capa->lineAt(i);
-            tramos.push_back({r.top() + linea.y(), r.top() + linea.y() + linea.height()});
-        }
-        if (b.blockFormat().headingLevel() > 0 && b.next().isValid()) {
-            const QTextBlock siguiente = b.next();
-            const QTextLayout* c = siguiente.layout();
-            const double alto = c && c->lineCount() > 0 ? c->lineAt(0).height() : 0.0;
-            tramos.push_back({r.top(), Rectangulo(doc, siguiente).top() + alto});
-        }
-    }
-    for (QTextFrame* marco : doc.rootFrame()->childFrames()) {
-        auto* tabla = qobject_cast<QTextTable*>(marco);
-        for (int f = 0; tabla && f < tabla->rows(); ++f) {
-            Tramo fila{1e300, -1e300};
-            for (int c = 0; c < tabla->columns(); ++c) {
-                const QTextTableCell celda = tabla->cellAt(f, c);
-                const QTextBlock primero = doc.findBlock(celda.firstPosition());
-                const QTextBlock ultimo = doc.findBlock(celda.lastPosition());
-                fila.arriba = std::min(fila.arriba, Rectangulo(doc, primero).top());
-                fila.abajo = std::max(fila.abajo, Rectangulo(doc, ultimo).bottom());
-            }
-            if (fila.abajo > fila.arriba)
-                tramos.push_back(fila);
-        }
-    }
-    return tramos;
-}
-
-// El corte de la página que empieza en `inicio`: el más bajo, no más allá de `fin`, que no parte
-// ningún tramo que empiece en la página. Los tramos van ordenados por su arriba; sólo se miran los
-// de la página, así que cortar todo el documento lleva un tiempo proporcional a sus páginas.
-double Corte(const std::vector<Tramo>& tramos, double inicio, double fin) {
-    auto it = std::upper_bound(tramos.begin(), tramos.end(), inicio,
-                               [](double y, const Tramo& t) { return y < t.arriba; });
-    double maximo = -1e300; // el abajo más bajo de los tramos que empiezan antes del candidato
-    double corte = fin;
-    while (it != tramos.end() && it->arriba < fin) {
-        const double candidato = it->arriba;
-        if (maximo <= candidato)
-            corte = candidato;
-        for (; it != tramos.end() && it->arriba == candidato; ++it)
-            maximo = std::max(maximo, it->abajo);
-    }
-    return maximo <= fin ? fin : corte;
-}
-
-} // namespace
-
-std::vector<double> CortesDePagina(const QTextDocument& doc, double alto) {
-    std::vector<Tramo> tramos = TramosSinCorte(doc);
-    std::sort(tramos.begin(), tramos.end(),
-              [](const Tramo& a, const Tramo& b) { return a.arriba < b.arriba; });
-    const double total = doc.documentLayout()->documentSize().height();
-    std::vector<double> cortes{0.0};
-    while (total - cortes.back() > alto) {
-        const double inicio = cortes.back();
-        const double fin = Corte(tramos, inicio, inicio + alto);
-        cortes.push_back(fin > inicio + alto * 0.2 ? fin : inicio + alto);
-    }
-    cortes.push_back(total);
-    return cortes;
-}
-
 int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
     doc.documentLayout()->setPaintDevice(&dispositivo);
     const double ppp = dispositivo.logicalDpiY();
     const double pie = ppp * 0.35; // espacio del pie, en puntos del dispositivo
     const QSizeF pagina(dispositivo.width(), dispositivo.height() - pie);
-    // El documento se compone como una tira continua y se corta en páginas aquí, para que ningún
+    // La memoria se compone como una tira continua y se corta en páginas aquí, para que ningún
     // paso de cálculo quede partido entre dos.
     doc.setPageSize(QSizeF(pagina.width(), -1));
-    doc.setTextWidth(pagina.width());
-    const std::vector<double> cortes = CortesDePagina(doc, pagina.height());
+    const MaquetaInforme maqueta(doc, dispositivo, pagina.width());
+    const std::vector<double> cortes = maqueta.Cortes(pagina.height());
     const int paginas = static_cast<int>(cortes.size()) - 1;
     QPainter pintor(&dispositivo);
     QFont letra(QStringLiteral("DejaVu Sans"));
@@ -236,12 +156,8 @@ int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
     for (int i = 0; i < paginas; ++i) {
         if (i > 0)
             dispositivo.newPage();
-        const double arriba = cortes[static_cast<std::size_t>(i)];
-        const double abajo = cortes[static_cast<std::size_t>(i) + 1];
-        pintor.save();
-        pintor.translate(0, -arriba);
-        doc.drawContents(&pintor, QRectF(0, arriba, pagina.width(), abajo - arriba));
-        pintor.restore();
+        maqueta.Pintar(pintor, cortes[static_cast<std::size_t>(i)],
+                       cortes[static_cast<std::size_t>(i) + 1]);
         pintor.setFont(letra);
         pintor.setPen(QColor(80, 80, 80));
         pintor.drawText(QRectF(0, pagina.height(), pagina.width(), pie), Qt::AlignCenter,

@@ -3,7 +3,6 @@
 // pintado en páginas A4 con el pie «Página N de M» (PDF, impresora o vista previa).
 
 #include <QString>
-#include <vector>
 
 class QPagedPaintDevice;
 class QTextDocument;
@@ -13,11 +12,6 @@ namespace velmora {
 // Carga la página HTML de la memoria en `doc`: cada <svg> en línea pasa a ser un objeto que se
 // pinta con QSvgRenderer, así que sigue siendo vectorial en el PDF y en la impresora.
 void CargarInforme(QTextDocument& doc, const QString& html);
-
-// Cortes de página (desde 0 hasta el alto del documento, ya compuesto con setTextWidth): cada
-// página llena hasta `alto` sin partir una línea, una fila de tabla (un paso de cálculo) ni un
-// título de lo que le sigue; un tramo más alto que una página se parte donde caiga.
-std::vector<double> CortesDePagina(const QTextDocument& doc, double alto);
 
 // Pinta `doc` en el dispositivo (QPrinter o QPdfWriter, A4 con márgenes), una página tras otra,
 // con «Página N de M» al pie. Devuelve el número de páginas.

@@ -12,6 +12,19 @@ execute_process(COMMAND pdftotext ${pdf} - OUTPUT_VARIABLE texto RESULT_VARIABLE
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "pdftotext no lee el PDF")
 endif()
+# Cada página lleva su pie «Página i de n», con n el número de páginas del PDF.
+execute_process(COMMAND pdfinfo ${pdf} OUTPUT_VARIABLE info)
+string(REGEX MATCH "Pages: +([0-9]+)" _ "${info}")
+set(paginas ${CMAKE_MATCH_1})
+if(NOT paginas GREATER 1)
+    message(FATAL_ERROR "pdfinfo no da las páginas del PDF: ${info}")
+endif()
+foreach(i RANGE 1 ${paginas})
+    string(FIND "${texto}" "Página ${i} de ${paginas}" pos)
+    if(pos EQUAL -1)
+        message(FATAL_ERROR "Falta el pie «Página ${i} de ${paginas}»")
+    endif()
+endforeach()
 string(REGEX REPLACE "[ \n]+" " " texto "${texto}")
 foreach(trozo "Memoria de cálculo" "Nave de pruebas" "8.622" "1.188" "89.28" "Dominio"
         "armadura mínima de compresión de vigas" "art. 42.3.5" "72.03" "540.0" "art. 44.2.3.1"

@@ -1,18 +1,22 @@
 // Vista previa de la memoria: el documento de la línea, guardar en HTML y PDF (con el error que
 // nombra la ruta) y copiar como texto enriquecido.
 
-#include "report/DocumentoInforme.h"
-#include "report/TextosSvg.h"
 #include "report/VentanaMemoria.h"
+#include "report/DocumentoInforme.h"
+#include "report/MaquetaInforme.h"
+#include "report/TextosSvg.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -22,39 +26,108 @@
 
 using namespace velmora;
 
+Q_DECLARE_METATYPE(std::vector<Tramo>)
+Q_DECLARE_METATYPE(std::vector<double>)
+
 class PruebaVentanaMemoria : public QObject {
     Q_OBJECT
 private slots:
-    // Ningún paso (fila de una tabla) queda partido entre dos páginas, sea cual sea su alto.
-    void NingunPasoPartidoEntrePaginas() {
+    // Los cortes de una tira: cada página llena hasta su alto sin partir un tramo; un tramo más
+    // alto que una página se parte donde cae, y un corte que dejaría la página casi vacía (menos
+    // de un quinto) se hace en el alto de la página.
+    void CortesDeUnaTira_data() {
+        QTest::addColumn<std::vector<Tramo>>("tramos");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("alto");
+        QTest::addColumn<std::vector<double>>("esperados");
+        using T = std::vector<Tramo>;
+        using C = std::vector<double>;
+        QTest::newRow("líneas iguales") << T{{0, 10},  {10, 20}, {20, 30}, {30, 40}, {40, 50},
+                                             {50, 60}, {60, 70}, {70, 80}, {80, 90}, {90, 100}}
+                                        << 100.0 << 35.0 << C{0, 30, 60, 90, 100};
+        QTest::newRow("fila que no cabe pasa entera")
+            << T{{0, 10}, {10, 20}, {20, 25}, {25, 45}, {45, 55}, {55, 70}} << 70.0 << 35.0
+            << C{0, 25, 55, 70};
+        QTest::newRow("título con su primera línea")
+            << T{{0, 10}, {10, 20}, {20, 30}, {30, 40}, {30, 50}, {40, 50}, {50, 60}} << 60.0
+            << 45.0 << C{0, 30, 60};
+        QTest::newRow("tramo más alto que la página")
+            << T{{0, 100}} << 100.0 << 40.0 << C{0, 40, 80, 100};
+        QTest::newRow("página casi vacía") << T{{0, 5}, {5, 50}} << 50.0 << 40.0 << C{0, 40, 50};
+        QTest::newRow("cabe en una página") << T{{0, 10}, {10, 40}} << 40.0 << 40.0 << C{0, 40};
+    }
+    void CortesDeUnaTira() {
+        QFETCH(std::vector<Tramo>, tramos);
+        QFETCH(double, total);
+        QFETCH(double, alto);
+        QFETCH(std::vector<double>, esperados);
+        QCOMPARE(CortesDePagina(tramos, total, alto), esperados);
+    }
+
+    // En la memoria compuesta ningún paso (fila de una tabla) ni dibujo queda partido entre dos
+    // páginas, sea cual sea su alto, y ninguna página pasa de su alto.
+    void NingunPasoNiDibujoPartidoEntrePaginas() {
         VentanaMemoria v(
             QStringLiteral(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
         QTextDocument doc;
         CargarInforme(doc, v.Html());
-        doc.setTextWidth(480);
+        const QImage lienzo(8, 8, QImage::Format_RGB32);
+        const MaquetaInforme maqueta(doc, lienzo, 480);
+        QVERIFY(maqueta.Filas().size() > 30);
+        QVERIFY(!maqueta.Dibujos().empty());
+        std::vector<Tramo> enteros = maqueta.Filas();
+        for (const QRectF& d : maqueta.Dibujos())
+            enteros.push_back({d.top(), d.bottom()});
         for (double alto : {260.0, 333.0, 500.0, 707.0}) {
-            const std::vector<double> cortes = CortesDePagina(doc, alto);
+            const std::vector<double> cortes = maqueta.Cortes(alto);
             QVERIFY(cortes.size() > 2);
+            QCOMPARE(cortes.back(), maqueta.Alto());
             for (std::size_t i = 1; i < cortes.size(); ++i)
                 QVERIFY(cortes[i] > cortes[i - 1] && cortes[i] - cortes[i - 1] <= alto + 1e-6);
-            for (QTextFrame* marco : doc.rootFrame()->childFrames()) {
-                auto* tabla = qobject_cast<QTextTable*>(marco);
-                for (int f = 0; tabla && f < tabla->rows(); ++f) {
-                    const auto celda = tabla->cellAt(f, 0);
-                    const double arriba = doc.documentLayout()
-                                              ->blockBoundingRect(doc.findBlock(celda.firstPosition()))
-                                              .top();
-                    const double abajo = doc.documentLayout()
-                                             ->blockBoundingRect(doc.findBlock(celda.lastPosition()))
-                                             .bottom();
-                    for (double c : cortes)
-                        QVERIFY2(!(c > arriba + 0.5 && c < abajo - 0.5),
-                                 qPrintable(QStringLiteral("corte en %1 dentro de la fila %2–%3 "
-                                                           "(alto %4)")
-                                                .arg(c).arg(arriba).arg(abajo).arg(alto)));
-                }
-            }
+            for (const Tramo& t : enteros)
+                for (double c : cortes)
+                    QVERIFY2(t.abajo - t.arriba > alto ||
+                                 !(c > t.arriba + 0.5 && c < t.abajo - 0.5),
+                             qPrintable(QStringLiteral("corte en %1 dentro de %2–%3 (alto %4)")
+                                            .arg(c)
+                                            .arg(t.arriba)
+                                            .arg(t.abajo)
+                                            .arg(alto)));
         }
+    }
+
+    // Un texto sin blancos más ancho que la página (un nombre de proyecto muy largo, suelto o en
+    // una tabla) se parte entre dos letras: nada se pinta fuera de la caja de texto.
+    void NadaSeSaleDeLaCaja_data() {
+        QTest::addColumn<QString>("html");
+        const QString largo = QString(QLatin1Char('W')).repeated(160);
+        QTest::newRow("párrafo") << QStringLiteral("<p>Proyecto %1 fin</p>").arg(largo);
+        QTest::newRow("tabla") << QStringLiteral("<table><tr><td><b>Proyecto</b></td><td>%1</td>"
+                                                 "</tr></table>")
+                                      .arg(largo);
+        QTest::newRow("subíndices") << QStringLiteral("<p>A<sub>%1</sub></p>").arg(largo);
+    }
+    void NadaSeSaleDeLaCaja() {
+        QFETCH(QString, html);
+        QTextDocument doc;
+        CargarInforme(doc, html);
+        constexpr int Caja = 300;
+        QImage lienzo(Caja + 200, 400, QImage::Format_RGB32);
+        lienzo.fill(Qt::white);
+        const MaquetaInforme maqueta(doc, lienzo, Caja);
+        QVERIFY2(maqueta.Alto() > 3 * QFontMetricsF(doc.defaultFont(), &lienzo).height(),
+                 "el texto largo debe ocupar varias líneas");
+        QPainter pintor(&lienzo);
+        maqueta.Pintar(pintor, 0, maqueta.Alto());
+        pintor.end();
+        int tinta = 0;
+        for (int y = 0; y < lienzo.height(); ++y)
+            for (int x = 0; x < lienzo.width(); ++x)
+                if (lienzo.pixel(x, y) != qRgb(255, 255, 255)) {
+                    QVERIFY2(x <= Caja, qPrintable(QStringLiteral("tinta en x = %1").arg(x)));
+                    ++tinta;
+                }
+        QVERIFY(tinta > 100);
     }
 
     // Los textos de los dibujos se sacan del SVG para pintarlos como texto, con su posición,
@@ -88,13 +161,16 @@ private slots:
         QCOMPARE(b.trozos[0].texto, QStringLiteral("N & M δ"));
         QCOMPARE(b.trozos[0].tamano, 14.0);
         const QString resto = QString::fromUtf8(s.svg);
-        QVERIFY2(!resto.contains(QStringLiteral("0.30 m")) && !resto.contains(QStringLiteral("N &amp;")),
+        QVERIFY2(!resto.contains(QStringLiteral("0.30 m")) &&
+                     !resto.contains(QStringLiteral("N &amp;")),
                  qPrintable(resto));
-        QVERIFY2(resto.contains(QStringLiteral("girado")) && resto.contains(QStringLiteral("<line")),
+        QVERIFY2(resto.contains(QStringLiteral("girado")) &&
+                     resto.contains(QStringLiteral("<line")),
                  qPrintable(resto));
         // Con transformaciones, las posiciones no son las del texto: todo se queda en el SVG.
         QString girado = svg;
-        girado.replace(QStringLiteral("<line"), QStringLiteral(R"x(<g transform="rotate(90)"/><line)x"));
+        girado.replace(QStringLiteral("<line"),
+                       QStringLiteral(R"x(<g transform="rotate(90)"/><line)x"));
         QVERIFY(SepararTextos(girado).textos.empty());
     }
 
@@ -102,8 +178,8 @@ private slots:
     // una columna y el principio de la siguiente queda un hueco («Diámetro de la armadura de
     // compresión (mm)» y su «10» se juntaban).
     void LasColumnasDeLasTablasNoSeJuntan() {
-        VentanaMemoria v(QStringLiteral(
-            R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
+        VentanaMemoria v(
+            QStringLiteral(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
         QTextDocument doc;
         CargarInforme(doc, v.Html());
         doc.setTextWidth(800);
@@ -117,7 +193,8 @@ private slots:
                     const QTextBlock valor = doc.findBlock(tabla->cellAt(f, c + 1).firstPosition());
                     double derecha = 0;
                     for (int l = 0; l < nombre.layout()->lineCount(); ++l)
-                        derecha = std::max(derecha, nombre.layout()->lineAt(l).naturalTextRect().right());
+                        derecha =
+                            std::max(derecha, nombre.layout()->lineAt(l).naturalTextRect().right());
                     derecha += capa->blockBoundingRect(nombre).left();
                     const double hueco = capa->blockBoundingRect(valor).left() - derecha;
                     QVERIFY2(hueco >= 8, qPrintable(QStringLiteral("«%1» / «%2»: %3")

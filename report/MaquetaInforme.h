@@ -1,0 +1,99 @@
+#pragma once
+// La memoria compuesta para imprimirla: las líneas de texto, las filas de las tablas y los dibujos
+// de un QTextDocument ya cargado, colocados en una tira continua del ancho de la página. Lee del
+// documento el texto con sus formatos (los que dio la hoja de estilos) y lo coloca aquí: cada
+// trozo de texto con su formato se da forma una sola vez y se reutiliza donde se repite, y las
+// tablas se componen una vez. Qt, en cambio, compone cada celda dos veces y vuelve a dar forma a
+// cada línea; en una memoria de cientos de cálculos eso era la mayor parte del tiempo.
+
+#include <QColor>
+#include <QGlyphRun>
+#include <QPointF>
+#include <QRectF>
+#include <QTextCharFormat>
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QPaintDevice;
+class QPainter;
+class QTextBlock;
+class QTextDocument;
+class QTextTable;
+
+namespace velmora {
+
+// Tramo vertical de la tira que no se puede partir entre dos páginas.
+struct Tramo {
+    double arriba, abajo;
+};
+
+// Cortes de página de una tira de alto `total` (desde 0 hasta `total`): cada página llena hasta
+// `alto` sin partir ningún tramo; un tramo más alto que una página se parte donde caiga.
+[[nodiscard]] std::vector<double> CortesDePagina(std::vector<Tramo> tramos, double total,
+                                                 double alto);
+
+class MaquetaInforme {
+public:
+    // Compone `doc` para `dispositivo` en una tira de `ancho` puntos del dispositivo. El documento
+    // debe seguir vivo mientras se pinta (sus dibujos se pintan con su manejador).
+    MaquetaInforme(QTextDocument& doc, const QPaintDevice& dispositivo, double ancho);
+    ~MaquetaInforme();
+    MaquetaInforme(const MaquetaInforme&) = delete;
+    MaquetaInforme& operator=(const MaquetaInforme&) = delete;
+
+    double Alto() const { return alto_; }
+    // Lo que no se parte: cada línea de texto (con sus dibujos), cada fila de una tabla (un paso
+    // de la memoria con su descripción, su fórmula y su artículo) y cada título con lo que le
+    // sigue.
+    const std::vector<Tramo>& Tramos() const { return tramos_; }
+    // Las filas de las tablas, en orden.
+    const std::vector<Tramo>& Filas() const { return filas_; }
+    // Las cajas de los dibujos, en orden.
+    const std::vector<QRectF>& Dibujos() const { return dibujos_; }
+    // Los cortes de página para páginas de `alto`.
+    std::vector<double> Cortes(double alto) const { return CortesDePagina(tramos_, alto_, alto); }
+
+    // Pinta lo que hay entre `arriba` y `abajo` de la tira, con `arriba` en el 0 del pintor.
+    void Pintar(QPainter& pintor, double arriba, double abajo) const;
+
+private:
+    enum class Clase;
+    struct Elemento;
+    struct Formato;
+    struct Pieza;
+    struct Trazo;
+    struct Linea;
+    struct Parrafo;
+    struct Celda;
+
+    const Formato& FormatoDe(const QTextCharFormat& formato, int indice);
+    const Pieza& PiezaDe(int formato, const QString& texto);
+    Parrafo LeerParrafo(const QTextBlock& bloque);
+    std::vector<Linea> Romper(const Parrafo& p, double ancho) const;
+    void PartirLargos(Parrafo& p, double ancho);
+    void ColocarParrafo(Parrafo& p, double x, double ancho, double& y, double& margen, bool tramos);
+    void ColocarLineas(const Parrafo& p, const std::vector<Linea>& lineas, double x, double ancho,
+                       double& y, bool tramos);
+    std::vector<Celda> LeerCeldas(QTextTable& tabla);
+    void ColocarTabla(QTextTable& tabla, double x, double ancho, double& y);
+    std::vector<double> AnchosDeColumnas(QTextTable& tabla, const std::vector<Celda>& celdas,
+                                         double ancho) const;
+    void TramoDeLinea(double arriba, double abajo);
+
+    QTextDocument& doc_;
+    const QPaintDevice& dispositivo_;
+    double escala_; // puntos del dispositivo por px de la hoja de estilos (96 ppp)
+    std::unordered_map<int, std::unique_ptr<Formato>> formatos_;
+    std::unordered_map<QString, std::unique_ptr<Pieza>> piezas_;
+    std::vector<Trazo> trazos_;
+    double mayorTrazo_ = 0;
+    std::vector<Tramo> tramos_;
+    std::vector<Tramo> filas_;
+    std::vector<QRectF> dibujos_;
+    double alto_ = 0;
+    double tituloPendiente_ = -1; // arriba de un título que espera su primera línea
+};
+
+} // namespace velmora
