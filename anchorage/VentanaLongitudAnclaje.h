@@ -1,6 +1,7 @@
 #pragma once
 
 #include "anchorage/Anclaje.h"
+#include "common/ConArmaduras.h"
 
 #include <QDialog>
 #include <functional>
@@ -17,7 +18,7 @@ class TVentanaArea;
 
 // Datos de las longitudes de anclaje: acero, hormigón, tipo de anclaje, armaduras de las
 // posiciones I y II (del selector de área) y, si se reduce, la armadura estricta.
-class TVentanaLongitudAnclaje : public QDialog {
+class TVentanaLongitudAnclaje : public QDialog, public ConArmaduras {
     Q_OBJECT
 public:
     TVentanaLongitudAnclaje(EstadoDiseno& estado, TVentanaArea& selector,
@@ -47,7 +48,7 @@ public:
     EntradaAnclaje Entrada() const;
     // Como aceptar en el selector la ranura `ranura` (1: posición I, 2: posición II) (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
-    void FijarArmadura(int ranura, bool definida);
+    void FijarArmadura(int ranura, bool definida) override;
 
 signals:
     // «Longitud anclaje» calculó las longitudes: se muestran en la ventana de resultados.

@@ -1,18 +1,14 @@
 #include "app/LineasVentanas.h"
 
-#include "anchorage/VentanaLongitudAnclaje.h"
 #include "app/Aplicacion.h"
 #include "app/VentanaPrincipal.h"
 #include "common/Campos.h"
+#include "common/ConArmaduras.h"
 #include "common/GrupoOpciones.h"
-#include "cracking/VentanaFisuracion.h"
-#include "deflection/VentanaFlechas.h"
 #include "design/ParametrosGenerales.h"
 #include "design/Ranuras.h"
 #include "documento/Catalogo.h"
 #include "documento/Proyecto.h"
-#include "section/VentanaMomento.h"
-#include "shear/VentanaTransversal1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,15 +21,6 @@
 namespace velmora {
 
 namespace {
-
-// Ventanas de resultados: su línea es la de su ventana de datos.
-const std::map<QString, QString> DatosDeResultados = {
-    {QStringLiteral("VentanaResultadosTrans1"), QStringLiteral("VentanaTransversal1")},
-    {QStringLiteral("VentanaResultadosFlecha"), QStringLiteral("VentanaFlechas")},
-    {QStringLiteral("VentanaAnclaje"), QStringLiteral("VentanaLongitudAnclaje")},
-    {QStringLiteral("VentanaResultadosDeformacion"), QStringLiteral("VentanaDeformacion")},
-    {QStringLiteral("VentanaResultadosRetraccion"), QStringLiteral("VentanaRetraccion")},
-};
 
 // Las ranuras que aceptan los botones de armadura de las ventanas del cálculo `calculo`.
 std::span<const RanuraCatalogo> RanurasDe(const std::string& calculo) {
@@ -51,16 +38,8 @@ QWidget* Control(Aplicacion& app, const ControlLeido& c) {
 }
 
 void FijarArmadura(Aplicacion& app, const RanuraCatalogo& r, bool definida) {
-    if (r.ventana == "VentanaTransversal1")
-        app.VentanaTransversal1->FijarArmadura(r.ranura, definida);
-    else if (r.ventana == "VentanaFlechas")
-        app.VentanaFlechas->FijarArmadura(r.ranura, definida);
-    else if (r.ventana == "VentanaLongitudAnclaje")
-        app.VentanaLongitudAnclaje->FijarArmadura(r.ranura, definida);
-    else if (r.ventana == "VentanaMomento")
-        app.VentanaMomento->FijarArmadura(r.ranura, definida);
-    else if (r.ventana == "VentanaFisuracion")
-        app.VentanaFisuracion->FijarArmadura(r.ranura, definida);
+    if (auto* ventana = dynamic_cast<ConArmaduras*>(Ventana(app, std::string(r.ventana))))
+        ventana->FijarArmadura(r.ranura, definida);
 }
 
 // Valor de un control en la línea, según su clase; nada si el control no es de esa clase.
@@ -174,25 +153,13 @@ const std::vector<ControlLeido>& ControlesDeEntrada(const Aplicacion& app,
 } // namespace
 
 const std::vector<EntradaProyecto>& EntradasProyecto() {
-    static const std::vector<EntradaProyecto> entradas = {
-        {"parametros", QStringLiteral("ParametrosGenerales")},
-        {"seccion", QStringLiteral("DatosSeccion")},
-        {"seccion", QStringLiteral("DatosSeccionT")},
-        {"momento", QStringLiteral("VentanaMomento")},
-        {"cortante", QStringLiteral("VentanaTransversal1")},
-        {"pilar", QStringLiteral("VentanaTransversal2")},
-        {"flechas", QStringLiteral("VentanaFlechas")},
-        {"anclaje", QStringLiteral("VentanaLongitudAnclaje")},
-        {"fisuracion", QStringLiteral("VentanaFisuracion")},
-        {"fluencia", QStringLiteral("VentanaDeformacion")},
-        {"retraccion", QStringLiteral("VentanaRetraccion")},
-        {"fluencia_ce", QStringLiteral("VentanaFluenciaCE")},
-        {"retraccion_ce", QStringLiteral("VentanaRetraccionCE")},
-        {"acero", QStringLiteral("DiagramaCalculo")},
-        {"parabola", QStringLiteral("VentanaParabola")},
-        {"conversion", QStringLiteral("VentanaConversion")},
-        {"area", QStringLiteral("VentanaArea")},
-    };
+    static const std::vector<EntradaProyecto> entradas = [] {
+        std::vector<EntradaProyecto> lista;
+        for (const EntradaCatalogo* e : CatalogoEnOrden())
+            for (const std::string_view ventana : e->ventanasDatos)
+                lista.push_back({e->nombre, Q(std::string(ventana))});
+        return lista;
+    }();
     return entradas;
 }
 
@@ -223,13 +190,24 @@ Json LineaDeEntrada(Aplicacion& app, const EntradaProyecto& entrada) {
 }
 
 std::optional<Json> LineaDeVentana(Aplicacion& app, const QString& ventana) {
-    QString datos = DatosDeResultados.contains(ventana) ? DatosDeResultados.at(ventana) : ventana;
-    if (datos == QLatin1String("VentanaResultados"))
-        datos = app.Estado.SeccionRectangular ? QStringLiteral("DatosSeccion")
-                                              : QStringLiteral("DatosSeccionT");
-    for (const EntradaProyecto& e : EntradasProyecto())
-        if (e.ventana == datos)
-            return LineaDeEntrada(app, e);
+    const std::string nombre = S(ventana);
+    const auto es = [&](const std::vector<std::string_view>& ventanas) {
+        return std::find(ventanas.begin(), ventanas.end(), nombre) != ventanas.end();
+    };
+    for (const EntradaCatalogo* e : CatalogoEnOrden()) {
+        if (e->ventanasDatos.empty())
+            continue;
+        std::string_view datos;
+        if (es(e->ventanasDatos))
+            datos = nombre;
+        else if (es(e->ventanasResultados)) // de la sección, la forma calculada la última vez
+            datos = e->ventanasDatos.size() > 1 && !app.Estado.SeccionRectangular
+                        ? e->ventanasDatos[1]
+                        : e->ventanasDatos[0];
+        else
+            continue;
+        return LineaDeEntrada(app, {e->nombre, Q(std::string(datos))});
+    }
     return std::nullopt;
 }
 

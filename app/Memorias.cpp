@@ -6,6 +6,7 @@
 #include "app/VentanaPrincipal.h"
 #include "common/Avisar.h"
 #include "common/Campos.h"
+#include "documento/Catalogo.h"
 #include "report/VentanaMemoria.h"
 
 #include <QBoxLayout>
@@ -14,16 +15,6 @@
 namespace velmora {
 
 namespace {
-
-// Las ventanas con botón «Memoria»: las de resultados y las que muestran sus propios
-// resultados. El botón va a la izquierda de su OK.
-constexpr const char* ConMemoria[] = {
-    "VentanaResultados",        "VentanaMomento",          "VentanaResultadosTrans1",
-    "VentanaTransversal2",      "VentanaResultadosFlecha", "VentanaAnclaje",
-    "VentanaResultadosDeformacion", "VentanaResultadosRetraccion", "DiagramaCalculo",
-    "VentanaParabola",          "VentanaFisuracion",       "VentanaFluenciaCE",
-    "VentanaRetraccionCE",
-};
 
 QPushButton* PonerBoton(QWidget* ventana) {
     auto* b = new QPushButton(QStringLiteral("Memoria"), ventana);
@@ -61,15 +52,18 @@ void AbrirMemoria(Aplicacion& app, QWidget* ventana) {
 
 } // namespace
 
+// Las ventanas que muestran los resultados de un cálculo del catálogo llevan el botón «Memoria»,
+// a la izquierda de su OK.
 void ConectarMemorias(Aplicacion& app) {
-    for (const char* nombre : ConMemoria) {
-        auto* ventana = app.VentanaPrincipal->findChild<QWidget*>(QString::fromLatin1(nombre),
-                                                                  Qt::FindDirectChildrenOnly);
-        if (!ventana)
-            continue;
-        QObject::connect(PonerBoton(ventana), &QPushButton::clicked, ventana,
-                         [&app, ventana] { AbrirMemoria(app, ventana); });
-    }
+    for (const EntradaCatalogo* e : CatalogoEnOrden())
+        for (const std::string_view nombre : e->ventanasResultados) {
+            auto* ventana = app.VentanaPrincipal->findChild<QWidget*>(
+                Q(std::string(nombre)), Qt::FindDirectChildrenOnly);
+            if (!ventana)
+                continue;
+            QObject::connect(PonerBoton(ventana), &QPushButton::clicked, ventana,
+                             [&app, ventana] { AbrirMemoria(app, ventana); });
+        }
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 // barras (Código Estructural, Anejo 19, 7.2 y 7.3) y sus resultados en la misma ventana, con el
 // dibujo de la sección fisurada y su diagrama de tensiones.
 
+#include "common/ConArmaduras.h"
 #include "cracking/Fisuracion.h"
 
 #include <QDialog>
@@ -17,7 +18,7 @@ namespace velmora {
 
 class TVentanaArea;
 
-class TVentanaFisuracion : public QDialog {
+class TVentanaFisuracion : public QDialog, public ConArmaduras {
     Q_OBJECT
 public:
     // `area` es el selector de barras (ranuras 1 y 2); puede ser nulo en una prueba.
@@ -35,7 +36,7 @@ public:
     [[nodiscard]] const std::optional<ResultadoFisuracion>& Resultado() const { return resultado_; }
 
     // Como aceptar en el selector la ranura 1 o 2 (definida) o como al arrancar (no definida).
-    void FijarArmadura(int ranura, bool definida);
+    void FijarArmadura(int ranura, bool definida) override;
 
 protected:
     void showEvent(QShowEvent* evento) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ConArmaduras.h"
 #include "deflection/Flechas.h"
 
 #include <QDialog>
@@ -17,7 +18,7 @@ class TVentanaArea;
 // Datos de la pieza para las flechas de una viga (EHE-98, art. 50.2.2): «Calcular» avisa con
 // `calculado`, que abre la inercia equivalente, el módulo del hormigón y el factor de flecha
 // diferida.
-class TVentanaFlechas : public QDialog {
+class TVentanaFlechas : public QDialog, public ConArmaduras {
     Q_OBJECT
 public:
     TVentanaFlechas(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent = nullptr);
@@ -28,7 +29,7 @@ public:
     double AreaA2() const { return AreaA2_; }
     // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
-    void FijarArmadura(int ranura, bool definida);
+    void FijarArmadura(int ranura, bool definida) override;
 
 signals:
     void calculado(const velmora::CalculoFlecha& calculo);

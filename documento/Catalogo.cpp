@@ -27,27 +27,34 @@ EntradaCatalogo CatalogoSeccion();
 
 namespace {
 
-// Todos los cálculos del programa, en el orden de la ayuda.
+// Todos los cálculos del programa, en el orden de las líneas de un proyecto (la ayuda los lista
+// por nombre).
 std::vector<EntradaCatalogo> Entradas() {
-    return {CatalogoAcero(),        CatalogoAnclaje(),  CatalogoArea(),
-            CatalogoConversion(),   CatalogoCortante(), CatalogoFisuracion(),
-            CatalogoFlechas(),      CatalogoFluencia(), CatalogoFluenciaCE(),
-            CatalogoInteraccion(),  CatalogoMomento(),  CatalogoParabola(),
-            CatalogoParametros(),   CatalogoPilar(),    CatalogoRetraccion(),
-            CatalogoRetraccionCE(), CatalogoSeccion()};
+    return {CatalogoParametros(),  CatalogoSeccion(),    CatalogoMomento(),
+            CatalogoCortante(),    CatalogoPilar(),      CatalogoFlechas(),
+            CatalogoAnclaje(),     CatalogoFisuracion(), CatalogoFluencia(),
+            CatalogoRetraccion(),  CatalogoFluenciaCE(), CatalogoRetraccionCE(),
+            CatalogoAcero(),       CatalogoParabola(),   CatalogoConversion(),
+            CatalogoArea(),        CatalogoInteraccion()};
 }
 
-bool Anadir(std::map<std::string, EntradaCatalogo, std::less<>>& tabla, EntradaCatalogo entrada) {
-    if (entrada.funcion == nullptr || tabla.contains(entrada.nombre))
+struct Tablas {
+    std::map<std::string, EntradaCatalogo, std::less<>> porNombre;
+    std::vector<const EntradaCatalogo*> enOrden;
+};
+
+bool Anadir(Tablas& tablas, EntradaCatalogo entrada) {
+    if (entrada.funcion == nullptr || tablas.porNombre.contains(entrada.nombre))
         return false;
     auto clave = entrada.nombre;
-    tabla.emplace(std::move(clave), std::move(entrada));
+    const auto [it, _] = tablas.porNombre.emplace(std::move(clave), std::move(entrada));
+    tablas.enOrden.push_back(&it->second); // los nodos de un map no se mueven
     return true;
 }
 
-std::map<std::string, EntradaCatalogo, std::less<>>& Tabla() {
-    static std::map<std::string, EntradaCatalogo, std::less<>> tabla = [] {
-        std::map<std::string, EntradaCatalogo, std::less<>> t;
+Tablas& Tabla() {
+    static Tablas tablas = [] {
+        Tablas t;
         for (auto& entrada : Entradas()) {
             const std::string nombre = entrada.nombre;
             if (!Anadir(t, std::move(entrada))) {
@@ -60,13 +67,17 @@ std::map<std::string, EntradaCatalogo, std::less<>>& Tabla() {
         }
         return t;
     }();
-    return tabla;
+    return tablas;
 }
 
 } // namespace
 
 const std::map<std::string, EntradaCatalogo, std::less<>>& Catalogo() {
-    return Tabla();
+    return Tabla().porNombre;
+}
+
+const std::vector<const EntradaCatalogo*>& CatalogoEnOrden() {
+    return Tabla().enOrden;
 }
 
 std::string NombresCatalogo() {
@@ -74,6 +85,21 @@ std::string NombresCatalogo() {
     for (const auto& [nombre, _] : Catalogo())
         lista += (lista.empty() ? "" : ", ") + nombre;
     return lista;
+}
+
+std::vector<LecturaCatalogo> LecturasDe(const EntradaCatalogo& e) {
+    if (!e.lecturas.empty())
+        return e.lecturas;
+    std::vector<LecturaCatalogo> lecturas;
+    for (const VentanaCatalogo& v : e.ventanas) {
+        for (const Campo& c : v.campos)
+            lecturas.push_back(LeeTexto(v.ventana, c.control, c.defecto));
+        for (const Eleccion& k : v.elecciones)
+            lecturas.push_back(k.opciones.empty() ? LeeCasilla(v.ventana, k.control, false)
+                                                  : LeeIndice(v.ventana, k.control, 0,
+                                                              static_cast<int>(k.opciones.size())));
+    }
+    return lecturas;
 }
 
 bool AnadirAlCatalogo(EntradaCatalogo entrada) {

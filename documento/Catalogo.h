@@ -30,6 +30,7 @@
 //      cuándo los lee (documento/calculos/Ventanas.h tiene los de ParametrosGenerales). Sin
 //      `lecturas`, el proyecto toma los campos y las elecciones de `ventanas`.
 //
+//      Si tiene ventanas en el programa, `ventanasDatos` y `ventanasResultados` las nombran.
 //   2. En documento/Catalogo.cpp, la declaración de esa función y una línea en la lista.
 //   3. El fichero en target_sources(velmora_documento ...) de documento/CMakeLists.txt.
 
@@ -156,14 +157,29 @@ struct EntradaCatalogo {
     // Con "DatosSeccion" y "DatosSeccionT" a la vez, el cálculo se detiene antes de leer la
     // primera de las dos (una línea da una sola sección).
     bool unaSeccion = false;
+    // Sus ventanas en el programa: las de datos, desde las que se escribe su línea en un proyecto
+    // (la sección tiene dos, la rectangular y la en T), y las que muestran sus resultados, con el
+    // botón «Memoria»; la línea de una ventana de resultados es la de su ventana de datos (de la
+    // sección, la de la forma calculada la última vez).
+    std::vector<std::string_view> ventanasDatos = {};
+    std::vector<std::string_view> ventanasResultados = {};
 };
 
 // Todos los cálculos, por nombre (el orden de la ayuda). La primera llamada reúne la lista y
 // para el programa si dos entradas llevan el mismo nombre: una taparía a la otra sin aviso.
 const std::map<std::string, EntradaCatalogo, std::less<>>& Catalogo();
 
+// Todos los cálculos en el orden en que se declaran (el de las líneas de un proyecto), con los
+// añadidos con AnadirAlCatalogo al final.
+const std::vector<const EntradaCatalogo*>& CatalogoEnOrden();
+
 // Los nombres de los cálculos, separados por comas, para los mensajes de error.
 std::string NombresCatalogo();
+
+// Los controles que lee el cálculo de la entrada, en su orden de lectura: `lecturas` o, si no
+// declara ninguno, los campos (textos) y las elecciones (grupos desde la opción 0, casillas sin
+// marcar) de sus `ventanas`.
+[[nodiscard]] std::vector<LecturaCatalogo> LecturasDe(const EntradaCatalogo& e);
 
 // Añade una entrada a las del catálogo (un cálculo que sólo existe en una prueba, p. ej.).
 // Error, sin cambiar nada, si ya hay un cálculo con ese nombre o la entrada no tiene función.

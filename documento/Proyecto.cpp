@@ -88,20 +88,6 @@ Json Defecto(const LecturaCatalogo& l) {
     return l.valor;
 }
 
-// Las lecturas de una entrada que sólo describe sus ventanas: sus campos y sus elecciones.
-std::vector<LecturaCatalogo> LecturasDeVentanas(const EntradaCatalogo& e) {
-    std::vector<LecturaCatalogo> lecturas;
-    for (const VentanaCatalogo& v : e.ventanas) {
-        for (const Campo& c : v.campos)
-            lecturas.push_back(LeeTexto(v.ventana, c.control, c.defecto));
-        for (const Eleccion& k : v.elecciones)
-            lecturas.push_back(k.opciones.empty() ? LeeCasilla(v.ventana, k.control, false)
-                                                  : LeeIndice(v.ventana, k.control, 0,
-                                                              static_cast<int>(k.opciones.size())));
-    }
-    return lecturas;
-}
-
 // Si la línea `sonda` da el control de la lectura.
 bool Trae(const Json& sonda, const LecturaCatalogo& l) {
     if (l.ventana.empty())
@@ -195,8 +181,7 @@ std::vector<ControlLeido> ControlesDelCalculo(const std::string& calculo, const 
 
 std::vector<ControlLeido> ControlesSegunEntrada(const EntradaCatalogo& entrada, const Json& linea) {
     const std::string& calculo = entrada.nombre;
-    const std::vector<LecturaCatalogo> lecturas =
-        entrada.lecturas.empty() ? LecturasDeVentanas(entrada) : entrada.lecturas;
+    const std::vector<LecturaCatalogo> lecturas = LecturasDe(entrada);
     std::vector<ControlLeido> leidos;
     const auto sondear = [&](const Json& sonda) {
         LeerSegunCatalogo(entrada, lecturas, sonda, leidos);

@@ -2,6 +2,8 @@
 // Momento de agotamiento en flexión simple de la sección de la ventana de datos, con las
 // armaduras A1 (traccionada) y A2 (comprimida) elegidas como barras en el selector de área.
 
+#include "common/ConArmaduras.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -14,7 +16,7 @@ namespace velmora {
 struct EstadoDiseno;
 class TVentanaArea;
 
-class TVentanaMomento : public QDialog {
+class TVentanaMomento : public QDialog, public ConArmaduras {
     Q_OBJECT
 public:
     TVentanaMomento(EstadoDiseno& estado, TVentanaArea& area, QWidget* parent = nullptr);
@@ -38,7 +40,7 @@ public:
     double As2Dada() const { return As2Dada_; }
     // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
-    void FijarArmadura(int ranura, bool definida);
+    void FijarArmadura(int ranura, bool definida) override;
 
 protected:
     void showEvent(QShowEvent* evento) override;

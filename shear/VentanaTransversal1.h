@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ConArmaduras.h"
 #include "shear/ComparacionNormas.h"
 #include "shear/Cortante.h"
 
@@ -18,7 +19,7 @@ class TVentanaArea;
 // Datos de la armadura transversal de una viga (EHE-98, art. 44, o Código Estructural, Anejo 19,
 // 6.2, según la norma del estado de diseño). «Calcular» avisa con
 // `calculado`, que abre los resultados por zonas.
-class TVentanaTransversal1 : public QDialog {
+class TVentanaTransversal1 : public QDialog, public ConArmaduras {
     Q_OBJECT
 public:
     TVentanaTransversal1(EstadoDiseno& estado, TVentanaArea& selector, QWidget* parent = nullptr);
@@ -31,7 +32,7 @@ public:
     EntradaComparacionCortante EntradaComparacion() const;
     // Como aceptar en el selector la ranura `ranura` (definida) o como al arrancar, sin
     // armadura definida (no definida). Lo usan los proyectos al abrirse.
-    void FijarArmadura(int ranura, bool definida);
+    void FijarArmadura(int ranura, bool definida) override;
 
 signals:
     void calculado(const velmora::CalculoCortante& calculo);

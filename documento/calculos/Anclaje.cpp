@@ -128,7 +128,9 @@ EntradaCatalogo CatalogoAnclaje() {
             .ranuras = {{1, Datos, "AreaPosicionI", "Defina armadura"},
                         {2, Datos, "AreaPosicionII", "Defina armadura"}},
             .resultados = ResultadosDeAnclaje(),
-            .lecturas = LecturasAnclaje()};
+            .lecturas = LecturasAnclaje(),
+            .ventanasDatos = {"VentanaLongitudAnclaje"},
+            .ventanasResultados = {"VentanaAnclaje"}};
 }
 
 } // namespace velmora

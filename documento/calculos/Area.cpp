@@ -44,7 +44,8 @@ EntradaCatalogo CatalogoArea() {
             .funcion = &CalcularArea,
             .ventanas = {{"", std::span(&CampoRanura, 1)}},
             .resultados = ResultadosDeArea(),
-            .lecturas = LecturasArea()};
+            .lecturas = LecturasArea(),
+            .ventanasDatos = {"VentanaArea"}};
 }
 
 } // namespace velmora

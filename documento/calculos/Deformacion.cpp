@@ -153,7 +153,9 @@ EntradaCatalogo CatalogoFluencia() {
             .ventanas = {{Fluencia, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
                          {Fluencia, CamposFluencia, EleccionesFluencia}},
             .resultados = ResultadosDeFluencia(),
-            .lecturas = LecturasFluencia()};
+            .lecturas = LecturasFluencia(),
+            .ventanasDatos = {"VentanaDeformacion"},
+            .ventanasResultados = {"VentanaResultadosDeformacion"}};
 }
 
 namespace {
@@ -180,7 +182,9 @@ EntradaCatalogo CatalogoRetraccion() {
         .ventanas = {{Retraccion, std::span(&CampoEspesor, 1), {}, "EspesorFicticioConocido", 1},
                      {Retraccion, CamposRetraccion, EleccionesRetraccion}},
         .resultados = ResultadosDeRetraccion(),
-        .lecturas = LecturasRetraccion()};
+        .lecturas = LecturasRetraccion(),
+        .ventanasDatos = {"VentanaRetraccion"},
+        .ventanasResultados = {"VentanaResultadosRetraccion"}};
 }
 
 } // namespace velmora

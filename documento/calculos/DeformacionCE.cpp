@@ -185,7 +185,9 @@ EntradaCatalogo CatalogoFluenciaCE() {
         .volcarEstado = false,
         .ventanas = {{FluenciaCE, ce::CamposFluenciaCE, ce::EleccionesDiferidasCE}},
         .resultados = ResultadosDeFluenciaCE(),
-        .lecturas = LecturasFluenciaCE()};
+        .lecturas = LecturasFluenciaCE(),
+        .ventanasDatos = {"VentanaFluenciaCE"},
+        .ventanasResultados = {"VentanaFluenciaCE"}};
 }
 
 namespace {
@@ -219,7 +221,9 @@ EntradaCatalogo CatalogoRetraccionCE() {
         .volcarEstado = false,
         .ventanas = {{RetraccionCE, ce::CamposRetraccionCE, ce::EleccionesDiferidasCE}},
         .resultados = ResultadosDeRetraccionCE(),
-        .lecturas = LecturasRetraccionCE()};
+        .lecturas = LecturasRetraccionCE(),
+        .ventanasDatos = {"VentanaRetraccionCE"},
+        .ventanasResultados = {"VentanaRetraccionCE"}};
 }
 
 } // namespace velmora

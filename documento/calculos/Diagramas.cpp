@@ -203,7 +203,9 @@ EntradaCatalogo CatalogoAcero() {
                          {Acero, std::span(&CampoDeformacionAcero, 1), EleccionesDiagramaAcero},
                          {Acero, CamposRamaInclinada, std::span(&EleccionRamaSuperior, 1)}},
             .resultados = ResultadosDeAcero(),
-            .lecturas = LecturasAcero()};
+            .lecturas = LecturasAcero(),
+            .ventanasDatos = {"DiagramaCalculo"},
+            .ventanasResultados = {"DiagramaCalculo"}};
 }
 
 namespace {
@@ -233,7 +235,9 @@ EntradaCatalogo CatalogoParabola() {
                          {Parabola, std::span(&CampoAnchoAla, 1), {}, "GrupoTipoSeccion", 1},
                          {Parabola, CamposParabola, EleccionesParabola}},
             .resultados = ResultadosDeParabola(),
-            .lecturas = LecturasParabola()};
+            .lecturas = LecturasParabola(),
+            .ventanasDatos = {"VentanaParabola"},
+            .ventanasResultados = {"VentanaParabola"}};
 }
 
 namespace {
@@ -259,7 +263,8 @@ EntradaCatalogo CatalogoConversion() {
             .volcarEstado = false,
             .ventanas = {{Conversion, std::span(&CampoValorOrigen, 1), EleccionesConversion}},
             .resultados = ResultadosDeConversion(),
-            .lecturas = LecturasConversion()};
+            .lecturas = LecturasConversion(),
+            .ventanasDatos = {"VentanaConversion"}};
 }
 
 } // namespace velmora

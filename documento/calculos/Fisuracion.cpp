@@ -117,7 +117,9 @@ EntradaCatalogo CatalogoFisuracion() {
             .ranuras = {{1, Ventana, "BotonA1", "Defina armadura"},
                         {2, Ventana, "BotonA2", "Defina armadura"}},
             .resultados = ResultadosDeFisuracion(),
-            .lecturas = LecturasFisuracion()};
+            .lecturas = LecturasFisuracion(),
+            .ventanasDatos = {"VentanaFisuracion"},
+            .ventanasResultados = {"VentanaFisuracion"}};
 }
 
 } // namespace velmora

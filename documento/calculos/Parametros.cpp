@@ -65,7 +65,8 @@ EntradaCatalogo CatalogoParametros() {
             .funcion = &CalcularParametros,
             .ventanas = {VentanaParametros()},
             .resultados = ResultadosDeParametros(),
-            .lecturas = LecturasParametros()};
+            .lecturas = LecturasParametros(),
+            .ventanasDatos = {"ParametrosGenerales"}};
 }
 
 } // namespace velmora

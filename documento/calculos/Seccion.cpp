@@ -262,7 +262,9 @@ EntradaCatalogo CatalogoSeccion() {
             .lecturas =
                 LecturasDatosSeccion(true, {LeeTexto(Resultados, "DiametroTraccion", "10"),
                                             LeeTexto(Resultados, "DiametroCompresion", "10")}),
-            .unaSeccion = true};
+            .unaSeccion = true,
+            .ventanasDatos = {"DatosSeccion", "DatosSeccionT"},
+            .ventanasResultados = {"VentanaResultados"}};
 }
 
 EntradaCatalogo CatalogoMomento() {
@@ -277,7 +279,9 @@ EntradaCatalogo CatalogoMomento() {
             .lecturas =
                 LecturasDatosSeccion(false, {LeeCasilla("VentanaMomento", "Traccionada", true),
                                              LeeCasilla("VentanaMomento", "Comprimida", true)}),
-            .unaSeccion = true};
+            .unaSeccion = true,
+            .ventanasDatos = {"VentanaMomento"},
+            .ventanasResultados = {"VentanaMomento"}};
 }
 
 } // namespace velmora

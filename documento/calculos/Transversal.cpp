@@ -290,7 +290,9 @@ EntradaCatalogo CatalogoCortante() {
                          {"VentanaResultadosTrans1", CamposZonas}},
             .ranuras = {{0, "VentanaTransversal1", "ValorArea", "Defina armadura"}},
             .resultados = ResultadosDeCortante(),
-            .lecturas = LecturasCortante()};
+            .lecturas = LecturasCortante(),
+            .ventanasDatos = {"VentanaTransversal1"},
+            .ventanasResultados = {"VentanaResultadosTrans1"}};
 }
 
 namespace {
@@ -314,7 +316,9 @@ EntradaCatalogo CatalogoPilar() {
             .funcion = &CalcularPilarLinea,
             .ventanas = {VentanaParametros(), {"VentanaTransversal2", CamposCercos}},
             .resultados = ResultadosDePilar(),
-            .lecturas = LecturasPilar()};
+            .lecturas = LecturasPilar(),
+            .ventanasDatos = {"VentanaTransversal2"},
+            .ventanasResultados = {"VentanaTransversal2"}};
 }
 
 namespace {
@@ -351,7 +355,9 @@ EntradaCatalogo CatalogoFlechas() {
             .ranuras = {{1, "VentanaFlechas", "ValorA1", "Armadura A1"},
                         {2, "VentanaFlechas", "ValorA2", "Armadura A2"}},
             .resultados = ResultadosDeFlechas(),
-            .lecturas = LecturasFlechas()};
+            .lecturas = LecturasFlechas(),
+            .ventanasDatos = {"VentanaFlechas"},
+            .ventanasResultados = {"VentanaResultadosFlecha"}};
 }
 
 } // namespace velmora
