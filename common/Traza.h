@@ -6,6 +6,7 @@
 // ningún texto. Los temas que aún no lo hacen la rehacen en una función aparte, con las mismas
 // funciones y los mismos datos, cuando se pide una memoria.
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,11 @@ struct Traza {
         Calculo(Paso{Paso::Tipo::Calculo, std::move(simbolo), std::move(descripcion),
                      std::move(articulo), std::move(formula), std::move(sustitucion), escala, valor,
                      std::move(unidad), decimales});
+    }
+    // Los pasos de `otra` a continuación: una parte del cálculo que sólo cuenta si dio resultado.
+    void Anadir(Traza otra) {
+        pasos.insert(pasos.end(), std::make_move_iterator(otra.pasos.begin()),
+                     std::make_move_iterator(otra.pasos.end()));
     }
     void Nota(std::string descripcion, std::string articulo = {}) {
         Paso p;

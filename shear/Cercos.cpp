@@ -2,12 +2,14 @@
 
 #include "common/Descripcion.h"
 #include "common/Numeros.h"
+#include "norma/PasosNorma.h"
 #include "norma/SegunNorma.h"
 #include "shear/ComunCortante.h"
 #include "shear/Cortante.h"
 #include "shear/ce/Ecuaciones.h"
 
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
@@ -49,6 +51,9 @@ double DiametroCercoPilar(double sT, double phiMinLong, double phiMaxLong) {
 
 namespace {
 
+using pasos::A;
+using pasos::N;
+
 // Diámetro comercial del cerco y su rótulo; deja h, b y d1 en el estado.
 Resultado<Cercos> Terminar(EstadoDiseno& e, double h, double b, double d1, Cercos c) {
     const auto phi = DiametroComercial(c.phiT);
@@ -66,24 +71,95 @@ Resultado<Cercos> Terminar(EstadoDiseno& e, double h, double b, double d1, Cerco
     return c;
 }
 
+// EHE-98, art. 42.3.1: las tres separaciones y la que rige.
+void PasosSeparacionEHE98(Traza& t, double h, double b, double d1, double phiMinLong,
+                          const Cercos& c) {
+    const double mayor = h > b ? h : b;
+    t.Calculo(PasoCalculo("s<sub>t,1</sub>", "Separación por el lado mayor", "42.3.1",
+                          "0.8·(lado mayor − d<sub>1</sub>)",
+                          "0.8·(" + N(mayor) + " - " + N(d1) + ")", 0.8 * (mayor - d1), "mm", 1));
+    t.Calculo(PasoCalculo("s<sub>t,2</sub>", "Lado menor de la sección, no más de 300 mm", "42.3.1",
+                          "mín(lado menor, 300)", N(c.ladoMenor), c.ladoMenor, "mm", 1));
+    t.Calculo(PasoCalculo("s<sub>t,3</sub>", "Quince veces la barra longitudinal más delgada",
+                          "42.3.1", "15·φ<sub>mín</sub>", "15·" + N(phiMinLong), 15.0 * phiMinLong,
+                          "mm", 1));
+    t.Nota("Rige la menor de las tres: st = " + Formatear(c.sT, 0, 1) + " mm.", "42.3.1");
+}
+
+// EHE-98, art. 42.3.1: el diámetro por la rama que tomó DiametroCercoPilar.
+void PasoDiametroEHE98(Traza& t, double phiMinLong, double phiMaxLong, const Cercos& c) {
+    if (c.sT >= 15.0 * phiMinLong)
+        t.Calculo(PasoCalculo("φ<sub>t</sub>", "Diámetro del cerco", "42.3.1", "φ<sub>máx</sub>/4",
+                              N(phiMaxLong) + "/4", c.phiT, "mm", 2));
+    else
+        t.Calculo(PasoCalculo("φ<sub>t</sub>", "Diámetro del cerco con una separación menor",
+                              "42.3.1", "φ<sub>máx</sub>·√(s<sub>t</sub>/(240·φ<sub>mín</sub>))",
+                              N(phiMaxLong) + "·√(" + N(c.sT) + "/(240·" + N(phiMinLong) + "))",
+                              c.phiT, "mm", 2));
+}
+
 Resultado<Cercos> CercosEHE98(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
-                              double phiMaxLong) {
+                              double phiMaxLong, Traza* traza) {
     Cercos c;
     c.ladoMenor = LadoMenorCercos(h, b);
     c.sT = SeparacionCercosPilar(h, b, d1, phiMinLong);
+    if (traza)
+        PasosSeparacionEHE98(*traza, h, b, d1, phiMinLong, c);
     c.phiT = DiametroCercoPilar(c.sT, phiMinLong, phiMaxLong);
-    return Terminar(e, h, b, d1, c);
+    if (traza)
+        PasoDiametroEHE98(*traza, phiMinLong, phiMaxLong, c);
+    auto r = Terminar(e, h, b, d1, c);
+    if (r && traza)
+        traza->Nota("Diámetro comercial del cerco: " + FormatearEntero(r.valor().phi) + " mm.", "42.3.1");
+    return r;
+}
+
+// Código Estructural, Anejo 19, 9.5.3(3) y (4): la separación máxima y la reducida.
+void PasosSeparacionCE(Traza& t, double phiMinLong, const Cercos& c) {
+    const std::string cita = A("9.5.3(3)");
+    t.Calculo(PasoCalculo("s<sub>cl,1</sub>", "Quince veces la barra longitudinal más delgada",
+                          cita, "15·φ<sub>mín</sub>", "15·" + N(phiMinLong), 15.0 * phiMinLong,
+                          "mm", 1));
+    t.Calculo(PasoCalculo("s<sub>cl,2</sub>", "Lado menor de la sección", cita, "mín(h; b)",
+                          N(c.ladoMenor), c.ladoMenor, "mm", 1));
+    t.Nota("La separación no pasa de 300 mm.", cita);
+    t.Nota("Rige la menor de las tres: s<sub>cl,tmax</sub> = " + Formatear(c.sT, 0, 1) + " mm.",
+           cita);
+    t.Nota(c.NotaSeparacion + ".", A("9.5.3(4)"));
 }
 
 Resultado<Cercos> CercosCE(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
-                           double phiMaxLong) {
+                           double phiMaxLong, Traza* traza) {
     Cercos c;
     c.norma = Norma::CodigoEstructural;
     c.ladoMenor = std::fmin(h, b);
     c.sT = ce::scltmax(phiMinLong, h, b);
-    c.phiT = ce::phiCercoPilar(phiMaxLong);
     c.NotaSeparacion = TextoSeparacionReducida(c.sT, phiMaxLong);
-    return Terminar(e, h, b, d1, c);
+    if (traza)
+        PasosSeparacionCE(*traza, phiMinLong, c);
+    c.phiT = ce::phiCercoPilar(phiMaxLong);
+    if (traza)
+        traza->Calculo(PasoCalculo("φ<sub>t</sub>",
+                                   "Diámetro mínimo del cerco: el mayor de 6 mm y φmáx/4",
+                                   A("9.5.3(1)"), "φ<sub>máx</sub>/4", N(phiMaxLong) + "/4",
+                                   0.25 * phiMaxLong, "mm", 2));
+    auto r = Terminar(e, h, b, d1, c);
+    if (r && traza)
+        traza->Nota("Diámetro comercial del cerco: " + FormatearEntero(r.valor().phi) + " mm" +
+                        (0.25 * phiMaxLong < 6.0 ? " (rigen los 6 mm)." : "."),
+                    A("9.5.3(1)"));
+    return r;
+}
+
+// Las ecuaciones de cada norma, elegidas en un solo sitio.
+struct ReglasCercos {
+    Resultado<Cercos> (*calcular)(EstadoDiseno&, double, double, double, double, double, Traza*);
+};
+
+const ReglasCercos& Reglas(Norma norma) {
+    static constexpr ReglasCercos EHE98{&CercosEHE98};
+    static constexpr ReglasCercos CodigoEstructural{&CercosCE};
+    return SegunNorma(norma, EHE98, CodigoEstructural);
 }
 
 } // namespace
@@ -92,35 +168,19 @@ std::string TextoSeparacionReducida(double sT, double phiMaxLong) {
     return std::string("Junto a vigas y losas") +
            (phiMaxLong > 14.0 ? " y en los solapos" : "") + ": separación × 0.6 = " +
            Formatear(ce::ReduccionSeparacionPilar * sT * 0.1, 0, 1) + " cm (" +
-           Cita(Norma::CodigoEstructural, "9.5.3(4)") + ")";
+           A("9.5.3(4)") + ")";
 }
-
-namespace {
-
-// Las ecuaciones de cada norma, elegidas en un solo sitio.
-struct ReglasCercos {
-    Resultado<Cercos> (*calcular)(EstadoDiseno&, double, double, double, double, double);
-    Traza (*traza)(double, double, double, double, double, const Cercos&);
-};
-
-const ReglasCercos& Reglas(Norma norma) {
-    static constexpr ReglasCercos EHE98{&CercosEHE98, &ehe98::TrazaCercos};
-    static constexpr ReglasCercos CodigoEstructural{&CercosCE, &ce::TrazaCercos};
-    return SegunNorma(norma, EHE98, CodigoEstructural);
-}
-
-} // namespace
 
 Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
-                                 double phiMaxLong) {
+                                 double phiMaxLong, Traza* traza) {
     if (auto r = ComprobarDatosCercos(h, b, d1, phiMinLong, phiMaxLong); !r)
         return r.error();
-    return Reglas(e.norma).calcular(e, h, b, d1, phiMinLong, phiMaxLong);
-}
-
-Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
-                  const Cercos& c) {
-    return Reglas(c.norma).traza(h, b, d1, phiMinLong, phiMaxLong, c);
+    // Los pasos pasan a la traza sólo si el cálculo da resultado.
+    Traza pasos;
+    auto r = Reglas(e.norma).calcular(e, h, b, d1, phiMinLong, phiMaxLong, traza ? &pasos : nullptr);
+    if (r && traza)
+        traza->Anadir(std::move(pasos));
+    return r;
 }
 
 bool AjustarDiametros(double& phiMinLong, double& phiMaxLong, bool cambioMinimo) {

@@ -39,18 +39,15 @@ struct Cercos {
 
 // Lee h, b, d1 (mm) y los diámetros de la barra más delgada y más gruesa (mm) y calcula por la
 // norma del estado. Si los datos son válidos deja h, b y d1 en el estado de diseño; si no, el
-// estado no cambia.
-[[nodiscard]] Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1, double phiMinLong,
-                                 double phiMaxLong);
+// estado no cambia. Con una traza anota cada paso al calcularlo (separaciones, la que rige, el
+// diámetro y el comercial); un cálculo sin resultado no deja ningún paso.
+[[nodiscard]] Resultado<Cercos> CalcularCercos(EstadoDiseno& e, double h, double b, double d1,
+                                               double phiMinLong, double phiMaxLong,
+                                               Traza* traza = nullptr);
 
 // Nota de la separación reducida por 0.6 junto a vigas y losas (y en los solapos si la barra
 // más gruesa pasa de 14 mm), Código Estructural (9.5.3(4)); sT en mm.
 [[nodiscard]] std::string TextoSeparacionReducida(double sT, double phiMaxLong);
-
-// Pasos del cálculo de los cercos para la memoria, con los mismos datos (mm) y su resultado
-// (que lleva su norma).
-[[nodiscard]] Traza TrazaCercos(double h, double b, double d1, double phiMinLong,
-                                double phiMaxLong, const Cercos& c);
 
 // Corrección de los cuadros de diámetros: la más delgada nunca por encima de la más gruesa.
 // Si cambió el mínimo, sube el máximo; si cambió el máximo, baja el mínimo. Devuelve true si

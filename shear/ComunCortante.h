@@ -32,15 +32,3 @@ void PrepararAlfa(CalculoCortante& c);
 void LimitarQuinceDiametros(const CalculoCortante& c, Separacion& s);
 
 } // namespace velmora::cortante
-
-namespace velmora::ehe98 {
-// Pasos de los cercos del pilar por la EHE-98 para la memoria.
-[[nodiscard]] Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
-                                const Cercos& c);
-} // namespace velmora::ehe98
-
-namespace velmora::ce {
-// Pasos de los cercos del pilar por el Código Estructural (9.5.3) para la memoria.
-[[nodiscard]] Traza TrazaCercos(double h, double b, double d1, double phiMinLong, double phiMaxLong,
-                                const Cercos& c);
-} // namespace velmora::ce

@@ -614,7 +614,7 @@ TextosZonas CalcularZonas(const CalculoCortante& c, const EleccionZonas& eleccio
                 traza->Nota("Sin resultado en la " + std::string(NombresZonas[i]) + ": " +
                             z.Longitud);
         } else if (traza) {
-            traza->pasos.insert(traza->pasos.end(), pasos.pasos.begin(), pasos.pasos.end());
+            traza->Anadir(std::move(pasos));
         }
     }
     return t;

@@ -5,6 +5,7 @@
 #include "anchorage/ce/Ecuaciones.h"
 #include "common/Numeros.h"
 #include "materiales/ce/Hormigon.h"
+#include "norma/PasosNorma.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +14,8 @@ namespace velmora::ce {
 
 namespace {
 
-std::string N(double v) {
-    return Cifras(v, 8);
-}
-
-std::string A(std::string_view clausula) {
-    return Cita(Norma::CodigoEstructural, clausula);
-}
+using pasos::A;
+using pasos::N;
 
 // Tensión última de adherencia fbd por fctk,0.05, fctd, η1 y η2; con traza, cada paso.
 double Adherencia(const DatosAnclaje& d, Traza* traza) {

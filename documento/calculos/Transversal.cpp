@@ -103,8 +103,13 @@ void CalcularPilarLinea(Contexto& c) {
     if (!r.NotaSeparacion.empty())
         c.Poner(Pilar, "NotaSeparacion", r.NotaSeparacion);
     PonerNorma(c, Pilar);
-    c.Informar("Cercos del pilar",
-               [&] { return TrazaCercos(d.h, d.b, d.d1, d.phiMin, d.phiMax, r); });
+    // La memoria vuelve a hacer el mismo cálculo con una traza: sus pasos son los del diseño.
+    c.Informar("Cercos del pilar", [&] {
+        Traza traza;
+        EstadoDiseno e = c.Estado;
+        (void)CalcularCercos(e, d.h, d.b, d.d1, d.phiMin, d.phiMax, &traza);
+        return traza;
+    });
     if (ComparacionPedida(c, Pilar))
         PonerComparacion(c, Exigir(CompararNormasCercos(c.Estado, d)));
 }

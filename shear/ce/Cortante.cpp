@@ -2,6 +2,7 @@
 
 #include "common/Descripcion.h"
 #include "common/Numeros.h"
+#include "norma/PasosNorma.h"
 #include "shear/ComunCortante.h"
 #include "shear/ce/Ecuaciones.h"
 
@@ -45,13 +46,8 @@ bool MaterialesConfirmados(const EstadoDiseno& e) {
 // de obtener.
 namespace {
 
-std::string N(double v) {
-    return Cifras(v, 8);
-}
-
-std::string A(std::string_view clausula) {
-    return Cita(Norma::CodigoEstructural, clausula);
-}
+using pasos::A;
+using pasos::N;
 
 void PasosCompresionOblicua(Traza& t, const CalculoCortante& c) {
     const DatosCortante& d = c.datos;

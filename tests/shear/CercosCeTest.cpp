@@ -24,13 +24,13 @@ TEST_P(CercosCe, DiametroYSeparacion) {
     const auto& p = GetParam();
     EstadoDiseno e;
     e.norma = Norma::CodigoEstructural;
-    const auto c = CalcularCercos(e, p.h, p.b, p.d1, p.phiMin, p.phiMax);
+    Traza t;
+    const auto c = CalcularCercos(e, p.h, p.b, p.d1, p.phiMin, p.phiMax, &t);
     ASSERT_TRUE(c.ok()) << c.error().mensaje;
     EXPECT_EQ(c.valor().Armadura, p.armadura);
     EXPECT_EQ(c.valor().NotaSeparacion, p.nota);
     EXPECT_EQ(c.valor().norma, Norma::CodigoEstructural);
     EXPECT_EQ(e.h, p.h);
-    const Traza t = TrazaCercos(p.h, p.b, p.d1, p.phiMin, p.phiMax, *c);
     EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{});
 }
 

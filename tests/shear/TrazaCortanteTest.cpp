@@ -232,9 +232,8 @@ TEST(TrazaCercos, SustitucionesQueDanElValor) {
     for (const auto& [h, b, d1, phiMin, phiMax] :
          {std::array<double, 5>{300, 300, 30, 12, 16}, std::array<double, 5>{400, 250, 30, 20, 25},
           std::array<double, 5>{500, 500, 40, 12, 32}}) {
-        const auto c = CalcularCercos(e, h, b, d1, phiMin, phiMax);
-        ASSERT_TRUE(c.ok());
-        const Traza t = TrazaCercos(h, b, d1, phiMin, phiMax, *c);
+        Traza t;
+        ASSERT_TRUE(CalcularCercos(e, h, b, d1, phiMin, phiMax, &t).ok());
         EXPECT_EQ(pruebas::ProblemasTraza(t), std::vector<std::string>{}) << Todo(t);
     }
 }
