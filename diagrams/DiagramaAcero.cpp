@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace velmora {
 
@@ -36,18 +37,6 @@ int IndiceSituacion(const EleccionDiagrama& c) {
 
 int IndiceControl(const EleccionDiagrama& c) {
     return c.ControlAcero == ControlDeAcero::Reducido ? 1 : 0; // intenso en el Código Estructural
-}
-
-// Tensión del diagrama del estado (tras LeerDatosDiagrama) para eps; NaN fuera del diagrama: el
-// activo fuera de 100..1000 N/mm² o, con el Código Estructural, la rama inclinada más allá de εud.
-double TensionDiagrama(const EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
-    if (!CodigoEstructural(e))
-        return TensionAcero(e, eps, e.fyd);
-    if (c.Rama == RamaSuperior::Horizontal)
-        return ce::SigmaRamaHorizontal(eps, e.fyd);
-    if (std::fabs(eps) > ce::EpsilonUd(c.Inclinada.epsUk))
-        return std::numeric_limits<double>::quiet_NaN();
-    return ce::SigmaRamaInclinada(eps, e.fyd, c.Inclinada.k, c.Inclinada.epsUk);
 }
 
 std::string TextoCaracteristica(const std::string& prefijo, const EstadoDiseno& e,
@@ -181,9 +170,15 @@ std::string TextoValorTension(double sigma) {
     return "=   " + Formatear(sigma, 4, 1);
 }
 
-Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps) {
+Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps,
+                                  Traza* traza) {
     LeerDatosDiagrama(e, c);
-    const double sigma = TensionDiagrama(e, c, eps);
+    Traza pasos;
+    const double sigma = TensionDiagrama(e, c, eps, traza ? &pasos : nullptr);
+    // Fuera del diagrama activo la ventana lo dice en el rótulo y la memoria explica por qué;
+    // más allá de εud la deformación se rechaza y no queda ningún paso.
+    if (traza && (std::isfinite(sigma) || !CodigoEstructural(e)))
+        traza->Anadir(std::move(pasos));
     if (!std::isfinite(sigma))
         return Resultado<double>::Error(
             CodigoEstructural(e) ? MensajeMasAllaUd(c, eps) : MensajeFueraDiagramaActivo,

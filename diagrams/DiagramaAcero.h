@@ -91,10 +91,20 @@ inline constexpr const char* TextoFueraDiagrama = "Fuera del rango del diagrama"
 // tensión de la deformación anterior ya no corresponde a lo escrito.
 inline constexpr const char* TextoDeformacionRechazada = "Deformación no válida";
 
+// Tensión (N/mm²) del diagrama del estado (tras LeerDatosDiagrama) para la deformación `eps`;
+// NaN fuera del diagrama: el activo fuera de 100..1000 N/mm² o, con el Código Estructural, la
+// rama inclinada más allá de εud. Con una traza anota sus pasos (EHE-98, art. 38.4 y 38.5;
+// Anejo 19, 3.2.7): fyd, la deformación del límite y la rama en que cae `eps`.
+[[nodiscard]] double TensionDiagrama(const EstadoDiseno& e, const EleccionDiagrama& c, double eps,
+                                     Traza* traza = nullptr);
+
 // «Calcular»: LeerDatosDiagrama y la tensión para la deformación `eps`. Error
 // (MensajeFueraDiagramaActivo, campo "Valor1") si el diagrama activo no la alcanza; con el
 // Código Estructural y la rama inclinada, si |eps| pasa de εud (campo "Valor1", cita 3.2.7(2)a).
-Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps);
+// Con una traza, los pasos de TensionDiagrama; fuera del diagrama activo también (la memoria
+// dice por qué no hay tensión), y ninguno si la deformación se rechaza por εud.
+Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, double eps,
+                                  Traza* traza = nullptr);
 
 // «Calcular» desde el texto de Valor1: error del lector de números si no es un número; si no,
 // el rótulo de ValorTension (TextoFueraDiagrama cuando el diagrama activo no llega); una
@@ -102,11 +112,6 @@ Resultado<double> CalcularTension(EstadoDiseno& e, const EleccionDiagrama& c, do
 // Código Estructural, una más allá de εud en la rama inclinada.
 Resultado<std::string> RotuloCalcular(EstadoDiseno& e, const EleccionDiagrama& c,
                                       std::string_view Valor1);
-
-// Pasos del cálculo de la tensión para la deformación `eps` (estado tras LeerDatosDiagrama) para
-// la memoria (EHE-98, art. 38.4 y 38.5).
-[[nodiscard]] Traza TrazaDiagramaAcero(const EstadoDiseno& e, const EleccionDiagrama& c,
-                                       double eps);
 
 // --- Dibujo del diagrama ---
 

@@ -79,8 +79,11 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
 // que nombra el campo y no cambia el estado.
 // Después de esas comprobaciones, un dato fuera de su intervalo o un resultado que no cabe en su
 // rótulo también se rechazan.
+// Con una traza anota cada paso al calcularlo (fcd, la ley, el plano, εc, C y su profundidad);
+// un cálculo rechazado no deja ningún paso.
 [[nodiscard]] Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e,
-                                                          const ValoresParabola& datos);
+                                                          const ValoresParabola& datos,
+                                                          Traza* traza = nullptr);
 [[nodiscard]] Resultado<RotulosParabola> CalcularParabola(EstadoDiseno& e,
                                                           const DatosParabola& datos);
 
@@ -91,9 +94,6 @@ std::string TextoLeyHormigonCE(double fck, double alphaCC, double gammaC);
 // C = α·fcd·b·x·(m − m²/3).
 [[nodiscard]] double ResultanteRectangular(double fcd, double b, double x, double epsC);
 [[nodiscard]] double CentroRectangular(double x, double epsC);
-
-// Pasos del último CalcularParabola (estado `e` que dejó) para la memoria.
-[[nodiscard]] Traza TrazaParabola(const EstadoDiseno& e, const ValoresParabola& v);
 
 // Tensión (N/mm²) del diagrama de la norma del estado con su fck y fcd: TensionHormigon en la
 // EHE-98; en el Código Estructural σc = fcd·[1 − (1 − ε/εc2)^n] hasta εc2 y fcd hasta εcu2

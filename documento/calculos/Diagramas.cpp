@@ -72,8 +72,13 @@ void CalcularAcero(Contexto& c) {
         c.Poner(Acero, "EtiquetaLeyAcero", TextoLeyAceroCE(c.Estado, e));
     // Memoria: la tensión de la deformación escrita (ya leída sin error por RotuloCalcular).
     if (const auto eps = LeerNumero(valor1, "Deformación"); eps) {
-        c.Informar("Diagrama de cálculo del acero",
-                   [&] { return TrazaDiagramaAcero(c.Estado, e, *eps); });
+        // La memoria vuelve a calcular la tensión con una traza: sus pasos son los del cálculo.
+        c.Informar("Diagrama de cálculo del acero", [&] {
+            Traza traza;
+            EstadoDiseno estado = c.Estado;
+            (void)CalcularTension(estado, e, *eps, &traza);
+            return traza;
+        });
         c.Dibujar("Diagrama σ–ε de cálculo del acero con el punto de la deformación escrita",
                   [&] { return SvgDiagramaAcero(CalcularDibujoAcero(c.Estado, true, *eps, e)); });
     }
@@ -101,7 +106,13 @@ void CalcularParabolaRectangulo(Contexto& c) {
     if (c.Estado.norma == Norma::CodigoEstructural)
         c.Poner(Parabola, "EtiquetaLeyHormigon",
                 TextoLeyHormigonCE(c.Estado.fck, c.Estado.alphaCC, c.Estado.gammaC));
-    c.Informar("Bloque parábola-rectángulo", [&] { return TrazaParabola(c.Estado, datos); });
+    // La memoria vuelve a hacer el mismo cálculo con una traza: sus pasos son los del bloque.
+    c.Informar("Bloque parábola-rectángulo", [&] {
+        Traza traza;
+        EstadoDiseno estado = c.Estado;
+        (void)CalcularParabola(estado, datos, &traza);
+        return traza;
+    });
     c.Dibujar("Bloque de compresiones sobre el canto",
               [&] { return SvgBloque(CalcularDibujoBloque(c.Estado)); });
 }

@@ -103,7 +103,10 @@ TEST_P(TrazaAceroTest, SustitucionesYTension) {
         eleccion.Rama = c.rama == 1 ? RamaSuperior::Inclinada : RamaSuperior::Horizontal;
     }
     LeerDatosDiagrama(e, eleccion);
-    const Traza t = TrazaDiagramaAcero(e, eleccion, c.eps);
+    Traza t;
+    const double sigma = TensionDiagrama(e, eleccion, c.eps, &t);
+    const double sinTraza = TensionDiagrama(e, eleccion, c.eps);
+    EXPECT_EQ(std::isnan(sigma), std::isnan(sinTraza));
     EXPECT_EQ(Problemas(t), "");
     for (const Paso& p : t.pasos) {
         EXPECT_EQ(p.articulo.starts_with("Anejo 19, "), c.rama >= 0) << p.descripcion;
@@ -112,8 +115,35 @@ TEST_P(TrazaAceroTest, SustitucionesYTension) {
         EXPECT_EQ(t.pasos.back().tipo, Paso::Tipo::Nota);
         return;
     }
+    // El último paso es la tensión que devuelve el cálculo, y ésta la de la mano.
     EXPECT_EQ(t.pasos.back().simbolo, "σ<sub>s</sub>");
-    EXPECT_NEAR(t.pasos.back().valor, c.sigma, 0.05);
+    EXPECT_EQ(t.pasos.back().valor, sigma);
+    EXPECT_EQ(sinTraza, sigma);
+    EXPECT_NEAR(sigma, c.sigma, 0.05);
+}
+
+// «Calcular» con traza: fuera del diagrama activo la memoria dice por qué no hay tensión; una
+// deformación que el Código Estructural rechaza por pasar de εud no deja ningún paso.
+TEST(TrazaAceroCalcular, FueraDelDiagramaYRechazo) {
+    EstadoDiseno e;
+    InicializarTablas(e);
+    EleccionDiagrama activa;
+    activa.TipoDiagrama = TipoDiagramaAcero::Activa;
+    Traza t;
+    EXPECT_FALSE(CalcularTension(e, activa, 50.0, &t).ok());
+    ASSERT_FALSE(t.pasos.empty());
+    EXPECT_NE(t.pasos.back().descripcion.find("fuera del diagrama"), std::string::npos);
+
+    e.norma = Norma::CodigoEstructural;
+    EleccionDiagrama inclinada;
+    inclinada.Rama = RamaSuperior::Inclinada;
+    Traza rechazo;
+    EXPECT_FALSE(CalcularTension(e, inclinada, 0.05, &rechazo).ok());
+    EXPECT_TRUE(rechazo.pasos.empty());
+    Traza admitida;
+    const auto sigma = CalcularTension(e, inclinada, 0.04, &admitida);
+    ASSERT_TRUE(sigma.ok());
+    EXPECT_EQ(admitida.pasos.back().valor, *sigma);
 }
 
 // fyd = 400/1.15 = 347.83; εy = 1.739 ‰; en la activa, 0.7·fyd = 243.48 a 1.217 ‰.
@@ -162,6 +192,7 @@ struct CasoParabola {
     const char* x;
     const char* fck = "25";
     bool ce = false; // Código Estructural, Anejo 19
+    double C = 0.0, yc = 0.0; // a mano, kN y m (0: sin valor a mano)
 };
 
 class TrazaParabolaTest : public ::testing::TestWithParam<CasoParabola> {};
@@ -180,14 +211,21 @@ TEST_P(TrazaParabolaTest, SustitucionesYResultante) {
                                                         : FormaSeccion::Rectangular,
                                      SituacionDeProyecto::PersistenteOTransitoria);
     ASSERT_TRUE(v.ok());
-    ASSERT_TRUE(CalcularParabola(e, *v).ok());
-    const Traza t = TrazaParabola(e, *v);
+    EstadoDiseno sinTraza = e;
+    Traza t;
+    ASSERT_TRUE(CalcularParabola(e, *v, &t).ok());
+    ASSERT_TRUE(CalcularParabola(sinTraza, *v).ok());
+    EXPECT_EQ(e.Cc, sinTraza.Cc);
     EXPECT_EQ(Problemas(t), "");
-    // La resultante y su profundidad de la traza son las del cálculo (integración aparte).
+    // La resultante y su profundidad de la traza son las del cálculo, y éstas las de la mano.
     const Paso& C = t.pasos[t.pasos.size() - 2];
     EXPECT_EQ(C.simbolo, "C");
-    EXPECT_NEAR(C.valor, e.Cc * 0.001, 1e-3);
-    EXPECT_NEAR(t.pasos.back().valor, e.yc * 0.001, 1e-6);
+    EXPECT_EQ(C.valor, e.Cc * 0.001);
+    EXPECT_EQ(t.pasos.back().valor, e.yc * 0.001);
+    if (GetParam().C > 0.0) {
+        EXPECT_NEAR(C.valor, GetParam().C, 0.01);
+        EXPECT_NEAR(t.pasos.back().valor, GetParam().yc, 1e-5);
+    }
     if (GetParam().ce) { // cada paso cita su apartado del Anejo 19
         for (const Paso& p : t.pasos) {
             EXPECT_TRUE(p.articulo.starts_with("Anejo 19, ")) << p.descripcion;
@@ -196,14 +234,44 @@ TEST_P(TrazaParabolaTest, SustitucionesYResultante) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pivotes, TrazaParabolaTest,
-                         ::testing::Values(CasoParabola{"Agotamiento", 0, "0.1"},
-                                           CasoParabola{"PivoteAcero", 0, "0.03"},
+                         // HA-25, γc = 1.5, b = 300 mm, d = 370 mm. x = 100 mm > 0.259·d: εc
+                         // = 3.5 ‰, C = 0.85·16.667·300·100·(1 − (2/3.5)/3) = 344.048 kN, xg =
+                         // 100·(1 − (0.5 − k²/12)/(1 − k/3)) = 41.597 mm. x = 30 mm: 10 ‰ en d,
+                         // εc = 10·30/340 = 0.882 ‰, m = 0.4412, C = 127 500·(m − m²/3) =
+                         // 47.978 kN, xg = 30·(1 − (2m/3 − m²/4)/(m − m²/3)) = 10.431 mm. Anejo
+                         // 19, αcc = 1, n = 2: C = 16.667·300·100·(1 − 0.5714/3) = 404.762 kN,
+                         // la misma xg que la EHE-98.
+                         ::testing::Values(CasoParabola{"Agotamiento", 0, "0.1", "25", false,
+                                                        344.048, 0.041597},
+                                           CasoParabola{"PivoteAcero", 0, "0.03", "25", false,
+                                                        47.978, 0.010431},
                                            CasoParabola{"TodaComprimida", 0, "0.5"},
                                            CasoParabola{"EnT", 1, "0.2"},
-                                           CasoParabola{"CE", 0, "0.1", "25", true},
+                                           CasoParabola{"CE", 0, "0.1", "25", true, 404.762,
+                                                        0.041597},
                                            CasoParabola{"CEAlta", 0, "0.1", "70", true},
                                            CasoParabola{"CETodaComprimida", 0, "0.5", "60", true},
                                            CasoParabola{"CEEnT", 1, "0.2", "25", true}),
                          [](const auto& i) { return std::string(i.param.nombre); });
+
+// Un bloque rechazado (fibra neutra nula, recubrimiento mayor que el canto) no deja pasos.
+TEST(TrazaParabolaRechazo, SinPasos) {
+    for (const Norma norma : {Norma::EHE98, Norma::CodigoEstructural}) {
+        for (const auto& [x, d1] : {std::pair{"0", "0.03"}, std::pair{"0.1", "0.5"}}) {
+            EstadoDiseno e;
+            InicializarTablas(e);
+            e.norma = norma;
+            DatosParabola d;
+            d.Valor6 = x;
+            d.Valor3 = d1;
+            const auto v = LeerDatosParabola(TextosParabola(d), FormaSeccion::Rectangular,
+                                             SituacionDeProyecto::PersistenteOTransitoria);
+            ASSERT_TRUE(v.ok());
+            Traza t;
+            EXPECT_FALSE(CalcularParabola(e, *v, &t).ok());
+            EXPECT_TRUE(t.pasos.empty());
+        }
+    }
+}
 
 } // namespace
