@@ -12,6 +12,8 @@
 
 namespace velmora {
 
+struct Traza;
+
 inline constexpr int NumeroRanuras = 5;   // ranuras de armadura 0..4
 inline constexpr int GruposPorRanura = 3; // grupos 0..2 de cada ranura
 
@@ -165,8 +167,10 @@ void AplicarTipoElemento(EleccionParametros& p, TipoDeElemento tipo);
 // y 39.4; Código Estructural, Anejo 19, 2.4.2.4, 3.1.6 y 3.2.7). Con control normal del hormigón
 // (o siempre, en el Código Estructural), una resistencia que no es un número o está fuera de su
 // intervalo se rechaza (campo "ResistenciaCaracteristica"), lo mismo que un αcc fuera de
-// su intervalo (CampoAlfaCC, campo "CoeficienteAlfaCC"), y el estado no cambia.
-[[nodiscard]] Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p);
+// su intervalo (CampoAlfaCC, campo "CoeficienteAlfaCC"), y el estado no cambia. Con una traza
+// anota cada paso al calcularlo (γs y γc, fyd, fyc,d y fcd); rechazados los datos, ninguno.
+[[nodiscard]] Estado DerivarMateriales(EstadoDiseno& e, const EleccionParametros& p,
+                                       Traza* traza = nullptr);
 
 // Mensaje para los cálculos que necesitan los materiales cuando aún no se confirmaron.
 inline constexpr const char* MensajeConfirmarParametros =

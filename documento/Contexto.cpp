@@ -2,7 +2,6 @@
 
 #include "common/Numeros.h"
 #include "design/TextosParametros.h"
-#include "design/TrazaParametros.h"
 
 namespace velmora {
 
@@ -191,7 +190,13 @@ EleccionParametros Contexto::ConfirmarParametros() {
     // Con control reducido la resistencia escrita no se usa (fck = 10·γc).
     if (ControlReducidoHormigon(p))
         NoUsado(Parametros, "ResistenciaCaracteristica");
-    Informar("Parámetros generales", [&] { return TrazaParametros(Estado, p); });
+    // La memoria vuelve a derivar los materiales con una traza: sus pasos son los del cálculo.
+    Informar("Parámetros generales", [&] {
+        Traza traza;
+        EstadoDiseno copia = Estado;
+        (void)DerivarMateriales(copia, p, &traza);
+        return traza;
+    });
     return p;
 }
 

@@ -3,7 +3,6 @@
 // sección de referencia (b = 300, h = 400, d1 = d2 = 30 mm, B 400 S, HA-25, viga).
 
 #include "section/TrazaSeccion.h"
-#include "design/TrazaParametros.h"
 #include "section/DimensionarSeccion.h"
 #include "section/MomentoAgotamiento.h"
 #include "norma/Norma.h"
@@ -181,8 +180,8 @@ TEST(TrazaParametros, AceroB500SPasaDe400EnCompresion) {
     InicializarTablas(e);
     EleccionParametros p;
     p.DesignacionAcero = 1;
-    ASSERT_TRUE(DerivarMateriales(e, p).ok());
-    const Traza t = TrazaParametros(e, p);
+    Traza t;
+    ASSERT_TRUE(DerivarMateriales(e, p, &t).ok());
     EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
     // 500/1.15 = 434.78; fycd = 400; 25/1.5 = 16.67.
     EXPECT_NEAR(Buscar(t, "f<sub>yd</sub>")->valor, 434.78, 0.005);
