@@ -3,6 +3,7 @@
 #include "common/Numeros.h"
 #include "deflection/DescripcionFlechas.h"
 #include "deflection/ce/FlechasCE.h"
+#include "norma/PasosNorma.h"
 
 #include <cmath>
 
@@ -10,9 +11,7 @@ namespace velmora {
 
 namespace {
 
-std::string N(double v) {
-    return Cifras(v, 8);
-}
+using pasos::N;
 
 // Branson sin el límite de la inercia bruta (art. 50.2.2.2).
 double Branson(double Mf, double Ma, double Ib, double Ifis) {

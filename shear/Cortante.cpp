@@ -1,6 +1,7 @@
 #include "shear/Cortante.h"
 
 #include "common/Numeros.h"
+#include "norma/PasosNorma.h"
 #include "norma/SegunNorma.h"
 #include "shear/ComunCortante.h"
 #include "shear/DescripcionCortante.h"
@@ -234,9 +235,7 @@ namespace ehe98 {
 // Pasos de la memoria por la EHE-98. Sólo escriben los valores que el cálculo acaba de obtener.
 namespace {
 
-std::string N(double v) {
-    return Cifras(v, 8);
-}
+using pasos::N;
 
 void PasosCompresionOblicua(Traza& t, const CalculoCortante& c) {
     const DatosCortante& d = c.datos;

@@ -3,6 +3,7 @@
 // anota (en cm, como los rótulos) con los mismos números con que se calcula.
 #include "anchorage/ComunAnclaje.h"
 #include "common/Numeros.h"
+#include "norma/PasosNorma.h"
 
 #include <algorithm>
 
@@ -10,9 +11,7 @@ namespace velmora::ehe98 {
 
 namespace {
 
-std::string N(double v) {
-    return Cifras(v, 8);
-}
+using pasos::N;
 
 // Lo que el cálculo de una posición obtiene antes de los efectos dinámicos y el decalaje, en mm.
 struct PasosIntermedios {
