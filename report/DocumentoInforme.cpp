@@ -133,12 +133,27 @@ void CargarInforme(QTextDocument& doc, const QString& html) {
     }
     SepararColumnas(doc);
     edicion.endEditBlock();
-    // Las letras colocadas al componer se guardan para pintar: si no, se colocan otra vez.
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (QTextLayout* capa = b.layout())
-            capa->setCacheEnabled(true);
 }
 
+namespace {
+
+// Para imprimir, el documento sólo se lee: lo compone la maqueta. Con el QTextDocumentLayout de
+// Qt, el documento se volvería a componer, en balde, tras cada cambio.
+class SinComponer : public QAbstractTextDocumentLayout {
+public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+    void draw(QPainter*, const PaintContext&) override {}
+    int hitTest(const QPointF&, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return {}; }
+    QRectF frameBoundingRect(QTextFrame*) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock&) const override { return {}; }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
+
+// Pinta `doc` en el dispositivo, una página tras otra, con «Página N de M» al pie.
 int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
     doc.documentLayout()->setPaintDevice(&dispositivo);
     const double ppp = dispositivo.logicalDpiY();
@@ -166,6 +181,15 @@ int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
     return paginas;
 }
 
+} // namespace
+
+int ImprimirInforme(const QString& html, QPagedPaintDevice& dispositivo) {
+    QTextDocument doc;
+    doc.setDocumentLayout(new SinComponer(&doc));
+    CargarInforme(doc, html);
+    return PintarInforme(doc, dispositivo);
+}
+
 bool EscribirPdfInforme(const QString& html, const QString& ruta, QString& error) {
     QSaveFile fichero(ruta);
     if (!fichero.open(QIODevice::WriteOnly)) {
@@ -179,9 +203,7 @@ bool EscribirPdfInforme(const QString& html, const QString& ruta, QString& error
         pdf.setResolution(600);
         pdf.setTitle(QStringLiteral("Memoria de cálculo"));
         pdf.setCreator(QStringLiteral("Velmora"));
-        QTextDocument doc;
-        CargarInforme(doc, html);
-        PintarInforme(doc, pdf);
+        ImprimirInforme(html, pdf);
     }
     if (!fichero.commit()) {
         error = QStringLiteral("No se puede escribir «%1»: %2").arg(ruta, fichero.errorString());

@@ -13,9 +13,10 @@ namespace velmora {
 // pinta con QSvgRenderer, así que sigue siendo vectorial en el PDF y en la impresora.
 void CargarInforme(QTextDocument& doc, const QString& html);
 
-// Pinta `doc` en el dispositivo (QPrinter o QPdfWriter, A4 con márgenes), una página tras otra,
-// con «Página N de M» al pie. Devuelve el número de páginas.
-int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo);
+// Pinta la memoria en el dispositivo (QPrinter o QPdfWriter, A4 con márgenes), una página tras
+// otra, con «Página N de M» al pie y ningún paso ni dibujo partido entre dos. Devuelve el número
+// de páginas.
+int ImprimirInforme(const QString& html, QPagedPaintDevice& dispositivo);
 
 // Escribe la memoria en un PDF A4 por medio de un fichero temporal que sólo sustituye a `ruta`
 // si todo fue bien. Si falla, false y `error` dice la ruta y la causa.

@@ -18,19 +18,31 @@
 
 namespace velmora {
 
-// Cómo se pinta un formato de carácter del documento en el dispositivo.
+// Un trozo de texto con un formato, con la forma ya dada (glifos y avance).
+struct MaquetaInforme::Pieza {
+    QString texto;
+    QList<QGlyphRun> glifos;
+    double ascenso = 0;
+    double ancho = 0;
+};
+
+// Cómo se pinta un formato de carácter del documento en el dispositivo, y los trozos de texto a
+// los que ya se ha dado forma con él.
 struct MaquetaInforme::Formato {
     QFont letra;
     QColor color;
     double desplazamiento = 0; // de la línea base: positivo hacia abajo (subíndice)
     double ascenso = 0, descenso = 0, interlinea = 0, espacio = 0;
-};
-
-// Un trozo de texto con un formato, con la forma ya dada (glifos y avance).
-struct MaquetaInforme::Pieza {
-    QList<QGlyphRun> glifos;
-    double ascenso = 0;
-    double ancho = 0;
+    // Las piezas se buscan por su texto sin copiarlo.
+    struct HashTexto {
+        using is_transparent = void;
+        std::size_t operator()(QStringView t) const { return qHash(t); }
+    };
+    struct IgualTexto {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
+    std::unordered_map<QString, std::unique_ptr<Pieza>, HashTexto, IgualTexto> piezas;
 };
 
 // Algo que se pinta en la tira: glifos, un filete o un dibujo del documento.
@@ -51,14 +63,14 @@ enum class MaquetaInforme::Clase { Texto, Espacios, Objeto, Salto };
 // Un elemento de un párrafo: texto sin cortes, blancos, un dibujo o un salto de línea forzado.
 struct MaquetaInforme::Elemento {
     Clase clase = Clase::Texto;
-    int formato = 0;
+    Formato* formato = nullptr;
     QString texto;
     bool cortarAntes = false; // la línea puede acabar justo antes
     double ancho = 0;
     double alto = 0;  // de un dibujo
     int posicion = 0; // de un dibujo, en el documento
     QTextCharFormat formatoObjeto;
-    const void* pieza = nullptr;
+    const Pieza* pieza = nullptr;
 };
 
 namespace {
@@ -75,7 +87,7 @@ bool EsSalto(QChar c) {
 
 struct MaquetaInforme::Parrafo {
     std::vector<Elemento> elementos;
-    int formatoBloque = 0; // para el alto de una línea vacía
+    const Formato* formatoBloque = nullptr; // para el alto de una línea vacía
     Qt::Alignment alineacion;
     double margenArriba = 0, margenAbajo = 0, margenIzquierda = 0, margenDerecha = 0;
     bool titulo = false;
@@ -160,8 +172,7 @@ MaquetaInforme::MaquetaInforme(QTextDocument& doc, const QPaintDevice& dispositi
 
 MaquetaInforme::~MaquetaInforme() = default;
 
-const MaquetaInforme::Formato& MaquetaInforme::FormatoDe(const QTextCharFormat& formato,
-                                                         int indice) {
+MaquetaInforme::Formato& MaquetaInforme::FormatoDe(const QTextCharFormat& formato, int indice) {
     auto& f = formatos_[indice];
     if (f)
         return *f;
@@ -193,15 +204,14 @@ const MaquetaInforme::Formato& MaquetaInforme::FormatoDe(const QTextCharFormat& 
     return *f;
 }
 
-const MaquetaInforme::Pieza& MaquetaInforme::PiezaDe(int formato, const QString& texto) {
-    QString clave = QString::number(formato);
-    clave += QChar(0x1F);
-    clave += texto;
-    auto& p = piezas_[clave];
-    if (p)
-        return *p;
-    p = std::make_unique<Pieza>();
-    QTextLayout capa(texto, formatos_.at(formato)->letra, const_cast<QPaintDevice*>(&dispositivo_));
+const MaquetaInforme::Pieza& MaquetaInforme::PiezaDe(Formato& formato, QStringView texto) {
+    if (const auto it = formato.piezas.find(texto); it != formato.piezas.end())
+        return *it->second;
+    auto nueva = std::make_unique<Pieza>();
+    Pieza* p = nueva.get();
+    p->texto = texto.toString();
+    formato.piezas.emplace(p->texto, std::move(nueva));
+    QTextLayout capa(p->texto, formato.letra, const_cast<QPaintDevice*>(&dispositivo_));
     QTextOption opcion;
     opcion.setWrapMode(QTextOption::NoWrap);
     capa.setTextOption(opcion);
@@ -228,8 +238,7 @@ MaquetaInforme::Parrafo MaquetaInforme::LeerParrafo(const QTextBlock& bloque) {
     p.margenIzquierda = fb.leftMargin() * escala_;
     p.margenDerecha = fb.rightMargin() * escala_;
     p.titulo = fb.headingLevel() > 0;
-    p.formatoBloque = bloque.charFormatIndex();
-    FormatoDe(bloque.charFormat(), p.formatoBloque);
+    p.formatoBloque = &FormatoDe(bloque.charFormat(), bloque.charFormatIndex());
     const QString todo = bloque.text();
     QTextBoundaryFinder cortes(QTextBoundaryFinder::Line, todo);
     const auto puedeCortar = [&](int i) {
@@ -242,7 +251,7 @@ MaquetaInforme::Parrafo MaquetaInforme::LeerParrafo(const QTextBlock& bloque) {
         const QTextFragment trozo = f.fragment();
         const QTextCharFormat cf = trozo.charFormat();
         const int indice = trozo.charFormatIndex();
-        const Formato& formato = FormatoDe(cf, indice);
+        Formato& formato = FormatoDe(cf, indice);
         const QString texto = trozo.text();
         const int desde = trozo.position() - base;
         int i = 0;
@@ -250,7 +259,7 @@ MaquetaInforme::Parrafo MaquetaInforme::LeerParrafo(const QTextBlock& bloque) {
             const QChar c = texto[i];
             Elemento e;
             e.clase = Clase::Texto;
-            e.formato = indice;
+            e.formato = &formato;
             e.cortarAntes = puedeCortar(desde + i);
             int j = i + 1;
             if (EsSalto(c)) {
@@ -274,8 +283,8 @@ MaquetaInforme::Parrafo MaquetaInforme::LeerParrafo(const QTextBlock& bloque) {
                 while (j < texto.size() && !EsBlanco(texto[j]) && !EsSalto(texto[j]) &&
                        texto[j] != QChar::ObjectReplacementCharacter && !puedeCortar(desde + j))
                     ++j;
-                e.texto = texto.mid(i, j - i);
-                const Pieza& pieza = PiezaDe(indice, e.texto);
+                const Pieza& pieza = PiezaDe(formato, QStringView(texto).mid(i, j - i));
+                e.texto = pieza.texto;
                 e.ancho = pieza.ancho;
                 e.pieza = &pieza;
             }
@@ -327,14 +336,14 @@ std::vector<MaquetaInforme::Linea> MaquetaInforme::Romper(const Parrafo& p, doub
     if (!vacia || lineas.empty() || e.empty() || e.back().clase == Clase::Salto)
         cerrar(e.size());
     for (Linea& l : lineas) {
-        const Formato& fb = *formatos_.at(p.formatoBloque);
+        const Formato& fb = *p.formatoBloque;
         bool hayTexto = false;
         for (std::size_t k = l.inicio; k < l.fin; ++k) {
             if (e[k].clase == Clase::Objeto) {
                 l.ascenso = std::max(l.ascenso, e[k].alto);
                 hayTexto = true;
             } else if (e[k].clase != Clase::Salto) {
-                const Formato& f = *formatos_.at(e[k].formato);
+                const Formato& f = *e[k].formato;
                 l.ascenso = std::max(l.ascenso, f.ascenso);
                 l.descenso = std::max(l.descenso, f.descenso);
                 l.interlinea = std::max(l.interlinea, f.interlinea);
@@ -380,8 +389,8 @@ void MaquetaInforme::ColocarLineas(const Parrafo& p, const std::vector<Linea>& l
         for (std::size_t k = l.inicio; k < l.fin; ++k) {
             const Elemento& el = e[k];
             if (el.clase == Clase::Texto) {
-                const Formato& f = *formatos_.at(el.formato);
-                const Pieza& pieza = *static_cast<const Pieza*>(el.pieza);
+                const Formato& f = *el.formato;
+                const Pieza& pieza = *el.pieza;
                 const QPointF d(cx, base + f.desplazamiento - pieza.ascenso - y);
                 for (const QGlyphRun& g : pieza.glifos) {
                     auto grupo = std::find_if(grupos.begin(), grupos.end(), [&](const Grupo& x) {
@@ -436,15 +445,17 @@ void MaquetaInforme::PartirLargos(Parrafo& p, double ancho) {
             letras.setPosition(desde);
             while ((hasta = letras.toNextBoundary()) > 0) {
                 if (bueno >= 0 &&
-                    PiezaDe(e.formato, e.texto.mid(desde, hasta - desde)).ancho > ancho)
+                    PiezaDe(*e.formato, QStringView(e.texto).mid(desde, hasta - desde)).ancho >
+                        ancho)
                     break;
                 bueno = hasta;
             }
             if (bueno < 0)
                 bueno = e.texto.size();
             Elemento trozo = e;
-            trozo.texto = e.texto.mid(desde, bueno - desde);
-            const Pieza& pieza = PiezaDe(e.formato, trozo.texto);
+            const Pieza& pieza =
+                PiezaDe(*e.formato, QStringView(e.texto).mid(desde, bueno - desde));
+            trozo.texto = pieza.texto;
             trozo.ancho = pieza.ancho;
             trozo.pieza = &pieza;
             trozo.cortarAntes = primero ? e.cortarAntes : true;

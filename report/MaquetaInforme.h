@@ -68,8 +68,8 @@ private:
     struct Parrafo;
     struct Celda;
 
-    const Formato& FormatoDe(const QTextCharFormat& formato, int indice);
-    const Pieza& PiezaDe(int formato, const QString& texto);
+    Formato& FormatoDe(const QTextCharFormat& formato, int indice);
+    const Pieza& PiezaDe(Formato& formato, QStringView texto);
     Parrafo LeerParrafo(const QTextBlock& bloque);
     std::vector<Linea> Romper(const Parrafo& p, double ancho) const;
     void PartirLargos(Parrafo& p, double ancho);
@@ -86,7 +86,6 @@ private:
     const QPaintDevice& dispositivo_;
     double escala_; // puntos del dispositivo por px de la hoja de estilos (96 ppp)
     std::unordered_map<int, std::unique_ptr<Formato>> formatos_;
-    std::unordered_map<QString, std::unique_ptr<Pieza>> piezas_;
     std::vector<Trazo> trazos_;
     double mayorTrazo_ = 0;
     std::vector<Tramo> tramos_;

@@ -123,9 +123,7 @@ void VentanaMemoria::BotonImprimirClick() {
     dialogo.setWindowTitle(QStringLiteral("Imprimir la memoria"));
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    QTextDocument doc;
-    CargarInforme(doc, html_);
-    PintarInforme(doc, impresora);
+    ImprimirInforme(html_, impresora);
 }
 
 // Texto enriquecido para un procesador de textos, y el texto llano para lo demás.
