@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -227,6 +228,26 @@ private slots:
             v.findChild<QTextBrowser*>(QStringLiteral("VistaMemoria"))->toPlainText();
         QVERIFY2(texto.startsWith(QStringLiteral("No se puede hacer la memoria: ")),
                  qPrintable(texto));
+    }
+
+    // La impresión (una impresora de alta resolución, aquí escribiendo un PDF) pinta la memoria
+    // con la misma maqueta: dice cuántas páginas ha hecho y son las que llegan.
+    void ImprimeTodasLasPaginas() {
+        VentanaMemoria v(
+            QStringLiteral(R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}})"));
+        QTemporaryDir dir;
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(dir.filePath(QStringLiteral("impresa.pdf")));
+        impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                            QMarginsF(18, 18, 18, 14), QPageLayout::Millimeter));
+        const int paginas = ImprimirInforme(v.Html(), impresora);
+        QFile pdf(dir.filePath(QStringLiteral("impresa.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray bytes = pdf.readAll();
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY2(paginas >= 2, qPrintable(QString::number(paginas)));
+        QCOMPARE(static_cast<int>(bytes.count("/Type /Page\n")), paginas);
     }
 
     void GuardaHtmlYPdfYAvisaDeLaRutaQueNoSePuedeEscribir() {
