@@ -431,6 +431,10 @@ void MaquetaInforme::ColocarLineas(const Parrafo& p, const std::vector<Linea>& l
 // Un texto sin cortes más ancho que la línea (un nombre de proyecto muy largo) se parte entre
 // dos letras, como hace Qt, en vez de salirse de la página.
 void MaquetaInforme::PartirLargos(Parrafo& p, double ancho) {
+    if (std::none_of(p.elementos.begin(), p.elementos.end(), [&](const Elemento& e) {
+            return e.clase == Clase::Texto && e.ancho > ancho && ancho > 0;
+        }))
+        return;
     std::vector<Elemento> partidos;
     for (Elemento& e : p.elementos) {
         if (e.clase != Clase::Texto || e.ancho <= ancho || ancho <= 0) {
