@@ -32,10 +32,10 @@ namespace velmora {
 
 namespace {
 
-using Paso = std::int64_t;
+using NumeroPaso = std::int64_t;
 
 // La condición en el paso k: se cumple o da error.
-bool CumpleEn(EstadoDiseno& e, Paso k, const std::function<FinBusqueda()>& parada) {
+bool CumpleEn(EstadoDiseno& e, NumeroPaso k, const std::function<FinBusqueda()>& parada) {
     EvaluarPaso(e, k);
     const FinBusqueda r = parada();
     return !r || *r;
@@ -50,9 +50,9 @@ void EvaluarPaso(EstadoDiseno& e, std::int64_t k) {
 
 std::int64_t PrimerPasoMonotono(EstadoDiseno& e, std::int64_t kUltimo,
                                 const std::function<FinBusqueda()>& parada) {
-    Paso lo = 0, hi = kUltimo + 1;
+    NumeroPaso lo = 0, hi = kUltimo + 1;
     while (hi - lo > 1) {
-        const Paso m = lo + (hi - lo) / 2;
+        const NumeroPaso m = lo + (hi - lo) / 2;
         (CumpleEn(e, m, parada) ? hi : lo) = m;
     }
     return hi;
@@ -82,7 +82,7 @@ template <typename Parada> FinBusqueda PasoAPaso(EstadoDiseno& e, Parada parada)
 // último paso que lo escribió, y los pasos crecen: basta con volver al estado inicial y repetir
 // el paso k.
 template <typename Parada>
-FinBusqueda Terminar(EstadoDiseno& e, const EstadoDiseno& inicial, Paso k, Paso kTope,
+FinBusqueda Terminar(EstadoDiseno& e, const EstadoDiseno& inicial, NumeroPaso k, NumeroPaso kTope,
                      Parada parada) {
     e = inicial;
     EvaluarPaso(e, k);
@@ -92,11 +92,11 @@ FinBusqueda Terminar(EstadoDiseno& e, const EstadoDiseno& inicial, Paso k, Paso 
 }
 
 // Búsqueda rápida de una condición monótona hasta el paso kMono; de ahí al tope, paso a paso.
-template <typename Parada> FinBusqueda RapidaMonotona(EstadoDiseno& e, Paso kMono, Parada parada) {
-    const Paso kTope = PrimerPasoMayorQue(5.0 * e.h);
+template <typename Parada> FinBusqueda RapidaMonotona(EstadoDiseno& e, NumeroPaso kMono, Parada parada) {
+    const NumeroPaso kTope = PrimerPasoMayorQue(5.0 * e.h);
     const EstadoDiseno inicial = e;
     kMono = std::min(kMono, kTope - 1);
-    Paso k = PrimerPasoMonotono(e, kMono, parada);
+    NumeroPaso k = PrimerPasoMonotono(e, kMono, parada);
     if (k > kMono)
         while (k < kTope && !CumpleEn(e, k, parada))
             ++k;
@@ -117,7 +117,7 @@ FinBusqueda BuscarMomentoA2(EstadoDiseno& e, double M2, Busqueda modo) {
     const auto parada = [&]() -> FinBusqueda { return e.Cc * (e.yc - e.d2) > M2; };
     if (modo == Busqueda::PasoAPaso)
         return PasoAPaso(e, parada);
-    return RapidaMonotona(e, std::numeric_limits<Paso>::max(), parada);
+    return RapidaMonotona(e, std::numeric_limits<NumeroPaso>::max(), parada);
 }
 
 namespace {
@@ -178,7 +178,7 @@ Intervalo operator/(Intervalo a, Intervalo b) {
 
 // Lo que la cota necesita de un paso de la búsqueda simétrica.
 struct Muestra {
-    Paso k;
+    NumeroPaso k;
     double x, Cc, yc, sigmaS1, sigmaS2;
     bool para; // se cumple la condición o hay error
 };
@@ -196,7 +196,7 @@ public:
         : e_(e), M1_(M1), AsCara_(AsCara) {}
 
     // Primer paso de [kIni, kFin] que para, si lo hay.
-    std::optional<Paso> PrimeroEnTramo(Paso kIni, Paso kFin) {
+    std::optional<NumeroPaso> PrimeroEnTramo(NumeroPaso kIni, NumeroPaso kFin) {
         const Muestra a = Tomar(kIni);
         if (a.para)
             return kIni;
@@ -208,19 +208,19 @@ public:
     FinBusqueda Parada() { return EquilibrioSimetrico(e_, M1_, AsCara_); }
 
 private:
-    Muestra Tomar(Paso k) {
+    Muestra Tomar(NumeroPaso k) {
         EvaluarPaso(e_, k);
         const FinBusqueda r = Parada();
         return {k, e_.x, e_.Cc, e_.yc, e_.sigmaS1, e_.sigmaS2, !r || *r};
     }
 
     // Primer paso de (a.k, b.k] que para; en a.k no para.
-    std::optional<Paso> Primero(const Muestra& a, const Muestra& b) {
+    std::optional<NumeroPaso> Primero(const Muestra& a, const Muestra& b) {
         if (b.k - a.k <= 8) {
-            for (Paso k = a.k + 1; k < b.k; ++k)
+            for (NumeroPaso k = a.k + 1; k < b.k; ++k)
                 if (Tomar(k).para)
                     return k;
-            return b.para ? std::optional<Paso>(b.k) : std::nullopt;
+            return b.para ? std::optional<NumeroPaso>(b.k) : std::nullopt;
         }
         if (!b.para && SinParada(a, b))
             return std::nullopt;
@@ -263,17 +263,17 @@ private:
 };
 
 FinBusqueda RapidaSimetrica(EstadoDiseno& e, double M1, double& AsCara) {
-    const Paso kTope = PrimerPasoMayorQue(5.0 * e.h);
+    const NumeroPaso kTope = PrimerPasoMayorQue(5.0 * e.h);
     const EstadoDiseno inicial = e;
-    std::array<Paso, 4> cortes{PrimerPasoMayorQue(e.d2), PrimerPasoMayorQue(e.d * 7.0 / 27.0),
+    std::array<NumeroPaso, 4> cortes{PrimerPasoMayorQue(e.d2), PrimerPasoMayorQue(e.d * 7.0 / 27.0),
                                PrimerPasoMayorQue(e.d), kTope};
     for (auto& c : cortes)
-        c = std::clamp<Paso>(c, 1, kTope);
+        c = std::clamp<NumeroPaso>(c, 1, kTope);
     std::sort(cortes.begin(), cortes.end());
     BusquedaSimetrica b(e, M1, AsCara);
-    Paso k = kTope;
-    Paso inicio = 1;
-    for (Paso corte : cortes) {
+    NumeroPaso k = kTope;
+    NumeroPaso inicio = 1;
+    for (NumeroPaso corte : cortes) {
         if (corte <= inicio)
             continue;
         if (const auto hallado = b.PrimeroEnTramo(inicio, corte - 1)) {

@@ -119,15 +119,16 @@ Estado LeerSolicitaciones(EstadoDiseno& e, std::string_view Valor5, std::string_
 Resultado<CalculoSeccionResultado> CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos,
                                                    TipoDeElemento TipoElemento, int DesignacionAcero,
                                                    std::string_view DiametroTraccion,
-                                                   std::string_view DiametroCompresion) {
+                                                   std::string_view DiametroCompresion,
+                                                   Traza* traza) {
     return CalcularSeccion(e, TextosDeDatos(datos), TipoDe(datos), DatoDe(datos), TipoElemento,
-                           DesignacionAcero, DiametroTraccion, DiametroCompresion);
+                           DesignacionAcero, DiametroTraccion, DiametroCompresion, traza);
 }
 
 Resultado<CalculoSeccionResultado>
 CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
                 TipoDeElemento TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
-                std::string_view DiametroCompresion) {
+                std::string_view DiametroCompresion, Traza* traza) {
     const auto g = LeerGeometriaSeccion(textos, tipo);
     if (!g)
         return g.error();
@@ -142,10 +143,15 @@ CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, D
     t.Md = s.valor().Md;
     t.Nd = s.valor().Nd;
     t.e0 = s.valor().e0;
-    if (auto r = DimensionarSeccion(t, TipoElemento, DesignacionAcero); !r)
+    Traza propia;
+    if (auto r = DimensionarSeccion(t, TipoElemento, DesignacionAcero, Busqueda::Rapida,
+                                    traza ? &propia : nullptr);
+        !r)
         return r.error();
     if (!ResultadosRepresentables(t))
         return ArmaduraDesmesurada(t, dato);
+    if (traza)
+        traza->pasos.insert(traza->pasos.end(), propia.pasos.begin(), propia.pasos.end());
 
     CalculoSeccionResultado res;
     res.Rotulos = MostrarResultados(t, TipoElemento);
@@ -181,13 +187,17 @@ Estado PrepararMomento(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion 
     return Correcto();
 }
 
-Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a) {
+Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a,
+                                            Traza* traza) {
     EstadoDiseno t = e;
-    auto m = CalcularMomentoAgotamiento(t, a);
+    Traza propia;
+    auto m = CalcularMomentoAgotamiento(t, a, Busqueda::Rapida, traza ? &propia : nullptr);
     if (!m)
         return m;
     if (!EstadoFinito(t) || !CabeEnRotulo(m.valor().Mu * 1e-6, 10, 2))
         return ResultadoNoRepresentable("el momento de agotamiento");
+    if (traza)
+        traza->pasos.insert(traza->pasos.end(), propia.pasos.begin(), propia.pasos.end());
     e = std::move(t);
     return m;
 }

@@ -60,16 +60,16 @@ struct CalculoSeccionResultado {
 // «Calcular»: IndiceEs := 2, banderas a falso, LeerGeometria, LeerSolicitaciones,
 // DimensionarSeccion, MostrarResultados y número de barras de las dos caras. Ante un error
 // (campo ilegible, geometría imposible, parámetros sin confirmar, sin equilibrio) devuelve el
-// error con el control afectado.
+// error con el control afectado. Con `traza`, los pasos del dimensionamiento (nada si da error).
 [[nodiscard]] Resultado<CalculoSeccionResultado>
 CalcularSeccion(EstadoDiseno& e, const DatosSeccionTexto& datos, TipoDeElemento TipoElemento,
                 int DesignacionAcero, std::string_view DiametroTraccion = "10",
-                std::string_view DiametroCompresion = "10");
+                std::string_view DiametroCompresion = "10", Traza* traza = nullptr);
 // Lo mismo con los textos por nombre de control (ventanas y velmora-calc).
 [[nodiscard]] Resultado<CalculoSeccionResultado>
 CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, DatoConocido dato,
                 TipoDeElemento TipoElemento, int DesignacionAcero, std::string_view DiametroTraccion,
-                std::string_view DiametroCompresion);
+                std::string_view DiametroCompresion, Traza* traza = nullptr);
 
 // «Momento Agotamiento»: IndiceEs := 2, LeerGeometria, comprobación de los materiales y
 // CalcularLimites, antes de abrir la ventana del momento de agotamiento.
@@ -77,7 +77,9 @@ CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, D
 [[nodiscard]] Estado PrepararMomento(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo);
 
 // Momento de agotamiento con las armaduras dadas (CalcularMomentoAgotamiento), sólo si el
-// momento cabe en su rótulo; si no, ResultadoNoRepresentable.
-[[nodiscard]] Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a);
+// momento cabe en su rótulo; si no, ResultadoNoRepresentable. Con `traza`, sus pasos (nada si da
+// error).
+[[nodiscard]] Resultado<MomentoResultado> CalcularMomento(EstadoDiseno& e, const ArmaduraDada& a,
+                                                          Traza* traza = nullptr);
 
 } // namespace velmora

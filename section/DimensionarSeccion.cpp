@@ -8,6 +8,7 @@
 #include "section/CasosDiseno.h"
 #include "section/CuantiasMinimas.h"
 #include "section/ce/CuantiasMinimas.h"
+#include "section/ce/PasosSeccion.h"
 #include "section/ce/Seccion.h"
 
 #include <cmath>
@@ -78,21 +79,26 @@ Estado DimensionarEHE98(EstadoDiseno& e, TipoDeElemento TipoElemento, int Design
 
 // Código Estructural (Anejo 19, 6.1 y capítulo 9): las mismas etapas con sus leyes.
 Estado DimensionarCodigoEstructural(EstadoDiseno& e, TipoDeElemento TipoElemento,
-                                    int DesignacionAcero) {
+                                    int DesignacionAcero, Traza* t) {
     const LeyesSeccion l = LeyesDelEstado(e);
-    ce::CalcularLimites(e, l);
-    if (auto r = ce::DimensionarCaso(e, l); !r)
+    if (t)
+        ce::pasos::PasosLeyes(*t, e, l);
+    ce::CalcularLimites(e, l, t);
+    if (auto r = ce::DimensionarCaso(e, l, t); !r)
         return r;
     if (!ResultadosFinitos(e))
         return Estado::Error(MensajeValoresNoFinitos);
     e.Texto = TextoProfundidad(e);
-    ce::AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero, ce::fctmFl(e.fck, e.h));
+    const double fctmFl = ce::fctmFl(e.fck, e.h);
+    ce::AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero, fctmFl);
+    if (t)
+        ce::pasos::PasosMinimo(*t, e, TipoElemento, fctmFl);
     return Correcto();
 }
 } // namespace
 
 Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
-                          Busqueda modo) {
+                          Busqueda modo, Traza* traza) {
     // Un valor convertido de un entero sin comprobar.
     if (!ElementoDelIndice(IndiceElemento(TipoElemento)))
         return Estado::Error("El tipo de elemento debe ser uno de los cinco de la lista.",
@@ -106,9 +112,12 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
         e.Nd < 0.0 || e.e0 < 0.0)
         return Estado::Error("Los esfuerzos de cálculo deben ser números finitos no negativos.");
 
+    // Los pasos pasan a la traza sólo si el dimensionamiento termina bien.
+    Traza propia;
+    Traza* t = traza ? &propia : nullptr;
     switch (e.norma) {
     case Norma::CodigoEstructural:
-        if (auto r = DimensionarCodigoEstructural(e, TipoElemento, DesignacionAcero); !r)
+        if (auto r = DimensionarCodigoEstructural(e, TipoElemento, DesignacionAcero, t); !r)
             return r;
         break;
     case Norma::EHE98:
@@ -118,6 +127,8 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
     }
     if (!ResultadosFinitos(e))
         return Estado::Error(MensajeValoresNoFinitos);
+    if (traza)
+        traza->pasos.insert(traza->pasos.end(), propia.pasos.begin(), propia.pasos.end());
     return Correcto();
 }
 

@@ -3,6 +3,7 @@
 // art. 42): límites de la fibra neutra y conductor del cálculo.
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "design/EstadoDiseno.h"
 #include "design/GeometriaSeccion.h"
 #include "section/BusquedaFibraNeutra.h"
@@ -37,9 +38,10 @@ void CalcularLimites(EstadoDiseno& e);
 // (FlexionSimple si Nd ≤ 0; si no, FlexionCompuestaSimetrica o FlexionCompuesta según
 // Simetrica), escribe en Texto el rótulo de Profundidad y aplica la cuantía geométrica mínima
 // del elemento. Si devuelve un error, ningún resultado debe mostrarse como válido. `modo` elige
-// la búsqueda de la fibra neutra (mismos resultados, bit a bit).
+// la búsqueda de la fibra neutra (mismos resultados, bit a bit). Con `traza`, anota en ella los
+// pasos del dimensionamiento según los calcula (nada si da error).
 Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
-                          Busqueda modo = Busqueda::Rapida);
+                          Busqueda modo = Busqueda::Rapida, Traza* traza = nullptr);
 
 // Rótulo de Profundidad: "Profundidad de la fibra neutra = " + x en cm (6:2) + " cm", o
 // "+Infinito" con la sección toda comprimida (XSeccionComprimida); seguido de " (Secc.

@@ -6,6 +6,7 @@
 #include "section/DimensionarSeccion.h"
 #include "materiales/LeyesMateriales.h"
 #include "section/PasosBusqueda.h"
+#include "section/PasosSeccion.h"
 #include "materiales/LeyesSeccion.h"
 #include "section/ce/Seccion.h"
 
@@ -76,7 +77,7 @@ FinBusqueda Rapida(EstadoDiseno& e, const ArmaduraDada& a, MomentoResultado& m) 
 } // namespace
 
 Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const ArmaduraDada& a,
-                                                       Busqueda modo) {
+                                                       Busqueda modo, Traza* traza) {
     using R = Resultado<MomentoResultado>;
     if (auto r = ComprobarMateriales(e); !r)
         return r.error();
@@ -90,7 +91,7 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
 
     switch (e.norma) {
     case Norma::CodigoEstructural:
-        return ce::MomentoAgotamiento(e, a, LeyesDelEstado(e));
+        return ce::MomentoAgotamiento(e, a, LeyesDelEstado(e), traza);
     case Norma::EHE98:
         break;
     }
@@ -109,6 +110,8 @@ Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const Ar
     m.Mu = m.Fs1 * (mitad - e.d1) + m.Fs2 * (mitad - e.d2) + e.Cc * (mitad - e.yc);
     if (!std::isfinite(m.Mu))
         return R::Error(MensajeValoresNoFinitos);
+    if (traza)
+        pasos::PasosMomento(*traza, e, a, m);
     return m;
 }
 

@@ -3,6 +3,7 @@
 // art. 42.1).
 
 #include "common/Resultado.h"
+#include "common/Traza.h"
 #include "design/EstadoDiseno.h"
 #include "section/BusquedaFibraNeutra.h"
 
@@ -28,9 +29,11 @@ struct MomentoResultado {
 // de la mitad del canto. Escribe x, Dominio (1, 2 o 4), epsS1, epsS2 y lo que escribe
 // BloqueComprimido. Requiere PrepararMomento (o CalcularLimites sobre una sección comprobada);
 // error si los parámetros no están confirmados, un área es negativa o no finita, o la búsqueda
-// pasa de x = 5·h. `modo` elige la búsqueda (mismos resultados, bit a bit).
+// pasa de x = 5·h. `modo` elige la búsqueda (mismos resultados, bit a bit). Con `traza`, anota
+// en ella los pasos del resultado (nada si da error).
 Resultado<MomentoResultado> CalcularMomentoAgotamiento(EstadoDiseno& e, const ArmaduraDada& a,
-                                                       Busqueda modo = Busqueda::Rapida);
+                                                       Busqueda modo = Busqueda::Rapida,
+                                                       Traza* traza = nullptr);
 
 // Rótulo de EtiquetaMomento: Mu en kN·m (10:2) seguido de " kN*m".
 std::string TextoMomento(double Mu);

@@ -1,10 +1,9 @@
 #pragma once
-// Trazas de la memoria de cálculo de la armadura longitudinal y del momento de agotamiento: los
-// pasos que dieron los resultados, rehechos con las mismas funciones y los mismos datos.
+// Traza de la memoria de cálculo de la armadura longitudinal con la EHE-98: los pasos que dieron
+// los resultados, rehechos con las mismas funciones y los mismos datos.
 
 #include "common/Traza.h"
 #include "design/EstadoDiseno.h"
-#include "section/MomentoAgotamiento.h"
 
 namespace velmora {
 
@@ -14,10 +13,5 @@ namespace velmora {
 // cálculo.
 [[nodiscard]] Traza TrazaSeccion(const EstadoDiseno& e, TipoDeElemento TipoElemento,
                                  int DesignacionAcero);
-
-// Momento de agotamiento en flexión simple (art. 42.1) tras un CalcularMomentoAgotamiento
-// correcto con `a` que dio `m`; `e` es el estado que dejó.
-[[nodiscard]] Traza TrazaMomento(const EstadoDiseno& e, const ArmaduraDada& a,
-                                 const MomentoResultado& m);
 
 } // namespace velmora

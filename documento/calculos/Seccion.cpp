@@ -74,11 +74,20 @@ void PonerDominio(Contexto& c) {
 }
 
 // Memoria: la traza del dimensionamiento, la sección con las barras de los resultados y el perfil
-// de deformaciones.
-void InformarSeccion(Contexto& c, const EleccionParametros& p, const std::string& traccion,
+// de deformaciones. `antes` es el estado con que se calculó.
+void InformarSeccion(Contexto& c, const EleccionParametros& p, const DatosSeccionTexto& datos,
+                     const EstadoDiseno& antes, const std::string& traccion,
                      const std::string& compresion) {
-    c.Informar("Dimensionamiento de la sección",
-               [&] { return TrazaSeccion(c.Estado, p.TipoElemento, p.DesignacionAcero); });
+    c.Informar("Dimensionamiento de la sección", [&] {
+        if (antes.norma == Norma::EHE98)
+            return TrazaSeccion(c.Estado, p.TipoElemento, p.DesignacionAcero);
+        // El mismo cálculo, ahora anotando sus pasos.
+        EstadoDiseno e = antes;
+        Traza t;
+        (void)CalcularSeccion(e, datos, p.TipoElemento, p.DesignacionAcero, traccion, compresion,
+                              &t);
+        return t;
+    });
     const auto barras = [&](const std::string& diametro, double As) {
         const auto n = NumeroBarras(As, diametro, "");
         return BarrasCara{n ? std::atoi(n.valor().c_str()) : 0, std::atof(diametro.c_str())};
@@ -120,6 +129,8 @@ void CalcularSeccionLinea(Contexto& c) {
             traccion = compresion;
     }
 
+    // El estado con que se calcula, para repetir el cálculo con su traza si se pide la memoria.
+    const EstadoDiseno antes = c.Estado;
     auto r = Exigir(
         CalcularSeccion(c.Estado, datos, p.TipoElemento, p.DesignacionAcero, traccion, compresion));
     if (!r.Avisos.empty())
@@ -134,7 +145,7 @@ void CalcularSeccionLinea(Contexto& c) {
     c.Poner(Resultados, "DiametroTraccion", traccion);
     c.Poner(Resultados, "DiametroCompresion", compresion);
     PonerDominio(c);
-    InformarSeccion(c, p, traccion, compresion);
+    InformarSeccion(c, p, datos, antes, traccion, compresion);
     CompararNormasLinea(c, p);
 }
 
@@ -165,12 +176,19 @@ void CalcularMomentoLinea(Contexto& c) {
         rotuloA2 = TextoArmadura(c.Estado, 2);
     }
 
+    const EstadoDiseno antes = c.Estado;
     const auto m = Exigir(CalcularMomento(c.Estado, a));
     c.Poner(Momento, "AreaComprimida", rotuloA2);
     c.Poner(Momento, "AreaTraccionada", rotuloA1);
     c.Poner(Momento, "EtiquetaMomento", TextoMomento(m.Mu));
     PonerDominio(c);
-    c.Informar("Momento de agotamiento", [&] { return TrazaMomento(c.Estado, a, m); });
+    c.Informar("Momento de agotamiento", [&] {
+        // El mismo cálculo, ahora anotando sus pasos.
+        EstadoDiseno e = antes;
+        Traza t;
+        (void)CalcularMomento(e, a, &t);
+        return t;
+    });
     c.Dibujar("Perfil de deformaciones en el agotamiento",
               [&] { return SvgDeformaciones(c.Estado); });
 }

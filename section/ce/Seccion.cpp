@@ -2,6 +2,7 @@
 
 #include "section/DimensionarSeccion.h"
 #include "section/Interaccion.h"
+#include "section/ce/PasosSeccion.h"
 #include "section/ce/Ecuaciones.h"
 
 #include <algorithm>
@@ -72,15 +73,15 @@ void DominioPorProfundidad(EstadoDiseno& e, double x) {
 
 // Momentos respecto de A1 (M1) con el axil N: armadura de compresión en xlim si M1 > Mlim; si no,
 // la fibra neutra con Cc·(d − yc) = M1. Deja U1 = fuerza de A1 (negativa si A1 tendría que
-// comprimir).
-void RespectoDeA1(EstadoDiseno& e, const LeyesSeccion& l, double M1, double N) {
+// comprimir) y devuelve cuál de las dos ramas tomó.
+pasos::Rama RespectoDeA1(EstadoDiseno& e, const LeyesSeccion& l, double M1, double N) {
     if (M1 > e.Mlim) {
         GuardarPlano(e, l, e.xlim);
         FijarDominio(e, DominioDeformacion::TresCuatro);
         e.As2 = ((M1 - e.Mlim) / (e.d - e.d2)) / e.sigmaS2;
         e.U2 = e.As2 * l.acero.fyd;
         e.U1 = e.As2 * e.sigmaS2 + e.Clim - N;
-        return;
+        return pasos::Rama::Limite;
     }
     double x = 0.0;
     if (M1 > 0.0) {
@@ -94,6 +95,7 @@ void RespectoDeA1(EstadoDiseno& e, const LeyesSeccion& l, double M1, double N) {
     FijarDominio(e, DominioDeformacion::Tres);
     e.U1 = e.Cc - N;
     e.U2 = e.As2 = 0.0;
+    return pasos::Rama::RespectoDeA1;
 }
 
 // El hormigón con εc2 uniforme: resultante y profundidad (centro de gravedad de la sección).
@@ -176,23 +178,30 @@ Estado RespectoDeA2(EstadoDiseno& e, const LeyesSeccion& l, double M2) {
     return Correcto();
 }
 
-Estado FlexionNoSimetrica(EstadoDiseno& e, const LeyesSeccion& l) {
+Estado FlexionNoSimetrica(EstadoDiseno& e, const LeyesSeccion& l, Traza* t) {
     const double M1 = e.Md + e.Nd * (e.h / 2.0 - e.d1);
-    RespectoDeA1(e, l, M1, e.Nd);
+    if (t)
+        pasos::PasosCaso(*t, e, M1);
+    pasos::Rama rama = RespectoDeA1(e, l, M1, e.Nd);
     if (e.U1 >= 0.0 || e.Nd <= 0.0) {
         e.As1 = std::max(0.0, e.U1) / l.acero.fyd;
     } else {
         // A1 tendría que comprimir: el axil pide más compresión que la del bloque.
         const double M2 = e.Nd * (e.h / 2.0 - e.d2) - e.Md;
+        if (t)
+            pasos::PasoMomentoA2(*t, e, M2);
         if (M2 >= 0.0) {
             if (auto r = RespectoDeA2(e, l, M2); !r)
                 return r;
+            rama = pasos::Rama::RespectoDeA2;
         } else {
             e.As1 = 0.0;
         }
     }
     e.U1 = e.As1 * l.acero.fyd;
     e.U2 = e.As2 * l.acero.fyd;
+    if (t)
+        pasos::PasosArmaduras(*t, e, l, M1, rama);
     return Correcto();
 }
 
@@ -224,8 +233,10 @@ Simetrica EcuacionesSimetricas(const EstadoDiseno& e, const LeyesSeccion& l, dou
 // mayor de las dos ecuaciones.
 constexpr int PuntosRejilla = 400;
 
-Estado FlexionSimetrica(EstadoDiseno& e, const LeyesSeccion& l) {
+Estado FlexionSimetrica(EstadoDiseno& e, const LeyesSeccion& l, Traza* t) {
     const double M1 = e.Md + e.Nd * (e.h / 2.0 - e.d1);
+    if (t)
+        pasos::PasosCaso(*t, e, M1);
     double mejorX = -1.0, mejorAs = Infinito;
     Simetrica previa = EcuacionesSimetricas(e, l, XDeS(e.h, 0.5 / PuntosRejilla), M1);
     double sPrevia = 0.5 / PuntosRejilla;
@@ -263,12 +274,14 @@ Estado FlexionSimetrica(EstadoDiseno& e, const LeyesSeccion& l) {
     DominioPorProfundidad(e, mejorX);
     e.As1 = e.As2 = mejorAs;
     e.U1 = e.U2 = mejorAs * l.acero.fyd;
+    if (t)
+        pasos::PasosArmaduras(*t, e, l, M1, pasos::Rama::RespectoDeA1);
     return Correcto();
 }
 
 } // namespace
 
-void CalcularLimites(EstadoDiseno& e, const LeyesSeccion& l) {
+void CalcularLimites(EstadoDiseno& e, const LeyesSeccion& l, Traza* traza) {
     e.d = e.h - e.d1;
     e.xiLim = XiLim(l.hormigon.epsCU2, l.acero.fyd, l.acero.Es);
     e.xlim = e.xiLim * e.d;
@@ -276,16 +289,18 @@ void CalcularLimites(EstadoDiseno& e, const LeyesSeccion& l) {
     e.yLim = b.yc;
     e.Clim = b.Cc;
     e.Mlim = (e.d - e.yLim) * e.Clim;
+    if (traza)
+        pasos::PasosLimites(*traza, e, l, b);
 }
 
-Estado DimensionarCaso(EstadoDiseno& e, const LeyesSeccion& l) {
+Estado DimensionarCaso(EstadoDiseno& e, const LeyesSeccion& l, Traza* traza) {
     if (e.Nd > 0.0 && e.Simetrica)
-        return FlexionSimetrica(e, l);
-    return FlexionNoSimetrica(e, l);
+        return FlexionSimetrica(e, l, traza);
+    return FlexionNoSimetrica(e, l, traza);
 }
 
 Resultado<MomentoResultado> MomentoAgotamiento(EstadoDiseno& e, const ArmaduraDada& a,
-                                               const LeyesSeccion& l) {
+                                               const LeyesSeccion& l, Traza* traza) {
     const double A1 = a.Traccionada ? a.As1Dada : 0.0;
     const double A2 = a.Comprimida ? a.As2Dada : 0.0;
     MomentoResultado m;
@@ -312,6 +327,8 @@ Resultado<MomentoResultado> MomentoAgotamiento(EstadoDiseno& e, const ArmaduraDa
     m.Mu = m.Fs1 * (mitad - e.d1) + m.Fs2 * (mitad - e.d2) + e.Cc * (mitad - e.yc);
     if (!std::isfinite(m.Mu))
         return Resultado<MomentoResultado>::Error(MensajeValoresNoFinitos);
+    if (traza)
+        pasos::PasosMomento(*traza, e, a, m, l);
     return m;
 }
 

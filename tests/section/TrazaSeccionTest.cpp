@@ -58,6 +58,33 @@ bool HayNota(const Traza& t, const std::string& trozo, const std::string& articu
     return false;
 }
 
+bool HayTexto(const Traza& t, const std::string& trozo) {
+    for (const Paso& p : t.pasos)
+        if ((p.descripcion + p.formula).find(trozo) != std::string::npos)
+            return true;
+    return false;
+}
+
+// El dimensionamiento de `e` anotando su traza.
+Traza Dimensionar(EstadoDiseno& e, TipoDeElemento tipo, int acero, bool* ok = nullptr) {
+    Traza t;
+    const bool bien = DimensionarSeccion(e, tipo, acero, Busqueda::Rapida, &t).ok();
+    if (ok)
+        *ok = bien;
+    return t;
+}
+
+// Los resultados del dimensionamiento que muestra la ventana.
+void MismosResultados(const EstadoDiseno& a, const EstadoDiseno& b) {
+    for (auto [x, y] : {std::pair{a.x, b.x}, std::pair{a.As1, b.As1}, std::pair{a.As2, b.As2},
+                        std::pair{a.U1, b.U1}, std::pair{a.U2, b.U2}})
+        EXPECT_EQ(x, y);
+    EXPECT_EQ(a.Dominio, b.Dominio);
+    EXPECT_EQ(a.CuantiaMecanica, b.CuantiaMecanica);
+    EXPECT_EQ(a.CuantiaGeometrica, b.CuantiaGeometrica);
+    EXPECT_EQ(a.MinimaCompresion, b.MinimaCompresion);
+}
+
 TEST(TrazaSeccion, FlexionSimpleDeReferencia) {
     EstadoDiseno e = Referencia();
     e.Md = 100e6;
@@ -125,9 +152,16 @@ TEST(TrazaSeccion, CodigoEstructuralEnDisenosAlAzar) {
         e.ArmaduraPasiva = true;
         e.IndiceEs = 2;
         e.fycd = e.fyd;
-        if (!DimensionarSeccion(e, d.tipo, d.acero).ok())
+        EstadoDiseno sin = e;
+        const bool ok = DimensionarSeccion(sin, d.tipo, d.acero).ok();
+        bool bien = false;
+        const Traza t = Dimensionar(e, d.tipo, d.acero, &bien);
+        ASSERT_EQ(ok, bien) << i;
+        if (!ok) {
+            ASSERT_TRUE(t.pasos.empty()) << i;
             continue;
-        const Traza t = TrazaSeccion(e, d.tipo, d.acero);
+        }
+        MismosResultados(sin, e);
         ASSERT_FALSE(t.pasos.empty()) << i;
         const auto p = pruebas::ProblemasTraza(t);
         ASSERT_TRUE(p.empty()) << "diseño " << i << ": " << p.front();
@@ -146,8 +180,9 @@ TEST(TrazaSeccion, CodigoEstructuralVigaConSusNumeros) {
     e.norma = Norma::CodigoEstructural;
     e.fycd = e.fyd;
     e.Md = 100e6;
-    ASSERT_TRUE(DimensionarSeccion(e, TipoDeElemento::Viga, 0).ok());
-    const Traza t = TrazaSeccion(e, TipoDeElemento::Viga, 0);
+    bool ok = false;
+    const Traza t = Dimensionar(e, TipoDeElemento::Viga, 0, &ok);
+    ASSERT_TRUE(ok);
     EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
     // ξlim = 0.0035/(0.0035 + 347.826/200000) = 0.66805 (como en la EHE-98 con HA-25).
     ASSERT_NE(Buscar(t, "x<sub>lim</sub>"), nullptr);
@@ -167,12 +202,160 @@ TEST(TrazaMomento, TresDiecisesSinComprimida) {
     ArmaduraDada a;
     a.As1Dada = 3 * std::numbers::pi * 64.0;
     a.Comprimida = false;
-    const auto m = CalcularMomentoAgotamiento(e, a);
+    Traza t;
+    const auto m = CalcularMomentoAgotamiento(e, a, Busqueda::Rapida, &t);
     ASSERT_TRUE(m.ok());
-    const Traza t = TrazaMomento(e, a, *m);
     EXPECT_TRUE(pruebas::ProblemasTraza(t).empty());
     ASSERT_NE(Buscar(t, "M<sub>u</sub>"), nullptr);
     EXPECT_NEAR(Buscar(t, "M<sub>u</sub>")->valor, 72.03, 0.005);
+}
+
+// Dimensionamientos de la sección de referencia (b = 300, h = 400, d = 370 mm, fcd = 16.667,
+// fyd = 347.826 N/mm²). Referencias a mano:
+// - Código Estructural, bloque ψ = 1 − 2/(3·3.5) = 0.809524, λ = 1 − 5.79167/(3.5·2.83333) =
+//   0.415966: Cc = 4047.62·x, Cc·(d − yc) = M1 da 1683.68·x² − 1497619·x + M1 = 0.
+//   · Viga, M1 = 100 kN·m: x = 72.72 mm, A1 = Cc/fyd = 8.462 cm², U1 = 294.33 kN (el mínimo
+//     (W/z)·fctm,fl/fyd = (8·10⁶/320)·3.078/347.826 = 2.212 cm² no rige).
+//   · Viga, M1 = 20 kN·m: x = 13.56 mm, A1 = 1.578 cm² < 2.212 cm²: rige el mínimo,
+//     U1 = 221.23·347.826 = 76.95 kN.
+struct CasoDimensionado {
+    const char* nombre;
+    Norma norma;
+    double Md; // N·mm
+    double x;  // mm, a mano
+    double As1, U1; // cm², kN: los del cuadro, a mano
+    const char* nota;    // la regla que rige
+    const char* ausente; // una rama que no se tomó
+};
+
+class TrazaDelDimensionamiento : public ::testing::TestWithParam<CasoDimensionado> {};
+
+TEST_P(TrazaDelDimensionamiento, SusValoresSonLosDelCalculo) {
+    const CasoDimensionado& c = GetParam();
+    EstadoDiseno e = Referencia();
+    e.norma = c.norma;
+    if (c.norma == Norma::CodigoEstructural)
+        e.fycd = e.fyd;
+    e.Md = c.Md;
+    EstadoDiseno sin = e;
+    ASSERT_TRUE(DimensionarSeccion(sin, TipoDeElemento::Viga, 0).ok());
+    bool ok = false;
+    const Traza t = Dimensionar(e, TipoDeElemento::Viga, 0, &ok);
+    ASSERT_TRUE(ok);
+    MismosResultados(sin, e);
+    EXPECT_NEAR(e.x, c.x, 0.05);
+    EXPECT_NEAR(e.As1 * 0.01, c.As1, 0.002);
+    EXPECT_NEAR(e.U1 * 0.001, c.U1, 0.05);
+    const auto p = pruebas::ProblemasTraza(t);
+    EXPECT_TRUE(p.empty()) << p.front();
+    ASSERT_NE(Buscar(t, "x"), nullptr);
+    EXPECT_EQ(Buscar(t, "x")->valor, e.x);
+    CapacidadDelCuadro(t, "1", e.U1, 0);
+    EXPECT_TRUE(HayTexto(t, c.nota)) << c.nota;
+    EXPECT_FALSE(HayTexto(t, c.ausente)) << c.ausente;
+    const std::string cita = c.norma == Norma::CodigoEstructural ? "Anejo 19, " : "4";
+    for (const Paso& paso : t.pasos)
+        EXPECT_TRUE(paso.articulo.empty() || paso.articulo.rfind(cita, 0) == 0) << paso.articulo;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, TrazaDelDimensionamiento,
+    ::testing::Values(
+        CasoDimensionado{"CeSinMinimo", Norma::CodigoEstructural, 100e6, 72.72, 8.462, 294.33,
+                         "cumple las limitaciones", "A<sub>1</sub> no hace falta"},
+        CasoDimensionado{"CeMinimoDeTraccion", Norma::CodigoEstructural, 20e6, 13.56, 2.212,
+                         76.95, "Rige la cuantía mínima de tracción", "supera M<sub>lim</sub>"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+// Momentos de agotamiento con A1 = 3Ø16 = 603.186 mm² y sin A2, Fs1 = 603.186·347.826 =
+// 209 804 N. Referencias a mano:
+// - EHE-98, rectángulo de referencia: dominio 2 (εs1 = 10 ‰), εc = 10·x/(370 − x) ‰ con
+//   ψ = 0.85·(1 − 2/(3·εc)); Cc = ψ·16.667·300·x = Fs1 da x = 69.41 mm, εc = 2.309 ‰,
+//   λ = 0.384935, yc = 26.72 mm, Mu = Fs1·(370 − yc) = 72.02 kN·m.
+// - EHE-98, T (b = 800, hf = 100, bw = 300, h = 400 mm): la fibra neutra en el ala,
+//   εc = 1.18 ‰ < 2 ‰, ψ = 0.85·(εc/2 − εc²/12): x = 39.06 mm, λ = (8 − εc)/(4·(6 − εc)) =
+//   0.353733, yc = 13.82 mm, Mu = Fs1·(370 − 13.82) = 74.73 kN·m.
+// - Código Estructural, rectángulo: dominio 3, Cc = 0.809524·16.667·300·x = Fs1 da x = 51.83 mm,
+//   yc = 0.415966·x = 21.56 mm, Mu = Fs1·(370 − 21.56) = 73.10 kN·m.
+struct CasoMomento {
+    const char* nombre;
+    Norma norma;
+    bool T;
+    double x, Mu; // mm, kN·m
+    const char* dominio;
+    const char* paso; // un paso de la rama tomada
+};
+
+class TrazaDelMomento : public ::testing::TestWithParam<CasoMomento> {};
+
+TEST_P(TrazaDelMomento, SusValoresSonLosDelCalculo) {
+    const CasoMomento& c = GetParam();
+    EstadoDiseno e = Referencia();
+    e.norma = c.norma;
+    if (c.norma == Norma::CodigoEstructural)
+        e.fycd = e.fyd;
+    if (c.T) {
+        e.SeccionRectangular = false;
+        e.b = 800.0;
+        e.hf = 100.0;
+        e.bw = 300.0;
+    }
+    CalcularLimites(e);
+    ArmaduraDada a;
+    a.As1Dada = 3 * std::numbers::pi * 64.0;
+    a.Comprimida = false;
+    EstadoDiseno sin = e;
+    const auto ms = CalcularMomentoAgotamiento(sin, a);
+    Traza t;
+    const auto m = CalcularMomentoAgotamiento(e, a, Busqueda::Rapida, &t);
+    ASSERT_TRUE(m.ok() && ms.ok());
+    EXPECT_EQ(m.valor().Mu, ms.valor().Mu);
+    EXPECT_EQ(e.x, sin.x);
+    EXPECT_NEAR(e.x, c.x, 0.02);
+    EXPECT_NEAR(m.valor().Mu * 1e-6, c.Mu, 0.02);
+    const auto p = pruebas::ProblemasTraza(t);
+    EXPECT_TRUE(p.empty()) << p.front();
+    ASSERT_FALSE(t.pasos.empty());
+    EXPECT_EQ(t.pasos.back().simbolo, "M<sub>u</sub>");
+    EXPECT_EQ(t.pasos.back().valor, m.valor().Mu * 1e-6);
+    ASSERT_NE(Buscar(t, "x"), nullptr);
+    EXPECT_EQ(Buscar(t, "x")->valor, e.x);
+    ASSERT_NE(Buscar(t, "y<sub>c</sub>"), nullptr);
+    EXPECT_EQ(Buscar(t, "y<sub>c</sub>")->valor, e.yc);
+    const std::string cita = c.norma == Norma::CodigoEstructural ? "Anejo 19, 6.1" : "42.1.3";
+    EXPECT_TRUE(HayNota(t, c.dominio, cita));
+    EXPECT_TRUE(HayTexto(t, c.paso)) << c.paso;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, TrazaDelMomento,
+    ::testing::Values(
+        CasoMomento{"Ehe98Dominio2", Norma::EHE98, false, 69.41, 72.02,
+                    "Dominio de deformación : 2.", "pivote en la armadura"},
+        CasoMomento{"Ehe98TConFibraEnElAla", Norma::EHE98, true, 39.06, 74.73,
+                    "Dominio de deformación : 2.", "ε<sub>c</sub>²/12"},
+        CasoMomento{"CodigoEstructural", Norma::CodigoEstructural, false, 51.83, 73.10,
+                    "Dominio de deformación : 3.", "Tensión media del bloque"}),
+    [](const auto& i) { return std::string(i.param.nombre); });
+
+// Un dato rechazado no deja ningún paso en la traza.
+TEST(TrazaSeccion, UnDatoRechazadoNoDejaPasos) {
+    for (Norma n : {Norma::EHE98, Norma::CodigoEstructural}) {
+        EstadoDiseno e = Referencia();
+        e.norma = n;
+        e.Md = -1.0;
+        bool ok = true;
+        EXPECT_TRUE(Dimensionar(e, TipoDeElemento::Viga, 0, &ok).pasos.empty());
+        EXPECT_FALSE(ok);
+        e = Referencia();
+        e.norma = n;
+        CalcularLimites(e);
+        ArmaduraDada a;
+        a.As1Dada = -1.0;
+        Traza t;
+        EXPECT_FALSE(CalcularMomentoAgotamiento(e, a, Busqueda::Rapida, &t).ok());
+        EXPECT_TRUE(t.pasos.empty());
+    }
 }
 
 TEST(TrazaParametros, AceroB500SPasaDe400EnCompresion) {
