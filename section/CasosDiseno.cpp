@@ -4,6 +4,7 @@
 #include "section/BusquedaFibraNeutra.h"
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
+#include "section/PasosSeccion.h"
 #include "materiales/LeyesMateriales.h"
 
 #include <cmath>
@@ -76,9 +77,12 @@ namespace {
 
 // Momentos respecto de A1 (M1) con el axil N: configuración límite si M1 > Mlim; si no,
 // búsqueda con Cc·(d − yc) > M1 y sin armadura de compresión. Después, el mínimo mecánico.
-// Es la flexión simple (N = 0) y la gran excentricidad de la flexión compuesta.
-Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N, Busqueda modo) {
-    if (M1 > e.Mlim) {
+// Es la flexión simple (N = 0) y la gran excentricidad de la flexión compuesta; `M` es el símbolo
+// de M1 en la traza.
+Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N, Busqueda modo, Traza* t,
+                           const char* M) {
+    const bool limite = M1 > e.Mlim;
+    if (limite) {
         if (auto r = ConfiguracionLimite(e); !r)
             return r;
         e.As2 = ((M1 - e.Mlim) / (e.d - e.d2)) / e.sigmaS2;
@@ -94,48 +98,66 @@ Estado FlexionRespectoDeA1(EstadoDiseno& e, double M1, double N, Busqueda modo) 
         DominioPorProfundidad(e);
         e.As1 = e.U1 / e.fyd;
     }
-    if (MinimoMecanico(e)) {
+    if (t)
+        pasos::PasosRespectoDeA1(*t, e, M1, N, M, limite);
+    const double As1 = e.As1;
+    const bool minimo = MinimoMecanico(e);
+    if (minimo) {
         e.CuantiaMecanica = true;
         e.U1 = e.As1 * e.fyd;
     }
+    if (t)
+        pasos::PasosMinimoMecanico(*t, e, As1, e.As1, minimo);
     return Correcto();
 }
 
 // A2 con la tensión de su deformación epsS2 para completar el axil Nd; U2 := As2·f, elevada a
-// 0.05·Nd si no llega (con el aviso de compresión mínima si se pide).
-Estado CompletarA2(EstadoDiseno& e, double f, bool aviso) {
+// 0.05·Nd si no llega (con el aviso de compresión mínima si se pide). `As1` es el área de A1
+// antes del mínimo mecánico, que se aplicó si `minimo`: para la traza.
+Estado CompletarA2(EstadoDiseno& e, double f, bool aviso, Traza* t, double As1, bool minimo) {
     if (!TensionA2(e, e.epsS2))
         return SinTension();
     const double Nd = e.Nd;
     e.As2 = (Nd - e.Cc) / e.sigmaS2;
+    const double equilibrio = e.As2;
     e.U2 = e.As2 * f;
-    if (e.U2 < 0.05 * Nd) {
+    const bool elevada = e.U2 < 0.05 * Nd;
+    if (elevada) {
         e.MinimaCompresion = e.MinimaCompresion || aviso;
         e.U2 = 0.05 * Nd;
         e.As2 = e.U2 / f;
     }
+    if (t)
+        pasos::PasosArmadurasPequenaExcentricidad(*t, e, f, equilibrio, elevada, As1, minimo);
     return Correcto();
 }
 
 // A. Gran excentricidad: momentos respecto de A1, y A2 al menos 0.05·Nd.
-Estado GranExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo) {
+Estado GranExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo, Traza* t) {
     const double Nd = e.Nd;
-    if (auto r = FlexionRespectoDeA1(e, Nd * ex.e1, Nd, modo); !r)
+    if (t)
+        pasos::PasosGranExcentricidad(*t, e, ex.e1, Nd * ex.e1);
+    if (auto r = FlexionRespectoDeA1(e, Nd * ex.e1, Nd, modo, t, "M<sub>1</sub>"); !r)
         return r;
     if (e.U2 < 0.05 * Nd) {
         e.MinimaCompresion = true;
         e.U2 = 0.05 * Nd;
         e.As2 = e.U2 / e.fyd;
+        if (t)
+            pasos::PasosCompresionMinima(*t, e);
     }
     return Correcto();
 }
 
 // B. Pequeña excentricidad: momentos respecto de A2 sin contar A1.
-Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo) {
+Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda modo,
+                            Traza* t) {
     e.CuantiaMecanica = true;
     const double Nd = e.Nd;
     if (auto r = SinTope(BuscarMomentoA2(e, Nd * ex.e2, modo)); !r)
         return r;
+    if (t)
+        pasos::PasosPequenaExcentricidad(*t, e, ex.e2, Nd * ex.e2);
     e.U1 = 0.05 * Nd;
     const double x = e.x;
     if (x > e.h) {
@@ -146,20 +168,20 @@ Estado PequenaExcentricidad(EstadoDiseno& e, const Excentricidades& ex, Busqueda
         e.epsCInf = ehe98::EpsilonC0 * (x - e.h) / p;
         e.As1 = e.U1 / e.fycd;
         e.epsS2 = ehe98::EpsilonC0 * (x - e.d2) / p;
-        return CompletarA2(e, e.fycd, false);
+        return CompletarA2(e, e.fycd, false, t, e.As1, false);
     }
     FijarDominio(e, x > e.d ? DominioDeformacion::CuatroA : DominioDeformacion::Cuatro);
     e.As1 = e.U1 / e.fyd;
-    if (x < e.d)
-        MinimoMecanico(e);
+    const double As1 = e.As1;
+    const bool minimo = x < e.d && MinimoMecanico(e);
     e.epsC = ehe98::EpsilonCU;
     e.epsS1 = std::fabs(e.d / x - 1.0) * ehe98::EpsilonCU;
     e.epsS2 = (1.0 - e.d2 / x) * ehe98::EpsilonCU;
-    return CompletarA2(e, e.fyd, true);
+    return CompletarA2(e, e.fyd, true, t, As1, minimo);
 }
 
 // C. Compresión casi centrada: toda la sección a εc0, bloque Cansancio·fcd·b·h a media altura.
-Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
+Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex, Traza* t) {
     const double Nd = e.Nd;
     const double bloque = ehe98::Cansancio * e.fcd * e.b * e.h;
     FijarDominio(e, DominioDeformacion::Cinco);
@@ -168,16 +190,20 @@ Estado CompresionCentrada(EstadoDiseno& e, const Excentricidades& ex) {
     e.epsCInf = ehe98::EpsilonC0;
     e.U1 = (Nd * ex.e2 - bloque * (e.h / 2.0 - e.d2)) / (e.d - e.d2);
     e.U2 = Nd - bloque - e.U1;
-    if (e.U1 < 0.05 * Nd) {
+    const double U1 = e.U1, U2 = e.U2;
+    const bool cinco1 = e.U1 < 0.05 * Nd, cinco2 = e.U2 < 0.05 * Nd;
+    if (cinco1) {
         e.CuantiaMecanica = true;
         e.U1 = 0.05 * Nd;
     }
-    if (e.U2 < 0.05 * Nd) {
+    if (cinco2) {
         e.CuantiaMecanica = true;
         e.U2 = 0.05 * Nd;
     }
     e.As1 = e.U1 / e.fycd;
     e.As2 = e.U2 / e.fycd;
+    if (t)
+        pasos::PasosCompresionCentrada(*t, e, ex.e2, bloque, U1, U2, cinco1, cinco2);
     return Correcto();
 }
 
@@ -237,7 +263,7 @@ Estado PequenaExcentricidadSimetrica(EstadoDiseno& e, const Excentricidades& ex,
 }
 
 // T. Cola común de la simétrica: las dos caras iguales.
-void CarasIguales(EstadoDiseno& e, double AsCara) {
+void CarasIguales(EstadoDiseno& e, double AsCara, Traza* t) {
     e.As1 = AsCara;
     if (e.As1 < 0.04 * e.fcd * e.b * e.h / e.fyd && e.Dominio != CodigoDominio(DominioDeformacion::Cinco)) {
         e.CuantiaMecanica = true;
@@ -245,36 +271,47 @@ void CarasIguales(EstadoDiseno& e, double AsCara) {
     }
     e.As2 = e.As1;
     e.U1 = e.As1 * (e.Dominio == CodigoDominio(DominioDeformacion::Cinco) ? e.fycd : e.fyd);
-    if (e.U1 < 0.05 * e.Nd) {
+    const double U = e.U1;
+    const bool cinco = e.U1 < 0.05 * e.Nd;
+    if (cinco) {
         e.CuantiaMecanica = true;
         e.U1 = 0.05 * e.Nd;
     }
     e.U2 = e.U1;
+    if (t)
+        pasos::PasosCarasIguales(*t, e, U, cinco);
 }
 
 } // namespace
 
-Estado FlexionSimple(EstadoDiseno& e, Busqueda modo) {
-    return FlexionRespectoDeA1(e, e.Md, 0.0, modo);
+Estado FlexionSimple(EstadoDiseno& e, Busqueda modo, Traza* traza) {
+    return FlexionRespectoDeA1(e, e.Md, 0.0, modo, traza, "M<sub>d</sub>");
 }
 
-Estado FlexionCompuesta(EstadoDiseno& e, Busqueda modo) {
+Estado FlexionCompuesta(EstadoDiseno& e, Busqueda modo, Traza* traza) {
     const auto ex = CalcularExcentricidades(e);
+    if (traza)
+        pasos::PasosExcentricidades(*traza, e, ex.e1, ex.e2, ex.eLimite, ex.eCentrada);
     if (e.e0 >= ex.eLimite)
-        return GranExcentricidad(e, ex, modo);
+        return GranExcentricidad(e, ex, modo, traza);
     if (e.e0 >= ex.eCentrada)
-        return PequenaExcentricidad(e, ex, modo);
-    return CompresionCentrada(e, ex);
+        return PequenaExcentricidad(e, ex, modo, traza);
+    return CompresionCentrada(e, ex, traza);
 }
 
-Estado FlexionCompuestaSimetrica(EstadoDiseno& e, Busqueda modo) {
+Estado FlexionCompuestaSimetrica(EstadoDiseno& e, Busqueda modo, Traza* traza) {
     const auto ex = CalcularExcentricidades(e);
+    if (traza)
+        pasos::PasosExcentricidades(*traza, e, ex.e1, ex.e2, ex.eLimite, ex.eCentrada);
+    const bool grande = e.e0 >= ex.eLimite;
     double AsCara = 0.0;
-    const Estado r = e.e0 >= ex.eLimite ? GranExcentricidadSimetrica(e, ex, AsCara, modo)
-                                        : PequenaExcentricidadSimetrica(e, ex, AsCara, modo);
+    const Estado r = grande ? GranExcentricidadSimetrica(e, ex, AsCara, modo)
+                            : PequenaExcentricidadSimetrica(e, ex, AsCara, modo);
     if (!r)
         return r;
-    CarasIguales(e, AsCara);
+    if (traza)
+        pasos::PasosSimetrica(*traza, e, grande);
+    CarasIguales(e, AsCara, traza);
     return Correcto();
 }
 

@@ -8,10 +8,12 @@
 #include "section/CasosDiseno.h"
 #include "section/CuantiasMinimas.h"
 #include "section/ce/CuantiasMinimas.h"
+#include "section/PasosSeccion.h"
 #include "section/ce/PasosSeccion.h"
 #include "section/ce/Seccion.h"
 
 #include <cmath>
+#include <optional>
 
 namespace velmora {
 
@@ -28,10 +30,10 @@ Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos) {
     return ComprobarMateriales(e);
 }
 
-void CalcularLimites(EstadoDiseno& e) {
+void CalcularLimites(EstadoDiseno& e, Traza* traza) {
     switch (e.norma) {
     case Norma::CodigoEstructural:
-        ce::CalcularLimites(e, LeyesDelEstado(e));
+        ce::CalcularLimites(e, LeyesDelEstado(e), traza);
         return;
     case Norma::EHE98:
         break;
@@ -48,6 +50,8 @@ void CalcularLimites(EstadoDiseno& e) {
         e.Clim = e.Cc;
     }
     e.Mlim = (e.d - e.yLim) * e.Clim;
+    if (traza)
+        pasos::PasosLimites(*traza, e);
 }
 
 namespace {
@@ -61,19 +65,26 @@ bool ResultadosFinitos(const EstadoDiseno& e) {
 // EHE-98 (art. 42): límites, un caso de cálculo con su búsqueda paso a paso y la cuantía
 // geométrica mínima del elemento.
 Estado DimensionarEHE98(EstadoDiseno& e, TipoDeElemento TipoElemento, int DesignacionAcero,
-                        Busqueda modo) {
-    CalcularLimites(e);
+                        Busqueda modo, Traza* t) {
+    CalcularLimites(e, t);
+    if (t)
+        pasos::PasoCaso(*t, e);
     Estado caso = Correcto();
     if (e.Nd > 0.0)
-        caso = e.Simetrica ? FlexionCompuestaSimetrica(e, modo) : FlexionCompuesta(e, modo);
+        caso = e.Simetrica ? FlexionCompuestaSimetrica(e, modo, t) : FlexionCompuesta(e, modo, t);
     else
-        caso = FlexionSimple(e, modo);
+        caso = FlexionSimple(e, modo, t);
     if (!caso)
         return caso;
     if (!ResultadosFinitos(e))
         return Estado::Error(MensajeValoresNoFinitos);
     e.Texto = TextoProfundidad(e);
+    std::optional<EstadoDiseno> antes; // sólo para la traza
+    if (t)
+        antes = e;
     AplicarCuantiaMinima(e, TipoElemento, DesignacionAcero);
+    if (t)
+        pasos::PasosCuantiaMinima(*t, *antes, e, TipoElemento, DesignacionAcero);
     return Correcto();
 }
 
@@ -121,7 +132,7 @@ Estado DimensionarSeccion(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
             return r;
         break;
     case Norma::EHE98:
-        if (auto r = DimensionarEHE98(e, TipoElemento, DesignacionAcero, modo); !r)
+        if (auto r = DimensionarEHE98(e, TipoElemento, DesignacionAcero, modo, t); !r)
             return r;
         break;
     }

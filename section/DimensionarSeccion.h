@@ -27,8 +27,8 @@ Estado ComprobarSeccion(const EstadoDiseno& e, const CamposGeometria& campos = {
 // Límites (art. 42.1.3): d := h − d1; xiLim := 1/(1 + fyd/(εcu·Es)) con Es = 200000 N/mm²;
 // xlim := xiLim·d; yLim, Clim en x = xlim (cerrados en rectángulo, BloqueComprimido en T);
 // Mlim := Clim·(d − yLim).
-// No comprueba nada: llámese tras ComprobarSeccion.
-void CalcularLimites(EstadoDiseno& e);
+// No comprueba nada: llámese tras ComprobarSeccion. Con `traza`, anota en ella estos pasos.
+void CalcularLimites(EstadoDiseno& e, Traza* traza = nullptr);
 
 // Conductor del dimensionamiento. Requiere en el estado la geometría, Md, Nd, e0 (N·mm, N, mm,
 // no negativos), IndiceEs y las tres banderas de cuantía a falso. `TipoElemento` y

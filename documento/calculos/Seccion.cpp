@@ -14,7 +14,6 @@
 #include "section/DescripcionSeccion.h"
 #include "section/Dominio.h"
 #include "section/MomentoAgotamiento.h"
-#include "section/TrazaSeccion.h"
 
 #include <tuple>
 #include <utility>
@@ -79,8 +78,6 @@ void InformarSeccion(Contexto& c, const EleccionParametros& p, const DatosSeccio
                      const EstadoDiseno& antes, const std::string& traccion,
                      const std::string& compresion) {
     c.Informar("Dimensionamiento de la sección", [&] {
-        if (antes.norma == Norma::EHE98)
-            return TrazaSeccion(c.Estado, p.TipoElemento, p.DesignacionAcero);
         // El mismo cálculo, ahora anotando sus pasos.
         EstadoDiseno e = antes;
         Traza t;
