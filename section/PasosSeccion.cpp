@@ -98,16 +98,20 @@ void PasosBloque(Traza& t, const EstadoDiseno& e, double x) {
 
 // Lineal hasta el límite; en la meseta la sustitución muestra el mínimo con sus dos números,
 // para que dé el valor que se escribe. El límite es fyd, o fyc,d (art. 40.2) si la armadura
-// comprimida se tomó con él.
+// comprimida se tomó con él. Una cara traccionada (eps < 0) llega a la meseta en −fyd.
 void PasoTension(Traza& t, const std::string& cara, const EstadoDiseno& e, double eps,
                  double sigma) {
     const double Es = ModuloAcero(e);
     const bool fyc = e.fycd < e.fyd && sigma == e.fycd && Es * eps >= e.fycd;
     const double limite = fyc ? e.fycd : e.fyd;
     const std::string nombre = fyc ? "f<sub>yc,d</sub>" : "f<sub>yd</sub>";
-    std::string f = "mín(E<sub>s</sub>" + C + "ε<sub>s" + cara + "</sub>; " + nombre + ")";
+    const std::string Ee = "E<sub>s</sub>" + C + "ε<sub>s" + cara + "</sub>";
+    const bool traccion = e.ArmaduraPasiva && Es * eps <= -e.fyd;
+    std::string f = traccion ? "máx(" + Ee + "; −f<sub>yd</sub>)" : "mín(" + Ee + "; " + nombre + ")";
     std::string s = Cifras(sigma);
-    if (e.ArmaduraPasiva)
+    if (traccion)
+        s = "máx(" + Cifras(Es) + C + Cifras(eps) + "; " + Cifras(-e.fyd) + ")";
+    else if (e.ArmaduraPasiva)
         s = Es * eps < limite ? Cifras(Es) + C + Cifras(eps)
                               : "mín(" + Cifras(Es) + C + Cifras(eps) + "; " + Cifras(limite) + ")";
     t.Calculo("σ<sub>s" + cara + "</sub>", "Tensión de la armadura (diagrama de cálculo del acero)",

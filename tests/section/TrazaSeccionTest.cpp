@@ -390,6 +390,68 @@ INSTANTIATE_TEST_SUITE_P(
                     "Dominio de deformación : 3.", "Tensión media del bloque"}),
     [](const auto& i) { return std::string(i.param.nombre); });
 
+// A2 = 3Ø16 a d2 = 150 mm, sin A1: queda traccionada por encima de la fibra neutra. A mano:
+// como en Ehe98Dominio2, |Fs2| = 209.80 kN = Cc da x = 69.41 mm y yc = 26.72 mm; εs2 =
+// 0.01·(69.41 − 150)/(370 − 69.41) = −2.681 ‰, más allá de −fyd/Es: σs2 = −347.83 N/mm²;
+// Mu = −209.80·(200 − 150) + 209.80·(200 − 26.72) = 25.86 kN·m. El paso de σs2 escribe el máximo
+// con −fyd, no el producto Es·εs2 (−536 N/mm²).
+TEST(TrazaMomento, ArmaduraComprimidaTraccionadaEnLaMeseta) {
+    EstadoDiseno e = Referencia();
+    e.d2 = 150.0;
+    CalcularLimites(e);
+    ArmaduraDada a;
+    a.As2Dada = 3 * std::numbers::pi * 64.0;
+    a.Traccionada = false;
+    Traza t;
+    const auto m = CalcularMomentoAgotamiento(e, a, Busqueda::Rapida, &t);
+    ASSERT_TRUE(m.ok());
+    EXPECT_NEAR(m.valor().Mu * 1e-6, 25.86, 0.02);
+    const auto p = pruebas::ProblemasTraza(t);
+    EXPECT_TRUE(p.empty()) << p.front();
+    const Paso* s2 = Buscar(t, "σ<sub>s2</sub>");
+    ASSERT_NE(s2, nullptr);
+    EXPECT_NEAR(s2->valor, -347.83, 0.005);
+    EXPECT_EQ(s2->formula, "máx(E<sub>s</sub>·ε<sub>s2</sub>; −f<sub>yd</sub>)");
+}
+
+// Momentos de agotamiento al azar con las dos normas: el mismo resultado con y sin traza, cada
+// sustitución da su valor y el último paso es el Mu del cálculo.
+TEST(TrazaMomento, CadaSustitucionDaSuValorEnSeccionesAlAzar) {
+    std::mt19937_64 g(20261208);
+    auto u = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(g); };
+    int trazados = 0;
+    for (int i = 0; i < 800; ++i) {
+        Diseno d = DisenoAleatorio(g);
+        EstadoDiseno e = d.e;
+        if (i % 2 == 1) {
+            e.norma = Norma::CodigoEstructural;
+            e.ArmaduraPasiva = true;
+            e.fycd = e.fyd;
+            CalcularLimites(e);
+        }
+        ArmaduraDada a;
+        a.As1Dada = u(0.0, 0.03) * e.b * e.d;
+        a.As2Dada = u(0.0, 0.01) * e.b * e.d;
+        a.Traccionada = u(0.0, 1.0) < 0.9;
+        a.Comprimida = u(0.0, 1.0) < 0.7;
+        EstadoDiseno sin = e;
+        const auto ms = CalcularMomentoAgotamiento(sin, a);
+        Traza t;
+        const auto m = CalcularMomentoAgotamiento(e, a, Busqueda::Rapida, &t);
+        ASSERT_EQ(ms.ok(), m.ok()) << i;
+        if (!m.ok()) {
+            ASSERT_TRUE(t.pasos.empty()) << i;
+            continue;
+        }
+        ASSERT_EQ(ms.valor().Mu, m.valor().Mu) << i;
+        const auto p = pruebas::ProblemasTraza(t);
+        ASSERT_TRUE(p.empty()) << "sección " << i << ": " << p.front();
+        ASSERT_EQ(t.pasos.back().valor, m.valor().Mu * 1e-6) << i;
+        ++trazados;
+    }
+    EXPECT_GT(trazados, 600);
+}
+
 // Un dato rechazado no deja ningún paso en la traza.
 TEST(TrazaSeccion, UnDatoRechazadoNoDejaPasos) {
     for (Norma n : {Norma::EHE98, Norma::CodigoEstructural}) {
