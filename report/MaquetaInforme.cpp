@@ -108,6 +108,8 @@ struct MaquetaInforme::Celda {
 };
 
 std::vector<double> CortesDePagina(std::vector<Tramo> tramos, double total, double alto) {
+    if (!(alto > 0)) // una página sin alto (papel diminuto en la impresora) no haría avanzar nada
+        return {0.0, total};
     std::sort(tramos.begin(), tramos.end(),
               [](const Tramo& a, const Tramo& b) { return a.arriba < b.arriba; });
     // El corte de la página que empieza en `inicio`: el más bajo, no más allá de `fin`, que no

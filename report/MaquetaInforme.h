@@ -30,7 +30,8 @@ struct Tramo {
 };
 
 // Cortes de página de una tira de alto `total` (desde 0 hasta `total`): cada página llena hasta
-// `alto` sin partir ningún tramo; un tramo más alto que una página se parte donde caiga.
+// `alto` sin partir ningún tramo; un tramo más alto que una página se parte donde caiga. Con un
+// alto nulo o negativo, todo va en una página.
 [[nodiscard]] std::vector<double> CortesDePagina(std::vector<Tramo> tramos, double total,
                                                  double alto);
 

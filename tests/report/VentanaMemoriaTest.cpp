@@ -56,6 +56,8 @@ private slots:
             << T{{0, 100}} << 100.0 << 40.0 << C{0, 40, 80, 100};
         QTest::newRow("página casi vacía") << T{{0, 5}, {5, 50}} << 50.0 << 40.0 << C{0, 40, 50};
         QTest::newRow("cabe en una página") << T{{0, 10}, {10, 40}} << 40.0 << 40.0 << C{0, 40};
+        QTest::newRow("página sin alto") << T{{0, 10}, {10, 40}} << 40.0 << 0.0 << C{0, 40};
+        QTest::newRow("página de alto negativo") << T{{0, 10}} << 10.0 << -5.0 << C{0, 10};
     }
     void CortesDeUnaTira() {
         QFETCH(std::vector<Tramo>, tramos);
