@@ -3,7 +3,7 @@
 // del momento de agotamiento; y, uno a uno, de 10 000 diseños al azar.
 
 #include "design/EstadoDiseno.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/DimensionarSeccion.h"
 #include "section/MomentoAgotamiento.h"
 

@@ -2,7 +2,7 @@
 // la comprobación de una combinación sobre ella.
 
 #include "design/EstadoDiseno.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/Interaccion.h"
 
 #include <benchmark/benchmark.h>

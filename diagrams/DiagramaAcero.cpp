@@ -3,7 +3,7 @@
 
 #include "common/Numeros.h"
 #include "diagrams/ce/AceroCE.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "common/PasosTraza.h"
 #include "design/GeometriaSeccion.h"
 #include "materiales/BloqueComprimido.h"
-#include "materiales/Materiales.h"
+#include "design/MaterialesDelEstado.h"
 #include "materiales/Resistencias.h"
 #include "materiales/ce/Hormigon.h"
 #include "materiales/ce/Leyes.h"

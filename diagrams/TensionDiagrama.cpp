@@ -6,7 +6,7 @@
 #include "common/PasosTraza.h"
 #include "diagrams/DiagramaAcero.h"
 #include "diagrams/ce/AceroCE.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <cmath>
 #include <limits>

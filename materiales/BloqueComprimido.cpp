@@ -26,60 +26,61 @@ double TensionHormigon(double eps, double fcd) {
     return ehe98::Cansancio * fcd;
 }
 
-void BloqueComprimido(EstadoDiseno& e, double x) {
-    if (!(x > 0.0) || !std::isfinite(x)) {
-        e.Cc = e.yc = e.epsC = 0.0;
-        return;
-    }
-    const double h = e.h;
-    const double d = e.d;
+BloqueEHE98 BloqueComprimido(const GeometriaBloque& g, double fcd, double x) {
+    BloqueEHE98 r;
+    if (!(x > 0.0) || !std::isfinite(x))
+        return r;
+    const double h = g.h;
+    const double d = g.d;
     const double pivote = d * 7.0 / 27.0;      // cruce de los pivotes del acero y del hormigón
     const double tresSeptimos = h * 3.0 / 7.0; // pivote de la sección toda comprimida
 
     // 1. Deformaciones por pivotes.
+    double epsCInf = 0.0;
     if (x <= pivote) {
-        e.epsC = 0.01 * x / (d - x);
+        r.epsC = 0.01 * x / (d - x);
     } else if (x <= h) {
-        e.epsC = ehe98::EpsilonCU;
+        r.epsC = ehe98::EpsilonCU;
     } else {
-        e.epsC = ehe98::EpsilonC0 * x / (x - tresSeptimos);
-        e.epsCInf = ehe98::EpsilonC0 * (x - h) / (x - tresSeptimos);
+        r.epsC = ehe98::EpsilonC0 * x / (x - tresSeptimos);
+        epsCInf = ehe98::EpsilonC0 * (x - h) / (x - tresSeptimos);
+        r.epsCInf = epsCInf;
     }
 
     // 2. Bloque de ancho completo entre la fibra superior y min(x, h).
-    const double fcd = e.fcd;
-    const double aSup = AreaDiagrama(e.epsC, fcd);
-    const double cSup = CentroDiagrama(e.epsC);
+    const double aSup = AreaDiagrama(r.epsC, fcd);
+    const double cSup = CentroDiagrama(r.epsC);
     double A = aSup;
     double c = cSup;
     if (x > h) {
-        const double aInf = AreaDiagrama(e.epsCInf, fcd);
+        const double aInf = AreaDiagrama(epsCInf, fcd);
         A = aSup - aInf;
-        c = (aSup * cSup - aInf * (CentroDiagrama(e.epsCInf) + e.epsC - e.epsCInf)) / A;
+        c = (aSup * cSup - aInf * (CentroDiagrama(epsCInf) + r.epsC - epsCInf)) / A;
     }
 
     // 3. Rectángulo, o sección en T con la fibra neutra en la cabeza.
-    if (e.SeccionRectangular || x <= e.hf) {
-        e.yc = x * c / e.epsC;
-        e.Cc = e.b * x * A / e.epsC;
-        return;
+    if (g.rectangular || x <= g.hf) {
+        r.yc = x * c / r.epsC;
+        r.Cc = g.b * x * A / r.epsC;
+        return r;
     }
 
     // 4. Sección en T: el alma toma el bloque completo y las alas el tramo de 0 a hf.
     double Ef;
     if (x <= pivote)
-        Ef = 0.01 * (x - e.hf) / (d - x);
+        Ef = 0.01 * (x - g.hf) / (d - x);
     else if (x <= h)
-        Ef = ehe98::EpsilonCU * (1.0 - e.hf / x);
+        Ef = ehe98::EpsilonCU * (1.0 - g.hf / x);
     else
-        Ef = ehe98::EpsilonC0 * (x - e.hf) / (x - tresSeptimos);
+        Ef = ehe98::EpsilonC0 * (x - g.hf) / (x - tresSeptimos);
     const double aF = AreaDiagrama(Ef, fcd);
     const double Af = aSup - aF;
-    const double cf = (aSup * cSup - aF * (CentroDiagrama(Ef) + e.epsC - Ef)) / Af;
-    const double alas = e.b - e.bw;
-    const double S = e.bw * A + alas * Af;
-    e.yc = x * (c * e.bw * A + cf * alas * Af) / e.epsC / S;
-    e.Cc = x * S / e.epsC;
+    const double cf = (aSup * cSup - aF * (CentroDiagrama(Ef) + r.epsC - Ef)) / Af;
+    const double alas = g.b - g.bw;
+    const double S = g.bw * A + alas * Af;
+    r.yc = x * (c * g.bw * A + cf * alas * Af) / r.epsC / S;
+    r.Cc = x * S / r.epsC;
+    return r;
 }
 
 } // namespace velmora

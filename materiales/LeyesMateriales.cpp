@@ -11,16 +11,9 @@ constexpr double TensionMinimaActiva = 100.0;  // N/mm²
 constexpr double TensionMaximaActiva = 1000.0; // N/mm²
 } // namespace
 
-double ModuloAcero(const EstadoDiseno& e) {
-    if (e.IndiceEs < 1 || e.IndiceEs > static_cast<int>(e.TablaEs.size()))
-        return 0.0;
-    return e.TablaEs[static_cast<std::size_t>(e.IndiceEs - 1)];
-}
-
-double TensionAcero(const EstadoDiseno& e, double eps, double fyd) {
-    if (!e.ArmaduraPasiva)
-        return TensionAceroActiva(e, eps, fyd);
-    const double Es = ModuloAcero(e);
+double TensionAcero(double Es, bool pasiva, double eps, double fyd) {
+    if (!pasiva)
+        return TensionAceroActiva(Es, eps, fyd);
     if (!(Es > 0.0) || !(fyd > 0.0) || !std::isfinite(eps))
         return NoCalculable;
     // Diagrama bilineal de la armadura pasiva (art. 38.4), simétrico: la rama horizontal en
@@ -32,15 +25,13 @@ double TensionAcero(const EstadoDiseno& e, double eps, double fyd) {
     return Es * eps;
 }
 
-double ResiduoAceroActivo(const EstadoDiseno& e, double eps, double fyd, double sigma) {
-    const double Es = ModuloAcero(e);
+double ResiduoAceroActivo(double Es, double eps, double fyd, double sigma) {
     if (sigma > 0.7 * fyd)
         return eps - sigma / Es - 0.823 * std::pow(sigma / fyd - 0.7, 5.0);
     return eps - sigma / Es;
 }
 
-double TensionAceroActiva(const EstadoDiseno& e, double eps, double fyd) {
-    const double Es = ModuloAcero(e);
+double TensionAceroActiva(double Es, double eps, double fyd) {
     if (!(Es > 0.0) || !(fyd > 0.0) || !std::isfinite(eps))
         return NoCalculable;
     if (eps <= 0.7 * fyd / Es)
@@ -49,8 +40,8 @@ double TensionAceroActiva(const EstadoDiseno& e, double eps, double fyd) {
     // Diagrama de la armadura activa (art. 38.5), resuelto en tensión por bisección.
     double lo = TensionMinimaActiva;
     double hi = TensionMaximaActiva;
-    double gLo = ResiduoAceroActivo(e, eps, fyd, lo);
-    const double gHi = ResiduoAceroActivo(e, eps, fyd, hi);
+    double gLo = ResiduoAceroActivo(Es, eps, fyd, lo);
+    const double gHi = ResiduoAceroActivo(Es, eps, fyd, hi);
     if (gLo < 0.0 || gHi > 0.0)
         return NoCalculable; // la raíz no está entre 100 y 1000 N/mm²
     if (gLo == 0.0)
@@ -61,7 +52,7 @@ double TensionAceroActiva(const EstadoDiseno& e, double eps, double fyd) {
     // 60 pasos; el tope sólo protege de un error de programación.
     for (int paso = 0; paso < 200; ++paso) {
         const double mid = (lo + hi) * 0.5;
-        const double g = ResiduoAceroActivo(e, eps, fyd, mid);
+        const double g = ResiduoAceroActivo(Es, eps, fyd, mid);
         if (std::fabs(g) < 1e-9 || mid <= lo || mid >= hi)
             return mid;
         if (g * gLo > 0.0) {

@@ -1,10 +1,8 @@
 #include "materiales/LeyesSeccion.h"
 #include "materiales/ehe98/Leyes.h"
 
-#include "design/EstadoDiseno.h"
 #include "materiales/ce/Hormigon.h"
 #include "materiales/BloqueComprimido.h"
-#include "materiales/LeyesMateriales.h"
 #include "materiales/ce/Leyes.h"
 
 namespace velmora {
@@ -35,16 +33,15 @@ LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es) {
     return {LeyHormigonEHE98(fcd), LeyAcero{Es, fyd, fycd, ehe98::EpsilonSU}};
 }
 
-LeyesSeccion LeyesDelEstado(const EstadoDiseno& e) {
-    switch (e.norma) {
+LeyesSeccion LeyesSegun(Norma norma, double fck, double fcd, double fyd, double fycd, double Es) {
+    switch (norma) {
     case Norma::CodigoEstructural:
-        return {ce::LeyHormigonCE(e.fcd, ce::EpsilonC2(e.fck), ce::EpsilonCU2(e.fck),
-                                  ce::ExponenteN(e.fck)),
-                ce::LeyAceroCE(e.fyd)};
+        return {ce::LeyHormigonCE(fcd, ce::EpsilonC2(fck), ce::EpsilonCU2(fck), ce::ExponenteN(fck)),
+                ce::LeyAceroCE(fyd)};
     case Norma::EHE98:
         break;
     }
-    return LeyesEHE98(e.fcd, e.fyd, e.fycd, ModuloAcero(e));
+    return LeyesEHE98(fcd, fyd, fycd, Es);
 }
 
 } // namespace velmora

@@ -1,14 +1,14 @@
 #pragma once
 // Leyes de los materiales con que se integra una sección: el diagrama parábola-rectángulo del
 // hormigón (deformaciones εc2 y εcu2, exponente n y tensión de la meseta) y el diagrama del acero
-// (rama horizontal, con o sin límite de alargamiento). Cada norma da las suyas (LeyesDelEstado);
+// (rama horizontal, con o sin límite de alargamiento). Cada norma da las suyas (LeyesSegun);
 // quien integra una sección las toma de aquí y de ningún literal.
+
+#include "norma/Norma.h"
 
 #include <limits>
 
 namespace velmora {
-
-struct EstadoDiseno;
 
 struct LeyHormigon {
     double epsC2 = 0.0;  // acortamiento al alcanzar la resistencia
@@ -40,8 +40,10 @@ struct LeyesSeccion {
 [[nodiscard]] LeyHormigon LeyHormigonEHE98(double fcd);
 [[nodiscard]] LeyesSeccion LeyesEHE98(double fcd, double fyd, double fycd, double Es);
 
-// Las leyes de la norma del estado con sus materiales: EHE-98 (Es = TablaEs[IndiceEs]) o Código
-// Estructural (Anejo 19, 3.1.7 con la tabla 3.1 para fck y 3.2.7(2)b con Es = 200000 N/mm²).
-[[nodiscard]] LeyesSeccion LeyesDelEstado(const EstadoDiseno& e);
+// Las leyes de la norma `norma` con sus materiales (N/mm²): EHE-98 con el módulo Es elegido, o
+// Código Estructural (Anejo 19, 3.1.7 con la tabla 3.1 para fck y 3.2.7(2)b con fyc,d = fyd y
+// Es = 200000 N/mm², 3.2.7(4); ni `fycd` ni `Es` cuentan).
+[[nodiscard]] LeyesSeccion LeyesSegun(Norma norma, double fck, double fcd, double fyd, double fycd,
+                                      double Es);
 
 } // namespace velmora

@@ -1,11 +1,9 @@
 #pragma once
 // Los materiales con que calcula una norma en un solo valor: resistencias, coeficientes
-// parciales y las leyes de cálculo del hormigón y del acero. Se obtienen de las elecciones de los
-// parámetros generales por DerivarMateriales, que es la única casa de sus fórmulas.
+// parciales y las leyes de cálculo del hormigón y del acero. Las resistencias salen de las
+// fórmulas de Resistencias.h y las leyes de LeyesSegun; quien tiene un estado de diseño los toma
+// de él con MaterialesConfirmados o MaterialesSegun (design/MaterialesDelEstado.h).
 
-#include "common/Resultado.h"
-#include "design/EstadoDiseno.h"
-#include "materiales/LeyesMateriales.h"
 #include "materiales/LeyesSeccion.h"
 #include "norma/Norma.h"
 
@@ -24,14 +22,5 @@ struct Materiales {
     // límite en el Código Estructural).
     LeyAcero acero;
 };
-
-// Los materiales que dejó DerivarMateriales en el estado, con sus leyes (LeyesDelEstado).
-[[nodiscard]] Materiales MaterialesConfirmados(const EstadoDiseno& e);
-
-// Los materiales de las elecciones `p` calculados con la norma `norma` (la de `p` no cuenta) y
-// el módulo TablaEs[indiceEs − 1] en la EHE-98. Una resistencia o un αcc rechazados devuelven el
-// error de DerivarMateriales, que nombra el campo.
-[[nodiscard]] Resultado<Materiales> MaterialesSegun(Norma norma, const EleccionParametros& p,
-                                                    int indiceEs = IndiceEsSecciones);
 
 } // namespace velmora

@@ -2,7 +2,7 @@
 #include "materiales/ehe98/Leyes.h"
 
 #include "materiales/BloqueComprimido.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/PasosBusqueda.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "section/CalculoSeccion.h"
 
 #include "common/Numeros.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/DimensionarSeccion.h"
 
 #include <cmath>

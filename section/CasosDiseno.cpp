@@ -5,7 +5,7 @@
 #include "section/CuantiasMinimas.h"
 #include "section/DimensionarSeccion.h"
 #include "section/PasosSeccion.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "common/Numeros.h"
 #include "design/MaterialesConNorma.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "norma/Norma.h"
 #include "section/DimensionarSeccion.h"
 #include "section/Resultados.h"

@@ -1,7 +1,7 @@
 #include "section/DimensionarSeccion.h"
 
 #include "common/Numeros.h"
-#include "materiales/BloqueComprimido.h"
+#include "design/MaterialesDelEstado.h"
 #include "materiales/LeyesSeccion.h"
 #include "materiales/ce/Hormigon.h"
 #include "materiales/ehe98/Leyes.h"

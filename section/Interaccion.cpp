@@ -2,7 +2,7 @@
 
 #include "common/Numeros.h"
 #include "section/DimensionarSeccion.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/ce/Ecuaciones.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "common/Numeros.h"
 #include "materiales/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "section/PasosBusqueda.h"
 #include "section/PasosSeccion.h"
 #include "materiales/LeyesSeccion.h"

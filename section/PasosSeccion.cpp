@@ -1,7 +1,7 @@
 #include "section/PasosSeccion.h"
 
 #include "common/Numeros.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 #include "materiales/LeyesSeccion.h"
 #include "materiales/ehe98/Leyes.h"
 #include "section/CuantiasMinimas.h"

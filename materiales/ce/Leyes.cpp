@@ -74,11 +74,11 @@ PlanoDeformacion PlanoUltimo(const LeyHormigon& l, double h, double x) {
     return {kappa * x, kappa};
 }
 
-BloqueHormigon Bloque(const EstadoDiseno& e, const LeyHormigon& l, double x) {
+BloqueHormigon Bloque(const GeometriaBloque& g, const LeyHormigon& l, double x) {
     if (!(x > 0.0))
         return {};
-    return IntegrarHormigon(CapasDe(e.SeccionRectangular, e.h, e.b, e.bw, e.hf),
-                            PlanoUltimo(l, e.h, x), l);
+    return IntegrarHormigon(CapasDe(g.rectangular, g.h, g.b, g.bw, g.hf), PlanoUltimo(l, g.h, x),
+                            l);
 }
 
 } // namespace velmora::ce

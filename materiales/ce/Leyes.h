@@ -4,7 +4,7 @@
 // Deformaciones adimensionales (acortamiento del hormigón positivo), tensiones en N/mm²,
 // longitudes en mm.
 
-#include "design/EstadoDiseno.h"
+#include "materiales/BloqueComprimido.h"
 #include "materiales/IntegradorSeccion.h"
 #include "materiales/LeyesSeccion.h"
 
@@ -35,7 +35,7 @@ namespace velmora::ce {
 [[nodiscard]] PlanoDeformacion PlanoUltimo(const LeyHormigon& l, double h, double x);
 
 // Resultante del hormigón y su profundidad con la fibra neutra en x (mm; infinito: εc2
-// uniforme; x ≤ 0: sin bloque) en la sección del estado (h, b, bw, hf, SeccionRectangular).
-[[nodiscard]] BloqueHormigon Bloque(const EstadoDiseno& e, const LeyHormigon& l, double x);
+// uniforme; x ≤ 0: sin bloque) en la sección `g` (h, b, bw, hf; el canto útil no interviene).
+[[nodiscard]] BloqueHormigon Bloque(const GeometriaBloque& g, const LeyHormigon& l, double x);
 
 } // namespace velmora::ce

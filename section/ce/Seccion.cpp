@@ -1,5 +1,6 @@
 #include "section/ce/Seccion.h"
 
+#include "design/MaterialesDelEstado.h"
 #include "section/DimensionarSeccion.h"
 #include "section/Interaccion.h"
 #include "section/ce/PasosSeccion.h"

@@ -1,7 +1,7 @@
 #include "tests/common/Fixturas.h"
 #include "diagrams/DiagramaAcero.h"
 
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <gtest/gtest.h>
 

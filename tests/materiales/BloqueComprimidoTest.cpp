@@ -1,9 +1,11 @@
 #include "materiales/BloqueComprimido.h"
+#include "design/MaterialesDelEstado.h"
 
 #include "section/SeccionReferencia.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -138,5 +140,37 @@ TEST(BloqueComprimido, ProfundidadNoPositivaNoDaBloque) {
         EXPECT_EQ(e.Cc, 0.0);
     }
 }
+
+// El bloque sin estado de diseño: sólo la sección y fcd. Rectangular 300 × 400, d = 360,
+// fcd = 20 N/mm². Con x = 200 (dominio 3) εc = 3.5 ‰ y Cc = 0.85·fcd·b·x·(1 − 0.002/(3·0.0035))
+// = 0.6880952·20·300·200 = 825 714 N; con x = 800 (toda comprimida) εc = 0.002·800/(800 − 1200/7)
+// = 2.5454545 ‰ y εc,inf = 0.002·400/(800 − 1200/7) = 1.2727273 ‰.
+struct CasoBloqueSolo {
+    double x, epsC;
+    std::optional<double> epsCInf;
+    double Cc; // N; < 0: no se compara
+};
+
+class BloqueSinEstado : public ::testing::TestWithParam<CasoBloqueSolo> {};
+
+TEST_P(BloqueSinEstado, DeformacionesYResultante) {
+    const auto& c = GetParam();
+    const GeometriaBloque g{true, 400.0, 300.0, 300.0, 0.0, 360.0};
+    const BloqueEHE98 r = BloqueComprimido(g, 20.0, c.x);
+    EXPECT_NEAR(r.epsC, c.epsC, 1e-10) << c.x;
+    ASSERT_EQ(r.epsCInf.has_value(), c.epsCInf.has_value()) << c.x;
+    if (c.epsCInf) {
+        EXPECT_NEAR(*r.epsCInf, *c.epsCInf, 1e-10) << c.x;
+    }
+    if (c.Cc >= 0.0) {
+        EXPECT_NEAR(r.Cc, c.Cc, 0.5) << c.x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, BloqueSinEstado,
+                         ::testing::Values(CasoBloqueSolo{200.0, 0.0035, std::nullopt, 825714.3},
+                                           CasoBloqueSolo{400.0, 0.0035, std::nullopt, -1.0},
+                                           CasoBloqueSolo{800.0, 0.0025454545, 0.0012727273, -1.0},
+                                           CasoBloqueSolo{0.0, 0.0, std::nullopt, 0.0}));
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include "section/SeccionReferencia.h"
 

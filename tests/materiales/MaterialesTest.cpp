@@ -1,7 +1,7 @@
 // Los materiales de cada norma en un solo valor: resistencias de cálculo, γ y las leyes del
 // hormigón y del acero que integran las secciones. Valores de referencia calculados a mano con
 // las fórmulas de la EHE-98 (art. 38.4, 39.4 y 39.5) y del Anejo 19 (tabla 3.1 y (3.15)).
-#include "materiales/Materiales.h"
+#include "design/MaterialesDelEstado.h"
 #include "common/Fixturas.h"
 #include "materiales/Resistencias.h"
 #include "materiales/ehe98/Leyes.h"

@@ -1,7 +1,7 @@
 #include "section/DimensionarSeccion.h"
 
 #include "SeccionReferencia.h"
-#include "materiales/BloqueComprimido.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "SeccionReferencia.h"
 #include "materiales/BloqueComprimido.h"
 #include "section/DimensionarSeccion.h"
-#include "materiales/LeyesMateriales.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "LeyesCE.h"
 #include "section/Interaccion.h"
 #include "section/ce/Seccion.h"
+#include "design/MaterialesDelEstado.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

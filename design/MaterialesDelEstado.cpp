@@ -1,4 +1,4 @@
-#include "materiales/Materiales.h"
+#include "design/MaterialesDelEstado.h"
 
 namespace velmora {
 

@@ -1,0 +1,23 @@
+# Sentido único de las capas de abajo: norma/ sólo incluye common/ y norma/; materiales/, además,
+# norma/. Ninguna de las dos sabe del estado de diseño ni de los cálculos que las usan.
+# Uso: cmake -DRAIZ=<carpeta del código> -P Capas.cmake
+cmake_minimum_required(VERSION 3.25)
+set(permitidas_norma common norma)
+set(permitidas_materiales common norma materiales)
+set(fallos "")
+foreach(capa norma materiales)
+    file(GLOB_RECURSE ficheros "${RAIZ}/${capa}/*.h" "${RAIZ}/${capa}/*.cpp")
+    foreach(fichero ${ficheros})
+        file(STRINGS "${fichero}" lineas REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
+        foreach(linea ${lineas})
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"/]+)/.*" "\\1" carpeta "${linea}")
+            if(NOT carpeta IN_LIST permitidas_${capa})
+                file(RELATIVE_PATH nombre "${RAIZ}" "${fichero}")
+                string(APPEND fallos "  ${nombre}: ${linea}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(fallos)
+    message(FATAL_ERROR "norma/ y materiales/ incluyen capas de encima:\n${fallos}")
+endif()
