@@ -103,7 +103,7 @@ std::string VeredictoTablas(const ResultadoFisuracion& r) {
 
 } // namespace
 
-std::vector<std::pair<std::string, std::string>> RotulosFisuracion(const ResultadoFisuracion& r) {
+std::vector<std::pair<std::string, std::string>> RotularFisuracion(const ResultadoFisuracion& r) {
     return {
         {"EtiquetaNorma", TextoNormaFisuracion},
         {"EtiquetaMateriales", "fctm = " + F(r.fctm, 3) + " N/mm², Ecm = " + F(r.Ecm, 0) +

@@ -16,7 +16,7 @@ inline constexpr const char* TextoNormaFisuracion =
 
 // Los rótulos de resultados por el nombre de su control, en el orden de la ventana.
 [[nodiscard]] std::vector<std::pair<std::string, std::string>>
-RotulosFisuracion(const ResultadoFisuracion& r);
+RotularFisuracion(const ResultadoFisuracion& r);
 
 // Un veredicto empieza por «Cumple» o por «No cumple».
 [[nodiscard]] bool VeredictoCumple(const std::string& texto);

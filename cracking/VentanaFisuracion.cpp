@@ -157,7 +157,7 @@ void TVentanaFisuracion::Calcular(bool avisar) {
 
 void TVentanaFisuracion::EscribirResultados(const ResultadoFisuracion& r) {
     ui->AvisoFisuracion->hide();
-    for (const auto& [control, texto] : RotulosFisuracion(r)) {
+    for (const auto& [control, texto] : RotularFisuracion(r)) {
         auto* etiqueta = findChild<QLabel*>(Q(control));
         if (!etiqueta)
             continue;
@@ -172,7 +172,7 @@ void TVentanaFisuracion::EscribirResultados(const ResultadoFisuracion& r) {
 
 void TVentanaFisuracion::Limpiar(const QString& aviso) {
     resultado_.reset();
-    for (const auto& [control, texto] : RotulosFisuracion(ResultadoFisuracion{}))
+    for (const auto& [control, texto] : RotularFisuracion(ResultadoFisuracion{}))
         if (control != "EtiquetaNorma")
             if (auto* etiqueta = findChild<QLabel*>(Q(control)))
                 etiqueta->clear();

@@ -105,7 +105,7 @@ void LeerDatosDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
         e.fyd = ehe98::Fyd(e.fyk, e.gammaS);
 }
 
-RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
+RotulosDiagrama RotularDiagrama(EstadoDiseno& e, const EleccionDiagrama& c) {
     LeerDatosDiagrama(e, c);
     RotulosDiagrama r;
     r.Label20 = "f    =  " + Formatear(e.fyd, 4, 1) + "  N/mm";

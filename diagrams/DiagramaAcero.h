@@ -66,7 +66,7 @@ struct RotulosDiagrama {
 };
 
 // LeerDatosDiagrama y los rótulos de fyd y de las tres tensiones características.
-RotulosDiagrama MostrarDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
+RotulosDiagrama RotularDiagrama(EstadoDiseno& e, const EleccionDiagrama& c);
 
 // Rótulos de las etiquetas que cambian con un grupo concreto.
 std::string TextoEtiquetaAcero(DesignacionDeAcero d);                          // "Acero B 400 S"

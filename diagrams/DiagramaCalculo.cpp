@@ -140,7 +140,7 @@ void TDiagramaCalculo::MostrarRotulos(EstadoDiseno& e) {
     ui->EtiquetaTipoDiagrama->setText(Q(TextoEtiquetaTipoDiagrama(e, c)));
     ui->MarcoRamaInclinada->setEnabled(e.norma == Norma::CodigoEstructural &&
                                        c.Rama == RamaSuperior::Inclinada);
-    PonerRotulos(velmora::MostrarDiagrama(e, c));
+    PonerRotulos(velmora::RotularDiagrama(e, c));
     // Una tensión característica sin valor (más allá de εud, o con k o εuk rechazados) no lleva
     // unidades.
     for (auto [etiqueta, sup] : {std::pair{ui->Label28, ui->Sup28}, std::pair{ui->Label29, ui->Sup29},
@@ -211,7 +211,7 @@ void TDiagramaCalculo::PonerRotulos(const RotulosDiagrama& r) {
 
 void TDiagramaCalculo::MostrarDiagrama() {
     if (estado_.norma == Norma::EHE98 && normaMostrada_ == Norma::EHE98) {
-        PonerRotulos(velmora::MostrarDiagrama(estado_, Eleccion()));
+        PonerRotulos(velmora::RotularDiagrama(estado_, Eleccion()));
         Dibujar(false, 0.0);
         return;
     }

@@ -54,7 +54,7 @@ void CalcularAcero(Contexto& c) {
     const TextosCampos textos = TextosDeLinea(c, Acero, std::span(&CampoDeformacionAcero, 1));
     const std::string_view valor1 = TextoCampo(textos, CampoDeformacionAcero);
 
-    const RotulosDiagrama r = MostrarDiagrama(c.Estado, e);
+    const RotulosDiagrama r = RotularDiagrama(c.Estado, e);
     const std::string tension = Exigir(RotuloCalcular(c.Estado, e, valor1));
     c.Poner(Acero, "EtiquetaAcero", TextoEtiquetaAcero(e.DesignacionAcero));
     // Sin clic en el grupo, la etiqueta conserva su rótulo de arranque.

@@ -43,7 +43,7 @@ void CalcularFisuracionLinea(Contexto& c) {
     c.Poner(Ventana, "BotonA2", rotuloA2);
     const auto datos = Exigir(LeerDatosFisuracion(textos, e, A1, A2, c.Estado.fck, c.Estado.fyk));
     const auto r = Exigir(CalcularFisuracion(datos));
-    for (const auto& [control, texto] : RotulosFisuracion(r))
+    for (const auto& [control, texto] : RotularFisuracion(r))
         c.Poner(Ventana, control, texto);
     c.Informar("Fisuración y tensiones en servicio (Código Estructural, Anejo 19)", [&] {
         Traza t;

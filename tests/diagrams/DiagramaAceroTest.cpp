@@ -24,7 +24,7 @@ class MostrarDiagramaTest : public ::testing::TestWithParam<CasoDiagrama> {};
 TEST_P(MostrarDiagramaTest, RotulosYEstado) {
     const auto& c = GetParam();
     EstadoDiseno e = pruebas::EstadoInicial();
-    const RotulosDiagrama r = MostrarDiagrama(e, c.eleccion);
+    const RotulosDiagrama r = RotularDiagrama(e, c.eleccion);
     EXPECT_EQ(r.Label20, c.Label20);
     EXPECT_EQ(r.Label28, c.Label28);
     EXPECT_EQ(r.Label29, c.Label29);
@@ -325,7 +325,7 @@ INSTANTIATE_TEST_SUITE_P(Datos, LeerRamaInclinadaTest,
 TEST(DiagramaAceroCE, RotulosDeLaNorma) {
     EstadoDiseno e = EstadoAceroCE();
     const auto c = EleccionAceroCE(1, 0, 0, true);
-    const RotulosDiagrama r = MostrarDiagrama(e, c);
+    const RotulosDiagrama r = RotularDiagrama(e, c);
     EXPECT_EQ(r.Label20, "f    =  434.8  N/mm");
     EXPECT_EQ(r.Label28, "(0.002)   =  400.0  N/mm");
     EXPECT_EQ(r.Label30, "(0.01)     =  438.3  N/mm");
@@ -336,7 +336,7 @@ TEST(DiagramaAceroCE, RotulosDeLaNorma) {
     EXPECT_EQ(TextoEtiquetaGammas(e, EleccionAceroCE(1, 1, 0, false)), "= 1.10");
     EXPECT_EQ(TextoEtiquetaEs(e, ModuloDelAcero::Es190000), "= 200000 N/mm");
     // εuk = 1 %: εud = 9 ‰ < 10 ‰, la tensión característica de 0.01 no existe.
-    EXPECT_EQ(MostrarDiagrama(e, EleccionAceroCE(1, 0, 0, true, 1.05, 0.01)).Label30,
+    EXPECT_EQ(RotularDiagrama(e, EleccionAceroCE(1, 0, 0, true, 1.05, 0.01)).Label30,
               "(0.01)     =  sin valor: ε > εud");
 }
 
