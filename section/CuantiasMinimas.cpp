@@ -2,6 +2,8 @@
 
 #include "norma/ehe98/Cuantias.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 bool MinimoMecanico(EstadoDiseno& e) {
@@ -70,11 +72,16 @@ void CuantiaMinimaMuro(EstadoDiseno& e, double rhoMin) {
         return;
     e.CuantiaGeometrica = true;
     e.CuantiaMecanica = false;
+    // El mínimo reparte el total entre las caras (2/3 y 1/3, o la mitad cada una) pero nunca
+    // rebaja el área que pide la resistencia: con As1 = 22 cm² de cálculo y un mínimo total de
+    // 32 cm², la cara traccionada no baja a 21.3 cm².
+    const double total = rhoMin * e.b * e.h;
     if (e.As1 > e.As2) {
-        e.As1 = rhoMin * 2.0 * e.b * e.h * (1.0 / 3.0);
-        e.As2 = rhoMin * e.b * e.h * (1.0 / 3.0);
+        e.As1 = std::max(e.As1, total * 2.0 * (1.0 / 3.0));
+        e.As2 = std::max(e.As2, total * (1.0 / 3.0));
     } else {
-        e.As1 = e.As2 = rhoMin * e.b * e.h * 0.5;
+        e.As1 = std::max(e.As1, total * 0.5);
+        e.As2 = std::max(e.As2, total * 0.5);
     }
     CapacidadesDeLasAreas(e);
 }

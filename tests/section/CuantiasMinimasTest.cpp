@@ -102,6 +102,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasoMinimo{"muro_caras_iguales", 3, 0, false, 6, 100, 100, 240, 240, true, false,
                    Geometrica, Tercio},
         CasoMinimo{"muro_cumple", 3, 0, false, 2, 300, 180, 300, 180, false, false, "", ""},
+        // El reparto no rebaja el área de cálculo: A1 = 400 > 2/3·480 = 320 se queda, A2 sube a
+        // 160; A2 = 200 > 160 se queda; con A2 = 300 > 240, A2 se queda y A1 sube a 240.
+        CasoMinimo{"muro_A1_de_calculo_mayor_que_su_parte", 3, 0, false, 2, 400, 20, 400, 160,
+                   true, false, Geometrica, Tercio},
+        CasoMinimo{"muro_A2_de_calculo_mayor_que_su_tercio", 3, 0, false, 2, 250, 200, 320, 200,
+                   true, false, Geometrica, Tercio},
+        CasoMinimo{"muro_A2_de_calculo_mayor_que_la_mitad", 3, 0, false, 2, 100, 300, 240, 300,
+                   true, false, Geometrica, Tercio},
         // Muro vertical B 500 S: 0.0009 → 108 mm².
         CasoMinimo{"muro_vertical_B500S", 4, 1, false, 2, 60, 20, 72, 36, true, false, Geometrica,
                    Tercio}),
