@@ -227,8 +227,9 @@ AberturaFisura Abertura(const ResultadoFisuracion& r, Traza* t) {
              "7.3.4(3)");
     } else if (barras > 1) {
         a.s = (bt - 2.0 * d.c - phiMax) / (barras - 1);
-        Paso(t, {"s", "Separación entre ejes de las barras traccionadas", Apartado("7.3.4(3)"),
-                 "(b<sub>t</sub> − 2·c − φ)/(n − 1)",
+        // n<sub>b</sub> y no n: n es ya el coeficiente de equivalencia de la misma memoria.
+        Paso(t, {"s", "Separación entre ejes de las n<sub>b</sub> barras traccionadas",
+                 Apartado("7.3.4(3)"), "(b<sub>t</sub> − 2·c − φ)/(n<sub>b</sub> − 1)",
                  "(" + N(bt) + " - 2·" + N(d.c) + " - " + N(phiMax) + ")/(" + N(barras) + " - 1)",
                  a.s, "mm", 1});
     } else {
