@@ -3,8 +3,7 @@
 // con su símbolo, su artículo de la EHE-98, la fórmula en símbolos, la misma fórmula con los
 // números de este caso y el valor. Un cálculo la recibe como puntero opcional y anota cada paso
 // al calcularlo, con los mismos valores que usa; sin traza (un cálculo por lotes) no escribe
-// ningún texto. Los temas que aún no lo hacen la rehacen en una función aparte, con las mismas
-// funciones y los mismos datos, cuando se pide una memoria.
+// ningún texto.
 
 #include <iterator>
 #include <string>
