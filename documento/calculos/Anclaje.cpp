@@ -37,6 +37,9 @@ void CalcularAnclajeLinea(Contexto& c) {
     e.Traccion[I] = c.Casilla(Datos, "PosicionITraccion", true);
     e.AreaEstricta[II] = TextoCampo(textos, CampoAreaII);
     e.AreaEstricta[I] = TextoCampo(textos, CampoAreaI);
+    if (!e.Estricta) // sin armadura estricta sus áreas no intervienen
+        for (const Campo& campo : {CampoAreaI, CampoAreaII})
+            c.NoUsado(Datos, campo.control);
 
     ValoresAnclaje v;
     std::array<std::string, 2> boton{"Defina armadura", "Defina armadura"};

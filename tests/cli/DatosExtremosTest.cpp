@@ -184,6 +184,16 @@ TEST(MemoriaConDatosExtremos, TablaDeDatosSoloConLoUsado) {
                                   R"("},"informe":"html"})");
     EXPECT_EQ(s.find(cifras), std::string::npos);
     EXPECT_NE(s.find("<td>100</td>"), std::string::npos);
+
+    // Las áreas estrictas del anclaje sólo cuentan con «Armadura estricta» marcada.
+    for (const bool estricta : {false, true}) {
+        const std::string a = Memoria(
+            R"({"calculo":"anclaje","VentanaLongitudAnclaje":{"PosicionII":false,
+                "ArmaduraSuperabundante":)" +
+            std::string(estricta ? "true" : "false") +
+            R"(},"ranuras":{"1":[[2,12]]},"informe":"html"})");
+        EXPECT_EQ(a.find("Área estricta de la posición I<") != std::string::npos, estricta);
+    }
 }
 
 } // namespace
