@@ -154,7 +154,7 @@ CalcularSeccion(EstadoDiseno& e, const TextosCampos& textos, TipoSeccion tipo, D
         traza->pasos.insert(traza->pasos.end(), propia.pasos.begin(), propia.pasos.end());
 
     CalculoSeccionResultado res;
-    res.Rotulos = MostrarResultados(t, TipoElemento);
+    res.Rotulos = RotularResultados(t, TipoElemento);
     if (auto n = NumeroBarrasTraccion(t, DiametroTraccion))
         res.NumeroA1 = *n;
     else

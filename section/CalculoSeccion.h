@@ -58,7 +58,7 @@ struct CalculoSeccionResultado {
 };
 
 // «Calcular»: IndiceEs := 2, banderas a falso, LeerGeometria, LeerSolicitaciones,
-// DimensionarSeccion, MostrarResultados y número de barras de las dos caras. Ante un error
+// DimensionarSeccion, RotularResultados y número de barras de las dos caras. Ante un error
 // (campo ilegible, geometría imposible, parámetros sin confirmar, sin equilibrio) devuelve el
 // error con el control afectado. Con `traza`, los pasos del dimensionamiento (nada si da error).
 [[nodiscard]] Resultado<CalculoSeccionResultado>

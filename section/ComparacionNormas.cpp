@@ -30,7 +30,7 @@ std::string Dominio(unsigned codigo) {
 
 // La cuantía mínima que rige, en pocas palabras.
 std::string MinimoQueRige(const EstadoDiseno& e, TipoDeElemento tipo) {
-    const std::string cuantia = MostrarResultados(e, tipo).Cuantia;
+    const std::string cuantia = RotularResultados(e, tipo).Cuantia;
     if (cuantia == "La armadura cumple las limitaciones de cuantías mínimas.")
         return "Ninguna";
     return cuantia;

@@ -106,7 +106,7 @@ void AplicarCuantiaMinima(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
     }
 }
 
-TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
+TextosCuantia RotularCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
     TextosCuantia t;
     t.Recomendada =
         e.MinimaCompresion ? "Se recomienda disponer la armadura mínima de compresión dada." : "";

@@ -31,6 +31,6 @@ struct TextosCuantia {
     std::string Cuantia;
     std::string Recomendada;
 };
-TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento);
+TextosCuantia RotularCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento);
 
 } // namespace velmora

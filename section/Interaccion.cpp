@@ -487,7 +487,7 @@ ValoresInteraccion Valores(const DiagramaInteraccion& d) {
     return v;
 }
 
-RotulosInteraccion Rotulos(const DiagramaInteraccion& d) {
+RotulosInteraccion RotularInteraccion(const DiagramaInteraccion& d) {
     RotulosInteraccion r;
     r.N0 = Formatear(EnKN(d.N0), 10, 1) + " kN";
     r.Ntraccion = Formatear(EnKN(d.Ntraccion), 10, 1) + " kN";

@@ -135,7 +135,7 @@ struct RotulosInteraccion {
     std::string N0, Ntraccion, Mmax, Mmin;
     std::string Materiales; // fcd, fyd y fycd en N/mm², en texto enriquecido
 };
-[[nodiscard]] RotulosInteraccion Rotulos(const DiagramaInteraccion& d);
+[[nodiscard]] RotulosInteraccion RotularInteraccion(const DiagramaInteraccion& d);
 
 // Los resultados en números, como los da velmora-calc: axiles en kN, momentos en kN·m y la
 // curva redondeada a la milésima ({N, M} por vértice).

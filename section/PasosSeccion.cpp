@@ -558,7 +558,7 @@ void PasosCuantiaMinima(Traza& t, const EstadoDiseno& antes, const EstadoDiseno&
                         TipoDeElemento tipo, int acero) {
     PasosCuantiaGeometrica(t, antes, despues, tipo, acero);
     PasosCapacidadesFinales(t, antes, despues);
-    t.Nota(MensajesCuantia(despues, tipo).Cuantia,
+    t.Nota(RotularCuantia(despues, tipo).Cuantia,
            despues.CuantiaMecanica ? "42.3.2" : "42.3.5");
 }
 

@@ -61,17 +61,17 @@ std::vector<std::pair<std::string, std::string>> RotulosResultados::PorControl()
             {"xlimite", xlimite}};
 }
 
-RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
+RotulosResultados RotularResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento) {
     RotulosResultados r;
     r.DomDeform = TextoDominio(e.Dominio);
     TextosCuantia m;
     switch (e.norma) {
     case Norma::CodigoEstructural:
-        m = ce::MensajesCuantia(e, TipoElemento);
+        m = ce::RotularCuantia(e, TipoElemento);
         r.DiametroMinimo12 = TipoElemento == TipoDeElemento::Soporte;
         break;
     case Norma::EHE98:
-        m = MensajesCuantia(e, TipoElemento);
+        m = RotularCuantia(e, TipoElemento);
         break;
     }
     r.Recomendada = m.Recomendada;

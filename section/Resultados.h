@@ -24,8 +24,8 @@ std::string TextoDominio(unsigned Dominio);
 // Rótulos que escribe el dimensionamiento en la ventana de resultados, por nombre de control.
 struct RotulosResultados {
     std::string DomDeform;           // TextoDominio
-    std::string Recomendada;         // MensajesCuantia
-    std::string Cuantia;             // MensajesCuantia
+    std::string Recomendada;         // RotularCuantia
+    std::string Cuantia;             // RotularCuantia
     std::string CapacidadTraccion;   // U1 en kN (9:3)
     std::string CapacidadCompresion; // U2 en kN (9:3)
     std::string AreaTraccion;        // As1 en cm² (9:3)
@@ -40,7 +40,7 @@ struct RotulosResultados {
 };
 
 // Todos los rótulos anteriores a partir del estado tras DimensionarSeccion.
-RotulosResultados MostrarResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento);
+RotulosResultados RotularResultados(const EstadoDiseno& e, TipoDeElemento TipoElemento);
 
 // Rótulo de Recomendada con los diámetros elegidos (texto de las listas, mm): el de `r` y, si
 // DiametroMinimo12 y alguno es menor de 12 mm, la nota que lo pide.

@@ -223,7 +223,7 @@ const DiagramaInteraccion* TVentanaInteraccion::Diagrama() const {
 }
 
 void TVentanaInteraccion::EscribirResultados() {
-    const auto r = Rotulos(*diagrama_);
+    const auto r = RotularInteraccion(*diagrama_);
     ui->EtiquetaN0->setText(Q(r.N0));
     ui->EtiquetaNtraccion->setText(Q(r.Ntraccion));
     ui->EtiquetaMmax->setText(Q(r.Mmax));

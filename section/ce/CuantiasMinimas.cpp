@@ -166,7 +166,7 @@ void Juntar(std::string& a, const std::string& b) {
 
 } // namespace
 
-TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento t) {
+TextosCuantia RotularCuantia(const EstadoDiseno& e, TipoDeElemento t) {
     TextosCuantia r;
     if (e.CuantiaGeometrica || e.MinimaCompresion)
         r.Cuantia = MensajeMinimo(e, t);

@@ -34,7 +34,7 @@ void AplicarCuantiaMinima(EstadoDiseno& e, TipoDeElemento TipoElemento, int Desi
                           double fctmFl);
 
 // Rótulos de Cuantia y Recomendada, con la cláusula que rige y el aviso de la cuantía máxima.
-[[nodiscard]] TextosCuantia MensajesCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento);
+[[nodiscard]] TextosCuantia RotularCuantia(const EstadoDiseno& e, TipoDeElemento TipoElemento);
 
 // Nota para soportes cuyas barras elegidas tienen menos de 12 mm (9.5.2(1)); vacía si no aplica.
 [[nodiscard]] std::string NotaDiametroSoporte(TipoDeElemento TipoElemento, int DiametroTraccion,

@@ -210,7 +210,7 @@ void PasoAreaMinima(Traza& t, const EstadoDiseno& c, TipoDeElemento tipo, double
 
 void PasosMinimo(Traza& t, const EstadoDiseno& f, TipoDeElemento tipo, double fctmFl) {
     PasoAreaMinima(t, f, tipo, fctmFl);
-    const auto m = ce::MensajesCuantia(f, tipo);
+    const auto m = ce::RotularCuantia(f, tipo);
     t.Nota(m.Cuantia + " A<sub>s1</sub> = " + cm2(f.As1) + ", A<sub>s2</sub> = " + cm2(f.As2) +
            ".");
     if (!m.Recomendada.empty())

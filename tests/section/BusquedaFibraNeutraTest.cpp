@@ -79,7 +79,7 @@ std::string Huella(const EstadoDiseno& e, const Estado& r, TipoDeElemento tipo) 
       << e.Texto << '\n';
     if (!r.ok())
         return s.str();
-    for (const auto& [control, rotulo] : MostrarResultados(e, tipo).PorControl())
+    for (const auto& [control, rotulo] : RotularResultados(e, tipo).PorControl())
         s << control << '=' << rotulo << '\n';
     for (const char* diametro : {"8", "12", "16", "25"}) {
         s << NumeroBarrasTraccion(e, diametro).valor() << '|'

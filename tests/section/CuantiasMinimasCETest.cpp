@@ -41,11 +41,11 @@ TEST(CuantiasCE, VigaSubeA1HastaElMinimoYLoDice) {
     EXPECT_NEAR(e.As1, 202.80, 0.01);
     EXPECT_EQ(e.As2, 0.0); // sin mínimo de compresión
     EXPECT_NEAR(e.U1, e.As1 * 500.0 / 1.15, 1e-9);
-    const auto t = ce::MensajesCuantia(e, TipoDeElemento::Viga);
+    const auto t = ce::RotularCuantia(e, TipoDeElemento::Viga);
     EXPECT_EQ(t.Cuantia, "Rige la cuantía mínima de tracción As,min = (W/z)·fctm,fl/fyd "
                          "(Anejo 19, 9.2.1.1(1)).");
     EXPECT_EQ(t.Recomendada, "");
-    const auto p = ce::MensajesCuantia(e, TipoDeElemento::Placa);
+    const auto p = ce::RotularCuantia(e, TipoDeElemento::Placa);
     EXPECT_NE(p.Cuantia.find("9.3.1.1(1)"), std::string::npos);
 }
 
@@ -55,7 +55,7 @@ TEST(CuantiasCE, VigaQueCumpleNoCambia) {
     ce::AplicarCuantiaMinima(e, TipoDeElemento::Viga, 1, FctmFl25);
     EXPECT_EQ(e.As1, 203.0);
     EXPECT_FALSE(e.CuantiaGeometrica);
-    EXPECT_EQ(ce::MensajesCuantia(e, TipoDeElemento::Viga).Cuantia,
+    EXPECT_EQ(ce::RotularCuantia(e, TipoDeElemento::Viga).Cuantia,
               "La armadura cumple las limitaciones de cuantías mínimas.");
 }
 
@@ -86,7 +86,7 @@ TEST(CuantiasCE, SoporteConAxilSubeLasCarasComprimidas) {
     e.As1 = 10.0;
     ce::AplicarCuantiaMinima(e, TipoDeElemento::Soporte, 1, 3.0);
     EXPECT_NEAR(e.As1, 125.0, 1e-9);
-    EXPECT_NE(ce::MensajesCuantia(e, TipoDeElemento::Soporte).Cuantia.find("0.05·Nd/fyc,d"),
+    EXPECT_NE(ce::RotularCuantia(e, TipoDeElemento::Soporte).Cuantia.find("0.05·Nd/fyc,d"),
               std::string::npos);
 }
 
@@ -100,7 +100,7 @@ TEST(CuantiasCE, SoporteSimetricoEnCompresionSimple) {
     ce::AplicarCuantiaMinima(e, TipoDeElemento::Soporte, 1, 3.0);
     EXPECT_NEAR(e.As1 + e.As2, 230.0, 0.01);
     EXPECT_EQ(e.As1, e.As2);
-    EXPECT_EQ(ce::MensajesCuantia(e, TipoDeElemento::Soporte).Cuantia,
+    EXPECT_EQ(ce::RotularCuantia(e, TipoDeElemento::Soporte).Cuantia,
               "Rige la armadura mínima total 0.10·Nd/fyd (Anejo 19, 9.5.2(2)).");
 }
 
@@ -126,7 +126,7 @@ TEST(CuantiasCE, MuroHorizontalPorAceroConLaNotaDe0002) {
     EXPECT_NEAR(e.As1 + e.As2, 800.0, 1e-9); // 0.004·Ac
     EXPECT_EQ(e.As1, e.As2);
     EXPECT_NEAR(ce::AsMinMuroHorizontal(2e5, 1), 640.0, 1e-9); // 0.0032·Ac
-    const auto t = ce::MensajesCuantia(e, TipoDeElemento::MuroHorizontal);
+    const auto t = ce::RotularCuantia(e, TipoDeElemento::MuroHorizontal);
     EXPECT_NE(t.Cuantia.find("9.6.3(1)"), std::string::npos);
     EXPECT_NE(t.Recomendada.find("0.002·Ac"), std::string::npos);
     EXPECT_NE(t.Recomendada.find("2.5 m"), std::string::npos);
@@ -136,11 +136,11 @@ TEST(CuantiasCE, MuroHorizontalPorAceroConLaNotaDe0002) {
 TEST(CuantiasCE, AvisoDeCuantiaMaxima) {
     EstadoDiseno e = Rectangulo(300.0, 400.0, 40.0, 25.0, 500.0);
     e.As1 = 4000.0, e.As2 = 800.0; // 4800 = 0.04·Ac exacto: cumple
-    EXPECT_EQ(ce::MensajesCuantia(e, TipoDeElemento::Viga).Recomendada, "");
+    EXPECT_EQ(ce::RotularCuantia(e, TipoDeElemento::Viga).Recomendada, "");
     e.As2 = 801.0;
-    EXPECT_EQ(ce::MensajesCuantia(e, TipoDeElemento::Viga).Recomendada,
+    EXPECT_EQ(ce::RotularCuantia(e, TipoDeElemento::Viga).Recomendada,
               "A1 + A2 supera la cuantía máxima 0.04·Ac (Anejo 19, 9.2.1.1(3)).");
-    EXPECT_NE(ce::MensajesCuantia(e, TipoDeElemento::Soporte).Recomendada.find("9.5.2(3)"),
+    EXPECT_NE(ce::RotularCuantia(e, TipoDeElemento::Soporte).Recomendada.find("9.5.2(3)"),
               std::string::npos);
 }
 

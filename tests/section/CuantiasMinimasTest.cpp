@@ -53,7 +53,7 @@ TEST_P(Minimos, AreasCapacidadesYMensajes) {
     if (c.tipo != 0) {
         EXPECT_EQ(e.MinimaCompresion, c.compresion) << c.nombre;
     }
-    const auto t = MensajesCuantia(e, Elemento(c.tipo));
+    const auto t = RotularCuantia(e, Elemento(c.tipo));
     if (c.geometrica) {
         EXPECT_EQ(t.Cuantia, c.cuantia) << c.nombre;
     }
@@ -142,7 +142,7 @@ TEST_P(Mensajes, SegunBanderas) {
     e.CuantiaMecanica = c.mecanica;
     e.CuantiaGeometrica = c.geometrica;
     e.MinimaCompresion = c.compresion;
-    const auto t = MensajesCuantia(e, Elemento(c.tipo));
+    const auto t = RotularCuantia(e, Elemento(c.tipo));
     EXPECT_EQ(t.Cuantia, c.cuantia);
     EXPECT_EQ(t.Recomendada, c.recomendada);
 }

@@ -26,7 +26,7 @@ TEST(TextoDominio, TresLineas) {
         EXPECT_EQ(LineasDominio(d)[0], TituloDominio(d)) << d;
 }
 
-TEST(MostrarResultados, FormatosDeAreasYCapacidades) {
+TEST(RotularResultados, FormatosDeAreasYCapacidades) {
     auto e = SeccionReferencia();
     e.As1 = 396.0;
     e.U1 = 396.0 * e.fyd; // 137739.13 N
@@ -35,7 +35,7 @@ TEST(MostrarResultados, FormatosDeAreasYCapacidades) {
     e.Dominio = 1;
     e.x = 89.28;
     e.xlim = 247.18;
-    const auto r = MostrarResultados(e, TipoDeElemento::Viga);
+    const auto r = RotularResultados(e, TipoDeElemento::Viga);
     EXPECT_EQ(r.AreaTraccion, "    3.960");
     EXPECT_EQ(r.CapacidadTraccion, "  137.739");
     EXPECT_EQ(r.AreaCompresion, "    0.000");
