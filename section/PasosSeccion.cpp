@@ -299,6 +299,9 @@ void PasosArmaduraDeCompresion(Traza& t, const EstadoDiseno& c, double M1, doubl
               "(" + Cifras(M1) + " − " + Cifras(c.Mlim) + ")/((" + Cifras(c.d) + " − " +
                   Cifras(c.d2) + ")" + C + Cifras(c.sigmaS2) + ")",
               0.01, c.As2 * 0.01, "cm²", 3);
+    t.Calculo("U<sub>2</sub>", "Capacidad de la armadura de compresión", "42.1.3",
+              "A<sub>s2</sub>" + C + "f<sub>yd</sub>", Cifras(c.As2) + C + Cifras(c.fyd), 0.001,
+              c.U2 * 0.001, "kN", 3);
     t.Calculo("U<sub>1</sub>", "Capacidad de la armadura de tracción", "42.1.3",
               "A<sub>s2</sub>" + C + "σ<sub>s2</sub> + C<sub>lim</sub> − N<sub>d</sub>",
               Cifras(c.As2) + C + Cifras(c.sigmaS2) + " + " + Cifras(c.Clim) + " − " + Cifras(N),
