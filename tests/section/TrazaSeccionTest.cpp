@@ -38,12 +38,16 @@ const Paso* Buscar(const Traza& t, const std::string& simbolo, int n = 0) {
     return nullptr;
 }
 
-// El último paso de U1 (o U2) da la capacidad del cuadro de resultados, mínimos incluidos.
+// El último paso de U1 (o U2) da la capacidad del cuadro de resultados, mínimos incluidos; un
+// paso «U1 = U2» da las dos.
 void CapacidadDelCuadro(const Traza& t, const std::string& cara, double U, int i) {
     const std::string simbolo = "U<sub>" + cara + "</sub>";
+    const auto da = [&](const std::string& s) {
+        return s.rfind(simbolo, 0) == 0 || s.find(" = " + simbolo) != std::string::npos;
+    };
     const Paso* ultimo = nullptr;
     for (const Paso& p : t.pasos)
-        if (p.tipo == Paso::Tipo::Calculo && p.simbolo.rfind(simbolo, 0) == 0)
+        if (p.tipo == Paso::Tipo::Calculo && da(p.simbolo))
             ultimo = &p;
     ASSERT_NE(ultimo, nullptr) << "diseño " << i << ": ningún paso da " << simbolo;
     EXPECT_NEAR(ultimo->valor, U * 0.001, 1e-9 * std::max(1.0, U * 0.001))
@@ -155,6 +159,8 @@ TEST(TrazaSeccion, CadaSustitucionDaSuValorEnDisenosAlAzar) {
         const auto p = pruebas::ProblemasTraza(*t);
         ASSERT_TRUE(p.empty()) << "diseño " << i << ": " << p.front();
         CapacidadDelCuadro(*t, "1", e.U1, i);
+        if (e.U2 != 0.0) // sin armadura de compresión el cuadro da U2 = 0 sin paso
+            CapacidadDelCuadro(*t, "2", e.U2, i);
         ++trazados;
     }
     EXPECT_GT(trazados, 500);
