@@ -26,6 +26,8 @@ namespace {
 
 constexpr int TipoSvg = QTextFormat::UserObject + 1;
 constexpr int PropiedadSvg = QTextFormat::UserProperty + 1;
+// Caracteres de HTML que, al menos, se componen de una vez (unas decenas de pasos de cálculo).
+constexpr qsizetype TamanoDeTrozo = 65536;
 
 // Dibujos SVG dentro del texto: su tamaño es el del SVG (px de 96 ppp) en el dispositivo. Cada
 // uno se lee una vez; la propiedad del formato es su número.
@@ -106,17 +108,18 @@ void SepararColumnas(QTextDocument& doc) {
 
 } // namespace
 
+namespace {
+
 // Una sola pasada por el texto y por el documento: con cientos de dibujos, buscar cada marca
 // desde el principio y recomponer el documento tras cada inserción crecía con el cuadrado.
-void CargarInforme(QTextDocument& doc, const QString& html) {
+void Cargar(QTextDocument& doc, const QString& html, ObjetoSvg& objeto) {
     static const QRegularExpression svg(QStringLiteral("<svg[\\s\\S]*?</svg>"));
     QStringList dibujos;
     const QString texto = Sustituir(html, svg, [&](const QRegularExpressionMatch& m) {
         dibujos << m.captured();
         return std::optional<QString>(Marca(static_cast<int>(dibujos.size()) - 1));
     });
-    auto* objeto = new ObjetoSvg(&doc);
-    doc.documentLayout()->registerHandler(TipoSvg, objeto);
+    doc.documentLayout()->registerHandler(TipoSvg, &objeto);
     doc.setHtml(texto);
     QTextCursor edicion(&doc);
     edicion.beginEditBlock(); // el documento se recompone una vez, al final
@@ -128,11 +131,48 @@ void CargarInforme(QTextDocument& doc, const QString& html) {
         c = hallado;
         QTextCharFormat f;
         f.setObjectType(TipoSvg);
-        f.setProperty(PropiedadSvg, objeto->Anadir(dibujos[i]));
+        f.setProperty(PropiedadSvg, objeto.Anadir(dibujos[i]));
         c.insertText(QString(QChar::ObjectReplacementCharacter), f);
     }
     SepararColumnas(doc);
     edicion.endEditBlock();
+}
+
+} // namespace
+
+void CargarInforme(QTextDocument& doc, const QString& html) {
+    Cargar(doc, html, *new ObjetoSvg(&doc));
+}
+
+QStringList TrozosDeMemoria(const QString& html, qsizetype tamano) {
+    static const QString Cuerpo = QStringLiteral("<body>\n"), FinCuerpo = QStringLiteral("</body>"),
+                         Capitulo = QStringLiteral("\n<h2>");
+    const qsizetype abre = html.indexOf(Cuerpo);
+    const qsizetype cierra = html.lastIndexOf(FinCuerpo);
+    if (abre < 0 || cierra < abre)
+        return {html};
+    const qsizetype inicio = abre + Cuerpo.size();
+    const QStringView cabeza = QStringView(html).left(inicio);
+    const QStringView pie = QStringView(html).mid(cierra);
+    QStringList trozos;
+    qsizetype desde = inicio;
+    while (desde < cierra) {
+        qsizetype hasta = desde + std::max<qsizetype>(tamano, 1);
+        if (hasta >= cierra)
+            hasta = cierra;
+        else if (const qsizetype h = html.indexOf(Capitulo, hasta); h >= 0 && h < cierra)
+            hasta = h + 1; // el trozo acaba justo antes del título del capítulo siguiente
+        else
+            hasta = cierra;
+        QString trozo;
+        trozo.reserve(cabeza.size() + (hasta - desde) + pie.size());
+        trozo.append(cabeza).append(QStringView(html).mid(desde, hasta - desde)).append(pie);
+        trozos << trozo;
+        desde = hasta;
+    }
+    if (trozos.isEmpty())
+        trozos << html;
+    return trozos;
 }
 
 namespace {
@@ -153,16 +193,25 @@ protected:
     void documentChanged(int, int, int) override {}
 };
 
-// Pinta `doc` en el dispositivo, una página tras otra, con «Página N de M» al pie.
-int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
-    doc.documentLayout()->setPaintDevice(&dispositivo);
+// Pinta la memoria en el dispositivo, una página tras otra, con «Página N de M» al pie. Se
+// compone por trozos de unos capítulos: cada trozo se carga en un documento que se suelta en
+// cuanto está colocado en la tira, así que el tiempo de cada página no crece con la memoria.
+int PintarInforme(const QString& html, QPagedPaintDevice& dispositivo) {
     const double ppp = dispositivo.logicalDpiY();
     const double pie = ppp * 0.35; // espacio del pie, en puntos del dispositivo
     const QSizeF pagina(dispositivo.width(), dispositivo.height() - pie);
+    ObjetoSvg dibujos; // de todos los trozos: se pintan cuando sus documentos ya no están
     // La memoria se compone como una tira continua y se corta en páginas aquí, para que ningún
     // paso de cálculo quede partido entre dos.
-    doc.setPageSize(QSizeF(pagina.width(), -1));
-    const MaquetaInforme maqueta(doc, dispositivo, pagina.width());
+    MaquetaInforme maqueta(dispositivo, pagina.width());
+    for (const QString& trozo : TrozosDeMemoria(html, TamanoDeTrozo)) {
+        QTextDocument doc;
+        doc.setDocumentLayout(new SinComponer(&doc));
+        Cargar(doc, trozo, dibujos);
+        doc.documentLayout()->setPaintDevice(&dispositivo);
+        doc.setPageSize(QSizeF(pagina.width(), -1));
+        maqueta.Anadir(doc);
+    }
     const std::vector<double> cortes = maqueta.Cortes(pagina.height());
     const int paginas = static_cast<int>(cortes.size()) - 1;
     QPainter pintor(&dispositivo);
@@ -184,10 +233,7 @@ int PintarInforme(QTextDocument& doc, QPagedPaintDevice& dispositivo) {
 } // namespace
 
 int ImprimirInforme(const QString& html, QPagedPaintDevice& dispositivo) {
-    QTextDocument doc;
-    doc.setDocumentLayout(new SinComponer(&doc));
-    CargarInforme(doc, html);
-    return PintarInforme(doc, dispositivo);
+    return PintarInforme(html, dispositivo);
 }
 
 bool EscribirPdfInforme(const QString& html, const QString& ruta, QString& error) {

@@ -51,10 +51,14 @@ struct MaquetaInforme::Trazo {
     double arriba, abajo;
     Trazo(Tipo t, double a, double b) : tipo(t), arriba(a), abajo(b) {}
     QPointF punto;
-    QGlyphRun glifos;
+    // Los glifos: `cuantos` desde `primero` en los vectores de glifos de la maqueta.
+    QRawFont letra;
+    std::size_t primero = 0;
+    int cuantos = 0;
     QColor color;
     QRectF caja;
     QTextCharFormat formato;
+    QTextObjectInterface* manejador = nullptr;
     int posicion = 0;
 };
 
@@ -70,6 +74,7 @@ struct MaquetaInforme::Elemento {
     double alto = 0;  // de un dibujo
     int posicion = 0; // de un dibujo, en el documento
     QTextCharFormat formatoObjeto;
+    QTextObjectInterface* manejador = nullptr;
     const Pieza* pieza = nullptr;
 };
 
@@ -139,21 +144,34 @@ std::vector<double> CortesDePagina(std::vector<Tramo> tramos, double total, doub
     return cortes;
 }
 
+MaquetaInforme::MaquetaInforme(const QPaintDevice& dispositivo, double ancho)
+    : dispositivo_(dispositivo), ancho_(ancho), escala_(dispositivo.logicalDpiY() / 96.0) {}
+
 MaquetaInforme::MaquetaInforme(QTextDocument& doc, const QPaintDevice& dispositivo, double ancho)
-    : doc_(doc), dispositivo_(dispositivo), escala_(dispositivo.logicalDpiY() / 96.0) {
-    const double margen = doc.documentMargin() * escala_;
-    double y = margen;
+    : MaquetaInforme(dispositivo, ancho) {
+    Anadir(doc);
+}
+
+void MaquetaInforme::Anadir(QTextDocument& doc) {
+    doc_ = &doc;
+    indices_.clear(); // los números de los formatos son de cada documento
+    if (vacia_) {
+        margenDocumento_ = doc.documentMargin() * escala_;
+        y_ = margenDocumento_;
+    }
+    const double margen = margenDocumento_, ancho = ancho_;
+    const std::size_t desde = trazos_.size();
     // Como en Qt: el margen de arriba del primer bloque no cuenta, el de abajo de un bloque se
     // junta con el de arriba del siguiente, el bloque de antes de una tabla pierde su margen de
     // abajo, y el bloque vacío que el documento pone tras cada tabla no ocupa nada.
-    double pendiente = 0;
-    bool primero = true, trasTabla = false;
+    bool trasTabla = false;
     QTextFrame* raiz = doc.rootFrame();
-    for (auto it = raiz->begin(); !it.atEnd(); ++it, primero = false) {
+    for (auto it = raiz->begin(); !it.atEnd(); ++it) {
         if (auto* tabla = qobject_cast<QTextTable*>(it.currentFrame())) {
-            pendiente = 0;
-            ColocarTabla(*tabla, margen, ancho - 2 * margen, y);
+            margenPendiente_ = 0;
+            ColocarTabla(*tabla, margen, ancho - 2 * margen, y_);
             trasTabla = true;
+            vacia_ = false;
         } else if (it.currentBlock().isValid()) {
             const QTextBlock b = it.currentBlock();
             if (trasTabla && b.length() <= 1) {
@@ -161,29 +179,47 @@ MaquetaInforme::MaquetaInforme(QTextDocument& doc, const QPaintDevice& dispositi
                 continue;
             }
             Parrafo p = LeerParrafo(b);
-            if (primero)
+            if (vacia_)
                 p.margenArriba = 0;
-            ColocarParrafo(p, margen, ancho - 2 * margen, y, pendiente, true);
+            ColocarParrafo(p, margen, ancho - 2 * margen, y_, margenPendiente_, true);
             trasTabla = false;
+            vacia_ = false;
         }
     }
-    alto_ = y + pendiente + margen;
-    std::stable_sort(trazos_.begin(), trazos_.end(),
+    alto_ = y_ + margenPendiente_ + margen;
+    // Lo de este documento queda todo por debajo de lo de los anteriores: basta ordenar lo nuevo.
+    std::stable_sort(trazos_.begin() + static_cast<std::ptrdiff_t>(desde), trazos_.end(),
                      [](const Trazo& a, const Trazo& b) { return a.arriba < b.arriba; });
+    doc_ = nullptr;
 }
 
 MaquetaInforme::~MaquetaInforme() = default;
 
 MaquetaInforme::Formato& MaquetaInforme::FormatoDe(const QTextCharFormat& formato, int indice) {
-    auto& f = formatos_[indice];
-    if (f)
-        return *f;
-    f = std::make_unique<Formato>();
-    QFont letra = formato.font(); // ya resuelta con la letra del documento
+    Formato*& visto = indices_[indice];
+    if (visto)
+        return *visto;
     const auto vertical = formato.verticalAlignment();
-    const bool indice_ = vertical == QTextCharFormat::AlignSubScript ||
-                         vertical == QTextCharFormat::AlignSuperScript;
-    if (indice_) { // como Qt: dos tercios del tamaño
+    const QBrush pincel = formato.foreground();
+    const ClaveFormato clave{
+        formato.font(), // ya resuelta con la letra del documento
+        vertical,
+        vertical == QTextCharFormat::AlignSubScript     ? formato.subScriptBaseline()
+        : vertical == QTextCharFormat::AlignSuperScript ? formato.superScriptBaseline()
+                                                        : 0.0,
+        pincel.style() == Qt::NoBrush ? QColor(Qt::black).rgba() : pincel.color().rgba()};
+    auto& f = formatos_[clave];
+    if (!f)
+        f = NuevoFormato(clave);
+    return *(visto = f.get());
+}
+
+std::unique_ptr<MaquetaInforme::Formato>
+MaquetaInforme::NuevoFormato(const ClaveFormato& clave) const {
+    auto f = std::make_unique<Formato>();
+    QFont letra = clave.letra;
+    if (clave.vertical == QTextCharFormat::AlignSubScript ||
+        clave.vertical == QTextCharFormat::AlignSuperScript) { // como Qt: dos tercios del tamaño
         if (letra.pointSize() > 0)
             letra.setPointSize(letra.pointSize() * 2 / 3);
         else if (letra.pixelSize() > 0)
@@ -197,13 +233,12 @@ MaquetaInforme::Formato& MaquetaInforme::FormatoDe(const QTextCharFormat& format
     f->interlinea = std::max(0.0, m.leading());
     f->espacio = m.horizontalAdvance(QLatin1Char(' '));
     const double alto = f->ascenso + f->descenso;
-    if (vertical == QTextCharFormat::AlignSubScript)
-        f->desplazamiento = alto * formato.subScriptBaseline() / 100;
-    else if (vertical == QTextCharFormat::AlignSuperScript)
-        f->desplazamiento = -alto * formato.superScriptBaseline() / 100;
-    const QBrush pincel = formato.foreground();
-    f->color = pincel.style() == Qt::NoBrush ? QColor(Qt::black) : pincel.color();
-    return *f;
+    if (clave.vertical == QTextCharFormat::AlignSubScript)
+        f->desplazamiento = alto * clave.base / 100;
+    else if (clave.vertical == QTextCharFormat::AlignSuperScript)
+        f->desplazamiento = -alto * clave.base / 100;
+    f->color = QColor::fromRgba(clave.color);
+    return f;
 }
 
 const MaquetaInforme::Pieza& MaquetaInforme::PiezaDe(Formato& formato, QStringView texto) {
@@ -271,8 +306,9 @@ MaquetaInforme::Parrafo MaquetaInforme::LeerParrafo(const QTextBlock& bloque) {
                 e.clase = Clase::Objeto;
                 e.posicion = trozo.position() + i;
                 e.formatoObjeto = cf;
-                if (auto* manejador = doc_.documentLayout()->handlerForObject(cf.objectType())) {
-                    const QSizeF t = manejador->intrinsicSize(&doc_, e.posicion, cf);
+                e.manejador = doc_->documentLayout()->handlerForObject(cf.objectType());
+                if (auto* manejador = e.manejador) {
+                    const QSizeF t = manejador->intrinsicSize(doc_, e.posicion, cf);
                     e.ancho = t.width();
                     e.alto = t.height();
                 }
@@ -409,6 +445,7 @@ void MaquetaInforme::ColocarLineas(const Parrafo& p, const std::vector<Linea>& l
                 t.caja = QRectF(cx, base - el.alto, el.ancho, el.alto);
                 t.posicion = el.posicion;
                 t.formato = el.formatoObjeto;
+                t.manejador = el.manejador;
                 dibujos_.push_back(t.caja);
                 trazos_.push_back(std::move(t));
             }
@@ -418,9 +455,12 @@ void MaquetaInforme::ColocarLineas(const Parrafo& p, const std::vector<Linea>& l
             Trazo t(Trazo::Tipo::Glifos, y, y + alto);
             t.punto = QPointF(0, y);
             t.color = g.color;
-            t.glifos.setRawFont(g.letra);
-            t.glifos.setGlyphIndexes(g.indices);
-            t.glifos.setPositions(g.posiciones);
+            t.letra = g.letra;
+            t.primero = indicesGlifos_.size();
+            t.cuantos = static_cast<int>(g.indices.size());
+            indicesGlifos_.insert(indicesGlifos_.end(), g.indices.begin(), g.indices.end());
+            posicionesGlifos_.insert(posicionesGlifos_.end(), g.posiciones.begin(),
+                                      g.posiciones.end());
             trazos_.push_back(std::move(t));
         }
         if (tramos)
@@ -674,6 +714,7 @@ void MaquetaInforme::Pintar(QPainter& pintor, double arriba, double abajo) const
     auto it = std::lower_bound(trazos_.begin(), trazos_.end(), arriba - mayorTrazo_,
                                [](const Trazo& t, double y) { return t.arriba < y; });
     QColor color;
+    QGlyphRun glifos;
     for (; it != trazos_.end() && it->arriba < abajo; ++it) {
         if (it->abajo <= arriba)
             continue;
@@ -683,14 +724,17 @@ void MaquetaInforme::Pintar(QPainter& pintor, double arriba, double abajo) const
                 color = it->color;
                 pintor.setPen(color);
             }
-            pintor.drawGlyphRun(it->punto, it->glifos);
+            glifos.setRawFont(it->letra);
+            glifos.setRawData(indicesGlifos_.data() + it->primero,
+                              posicionesGlifos_.data() + it->primero, it->cuantos);
+            pintor.drawGlyphRun(it->punto, glifos);
             break;
         case Trazo::Tipo::Relleno:
             pintor.fillRect(it->caja, it->color);
             break;
         case Trazo::Tipo::Objeto:
-            if (auto* m = doc_.documentLayout()->handlerForObject(it->formato.objectType())) {
-                m->drawObject(&pintor, it->caja, &doc_, it->posicion, it->formato);
+            if (it->manejador) {
+                it->manejador->drawObject(&pintor, it->caja, nullptr, it->posicion, it->formato);
                 color = QColor(); // el dibujo cambia la pluma
             }
             break;

@@ -1,12 +1,15 @@
 #pragma once
 // La memoria compuesta para imprimirla: las líneas de texto, las filas de las tablas y los dibujos
-// de un QTextDocument ya cargado, colocados en una tira continua del ancho de la página. Lee del
-// documento el texto con sus formatos (los que dio la hoja de estilos) y lo coloca aquí: cada
-// trozo de texto con su formato se da forma una sola vez y se reutiliza donde se repite, y las
-// tablas se componen una vez. Qt, en cambio, compone cada celda dos veces y vuelve a dar forma a
-// cada línea; en una memoria de cientos de cálculos eso era la mayor parte del tiempo.
+// de uno o varios QTextDocument ya cargados, colocados uno tras otro en una tira continua del ancho
+// de la página. Lee de cada documento el texto con sus formatos (los que dio la hoja de estilos) y
+// lo coloca aquí: cada trozo de texto con su formato se da forma una sola vez y se reutiliza donde
+// se repite, y las tablas se componen una vez. Qt, en cambio, compone cada celda dos veces y
+// vuelve a dar forma a cada línea; en una memoria de cientos de cálculos eso era la mayor parte
+// del tiempo. Una memoria larga se compone por trozos (unos capítulos cada vez), así que lo que se
+// tiene a la vez de cada documento no crece con la memoria.
 
 #include <QColor>
+#include <QFont>
 #include <QGlyphRun>
 #include <QPointF>
 #include <QRectF>
@@ -20,6 +23,7 @@ class QPaintDevice;
 class QPainter;
 class QTextBlock;
 class QTextDocument;
+class QTextObjectInterface;
 class QTextTable;
 
 namespace velmora {
@@ -37,9 +41,15 @@ struct Tramo {
 
 class MaquetaInforme {
 public:
-    // Compone `doc` para `dispositivo` en una tira de `ancho` puntos del dispositivo. El documento
-    // debe seguir vivo mientras se pinta (sus dibujos se pintan con su manejador).
+    // Una tira vacía para `dispositivo`, de `ancho` puntos del dispositivo.
+    MaquetaInforme(const QPaintDevice& dispositivo, double ancho);
+    // Compone `doc` en una tira de `ancho` puntos del dispositivo.
     MaquetaInforme(QTextDocument& doc, const QPaintDevice& dispositivo, double ancho);
+    // Coloca `doc` en la tira tras lo que ya hay, como si su texto siguiera al del documento
+    // anterior: los márgenes de entre los dos se juntan como dentro de un documento, y el margen
+    // del documento sólo cuenta al principio y al final de la tira. El documento ya no hace falta
+    // después; los manejadores de sus dibujos, sí: se pintan con ellos (con un documento nulo).
+    void Anadir(QTextDocument& doc);
     ~MaquetaInforme();
     MaquetaInforme(const MaquetaInforme&) = delete;
     MaquetaInforme& operator=(const MaquetaInforme&) = delete;
@@ -63,6 +73,22 @@ private:
     enum class Clase;
     struct Elemento;
     struct Formato;
+    // Lo que de un formato de carácter cambia cómo se pinta su texto. Dos formatos que sólo
+    // difieren en lo demás (cada celda de una tabla tiene el suyo) comparten la forma de sus
+    // textos.
+    struct ClaveFormato {
+        QFont letra;
+        int vertical;
+        double base; // desplazamiento del subíndice o del superíndice, en % del alto
+        QRgb color;
+        bool operator==(const ClaveFormato&) const = default;
+    };
+    struct HashClave {
+        std::size_t operator()(const ClaveFormato& c) const {
+            return qHash(c.letra) ^ (static_cast<std::size_t>(c.color) * 31u) ^
+                   static_cast<std::size_t>(c.vertical) ^ qHash(c.base);
+        }
+    };
     struct Pieza;
     struct Trazo;
     struct Linea;
@@ -70,6 +96,7 @@ private:
     struct Celda;
 
     Formato& FormatoDe(const QTextCharFormat& formato, int indice);
+    std::unique_ptr<Formato> NuevoFormato(const ClaveFormato& clave) const;
     const Pieza& PiezaDe(Formato& formato, QStringView texto);
     Parrafo LeerParrafo(const QTextBlock& bloque);
     std::vector<Linea> Romper(const Parrafo& p, double ancho) const;
@@ -83,16 +110,25 @@ private:
                                          double ancho) const;
     void TramoDeLinea(double arriba, double abajo);
 
-    QTextDocument& doc_;
+    QTextDocument* doc_ = nullptr; // el que se está colocando
     const QPaintDevice& dispositivo_;
+    double ancho_;
     double escala_; // puntos del dispositivo por px de la hoja de estilos (96 ppp)
-    std::unordered_map<int, std::unique_ptr<Formato>> formatos_;
+    // Los formatos de todos los documentos por lo que pintan, y los del que se coloca por su
+    // número en él.
+    std::unordered_map<ClaveFormato, std::unique_ptr<Formato>, HashClave> formatos_;
+    std::unordered_map<int, Formato*> indices_;
     std::vector<Trazo> trazos_;
+    // Los glifos de todos los trazos, seguidos: se pintan sin copiarlos.
+    std::vector<quint32> indicesGlifos_;
+    std::vector<QPointF> posicionesGlifos_;
     double mayorTrazo_ = 0;
     std::vector<Tramo> tramos_;
     std::vector<Tramo> filas_;
     std::vector<QRectF> dibujos_;
     double alto_ = 0;
+    double y_ = 0, margenPendiente_ = 0, margenDocumento_ = 0;
+    bool vacia_ = true;
     double tituloPendiente_ = -1; // arriba de un título que espera su primera línea
 };
 

@@ -2,6 +2,7 @@
 // nombra la ruta) y copiar como texto enriquecido.
 
 #include "report/VentanaMemoria.h"
+#include "documento/MemoriaTanda.h"
 #include "report/DocumentoInforme.h"
 #include "report/MaquetaInforme.h"
 #include "report/TextosSvg.h"
@@ -24,6 +25,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <memory>
 
 using namespace velmora;
 
@@ -97,6 +99,63 @@ private slots:
                                             .arg(t.abajo)
                                             .arg(alto)));
         }
+    }
+
+    // Una memoria larga se compone por trozos de capítulos enteros, cada uno en su documento: la
+    // tira es la misma que la de la memoria entera en un solo documento (los márgenes entre dos
+    // capítulos se juntan igual), y los trozos juntos son la página.
+    void LaMemoriaPorTrozosEsLaMismaQueEntera() {
+        const std::string lineas = R"({"calculo": "seccion", "DatosSeccion": {"Valor5": "100"}, "proyecto": {"proyecto": "Nave"}}
+{"calculo": "momento", "VentanaMomento": {"Comprimida": false}, "ranuras": {"1": [[3, 16]]}}
+{"calculo": "cortante"}
+{"calculo": "seccion", "DatosSeccionT": {"Valor5": "300"}}
+{"calculo": "anclaje", "ranuras": {"1": [[4, 16]], "2": [[4, 16]]}}
+{"calculo": "conversion"}
+)";
+        MemoriaTanda memoria;
+        std::size_t renglon = 0;
+        std::string error;
+        QVERIFY2(LeerMemoriaTanda(lineas, memoria, renglon, error), error.c_str());
+        const QString html = QString::fromStdString(
+            PaginaInforme(CabeceraDeHoy(memoria.cabecera), memoria.capitulos));
+        const QStringList trozos = TrozosDeMemoria(html, 1);
+        QCOMPARE(trozos.size(), static_cast<qsizetype>(memoria.capitulos.size()) + 1); // cabecera
+        const qsizetype cuerpo = html.indexOf(QStringLiteral("<body>\n")) + 7;
+        const qsizetype pie = html.size() - html.lastIndexOf(QStringLiteral("</body>"));
+        QString juntos;
+        for (const QString& t : trozos) {
+            QCOMPARE(t.left(cuerpo), html.left(cuerpo));
+            QCOMPARE(t.right(pie), html.right(pie));
+            if (&t != &trozos.front())
+                QVERIFY(t.mid(cuerpo).startsWith(QStringLiteral("<h2>")));
+            juntos += t.mid(cuerpo, t.size() - cuerpo - pie);
+        }
+        QCOMPARE(juntos, html.mid(cuerpo, html.size() - cuerpo - pie));
+        QCOMPARE(TrozosDeMemoria(html, html.size()), QStringList{html});
+        QCOMPARE(TrozosDeMemoria(QStringLiteral("<p>sin cuerpo</p>"), 1),
+                 QStringList{QStringLiteral("<p>sin cuerpo</p>")});
+
+        const QImage lienzo(8, 8, QImage::Format_RGB32);
+        QTextDocument entero;
+        CargarInforme(entero, html);
+        const MaquetaInforme una(entero, lienzo, 480);
+        MaquetaInforme varias(lienzo, 480);
+        for (const QString& t : trozos) {
+            QTextDocument doc;
+            CargarInforme(doc, t);
+            varias.Anadir(doc);
+        }
+        QVERIFY(una.Filas().size() > 60);
+        QCOMPARE(varias.Alto(), una.Alto());
+        const auto iguales = [](const std::vector<Tramo>& a, const std::vector<Tramo>& b) {
+            return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                              [](const Tramo& x, const Tramo& y) {
+                                  return x.arriba == y.arriba && x.abajo == y.abajo;
+                              });
+        };
+        QVERIFY(iguales(varias.Tramos(), una.Tramos()));
+        QVERIFY(iguales(varias.Filas(), una.Filas()));
+        QCOMPARE(varias.Dibujos(), una.Dibujos());
     }
 
     // Un texto sin blancos más ancho que la página (un nombre de proyecto muy largo, suelto o en
