@@ -2,7 +2,6 @@
 // hormigón y del acero que integran las secciones. Valores de referencia calculados a mano con
 // las fórmulas de la EHE-98 (art. 38.4, 39.4 y 39.5) y del Anejo 19 (tabla 3.1 y (3.15)).
 #include "design/MaterialesDelEstado.h"
-#include "common/Fixturas.h"
 #include "materiales/Resistencias.h"
 #include "materiales/ehe98/Leyes.h"
 
@@ -80,13 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoMateriales{"EHE_accidental_B500", Norma::EHE98, 1, 0, 0, 1, TipoDeElemento::Viga,
                        "25", "1.00", 500, 1.0, 1.3, 500.0, 400.0, 19.23, 2.0, 3.5, 2.0, 16.35,
                        0.01},
-        // Control reducido del acero: 0.75·500/1.15 = 326.09 (por debajo del tope).
-        CasoMateriales{"EHE_acero_reducido", Norma::EHE98, 1, 1, 0, 0, TipoDeElemento::Viga,
-                       "25", "1.00", 500, 1.15, 1.5, 326.09, 326.09, 16.67, 2.0, 3.5, 2.0, 14.17,
-                       0.01},
-        // Control reducido del hormigón: fck = 10·1.5 = 15 sea cual sea el texto; fcd = 10.
-        CasoMateriales{"EHE_hormigon_reducido", Norma::EHE98, 0, 0, 1, 0, TipoDeElemento::Viga,
-                       "abc", "1.00", 400, 1.15, 1.5, 347.83, 347.83, 10.0, 2.0, 3.5, 2.0, 8.5,
+        // Control reducido del acero en situación accidental: 0.75·500/1.0 = 375; 30/1.3 = 23.08.
+        CasoMateriales{"EHE_reducido_accidental", Norma::EHE98, 1, 1, 0, 1, TipoDeElemento::Viga,
+                       "30", "1.00", 500, 1.0, 1.3, 375.0, 375.0, 23.08, 2.0, 3.5, 2.0, 19.62,
                        0.01},
         // Soporte hormigonado en vertical: 0.9·30/1.5 = 18; meseta 15.3.
         CasoMateriales{"EHE_vertical", Norma::EHE98, 0, 0, 0, 0, TipoDeElemento::Soporte, "30",
@@ -113,71 +108,31 @@ TEST(MaterialesSegun, ModuloDelAceroElegido) {
 }
 
 TEST(MaterialesSegun, RechazosQueNombranSuCampo) {
-    const struct {
-        Norma norma;
-        const char* fck;
-        const char* alfa;
-        const char* campo;
-    } casos[] = {{Norma::EHE98, "abc", "1.00", "ResistenciaCaracteristica"},
-                 {Norma::EHE98, "0", "1.00", "ResistenciaCaracteristica"},
-                 {Norma::CodigoEstructural, "95", "1.00", "ResistenciaCaracteristica"},
-                 {Norma::CodigoEstructural, "30", "0.84", "CoeficienteAlfaCC"},
-                 {Norma::CodigoEstructural, "30", "1.01", "CoeficienteAlfaCC"}};
-    for (const auto& c : casos) {
+    // La norma del argumento decide también qué se rechaza: la EHE-98 admite fck = 95 y no lee
+    // αcc; el Anejo 19 no, y αcc = 0.84 queda justo por debajo de 0.85.
+    for (const auto& [fck, alfa, campo] : {std::tuple{"95", "1.00", "ResistenciaCaracteristica"},
+                                           std::tuple{"30", "0.84", "CoeficienteAlfaCC"}}) {
         EleccionParametros p;
-        p.ResistenciaCaracteristica = c.fck;
-        p.CoeficienteAlfaCC = c.alfa;
-        const auto r = MaterialesSegun(c.norma, p);
-        ASSERT_FALSE(r.ok()) << c.fck << " " << c.alfa;
-        EXPECT_EQ(r.error().campo, c.campo) << c.fck << " " << c.alfa;
+        p.ResistenciaCaracteristica = fck;
+        p.CoeficienteAlfaCC = alfa;
+        const auto r = MaterialesSegun(Norma::CodigoEstructural, p);
+        ASSERT_FALSE(r.ok()) << fck << " " << alfa;
+        EXPECT_EQ(r.error().campo, campo);
         EXPECT_FALSE(r.error().mensaje.empty());
     }
 }
 
-TEST(MaterialesSegun, LosMismosQueDejaElBotonOK) {
-    // Los materiales confirmados en el estado y los de MaterialesSegun salen de la misma
-    // derivación: ni un bit de diferencia.
-    const EstadoDiseno e = pruebas::Confirmado();
-    const Materiales a = MaterialesConfirmados(e);
-    const auto b = MaterialesSegun(Norma::EHE98, EleccionParametros{}, e.IndiceEs);
-    ASSERT_TRUE(b.ok());
-    EXPECT_EQ(a.fcd, (*b).fcd);
-    EXPECT_EQ(a.fyd, (*b).fyd);
-    EXPECT_EQ(a.fycd, (*b).fycd);
-    EXPECT_EQ(a.hormigon.epsCU2, (*b).hormigon.epsCU2);
-}
-
 // --- Resistencias de cálculo y constantes con nombre ---
 
-TEST(Resistencias, DesignacionYLimiteElastico) {
-    EXPECT_EQ(DesignacionDelIndice(0), DesignacionDeAcero::B400S);
-    EXPECT_EQ(DesignacionDelIndice(1), DesignacionDeAcero::B500S);
-    // Un índice fuera del grupo cuenta como B 400 S, como ha hecho siempre el botón OK.
+TEST(Resistencias, IndiceDeAceroFueraDelGrupo) {
+    // Cuenta como B 400 S, como ha hecho siempre el botón OK.
     EXPECT_EQ(DesignacionDelIndice(2), DesignacionDeAcero::B400S);
     EXPECT_EQ(DesignacionDelIndice(-1), DesignacionDeAcero::B400S);
-    EXPECT_EQ(Fyk(DesignacionDeAcero::B400S), 400.0);
-    EXPECT_EQ(Fyk(DesignacionDeAcero::B500S), 500.0);
 }
 
-TEST(Resistencias, TopeDeLaArmaduraComprimida) {
-    // fyc,d = mín(fyd; 400): el tope se alcanza justo en 400 y no antes.
-    EXPECT_EQ(ehe98::Fycd(399.99), 399.99);
-    EXPECT_EQ(ehe98::Fycd(400.0), 400.0);
-    EXPECT_EQ(ehe98::Fycd(400.01), 400.0);
-    EXPECT_EQ(ehe98::Fycd(500.0), 400.0);
-}
-
-TEST(Resistencias, ConstantesDelDiagramaEHE98) {
-    // εcu·Es con Es = 200000 N/mm²: 0.0035·200000 = 700 N/mm², exactamente (ξlim lo usa).
+TEST(Resistencias, TensionLimiteExacta) {
+    // εcu·Es = 0.0035·200000 = 700 N/mm² exactamente, sin redondeo: ξlim la usa.
     EXPECT_EQ(ehe98::TensionLimite, 700.0);
-    EXPECT_EQ(ehe98::EpsilonC0, 0.002);
-    EXPECT_EQ(ehe98::EpsilonCU, 0.0035);
-    EXPECT_EQ(ehe98::EpsilonSU, 0.01);
-    EXPECT_EQ(ehe98::Cansancio, 0.85);
-    // Las fórmulas de fcd y fyd con sus factores: 0.9·30/1.5 = 18; 0.75·400/1.15 = 260.87.
-    EXPECT_NEAR(ehe98::FcdHormigonadoVertical(30.0, 1.5), 18.0, 1e-12);
-    EXPECT_NEAR(ehe98::FydControlReducido(400.0, 1.15), 260.8696, 1e-4);
-    EXPECT_NEAR(ce::Fcd(0.85, 30.0, 1.5), 17.0, 1e-12);
 }
 
 TEST(ProfundidadFibraNeutra, LaSeccionTodaComprimidaNoTieneProfundidad) {
