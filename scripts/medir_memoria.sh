@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Tiempo de «velmora --memoria» (la memoria de cálculo en PDF, sin ventanas) para tandas que
-# crecen: 50, 100, 200 y 400 dimensionamientos de secciones, y un diagrama de interacción con
+# crecen: 50, 100, 200, 400 y 800 dimensionamientos de secciones, y un diagrama de interacción con
 # 2 500, 5 000 y 10 000 combinaciones. Tiempo de CPU del proceso (usuario + sistema), mejor de
 # dos, y páginas del PDF. Si la memoria se compone en un tiempo proporcional a sus páginas, cada
 # fila tarda a lo sumo el doble que la anterior.
@@ -11,7 +11,7 @@ programa="${1:-$raiz/build}/bin/velmora"
 shift || true
 [ -x "$programa" ] || { echo "No se encuentra $programa: compile antes velmora." >&2; exit 1; }
 tamanos=("$@")
-[ "${#tamanos[@]}" -gt 0 ] || tamanos=(50 100 200 400)
+[ "${#tamanos[@]}" -gt 0 ] || tamanos=(50 100 200 400 800)
 carpeta="$(mktemp -d)"
 trap 'rm -rf "$carpeta"' EXIT
 
