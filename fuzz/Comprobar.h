@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -88,6 +89,18 @@ inline void ComprobarRespuesta(const std::string& respuesta, const std::string& 
         for (const auto& [clave, valor] : r.items())
             if (clave != "calculo" && clave != "ok")
                 BuscarSinSentido(valor, clave, linea + "\n" + respuesta, clave == "estado");
+}
+
+// El texto hasta su renglón `renglones` (incluido): las entradas de muchas líneas sólo harían
+// cada ejecución más lenta.
+inline std::string_view PrimerosRenglones(std::string_view texto, std::size_t renglones) {
+    std::size_t fin = 0;
+    for (std::size_t n = 0; n < renglones && fin != std::string_view::npos; ++n) {
+        fin = texto.find('\n', fin);
+        if (fin != std::string_view::npos)
+            ++fin;
+    }
+    return fin == std::string_view::npos ? texto : texto.substr(0, fin);
 }
 
 } // namespace velmora::fuzz

@@ -19,17 +19,6 @@ namespace {
 // Los renglones que se calculan por entrada: más sólo haría cada ejecución más lenta.
 constexpr std::size_t Renglones = 6;
 
-// El texto hasta el renglón Renglones (incluido).
-std::string_view Recortar(std::string_view texto) {
-    std::size_t fin = 0;
-    for (std::size_t n = 0; n < Renglones && fin != std::string_view::npos; ++n) {
-        fin = texto.find('\n', fin);
-        if (fin != std::string_view::npos)
-            ++fin;
-    }
-    return fin == std::string_view::npos ? texto : texto.substr(0, fin);
-}
-
 bool EsUtf8(const std::string& texto) {
     try {
         (void)nlohmann::json(texto).dump();
@@ -44,8 +33,8 @@ bool EsUtf8(const std::string& texto) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
     using namespace velmora;
     using velmora::fuzz::Infraccion;
-    const std::string_view texto =
-        Recortar(std::string_view(reinterpret_cast<const char*>(datos), tamano));
+    const std::string_view texto = velmora::fuzz::PrimerosRenglones(
+        std::string_view(reinterpret_cast<const char*>(datos), tamano), Renglones);
     const auto renglones = static_cast<std::size_t>(std::count(texto.begin(), texto.end(), '\n')) +
                            (texto.empty() || texto.back() == '\n' ? 0 : 1);
     MemoriaTanda memoria;
