@@ -118,6 +118,10 @@ public:
     // El control se leyó pero el cálculo no lo usa con estas elecciones (hf de una sección
     // rectangular, fck con control reducido): la tabla de datos de la memoria no lo lista.
     void NoUsado(std::string_view ventana, std::string_view control);
+    // El rótulo se escribe (la ventana lo muestra) pero el cálculo no lo usa con estas
+    // elecciones (las barras de una posición de anclaje sin marcar): la tabla de resultados de la
+    // memoria no lo lista.
+    void RotuloNoUsado(std::string_view ventana, std::string_view control);
     void Dibujar(std::string pie, const std::function<std::string()>& svg);
     // El capítulo de la memoria de esta línea: los datos leídos con su texto, los parámetros
     // generales si se confirmaron, las trazas, los rótulos escritos y los dibujos.
@@ -161,6 +165,7 @@ private:
     DatosProyecto proyecto_;
     Norma norma_ = Norma::EHE98;
     std::vector<LecturaInforme> lecturas_;
+    std::set<std::pair<std::string, std::string>, std::less<>> rotulosNoUsados_;
     std::vector<ApartadoInforme> apartados_;
     std::vector<DibujoInforme> dibujos_;
     std::vector<ControlLeido>* registro_ = nullptr;

@@ -68,6 +68,11 @@ void Contexto::NoUsado(std::string_view ventana, std::string_view control) {
     });
 }
 
+void Contexto::RotuloNoUsado(std::string_view ventana, std::string_view control) {
+    if (informe_)
+        rotulosNoUsados_.emplace(ventana, control);
+}
+
 void Contexto::Informar(std::string titulo, const std::function<Traza()>& traza) {
     if (informe_)
         apartados_.push_back({std::move(titulo), traza()});
@@ -106,6 +111,8 @@ CapituloInforme Contexto::Capitulo() const {
     c.datos = DatosInforme();
     c.apartados = apartados_;
     const auto poner = [&](std::string_view ventana, std::string_view control, const Json& v) {
+        if (rotulosNoUsados_.contains(std::pair{std::string(ventana), std::string(control)}))
+            return;
         for (auto& fila : FilasDeResultado(ventana, control, v, calculo_))
             c.resultados.push_back(std::move(fila));
     };

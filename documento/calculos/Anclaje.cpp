@@ -40,6 +40,15 @@ void CalcularAnclajeLinea(Contexto& c) {
     if (!e.Estricta) // sin armadura estricta sus áreas no intervienen
         for (const Campo& campo : {CampoAreaI, CampoAreaII})
             c.NoUsado(Datos, campo.control);
+    // Una posición sin marcar no se calcula: ni su tracción ni sus barras intervienen.
+    if (!e.Posicion[II]) {
+        c.NoUsado(Datos, "PosicionIITraccion");
+        c.RotuloNoUsado(Datos, "AreaPosicionII");
+    }
+    if (!e.Posicion[I]) {
+        c.NoUsado(Datos, "PosicionITraccion");
+        c.RotuloNoUsado(Datos, "AreaPosicionI");
+    }
 
     ValoresAnclaje v;
     std::array<std::string, 2> boton{"Defina armadura", "Defina armadura"};

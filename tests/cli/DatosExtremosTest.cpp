@@ -194,6 +194,18 @@ TEST(MemoriaConDatosExtremos, TablaDeDatosSoloConLoUsado) {
             R"(},"ranuras":{"1":[[2,12]]},"informe":"html"})");
         EXPECT_EQ(a.find("Área estricta de la posición I<") != std::string::npos, estricta);
     }
+    // Una posición sin marcar no se calcula: la memoria no lista su tracción ni sus barras,
+    // aunque el botón de la ventana las siga mostrando.
+    for (const bool segunda : {false, true}) {
+        const std::string a = Memoria(R"({"calculo":"anclaje","VentanaLongitudAnclaje":{
+            "PosicionII":)" + std::string(segunda ? "true" : "false") +
+                                      R"(},"ranuras":{"1":[[2,12]],"2":[[3,20]]},"informe":"html"})");
+        EXPECT_EQ(a.find("Barras en posición II<") != std::string::npos, segunda);
+        EXPECT_EQ(a.find("Posición II a tracción<") != std::string::npos, segunda);
+        EXPECT_EQ(a.find("3Ø20") != std::string::npos, segunda);
+        EXPECT_NE(a.find("Barras en posición I<"), std::string::npos);
+        EXPECT_NE(a.find("Posición I a tracción<"), std::string::npos);
+    }
 }
 
 } // namespace
