@@ -193,10 +193,12 @@ protected:
     void documentChanged(int, int, int) override {}
 };
 
-// Pinta la memoria en el dispositivo, una página tras otra, con «Página N de M» al pie. Se
-// compone por trozos de unos capítulos: cada trozo se carga en un documento que se suelta en
-// cuanto está colocado en la tira, así que el tiempo de cada página no crece con la memoria.
-int PintarInforme(const QString& html, QPagedPaintDevice& dispositivo) {
+} // namespace
+
+// La memoria se compone por trozos de unos capítulos: cada trozo se carga en un documento que se
+// suelta en cuanto está colocado en la tira, así que el tiempo de cada página no crece con la
+// memoria.
+int ImprimirInforme(const QString& html, QPagedPaintDevice& dispositivo) {
     const double ppp = dispositivo.logicalDpiY();
     const double pie = ppp * 0.35; // espacio del pie, en puntos del dispositivo
     const QSizeF pagina(dispositivo.width(), dispositivo.height() - pie);
@@ -228,12 +230,6 @@ int PintarInforme(const QString& html, QPagedPaintDevice& dispositivo) {
                         QStringLiteral("Página %1 de %2").arg(i + 1).arg(paginas));
     }
     return paginas;
-}
-
-} // namespace
-
-int ImprimirInforme(const QString& html, QPagedPaintDevice& dispositivo) {
-    return PintarInforme(html, dispositivo);
 }
 
 bool EscribirPdfInforme(const QString& html, const QString& ruta, QString& error) {

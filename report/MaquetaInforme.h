@@ -31,6 +31,7 @@ namespace velmora {
 // Tramo vertical de la tira que no se puede partir entre dos páginas.
 struct Tramo {
     double arriba, abajo;
+    bool operator==(const Tramo&) const = default;
 };
 
 // Cortes de página de una tira de alto `total` (desde 0 hasta `total`): cada página llena hasta
